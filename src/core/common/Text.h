@@ -1,0 +1,35 @@
+// Small text helpers shared by every reader and writer of the suite's files.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+namespace qv {
+
+/// The text without blanks and tabs at either end.
+std::string Trim(const std::string& text);
+
+/// The text with ASCII letters in upper case.
+std::string Upper(std::string text);
+
+/// True when both texts are equal regardless of ASCII letter case.
+bool EqualsNoCase(const std::string& a, const std::string& b);
+
+/// True when the text contains ":" anywhere (a drive or full path where a
+/// bare name is expected).
+bool HasColon(const std::string& text);
+
+/// The part after the first ":" trimmed; without a ":" the whole line trimmed.
+/// Reads "label : value" lines.
+std::string ValueAfterColon(const std::string& line);
+
+/// The text cut or padded with spaces on the right to exactly width characters.
+std::string FixedText(const std::string& text, std::size_t width);
+
+/// The text as a field that reads back unchanged through FieldReader: wrapped
+/// in double quotes when it holds a comma, a double quote or blanks at either
+/// end. A double quote inside cannot survive the reader; it is replaced by a
+/// single quote.
+std::string QuoteField(const std::string& text);
+
+}  // namespace qv

@@ -1,0 +1,32 @@
+# Each subsystem folder is one library made of every source file in it, so
+# adding a file needs no CMake edit.
+#   qv_library(name DIR folder [DEPS libs...] [EXCLUDE regex] [EXTRA files...])
+function(qv_library name)
+  cmake_parse_arguments(QV "" "DIR;EXCLUDE" "DEPS;EXTRA" ${ARGN})
+  file(GLOB _src CONFIGURE_DEPENDS ${QV_DIR}/*.cpp)
+  if(QV_EXCLUDE)
+    list(FILTER _src EXCLUDE REGEX "${QV_EXCLUDE}")
+  endif()
+  list(APPEND _src ${QV_EXTRA})
+  if(NOT _src)
+    set(_src ${PROJECT_SOURCE_DIR}/cmake/empty.cpp)
+  endif()
+  add_library(${name} STATIC ${_src})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  if(QV_DEPS)
+    target_link_libraries(${name} PUBLIC ${QV_DEPS})
+  endif()
+endfunction()
+
+# One test executable per test folder, linked to the libraries it tests.
+function(qv_test name dir)
+  file(GLOB _src CONFIGURE_DEPENDS ${dir}/*.cpp)
+  if(NOT _src)
+    return()
+  endif()
+  add_executable(${name} ${_src})
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(${name} PRIVATE ${ARGN} qv_testsupport GTest::gtest GTest::gtest_main)
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QV_BIN_DIR=${PROJECT_BINARY_DIR}/bin")
+endfunction()

@@ -1,0 +1,160 @@
+// The operating-system services the system uses, behind one interface so that
+// core never sees a host path and tests can inject faults.
+//
+// Every path given to this interface is in the Windows form the suite's files
+// store ("C:\QUORVANE\DATA\Machine.lst", folders may end in "\"). A bare or
+// relative name ("Quorvane.cfg") is relative to the working folder. On POSIX
+// the drive letter is mapped through "Drives.cfg" (see PosixPlatform.h) and
+// each component is matched without regard to case when the exact name is
+// missing; new files get the case they are given.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/Result.h"
+
+namespace qv::platform {
+
+/// GetDriveTypeA values.
+enum class DriveType : int {
+    Unknown = 0,
+    NoRootDir = 1,  // the drive does not exist
+    Removable = 2,
+    Fixed = 3,
+    Remote = 4,
+    CdRom = 5,
+    RamDisk = 6,
+};
+
+enum class WindowState { Hidden, Normal, Minimised, Maximised };
+
+/// A file of fixed-length records numbered from 1, open for reading and
+/// writing. Closed when destroyed.
+class RecordFile {
+public:
+    virtual ~RecordFile() = default;
+    virtual std::size_t recordLength() const = 0;
+    /// Number of whole records in the file (a partial tail does not count).
+    virtual std::int64_t recordCount() = 0;
+    /// Reads record n (from 1) into out (resized to the record length).
+    /// Fails for n < 1 or past the last whole record.
+    virtual Status read(std::int64_t n, std::string& out) = 0;
+    /// Writes record n (from 1); data shorter than a record is padded with
+    /// zero bytes, longer is refused. Writing past the end extends the file.
+    virtual Status write(std::int64_t n, const std::string& data) = 0;
+    /// Flushes written records to the disc.
+    virtual Status sync() = 0;
+};
+
+/// One running or finished child process, opened with the synchronise right.
+using ProcessHandle = std::intptr_t;
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // ---- Existence and listing -------------------------------------------
+    /// True when path names an existing file (not a folder).
+    virtual bool fileExists(const std::string& path) = 0;
+    /// True when path names an existing folder or file: a listing that
+    /// includes folders yields a name.
+    virtual bool entryExists(const std::string& path) = 0;
+    /// True when path names an existing folder.
+    virtual bool folderExists(const std::string& path) = 0;
+    /// The name as the file system spells it (last component), or "" when
+    /// nothing of that name exists.
+    virtual std::string realName(const std::string& path) = 0;
+    /// Names (no folder) of the files in folder matching one or several
+    /// patterns separated by ";" (Windows wildcards: "*", "?", "*.*" also
+    /// matches names without a dot), sorted by name without regard to case.
+    virtual std::vector<std::string> listFiles(const std::string& folder,
+                                               const std::string& patterns) = 0;
+    /// Names of the sub-folders of folder ("." and ".." left out), sorted by
+    /// name without regard to case.
+    virtual std::vector<std::string> listFolders(const std::string& folder) = 0;
+    /// Names of files and folders together that match the patterns, sorted
+    /// by name without regard to case (a listing "with directories").
+    virtual std::vector<std::string> listEntries(const std::string& folder,
+                                                 const std::string& patterns) = 0;
+    /// Size in bytes, or -1 when the file does not exist.
+    virtual std::int64_t fileSize(const std::string& path) = 0;
+
+    // ---- File and folder operations ----------------------------------------
+    /// Copies a file; an existing target is replaced (not atomically: use a
+    /// temporary name and rename for that).
+    virtual Status copyFile(const std::string& from, const std::string& to) = 0;
+    /// Renames or moves a file within one drive; an existing target is
+    /// replaced atomically.
+    virtual Status renameFile(const std::string& from, const std::string& to) = 0;
+    virtual Status deleteFile(const std::string& path) = 0;
+    virtual Status makeFolder(const std::string& path) = 0;
+    virtual Status removeFolder(const std::string& path) = 0;
+    /// Renames a folder.
+    virtual Status renameFolder(const std::string& from, const std::string& to) = 0;
+
+    // ---- Whole files --------------------------------------------------------
+    /// The whole content of a file, bytes as stored.
+    virtual Result<std::string> readFile(const std::string& path) = 0;
+    /// Replaces a file with content: written to a temporary file in the same
+    /// folder, synced, then renamed over the target. On failure the old file
+    /// is left untouched and no temporary file remains.
+    virtual Status writeFile(const std::string& path, const std::string& content) = 0;
+
+    // ---- Fixed-record files ------------------------------------------------
+    /// Opens a record file, creating it empty when missing and create is set.
+    virtual Result<std::unique_ptr<RecordFile>> openRecordFile(const std::string& path,
+                                                               std::size_t recordLength,
+                                                               bool create) = 0;
+
+    // ---- Drives and the working folder ---------------------------------------
+    /// Drive letters in upper case, in drive order.
+    virtual std::vector<char> drives() = 0;
+    virtual DriveType driveType(char letter) = 0;
+    /// True when the drive's root can be listed.
+    virtual bool driveReady(char letter) = 0;
+    /// The working folder in Windows form, ending in "\".
+    virtual std::string currentFolder() = 0;
+    virtual Status setCurrentFolder(const std::string& path) = 0;
+
+    // ---- Processes ----------------------------------------------------------
+    /// Starts a program: the first word of commandLine is the program (a
+    /// Windows path, or a name looked up as the host does), the rest are its
+    /// arguments. Returns its process identifier, 0 when it cannot start.
+    /// The child starts in the working folder.
+    virtual std::int64_t startProgram(const std::string& commandLine, WindowState state) = 0;
+    /// OpenProcess with the synchronise right only; 0 when no handle.
+    virtual ProcessHandle openProcess(std::int64_t processId) = 0;
+    /// WaitForSingleObject with no time limit: returns once the process ended.
+    virtual void waitForProcess(ProcessHandle handle) = 0;
+    virtual void closeProcess(ProcessHandle handle) = 0;
+
+    // ---- Other --------------------------------------------------------------
+    virtual void beep() = 0;
+    /// The host path a Windows path maps to ("" when its drive is unmapped).
+    /// For diagnostics and for handing paths to host tools only.
+    virtual std::string hostPath(const std::string& path) = 0;
+};
+
+/// The platform in use: the host's own unless a test has installed another.
+Platform& Current();
+
+/// Installs another platform for as long as this object lives (tests, fault
+/// injection). Not thread-safe; there is one user-interface thread.
+class ScopedPlatform {
+public:
+    explicit ScopedPlatform(Platform& replacement);
+    ~ScopedPlatform();
+    ScopedPlatform(const ScopedPlatform&) = delete;
+    ScopedPlatform& operator=(const ScopedPlatform&) = delete;
+
+private:
+    Platform* previous_;
+};
+
+/// The host implementation (POSIX here, Win32 on Windows).
+std::unique_ptr<Platform> MakeHostPlatform();
+
+}  // namespace qv::platform

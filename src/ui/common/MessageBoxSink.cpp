@@ -1,0 +1,42 @@
+// Message boxes in the suite's style.
+#include "ui/common/MessageBoxSink.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include "core/common/State.h"
+#include "platform/Platform.h"
+
+namespace qv::ui {
+namespace {
+
+QMessageBox* MakeBox(const std::string& text) {
+    auto* box = new QMessageBox(QApplication::activeWindow());
+    box->setWindowTitle(QStringLiteral("Quorvane"));
+    box->setIcon(QMessageBox::Warning);  // the exclamation icon
+    box->setText(QString::fromStdString(text));
+    box->setAttribute(Qt::WA_DeleteOnClose, false);
+    return box;
+}
+
+}  // namespace
+
+void MessageBoxSink::notify(const std::string& text) {
+    std::unique_ptr<QMessageBox> box(MakeBox(text));
+    box->setStandardButtons(QMessageBox::Ok);
+    box->exec();
+}
+
+std::int16_t MessageBoxSink::ask(const std::string& text) {
+    std::unique_ptr<QMessageBox> box(MakeBox(text));
+    box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    box->setDefaultButton(QMessageBox::No);
+    box->setEscapeButton(QMessageBox::No);
+    return box->exec() == QMessageBox::Yes ? AnswerYes : AnswerNo;
+}
+
+void MessageBoxSink::beep() {
+    QApplication::beep();
+}
+
+}  // namespace qv::ui

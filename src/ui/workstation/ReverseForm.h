@@ -1,0 +1,58 @@
+// The main window: menus that open the other windows, the program frame of a
+// reverse run, the reverse panel and the status bar.
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <functional>
+
+class QAction;
+class QMenu;
+class QStackedWidget;
+
+namespace qv::ui {
+
+class StatusBar;
+
+class ReverseForm : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit ReverseForm(QWidget* parent = nullptr);
+    ~ReverseForm() override;
+
+    /// Runs the start-up before the window is first shown; false when the
+    /// installation cannot be used (the user has been told why).
+    bool load();
+
+    void EnableMenus();
+    void DisableMenus();
+    void PaintStatusBar();
+
+    // Menu items, by the control arrays' indexes (element 0 unused).
+    std::array<QAction*, 3> MachineItem{};
+    std::array<QAction*, 5> DirectoryItem{};
+    QAction* SearchItem = nullptr;
+    std::array<QAction*, 6> FileItem{};
+    std::array<QAction*, 3> ImportItem{};
+    std::array<QAction*, 4> SubItem{};
+    QAction* Exit = nullptr;
+    std::array<QAction*, 3> EditItem{};
+    QAction* ReverseEngineer = nullptr;
+
+    QMenu* FileMenu = nullptr;
+    QMenu* EditMenu = nullptr;
+    StatusBar* statusBar() const { return statusBar_; }
+
+private:
+    void createMenus();
+    /// The steps every menu item shares: menus off, the window shown
+    /// modally, menus on again, then what that item does afterwards.
+    void runModal(const std::function<void()>& show, const std::function<void()>& after = {});
+    void selectMachine();
+    void selectReverse();
+
+    StatusBar* statusBar_ = nullptr;
+    QStackedWidget* centre_ = nullptr;
+};
+
+}  // namespace qv::ui

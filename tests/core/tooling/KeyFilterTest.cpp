@@ -1,0 +1,74 @@
+// The keystroke filter's modes, limits and refusals.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/tooling/KeyFilter.h"
+
+namespace qv {
+namespace {
+
+struct KeyCase {
+    const char* name;
+    int key;
+    std::int16_t mode;
+    std::string text;
+    int selection;
+    bool accepted;
+};
+
+const std::string k32(32, 'A');
+const std::string k36(36, 'A');
+
+const KeyCase kCases[] = {
+    {"backspace in empty box, name mode", KeyBackspace, FilterName, "", 0, true},
+    {"backspace in empty box, pattern mode", KeyBackspace, FilterPattern, "", 0, true},
+    {"backspace in empty box, angle mode", KeyBackspace, 6, "", 0, true},
+    {"enter at the limit", KeyEnter, FilterName, k32, 0, true},
+    {"enter in angle box", KeyEnter, 6, "123456", 0, true},
+    {"letter", 'q', FilterName, "", 0, true},
+    {"digit", '7', FilterName, "", 0, true},
+    {"each allowed sign", '&', FilterName, "x", 0, true},
+    {"parenthesis", '(', FilterName, "x", 0, true},
+    {"plus", '+', FilterName, "x", 0, true},
+    {"underscore", '_', FilterName, "x", 0, true},
+    {"33rd letter refused", 'B', FilterName, k32, 0, false},
+    {"33rd letter over a selection", 'B', FilterName, k32, 3, true},
+    {"space in empty box", ' ', FilterName, "", 0, false},
+    {"space in box of spaces", ' ', FilterName, "   ", 0, false},
+    {"space after a letter", ' ', FilterName, "A", 0, true},
+    {"slash", '/', FilterName, "A", 0, false},
+    {"backslash", '\\', FilterName, "A", 0, false},
+    {"colon", ':', FilterName, "A", 0, false},
+    {"asterisk in name", '*', FilterName, "A", 0, false},
+    {"question mark in name", '?', FilterName, "A", 0, false},
+    {"quote", '"', FilterName, "A", 0, false},
+    {"less than", '<', FilterName, "A", 0, false},
+    {"greater than", '>', FilterName, "A", 0, false},
+    {"bar", '|', FilterName, "A", 0, false},
+    {"comma", ',', FilterName, "A", 0, false},
+    {"asterisk in pattern", '*', FilterPattern, "A", 0, true},
+    {"question mark in pattern", '?', FilterPattern, "A", 0, true},
+    {"sub-routine name takes 36", 'B', FilterSubName, std::string(35, 'A'), 0, true},
+    {"sub-routine name refuses 37th", 'B', FilterSubName, k36, 0, false},
+    {"pattern refuses 37th", '*', FilterPattern, k36, 0, false},
+    {"angle box seventh refused", '1', 6, "123456", 0, false},
+    {"angle box minus", '-', 6, "1", 0, true},
+    {"angle box point", '.', 6, "1", 0, true},
+    {"angle box parenthesis", ')', 6, "(1", 0, true},
+    {"limit counts trimmed text", 'B', FilterName, "  " + std::string(31, 'A') + "  ", 0, true},
+    {"unknown mode refuses letters", 'A', 0, "", 0, false},
+};
+
+class FilterKeyTest : public ::testing::TestWithParam<KeyCase> {};
+
+TEST_P(FilterKeyTest, AcceptsOrRefuses) {
+    const KeyCase& c = GetParam();
+    const int result = FilterKey(c.key, c.mode, c.text, c.selection);
+    EXPECT_EQ(result, c.accepted ? c.key : 0) << c.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, FilterKeyTest, ::testing::ValuesIn(kCases));
+
+}  // namespace
+}  // namespace qv

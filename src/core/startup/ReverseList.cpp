@@ -1,0 +1,72 @@
+// Reading "Reverse.lst", choosing the processor, and "Reverse.cfg".
+#include "core/startup/ReverseList.h"
+
+#include "core/common/NumberText.h"
+#include "core/common/Numbers.h"
+#include "core/common/Text.h"
+#include "core/common/TextFile.h"
+#include "core/startup/InstallationFiles.h"
+#include "core/startup/ListFill.h"
+
+namespace qv {
+
+std::string ReverseListPath() { return State().Config.SystemFolder + "Reverse.lst"; }
+
+std::string ReverseConfigurationPath() { return State().Config.SystemFolder + "Reverse.cfg"; }
+
+Result<std::vector<ReverseEntry>> ReadReverseList(const std::string& path) {
+    auto reader = OpenRequiredFields("reverse processor list", path);
+    if (!reader) return reader.status();
+    std::vector<ReverseEntry> entries;
+    while (!reader->atEnd()) {
+        std::string field = reader->next();
+        if (FieldReader::IsListEnd(field)) break;
+        ReverseEntry entry;
+        entry.Number = TruncToInt16(LeadingNumber(field));
+        if (entry.Number <= 0) break;
+        entry.Name = Trim(reader->next());
+        entry.Field2 = Trim(reader->next());
+        entry.Executable = Trim(reader->next());
+        entries.push_back(std::move(entry));
+    }
+    return entries;
+}
+
+Status LoadReverseTable() {
+    auto entries = ReadReverseList(ReverseListPath());
+    if (!entries) return entries.status();
+    State().Config.ReverseTable = std::move(*entries);
+    return Status::Ok();
+}
+
+// The list was loaded at start-up and this system never writes it, so the
+// table stands in for reading the file again.
+void SelectReverse(std::int16_t number) {
+    auto& reverse = State().Reverse;
+    reverse.ReverseNumber = number;
+    for (const auto& entry : State().Config.ReverseTable) {
+        if (entry.Number != number) continue;
+        reverse.ReverseName = Trim(entry.Name);
+        reverse.ReverseExecutable = Upper(Trim(entry.Executable));
+        return;
+    }
+}
+
+ListRows FillReverseList(std::int16_t currentNumber, bool includeCurrent, int selectMode) {
+    return FillEntryRows(State().Config.ReverseTable, currentNumber, includeCurrent, selectMode);
+}
+
+Result<std::int16_t> ReadReverseConfiguration() {
+    auto reader = OpenRequiredFields("reverse processor choice", ReverseConfigurationPath());
+    if (!reader) return reader.status();
+    std::int16_t number = reader->nextInt16();
+    return number < 1 ? std::int16_t{1} : number;
+}
+
+Status WriteReverseConfiguration(std::int16_t number) {
+    std::string text = NumberText(number);
+    if (number >= 0) text = " " + text;
+    return WriteLines(ReverseConfigurationPath(), {text});
+}
+
+}  // namespace qv

@@ -1,0 +1,37 @@
+// The start-up sequence.
+#include "core/startup/Startup.h"
+
+#include "core/common/State.h"
+#include "core/startup/MachineList.h"
+#include "core/startup/MachineSetUp.h"
+#include "core/startup/ReverseList.h"
+#include "core/startup/SystemConfiguration.h"
+#include "core/tooling/Material.h"
+
+namespace qv {
+
+Status RunStartup() {
+    if (Status read = ReadSystemConfiguration(); !read) return read;
+    auto& config = State().Config;
+    if (config.MachineTable.empty())
+        return Status::Error("The machine list \"" + MachineListPath() + "\" lists no machine.");
+    // Read before the machine set-up rewrites anything, so a missing file
+    // stops start-up with the installation as it was.
+    auto reverse = ReadReverseConfiguration();
+    if (!reverse) return reverse.status();
+
+    // A machine removed from the list since the last run cannot be set up.
+    std::int16_t machine = config.SelectedMachine;
+    if (!FindMachineEntry(machine)) machine = config.MachineTable.front().Number;
+    if (Status setUp = SetUpMachine(machine, config.CurrentDirectory); !setUp) return setUp;
+
+    SelectMaterial("Default");
+    SelectReverse(*reverse);
+    return Status::Ok();
+}
+
+bool CanSelectMachine() { return State().Config.MachineCount() > 1; }
+
+bool CanSelectReverse() { return State().Config.ReverseCount() > 1; }
+
+}  // namespace qv

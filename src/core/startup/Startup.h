@@ -1,0 +1,24 @@
+// The start-up sequence run before the main window is first shown.
+#pragma once
+
+#include "platform/Result.h"
+
+namespace qv {
+
+/// Reads the configuration and lists, sets up the configured machine, loads
+/// the "Default" material and selects the remembered reverse processor.
+/// A missing or unreadable required file ("Quorvane.cfg", "Machine.lst",
+/// "Reverse.lst" with the reverse product, "Reverse.cfg", the machine's
+/// description or station files) gives an error with one message naming
+/// the file and where it was looked for; the program cannot run then.
+/// A remembered machine that is no longer in the list gives way to the
+/// list's first machine.
+Status RunStartup();
+
+/// "Select Machine" has something to offer: more than one machine.
+bool CanSelectMachine();
+
+/// "Select Reverse" has something to offer: more than one processor.
+bool CanSelectReverse();
+
+}  // namespace qv

@@ -1,0 +1,130 @@
+// Whole-file replacement through a temporary file and rename.
+#include "platform/PosixAtomicFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+
+#include "platform/PosixErrors.h"
+#include "platform/PosixPaths.h"
+
+namespace qv::platform {
+namespace {
+
+std::atomic<unsigned> g_tempCounter{0};
+
+bool FallBackToPlainCopy(int error) {
+    return error == EXDEV || error == ENOSYS || error == EINVAL || error == EOPNOTSUPP || error == EBADF ||
+           error == EPERM;
+}
+
+}  // namespace
+
+AtomicFile::AtomicFile(std::string folder, std::string name, std::string displayPath)
+    : folder_(std::move(folder)), name_(std::move(name)), display_(std::move(displayPath)) {}
+
+AtomicFile::~AtomicFile() { discard(); }
+
+void AtomicFile::discard() {
+    if (fd_ >= 0) close(fd_);
+    fd_ = -1;
+    if (!temp_.empty() && !committed_) unlink(temp_.c_str());
+    temp_.clear();
+}
+
+Status AtomicFile::fail(int error, const std::string& what) {
+    discard();
+    return FailStatus(display_, what + ": " + ErrnoText(error));
+}
+
+Status AtomicFile::open(mode_t mode, const struct stat* keepOwnerOf) {
+    // A short name of our own, so a long target name cannot overflow NAME_MAX.
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::string temp = JoinHost(folder_, ".~qv" + std::to_string(getpid()) + "-" +
+                                                 std::to_string(g_tempCounter++) + ".tmp");
+        fd_ = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+        if (fd_ >= 0) {
+            temp_ = temp;
+            break;
+        }
+        if (errno != EEXIST) return fail(errno, "cannot create a temporary file");
+    }
+    if (fd_ < 0) return fail(EEXIST, "cannot create a temporary file");
+    if (keepOwnerOf) {
+        // Only root may give a file away; anyone else keeps their own.
+        int ignored = fchown(fd_, keepOwnerOf->st_uid, keepOwnerOf->st_gid);
+        (void)ignored;
+        if (fchmod(fd_, mode & 07777) != 0) return fail(errno, "cannot set the file's permissions");
+    } else if (mode != 0644 && fchmod(fd_, mode & 07777) != 0) {
+        return fail(errno, "cannot set the file's permissions");
+    }
+    return Status::Ok();
+}
+
+Status AtomicFile::write(const char* data, std::size_t size) {
+    while (size > 0) {
+        ssize_t done = ::write(fd_, data, size);
+        if (done < 0) {
+            if (errno == EINTR) continue;
+            return fail(errno, "cannot write");
+        }
+        if (done == 0) return fail(ENOSPC, "cannot write");
+        data += done;
+        size -= static_cast<std::size_t>(done);
+    }
+    return Status::Ok();
+}
+
+Status AtomicFile::copyFrom(int sourceFd, off_t size) {
+    off_t copied = 0;
+    bool fast = true;
+    while (fast && copied < size) {
+        off_t in = copied, out = copied;
+        ssize_t done = copy_file_range(sourceFd, &in, fd_, &out, static_cast<std::size_t>(size - copied), 0);
+        if (done < 0 && errno == EINTR) continue;
+        if (done < 0 && !FallBackToPlainCopy(errno)) return fail(errno, "cannot copy");
+        // Some file systems report 0 instead of an error: finish by hand.
+        if (done <= 0) break;
+        copied += done;
+    }
+    char buffer[65536];
+    while (copied < size) {
+        ssize_t got = pread(sourceFd, buffer, sizeof buffer, copied);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) return fail(errno, "cannot read the source");
+        if (got == 0) break;
+        if (lseek(fd_, copied, SEEK_SET) < 0) return fail(errno, "cannot write");
+        Status s = write(buffer, static_cast<std::size_t>(got));
+        if (!s) return s;
+        copied += got;
+    }
+    struct stat st {};
+    if (fstat(fd_, &st) != 0) return fail(errno, "cannot check the copy");
+    if (copied != size || st.st_size != size)
+        return fail(EIO, "the copy has " + std::to_string(st.st_size) + " bytes instead of " + std::to_string(size));
+    return Status::Ok();
+}
+
+Status AtomicFile::commit() {
+    if (fd_ < 0) return FailStatus(display_, "no temporary file to commit");
+    if (fsync(fd_) != 0) return fail(errno, "cannot flush to the disc");
+    int fd = fd_;
+    fd_ = -1;
+    if (close(fd) != 0) return fail(errno, "cannot close");
+    std::string target = JoinHost(folder_, name_);
+    if (rename(temp_.c_str(), target.c_str()) != 0) return fail(errno, "cannot replace the file");
+    committed_ = true;
+    // The rename is done and readers see the new content; a folder that
+    // cannot be synced (some file systems refuse) does not undo it.
+    int dirFd = ::open(folder_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd >= 0) {
+        fsync(dirFd);
+        close(dirFd);
+    }
+    return Status::Ok();
+}
+
+}  // namespace qv::platform

@@ -1,0 +1,42 @@
+// Replacing a file whole: a temporary file beside the target, written,
+// synced and renamed over it; the folder is synced after. Until commit()
+// succeeds the target is untouched, and the temporary file never outlives
+// the object.
+#pragma once
+
+#include <sys/stat.h>
+#include <sys/types.h>
+
+#include <string>
+
+#include "platform/Result.h"
+
+namespace qv::platform {
+
+class AtomicFile {
+public:
+    /// displayPath names the target in messages.
+    AtomicFile(std::string folder, std::string name, std::string displayPath);
+    ~AtomicFile();
+    AtomicFile(const AtomicFile&) = delete;
+    AtomicFile& operator=(const AtomicFile&) = delete;
+
+    /// Creates the temporary file with the given permission bits; with
+    /// keepOwnerOf set, also the owner of that existing file (best effort).
+    Status open(mode_t mode, const struct stat* keepOwnerOf = nullptr);
+    Status write(const char* data, std::size_t size);
+    /// Copies all of an open file (size bytes) into the temporary file.
+    Status copyFrom(int sourceFd, off_t size);
+    /// Syncs, renames over the target and syncs the folder.
+    Status commit();
+
+private:
+    Status fail(int error, const std::string& what);
+    void discard();
+
+    std::string folder_, name_, display_, temp_;
+    int fd_ = -1;
+    bool committed_ = false;
+};
+
+}  // namespace qv::platform

@@ -1,0 +1,48 @@
+// Failure messages of the POSIX platform.
+#include "platform/PosixErrors.h"
+
+#include <cerrno>
+#include <cstring>
+
+#include "platform/WindowsPath.h"
+
+namespace qv::platform {
+
+std::string ErrnoText(int error) {
+    switch (error) {
+        case ENOENT: return "no such file or folder";
+        case ENOTDIR: return "a part of the path is not a folder";
+        case EACCES:
+        case EPERM: return "access denied";
+        case EEXIST: return "already exists";
+        case ENOTEMPTY: return "the folder is not empty";
+        case EISDIR: return "is a folder";
+        case ENOSPC: return "the disc is full";
+        case EDQUOT: return "the disc quota is exhausted";
+        case EROFS: return "the drive is read-only";
+        case EXDEV: return "not on the same drive";
+        case EBUSY: return "in use";
+        case EIO: return "input/output error";
+        case ENAMETOOLONG: return "the name is too long";
+        case EMFILE:
+        case ENFILE: return "too many open files";
+        default: break;
+    }
+    std::string text = std::strerror(error);
+    if (!text.empty() && text[0] >= 'A' && text[0] <= 'Z') text[0] = static_cast<char>(text[0] - 'A' + 'a');
+    return text;
+}
+
+Status ErrnoStatus(const std::string& path, int error) { return FailStatus(path, ErrnoText(error)); }
+
+Status FailStatus(const std::string& path, const std::string& reason) {
+    return Status::Error(path + ": " + reason);
+}
+
+Status UnmappedStatus(const std::string& path) {
+    WindowsPath parsed = ParseWindowsPath(path);
+    if (parsed.drive == '\0') return FailStatus(path, "no drive holds this path");
+    return FailStatus(path, std::string("drive ") + parsed.drive + ": does not exist");
+}
+
+}  // namespace qv::platform

@@ -1,0 +1,20 @@
+// Failure messages of the POSIX platform: the path as the caller gave it and
+// the reason in plain words.
+#pragma once
+
+#include <string>
+
+#include "platform/Result.h"
+
+namespace qv::platform {
+
+/// A short reason for an errno value ("no such file or folder").
+std::string ErrnoText(int error);
+/// "<path>: <reason of error>".
+Status ErrnoStatus(const std::string& path, int error);
+/// "<path>: <reason>".
+Status FailStatus(const std::string& path, const std::string& reason);
+/// The message for a path whose drive is not mapped.
+Status UnmappedStatus(const std::string& path);
+
+}  // namespace qv::platform

@@ -1,0 +1,106 @@
+// The per-folder name cache behind case-blind lookups.
+#include "platform/PosixNameCache.h"
+
+#include <dirent.h>
+#include <time.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "platform/CaseFold.h"
+
+namespace qv::platform {
+namespace {
+
+const std::int64_t kRacyNs = 2'000'000'000;
+// Enough for the folders one session works in; past it start afresh.
+const std::size_t kMaxEntries = 64;
+
+std::int64_t NowNs() {
+    struct timespec ts {};
+    clock_gettime(CLOCK_REALTIME, &ts);
+    return static_cast<std::int64_t>(ts.tv_sec) * 1'000'000'000 + ts.tv_nsec;
+}
+
+void AddName(std::unordered_map<std::string, std::vector<std::string>>& names, const std::string& name) {
+    auto& spellings = names[FoldCase(name)];
+    auto at = std::lower_bound(spellings.begin(), spellings.end(), name);
+    if (at == spellings.end() || *at != name) spellings.insert(at, name);
+}
+
+void RemoveName(std::unordered_map<std::string, std::vector<std::string>>& names, const std::string& name) {
+    auto it = names.find(FoldCase(name));
+    if (it == names.end()) return;
+    auto& spellings = it->second;
+    spellings.erase(std::remove(spellings.begin(), spellings.end(), name), spellings.end());
+    if (spellings.empty()) names.erase(it);
+}
+
+}  // namespace
+
+std::int64_t ModifiedNs(const struct stat& st) {
+    return static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec;
+}
+
+NameCache::Key NameCache::KeyOf(const struct stat& st) {
+    return {static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)};
+}
+
+bool NameCache::build(const std::string& folder, const struct stat& folderStat, Entry& entry) {
+    ++scans_;
+    entry = Entry();
+    // Taken before reading, so a change during the scan counts as racy.
+    entry.builtNs = NowNs();
+    entry.mtimeNs = ModifiedNs(folderStat);
+    DIR* dir = opendir(folder.c_str());
+    if (!dir) return false;
+    while (struct dirent* e = readdir(dir)) {
+        if (std::strcmp(e->d_name, ".") == 0 || std::strcmp(e->d_name, "..") == 0) continue;
+        AddName(entry.names, e->d_name);
+    }
+    closedir(dir);
+    return true;
+}
+
+std::vector<std::string> NameCache::find(const std::string& folder, const struct stat& folderStat,
+                                         const std::string& name) {
+    Key key = KeyOf(folderStat);
+    std::string folded = FoldCase(name);
+    auto it = entries_.find(key);
+    if (it != entries_.end() && it->second.mtimeNs == ModifiedNs(folderStat)) {
+        const Entry& entry = it->second;
+        auto hit = entry.names.find(folded);
+        if (hit != entry.names.end()) return hit->second;
+        if (entry.builtNs - entry.mtimeNs > kRacyNs) return {};
+    }
+    if (it == entries_.end()) {
+        if (entries_.size() >= kMaxEntries) entries_.clear();
+        it = entries_.emplace(key, Entry()).first;
+    }
+    if (!build(folder, folderStat, it->second)) {
+        entries_.erase(it);
+        return {};
+    }
+    auto hit = it->second.names.find(folded);
+    return hit == it->second.names.end() ? std::vector<std::string>() : hit->second;
+}
+
+void NameCache::forget(const struct stat& folderStat) { entries_.erase(KeyOf(folderStat)); }
+
+void NameCache::noteChange(const struct stat& before, const struct stat& after, const std::string& added,
+                           const std::string& removed) {
+    auto it = entries_.find(KeyOf(before));
+    if (it == entries_.end()) return;
+    Entry& entry = it->second;
+    if (KeyOf(before) != KeyOf(after) || entry.mtimeNs != ModifiedNs(before)) {
+        entries_.erase(it);
+        return;
+    }
+    if (!removed.empty()) RemoveName(entry.names, removed);
+    if (!added.empty()) AddName(entry.names, added);
+    // The build time stays: absences are trusted again only once the folder
+    // has been left alone long enough and the entry is rebuilt.
+    entry.mtimeNs = ModifiedNs(after);
+}
+
+}  // namespace qv::platform

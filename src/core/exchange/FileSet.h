@@ -1,0 +1,49 @@
+// Program and drawing file sets: the only operations that delete, copy, move
+// or import a program or a drawing, always together with its companion files.
+//
+// A set is every file of one base name that belongs to the chosen kind
+// (1 drawing set, 2 program set, 3 both). Folders end in "\"; names are
+// joined to them directly. Each operation either completes or leaves both
+// folders as they were: copies are staged under temporary names in the target
+// folder and renamed into place, files they replace are kept aside until the
+// new set is whole, and a move deletes its sources last. A file-system error
+// stops the operation at that file with one notice naming it and the reason.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace qv {
+
+/// The extension as the suite takes it: at most three characters after a dot
+/// that is not the first character, case kept; "" when there is none
+/// ("A.B" gives "B", "NAME." and "FILE.TEXT" and ".prg" give "").
+std::string FileExtension(const std::string& name);
+
+/// Deletes the set of base name in folder; files with the extension "nst"
+/// are never deleted. Any other kind does nothing.
+void DeleteFileSet(const std::string& folder, const std::string& base, std::int16_t kind);
+
+/// Copies the set sourceBase in sourceFolder to targetBase in targetFolder,
+/// asking before it replaces an existing target set (the answer is kept in
+/// LastAnswer). 1 when the set was processed, 0 when the user refused, the
+/// call was refused (a set onto itself, a bad name, another kind) or a
+/// file-system error stopped it.
+std::int16_t CopyFileSet(const std::string& sourceFolder, const std::string& sourceBase,
+                         const std::string& targetFolder, const std::string& targetBase,
+                         std::int16_t kind);
+
+/// As CopyFileSet, then the sources of the files that went across are
+/// removed; within one drive the files are renamed instead of copied.
+std::int16_t MoveFileSet(const std::string& sourceFolder, const std::string& sourceBase,
+                         const std::string& targetFolder, const std::string& targetBase,
+                         std::int16_t kind);
+
+/// Brings one file, named with its extension, from another folder into
+/// targetFolder: a drawing or program with its companions, a single companion
+/// file, or a file of any other extension as a program named "<file>.prg".
+/// 1 or 0 as for CopyFileSet.
+std::int16_t ImportFile(const std::string& sourceFolder, const std::string& targetFolder,
+                        const std::string& fileName);
+
+}  // namespace qv

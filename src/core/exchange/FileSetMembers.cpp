@@ -1,0 +1,158 @@
+// Member rules of program and drawing sets.
+#include "core/exchange/FileSetMembers.h"
+
+#include <set>
+
+#include "core/common/State.h"
+#include "core/common/Text.h"
+#include "core/exchange/FileSet.h"
+#include "platform/Platform.h"
+
+namespace qv {
+
+std::string FileExtension(const std::string& name) {
+    const std::string trimmed = Trim(name);
+    const std::size_t length = trimmed.size();
+    if (length < 2 || trimmed.find('.') == std::string::npos) return "";
+    // Only the last four characters may hold the dot, and never the first.
+    const std::size_t lowest = length >= 4 ? length - 4 : 0;
+    for (std::size_t i = length - 1; i >= 1 && i >= lowest; --i) {
+        if (trimmed[i] == '.') return trimmed.substr(i + 1);
+    }
+    return "";
+}
+
+namespace fileset {
+namespace {
+
+bool IsOneOf(const std::string& extension, std::initializer_list<const char*> list) {
+    for (const char* item : list) {
+        if (EqualsNoCase(extension, item)) return true;
+    }
+    return false;
+}
+
+std::string MemberName(const std::string& base, const std::string& extension) {
+    return extension.empty() ? base : base + "." + extension;
+}
+
+}  // namespace
+
+std::vector<Member> FindMembers(const std::string& folder, const std::string& base) {
+    std::vector<Member> members;
+    for (const std::string& name : platform::Current().listFiles(folder, base + ".*")) {
+        const std::string extension = FileExtension(name);
+        // A wildcard search also finds "B.old.prg" or "B.text": not members.
+        if (EqualsNoCase(name, MemberName(base, extension))) members.push_back({name, extension});
+    }
+    return members;
+}
+
+bool IsProgramExtension(const std::string& extension) {
+    return IsOneOf(extension, {"prg", "inf", "rpt", "stp"});
+}
+
+bool InDrawingSet(const std::string& extension) {
+    return !extension.empty() && !IsProgramExtension(extension);
+}
+
+bool IsMachineBound(const std::string& extension, std::int16_t kind) {
+    const bool drawingBound = IsOneOf(extension, {"usr", "seq"});
+    const bool programBound = EqualsNoCase(extension, "stp");
+    switch (kind) {
+        case kDrawingSet: return drawingBound;
+        case kProgramSet: return programBound;
+        case kBothSets: return drawingBound || programBound;
+        default: return false;
+    }
+}
+
+bool IsSingleImport(const std::string& extension) {
+    return IsOneOf(extension, {"drg", "dxf", "usr", "seq", "inf", "rpt", "stp"});
+}
+
+bool MachineRuleHolds(const std::string& folder) {
+    return Upper(folder).find(Upper(State().Mach.MachineFolder)) != std::string::npos;
+}
+
+std::string ExistingFile(const std::string& path) {
+    platform::Platform& fs = platform::Current();
+    if (!fs.fileExists(path)) return "";
+    const std::size_t cut = path.find_last_of("\\/:");
+    const std::string folder = cut == std::string::npos ? "" : path.substr(0, cut + 1);
+    const std::string real = fs.realName(path);
+    return real.empty() ? path : folder + real;
+}
+
+std::vector<std::string> DeletionMembers(const std::string& folder, const std::string& base,
+                                         std::int16_t kind) {
+    std::vector<std::string> paths;
+    if (kind == kProgramSet) {
+        for (const char* extension : {"prg", "inf", "rpt", "stp"}) {
+            const std::string path = ExistingFile(folder + base + "." + extension);
+            if (!path.empty()) paths.push_back(path);
+        }
+        return paths;
+    }
+    if (kind != kDrawingSet && kind != kBothSets) return paths;
+    for (const Member& member : FindMembers(folder, base)) {
+        if (EqualsNoCase(member.extension, "nst")) continue;
+        if (kind == kDrawingSet && !InDrawingSet(member.extension)) continue;
+        paths.push_back(folder + member.name);
+    }
+    return paths;
+}
+
+std::vector<Transfer> CopyMembers(const std::string& sourceFolder, const std::string& sourceBase,
+                                  const std::string& targetFolder, const std::string& targetBase,
+                                  std::int16_t kind) {
+    std::vector<Transfer> transfers;
+    std::set<std::string> targets;  // upper case: a case-sensitive host may hold B.drw and b.DRW
+    const bool machineOk = MachineRuleHolds(targetFolder);
+    auto add = [&](const std::string& from, const std::string& extension) {
+        if (IsMachineBound(extension, kind) && !machineOk) return;
+        const std::string to = targetFolder + MemberName(targetBase, extension);
+        if (targets.insert(Upper(to)).second) transfers.push_back({from, to});
+    };
+    if (kind == kProgramSet) {
+        for (const char* extension : {"prg", "inf", "rpt", "stp"}) {
+            const std::string from = ExistingFile(sourceFolder + sourceBase + "." + extension);
+            if (!from.empty()) add(from, extension);
+        }
+        return transfers;
+    }
+    if (kind != kDrawingSet && kind != kBothSets) return transfers;
+    for (const Member& member : FindMembers(sourceFolder, sourceBase)) {
+        if (kind == kDrawingSet && !InDrawingSet(member.extension)) continue;
+        add(sourceFolder + member.name, member.extension);
+    }
+    return transfers;
+}
+
+std::string WithSeparator(const std::string& folder) {
+    if (folder.empty() || folder.back() == '\\' || folder.back() == '/') return folder;
+    // "A:" alone is the drive's current folder; keep it as given.
+    if (folder.back() == ':') return folder;
+    return folder + "\\";
+}
+
+bool IsPlainName(const std::string& name) {
+    if (Trim(name).empty()) return false;
+    return name.find_first_of("\\/:*?\"<>|") == std::string::npos;
+}
+
+bool SameFolder(const std::string& a, const std::string& b) {
+    if (EqualsNoCase(a, b)) return true;
+    // Two spellings ("C:\JOBS\" and "c:\jobs\.\") may still be one folder.
+    platform::Platform& fs = platform::Current();
+    const std::string hostA = fs.hostPath(a);
+    const std::string hostB = fs.hostPath(b);
+    auto strip = [](std::string path) {
+        while (path.size() > 1 && path.back() == '/') path.pop_back();
+        return path;
+    };
+    return !hostA.empty() && strip(hostA) == strip(hostB);
+}
+
+}  // namespace fileset
+}  // namespace qv

@@ -1,0 +1,248 @@
+// The staged, all-or-nothing change behind every file-set operation.
+#include "core/exchange/SetChange.h"
+
+#include <cctype>
+#include <set>
+
+#include "core/common/NumberText.h"
+#include "core/common/Text.h"
+#include "platform/Platform.h"
+
+namespace qv::fileset {
+namespace {
+
+platform::Platform& Fs() { return platform::Current(); }
+
+std::string FolderOf(const std::string& path) {
+    const std::size_t cut = path.find_last_of("\\/:");
+    return cut == std::string::npos ? "" : path.substr(0, cut + 1);
+}
+
+char DriveOf(const std::string& path) {
+    if (path.size() >= 2 && path[1] == ':') return static_cast<char>(std::toupper(path[0]));
+    const std::string working = Fs().currentFolder();
+    if (working.size() >= 2 && working[1] == ':') return static_cast<char>(std::toupper(working[0]));
+    return '\0';
+}
+
+bool IsCrossDevice(const Status& status) {
+    const std::string text = Upper(status.message());
+    return text.find("NOT ON THE SAME DRIVE") != std::string::npos ||
+           text.find("CROSS-DEVICE") != std::string::npos;
+}
+
+// The platform's message is "<path>: <what>: <reason>"; the notice names the
+// user's file itself, which is not always the path the platform was given
+// (a temporary name), so only the last part is kept.
+std::string ReasonOf(const std::string& message) {
+    const std::size_t cut = message.rfind(": ");
+    std::string reason = cut == std::string::npos ? message : message.substr(cut + 2);
+    if (reason.empty()) reason = "unknown error";
+    reason[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(reason[0])));
+    return reason;
+}
+
+std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
+
+Status Failure(const std::string& path, const std::string& what, const std::string& message) {
+    return Status::Error(Quoted(path) + " Could Not Be " + what + " !\n" + ReasonOf(message));
+}
+
+std::string NewStagingName(const std::string& folder, const char* tag) {
+    static unsigned counter = 0;
+    for (;;) {
+        const std::string path = folder + "~qv" + tag + NumberText(++counter) + ".tmp";
+        if (!Fs().entryExists(path)) return path;
+    }
+}
+
+// A scanner or indexer may hold a file it has just seen for a moment, so
+// our own temporary files get a second try before they are given up.
+Status RemoveTemporary(const std::string& path) {
+    Status deleted = Fs().deleteFile(path);
+    return deleted.ok() ? deleted : Fs().deleteFile(path);
+}
+
+enum class Where { Staged, Committed, Home };
+
+struct Staging {
+    Transfer transfer;
+    std::string temp;
+    bool renamed = false;  // moved by rename: the source itself is at temp
+    Where where = Where::Staged;
+};
+
+struct SetAside {
+    std::string original;
+    std::string temp;
+};
+
+class Run {
+public:
+    explicit Run(const SetChange& change) : change_(change) {}
+
+    Status apply() {
+        Status status = stage();
+        if (status.ok()) status = setAside();
+        if (status.ok()) status = commit();
+        if (!status.ok()) {
+            rollBack();
+            return withNotes(status);
+        }
+        return finish();
+    }
+
+private:
+    Status stage() {
+        for (const Transfer& transfer : change_.transfers) {
+            const std::string temp = NewStagingName(FolderOf(transfer.to), "n");
+            if (change_.move && DriveOf(transfer.from) == DriveOf(transfer.to)) {
+                Status renamed = Fs().renameFile(transfer.from, temp);
+                if (renamed.ok()) {
+                    staged_.push_back({transfer, temp, true});
+                    continue;
+                }
+                if (!IsCrossDevice(renamed)) return Failure(transfer.from, "Moved", renamed.message());
+            }
+            const std::int64_t size = Fs().fileSize(transfer.from);
+            Status copied = Fs().copyFile(transfer.from, temp);
+            if (!copied.ok()) {
+                if (Fs().entryExists(temp) && !RemoveTemporary(temp).ok())
+                    notes_.push_back(Quoted(temp) + " Could Not Be Removed !");
+                return Failure(transfer.from, change_.move ? "Moved" : "Copied", copied.message());
+            }
+            staged_.push_back({transfer, temp, false});
+            if (size >= 0 && Fs().fileSize(temp) != size)
+                return Failure(transfer.from, change_.move ? "Moved" : "Copied", "the copy is incomplete");
+        }
+        return Status::Ok();
+    }
+
+    Status setAside() {
+        std::vector<std::string> originals = change_.removals;
+        for (const Staging& staging : staged_) originals.push_back(staging.transfer.to);
+        std::set<std::string> seen;
+        const char* what = change_.transfers.empty() ? "Deleted" : "Replaced";
+        for (const std::string& listed : originals) {
+            const std::string original = ExistingFile(listed);
+            if (original.empty() || !seen.insert(Upper(original)).second) continue;
+            const std::string temp = NewStagingName(FolderOf(original), "o");
+            Status renamed = Fs().renameFile(original, temp);
+            if (!renamed.ok()) return Failure(original, what, renamed.message());
+            aside_.push_back({original, temp});
+        }
+        return Status::Ok();
+    }
+
+    Status commit() {
+        for (Staging& staging : staged_) {
+            Status renamed = Fs().renameFile(staging.temp, staging.transfer.to);
+            if (!renamed.ok()) return Failure(staging.transfer.to, "Written", renamed.message());
+            staging.where = Where::Committed;
+        }
+        return Status::Ok();
+    }
+
+    // The new set is whole: the set-aside files go, then a move's sources.
+    Status finish() {
+        for (std::size_t i = 0; i < aside_.size(); ++i) {
+            Status failed = RemoveTemporary(aside_[i].temp);
+            if (failed.ok()) continue;
+            Status notice = Failure(aside_[i].original, "Deleted", failed.message());
+            // What cannot be deleted keeps its own name where that is free.
+            for (std::size_t j = i; j < aside_.size(); ++j) {
+                if (Fs().entryExists(aside_[j].original)) {
+                    notes_.push_back(Quoted(aside_[j].original) + " Is Kept As " + Quoted(aside_[j].temp) + " !");
+                } else {
+                    putBack(aside_[j].temp, aside_[j].original);
+                }
+            }
+            return withNotes(notice);
+        }
+        for (const Staging& staging : staged_) {
+            if (staging.renamed) continue;
+            Status deleted = Fs().deleteFile(staging.transfer.from);
+            if (!deleted.ok()) return Failure(staging.transfer.from, "Deleted", deleted.message());
+        }
+        return Status::Ok();
+    }
+
+    void rollBack() {
+        for (auto it = staged_.rbegin(); it != staged_.rend(); ++it) {
+            if (it->where != Where::Committed) continue;
+            if (it->renamed) {
+                putBack(it->transfer.to, it->transfer.from);
+                it->where = Where::Home;
+            } else if (RemoveTemporary(it->transfer.to).ok()) {
+                it->where = Where::Home;
+            }
+        }
+        for (auto it = aside_.rbegin(); it != aside_.rend(); ++it) putBack(it->temp, it->original);
+        for (auto it = staged_.rbegin(); it != staged_.rend(); ++it) {
+            if (it->where == Where::Committed) {
+                // A new file that would not go away; its old namesake, if any,
+                // has been put back over it above.
+                if (Fs().fileExists(it->transfer.to) && !isSetAside(it->transfer.to))
+                    notes_.push_back(Quoted(it->transfer.to) + " Could Not Be Removed !");
+            } else if (it->where == Where::Staged) {
+                if (it->renamed) {
+                    putBack(it->temp, it->transfer.from);
+                } else if (!RemoveTemporary(it->temp).ok()) {
+                    notes_.push_back(Quoted(it->temp) + " Could Not Be Removed !");
+                }
+            }
+        }
+    }
+
+    bool isSetAside(const std::string& path) const {
+        for (const SetAside& aside : aside_) {
+            if (EqualsNoCase(aside.original, path)) return true;
+        }
+        return false;
+    }
+
+    // Renames a file back to where it belongs; when renaming keeps failing a
+    // copy still brings it back. Whatever cannot go back is named in the notice.
+    void putBack(const std::string& temp, const std::string& original) {
+        if (Fs().renameFile(temp, original).ok()) return;
+        if (Fs().copyFile(temp, original).ok() && Fs().fileSize(original) == Fs().fileSize(temp)) {
+            if (!RemoveTemporary(temp).ok()) notes_.push_back(Quoted(temp) + " Could Not Be Removed !");
+            return;
+        }
+        notes_.push_back(Quoted(original) + " Is Kept As " + Quoted(temp) + " !");
+    }
+
+    Status withNotes(const Status& status) const {
+        std::string text = status.message();
+        for (const std::string& note : notes_) text += "\n" + note;
+        return Status::Error(text);
+    }
+
+    const SetChange& change_;
+    std::vector<Staging> staged_;
+    std::vector<SetAside> aside_;
+    std::vector<std::string> notes_;
+};
+
+}  // namespace
+
+Status ApplySetChange(const SetChange& change) {
+    // A file may not stand in for itself: replacing it would destroy it.
+    std::set<std::string> sources;
+    for (const Transfer& transfer : change.transfers) sources.insert(Upper(transfer.from));
+    for (const Transfer& transfer : change.transfers) {
+        if (sources.count(Upper(transfer.to)))
+            return Status::Error(Quoted(transfer.to) + " Could Not Be Replaced !\nIt is the file being copied");
+    }
+    for (const std::string& removal : change.removals) {
+        if (sources.count(Upper(removal)))
+            return Status::Error(Quoted(removal) + " Could Not Be Replaced !\nIt is the file being copied");
+    }
+    return Run(change).apply();
+}
+
+bool IsStagingName(const std::string& name) {
+    return name.size() >= 3 && EqualsNoCase(name.substr(0, 3), "~qv");
+}
+
+}  // namespace qv::fileset

@@ -1,0 +1,133 @@
+// Fault injection around another platform.
+#include "support/FaultyPlatform.h"
+
+namespace qv::test {
+namespace {
+
+int IndexOf(Call kind) {
+    for (int i = 0; i < kCallKinds; ++i) {
+        if (static_cast<unsigned>(kind) == (1u << i)) return i;
+    }
+    return -1;
+}
+
+// Record files opened through the faulty platform fail their writes and
+// reads as the platform says. They must not outlive it.
+class FaultyRecordFile : public platform::RecordFile {
+public:
+    FaultyRecordFile(FaultyPlatform& owner, std::unique_ptr<platform::RecordFile> inner, std::string path)
+        : owner_(owner), inner_(std::move(inner)), path_(std::move(path)) {}
+
+    std::size_t recordLength() const override { return inner_->recordLength(); }
+    std::int64_t recordCount() override { return inner_->recordCount(); }
+    Status read(std::int64_t n, std::string& out) override {
+        Status fault = owner_.check(kRead, path_);
+        return fault.ok() ? inner_->read(n, out) : fault;
+    }
+    Status write(std::int64_t n, const std::string& data) override {
+        Status fault = owner_.check(kRecordWrite, path_);
+        return fault.ok() ? inner_->write(n, data) : fault;
+    }
+    Status sync() override {
+        Status fault = owner_.check(kRecordWrite, path_);
+        return fault.ok() ? inner_->sync() : fault;
+    }
+
+private:
+    FaultyPlatform& owner_;
+    std::unique_ptr<platform::RecordFile> inner_;
+    std::string path_;
+};
+
+}  // namespace
+
+void FaultyPlatform::arm(const Fault& fault) {
+    fault_ = fault;
+    armed_ = true;
+    counted_ = 0;
+    fired_ = 0;
+}
+
+int FaultyPlatform::calls(Call kind) const {
+    const int index = IndexOf(kind);
+    return index < 0 ? 0 : perKind_[static_cast<std::size_t>(index)];
+}
+
+Status FaultyPlatform::check(Call kind, const std::string& path) {
+    const int index = IndexOf(kind);
+    if (index >= 0) ++perKind_[static_cast<std::size_t>(index)];
+    if (!armed_ || (fault_.kinds & kind) == 0) return Status::Ok();
+    ++counted_;
+    const bool fails = fault_.persistent ? counted_ >= fault_.nth : counted_ == fault_.nth;
+    if (!fails) return Status::Ok();
+    ++fired_;
+    return Status::Error(path + ": " + fault_.reason);
+}
+
+Status FaultyPlatform::copyFile(const std::string& from, const std::string& to) {
+    Status fault = check(kCopy, to);
+    if (fault.ok()) return inner_.copyFile(from, to);
+    if (fault_.partialCopy) {
+        Result<std::string> bytes = inner_.readFile(from);
+        if (bytes.ok()) (void)inner_.writeFile(to, bytes->substr(0, bytes->size() / 2));
+    }
+    return fault;
+}
+
+Status FaultyPlatform::renameFile(const std::string& from, const std::string& to) {
+    Status fault = check(kRename, from);
+    return fault.ok() ? inner_.renameFile(from, to) : fault;
+}
+
+Status FaultyPlatform::deleteFile(const std::string& path) {
+    Status fault = check(kDelete, path);
+    return fault.ok() ? inner_.deleteFile(path) : fault;
+}
+
+Status FaultyPlatform::makeFolder(const std::string& path) {
+    Status fault = check(kMakeFolder, path);
+    return fault.ok() ? inner_.makeFolder(path) : fault;
+}
+
+Status FaultyPlatform::removeFolder(const std::string& path) {
+    Status fault = check(kRemoveFolder, path);
+    return fault.ok() ? inner_.removeFolder(path) : fault;
+}
+
+Status FaultyPlatform::renameFolder(const std::string& from, const std::string& to) {
+    Status fault = check(kRenameFolder, from);
+    return fault.ok() ? inner_.renameFolder(from, to) : fault;
+}
+
+Result<std::string> FaultyPlatform::readFile(const std::string& path) {
+    Status fault = check(kRead, path);
+    if (!fault.ok()) return fault;
+    return inner_.readFile(path);
+}
+
+Status FaultyPlatform::writeFile(const std::string& path, const std::string& content) {
+    Status fault = check(kWrite, path);
+    return fault.ok() ? inner_.writeFile(path, content) : fault;
+}
+
+Result<std::unique_ptr<platform::RecordFile>> FaultyPlatform::openRecordFile(const std::string& path,
+                                                                             std::size_t recordLength,
+                                                                             bool create) {
+    Status fault = check(kOpenRecordFile, path);
+    if (!fault.ok()) return fault;
+    Result<std::unique_ptr<platform::RecordFile>> opened = inner_.openRecordFile(path, recordLength, create);
+    if (!opened.ok()) return opened;
+    return std::unique_ptr<platform::RecordFile>(
+        std::make_unique<FaultyRecordFile>(*this, std::move(opened.value()), path));
+}
+
+Status FaultyPlatform::setCurrentFolder(const std::string& path) {
+    Status fault = check(kSetCurrentFolder, path);
+    return fault.ok() ? inner_.setCurrentFolder(path) : fault;
+}
+
+std::int64_t FaultyPlatform::startProgram(const std::string& commandLine, platform::WindowState state) {
+    return check(kStartProgram, commandLine).ok() ? inner_.startProgram(commandLine, state) : 0;
+}
+
+}  // namespace qv::test

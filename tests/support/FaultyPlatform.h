@@ -1,0 +1,133 @@
+// A platform for fault-injection tests: passes every call to another
+// platform (usually the host's) and fails the Nth call of the chosen kinds,
+// once or from then on, with a chosen reason. It counts the calls of every
+// kind it can fail, so a test can loop N = 1, 2, ... until no fault fires:
+//
+//   FaultyPlatform faulty(host);
+//   platform::ScopedPlatform use(faulty);
+//   for (int n = 1;; ++n) {
+//       prepare();
+//       faulty.arm({kMutatingCalls, n});
+//       runTheOperation();
+//       faulty.disarm();
+//       checkNothingWasLost();
+//       if (!faulty.fired()) break;
+//   }
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/Platform.h"
+
+namespace qv::test {
+
+/// The kinds of call that can be made to fail; combine them with "|".
+enum Call : unsigned {
+    kWrite = 1u << 0,           // writeFile
+    kCopy = 1u << 1,            // copyFile
+    kRename = 1u << 2,          // renameFile
+    kDelete = 1u << 3,          // deleteFile
+    kMakeFolder = 1u << 4,      // makeFolder
+    kRemoveFolder = 1u << 5,    // removeFolder
+    kRenameFolder = 1u << 6,    // renameFolder
+    kOpenRecordFile = 1u << 7,  // openRecordFile
+    kRecordWrite = 1u << 8,     // RecordFile::write and RecordFile::sync
+    kRead = 1u << 9,            // readFile and RecordFile::read
+    kSetCurrentFolder = 1u << 10,
+    kStartProgram = 1u << 11,   // startProgram (fails by returning 0)
+};
+constexpr int kCallKinds = 12;
+
+/// Every call that changes something on the disc.
+constexpr unsigned kMutatingCalls = kWrite | kCopy | kRename | kDelete | kMakeFolder | kRemoveFolder |
+                                    kRenameFolder | kOpenRecordFile | kRecordWrite;
+
+struct Fault {
+    unsigned kinds = kMutatingCalls;
+    /// The first call to fail, counted from 1 among calls of the kinds.
+    int nth = 1;
+    /// Every later call of the kinds fails too (a full disc, a drive gone);
+    /// otherwise only the one call fails.
+    bool persistent = false;
+    /// The reason in the failure message "<path>: <reason>".
+    std::string reason = "input/output error";
+    /// A failing copyFile first leaves the first half of the source at its
+    /// target, as a copy that died part-way on a non-atomic host would.
+    bool partialCopy = false;
+};
+
+class FaultyPlatform : public platform::Platform {
+public:
+    explicit FaultyPlatform(platform::Platform& inner) : inner_(inner) {}
+
+    /// Starts counting afresh for this fault.
+    void arm(const Fault& fault);
+    /// No call fails from now on; the counts are kept.
+    void disarm() { armed_ = false; }
+
+    /// True when a call was failed since the last arm.
+    bool fired() const { return fired_ > 0; }
+    /// How many calls were failed since the last arm.
+    int failures() const { return fired_; }
+    /// Calls of the armed kinds since the last arm.
+    int counted() const { return counted_; }
+    /// Calls of one kind (a single Call value) since construction or resetCounts.
+    int calls(Call kind) const;
+    void resetCounts() { perKind_.fill(0); }
+
+    /// Counts a call of kind and tells whether it is to fail; for the record
+    /// files this platform hands out.
+    Status check(Call kind, const std::string& path);
+
+    bool fileExists(const std::string& path) override { return inner_.fileExists(path); }
+    bool entryExists(const std::string& path) override { return inner_.entryExists(path); }
+    bool folderExists(const std::string& path) override { return inner_.folderExists(path); }
+    std::string realName(const std::string& path) override { return inner_.realName(path); }
+    std::vector<std::string> listFiles(const std::string& folder, const std::string& patterns) override {
+        return inner_.listFiles(folder, patterns);
+    }
+    std::vector<std::string> listFolders(const std::string& folder) override { return inner_.listFolders(folder); }
+    std::vector<std::string> listEntries(const std::string& folder, const std::string& patterns) override {
+        return inner_.listEntries(folder, patterns);
+    }
+    std::int64_t fileSize(const std::string& path) override { return inner_.fileSize(path); }
+
+    Status copyFile(const std::string& from, const std::string& to) override;
+    Status renameFile(const std::string& from, const std::string& to) override;
+    Status deleteFile(const std::string& path) override;
+    Status makeFolder(const std::string& path) override;
+    Status removeFolder(const std::string& path) override;
+    Status renameFolder(const std::string& from, const std::string& to) override;
+    Result<std::string> readFile(const std::string& path) override;
+    Status writeFile(const std::string& path, const std::string& content) override;
+    Result<std::unique_ptr<platform::RecordFile>> openRecordFile(const std::string& path, std::size_t recordLength,
+                                                                 bool create) override;
+
+    std::vector<char> drives() override { return inner_.drives(); }
+    platform::DriveType driveType(char letter) override { return inner_.driveType(letter); }
+    bool driveReady(char letter) override { return inner_.driveReady(letter); }
+    std::string currentFolder() override { return inner_.currentFolder(); }
+    Status setCurrentFolder(const std::string& path) override;
+
+    std::int64_t startProgram(const std::string& commandLine, platform::WindowState state) override;
+    platform::ProcessHandle openProcess(std::int64_t processId) override { return inner_.openProcess(processId); }
+    void waitForProcess(platform::ProcessHandle handle) override { inner_.waitForProcess(handle); }
+    void closeProcess(platform::ProcessHandle handle) override { inner_.closeProcess(handle); }
+
+    void beep() override { inner_.beep(); }
+    std::string hostPath(const std::string& path) override { return inner_.hostPath(path); }
+
+private:
+    platform::Platform& inner_;
+    Fault fault_;
+    bool armed_ = false;
+    int counted_ = 0;
+    int fired_ = 0;
+    std::array<int, kCallKinds> perKind_{};
+};
+
+}  // namespace qv::test

@@ -55,10 +55,14 @@ Status LoadStationTable() {
     FieldReader& in = *opened;
 
     for (;;) {
-        const bool atEnd = in.atEnd();
         const std::string first = Trim(in.next());
-        if (first.empty() && (atEnd || in.atEnd()))
+        if (first.empty()) {
+            // An empty field ends the list, unless nothing but blank lines
+            // follows: then the file simply stops short of its marker.
+            while (!in.atEnd())
+                if (!Trim(in.next()).empty()) return Status::Ok();
             return fail("the station list ends without \"******\"");
+        }
         if (FieldReader::IsListEnd(first)) return Status::Ok();
         if (!IsNumberField(first)) return fail("station number \"" + first + "\" is not a number");
         const std::int16_t n = TruncToInt16(LeadingNumber(first));

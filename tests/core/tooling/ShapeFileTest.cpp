@@ -1,0 +1,180 @@
+// Shape file records: the byte layout, round trips, live entries and reading.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "core/common/Bytes.h"
+#include "core/folders/DriveSandbox.h"
+#include "core/tooling/ToolLibrary.h"
+#include "core/tooling/ToolingState.h"
+
+namespace qv {
+namespace {
+
+LibraryEntry Entry(char shape, float size1, const std::string& name = "Punch") {
+    LibraryEntry e;
+    e.shape = shape;
+    e.name = name + std::string(LibraryNameWidth - std::min(name.size(), LibraryNameWidth), ' ');
+    e.name.resize(LibraryNameWidth);
+    e.size = {size1, 2.5f, -1.5f, 0.75f};
+    e.stations = {{{3, 11}, {70, 0}, {5, 25}, {0, 0}, {0, 0}, {-1, -1}}};
+    e.angles = {0.0f, 90.0f, -1.0f, -1.0f, 45.5f, -1.0f};
+    return e;
+}
+
+TEST(ShapeRecord, FieldsSitAtTheirOffsets) {
+    LibraryEntry e = Entry('D', 20.0f, "Slot 20x2.5");
+    e.unused = "\x01\x02\x03\x04\x05\x06";
+    const std::string r = EncodeShapeRecord(e);
+    ASSERT_EQ(r.size(), 89u);
+    EXPECT_EQ(r[0], 'D');
+    EXPECT_EQ(r.substr(1, 18), "Slot 20x2.5       ");
+    EXPECT_FLOAT_EQ(GetF32(r, 19), 20.0f);
+    EXPECT_FLOAT_EQ(GetF32(r, 31), 0.75f);
+    EXPECT_EQ(GetI16(r, 35), 3);
+    EXPECT_EQ(GetI16(r, 37), 11);
+    EXPECT_EQ(GetI16(r, 39), 70);
+    EXPECT_EQ(GetI16(r, 55), -1);
+    EXPECT_EQ(GetI16(r, 57), -1);
+    EXPECT_FLOAT_EQ(GetF32(r, 59), 0.0f);
+    EXPECT_FLOAT_EQ(GetF32(r, 63), 90.0f);
+    EXPECT_FLOAT_EQ(GetF32(r, 79), -1.0f);
+    EXPECT_EQ(r.substr(83), "\x01\x02\x03\x04\x05\x06");
+    // Little-endian: 20.0f is 0x41A00000.
+    EXPECT_EQ(r.substr(19, 4), std::string("\x00\x00\xA0\x41", 4));
+}
+
+TEST(ShapeRecord, DecodedRecordsEncodeToTheSameBytes) {
+    // Every byte value in every position, the unused tail included.
+    for (int seed = 0; seed < 8; ++seed) {
+        std::string raw(ShapeRecordSize, '\0');
+        for (std::size_t i = 0; i < raw.size(); ++i)
+            raw[i] = static_cast<char>((i * 37 + seed * 101 + 7) & 0xFF);
+        // Keep the floats ordinary numbers so that no NaN bit pattern is in play.
+        for (std::size_t off : {19u, 23u, 27u, 31u, 59u, 63u, 67u, 71u, 75u, 79u})
+            raw[off + 3] = static_cast<char>(0x40 + seed);
+        Result<LibraryEntry> e = DecodeShapeRecord(raw, 4);
+        ASSERT_TRUE(e.ok());
+        EXPECT_EQ(e->recordNumber, 4);
+        EXPECT_EQ(EncodeShapeRecord(*e), raw) << "seed " << seed;
+    }
+}
+
+TEST(ShapeRecord, ShortRecordIsAnError) {
+    const Result<LibraryEntry> e = DecodeShapeRecord(std::string(88, ' '), 3);
+    ASSERT_FALSE(e.ok());
+    EXPECT_NE(e.message().find("record 3"), std::string::npos) << e.message();
+}
+
+struct LiveCase {
+    const char* name;
+    char letter;
+    float size1;
+    std::string entryName;
+    bool live;
+};
+
+const LiveCase kLive[] = {
+    {"size 0.1 is the lower limit", 'A', 0.1f, "P", false},
+    {"size 1000 is the upper limit", 'A', 1000.0f, "P", false},
+    {"size 0.11 is listed", 'A', 0.11f, "P", true},
+    {"size 999.9 is listed", 'B', 999.9f, "P", true},
+    {"size 0 is an empty slot", 'M', 0.0f, "P", false},
+    {"negative size is deleted", 'A', -5.0f, "P", false},
+    {"special with a name", 'S', 0.0f, "KEYHOLE", true},
+    {"special named with spaces only", 'S', 50.0f, "          ", false},
+    {"special named with zero bytes", 'S', 50.0f, std::string(18, '\0'), false},
+};
+
+class LiveEntry : public ::testing::TestWithParam<LiveCase> {};
+
+TEST_P(LiveEntry, Limits) {
+    const LiveCase& c = GetParam();
+    LibraryEntry e = Entry(c.letter, c.size1, "");
+    e.name = c.entryName;
+    EXPECT_EQ(IsLiveEntry(e, c.letter), c.live);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, LiveEntry, ::testing::ValuesIn(kLive), [](const auto& info) {
+    std::string name = info.param.name;
+    for (char& ch : name)
+        if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
+    return name;
+});
+
+class ShapeFileRead : public ::testing::Test {
+protected:
+    void SetUp() override {
+        box.makeFolder("C:\\QV\\DATA\\Tools\\M1");
+        Tooling() = ToolingState{};
+        Tooling().ToolLibraryPrefix = "C:\\QV\\DATA\\Tools\\M1\\Lib.";
+    }
+    void TearDown() override { Tooling() = ToolingState{}; }
+    test::DriveSandbox box;
+};
+
+TEST_F(ShapeFileRead, ListsLiveRecordsWithTheirNumbers) {
+    std::string bytes;
+    for (float s : {10.0f, 0.0f, 0.1f, 12.7f, 1000.0f, 999.9f}) bytes += EncodeShapeRecord(Entry('A', s));
+    bytes += std::string(40, 'x');  // a partial record at the end is no record
+    box.write("C:\\QV\\DATA\\Tools\\M1\\Lib.A", bytes);
+
+    const std::vector<LibraryEntry> entries = ReadShapeFile('A');
+    ASSERT_EQ(entries.size(), 3u);
+    EXPECT_EQ(entries[0].recordNumber, 1);
+    EXPECT_EQ(entries[1].recordNumber, 4);
+    EXPECT_FLOAT_EQ(entries[1].size[0], 12.7f);
+    EXPECT_EQ(entries[2].recordNumber, 6);
+    EXPECT_EQ(box.read("C:\\QV\\DATA\\Tools\\M1\\Lib.A"), bytes);  // reading changes nothing
+}
+
+TEST_F(ShapeFileRead, SpecialsAreListedByName) {
+    box.write("C:\\QV\\DATA\\Tools\\M1\\Lib.S",
+              EncodeShapeRecord(Entry('S', 0.0f, "KEYHOLE")) + EncodeShapeRecord(Entry('S', 30.0f, "")) +
+                  std::string(ShapeRecordSize, '\0') + EncodeShapeRecord(Entry('S', 0.0f, "  Hook")));
+    const std::vector<LibraryEntry> entries = ReadShapeFile('S');
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[0].name, "KEYHOLE           ");
+    EXPECT_EQ(entries[1].recordNumber, 4);
+}
+
+TEST_F(ShapeFileRead, MissingFileGivesNoEntriesAndIsCreatedEmpty) {
+    EXPECT_TRUE(ReadShapeFile('F').empty());
+    EXPECT_TRUE(box.exists("C:\\QV\\DATA\\Tools\\M1\\Lib.F"));
+    EXPECT_EQ(box.read("C:\\QV\\DATA\\Tools\\M1\\Lib.F"), "");
+}
+
+TEST_F(ShapeFileRead, OnlyShapeLettersAreRead) {
+    EXPECT_TRUE(ReadShapeFile('Z').empty());
+    EXPECT_TRUE(ReadShapeFile('a').empty());
+    EXPECT_FALSE(box.exists("C:\\QV\\DATA\\Tools\\M1\\Lib.Z"));
+    EXPECT_FALSE(ReadLibraryRecord('Z', 1).has_value());
+}
+
+TEST_F(ShapeFileRead, WithoutAPreparedLibraryNothingIsCreated) {
+    Tooling().ToolLibraryPrefix.clear();
+    EXPECT_TRUE(ReadShapeFile('A').empty());
+    EXPECT_FALSE(ReadLibraryRecord('A', 1).has_value());
+}
+
+TEST_F(ShapeFileRead, OneRecordIsReadLiveOrNot) {
+    LibraryEntry dead = Entry('D', 0.0f, "Gone");
+    box.write("C:\\QV\\DATA\\Tools\\M1\\Lib.D",
+              EncodeShapeRecord(Entry('D', 20.0f, "Slot")) + EncodeShapeRecord(dead));
+    std::optional<LibraryEntry> first = ReadLibraryRecord('D', 1);
+    ASSERT_TRUE(first.has_value());
+    EXPECT_EQ(first->name, "Slot              ");
+    EXPECT_EQ(first->stations[2], (std::pair<std::int16_t, std::int16_t>{5, 25}));
+    EXPECT_FLOAT_EQ(first->angles[4], 45.5f);
+    std::optional<LibraryEntry> second = ReadLibraryRecord('D', 2);
+    ASSERT_TRUE(second.has_value());
+    EXPECT_EQ(second->recordNumber, 2);
+    EXPECT_FALSE(ReadLibraryRecord('D', 3).has_value());
+    EXPECT_FALSE(ReadLibraryRecord('D', 0).has_value());
+    EXPECT_FALSE(ReadLibraryRecord('E', 1).has_value());
+    EXPECT_FALSE(box.exists("C:\\QV\\DATA\\Tools\\M1\\Lib.E"));
+}
+
+}  // namespace
+}  // namespace qv

@@ -1,0 +1,132 @@
+// Loading the station file: list ends, offered stations, units and faults.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/folders/DriveSandbox.h"
+#include "core/tooling/StationTable.h"
+
+namespace qv {
+namespace {
+
+const char* const kStationFile = "C:\\QV\\DATA\\Data\\M1.stn";
+
+struct StationCase {
+    const char* name;
+    std::string text;
+    bool ok;
+    std::vector<int> loaded;   // entries holding a station afterwards
+    std::vector<int> offered;  // stations StationAvailable accepts
+};
+
+const StationCase kCases[] = {
+    {"marker first leaves the table empty", "******\r\n1,One,0,0,0,1\r\n", true, {}, {}},
+    {"count 0 is stored but never offered",
+     "1,One,1,0,0,2\r\n2,Two,1,0,0,0\r\n3,Three,1,0,0,-1\r\n******\r\n", true, {1, 2, 3}, {1}},
+    {"stations above 60 are stored, never offered",
+     "60,Sixty,0,0,0,1\r\n61,Big,0,0,0,1\r\n64,Last,0,0,0,1\r\n******\r\n", true, {60, 61, 64}, {60}},
+    {"65 ends the list", "3,Three,0,0,0,1\r\n65,Over,0,0,0,1\r\n4,Four,0,0,0,1\r\n******\r\n", true,
+     {3}, {3}},
+    {"0 ends the list", "3,Three,0,0,0,1\r\n0,Zero,0,0,0,1\r\n4,Four,0,0,0,1\r\n******\r\n", true,
+     {3}, {3}},
+    {"an empty field ends the list", "3,Three,0,0,0,1\r\n\r\n4,Four,0,0,0,1\r\n******\r\n", true,
+     {3}, {3}},
+    {"fraction of the number dropped", "7.9,Seven,0,0,0,1\r\n******\r\n", true, {7}, {7}},
+    {"fields over several lines", "5,\r\nFive,\r\n0,0,0,1\r\n******\r\n", true, {5}, {5}},
+    {"no end marker is an error", "1,One,0,0,0,1\r\n", false, {1}, {1}},
+    {"blank lines then the end are no marker", "1,One,0,0,0,1\r\n\r\n\r\n", false, {1}, {1}},
+    {"a station cut short is an error", "1,One,0,0,0,1\r\n2,Two,0\r\n", false, {1}, {1}},
+    {"a count that is no number is an error", "1,One,0,0,0,x\r\n******\r\n", false, {}, {}},
+    {"a station number that is no number is an error", "one,One,0,0,0,1\r\n******\r\n", false, {},
+     {}},
+    {"an empty file has no marker", "", false, {}, {}},
+};
+
+class StationTableFile : public ::testing::TestWithParam<StationCase> {};
+
+TEST_P(StationTableFile, LoadsAndOffers) {
+    const StationCase& c = GetParam();
+    test::DriveSandbox box;
+    box.write(kStationFile, c.text);
+    // Left over from an earlier machine: must not survive the load.
+    StationTable()[9].Number = 9;
+    StationTable()[9].Count = 1;
+
+    const Status status = LoadStationTable();
+    EXPECT_EQ(status.ok(), c.ok) << status.message();
+    if (!c.ok) {
+        EXPECT_NE(status.message().find(kStationFile), std::string::npos) << status.message();
+    }
+
+    std::vector<int> loaded, offered;
+    for (int n = 0; n < StationTableSize; ++n) {
+        if (StationTable()[n].Number != 0) loaded.push_back(n);
+        if (StationAvailable(static_cast<std::int16_t>(n))) offered.push_back(n);
+    }
+    EXPECT_EQ(loaded, c.loaded);
+    EXPECT_EQ(offered, c.offered);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, StationTableFile, ::testing::ValuesIn(kCases),
+                         [](const auto& info) {
+                             std::string name = info.param.name;
+                             for (char& ch : name)
+                                 if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
+                             return name;
+                         });
+
+TEST(StationTable, StoresEveryFieldOfAStation) {
+    test::DriveSandbox box;
+    box.write(kStationFile,
+              "12, \"Big, round\" ,3,10.5,20.25,4\r\n13,A name longer than eighteen,1,0,0,1\r\n******\r\n");
+    ASSERT_TRUE(LoadStationTable().ok());
+    const StationEntry& e = StationTable()[12];
+    EXPECT_EQ(e.Number, 12);
+    EXPECT_EQ(e.Name, "Big, round        ");
+    EXPECT_EQ(e.Kind, 3);
+    EXPECT_FLOAT_EQ(e.Length1, 10.5f);
+    EXPECT_FLOAT_EQ(e.Length2, 20.25f);
+    EXPECT_EQ(e.Count, 4);
+    EXPECT_EQ(StationTable()[13].Name, "A name longer than");
+    EXPECT_EQ(StationTable()[0].Name, std::string(18, ' '));
+}
+
+TEST(StationTable, InchMachineLengthsBecomeMillimetres) {
+    test::DriveSandbox box;
+    State().Mach.ImperialMachine = true;
+    box.write(kStationFile, "1,One,0,1.25,48,1\r\n2,Two,0,0.03937,0,1\r\n******\r\n");
+    ASSERT_TRUE(LoadStationTable().ok());
+    EXPECT_FLOAT_EQ(StationTable()[1].Length1, 31.75f);
+    EXPECT_FLOAT_EQ(StationTable()[1].Length2, 1219.2f);
+    EXPECT_FLOAT_EQ(StationTable()[2].Length1, 1.0f);  // 0.999998 rounded to 3 decimals
+}
+
+TEST(StationTable, MissingFileIsAnErrorNamingIt) {
+    test::DriveSandbox box;
+    const Status status = LoadStationTable();
+    ASSERT_FALSE(status.ok());
+    EXPECT_NE(status.message().find(kStationFile), std::string::npos) << status.message();
+}
+
+TEST(StationTable, WithoutTheFullSuiteNothingIsRead) {
+    test::DriveSandbox box;
+    State().Config.FullSuite = false;
+    StationTable()[4].Number = 4;
+    StationTable()[4].Count = 2;
+    EXPECT_TRUE(LoadStationTable().ok());
+    EXPECT_TRUE(StationAvailable(4));
+    StationTable().fill(StationEntry{});
+}
+
+TEST(StationTable, NumbersOutsideOneToSixtyAreNeverAvailable) {
+    test::DriveSandbox box;
+    for (StationEntry& e : StationTable()) e.Count = 5;
+    for (std::int16_t n : {0, -1, 61, 64, 100, -32768}) EXPECT_FALSE(StationAvailable(n)) << n;
+    EXPECT_TRUE(StationAvailable(1));
+    EXPECT_TRUE(StationAvailable(60));
+    StationTable().fill(StationEntry{});
+}
+
+}  // namespace
+}  // namespace qv

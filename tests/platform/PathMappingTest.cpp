@@ -27,7 +27,6 @@ const MappingCase kMappingCases[] = {
     {"EveryComponentCaseBlind", "c:\\QUORVANE\\data\\machine.LST", "Quorvane/Data/Machine.lst"},
     {"ForwardSlashes", "C:/quorvane/DATA/sheet.drw", "Quorvane/Data/SHEET.drw"},
     {"FolderWithTrailingSeparator", "C:\\QUORVANE\\DATA\\", "Quorvane/Data"},
-    {"DriveRoot", "C:\\", ""},
     {"NewFileKeepsGivenCase", "C:\\QUORVANE\\DATA\\New.txt", "Quorvane/Data/New.txt"},
     {"MissingFolderKeepsGivenCase", "C:\\quorvane\\Jobs\\A.prg", "Quorvane/Jobs/A.prg"},
     {"DotAndDotDot", "C:\\Quorvane\\.\\Other\\..\\Data\\Machine.lst", "Quorvane/Data/Machine.lst"},

@@ -1,0 +1,157 @@
+// Existence tests and folder listings on a real folder.
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "platform/PlatformFixture.h"
+
+namespace qv::test {
+namespace {
+
+using Names = std::vector<std::string>;
+
+class Listing : public PlatformTest {
+protected:
+    void SetUp() override {
+        PlatformTest::SetUp();
+        for (const char* name : {"b.prg", "A.PRG", "a.drw", "C.drw", "NOTES", "X.Y.prg", "part.inf", ".hidden.prg"})
+            WriteHostFile(onC(std::string("Mach/Jobs/") + name), "x");
+        mkdir(onC("Mach/Jobs/Sub").c_str(), 0755);
+        mkdir(onC("Mach/Jobs/archive.prg").c_str(), 0755);
+        symlink("b.prg", onC("Mach/Jobs/link.prg").c_str());
+        symlink("missing.prg", onC("Mach/Jobs/dangling.prg").c_str());
+    }
+};
+
+struct ListCase {
+    const char* name;
+    const char* patterns;
+    Names files;
+};
+
+class ListFiles : public Listing, public ::testing::WithParamInterface<ListCase> {};
+
+TEST_P(ListFiles, SortedCaseBlindOncePerName) {
+    EXPECT_EQ(platform->listFiles("C:\\MACH\\jobs\\", GetParam().patterns), GetParam().files);
+}
+
+const ListCase kListCases[] = {
+    {"Programs", "*.prg", {".hidden.prg", "A.PRG", "b.prg", "link.prg", "X.Y.prg"}},
+    {"ProgramsAndDrawings", "*.drw;*.prg", {".hidden.prg", "a.drw", "A.PRG", "b.prg", "C.drw", "link.prg", "X.Y.prg"}},
+    {"BlanksAroundPatterns", " *.drw ; *.DRW ", {"a.drw", "C.drw"}},
+    {"Everything", "*.*", {".hidden.prg", "a.drw", "A.PRG", "b.prg", "C.drw", "link.prg", "NOTES", "part.inf", "X.Y.prg"}},
+    {"NoExtension", "*.", {"NOTES"}},
+    {"OneName", "notes", {"NOTES"}},
+    {"Empty", "", {}},
+    {"OnlySeparators", " ; ", {}},
+    {"NothingMatches", "*.xyz", {}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Table, ListFiles, ::testing::ValuesIn(kListCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Listing, FoldersLeaveOutFilesAndDots) {
+    EXPECT_EQ(platform->listFolders("C:\\Mach\\Jobs"), (Names{"archive.prg", "Sub"}));
+}
+
+TEST_F(Listing, EntriesHoldFilesAndFolders) {
+    EXPECT_EQ(platform->listEntries("C:\\Mach\\Jobs", "*.prg"),
+              (Names{".hidden.prg", "A.PRG", "archive.prg", "b.prg", "link.prg", "X.Y.prg"}));
+    EXPECT_EQ(platform->listEntries("C:\\Mach", "*.*"), (Names{"Jobs"}));
+}
+
+TEST_F(Listing, MissingOrUnreadableFolderGivesEmptyList) {
+    EXPECT_TRUE(platform->listFiles("C:\\Mach\\Nowhere", "*.*").empty());
+    EXPECT_TRUE(platform->listFiles("C:\\Mach\\Jobs\\b.prg", "*.*").empty());
+    EXPECT_TRUE(platform->listFolders("C:\\Nowhere\\Deeper").empty());
+    if (geteuid() != 0) {  // root reads any folder
+        chmod(onC("Mach/Jobs").c_str(), 0);
+        EXPECT_TRUE(platform->listFiles("C:\\Mach\\Jobs", "*.*").empty());
+        chmod(onC("Mach/Jobs").c_str(), 0755);
+    }
+}
+
+struct ExistCase {
+    const char* name;
+    const char* path;
+    bool file, folder, entry;
+    const char* realName;
+};
+
+class Existence : public Listing, public ::testing::WithParamInterface<ExistCase> {};
+
+TEST_P(Existence, Table) {
+    const ExistCase& c = GetParam();
+    EXPECT_EQ(platform->fileExists(c.path), c.file);
+    EXPECT_EQ(platform->folderExists(c.path), c.folder);
+    EXPECT_EQ(platform->entryExists(c.path), c.entry);
+    EXPECT_EQ(platform->realName(c.path), c.realName);
+}
+
+const ExistCase kExistCases[] = {
+    {"File", "C:\\Mach\\Jobs\\b.prg", true, false, true, "b.prg"},
+    {"FileOtherCase", "c:\\mach\\JOBS\\B.PRG", true, false, true, "b.prg"},
+    {"Folder", "C:\\Mach\\Jobs\\Sub", false, true, true, "Sub"},
+    {"FolderOtherCaseWithSeparator", "C:\\MACH\\JOBS\\SUB\\", false, true, true, "Sub"},
+    // A file of the folder's name counts as an entry: no folder is made over it.
+    {"FileWhereFolderAsked", "C:\\Mach\\Jobs\\NOTES", true, false, true, "NOTES"},
+    {"Missing", "C:\\Mach\\Jobs\\none.prg", false, false, false, ""},
+    {"MissingFolderOnTheWay", "C:\\Mach\\Other\\b.prg", false, false, false, ""},
+    {"FileAsFolderOnTheWay", "C:\\Mach\\Jobs\\b.prg\\x", false, false, false, ""},
+    {"LinkToFile", "C:\\Mach\\Jobs\\LINK.prg", true, false, true, "link.prg"},
+    {"DanglingLink", "C:\\Mach\\Jobs\\dangling.prg", false, false, false, ""},
+    {"DriveRoot", "E:\\", false, true, true, ""},
+    {"Empty", "", false, false, false, ""},
+};
+
+INSTANTIATE_TEST_SUITE_P(Table, Existence, ::testing::ValuesIn(kExistCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Listing, TwoSpellingsPickTheExactOneFirst) {
+    WriteHostFile(onC("Mach/Jobs/Twin.txt"), "1");
+    WriteHostFile(onC("Mach/Jobs/TWIN.txt"), "2");
+    EXPECT_EQ(platform->realName("C:\\Mach\\Jobs\\TWIN.txt"), "TWIN.txt");
+    EXPECT_EQ(platform->realName("C:\\Mach\\Jobs\\Twin.txt"), "Twin.txt");
+    // Neither spelling given: the first in byte order.
+    EXPECT_EQ(platform->realName("C:\\Mach\\Jobs\\twin.TXT"), "TWIN.txt");
+}
+
+TEST_F(Listing, FileSize) {
+    WriteHostFile(onC("Mach/Jobs/Five.txt"), "12345");
+    EXPECT_EQ(platform->fileSize("C:\\mach\\jobs\\five.txt"), 5);
+    EXPECT_EQ(platform->fileSize("C:\\Mach\\Jobs\\Sub"), -1);
+    EXPECT_EQ(platform->fileSize("C:\\Mach\\Jobs\\none"), -1);
+}
+
+TEST_F(PlatformTest, DrivesFromTheMap) {
+    EXPECT_EQ(platform->drives(), (std::vector<char>{'C', 'E'}));
+    EXPECT_EQ(platform->driveType('C'), platform::DriveType::Fixed);
+    EXPECT_EQ(platform->driveType('e'), platform::DriveType::Removable);
+    EXPECT_EQ(platform->driveType('Q'), platform::DriveType::NoRootDir);
+    EXPECT_TRUE(platform->driveReady('C'));
+    EXPECT_TRUE(platform->driveReady('e'));
+    EXPECT_FALSE(platform->driveReady('Q'));
+    rmdir((tmp / "E").c_str());  // the disc taken out
+    EXPECT_FALSE(platform->driveReady('E'));
+    EXPECT_EQ(platform->driveType('E'), platform::DriveType::Removable);
+}
+
+TEST_F(PlatformTest, ReloadedMapReplacesDrives) {
+    WriteHostFile(tmp / "Drives.cfg", "D, D, cdrom\nbad line\n");
+    platform->reloadDriveMap();
+    EXPECT_EQ(platform->drives(), (std::vector<char>{'D'}));
+    EXPECT_EQ(platform->driveType('D'), platform::DriveType::CdRom);
+    // A relative host folder lies beside the map file.
+    EXPECT_EQ(platform->hostPath("D:\\x"), tmp / "D/x");
+    EXPECT_EQ(platform->driveMapProblems().size(), 1u);
+}
+
+TEST(PosixPlatformDefaults, NoMapFileMeansHostRootAsC) {
+    TempDir tmp;
+    platform::PosixPlatform p(tmp / "Drives.cfg");
+    EXPECT_EQ(p.drives(), (std::vector<char>{'C'}));
+    EXPECT_EQ(p.hostPath("C:" + tmp.path()), tmp.path());
+    EXPECT_TRUE(p.folderExists("c:" + tmp.path()));
+}
+
+}  // namespace
+}  // namespace qv::test

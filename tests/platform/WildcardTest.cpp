@@ -1,0 +1,77 @@
+// Windows mask matching, pattern lists and listing order.
+#include <gtest/gtest.h>
+
+#include "platform/Wildcard.h"
+
+namespace qv::platform {
+namespace {
+
+struct MaskCase {
+    const char* mask;
+    const char* name;
+    bool matches;
+};
+
+class Masks : public ::testing::TestWithParam<MaskCase> {};
+
+TEST_P(Masks, MatchLikeWindows) {
+    const MaskCase& c = GetParam();
+    EXPECT_EQ(MatchWildcard(c.mask, c.name), c.matches) << "mask " << c.mask << " name " << c.name;
+}
+
+const MaskCase kMaskCases[] = {
+    {"*", "A.prg", true},
+    {"*", "NOTES", true},
+    {"*.*", "A.prg", true},
+    {"*.*", "NOTES", true},  // no dot still matches "*.*"
+    {"*.prg", "PART1.PRG", true},
+    {"*.prg", "part1.prg", true},
+    {"*.prg", "part1.drw", false},
+    {"*.prg", "x.y.prg", true},
+    {"*.prg", "a.prg.bak", false},
+    {"*.prg", "prg", false},
+    {"*.PRG", "a.prgx", false},
+    {"a*.*", "abc", true},
+    {"a*.*", "ABC.txt", true},
+    {"a*.*", "bcd.txt", false},
+    {"*.", "NOTES", true},  // "*." picks names without extension
+    {"*.", "a.txt", false},
+    {"?", "a", true},
+    {"?", "ab", false},
+    {"???", "ab", true},  // "?" at the end may match nothing
+    {"a?.txt", "a.txt", true},
+    {"a?.txt", "ab.txt", true},
+    {"a?.txt", "abc.txt", false},
+    {"a?c", "a.c", false},
+    {"p*1.prg", "Part1.prg", true},
+    {"p*1.prg", "Part2.prg", false},
+    {"*a*b*", "xbYaz", false},
+    {"*a*b*", "xAyBz", true},
+    {"Machine.lst", "MACHINE.LST", true},
+    {"Machine.lst", "Machine.lst2", false},
+    {"*.lst", ".lst", true},
+};
+
+INSTANTIATE_TEST_SUITE_P(Table, Masks, ::testing::ValuesIn(kMaskCases));
+
+TEST(PatternList, SplitsTrimsAndDropsEmpty) {
+    EXPECT_EQ(SplitPatterns(" *.prg ; *.drw ;;"), (std::vector<std::string>{"*.prg", "*.drw"}));
+    EXPECT_TRUE(SplitPatterns("").empty());
+    EXPECT_TRUE(SplitPatterns(" ; ").empty());
+}
+
+TEST(PatternList, AnyMaskMatches) {
+    std::vector<std::string> masks = SplitPatterns("*.prg;*.drw");
+    EXPECT_TRUE(MatchAnyPattern(masks, "A.DRW"));
+    EXPECT_TRUE(MatchAnyPattern(masks, "a.prg"));
+    EXPECT_FALSE(MatchAnyPattern(masks, "a.inf"));
+}
+
+TEST(ListingOrder, CaseBlindThenByteOrder) {
+    std::vector<std::string> names{"b.prg", "A.prg", "a.prg", "C.prg", "_x", "B.PRG", "a.prg"};
+    SortNames(names);
+    EXPECT_EQ(names, (std::vector<std::string>{"A.prg", "a.prg", "B.PRG", "b.prg", "C.prg", "_x"}));
+}
+
+}  // namespace
+}  // namespace qv::platform

@@ -45,7 +45,10 @@ std::string FixedText(const std::string& text, std::size_t width) {
 
 std::string QuoteField(const std::string& text) {
     const bool edgeBlank = !text.empty() && (IsBlank(text.front()) || IsBlank(text.back()));
-    const bool needsQuotes = edgeBlank || text.find_first_of(",\"") != std::string::npos;
+    // A quote inside an unquoted field is read as text; only a leading one
+    // would open a quoted field.
+    const bool needsQuotes = edgeBlank || text.find(',') != std::string::npos ||
+                             (!text.empty() && text.front() == '"');
     // Line ends would split the field in two on reading back.
     std::string body = text;
     for (char& c : body) {

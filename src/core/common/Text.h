@@ -27,9 +27,9 @@ std::string ValueAfterColon(const std::string& line);
 std::string FixedText(const std::string& text, std::size_t width);
 
 /// The text as a field that reads back unchanged through FieldReader: wrapped
-/// in double quotes when it holds a comma, a double quote or blanks at either
-/// end. A double quote inside cannot survive the reader; it is replaced by a
-/// single quote.
+/// in double quotes when it holds a comma, starts with a double quote or has
+/// blanks at either end. The reader has no escape for a double quote inside a
+/// quoted field, so there it becomes a single quote; line ends become blanks.
 std::string QuoteField(const std::string& text);
 
 }  // namespace qv

@@ -1,0 +1,139 @@
+// The comma/line field reader and whole-file line input/output.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "core/common/TextFile.h"
+#include "MemoryPlatform.h"
+
+namespace qv {
+namespace {
+
+std::vector<std::string> AllFields(const std::string& content) {
+    FieldReader reader(content);
+    std::vector<std::string> fields;
+    while (!reader.atEnd()) fields.push_back(reader.next());
+    return fields;
+}
+
+struct FieldCase {
+    const char* name;
+    std::string content;
+    std::vector<std::string> fields;
+};
+
+TEST(FieldReader, SplitsAtCommasAndLineEnds) {
+    const FieldCase cases[] = {
+        {"one line", "1,Turret A,2", {"1", "Turret A", "2"}},
+        {"blanks dropped", "  1 ,\t name  , 3 \r\n", {"1", "name", "3"}},
+        {"lines", "a,b\r\nc\nd\r\n", {"a", "b", "c", "d"}},
+        {"quoted commas", "\"Smith, J\",  \" x \" ,y", {"Smith, J", " x ", "y"}},
+        {"text after a closing quote dropped", "\"ab\"cd,e", {"ab", "e"}},
+        {"open quote ends at the line end", "\"abc\r\nd", {"abc", "d"}},
+        {"quote inside a field is text", "ab\"c,d", {"ab\"c", "d"}},
+        {"empty line is an empty field", "a\r\n\r\nb", {"a", "", "b"}},
+        {"blank line is an empty field", "a\r\n   \r\nb", {"a", "", "b"}},
+        {"empty fields between commas", "a,,b", {"a", "", "b"}},
+        {"comma ending a line adds no field", "1,Name,\r\n2,Other,\r\n******\r\n",
+         {"1", "Name", "2", "Other", "******"}},
+        {"two commas ending a line give one empty field", "a,b,,\r\nc", {"a", "b", "", "c"}},
+        {"comma at the end of the text", "a,", {"a"}},
+        {"lone carriage returns end lines", "a\rb", {"a", "b"}},
+        {"Ctrl-Z ends the text", "a,b\r\n\x1A" "c,d", {"a", "b"}},
+        {"empty text", "", {}},
+    };
+    for (const FieldCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(AllFields(c.content), c.fields);
+    }
+}
+
+TEST(FieldReader, EndGivesEmptyFieldsAndNumbers) {
+    FieldReader reader("2.5, 3.5,12abc,-7.25\r\n");
+    EXPECT_EQ(reader.nextInt16(), 2);
+    EXPECT_EQ(reader.nextInt16(), 4);
+    EXPECT_DOUBLE_EQ(reader.nextNumber(), 12);
+    EXPECT_DOUBLE_EQ(reader.nextNumber(), -7.25);
+    EXPECT_TRUE(reader.atEnd());
+    EXPECT_EQ(reader.next(), "");
+    EXPECT_EQ(reader.nextInt16(), 0);
+    EXPECT_TRUE(reader.atEnd());
+}
+
+TEST(FieldReader, ListEndIsTheMarkerOrAnEmptyField) {
+    EXPECT_TRUE(FieldReader::IsListEnd("******"));
+    EXPECT_TRUE(FieldReader::IsListEnd(""));
+    EXPECT_TRUE(FieldReader::IsListEnd("  "));
+    EXPECT_FALSE(FieldReader::IsListEnd("*****"));
+    EXPECT_FALSE(FieldReader::IsListEnd("0"));
+}
+
+struct LinesCase {
+    const char* name;
+    std::string content;
+    std::vector<std::string> lines;
+};
+
+TEST(TextFile, SplitLinesHandlesEveryLineEnd) {
+    const LinesCase cases[] = {
+        {"CR LF", "a\r\nb\r\n", {"a", "b"}},
+        {"LF", "a\nb\n", {"a", "b"}},
+        {"last line without end", "a\r\nb", {"a", "b"}},
+        {"empty lines kept", "\r\n\r\nx\r\n", {"", "", "x"}},
+        {"Ctrl-Z and after ignored", "a\r\n\x1A junk\r\n", {"a"}},
+        {"Ctrl-Z mid line", "ab\x1A" "cd", {"ab"}},
+        {"empty file", "", {}},
+        {"blanks kept", "  a  \r\n", {"  a  "}},
+    };
+    for (const LinesCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(SplitLines(c.content), c.lines);
+    }
+}
+
+TEST(TextFile, WriteLinesEndsEveryLineWithCrLfAndReadsBack) {
+    test::MemoryPlatform memory;
+    platform::ScopedPlatform scope(memory);
+    const std::vector<std::string> lines = {"JOBS", "P7", "******"};
+    ASSERT_TRUE(WriteLines("C:\\Q\\Lastfile.lst", lines).ok());
+    EXPECT_EQ(memory.files["C:\\Q\\Lastfile.lst"], "JOBS\r\nP7\r\n******\r\n");
+    Result<std::vector<std::string>> read = ReadLines("C:\\Q\\Lastfile.lst");
+    ASSERT_TRUE(read.ok());
+    EXPECT_EQ(*read, lines);
+
+    ASSERT_TRUE(WriteLines("C:\\Q\\Empty.lst", {}).ok());
+    EXPECT_EQ(memory.files["C:\\Q\\Empty.lst"], "");
+    EXPECT_TRUE(ReadLines("C:\\Q\\Empty.lst")->empty());
+}
+
+TEST(TextFile, FailuresNameTheFileAndLeaveItAlone) {
+    test::MemoryPlatform memory;
+    platform::ScopedPlatform scope(memory);
+    Result<std::vector<std::string>> missing = ReadLines("C:\\Q\\Missing.lst");
+    ASSERT_FALSE(missing.ok());
+    EXPECT_NE(missing.message().find("C:\\Q\\Missing.lst"), std::string::npos);
+    Result<FieldReader> reader = OpenFieldReader("C:\\Q\\Missing.lst");
+    ASSERT_FALSE(reader.ok());
+    EXPECT_NE(reader.message().find("Missing.lst"), std::string::npos);
+
+    memory.files["C:\\Q\\Keep.lst"] = "old\r\n";
+    memory.failWrites = true;
+    const Status written = WriteLines("C:\\Q\\Keep.lst", {"new"});
+    ASSERT_FALSE(written.ok());
+    EXPECT_NE(written.message().find("C:\\Q\\Keep.lst"), std::string::npos);
+    EXPECT_EQ(memory.files["C:\\Q\\Keep.lst"], "old\r\n");
+}
+
+TEST(TextFile, OpenFieldReaderReadsTheFile) {
+    test::MemoryPlatform memory;
+    platform::ScopedPlatform scope(memory);
+    memory.files["C:\\Q\\Reverse.cfg"] = "3\r\n******\r\n";
+    Result<FieldReader> reader = OpenFieldReader("C:\\Q\\Reverse.cfg");
+    ASSERT_TRUE(reader.ok());
+    EXPECT_EQ(reader->nextInt16(), 3);
+    EXPECT_TRUE(FieldReader::IsListEnd(reader->next()));
+    EXPECT_TRUE(reader->atEnd());
+}
+
+}  // namespace
+}  // namespace qv

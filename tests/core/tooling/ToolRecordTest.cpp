@@ -1,0 +1,268 @@
+// The tool record: text form, shape names, dimension texts and stored form.
+#include <gtest/gtest.h>
+
+#include "core/common/Text.h"
+#include "core/tooling/ToolRecord.h"
+
+namespace qv {
+namespace {
+
+TEST(ToolRecord, ClearedRecordIsEmpty) {
+    ToolRecord record;
+    record.Defined = true;
+    record.Shape = 'D';
+    record.Description = "x";
+    record.Size = {1, 2, 3, 4};
+    record.Station = 5;
+    record.StationCode = 6;
+    record.Angle = 7;
+    record.IndexAngle = 8;
+    record.Count = 9;
+    ClearToolRecord(record);
+    EXPECT_FALSE(record.Defined);
+    EXPECT_EQ(record.Shape, ' ');
+    EXPECT_EQ(record.Description, std::string(64, ' '));
+    EXPECT_EQ(record.Size, (std::array<float, 4>{}));
+    EXPECT_EQ(record.Station + record.StationCode + record.Count, 0);
+    EXPECT_EQ(record.Angle + record.IndexAngle, 0.0f);
+}
+
+TEST(ToolRecord, CopyKeepsTheDescriptionFixedWidth) {
+    ToolRecord source;
+    ParseToolText("K,Key 10,10,3,-1.5,0,7,22,0,45,2", source);
+    source.Description = "short";
+    ToolRecord target;
+    CopyToolRecord(source, target);
+    EXPECT_EQ(target.Description, FixedText("short", 64));
+    EXPECT_EQ(target.Shape, 'K');
+    EXPECT_EQ(target.Size, source.Size);
+    EXPECT_EQ(target.IndexAngle, 45.0f);
+    EXPECT_EQ(target.Count, 2);
+    EXPECT_TRUE(target.Defined);
+}
+
+struct ParseCase {
+    const char* name;
+    const char* text;
+    bool defined;
+    char shape;
+    const char* description;
+    std::array<float, 4> size;
+    std::int16_t station, code;
+    float angle, indexAngle;
+    std::int32_t count;
+};
+
+TEST(ToolRecord, ParseToolTextFillsFieldsInOrder) {
+    const ParseCase cases[] = {
+        {"full text", "A, Punch 10, 10, 0, 0, 0, 5, 11, 0, 0, 1", true, 'A', "Punch 10", {10, 0, 0, 0}, 5, 11, 0, 0, 1},
+        {"no count stops before the index angle", "A, Punch 10, 10, 0, 0, 0, 5, 11, 30, 45", false, 'A',
+         "Punch 10", {10, 0, 0, 0}, 5, 11, 30, 0, 0},
+        {"count 0 stored as 1", "D,R,20,10,0,0,3,0,90,0,0", true, 'D', "R", {20, 10, 0, 0}, 3, 0, 90, 0, 1},
+        {"count -3 stored as 1", "D,R,20,10,0,0,3,0,90,0,-3", true, 'D', "R", {20, 10, 0, 0}, 3, 0, 90, 0, 1},
+        {"count keeps whole part", "B,Sq,5,0,0,0,1,1,0,0, 7.9 ", true, 'B', "Sq", {5, 0, 0, 0}, 1, 1, 0, 0, 7},
+        {"stations truncate towards zero", "A,x,1,0,0,0,7.9,-2.5,0,0,1", true, 'A', "x", {1, 0, 0, 0}, 7, -2, 0, 0, 1},
+        {"lower-case letter leaves it cleared", "a,Punch,10,0,0,0,5,11,0,0,1", false, ' ', "", {}, 0, 0, 0, 0, 0},
+        {"unknown letter leaves it cleared", "Z,Punch,10,0,0,0,5,11,0,0,1", false, ' ', "", {}, 0, 0, 0, 0, 0},
+        {"two letters leave it cleared", "AB,Punch,10,0,0,0,5,11,0,0,1", false, ' ', "", {}, 0, 0, 0, 0, 0},
+        {"P is kept as a letter", "P,Plasma,3,0,0,0,1,0,0,0,1", true, 'P', "Plasma", {3, 0, 0, 0}, 1, 0, 0, 0, 1},
+        {"U is kept as a letter", "U,Undefined,0,0,0,0,0,0,0,0,1", true, 'U', "Undefined", {}, 0, 0, 0, 0, 1},
+        {"no comma at all", "A", false, ' ', "", {}, 0, 0, 0, 0, 0},
+        {"stops after the shape", "S,Keyhole", false, 'S', "", {}, 0, 0, 0, 0, 0},
+        {"stops inside the sizes", "E,RR,20,10,", false, 'E', "RR", {20, 10, 0, 0}, 0, 0, 0, 0, 0},
+        {"non-numbers read as 0", "C,Rs,ten,x,,4mm,st,,a,b,c", true, 'C', "Rs", {0, 0, 0, 4}, 0, 0, 0, 0, 1},
+        {"huge station clamped", "A,x,1,0,0,0,99999,0,0,0,1", true, 'A', "x", {1, 0, 0, 0}, 32767, 0, 0, 0, 1},
+        {"empty text", "", false, ' ', "", {}, 0, 0, 0, 0, 0},
+    };
+    for (const ParseCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        ToolRecord record;
+        record.Count = 99;  // the parse starts from a cleared record
+        ParseToolText(c.text, record);
+        EXPECT_EQ(record.Defined, c.defined);
+        EXPECT_EQ(record.Shape, c.shape);
+        EXPECT_EQ(record.Description, FixedText(c.description, 64));
+        EXPECT_EQ(record.Size, c.size);
+        EXPECT_EQ(record.Station, c.station);
+        EXPECT_EQ(record.StationCode, c.code);
+        EXPECT_EQ(record.Angle, c.angle);
+        EXPECT_EQ(record.IndexAngle, c.indexAngle);
+        EXPECT_EQ(record.Count, c.count);
+    }
+}
+
+TEST(ToolRecord, LongDescriptionIsCutTo64) {
+    ToolRecord record;
+    ParseToolText("S," + std::string(70, 'n') + ",0,0,0,0,1,0,0,0,1", record);
+    EXPECT_EQ(record.Description, std::string(64, 'n'));
+}
+
+struct ShapeCase {
+    char letter;
+    const char* listName;
+    const char* padded;
+    const char* asStored;
+    const char* inches;
+};
+
+// Sizes 25.4, 12.7, -5.08, 2.54 mm: 1, 0.5, -0.2, 0.1 inch.
+TEST(ToolRecord, ShapeNamesAndDimensionTexts) {
+    const ShapeCase cases[] = {
+        {'A', "Diameter", "Diameter  ", "25.4", "1"},
+        {'B', "Square", "Square    ", "25.4", "1"},
+        {'C', "Rad-Square", "Rad-Square", "25.4r2.54", "1r0.1"},
+        {'D', "Rectangle", "Rectangle ", "25.4x12.7", "1x0.5"},
+        {'E', "Rad-Rect", "Rad-Rect  ", "25.4x12.7r2.54", "1x0.5r0.1"},
+        {'F', "Obround", "Obround   ", "25.4x12.7", "1x0.5"},
+        {'G', "Single-D", "Single-D  ", "25.4x12.7", "1x0.5"},
+        {'H', "Double-D", "Double-D  ", "25.4x12.7", "1x0.5"},
+        {'I', "Cannon-D", "Cannon-D  ", "25.4x12.7", "1x0.5"},
+        {'J', "Hexagon", "Hexagon   ", "25.4", "1"},
+        {'K', "Keyway", "Keyway    ", "25.4x12.7w5.08", "1x0.5w0.2"},
+        {'L', "Louvre", "Louvre    ", "25.4x12.7", "1x0.5"},
+        {'M', "Cruciform", "Cruciform ", "25.4w-5.08r2.54", "1w-0.2r0.1"},
+        {'S', "Special", "Special   ", "Key Hole", "Key Hole"},
+        {'U', "", "Undefined   ", "", ""},
+        {'P', "", "Undefined   ", "", ""},
+        {'a', "", "Undefined   ", "", ""},
+        {' ', "", "Undefined   ", "", ""},
+    };
+    for (const ShapeCase& c : cases) {
+        SCOPED_TRACE(c.letter);
+        EXPECT_EQ(ShapeListName(c.letter), c.listName);
+        EXPECT_EQ(ShapeName(c.letter), c.padded);
+        ToolRecord record;
+        record.Shape = c.letter;
+        record.Description = FixedText("  Key Hole", 64);
+        record.Size = {25.4f, 12.7f, -5.08f, 2.54f};
+        EXPECT_EQ(DimensionText(record, Units::AsStored), c.asStored);
+        EXPECT_EQ(DimensionText(record, Units::Millimetres), c.asStored);
+        EXPECT_EQ(DimensionText(record, Units::Inches), c.inches);
+    }
+}
+
+struct DimensionCase {
+    const char* text;
+    Units units;
+    const char* shown;
+};
+
+TEST(ToolRecord, DimensionTextRoundsPerUnits) {
+    const DimensionCase cases[] = {
+        {"E,RR,20,10,0,2,1,0,0,0,1", Units::AsStored, "20x10r2"},
+        {"K,Key,10,3,-1.5,0,1,0,0,0,1", Units::Millimetres, "10x3w1.5"},
+        {"M,Cross,30,0,5,1,1,0,0,0,1", Units::AsStored, "30w5r1"},
+        {"M,Cross,30,0,5,1,1,0,0,0,1", Units::Millimetres, "30w5r1"},
+        {"A,Round,25.4,0,0,0,1,0,0,0,1", Units::Inches, "1"},
+        {"A,Round,12.7,0,0,0,1,0,0,0,1", Units::Inches, "0.5"},
+        {"A,Round,12.34567,0,0,0,1,0,0,0,1", Units::AsStored, "12.34567"},
+        {"A,Round,12.34567,0,0,0,1,0,0,0,1", Units::Millimetres, "12.346"},
+        {"A,Round,13.3333,0,0,0,1,0,0,0,1", Units::Inches, "0.5249"},
+        {"A,Round,0.00001,0,0,0,1,0,0,0,1", Units::AsStored, "0"},
+    };
+    for (const DimensionCase& c : cases) {
+        SCOPED_TRACE(c.text);
+        ToolRecord record;
+        ParseToolText(c.text, record);
+        EXPECT_EQ(DimensionText(record, c.units), c.shown);
+    }
+    // The size list of the tool dialog rounds inches to 3 decimals in places.
+    EXPECT_EQ(SizesText('D', {12.34567f, 10, 0, 0}, Units::Inches, 3), "0.486x0.394");
+    EXPECT_EQ(SizesText('S', {1, 2, 3, 4}, Units::AsStored, 3), "");
+}
+
+TEST(ToolRecord, NormaliseShapeOnlyTouchesUnknownLetters) {
+    const char letters[] = {'U', 'P', 'a', 'Z', ' '};
+    for (char letter : letters) {
+        SCOPED_TRACE(letter);
+        ToolRecord record;
+        ParseToolText("A,Punch,10,0,0,0,5,11,0,0,1", record);
+        record.Shape = letter;
+        NormaliseShape(record);
+        EXPECT_FALSE(record.Defined);
+        EXPECT_EQ(record.Shape, 'U');
+        EXPECT_EQ(record.Description, FixedText("Undefined   ", 64));
+        EXPECT_EQ(record.Size[0], 10.0f);
+    }
+    for (char letter : PunchShapeLetters()) {
+        ToolRecord record;
+        ParseToolText(std::string(1, letter) + ",Punch,10,0,0,0,5,11,0,0,1", record);
+        NormaliseShape(record);
+        EXPECT_TRUE(record.Defined);
+        EXPECT_EQ(record.Shape, letter);
+    }
+    EXPECT_EQ(PunchShapeLetters(), "ABCDEFGHIJKLMS");
+}
+
+TEST(ToolRecord, StationTests) {
+    struct Case {
+        std::int16_t x;
+        bool atLeastTen, notMultipleOfTen, indexCode;
+    };
+    const Case cases[] = {
+        {0, false, false, false},  {9, false, true, false},   {10, true, false, false},
+        {19, true, true, false},   {20, true, false, true},   {99, true, true, true},
+        {100, true, false, false}, {-3, false, true, false},  {-20, false, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.x);
+        EXPECT_EQ(IsAtLeastTen(c.x), c.atLeastTen);
+        EXPECT_EQ(IsNotMultipleOfTen(c.x), c.notMultipleOfTen);
+        EXPECT_EQ(IsIndexCode(c.x), c.indexCode);
+    }
+}
+
+std::string FromHex(const std::string& hex) {
+    std::string bytes;
+    for (std::size_t i = 0; i + 1 < hex.size(); i += 2) {
+        bytes += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
+    }
+    return bytes;
+}
+
+TEST(ToolRecord, StoredFormIsNinetyNineBytes) {
+    ToolRecord record;
+    ParseToolText("D,Rect 20x10,20,10,0,2.5,-2,25,0,90,3", record);
+    // Defined -1, "D", name padded to 64, sizes 20/10/0/2.5, station -2,
+    // code 25, angle 0, index angle 90, count 3.
+    const std::string expected = FromHex("FFFF44") + FixedText("Rect 20x10", 64) +
+                                 FromHex("0000A041" "00002041" "00000000" "00002040"
+                                         "FEFF" "1900" "00000000" "0000B442" "03000000");
+    ASSERT_EQ(expected.size(), ToolRecordSize);
+
+    std::string buffer(5, '\x7F');
+    EncodeToolRecord(record, buffer, 5);
+    ASSERT_EQ(buffer.size(), 5 + ToolRecordSize);
+    EXPECT_EQ(buffer.substr(0, 5), std::string(5, '\x7F'));
+    EXPECT_EQ(buffer.substr(5), expected);
+
+    const ToolRecord decoded = DecodeToolRecord(buffer, 5);
+    std::string again(ToolRecordSize + 10, '\0');
+    EncodeToolRecord(decoded, again, 0);
+    EXPECT_EQ(again.substr(0, ToolRecordSize), expected);
+    EXPECT_EQ(again.substr(ToolRecordSize), std::string(10, '\0'));
+    EXPECT_TRUE(decoded.Defined);
+    EXPECT_EQ(decoded.Description, record.Description);
+    EXPECT_EQ(decoded.Size, record.Size);
+    EXPECT_EQ(decoded.Station, -2);
+}
+
+TEST(ToolRecord, StoredFormOfAClearedRecordAndShortBuffers) {
+    std::string buffer;
+    EncodeToolRecord(ToolRecord(), buffer, 0);
+    EXPECT_EQ(buffer, FromHex("000020") + std::string(64, ' ') + std::string(32, '\0'));
+
+    // Any non-zero flag reads as defined.
+    buffer[0] = 1;
+    EXPECT_TRUE(DecodeToolRecord(buffer, 0).Defined);
+
+    // A buffer too short for the record gives a cleared one.
+    const ToolRecord shortRead = DecodeToolRecord(buffer.substr(0, ToolRecordSize - 1), 0);
+    EXPECT_FALSE(shortRead.Defined);
+    EXPECT_EQ(shortRead.Shape, ' ');
+    EXPECT_EQ(shortRead.Description, std::string(64, ' '));
+    EXPECT_FALSE(DecodeToolRecord(buffer, 1).Defined);
+}
+
+}  // namespace
+}  // namespace qv

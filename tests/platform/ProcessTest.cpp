@@ -1,0 +1,126 @@
+// Starting real child processes, waiting for them and reaping them.
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <thread>
+
+#include "platform/PlatformFixture.h"
+
+namespace qv::test {
+namespace {
+
+using platform::WindowState;
+
+class ProcessTest : public PlatformTest {
+protected:
+    void script(const std::string& rel, const std::string& body) {
+        WriteHostFile(onC(rel), "#!/bin/sh\n" + body);
+        chmod(onC(rel).c_str(), 0755);
+    }
+    /// Starts, opens, waits and closes as the reverse run does.
+    void runAndWait(const std::string& commandLine) {
+        std::int64_t pid = platform->startProgram(commandLine, WindowState::Hidden);
+        ASSERT_GT(pid, 0) << commandLine;
+        platform::ProcessHandle handle = platform->openProcess(pid);
+        ASSERT_NE(handle, 0);
+        platform->waitForProcess(handle);
+        platform->closeProcess(handle);
+    }
+};
+
+TEST_F(ProcessTest, WaitsUntilTheChildHasFinished) {
+    script("Tools/Slow.sh", "sleep 0.3\necho done > \"$1\"\n");
+    mkdir(onC("Out").c_str(), 0755);
+    runAndWait("C:\\TOOLS\\slow.sh C:\\out\\Done.txt");
+    EXPECT_EQ(ReadHostFile(onC("Out/Done.txt")), "done\n");
+    EXPECT_TRUE(platform->fileExists("C:\\Out\\Done.txt"));
+}
+
+TEST_F(ProcessTest, ArgumentsAreSplitQuotedAndMapped) {
+    script("Tools/Args.sh",
+           "out=$1; shift\n"
+           "for a in \"$@\"; do echo \"[$a]\" >> \"$out\"; done\n"
+           "if read line; then echo input >> \"$out\"; else echo no-input >> \"$out\"; fi\n");
+    mkdir(onC("Out").c_str(), 0755);
+    WriteHostFile(onC("Out/Part.prg"), "x");
+    runAndWait("C:\\Tools\\Args.sh C:\\Out\\args.txt \"two  words\" c:\\OUT\\part.prg plain \"\"");
+    EXPECT_EQ(ReadHostFile(onC("Out/args.txt")),
+              "[two  words]\n[" + onC("Out/Part.prg") + "]\n[plain]\n[]\nno-input\n");
+}
+
+TEST_F(ProcessTest, ExeNameFallsBackToNameWithout) {
+    script("Tools/Rvsfanuc", "echo ran > \"$1\"\n");
+    runAndWait("C:\\Tools\\RVSFANUC.exe C:\\Ran.txt");
+    EXPECT_EQ(ReadHostFile(onC("Ran.txt")), "ran\n");
+}
+
+TEST_F(ProcessTest, BareNameIsFoundInWorkingFolderThenPath) {
+    WorkingFolderGuard guard;
+    script("Tools/Local", "echo local > \"$1\"\n");
+    ASSERT_TRUE(platform->setCurrentFolder("C:\\Tools").ok());
+    runAndWait("local.exe C:\\Local.txt");
+    EXPECT_EQ(ReadHostFile(onC("Local.txt")), "local\n");
+    runAndWait("sh.exe -c \"echo path > " + onC("Path.txt") + "\"");
+    EXPECT_EQ(ReadHostFile(onC("Path.txt")), "path\n");
+}
+
+struct NoStartCase {
+    const char* name;
+    const char* commandLine;
+};
+
+class ProgramsThatCannotStart : public ProcessTest, public ::testing::WithParamInterface<NoStartCase> {};
+
+TEST_P(ProgramsThatCannotStart, GiveZero) {
+    WriteHostFile(onC("Tools/Plain.txt"), "not a program");
+    mkdir(onC("Tools/Folder.exe").c_str(), 0755);
+    WriteHostFile(onC("Tools/Broken"), "\x7f" "ELF garbage");
+    chmod(onC("Tools/Broken").c_str(), 0755);
+    EXPECT_EQ(platform->startProgram(GetParam().commandLine, WindowState::Normal), 0);
+}
+
+const NoStartCase kNoStart[] = {
+    {"MissingWindowsPath", "C:\\Tools\\None.exe arg"},
+    {"MissingBareName", "qv-no-such-program-here.exe"},
+    {"UnmappedDrive", "Q:\\Tools\\Prog.exe"},
+    {"NotExecutable", "C:\\Tools\\Plain.txt"},
+    {"Folder", "C:\\Tools\\Folder.exe"},
+    {"ExecFails", "C:\\Tools\\Broken"},
+    {"Empty", "   "},
+};
+
+INSTANTIATE_TEST_SUITE_P(Table, ProgramsThatCannotStart, ::testing::ValuesIn(kNoStart),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ProcessTest, UnknownProcessGivesNoHandle) {
+    EXPECT_EQ(platform->openProcess(getpid()), 0);
+    EXPECT_EQ(platform->openProcess(0), 0);
+    platform->waitForProcess(0);  // returns at once
+    platform->closeProcess(0);
+}
+
+TEST_F(ProcessTest, ChildNobodyWaitsForLeavesNoZombie) {
+    script("Tools/Quick.sh", "exit 3\n");
+    std::int64_t pid = platform->startProgram("C:\\Tools\\Quick.sh", WindowState::Normal);
+    ASSERT_GT(pid, 0);
+    // Once reaped the process is gone entirely; a zombie would still answer.
+    bool gone = false;
+    for (int i = 0; i < 500 && !gone; ++i) {
+        gone = kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
+        if (!gone) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    EXPECT_TRUE(gone);
+    // Waiting on a finished child still returns.
+    platform::ProcessHandle handle = platform->openProcess(pid);
+    ASSERT_NE(handle, 0);
+    platform->waitForProcess(handle);
+    platform->closeProcess(handle);
+    EXPECT_EQ(platform->openProcess(pid), 0);
+}
+
+}  // namespace
+}  // namespace qv::test

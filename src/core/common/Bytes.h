@@ -40,7 +40,8 @@ public:
 
     std::size_t offset() const { return offset_; }
     bool ok() const { return error_.empty(); }
-    /// "offset 96 is beyond the end of data at 98" style; "" when ok.
+    /// "unexpected end of data at offset 96 while reading 4 bytes (data is
+    /// 98 bytes)"; "" when ok.
     const std::string& error() const { return error_; }
 
 private:

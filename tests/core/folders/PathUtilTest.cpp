@@ -1,0 +1,91 @@
+// Path helpers: components, extensions, directory paths, drives and machines.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/folders/DirectoryLists.h"
+#include "core/folders/DriveSandbox.h"
+
+namespace qv {
+namespace {
+
+struct TextCase {
+    std::string in;
+    std::string out;
+};
+
+TEST(PathUtil, LastPathComponent) {
+    const TextCase cases[] = {
+        {"C:\\JOBS\\PART1", "PART1"}, {"A:", ""},          {"  Part 2  ", "Part 2"},
+        {"C:\\JOBS\\", ""},           {"jobs/part3", "part3"}, {"E:Part4", "Part4"},
+        {"", ""},                     {"\\", ""},
+    };
+    for (const TextCase& c : cases) EXPECT_EQ(LastPathComponent(c.in), c.out) << '"' << c.in << '"';
+}
+
+TEST(PathUtil, StripExtension) {
+    const TextCase cases[] = {
+        {"X.Y.prg", "X.Y"}, {"NOTES", "NOTES"}, {" A.drw ", "A"}, {".prg", ""},
+        {"Part 1 .prg", "Part 1"}, {"", ""}, {"trailing.", "trailing"},
+    };
+    for (const TextCase& c : cases) EXPECT_EQ(StripExtension(c.in), c.out) << '"' << c.in << '"';
+}
+
+TEST(PathUtil, DirectoryPath) {
+    test::DriveSandbox box;
+    const struct {
+        std::string machine, name, path;
+    } cases[] = {
+        {"M1", "E: [Removable Drive]", "E:\\"},
+        {"M9", "a: [Floppy Disk]", "a:\\"},
+        {"M1", "Parts", "C:\\JOBS\\M1\\Parts\\"},
+        {" M1 ", " Parts ", "C:\\JOBS\\M1\\Parts\\"},
+        {"M1", "", "C:\\JOBS\\M1\\"},
+        {"", "", "C:\\JOBS\\"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(DirectoryPath(c.machine, c.name), c.path) << '"' << c.machine << "\" \"" << c.name << '"';
+}
+
+TEST(PathUtil, DirectoryExistsAndDriveReady) {
+    test::DriveSandbox box({{'C', "fixed"}, {'E', "removable"}, {'H', "removable", false}});
+    box.makeFolder("C:\\JOBS\\M1\\Parts");
+    box.write("C:\\JOBS\\M1\\notes", "x");
+    EXPECT_TRUE(DirectoryExists("M1", "Parts"));
+    EXPECT_TRUE(DirectoryExists("M1", " parts "));
+    EXPECT_TRUE(DirectoryExists("M1", "notes"));  // a file of that name counts
+    EXPECT_FALSE(DirectoryExists("M1", "Nope"));
+    EXPECT_FALSE(DirectoryExists("M2", "Parts"));
+    EXPECT_TRUE(DirectoryExists("M1", "E: [Removable Drive]"));
+    EXPECT_FALSE(DirectoryExists("M1", "H: [Removable Drive]"));
+
+    const struct {
+        std::string name;
+        bool ready;
+    } drives[] = {
+        {"", false},       {"   ", false}, {"C:", true},  {"e: [Removable Drive]", true},
+        {"H:", false},     {"Q:", false},  {"1:", false}, {":", false},
+    };
+    for (const auto& d : drives) EXPECT_EQ(DriveReady(d.name), d.ready) << '"' << d.name << '"';
+}
+
+TEST(PathUtil, MachineFieldLookup) {
+    test::DriveSandbox box;
+    State().Config.MachineTable = {
+        {1, " Punch One ", " M1 ", "x", " Four "},
+        {2, "Two", "M2", "", ""},
+        {1, "Punch Again", "M1B", "", "Four B"},
+    };
+    EXPECT_EQ(MachineFieldLookup(1, 1), "Punch Again");  // the last match wins
+    EXPECT_EQ(MachineFieldLookup(1, 2), "M1B");
+    EXPECT_EQ(MachineFieldLookup(1, 3), "Four B");
+    EXPECT_EQ(MachineFieldLookup(2, 1), "Two");
+    EXPECT_EQ(MachineFieldLookup(2, 2), "M2");
+    EXPECT_EQ(MachineFieldLookup(2, 4), "");
+    EXPECT_EQ(MachineFieldLookup(3, 1), "");
+    State().Config.MachineTable.resize(1);
+    EXPECT_EQ(MachineFieldLookup(1, 3), "Four");
+}
+
+}  // namespace
+}  // namespace qv

@@ -1,0 +1,78 @@
+// Rows of the turret tooling table and the confirmation of a row's tool.
+#include "core/workstation/TurretTable.h"
+
+#include <algorithm>
+
+#include "core/common/NumberText.h"
+#include "core/common/Text.h"
+#include "core/tooling/ShapeTable.h"
+#include "core/workstation/FormatNumber.h"
+
+namespace qv {
+
+ToolRecord ToolFromReverseEntry(const ReverseTool& entry) {
+    ToolRecord tool;
+    ClearToolRecord(tool);
+    const std::string letter = Upper(Trim(entry.Shape));
+    tool.Shape = letter.empty() ? ' ' : letter[0];
+    tool.Description = FixedText(Upper(Trim(entry.Description)), ToolDescriptionWidth);
+    tool.Size = entry.Size;
+    tool.StationCode = entry.StationCode;
+    tool.Angle = entry.Angle;
+    tool.IndexAngle = entry.IndexAngle;
+    return tool;
+}
+
+TurretRow DescribeTurretRow(const ToolRecord& tool, std::int16_t station, bool inchUnits) {
+    TurretRow row;
+    row.station = NumberText(station);
+    row.type = ShapeName(tool.Shape);
+    const bool indexed = IsIndexCode(tool.StationCode);
+    if (tool.Defined) {
+        row.size = DimensionText(tool, inchUnits ? Units::Inches : Units::Millimetres);
+        row.angle = indexed ? "idx " + FormatNumber(tool.IndexAngle) : FormatNumber(tool.Angle);
+    } else {
+        row.size = DimensionText(tool, Units::AsStored);
+        row.angle = indexed ? "idx" : FormatNumber(tool.Angle);
+    }
+    return row;
+}
+
+std::vector<TurretRow> FillTurretTable(ReverseRunState& run) {
+    std::vector<TurretRow> rows;
+    const int count = std::clamp<int>(run.TurretCount, 0, static_cast<int>(TurretSlots));
+    rows.reserve(static_cast<std::size_t>(count));
+    for (int k = 0; k < count; ++k) {
+        const std::int16_t station = run.TurretOrder[static_cast<std::size_t>(k)];
+        if (station < 0 || station >= static_cast<int>(TurretSlots)) continue;
+        ToolRecord& tool = run.TurretTools[static_cast<std::size_t>(station)];
+        if (IsPunchShape(tool.Shape) && tool.Shape != 'S') {
+            tool.Description = FixedText(ShapeName(tool.Shape), ToolDescriptionWidth);
+        } else if (tool.Shape != 'S') {
+            NormaliseShape(tool);
+        }
+        rows.push_back(DescribeTurretRow(tool, station, false));
+    }
+    return rows;
+}
+
+int TurretScrollMaximum(std::size_t rowCount) {
+    return std::max(0, static_cast<int>(rowCount) - TurretVisibleRows);
+}
+
+bool IsConfirmedTool(const ToolRecord& chosen) { return chosen.Shape != ' ' && chosen.Defined; }
+
+TurretRow ApplyChosenTool(ReverseRunState& run, int row, const ToolRecord& chosen, bool inchUnits) {
+    if (row < 0 || row >= run.TurretCount || row >= static_cast<int>(TurretSlots)) return {};
+    const std::int16_t station = run.TurretOrder[static_cast<std::size_t>(row)];
+    if (station < 0 || station >= static_cast<int>(TurretSlots)) return {};
+    ToolRecord& tool = run.TurretTools[static_cast<std::size_t>(station)];
+    if (IsConfirmedTool(chosen)) CopyToolRecord(chosen, tool);
+    return DescribeTurretRow(tool, station, inchUnits);
+}
+
+TurretRow ApplyChosenTool(int row, const ToolRecord& chosen, bool inchUnits) {
+    return ApplyChosenTool(ReverseRun(), row, chosen, inchUnits);
+}
+
+}  // namespace qv

@@ -1,0 +1,311 @@
+// The reverse run on a real installation: choosing the program, the
+// overwrite question, launching a processor, reading what it reports into
+// the panel, and every way the run can fail while keeping the last result.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "ReverseFixture.h"
+#include "core/common/State.h"
+#include "core/common/Text.h"
+#include "core/workstation/ReverseRunSteps.h"
+#include "core/workstation/ReviewRecords.h"
+#include "core/workstation/TurretTable.h"
+
+namespace qv {
+namespace {
+
+using test::ReverseFixture;
+
+const char* const Failed = "Reverse Engineering Failed";
+const char* const Missing = "Reverse Processor is Missing\n\nReverse Engineering Aborted";
+
+class ReverseRunTest : public ReverseFixture {
+protected:
+    void SetUp() override {
+        ReverseFixture::SetUp();
+        installation.writeLines(job("P1.prg"), {"%", "O1234 (DEMO)", "", "   ", "G92X1830.Y1270.", "G50"});
+    }
+
+    /// A run whose result is known, to check that failures keep it.
+    void makePreviousRun() {
+        ReverseRunState& run = ReverseRun();
+        run.ProgramName = "OLD";
+        run.SheetValues = {1, 2, 3, 4};
+        run.TurretCount = 1;
+        run.TurretOrder[0] = 7;
+        run.TurretTools[7].Shape = 'B';
+        run.BlockCount = 3;
+        installation.write(sys("Reverse.rnd"), std::string(240, 'x'));
+    }
+    void expectPreviousRunKept() {
+        const ReverseRunState& run = ReverseRun();
+        EXPECT_EQ(run.ProgramName, "OLD");
+        EXPECT_EQ(run.SheetValues, (std::array<double, 4>{1, 2, 3, 4}));
+        EXPECT_EQ(run.TurretCount, 1);
+        EXPECT_EQ(run.TurretOrder[0], 7);
+        EXPECT_EQ(run.TurretTools[7].Shape, 'B');
+        EXPECT_EQ(run.BlockCount, 3);
+        EXPECT_EQ(installation.read(sys("Reverse.rnd")), std::string(240, 'x'));
+    }
+};
+
+TEST_F(ReverseRunTest, SuccessfulRunFillsThePanelAndTheReviewRecords) {
+    installScriptProcessor();
+    answerSuccess("1000,500,250,750\r\n",
+                  "3,c,round corner,20,0,0,2,0,0,0\r\n"
+                  "5,Z,odd,1,2,3,4,0,15,0\r\n"
+                  "12,A,x,10.5,0,0,0,45,30,12\r\n"
+                  "9,s,keyhole,0,0,0,0,0,0,0\r\n"
+                  "0\r\n");
+    installation.write(job("P1.prg"), "%\r\nO1234 (DEMO)\r\n\r\n  \t \r\n" + std::string(100, 'A') + "\r\n  G50");
+
+    auto panel = RunReverse("  P1  ");
+    ASSERT_TRUE(panel.has_value()) << (messages.shown.empty() ? "" : messages.shown.back());
+    EXPECT_TRUE(messages.shown.empty());
+
+    EXPECT_EQ(panel->caption, "P1");
+    EXPECT_EQ(panel->sheetTexts, (std::array<std::string, 4>{"1000", "500", "250", "750"}));
+    ASSERT_EQ(panel->rows.size(), 4u);
+    const std::vector<std::vector<std::string>> expected = {
+        {"3", "Rad-Square", "20r2", "0"},
+        {"5", "Undefined   ", "", "15"},
+        {"12", "Diameter  ", "10.5", "idx"},
+        {"9", "Special   ", "KEYHOLE", "0"},
+    };
+    for (std::size_t k = 0; k < expected.size(); ++k) {
+        const TurretRow& row = panel->rows[k];
+        EXPECT_EQ((std::vector<std::string>{row.station, row.type, row.size, row.angle}), expected[k]) << k;
+    }
+    EXPECT_EQ(panel->scrollMaximum, 0);
+    EXPECT_EQ(panel->selectedRow, 0);
+
+    const ReverseRunState& run = ReverseRun();
+    EXPECT_EQ(run.ProgramName, "P1");
+    EXPECT_EQ(run.ProgramPath, job("P1"));
+    EXPECT_EQ(run.TurretCount, 4);
+    EXPECT_EQ(run.TurretOrder[0], 3);
+    EXPECT_EQ(run.TurretTools[3].Shape, 'C');
+    EXPECT_EQ(run.TurretTools[3].Description, FixedText("Rad-Square", 64));
+    EXPECT_EQ(run.TurretTools[5].Shape, 'U');
+    EXPECT_EQ(run.TurretTools[9].Description, FixedText("KEYHOLE", 64));
+    for (int s : {3, 5, 9, 12}) EXPECT_FALSE(run.TurretTools[static_cast<std::size_t>(s)].Defined) << s;
+
+    // Every non-empty line is a record, the last one too.
+    EXPECT_EQ(run.BlockCount, 4);
+    EXPECT_EQ(installation.read(sys("Reverse.rnd")),
+              FixedText("%", 80) + FixedText("O1234 (DEMO)", 80) + std::string(80, 'A') + FixedText("G50", 80));
+
+    EXPECT_EQ(installation.read(sys("Reverse.pth")),
+              test::CrLf({job("P1"), "P1", "JOBS", "PRESS1"}));
+    EXPECT_FALSE(installation.exists(sys("Finished.flg")));
+    EXPECT_EQ(installation.read(sys("Lastfile.lst")), test::CrLf({"JOBS", "P1", "******"}));
+}
+
+TEST_F(ReverseRunTest, ThirtyToolsScrollToNineTenToolsDoNotScroll) {
+    for (int tools : {10, 30}) {
+        std::string trt;
+        for (int s = 1; s <= tools; ++s) trt += std::to_string(s) + ",A,r," + std::to_string(s) + ",0,0,0,0,0,0\r\n";
+        installScriptProcessor();
+        answerSuccess("1000,500,250,750\r\n", trt);
+        auto panel = RunReverse("P1");
+        ASSERT_TRUE(panel.has_value());
+        EXPECT_EQ(panel->rows.size(), static_cast<std::size_t>(tools));
+        EXPECT_EQ(panel->scrollMaximum, tools == 30 ? 9 : 0);
+    }
+}
+
+TEST_F(ReverseRunTest, FirstStationZeroGivesAnEmptyTable) {
+    installScriptProcessor();
+    answerSuccess("1000,500,250,750\r\n", "0\r\n1,A,r,5,0,0,0,0,0,0\r\n");
+    auto panel = RunReverse("P1");
+    ASSERT_TRUE(panel.has_value());
+    EXPECT_TRUE(panel->rows.empty());
+    EXPECT_EQ(panel->selectedRow, -1);
+    EXPECT_EQ(ReverseRun().TurretCount, 0);
+}
+
+TEST_F(ReverseRunTest, InchMachineShowsInches) {
+    State().Mach.InchUnits = true;
+    installScriptProcessor();
+    answerSuccess("1270,2540,127,3\r\n");
+    auto panel = RunReverse("P1");
+    ASSERT_TRUE(panel.has_value());
+    EXPECT_EQ(panel->sheetTexts, (std::array<std::string, 4>{"50", "100", "5", "0.1181"}));
+}
+
+TEST_F(ReverseRunTest, NoSelectionAndNoRecentProgramIsRefused) {
+    installScriptProcessor();
+    EXPECT_FALSE(ChooseProgram("   ").has_value());
+    EXPECT_EQ(messages.shown, (std::vector<std::string>{"No Program Selected !"}));
+    EXPECT_EQ(messages.beeps, 1);
+    EXPECT_FALSE(installation.exists(sys("Reverse.pth")));
+}
+
+TEST_F(ReverseRunTest, NoSelectionTakesTheRecentProgramAndItsDirectory) {
+    const std::string other = "C:\\QUORVANE\\PROGRAMS\\PRESS1\\OTHER\\";
+    installation.writeLines(other + "Q7.prg", {"G50"});
+    installation.writeLines(sys("Lastfile.lst"), {"OTHER", "Q7", "******"});
+
+    auto request = ChooseProgram("");
+    ASSERT_TRUE(request.has_value());
+    EXPECT_TRUE(request->directoryChanged);
+    EXPECT_EQ(request->ProgramName, "Q7");
+    EXPECT_EQ(request->ProgramPath, other + "Q7");
+    EXPECT_EQ(State().Config.CurrentDirectory, "OTHER");
+}
+
+TEST_F(ReverseRunTest, DeclinedOverwriteWritesNothingAndRunsNothing) {
+    installScriptProcessor();
+    answerSuccess();
+    installation.write(job("P1.drw"), "old drawing");
+    messages.answer({false});
+
+    EXPECT_FALSE(RunReverse("P1").has_value());
+    EXPECT_EQ(messages.shown,
+              (std::vector<std::string>{"Drawing for Program\n\n\"P1\"\n\nAlready Exists!  Overwrite it ?"}));
+    EXPECT_EQ(State().LastAnswer, AnswerNo);
+    EXPECT_FALSE(installation.exists(sys("Reverse.pth")));
+    EXPECT_FALSE(installation.exists(sys("ran.mark")));
+    EXPECT_EQ(installation.read(job("P1.drw")), "old drawing");
+}
+
+TEST_F(ReverseRunTest, AcceptedOverwriteRunsTheProcessor) {
+    installScriptProcessor();
+    answerSuccess();
+    installation.write(job("P1.drw"), "old drawing");
+    messages.answer({true});
+    EXPECT_TRUE(RunReverse("P1").has_value());
+    EXPECT_EQ(State().LastAnswer, AnswerYes);
+    EXPECT_TRUE(installation.exists(sys("ran.mark")));
+}
+
+TEST_F(ReverseRunTest, MissingProcessorGivesBothMessagesInOrder) {
+    makePreviousRun();
+    EXPECT_FALSE(RunReverse("P1").has_value());
+    EXPECT_EQ(messages.shown, (std::vector<std::string>{Missing, Failed}));
+    EXPECT_EQ(messages.beeps, 2);
+    // Written before the processor was looked for.
+    EXPECT_TRUE(installation.exists(sys("Reverse.pth")));
+    expectPreviousRunKept();
+}
+
+TEST_F(ReverseRunTest, ProcessorThatCannotStartIsReportedAsMissing) {
+    installation.write(sys("FANUCRVS.exe"), "not a program");  // no execute permission
+    makePreviousRun();
+    EXPECT_EQ(StartProcessor(), 0);
+    EXPECT_EQ(WaitForProcessor(0), 1);  // returns at once: nothing to wait for
+    EXPECT_EQ(messages.shown, (std::vector<std::string>{Missing}));
+}
+
+TEST_F(ReverseRunTest, OldStatusFileIsRemovedBeforeTheRun) {
+    installScriptProcessor();
+    installation.write(sys("Finished.flg"), "0\r\n");  // from an earlier run; this one writes none
+    makePreviousRun();
+    EXPECT_FALSE(RunReverse("P1").has_value());
+    EXPECT_TRUE(installation.exists(sys("ran.mark")));
+    EXPECT_EQ(messages.shown, (std::vector<std::string>{Failed}));
+    expectPreviousRunKept();
+}
+
+struct StatusCase {
+    const char* name;
+    const char* flag;  // nullptr: the processor writes none
+    bool succeeds;
+};
+
+class RunStatus : public ReverseRunTest, public ::testing::WithParamInterface<StatusCase> {};
+
+TEST_P(RunStatus, DecidesSuccess) {
+    const StatusCase& c = GetParam();
+    installScriptProcessor();
+    answerSuccess();
+    if (c.flag) answer("Finished.flg", c.flag);
+    else installation.remove(std::string(Answers) + "Finished.flg");
+    makePreviousRun();
+
+    auto panel = RunReverse("P1");
+    EXPECT_EQ(panel.has_value(), c.succeeds);
+    EXPECT_FALSE(installation.exists(sys("Finished.flg")));
+    if (!c.succeeds) {
+        EXPECT_EQ(messages.shown, (std::vector<std::string>{Failed}));
+        expectPreviousRunKept();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Flags, RunStatus,
+                         ::testing::Values(StatusCase{"Zero", "0\r\n", true},
+                                           StatusCase{"Negative", "-2\r\n", true},
+                                           StatusCase{"Positive", "3\r\n", false},
+                                           StatusCase{"Missing", nullptr, false},
+                                           StatusCase{"Empty", "", false},
+                                           StatusCase{"NotANumber", "done\r\n", false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct BadAnswerCase {
+    const char* name;
+    const char* sheet;  // nullptr: missing
+    const char* tools;  // nullptr: missing
+    bool program = true;
+};
+
+std::string ManyTools(int count) {
+    std::string text;
+    for (int i = 0; i < count; ++i) text += std::to_string(i % 120 + 1) + ",A,r,5,0,0,0,0,0,0\r\n";
+    return text;
+}
+
+class BadAnswers : public ReverseRunTest, public ::testing::WithParamInterface<BadAnswerCase> {};
+
+TEST_P(BadAnswers, FailTheRunAndKeepThePreviousResult) {
+    const BadAnswerCase& c = GetParam();
+    installScriptProcessor();
+    answer("Finished.flg", "0\r\n");
+    if (c.sheet) answer("Reverse.sht", c.sheet);
+    if (c.tools) answer("Reverse.trt", c.tools);
+    if (!c.program) installation.remove(job("P1.prg"));
+    makePreviousRun();
+
+    EXPECT_FALSE(RunReverse("P1").has_value());
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].rfind(std::string(Failed) + "\n\n", 0), 0u) << messages.shown[0];
+    expectPreviousRunKept();
+    EXPECT_EQ(installation.read(sys("Lastfile.lst")).find("P1"), std::string::npos);
+}
+
+const std::string TooMany = ManyTools(122);
+INSTANTIATE_TEST_SUITE_P(
+    Files, BadAnswers,
+    ::testing::Values(BadAnswerCase{"SheetMissing", nullptr, "0\r\n"},
+                      BadAnswerCase{"SheetShort", "1000,500\r\n", "0\r\n"},
+                      BadAnswerCase{"SheetNotNumbers", "wide,500,1,2\r\n", "0\r\n"},
+                      BadAnswerCase{"ToolsMissing", "1000,500,250,750\r\n", nullptr},
+                      BadAnswerCase{"StationAbove120", "1000,500,250,750\r\n", "121,A,r,5,0,0,0,0,0,0\r\n"},
+                      BadAnswerCase{"MoreThan121Entries", "1000,500,250,750\r\n", TooMany.c_str()},
+                      BadAnswerCase{"EntryCutShort", "1000,500,250,750\r\n", "4,A,r,5,0\r\n"},
+                      BadAnswerCase{"ProgramGone", "1000,500,250,750\r\n", "0\r\n", false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ReviewRecordsFile, KeepsEveryNonEmptyLineTrimmedAndCut) {
+    test::InstallationFixture installation;
+    installation.write("C:\\QUORVANE\\P.prg", "\tN10 X1\r\n\r\nN20\nlast line without end");
+    auto count = WriteReviewRecords("C:\\QUORVANE\\P.prg", "C:\\QUORVANE\\Reverse.rnd");
+    ASSERT_TRUE(count.ok()) << count.message();
+    EXPECT_EQ(count.value(), 3);
+    auto lines = ReadReviewRecords("C:\\QUORVANE\\Reverse.rnd", 1, 21, count.value());
+    ASSERT_TRUE(lines.ok());
+    EXPECT_EQ(lines.value(), (std::vector<std::string>{"N10 X1", "N20", "last line without end"}));
+    EXPECT_FALSE(installation.exists("C:\\QUORVANE\\Reverse.rnd.tmp"));
+}
+
+TEST(ReviewRecordsFile, MissingProgramLeavesTheOldRecords) {
+    test::InstallationFixture installation;
+    installation.write("C:\\QUORVANE\\Reverse.rnd", std::string(80, 'q'));
+    auto count = WriteReviewRecords("C:\\QUORVANE\\Gone.prg", "C:\\QUORVANE\\Reverse.rnd");
+    ASSERT_FALSE(count.ok());
+    EXPECT_NE(count.message().find("Gone.prg"), std::string::npos);
+    EXPECT_EQ(installation.read("C:\\QUORVANE\\Reverse.rnd"), std::string(80, 'q'));
+}
+
+}  // namespace
+}  // namespace qv

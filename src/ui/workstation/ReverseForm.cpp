@@ -7,7 +7,13 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
+#include "core/common/Messages.h"
 #include "core/common/State.h"
+#include "core/startup/Startup.h"
+#include "ui/startup/EngineForm.h"
+#include "ui/startup/MachineForm.h"
+#include "ui/workstation/ProgramFrame.h"
+#include "ui/workstation/ReversePanel.h"
 #include "ui/workstation/StatusBar.h"
 
 namespace qv::ui {
@@ -21,11 +27,17 @@ ReverseForm::ReverseForm(QWidget* parent) : QMainWindow(parent) {
     auto* layout = new QVBoxLayout(body);
     layout->setContentsMargins(4, 4, 4, 4);
     centre_ = new QStackedWidget(body);
-    centre_->addWidget(new QWidget(centre_));  // idle: nothing but the menus
+    idle_ = new QWidget(centre_);  // idle: nothing but the menus
+    centre_->addWidget(idle_);
+    ProgFrame = new ProgramFrame(centre_);
+    centre_->addWidget(ProgFrame);
+    RvsBck = new ReversePanel(centre_);
+    centre_->addWidget(RvsBck);
     layout->addWidget(centre_, 1);
     statusBar_ = new StatusBar(body);
     layout->addWidget(statusBar_);
     setCentralWidget(body);
+    connectRun();
     resize(760, 560);
 }
 
@@ -76,13 +88,22 @@ void ReverseForm::createMenus() {
     for (QAction* a : {DirectoryItem[1], DirectoryItem[2], DirectoryItem[3], DirectoryItem[4], SearchItem,
                        FileItem[1], FileItem[2], FileItem[3], FileItem[4], FileItem[5], ImportItem[1],
                        ImportItem[2], SubItem[1], SubItem[2], SubItem[3], EditItem[1], EditItem[2],
-                       ReverseEngineer, MachineItem[1], MachineItem[2]})
+                       MachineItem[1], MachineItem[2]})
         a->setEnabled(false);
 
+    connect(MachineItem[1], &QAction::triggered, this, &ReverseForm::selectMachine);
+    connect(MachineItem[2], &QAction::triggered, this, &ReverseForm::selectReverse);
     connect(Exit, &QAction::triggered, this, &QWidget::close);
 }
 
 bool ReverseForm::load() {
+    const Status started = RunStartup();
+    if (!started) {
+        Notify(started.message() + "\n\nQuorvane cannot start.");
+        return false;
+    }
+    MachineItem[1]->setEnabled(CanSelectMachine());
+    MachineItem[2]->setEnabled(CanSelectReverse());
     PaintStatusBar();
     return true;
 }
@@ -106,8 +127,13 @@ void ReverseForm::runModal(const std::function<void()>& show, const std::functio
     if (after) after();
 }
 
-void ReverseForm::selectMachine() {}
-void ReverseForm::selectReverse() {}
+void ReverseForm::selectMachine() {
+    runModal([this] { MachineForm(this).exec(); }, [this] { PaintStatusBar(); });
+}
+
+void ReverseForm::selectReverse() {
+    runModal([this] { EngineForm(this).exec(); }, [this] { PaintStatusBar(); });
+}
 
 void ReverseForm::PaintStatusBar() {
     const ModuleState& s = State();

@@ -10,9 +10,16 @@ class QAction;
 class QMenu;
 class QStackedWidget;
 
+namespace qv {
+struct ReversePanel;  // what a run gives the panel to show
+}
+
 namespace qv::ui {
 
 class StatusBar;
+class ProgramFrame;
+class ReversePanel;
+class Review;
 
 class ReverseForm : public QMainWindow {
     Q_OBJECT
@@ -42,6 +49,10 @@ public:
     QMenu* FileMenu = nullptr;
     QMenu* EditMenu = nullptr;
     StatusBar* statusBar() const { return statusBar_; }
+    ProgramFrame* ProgFrame = nullptr;
+    ReversePanel* RvsBck = nullptr;
+    /// The review window while it is open.
+    Review* reviewWindow() const { return review_; }
 
 private:
     void createMenus();
@@ -51,8 +62,25 @@ private:
     void selectMachine();
     void selectReverse();
 
+    // The reverse run (ReverseFormRun.cpp).
+    void connectRun();
+    void openProgramList();
+    void fillProgramList(const std::string& current, int mode);
+    void directoryChosen();
+    void progOk();
+    void progCncl();
+    void showPanel(const qv::ReversePanel& panel);
+    void selectTool();
+    void materialChosen();
+    void viewProgram();
+    void rvsOk();
+    void rvsCncl();
+    void closePanel();
+
     StatusBar* statusBar_ = nullptr;
     QStackedWidget* centre_ = nullptr;
+    QWidget* idle_ = nullptr;
+    Review* review_ = nullptr;
 };
 
 }  // namespace qv::ui

@@ -1,0 +1,22 @@
+// The machine selection window.
+#include "ui/startup/MachineForm.h"
+
+#include "core/common/Messages.h"
+#include "core/common/State.h"
+#include "core/startup/MachineList.h"
+#include "core/startup/MachineSetUp.h"
+#include "core/workstation/RecentFile.h"
+
+namespace qv::ui {
+
+MachineForm::MachineForm(QWidget* parent) : ChoiceForm(QStringLiteral("MachineForm"), parent) {
+    fill(FillMachineList(State().Config.SelectedMachine, false, 1));
+}
+
+void MachineForm::choose(std::int16_t number) {
+    const Status status = SetUpMachine(number, State().Config.CurrentDirectory);
+    if (!status) Notify(status.message());
+    ResetLastFile();
+}
+
+}  // namespace qv::ui

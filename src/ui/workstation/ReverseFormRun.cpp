@@ -1,0 +1,186 @@
+// The main window's part of a reverse run: the program frame, the processor
+// run, the reverse panel and its two ways out.
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStackedWidget>
+
+#include "core/common/State.h"
+#include "core/common/Text.h"
+#include "core/folders/DirectoryLists.h"
+#include "core/tooling/Material.h"
+#include "core/tooling/ToolingState.h"
+#include "core/workstation/Acceptance.h"
+#include "core/workstation/ProcessorLaunch.h"
+#include "core/workstation/RecentFile.h"
+#include "core/workstation/ReverseRunSteps.h"
+#include "ui/workstation/ProgramFrame.h"
+#include "ui/workstation/ReverseForm.h"
+#include "ui/workstation/ReversePanel.h"
+#include "ui/workstation/Review.h"
+#include "ui/workstation/TurretTable.h"
+
+namespace qv::ui {
+namespace {
+
+void FillList(QListWidget* list, const ListRows& rows) {
+    list->clear();
+    for (const std::string& item : rows.items) list->addItem(QString::fromStdString(item));
+    list->setCurrentRow(rows.selected);
+    if (rows.selected < 0) list->clearSelection();
+}
+
+void FillCombo(QComboBox* combo, const ListRows& rows) {
+    combo->clear();
+    for (const std::string& item : rows.items) combo->addItem(QString::fromStdString(item));
+    combo->setCurrentIndex(rows.selected);
+}
+
+}  // namespace
+
+void ReverseForm::connectRun() {
+    connect(ReverseEngineer, &QAction::triggered, this, &ReverseForm::openProgramList);
+    connect(ProgFrame->DirectoryList, qOverload<int>(&QComboBox::activated), this, &ReverseForm::directoryChosen);
+    connect(ProgFrame->ProgList, &QListWidget::itemDoubleClicked, this, &ReverseForm::progOk);
+    connect(ProgFrame->ProgOk, &QPushButton::clicked, this, &ReverseForm::progOk);
+    connect(ProgFrame->ProgCncl, &QPushButton::clicked, this, &ReverseForm::progCncl);
+    connect(RvsBck->SelectTool, &QPushButton::clicked, this, &ReverseForm::selectTool);
+    connect(RvsBck->Trt, &TurretTable::rowActivated, this, &ReverseForm::selectTool);
+    connect(RvsBck->MaterialList, qOverload<int>(&QComboBox::activated), this, &ReverseForm::materialChosen);
+    connect(RvsBck->ViewProgram, &QPushButton::clicked, this, &ReverseForm::viewProgram);
+    connect(RvsBck->RvsOk, &QPushButton::clicked, this, &ReverseForm::rvsOk);
+    connect(RvsBck->RvsCncl, &QPushButton::clicked, this, &ReverseForm::rvsCncl);
+}
+
+void ReverseForm::fillProgramList(const std::string& current, int mode) {
+    const ModuleState& s = State();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    FillList(ProgFrame->ProgList, FillFileList(s.Mach.MachineFolder, s.Config.CurrentDirectory, current, mode, 2, ""));
+    QApplication::restoreOverrideCursor();
+}
+
+void ReverseForm::openProgramList() {
+    DisableMenus();
+    {
+        SuppressEventsScope quiet;
+        ModuleState& s = State();
+        if (HasColon(s.Config.CurrentDirectory)) {
+            SelectCurrentDirectory("");
+            PaintStatusBar();
+        }
+        std::string directory, name;
+        if (RecallLastFile(directory, name)) {
+            SelectCurrentDirectory(directory);
+            PaintStatusBar();
+            fillProgramList(name, 2);
+        } else {
+            fillProgramList("", 0);
+        }
+        FillCombo(ProgFrame->DirectoryList,
+                  FillDirectoryList(s.Mach.MachineFolder, s.Config.CurrentDirectory, true, true, 2));
+    }
+    centre_->setCurrentWidget(ProgFrame);
+    ProgFrame->ProgList->setFocus();
+}
+
+void ReverseForm::directoryChosen() {
+    if (State().SuppressEvents) return;
+    SelectCurrentDirectory(Trim(ProgFrame->DirectoryList->currentText().toStdString()));
+    fillProgramList("", 0);
+    PaintStatusBar();
+    if (centre_->currentWidget() == ProgFrame) ProgFrame->ProgList->setFocus();
+}
+
+void ReverseForm::progCncl() {
+    centre_->setCurrentWidget(idle_);
+    EnableMenus();
+}
+
+void ReverseForm::progOk() {
+    QListWidgetItem* line = ProgFrame->ProgList->currentItem();
+    const std::string selected = line && line->isSelected() ? line->text().toStdString() : std::string();
+    const std::optional<RunRequest> request = ChooseProgram(selected);
+    if (!request) {
+        ProgFrame->ProgList->setFocus();
+        return;
+    }
+    if (request->directoryChanged) PaintStatusBar();
+    centre_->setCurrentWidget(idle_);
+    if (!PrepareRun(*request)) {
+        EnableMenus();
+        return;
+    }
+    const std::int64_t processId = StartProcessor();
+    repaint();
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const std::int16_t status = WaitForProcessor(processId);
+    QApplication::restoreOverrideCursor();
+    const std::optional<qv::ReversePanel> panel = LoadRunResult(*request, status);
+    if (!panel) {
+        EnableMenus();
+        return;
+    }
+    showPanel(*panel);
+}
+
+void ReverseForm::showPanel(const qv::ReversePanel& panel) {
+    for (int i = 1; i <= 4; ++i) RvsBck->ShtBox[i]->setText(QString::fromStdString(panel.sheetTexts[i - 1]));
+    RvsBck->Trt->fill(panel.rows, panel.scrollMaximum, panel.selectedRow);
+    {
+        SuppressEventsScope quiet;
+        FillCombo(RvsBck->MaterialList, panel.materials);
+        if (RvsBck->MaterialList->currentIndex() < 0 && RvsBck->MaterialList->count() > 0)
+            RvsBck->MaterialList->setCurrentIndex(0);
+    }
+    RvsBck->ViewPanel->setTitle(QString::fromStdString(panel.caption));
+    RvsBck->RvsOk->setDefault(true);
+    centre_->setCurrentWidget(RvsBck);
+    RvsBck->Trt->TrtList[1]->setFocus();
+}
+
+void ReverseForm::materialChosen() {
+    if (State().SuppressEvents) return;
+    const std::string name = Trim(RvsBck->MaterialList->currentText().toStdString());
+    Tooling().CurrentMaterial = name;
+    SelectMaterial(name);
+}
+
+void ReverseForm::viewProgram() {
+    if (!review_) {
+        review_ = new Review(this);
+        review_->setAttribute(Qt::WA_DeleteOnClose);
+        connect(review_, &QObject::destroyed, this, [this] { review_ = nullptr; });
+    }
+    review_->show();
+    review_->raise();
+    review_->activateWindow();
+}
+
+void ReverseForm::closePanel() {
+    centre_->setCurrentWidget(idle_);
+    if (review_) review_->close();
+    EnableMenus();
+}
+
+void ReverseForm::rvsOk() {
+    std::array<std::string, 4> texts;
+    for (int i = 1; i <= 4; ++i) texts[i - 1] = RvsBck->ShtBox[i]->text().toStdString();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const AcceptOutcome outcome = AcceptResult(texts);
+    QApplication::restoreOverrideCursor();
+    if (outcome.accepted) closePanel();
+}
+
+void ReverseForm::rvsCncl() {
+    DiscardResult();
+    closePanel();
+}
+
+void ReverseForm::selectTool() {}
+
+}  // namespace qv::ui

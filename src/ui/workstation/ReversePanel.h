@@ -1,0 +1,37 @@
+// The reverse panel shown after a successful run: sheet and clamp boxes,
+// material, the tooling table, the program's name and the way out.
+#pragma once
+
+#include <QFrame>
+#include <array>
+
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+
+namespace qv::ui {
+
+class TurretTable;
+
+class ReversePanel : public QFrame {
+    Q_OBJECT
+public:
+    explicit ReversePanel(QWidget* parent = nullptr);
+
+    QFrame* BttnPanel = nullptr;
+    QPushButton* RvsOk = nullptr;
+    QPushButton* RvsCncl = nullptr;
+    QFrame* ToolingPanel = nullptr;
+    QComboBox* MaterialList = nullptr;
+    QPushButton* SelectTool = nullptr;
+    std::array<QLineEdit*, 5> ShtBox{};  // 1 sheet X, 2 sheet Y, 3 left clamp, 4 right clamp
+    TurretTable* Trt = nullptr;
+    QGroupBox* ViewPanel = nullptr;
+    QPushButton* ViewProgram = nullptr;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
+
+}  // namespace qv::ui

@@ -1,0 +1,134 @@
+// Keeps the four tooling columns on the same row and scroll position.
+#include "ui/workstation/TurretTable.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+#include "core/common/State.h"
+
+namespace qv::ui {
+namespace {
+
+// Column widths in characters of the fixed font.
+constexpr int kColumnChars[5] = {0, 8, 13, 20, 10};
+
+}  // namespace
+
+TurretTable::TurretTable(QWidget* parent) : QFrame(parent) {
+    setObjectName(QStringLiteral("TrtFrame"));
+    setFrameShape(QFrame::StyledPanel);
+    QFont fixed(QStringLiteral("Monospace"));
+    fixed.setStyleHint(QFont::TypeWriter);
+
+    auto* grid = new QGridLayout(this);
+    grid->setHorizontalSpacing(0);
+    grid->setContentsMargins(4, 4, 4, 4);
+    auto* heading = new QLabel(QStringLiteral("STATION   TYPE             SIZE                  ANGLE"), this);
+    heading->setFont(fixed);
+    grid->addWidget(heading, 0, 0, 1, 5);
+
+    const QFontMetrics metrics(fixed);
+    for (int i = 1; i <= 4; ++i) {
+        auto* list = new QListWidget(this);
+        list->setObjectName(QStringLiteral("TrtList%1").arg(i));
+        list->setFont(fixed);
+        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        list->setSelectionMode(QAbstractItemView::SingleSelection);
+        list->setUniformItemSizes(true);
+        list->setFixedWidth(metrics.horizontalAdvance(QString(kColumnChars[i], QLatin1Char('W'))) + 8);
+        list->setFixedHeight(metrics.height() * VisibleRows + 2 * list->frameWidth() + 4);
+        list->viewport()->installEventFilter(this);
+        list->viewport()->setProperty("column", i);
+        connect(list, &QListWidget::currentRowChanged, this, [this, i](int) {
+            if (!State().SuppressEvents) keepInStep(i);
+        });
+        connect(list, &QListWidget::itemDoubleClicked, this, [this, i](QListWidgetItem*) {
+            keepInStep(i);
+            emit rowActivated(selectedRow());
+        });
+        TrtList[i] = list;
+        grid->addWidget(list, 1, i - 1);
+    }
+    TrtBar = new QScrollBar(Qt::Vertical, this);
+    TrtBar->setObjectName(QStringLiteral("TrtBar"));
+    TrtBar->setRange(0, 0);
+    connect(TrtBar, &QScrollBar::valueChanged, this, &TurretTable::scrollTo);
+    grid->addWidget(TrtBar, 1, 4);
+}
+
+void TurretTable::fill(const std::vector<TurretRow>& rows, int scrollMaximum, int selectedRow) {
+    SuppressEventsScope quiet;
+    for (int i = 1; i <= 4; ++i) TrtList[i]->clear();
+    for (const TurretRow& row : rows) {
+        TrtList[1]->addItem(QString::fromStdString(row.station));
+        TrtList[2]->addItem(QString::fromStdString(row.type));
+        TrtList[3]->addItem(QString::fromStdString(row.size));
+        TrtList[4]->addItem(QString::fromStdString(row.angle));
+    }
+    TrtBar->setRange(0, scrollMaximum);
+    TrtBar->setValue(0);
+    for (int i = 1; i <= 4; ++i) TrtList[i]->setCurrentRow(selectedRow);
+}
+
+void TurretTable::setRow(int row, const TurretRow& texts) {
+    if (row < 0 || row >= rowCount()) return;
+    TrtList[2]->item(row)->setText(QString::fromStdString(texts.type));
+    TrtList[3]->item(row)->setText(QString::fromStdString(texts.size));
+    TrtList[4]->item(row)->setText(QString::fromStdString(texts.angle));
+}
+
+int TurretTable::selectedRow() const { return TrtList[1]->currentRow(); }
+
+int TurretTable::rowCount() const { return TrtList[1]->count(); }
+
+void TurretTable::selectRow(int row) {
+    TrtList[1]->setCurrentRow(row);
+    keepInStep(1);
+}
+
+void TurretTable::keepInStep(int column) {
+    const int row = TrtList[column]->currentRow();
+    for (int i = 1; i <= 4; ++i) {
+        const QSignalBlocker block(TrtList[i]);
+        TrtList[i]->setCurrentRow(row);
+    }
+    // The first visible row of column 1 drives the shared bar.
+    const QModelIndex top = TrtList[column]->indexAt(QPoint(1, 1));
+    {
+        const QSignalBlocker block(TrtBar);
+        TrtBar->setValue(top.isValid() ? top.row() : 0);
+    }
+    scrollTo(TrtBar->value());
+    TrtList[1]->setFocus();
+}
+
+void TurretTable::scrollTo(int top) {
+    for (int i = 1; i <= 4; ++i) {
+        if (top < TrtList[i]->count())
+            TrtList[i]->scrollToItem(TrtList[i]->item(top), QAbstractItemView::PositionAtTop);
+    }
+}
+
+bool TurretTable::eventFilter(QObject* watched, QEvent* event) {
+    // Dragging with a button held keeps every column on the row under the pointer.
+    if (event->type() == QEvent::MouseMove || event->type() == QEvent::MouseButtonPress) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        const int column = watched->property("column").toInt();
+        if (column >= 1 && column <= 4 && mouse->buttons() != Qt::NoButton) {
+            const QModelIndex index = TrtList[column]->indexAt(mouse->position().toPoint());
+            if (index.isValid()) {
+                TrtList[column]->setCurrentRow(index.row());
+                keepInStep(column);
+            }
+        }
+    }
+    return QFrame::eventFilter(watched, event);
+}
+
+}  // namespace qv::ui

@@ -1,0 +1,42 @@
+// One QApplication per test program, and modal-window helpers.
+#include "uisupport/UiTest.h"
+
+#include <QTimer>
+#include <memory>
+
+namespace qv::test {
+
+QApplication& App() {
+    static int argc = 1;
+    static char name[] = "quorvane-test";
+    static char* argv[] = {name, nullptr};
+    static std::unique_ptr<QApplication> app;
+    if (!app) {
+        qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+        app = std::make_unique<QApplication>(argc, argv);
+    }
+    return *app;
+}
+
+void WhenModal(const QString& objectName, std::function<void(QWidget*)> action, int timeoutMs) {
+    auto* timer = new QTimer();
+    auto elapsed = std::make_shared<int>(0);
+    QObject::connect(timer, &QTimer::timeout, [=]() {
+        *elapsed += 20;
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal && (objectName.isEmpty() || modal->objectName() == objectName)) {
+            timer->stop();
+            timer->deleteLater();
+            action(modal);
+            return;
+        }
+        if (*elapsed >= timeoutMs) {
+            timer->stop();
+            timer->deleteLater();
+            if (modal) modal->close();
+        }
+    });
+    timer->start(20);
+}
+
+}  // namespace qv::test

@@ -3,7 +3,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <limits>
 
 #include "core/common/Text.h"
 #include "core/common/TextFile.h"
@@ -73,7 +72,9 @@ Status ParseNumber(const std::string& path, const std::string& where, const std:
 Status ParseSingle(const std::string& path, const std::string& where, const std::string& field,
                    float& out) {
     double value = 0;
-    if (!ParseWholeField(field, value) || std::fabs(value) > std::numeric_limits<float>::max()) {
+    // Beyond this a value would narrow to infinity.
+    constexpr double kFloatLimit = 3.4028235677973366e38;
+    if (!ParseWholeField(field, value) || std::fabs(value) >= kFloatLimit) {
         return FieldError(path, where, field, "a single-precision number");
     }
     out = static_cast<float>(value);

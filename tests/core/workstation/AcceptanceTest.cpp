@@ -1,0 +1,346 @@
+// Accepting a reverse run: the drawing read back record by record, the
+// sheet and clamp rules, the settings fix-up, refusals that delete nothing,
+// and faults at every step that never cost the processor's drawing.
+#include <gtest/gtest.h>
+
+#include "ReverseFixture.h"
+#include "core/common/State.h"
+#include "core/common/Text.h"
+#include "core/tooling/ToolingState.h"
+#include "core/workstation/Acceptance.h"
+#include "core/workstation/DrawingRewrite.h"
+#include "core/workstation/ExchangeFiles.h"
+#include "core/workstation/SheetBoxes.h"
+#include "support/FaultyPlatform.h"
+
+namespace qv {
+namespace {
+
+using test::ReverseFixture;
+
+const char* const Complete = "Reverse Engineering Complete !";
+const std::string NotAccepted = "Reverse Engineering Result Not Accepted\n\n";
+
+DrawingRecord Entity(std::int16_t code, std::int16_t station, float indexAngle = 0, std::int16_t sign = 0) {
+    DrawingRecord r;
+    r.EntityCode = code;
+    r.Doubles6 = {code * 1.0, 2.5, -3.25, 4, 5, 6};
+    r.SecondSetting = sign;
+    r.Tool.Defined = true;
+    r.Tool.Shape = 'D';
+    r.Tool.Description = FixedText("FROM PROCESSOR", 64);
+    r.Tool.Size = {7, 8, 0, 0};
+    r.Tool.Station = station;
+    r.Tool.IndexAngle = indexAngle;
+    r.Tool.Count = 3;
+    return r;
+}
+
+ToolRecord Confirmed(char shape, float size, std::int16_t station, std::int16_t code) {
+    ToolRecord t;
+    t.Defined = true;
+    t.Shape = shape;
+    t.Description = FixedText("LIBRARY " + std::string(1, shape), 64);
+    t.Size = {size, 0, 0, 0};
+    t.Station = station;
+    t.StationCode = code;
+    t.IndexAngle = 99;  // the dialog's angle; the entity's own is what counts
+    t.Count = 1;
+    return t;
+}
+
+class AcceptanceTest : public ReverseFixture {
+protected:
+    void SetUp() override {
+        ReverseFixture::SetUp();
+        State().Mach.MachineValue4 = 1;
+        Tooling().CurrentMaterial = "Mild Steel";
+        Tooling().MaterialValue1 = 1.5f;
+        Tooling().MaterialValue2 = 210.0f;
+        ReverseRunState& run = ReverseRun();
+        run.TurretTools[3] = Confirmed('A', 10, 3, 45);
+        run.TurretTools[4] = Confirmed('B', 20, 4, 11);
+        run.TurretTools[5].Shape = 'C';  // found, never confirmed
+
+        header.LevelNumber = 1200;
+        header.MachineSetting = 0;
+        header.Text18 = FixedText("KEEP ME", 18);
+        header.Singles20[4] = 77;
+        drawing = {header,
+                   Entity(210, 3, 30),       // confirmed, indexable: keeps its angle
+                   Entity(152, 4, 30),       // confirmed, fixed station: angle 0
+                   Entity(230, 5, 30),       // unconfirmed: tool cleared
+                   Entity(120, 3, 15, 1),    // sign negated, re-tooled
+                   Entity(220, 200, 0, -1),  // sign negated, station outside the turret
+                   Entity(110, 3),           // tool always cleared
+                   Entity(999, 3),           // dropped
+                   Entity(0, 3),             // dropped
+                   Entity(355, 4)};          // tool always cleared
+        prepare();
+    }
+
+    /// The files as the processor leaves them.
+    void prepare() {
+        installation.write(job("P1.drw"), Bytes(drawing));
+        ReversePath path{job("P1"), "P1", "JOBS", "PRESS1"};
+        ASSERT_TRUE(WriteReversePath(sys("Reverse.pth"), path).ok());
+        installation.write(sys("Reverse.sht"), "1000,500,250,1300\r\n");
+        installation.write(sys("Reverse.trt"), "0\r\n");
+        installation.write(sys("Reverse.rnd"), std::string(160, 'r'));
+    }
+
+    void expectExchangeFilesKept() {
+        for (const char* name : {"Reverse.pth", "Reverse.sht", "Reverse.trt", "Reverse.rnd"})
+            EXPECT_TRUE(installation.exists(sys(name))) << name;
+    }
+
+    const std::array<std::string, 4> boxes{"1000", "500", "250", "1300"};
+    DrawingRecord header;
+    std::vector<DrawingRecord> drawing;
+};
+
+TEST_F(AcceptanceTest, RewritesTheDrawingRecordByRecord) {
+    AcceptOutcome outcome = AcceptResult(boxes);
+    ASSERT_TRUE(outcome.accepted) << (messages.shown.empty() ? "" : messages.shown.back());
+    EXPECT_EQ(messages.shown, (std::vector<std::string>{Complete}));
+    EXPECT_EQ(outcome.recordsWritten, 8);
+
+    const std::vector<DrawingRecord> out = Records(installation.read(job("P1.drw")));
+    ASSERT_EQ(out.size(), 8u);
+    const DrawingRecord& h = out[0];
+    EXPECT_EQ(h.RecordCount, 8);
+    EXPECT_EQ(h.MaterialName, FixedText("Mild Steel", 72));
+    EXPECT_EQ(h.SheetX(), 1000);
+    EXPECT_EQ(h.SheetY(), 500);
+    EXPECT_EQ(h.MaterialValue1(), 1.5f);
+    EXPECT_EQ(h.MaterialValue2(), 210.0f);
+    EXPECT_EQ(h.LeftClamp(), 250);
+    EXPECT_EQ(h.RightClamp(), 1300);
+    EXPECT_EQ(h.MachineSetting, 1);
+    EXPECT_EQ(h.Text18, FixedText("KEEP ME", 18));  // what the workstation does not own survives
+    EXPECT_EQ(h.Singles20[4], 77);
+
+    const std::vector<std::int16_t> codes = {210, 152, 230, 120, 220, 110, 355};
+    for (std::size_t i = 0; i < codes.size(); ++i) {
+        EXPECT_EQ(out[i + 1].EntityCode, codes[i]);
+        EXPECT_EQ(out[i + 1].Doubles6[0], codes[i]);  // geometry carried unchanged
+        EXPECT_EQ(out[i + 1].Doubles6[2], -3.25);
+    }
+    auto expectTool = [](const ToolRecord& t, char shape, float size, float indexAngle) {
+        EXPECT_TRUE(t.Defined);
+        EXPECT_EQ(t.Shape, shape);
+        EXPECT_EQ(t.Size[0], size);
+        EXPECT_EQ(t.IndexAngle, indexAngle);
+        EXPECT_EQ(t.Description, FixedText("LIBRARY " + std::string(1, shape), 64));
+    };
+    auto expectCleared = [](const ToolRecord& t) {
+        ToolRecord cleared;
+        ClearToolRecord(cleared);
+        EXPECT_FALSE(t.Defined);
+        EXPECT_EQ(t.Shape, ' ');
+        EXPECT_EQ(t.Description, cleared.Description);
+        EXPECT_EQ(t.Station, 0);
+        EXPECT_EQ(t.Count, 0);
+    };
+    expectTool(out[1].Tool, 'A', 10, 30);
+    expectTool(out[2].Tool, 'B', 20, 0);
+    expectCleared(out[3].Tool);
+    expectTool(out[4].Tool, 'A', 10, 15);
+    EXPECT_EQ(out[4].SignField(), -1);
+    expectCleared(out[5].Tool);
+    EXPECT_EQ(out[5].SignField(), 1);
+    expectCleared(out[6].Tool);
+    expectCleared(out[7].Tool);
+
+    for (const char* name : {"Reverse.pth", "Reverse.sht", "Reverse.trt", "Reverse.rnd", "Rvrsmain.drw"})
+        EXPECT_FALSE(installation.exists(sys(name))) << name;
+    EXPECT_FALSE(installation.exists(job("Rvrsmain.tmp")));
+}
+
+TEST_F(AcceptanceTest, UnchangedMachineSettingKeepsSignFields) {
+    header.MachineSetting = 1;
+    drawing[0] = header;
+    prepare();
+    ASSERT_TRUE(AcceptResult(boxes).accepted);
+    const std::vector<DrawingRecord> out = Records(installation.read(job("P1.drw")));
+    ASSERT_EQ(out.size(), 8u);
+    EXPECT_EQ(out[4].SignField(), 1);
+    EXPECT_EQ(out[5].SignField(), -1);
+}
+
+TEST_F(AcceptanceTest, InchBoxesAreStoredInMillimetres) {
+    State().Mach.InchUnits = true;
+    ASSERT_TRUE(AcceptResult({"50", "20", "10", "50"}).accepted);
+    const DrawingRecord h = Records(installation.read(job("P1.drw")))[0];
+    EXPECT_EQ(h.SheetX(), 1270);
+    EXPECT_EQ(h.SheetY(), 508);
+    EXPECT_EQ(h.LeftClamp(), 254);
+    EXPECT_EQ(h.RightClamp(), 1270);
+}
+
+TEST_F(AcceptanceTest, OldScratchFilesDoNotMixIn) {
+    installation.write(sys("Rvrsmain.drw"), std::string(518 * 20, 'z'));
+    installation.write(sys("Rvrsmain.bak"), "old");
+    ASSERT_TRUE(AcceptResult(boxes).accepted);
+    EXPECT_EQ(Records(installation.read(job("P1.drw"))).size(), 8u);
+    EXPECT_FALSE(installation.exists(sys("Rvrsmain.bak")));
+}
+
+struct RefusalCase {
+    const char* name;
+    bool pathFile;
+    const char* drawingBytes;  // nullptr: none; "*": three and a bit records
+    const char* named;         // what the message must name
+};
+
+class AcceptRefusal : public AcceptanceTest, public ::testing::WithParamInterface<RefusalCase> {};
+
+TEST_P(AcceptRefusal, ExplainsAndDeletesNothing) {
+    const RefusalCase& c = GetParam();
+    if (!c.pathFile) installation.remove(sys("Reverse.pth"));
+    std::string bytes;
+    if (!c.drawingBytes) {
+        installation.remove(job("P1.drw"));
+    } else {
+        bytes = std::string(c.drawingBytes) == "*" ? Bytes(drawing).substr(0, 518 * 3 + 100) : c.drawingBytes;
+        installation.write(job("P1.drw"), bytes);
+    }
+
+    EXPECT_FALSE(AcceptResult(boxes).accepted);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].rfind(NotAccepted, 0), 0u) << messages.shown[0];
+    EXPECT_NE(messages.shown[0].find(c.named), std::string::npos) << messages.shown[0];
+    EXPECT_EQ(messages.beeps, 1);
+    if (c.drawingBytes) {
+        EXPECT_EQ(installation.read(job("P1.drw")), bytes);
+    }
+    for (const char* name : {"Reverse.sht", "Reverse.trt", "Reverse.rnd"})
+        EXPECT_TRUE(installation.exists(sys(name))) << name;
+    EXPECT_EQ(installation.exists(sys("Reverse.pth")), c.pathFile);
+    EXPECT_FALSE(installation.exists(sys("Rvrsmain.drw")));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, AcceptRefusal,
+    ::testing::Values(RefusalCase{"NoPathFile", false, "*", "Reverse.pth"},
+                      RefusalCase{"NoDrawing", true, nullptr, "P1.drw"},
+                      RefusalCase{"EmptyDrawing", true, "", "no header record"},
+                      RefusalCase{"PartRecord", true, "*", "not a whole number of 518-byte records"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(AcceptanceTest, AFaultAtAnyStepNeverCostsTheDrawing) {
+    ASSERT_TRUE(AcceptResult(boxes).accepted);
+    const std::string accepted = installation.read(job("P1.drw"));
+    const std::string original = Bytes(drawing);
+
+    test::FaultyPlatform faulty(installation.platform());
+    platform::ScopedPlatform use(faulty);
+    for (int n = 1;; ++n) {
+        prepare();
+        messages.shown.clear();
+        faulty.arm({test::kMutatingCalls, n, true});
+        const AcceptOutcome outcome = AcceptResult(boxes);
+        faulty.disarm();
+        const std::string now = installation.read(job("P1.drw"));
+        if (outcome.accepted) {
+            EXPECT_EQ(now, accepted) << "fault " << n;
+        } else {
+            EXPECT_EQ(now, original) << "fault " << n;
+            expectExchangeFilesKept();
+            ASSERT_EQ(messages.shown.size(), 1u);
+            EXPECT_EQ(messages.shown[0].rfind(NotAccepted, 0), 0u);
+        }
+        EXPECT_FALSE(installation.exists(job("Rvrsmain.tmp"))) << "fault " << n;
+        if (!faulty.fired()) break;
+        ASSERT_LT(n, 200);
+    }
+}
+
+TEST_F(AcceptanceTest, RenameThatCannotCrossDrivesFallsBackToACopyBesideTheDrawing) {
+    ASSERT_TRUE(AcceptResult(boxes).accepted);
+    const std::string accepted = installation.read(job("P1.drw"));
+    prepare();
+    test::FaultyPlatform faulty(installation.platform());
+    platform::ScopedPlatform use(faulty);
+    test::Fault crossDevice{test::kRename, 1, false, "invalid cross-device link"};
+    faulty.arm(crossDevice);
+    ASSERT_TRUE(AcceptResult(boxes).accepted);
+    EXPECT_TRUE(faulty.fired());
+    EXPECT_EQ(installation.read(job("P1.drw")), accepted);
+    EXPECT_FALSE(installation.exists(job("Rvrsmain.tmp")));
+    EXPECT_FALSE(installation.exists(sys("Rvrsmain.drw")));
+}
+
+struct HeaderCase {
+    const char* name;
+    std::int16_t level, machine, second;
+    std::int16_t machineAfter, secondAfter;
+    bool changed;
+};
+
+class HeaderSettings : public ::testing::TestWithParam<HeaderCase> {};
+
+TEST_P(HeaderSettings, FixUpThenFollowTheMachine) {
+    const HeaderCase& c = GetParam();
+    DrawingRecord h;
+    h.LevelNumber = c.level;
+    h.MachineSetting = c.machine;
+    h.SecondSetting = c.second;
+    HeaderValues values;
+    values.machineValue4 = 1;
+    EXPECT_EQ(RewriteDrawingHeader(h, values), c.changed);
+    EXPECT_EQ(h.MachineSetting, c.machineAfter);
+    EXPECT_EQ(h.SecondSetting, c.secondAfter);
+}
+
+INSTANTIATE_TEST_SUITE_P(Levels, HeaderSettings,
+                         ::testing::Values(HeaderCase{"OldLevelSwapped", 500, 0, 1, 1, 0, false},
+                                           HeaderCase{"CurrentLevelNotSwapped", 1000, 0, 1, 1, 1, true},
+                                           HeaderCase{"OldLevelNoSecond", 500, 0, 0, 1, 0, true},
+                                           HeaderCase{"OldLevelOtherMachine", 500, 2, 1, 1, 1, true},
+                                           HeaderCase{"AlreadyTheMachines", 1200, 1, 5, 1, 5, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct SheetCase {
+    const char* name;
+    std::array<const char*, 4> boxes;
+    bool inch;
+    int rangeCount;
+    SheetEntry expected;
+};
+
+class SheetRules : public ::testing::TestWithParam<SheetCase> {};
+
+TEST_P(SheetRules, GiveTheStoredValues) {
+    const SheetCase& c = GetParam();
+    Machine machine;
+    machine.DefaultSheetX = 2500;
+    machine.DefaultSheetY = 1250;
+    machine.ClampRangeCount = static_cast<std::int16_t>(c.rangeCount);
+    machine.ClampRanges = {ClampRange{-100, 900}, ClampRange{1200, 2400}, ClampRange{}, ClampRange{}};
+    const SheetEntry e = ApplySheetRules(
+        EvaluateSheetBoxes({c.boxes[0], c.boxes[1], c.boxes[2], c.boxes[3]}, c.inch), machine);
+    EXPECT_FLOAT_EQ(e.X, c.expected.X);
+    EXPECT_FLOAT_EQ(e.Y, c.expected.Y);
+    EXPECT_FLOAT_EQ(e.LeftClamp, c.expected.LeftClamp);
+    EXPECT_FLOAT_EQ(e.RightClamp, c.expected.RightClamp);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Boxes, SheetRules,
+    ::testing::Values(
+        SheetCase{"AsTyped", {"1000", "500", "250", "1300"}, false, 2, {1000, 500, 250, 1300}},
+        SheetCase{"Expressions", {"1000-2*12.5", "(90+45)*2", "200+50", "1300"}, false, 2, {12475, 270, 250, 1300}},
+        SheetCase{"SmallSidesTakeDefaults", {"0", "10", "250", "1300"}, false, 2, {2500, 1250, 250, 1300}},
+        SheetCase{"JustOverTen", {"10.5", "abc", "250", "1300"}, false, 2, {10.5f, 1250, 250, 1300}},
+        SheetCase{"LeftOutsideFirstRange", {"1000", "500", "950", "1300"}, false, 2, {1000, 500, 0, 0}},
+        SheetCase{"RightOutsideLastRange", {"1000", "500", "250", "900"}, false, 2, {1000, 500, 0, 0}},
+        SheetCase{"RightZero", {"1000", "500", "250", "0"}, false, 2, {1000, 500, 0, 0}},
+        SheetCase{"LeftNegativeInRange", {"1000", "500", "-5", "1300"}, false, 2, {1000, 500, 0, 0}},
+        SheetCase{"OneRangeForBoth", {"1000", "500", "250", "800"}, false, 1, {1000, 500, 250, 800}},
+        SheetCase{"NoRangesDescribed", {"1000", "500", "250", "800"}, false, 0, {1000, 500, 250, 800}},
+        SheetCase{"Inches", {"50", "0.25", "10", "50"}, true, 2, {1270, 1250, 254, 1270}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace qv

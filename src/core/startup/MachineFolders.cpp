@@ -38,6 +38,9 @@ std::string PrepareProgramFolders(const std::string& folderName, const std::stri
     auto& host = platform::Current();
     const std::string machineFolder = State().Config.MachineRoot + folderName;
     if (!host.entryExists(machineFolder)) {
+        // A fresh installation may lack the program root itself.
+        const std::string& root = State().Config.MachineRoot;
+        MakeFolderIfMissing(root.substr(0, root.size() - 1));
         (void)host.makeFolder(machineFolder);
         (void)host.makeFolder(machineFolder + "\\Quorvane");
     }

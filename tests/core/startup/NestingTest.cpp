@@ -1,0 +1,74 @@
+// The nesting option step: its level and the files and folder it makes.
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include "core/common/State.h"
+#include "core/startup/Nesting.h"
+#include "support/InstallationFixture.h"
+
+namespace qv {
+namespace {
+
+using test::InstallationFixture;
+
+const char* const NestFile = "C:\\QUORVANE\\DATA\\Data\\PRESS1.nst";
+const std::string NewNestFile =
+    "Nesting ? (Yes / No)                         : No\r\n******\r\n";
+
+struct NestingCase {
+    const char* name;
+    std::optional<std::string> nestingCfg;  // nullopt: no "Nesting.cfg"
+    bool nestingProgram;                    // "Quornst.exe"
+    bool fullSuite;
+    std::optional<std::string> machineFile;  // nullopt: no machine nesting file
+    std::int16_t level;
+    std::optional<std::string> machineFileAfter;
+};
+
+class NestingLevels : public ::testing::TestWithParam<NestingCase> {};
+
+TEST_P(NestingLevels, FollowTheFilesPresent) {
+    const auto& c = GetParam();
+    InstallationFixture fixture;
+    fixture.makeFolder("C:\\QUORVANE\\DATA\\Data");
+    fixture.write("C:\\QUORVANE\\NEST\\Setup.nsc", "setup");
+    if (c.nestingCfg) fixture.write("C:\\QUORVANE\\Nesting.cfg", *c.nestingCfg);
+    if (c.nestingProgram) fixture.write("C:\\QUORVANE\\Quornst.exe", "");
+    if (c.machineFile) fixture.write(NestFile, *c.machineFile);
+    State().Config.SystemFolder = "C:\\QUORVANE\\";
+    State().Config.FullSuite = c.fullSuite;
+    State().Config.NestingLevel = 7;
+    State().Mach.MachinePrefix = "C:\\QUORVANE\\DATA\\Data\\PRESS1.";
+
+    SetUpNesting();
+    EXPECT_EQ(State().Config.NestingLevel, c.level);
+    EXPECT_EQ(fixture.exists(NestFile), c.machineFileAfter.has_value());
+    if (c.machineFileAfter) {
+        EXPECT_EQ(fixture.read(NestFile), *c.machineFileAfter);
+    }
+    EXPECT_EQ(fixture.isFolder("C:\\QUORVANE\\Nesting"), c.level == 2);
+}
+
+const std::string Setup = "C:\\QUORVANE\\NEST\\Setup.nsc\r\n";
+const std::string Yes = "Nesting ? (Yes / No) : Yes\r\n******\r\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, NestingLevels,
+    ::testing::Values(
+        NestingCase{"NoConfiguration", std::nullopt, true, true, std::nullopt, 0, std::nullopt},
+        NestingCase{"NoNestingProgram", Setup, false, true, std::nullopt, 1, std::nullopt},
+        NestingCase{"NotTheFullSuite", Setup, true, false, Yes, 1, Yes},
+        NestingCase{"EndMarkerFirst", "******\r\n", true, true, std::nullopt, 1, std::nullopt},
+        NestingCase{"EmptyFirstLine", "\r\nC:\\QUORVANE\\NEST\\Setup.nsc\r\n", true, true, std::nullopt, 1, std::nullopt},
+        NestingCase{"EmptyConfiguration", "", true, true, std::nullopt, 1, std::nullopt},
+        NestingCase{"SetupFileMissing", "C:\\QUORVANE\\NEST\\Gone.nsc\r\n", true, true, std::nullopt, 1, std::nullopt},
+        NestingCase{"MachineFileMadeWithNo", Setup, true, true, std::nullopt, 1, NewNestFile},
+        NestingCase{"EmptyMachineFileRewritten", Setup, true, true, "", 1, NewNestFile},
+        NestingCase{"MachineAnswersNo", Setup, true, true, "Nesting ? : no\r\n******\r\n", 1, "Nesting ? : no\r\n******\r\n"},
+        NestingCase{"MachineAnswersYes", Setup, true, true, Yes, 2, Yes},
+        NestingCase{"AnyOtherAnswerNests", Setup, true, true, "Nest : maybe\r\n", 2, "Nest : maybe\r\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace qv

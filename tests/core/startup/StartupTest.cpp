@@ -1,0 +1,231 @@
+// The start-up sequence on small installations: what it reads, derives,
+// creates and refuses.
+#include <gtest/gtest.h>
+
+#include "core/common/State.h"
+#include "core/startup/Startup.h"
+#include "support/CountingPlatform.h"
+#include "support/InstallationFixture.h"
+
+namespace qv {
+namespace {
+
+using test::InstallationFixture;
+using test::InstallationSpec;
+using test::MachineSpec;
+
+TEST(RunStartup, FullSuiteSetsUpTheConfiguredMachineAndProcessor) {
+    InstallationFixture fixture;
+    fixture.install();
+    Status started = RunStartup();
+    ASSERT_TRUE(started.ok()) << started.message();
+
+    const auto& config = State().Config;
+    EXPECT_EQ(config.SystemFolder, "C:\\QUORVANE\\");
+    EXPECT_EQ(config.ExchangeFolder, "C:\\");
+    EXPECT_EQ(config.ReverseSubsFolder, "C:\\QUORVANE\\DATA\\RevSubs\\");
+    EXPECT_TRUE(config.FullSuite);
+    EXPECT_TRUE(config.ReverseInstalled);
+    EXPECT_EQ(config.MachineCount(), 1);
+    EXPECT_EQ(config.ReverseCount(), 2);
+    EXPECT_EQ(config.CurrentDirectory, "JOBS");
+    EXPECT_EQ(config.CurrentDirectoryPath, "C:\\QUORVANE\\PROGRAMS\\PRESS1\\JOBS\\");
+    EXPECT_EQ(State().Mach.MachineFolder, "PRESS1");
+    EXPECT_EQ(State().Mach.MachineType, 20);
+    EXPECT_EQ(State().Reverse.ReverseNumber, 1);
+    EXPECT_EQ(State().Reverse.ReverseName, "Fanuc");
+    EXPECT_EQ(State().Reverse.ReverseExecutable, "FANUCRVS");
+    EXPECT_FALSE(CanSelectMachine());
+    EXPECT_TRUE(CanSelectReverse());
+
+    for (const char* folder : {"C:\\QUORVANE\\DATA\\Blocks", "C:\\QUORVANE\\DATA\\Material",
+                               "C:\\QUORVANE\\DATA\\RevSubs", "C:\\QUORVANE\\Undo"})
+        EXPECT_TRUE(fixture.isFolder(folder)) << folder;
+    EXPECT_EQ(fixture.read("C:\\QUORVANE\\Quorvane.cfg"),
+              "C:\\QUORVANE\\\r\nC:\\QUORVANE\\DATA\\\r\nC:\\QUORVANE\\PROGRAMS\\\r\n 1\r\nJOBS\r\n******\r\n");
+}
+
+struct SuiteCase {
+    const char* name;
+    bool drawing, programming, reverse;
+    bool fullSuite, reverseInstalled;
+};
+
+class SuitePrograms : public ::testing::TestWithParam<SuiteCase> {};
+
+TEST_P(SuitePrograms, DecideWhatIsInstalledAndWhatIsRead) {
+    const auto& c = GetParam();
+    InstallationFixture fixture;
+    InstallationSpec spec;
+    spec.fullSuite = false;
+    spec.reverseProduct = c.reverse;
+    fixture.install(spec);
+    if (c.drawing) fixture.write("C:\\QUORVANE\\Quordrw.exe", "");
+    if (c.programming) fixture.write("C:\\QUORVANE\\Quorprg.exe", "");
+    // Without the reverse product its list is not read, so it need not exist.
+    if (!c.reverseInstalled) fixture.remove("C:\\QUORVANE\\Reverse.lst");
+
+    Status started = RunStartup();
+    ASSERT_TRUE(started.ok()) << started.message();
+    EXPECT_EQ(State().Config.FullSuite, c.fullSuite);
+    EXPECT_EQ(State().Config.ReverseInstalled, c.reverseInstalled);
+    EXPECT_EQ(State().Config.ReverseCount(), c.reverseInstalled ? 2 : 0);
+    EXPECT_EQ(CanSelectReverse(), c.reverseInstalled);
+    EXPECT_EQ(fixture.isFolder("C:\\QUORVANE\\Undo"), c.fullSuite);
+    EXPECT_EQ(fixture.isFolder("C:\\QUORVANE\\DATA\\RevSubs"), c.reverseInstalled);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Installs, SuitePrograms,
+    ::testing::Values(SuiteCase{"Everything", true, true, true, true, true},
+                      SuiteCase{"NoReverseProduct", true, true, false, true, false},
+                      SuiteCase{"NoProgrammingProgram", true, false, true, false, false},
+                      SuiteCase{"NoDrawingProgram", false, true, true, false, false},
+                      SuiteCase{"Nothing", false, false, false, false, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(RunStartup, WithoutTheFullSuiteNeedsNoDescriptionFiles) {
+    InstallationFixture fixture;
+    InstallationSpec spec;
+    spec.fullSuite = false;
+    spec.machines[0].descriptionFiles = false;
+    fixture.install(spec);
+    Status started = RunStartup();
+    ASSERT_TRUE(started.ok()) << started.message();
+    EXPECT_EQ(State().Mach.MachineType, 0);
+    EXPECT_FALSE(fixture.exists("C:\\QUORVANE\\DATA\\Material"));
+    EXPECT_EQ(State().Config.CurrentDirectory, "JOBS");
+}
+
+TEST(RunStartup, CopiesTheDefaultDataOnlyOnce) {
+    InstallationFixture fixture;
+    fixture.install();
+    fixture.write("C:\\QUORVANE\\DATA\\Data\\Steel.dat", "first");
+    fixture.write("C:\\QUORVANE\\DATA\\Data\\Sub\\Inner.dat", "inner");
+    ASSERT_TRUE(RunStartup().ok());
+    EXPECT_EQ(fixture.read("C:\\QUORVANE\\DATA\\Data\\Default\\Steel.dat"), "first");
+    EXPECT_EQ(fixture.read("C:\\QUORVANE\\DATA\\Data\\Default\\PRESS1.mch"),
+              fixture.read("C:\\QUORVANE\\DATA\\Data\\PRESS1.mch"));
+    EXPECT_FALSE(fixture.exists("C:\\QUORVANE\\DATA\\Data\\Default\\Sub"));
+
+    fixture.write("C:\\QUORVANE\\DATA\\Data\\Steel.dat", "second");
+    fixture.remove("C:\\QUORVANE\\DATA\\Data\\Default\\PRESS1.mch");
+    ASSERT_TRUE(RunStartup().ok());
+    EXPECT_EQ(fixture.read("C:\\QUORVANE\\DATA\\Data\\Default\\Steel.dat"), "first");
+    EXPECT_FALSE(fixture.exists("C:\\QUORVANE\\DATA\\Data\\Default\\PRESS1.mch"));
+
+    fixture.remove("C:\\QUORVANE\\DATA\\Data\\Default");
+    ASSERT_TRUE(RunStartup().ok());
+    EXPECT_EQ(fixture.read("C:\\QUORVANE\\DATA\\Data\\Default\\Steel.dat"), "second");
+}
+
+TEST(RunStartup, MachineNoLongerListedGivesWayToTheFirst) {
+    InstallationFixture fixture;
+    InstallationSpec spec;
+    spec.machineNumber = "9";
+    MachineSpec second;
+    second.number = "4";
+    second.name = "Press Four";
+    second.folder = "PRESS4";
+    spec.machines = {second, MachineSpec{}};
+    fixture.install(spec);
+    Status started = RunStartup();
+    ASSERT_TRUE(started.ok()) << started.message();
+    EXPECT_EQ(State().Config.SelectedMachine, 4);
+    EXPECT_EQ(State().Mach.MachineFolder, "PRESS4");
+    EXPECT_TRUE(CanSelectMachine());
+    EXPECT_NE(fixture.read("C:\\QUORVANE\\Quorvane.cfg").find("\r\n 4\r\n"), std::string::npos);
+}
+
+TEST(RunStartup, ReverseChoiceBelowOneSelectsTheFirstProcessor) {
+    InstallationFixture fixture;
+    InstallationSpec spec;
+    spec.reverseChoice = "0";
+    fixture.install(spec);
+    ASSERT_TRUE(RunStartup().ok());
+    EXPECT_EQ(State().Reverse.ReverseNumber, 1);
+    EXPECT_EQ(State().Reverse.ReverseName, "Fanuc");
+}
+
+TEST(RunStartup, ReverseChoiceNotListedLeavesNoProcessor) {
+    InstallationFixture fixture;
+    InstallationSpec spec;
+    spec.reverseChoice = " 7";
+    fixture.install(spec);
+    ASSERT_TRUE(RunStartup().ok());
+    EXPECT_EQ(State().Reverse.ReverseNumber, 7);
+    EXPECT_EQ(State().Reverse.ReverseName, "");
+    EXPECT_EQ(State().Reverse.ReverseExecutable, "");
+}
+
+struct MissingCase {
+    const char* name;
+    const char* file;  // removed from the installation
+    const char* message;
+};
+
+class MissingRequiredFile : public ::testing::TestWithParam<MissingCase> {};
+
+TEST_P(MissingRequiredFile, StopsStartupWithOneMessageNamingIt) {
+    InstallationFixture fixture;
+    fixture.install();
+    fixture.remove(GetParam().file);
+    Status started = RunStartup();
+    ASSERT_FALSE(started.ok());
+    EXPECT_EQ(started.message(), GetParam().message);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, MissingRequiredFile,
+    ::testing::Values(
+        MissingCase{"Configuration", "C:\\QUORVANE\\Quorvane.cfg",
+                    "The system configuration \"Quorvane.cfg\" in the working folder \"C:\\QUORVANE\\\" is "
+                    "missing. Quorvane is to be started with the system folder as its working folder."},
+        MissingCase{"MachineList", "C:\\QUORVANE\\Machine.lst",
+                    "The machine list \"C:\\QUORVANE\\Machine.lst\" is missing."},
+        MissingCase{"ReverseList", "C:\\QUORVANE\\Reverse.lst",
+                    "The reverse processor list \"C:\\QUORVANE\\Reverse.lst\" is missing."},
+        MissingCase{"ReverseChoice", "C:\\QUORVANE\\Reverse.cfg",
+                    "The reverse processor choice \"C:\\QUORVANE\\Reverse.cfg\" is missing."},
+        MissingCase{"Measurement", "C:\\QUORVANE\\DATA\\Data\\PRESS1.msr",
+                    "The measurement file \"C:\\QUORVANE\\DATA\\Data\\PRESS1.msr\" is missing."},
+        MissingCase{"Description", "C:\\QUORVANE\\DATA\\Data\\PRESS1.mch",
+                    "The machine description \"C:\\QUORVANE\\DATA\\Data\\PRESS1.mch\" is missing."},
+        MissingCase{"Stations", "C:\\QUORVANE\\DATA\\Data\\PRESS1.stn",
+                    "The station file \"C:\\QUORVANE\\DATA\\Data\\PRESS1.stn\" is missing."}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(RunStartup, UnreadableMachineListSaysWhy) {
+    InstallationFixture fixture;
+    fixture.install();
+    test::CountingPlatform counting(fixture.platform());
+    counting.unreadable.insert("C:\\QUORVANE\\Machine.lst");
+    platform::ScopedPlatform scope(counting);
+    Status started = RunStartup();
+    ASSERT_FALSE(started.ok());
+    EXPECT_EQ(started.message(),
+              "The machine list \"C:\\QUORVANE\\Machine.lst\" cannot be read "
+              "(C:\\QUORVANE\\Machine.lst: permission denied).");
+}
+
+TEST(RunStartup, EmptyMachineListIsRefused) {
+    InstallationFixture fixture;
+    fixture.install();
+    fixture.writeLines("C:\\QUORVANE\\Machine.lst", {"******"});
+    Status started = RunStartup();
+    ASSERT_FALSE(started.ok());
+    EXPECT_EQ(started.message(), "The machine list \"C:\\QUORVANE\\Machine.lst\" lists no machine.");
+}
+
+TEST(RunStartup, MissingReverseChoiceChangesNothingOfTheMachine) {
+    InstallationFixture fixture;
+    fixture.install();
+    const std::string before = fixture.read("C:\\QUORVANE\\Quorvane.cfg");
+    fixture.remove("C:\\QUORVANE\\Reverse.cfg");
+    ASSERT_FALSE(RunStartup().ok());
+    EXPECT_EQ(fixture.read("C:\\QUORVANE\\Quorvane.cfg"), before);
+    EXPECT_FALSE(fixture.exists("C:\\QUORVANE\\DATA\\Data\\PRESS1.xpt"));
+}
+
+}  // namespace
+}  // namespace qv

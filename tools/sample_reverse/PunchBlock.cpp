@@ -81,7 +81,7 @@ Status SplitBlock(const std::string& line, BlockText& block) {
             const std::size_t start = pos++;
             while (pos < line.size() && (line[pos] == ' ' || line[pos] == '\t')) ++pos;
             if (!ReadNumber(line, pos, word)) {
-                return Status::Error("word \"" + Trim(line.substr(start, pos - start + 1)) + "\" has no number");
+                return Status::Error("word \"" + Trim(line.substr(start, pos - start)) + "\" has no number");
             }
             block.Words.push_back(word);
         } else {

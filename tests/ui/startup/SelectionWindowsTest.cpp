@@ -1,0 +1,148 @@
+// The main window's start-up, its machine and processor windows and the
+// menus around them, driven on the demo installation.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include <QAction>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QtTest/QTest>
+
+#include "core/common/State.h"
+#include "support/DemoInstallation.h"
+#include "support/MessageRecorder.h"
+#include "ui/startup/MachineForm.h"
+#include "ui/workstation/ReverseForm.h"
+#include "ui/workstation/StatusBar.h"
+#include "uisupport/UiTest.h"
+
+namespace qv::test {
+namespace {
+
+class SelectionWindows : public ::testing::Test {
+protected:
+    void SetUp() override {
+        App();
+        ASSERT_TRUE(demo.ok()) << demo.error();
+    }
+    /// Starts the main window as the program does.
+    void start() {
+        form = std::make_unique<ui::ReverseForm>();
+        ASSERT_TRUE(form->load()) << (messages.shown.empty() ? "" : messages.shown.back());
+    }
+    static QListWidget* List(QWidget* w) { return w->findChild<QListWidget*>("MachineList"); }
+    static QPushButton* Button(QWidget* w, const char* name) { return w->findChild<QPushButton*>(name); }
+
+    DemoInstallation demo;
+    MessageRecorder messages;
+    std::unique_ptr<ui::ReverseForm> form;
+};
+
+struct EnablingCase {
+    const char* name;
+    std::string machines;
+    std::string processors;
+    bool machineItem;
+    bool reverseItem;
+};
+
+class StartupEnabling : public SelectionWindows, public ::testing::WithParamInterface<EnablingCase> {};
+
+TEST_P(StartupEnabling, SelectItemsOnlyWithSomethingToChoose) {
+    const EnablingCase& c = GetParam();
+    demo.write("C:\\QUORVANE\\Machine.lst", c.machines);
+    demo.write("C:\\QUORVANE\\Reverse.lst", c.processors);
+    start();
+    EXPECT_EQ(form->MachineItem[1]->isEnabled(), c.machineItem);
+    EXPECT_EQ(form->MachineItem[2]->isEnabled(), c.reverseItem);
+}
+
+const std::string kOneMachine = "1, Turret Punch 1250, PUNCH1, ISO, 20 Stations\r\n******\r\n";
+const std::string kTwoMachines = kOneMachine.substr(0, kOneMachine.size() - 8) +
+                                 "2, Turret Punch 1500 Combi, PUNCH2, FANUC, 24 Stations\r\n******\r\n";
+const std::string kOneProcessor = "1, ISO Turret Controls, ISO, REVISO\r\n******\r\n";
+const std::string kTwoProcessors = "1, ISO Turret Controls, ISO, REVISO\r\n2, Fanuc, FANUC, REVFANUC\r\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Counts, StartupEnabling,
+    ::testing::Values(EnablingCase{"one_each", kOneMachine, kOneProcessor, false, false},
+                      EnablingCase{"two_machines", kTwoMachines, kOneProcessor, true, false},
+                      EnablingCase{"two_processors", kOneMachine, kTwoProcessors, false, true},
+                      EnablingCase{"two_each", kTwoMachines, kTwoProcessors, true, true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(SelectionWindows, StartupShowsMachineDirectoryAndProcessor) {
+    start();
+    EXPECT_EQ(form->windowTitle(), "Reverse Engineering");
+    EXPECT_EQ(form->statusBar()->directoryText(), "JOBS");
+    EXPECT_EQ(form->statusBar()->machineText(), "PUNCH1");
+    EXPECT_EQ(form->statusBar()->processorText(), "ISO Turret Controls");
+}
+
+TEST_F(SelectionWindows, MissingConfigurationStopsStartWithOneMessage) {
+    std::remove((demo.systemHost() + "/Machine.lst").c_str());
+    form = std::make_unique<ui::ReverseForm>();
+    EXPECT_FALSE(form->load());
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_NE(messages.shown[0].find("Machine.lst"), std::string::npos) << messages.shown[0];
+}
+
+TEST_F(SelectionWindows, MachineChangeRewritesConfigurationAndForgetsRecentProgram) {
+    start();
+    bool menusWereOff = false;
+    WhenModal("MachineForm", [&](QWidget* w) {
+        menusWereOff = !form->FileMenu->isEnabled() && !form->ReverseEngineer->isEnabled();
+        QListWidget* list = List(w);
+        ASSERT_EQ(list->count(), 2);  // every machine but the current one
+        EXPECT_TRUE(list->selectedItems().isEmpty());
+        list->setCurrentRow(0);  // "Turret Punch 1500 Combi"
+        QTest::mouseClick(Button(w, "MachineOk"), Qt::LeftButton);
+    });
+    form->MachineItem[1]->trigger();
+    EXPECT_TRUE(menusWereOff);
+    EXPECT_TRUE(form->FileMenu->isEnabled());
+    EXPECT_EQ(State().Config.SelectedMachine, 2);
+    EXPECT_EQ(form->statusBar()->machineText(), "PUNCH2");
+    EXPECT_EQ(demo.read("C:\\QUORVANE\\Quorvane.cfg"),
+              "C:\\QUORVANE\\\r\nC:\\QUORVANE\\DATA\\\r\nC:\\QUORVANE\\PROGRAMS\\\r\n 2\r\nJOBS\r\n******\r\n");
+    EXPECT_EQ(demo.read("C:\\QUORVANE\\Lastfile.lst"), "******\r\n");
+}
+
+TEST_F(SelectionWindows, MachineOkWithNothingSelectedRefusesAndStaysOpen) {
+    start();
+    bool stayedOpen = false;
+    WhenModal("MachineForm", [&](QWidget* w) {
+        QTest::mouseClick(Button(w, "MachineOk"), Qt::LeftButton);
+        stayedOpen = w->isVisible();
+        QTest::mouseClick(Button(w, "MachineCncl"), Qt::LeftButton);
+    });
+    const std::string before = demo.read("C:\\QUORVANE\\Lastfile.lst");
+    form->MachineItem[1]->trigger();
+    EXPECT_TRUE(stayedOpen);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0], "No Machine Selected !");
+    EXPECT_EQ(messages.beeps, 1);
+    EXPECT_EQ(State().Config.SelectedMachine, 1);
+    EXPECT_EQ(demo.read("C:\\QUORVANE\\Lastfile.lst"), before);  // cancel forgets nothing
+}
+
+TEST_F(SelectionWindows, ProcessorChangeRewritesReverseCfg) {
+    start();
+    WhenModal("EngineForm", [&](QWidget* w) {
+        QListWidget* list = List(w);
+        ASSERT_EQ(list->count(), 1);
+        EXPECT_TRUE(list->item(0)->isSelected());  // the only other one is pre-selected
+        EXPECT_EQ(list->item(0)->text(), "Fanuc Turret Controls");
+        QTest::mouseClick(Button(w, "MachineOk"), Qt::LeftButton);
+    });
+    form->MachineItem[2]->trigger();
+    EXPECT_EQ(demo.read("C:\\QUORVANE\\Reverse.cfg"), " 2\r\n");
+    EXPECT_EQ(State().Reverse.ReverseExecutable, "REVFANUC");
+    EXPECT_EQ(form->statusBar()->processorText(), "Fanuc Turret Controls");
+    EXPECT_TRUE(form->FileMenu->isEnabled());
+}
+
+}  // namespace
+}  // namespace qv::test

@@ -7,6 +7,7 @@
 
 #include "platform/PosixErrors.h"
 #include "platform/PosixPlatform.h"
+#include "platform/RecordMessages.h"
 
 namespace qv::platform {
 namespace {
@@ -44,9 +45,7 @@ public:
 
     Status write(std::int64_t n, const std::string& data) override {
         if (n < 1) return badNumber(n);
-        if (data.size() > length_)
-            return FailStatus(path_, "record " + std::to_string(n) + " has " + std::to_string(data.size()) +
-                                         " bytes, more than the record length " + std::to_string(length_));
+        if (data.size() > length_) return RecordTooLongStatus(path_, n, data.size(), length_);
         if (!writable_) return recordError(n, "cannot be written", EROFS);
         std::string record(data);
         record.resize(length_, '\0');
@@ -69,13 +68,8 @@ public:
 private:
     off_t offsetOf(std::int64_t n) const { return static_cast<off_t>((n - 1) * static_cast<std::int64_t>(length_)); }
 
-    Status badNumber(std::int64_t n) const {
-        return FailStatus(path_, "record " + std::to_string(n) + " does not exist (records are numbered from 1)");
-    }
-    Status pastEnd(std::int64_t n, std::int64_t count) const {
-        return FailStatus(path_, "record " + std::to_string(n) + " is past the end (" + std::to_string(count) +
-                                     (count == 1 ? " record)" : " records)"));
-    }
+    Status badNumber(std::int64_t n) const { return RecordNumberStatus(path_, n); }
+    Status pastEnd(std::int64_t n, std::int64_t count) const { return RecordPastEndStatus(path_, n, count); }
     Status recordError(std::int64_t n, const std::string& what, int error) const {
         return FailStatus(path_, "record " + std::to_string(n) + " " + what + ": " + ErrnoText(error));
     }
@@ -90,7 +84,7 @@ private:
 
 Result<std::unique_ptr<RecordFile>> PosixPlatform::openRecordFile(const std::string& path, std::size_t recordLength,
                                                                   bool create) {
-    if (recordLength == 0) return FailStatus(path, "a record length of 0 bytes");
+    if (recordLength == 0) return RecordLengthStatus(path);
     HostTarget t = resolver_.resolve(path);
     if (!t.mapped) return UnmappedStatus(path);
     if (t.exists && !S_ISREG(t.st.st_mode)) return FailStatus(path, "not a file");

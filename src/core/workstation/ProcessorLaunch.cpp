@@ -19,11 +19,11 @@ std::string ProcessorPath() {
 }
 
 std::int64_t StartProcessor() {
-    platform::Platform& os = platform::Current();
-    const std::string path = ProcessorPath();
-    std::int64_t processId = 0;
-    if (os.fileExists(path)) processId = os.startProgram("\"" + path + "\"", platform::WindowState::Normal);
-    // One that exists but will not start is as good as missing to the user.
+    // Starting is the test of presence: the host may keep programs without
+    // the ".exe" ending, and one that exists but will not start is as good
+    // as missing to the user.
+    const std::int64_t processId =
+        platform::Current().startProgram("\"" + ProcessorPath() + "\"", platform::WindowState::Normal);
     if (processId == 0) Refuse("Reverse Processor is Missing\n\nReverse Engineering Aborted");
     return processId;
 }

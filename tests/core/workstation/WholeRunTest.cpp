@@ -1,0 +1,181 @@
+// A whole reverse run on the demo installation with the sample processor:
+// run, confirm some tools, accept, and read the drawing back.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <climits>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+
+#include "core/common/State.h"
+#include "core/common/Text.h"
+#include "core/startup/MachineSetUp.h"
+#include "core/startup/Startup.h"
+#include "core/tooling/ToolingState.h"
+#include "core/workstation/Acceptance.h"
+#include "core/workstation/DrawingRecord.h"
+#include "core/workstation/ReverseRunSteps.h"
+#include "platform/PosixPlatform.h"
+#include "support/MessageRecorder.h"
+#include "support/TempDir.h"
+
+namespace qv {
+namespace {
+
+namespace fs = std::filesystem;
+
+class WholeRunTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const char* bin = std::getenv("QV_BIN_DIR");
+        const std::string folder = bin ? bin : "";
+        const std::string demo = folder + "/quorvane-demo", processor = folder + "/revsample";
+        if (folder.empty() || !fs::exists(demo) || !fs::exists(processor))
+            GTEST_SKIP() << "quorvane-demo and revsample are not built (QV_BIN_DIR)";
+        root_ = temp_ / "demo";
+        const std::string command =
+            "\"" + demo + "\" \"" + root_ + "\" --processor \"" + processor + "\" > /dev/null 2>&1";
+        ASSERT_EQ(std::system(command.c_str()), 0) << command;
+
+        char cwd[PATH_MAX];
+        if (getcwd(cwd, sizeof cwd)) previousFolder_ = cwd;
+        platform_ = std::make_unique<platform::PosixPlatform>(root_ + "/C/QUORVANE/Drives.cfg");
+        scope_ = std::make_unique<platform::ScopedPlatform>(*platform_);
+        ASSERT_TRUE(platform_->setCurrentFolder("C:\\QUORVANE\\").ok());
+        State() = ModuleState{};
+        ReverseRun() = ReverseRunState{};
+        Status started = RunStartup();
+        ASSERT_TRUE(started.ok()) << started.message();
+    }
+    void TearDown() override {
+        scope_.reset();
+        if (!previousFolder_.empty() && chdir(previousFolder_.c_str()) != 0) {
+            // The temporary folder goes either way.
+        }
+        State() = ModuleState{};
+        ReverseRun() = ReverseRunState{};
+    }
+
+    std::vector<DrawingRecord> drawing(const std::string& windowsPath) {
+        const std::string bytes = test::ReadHostFile(platform_->hostPath(windowsPath));
+        std::vector<DrawingRecord> records;
+        for (std::size_t at = 0; at + DrawingRecordSize <= bytes.size(); at += DrawingRecordSize)
+            records.push_back(DecodeDrawingRecord(bytes.substr(at, DrawingRecordSize)));
+        return records;
+    }
+
+    static ToolRecord Library(char shape, float s1, float s2, std::int16_t station, std::int16_t code) {
+        ToolRecord t;
+        t.Defined = true;
+        t.Shape = shape;
+        t.Description = FixedText("LIB " + std::string(1, shape), 64);
+        t.Size = {s1, s2, 0, 0};
+        t.Station = station;
+        t.StationCode = code;
+        t.Count = 1;
+        return t;
+    }
+
+    test::TempDir temp_;
+    std::string root_, previousFolder_;
+    std::unique_ptr<platform::PosixPlatform> platform_;
+    std::unique_ptr<platform::ScopedPlatform> scope_;
+    test::MessageRecorder messages;
+};
+
+TEST_F(WholeRunTest, BracketIsReversedConfirmedAndAccepted) {
+    messages.answer({true});  // the demo ships a BRACKET drawing
+    auto panel = RunReverse("BRACKET");
+    ASSERT_TRUE(panel.has_value()) << (messages.shown.empty() ? "" : messages.shown.back());
+    ASSERT_EQ(messages.shown.size(), 1u);
+
+    EXPECT_EQ(panel->sheetTexts, (std::array<std::string, 4>{"1000", "500", "250", "750"}));
+    std::vector<std::vector<std::string>> rows;
+    for (const TurretRow& r : panel->rows) rows.push_back({r.station, r.type, r.size, r.angle});
+    EXPECT_EQ(rows, (std::vector<std::vector<std::string>>{{"1", "Diameter  ", "10", "0"},
+                                                           {"5", "Rectangle ", "20x10", "idx"},
+                                                           {"4", "Square    ", "10", "0"},
+                                                           {"8", "Special   ", "KEYHOLE", "0"}}));
+    EXPECT_FALSE(panel->materials.items.empty());
+    EXPECT_GT(ReverseRun().BlockCount, 20);
+
+    const std::string path = ReverseRun().ProgramPath + ".drw";
+    const std::vector<DrawingRecord> original = drawing(path);
+
+    // Stations 1 and 5 confirmed; 4 and 8 left as found.
+    ApplyChosenTool(0, Library('A', 10, 0, 1, 11), false);
+    const TurretRow row5 = ApplyChosenTool(1, Library('D', 20, 10, 5, 45), false);
+    EXPECT_EQ(row5.angle, "idx 0");
+
+    const AcceptOutcome outcome = AcceptResult(panel->sheetTexts);
+    ASSERT_TRUE(outcome.accepted) << messages.shown.back();
+    EXPECT_EQ(messages.shown.back(), "Reverse Engineering Complete !");
+
+    const std::vector<DrawingRecord> out = drawing(path);
+    ASSERT_EQ(static_cast<std::int32_t>(out.size()), outcome.recordsWritten);
+    const DrawingRecord& h = out[0];
+    EXPECT_EQ(h.RecordCount, static_cast<std::int32_t>(out.size()));
+    EXPECT_EQ(h.MaterialName, FixedText(Tooling().CurrentMaterial, 72));
+    EXPECT_EQ(h.SheetX(), 1000);
+    EXPECT_EQ(h.SheetY(), 500);
+    EXPECT_EQ(h.LeftClamp(), 250);
+    EXPECT_EQ(h.RightClamp(), 750);
+    EXPECT_EQ(h.MaterialValue1(), Tooling().MaterialValue1);
+    EXPECT_EQ(h.MaterialValue2(), Tooling().MaterialValue2);
+    EXPECT_EQ(h.MachineSetting, State().Mach.MachineValue4);
+
+    // Entities in the processor's order, the 999 note dropped.
+    std::vector<const DrawingRecord*> kept;
+    for (std::size_t i = 1; i < original.size(); ++i)
+        if (original[i].EntityCode != 999) kept.push_back(&original[i]);
+    ASSERT_EQ(out.size(), kept.size() + 1);
+    std::vector<float> angles, anglesBefore;
+    for (std::size_t i = 0; i < kept.size(); ++i) {
+        const DrawingRecord& before = *kept[i];
+        const DrawingRecord& after = out[i + 1];
+        EXPECT_EQ(after.EntityCode, before.EntityCode);
+        EXPECT_EQ(after.Doubles6, before.Doubles6);
+        EXPECT_EQ(after.SecondSetting, before.SecondSetting);  // same machine setting: signs kept
+        const std::int16_t station = before.Tool.Station;
+        const bool confirmed = (station == 1 || station == 5) && before.EntityCode != 110 && before.EntityCode != 311;
+        EXPECT_EQ(after.Tool.Defined, confirmed) << i;
+        if (!confirmed) {
+            EXPECT_EQ(after.Tool.Shape, ' ');
+        }
+        if (after.EntityCode == 210 && station == 5) {
+            angles.push_back(after.Tool.IndexAngle);
+            anglesBefore.push_back(before.Tool.IndexAngle);
+        }
+    }
+    // Station 5 is indexable: its hits keep the angles the program gave them.
+    EXPECT_EQ(anglesBefore, (std::vector<float>{90, 0, 45}));
+    EXPECT_EQ(angles, anglesBefore);
+    for (const char* name : {"Reverse.pth", "Reverse.sht", "Reverse.trt", "Reverse.rnd", "Rvrsmain.drw"})
+        EXPECT_FALSE(platform_->fileExists(std::string("C:\\QUORVANE\\") + name)) << name;
+}
+
+TEST_F(WholeRunTest, FlangeOnTheCombiMachineGetsItsSignFieldsNegated) {
+    ASSERT_TRUE(SetUpMachine(2, "JOBS").ok());
+    ASSERT_EQ(State().Mach.MachineValue4, 1);
+    messages.answer({true});
+    auto panel = RunReverse("FLANGE");
+    ASSERT_TRUE(panel.has_value()) << (messages.shown.empty() ? "" : messages.shown.back());
+    const std::string path = ReverseRun().ProgramPath + ".drw";
+    const std::vector<DrawingRecord> original = drawing(path);
+    ASSERT_EQ(original[0].MachineSetting, 0);
+
+    ASSERT_TRUE(AcceptResult(panel->sheetTexts).accepted);
+    const std::vector<DrawingRecord> out = drawing(path);
+    EXPECT_EQ(out[0].MachineSetting, 1);
+    std::vector<std::int16_t> before, after;
+    for (const DrawingRecord& r : original)
+        if (r.EntityCode == 120 || r.EntityCode == 220) before.push_back(r.SecondSetting);
+    for (const DrawingRecord& r : out)
+        if (r.EntityCode == 120 || r.EntityCode == 220) after.push_back(static_cast<std::int16_t>(-r.SecondSetting));
+    EXPECT_EQ(after, before);
+    EXPECT_EQ(before.size(), 3u);  // one circle, two clamp moves
+}
+
+}  // namespace
+}  // namespace qv

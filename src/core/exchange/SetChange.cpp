@@ -31,12 +31,20 @@ bool IsCrossDevice(const Status& status) {
            text.find("CROSS-DEVICE") != std::string::npos;
 }
 
-// The platform's message is "<path>: <what>: <reason>"; the notice names the
-// user's file itself, which is not always the path the platform was given
-// (a temporary name), so only the last part is kept.
-std::string ReasonOf(const std::string& message) {
-    const std::size_t cut = message.rfind(": ");
-    std::string reason = cut == std::string::npos ? message : message.substr(cut + 2);
+// The platform's message is "<path>: <reason>", where the path may be one
+// of our temporary names; the notice names the user's file instead, so every
+// "<path>: " of the paths involved is cut away.
+std::string ReasonOf(const std::string& message, std::initializer_list<std::string> paths) {
+    std::string reason = message;
+    for (bool cut = true; cut;) {
+        cut = false;
+        for (const std::string& path : paths) {
+            const std::size_t at = Upper(reason).find(Upper(path) + ": ");
+            if (path.empty() || at == std::string::npos) continue;
+            reason = reason.substr(at + path.size() + 2);
+            cut = true;
+        }
+    }
     if (reason.empty()) reason = "unknown error";
     reason[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(reason[0])));
     return reason;
@@ -44,8 +52,9 @@ std::string ReasonOf(const std::string& message) {
 
 std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
-Status Failure(const std::string& path, const std::string& what, const std::string& message) {
-    return Status::Error(Quoted(path) + " Could Not Be " + what + " !\n" + ReasonOf(message));
+Status Failure(const std::string& path, const std::string& what, const std::string& message,
+               std::initializer_list<std::string> involved = {}) {
+    return Status::Error(Quoted(path) + " Could Not Be " + what + " !\n" + ReasonOf(message, involved));
 }
 
 std::string NewStagingName(const std::string& folder, const char* tag) {
@@ -102,18 +111,20 @@ private:
                     staged_.push_back({transfer, temp, true});
                     continue;
                 }
-                if (!IsCrossDevice(renamed)) return Failure(transfer.from, "Moved", renamed.message());
+                if (!IsCrossDevice(renamed))
+                    return Failure(transfer.from, "Moved", renamed.message(), {transfer.from, temp});
             }
             const std::int64_t size = Fs().fileSize(transfer.from);
             Status copied = Fs().copyFile(transfer.from, temp);
+            const char* what = change_.move ? "Moved" : "Copied";
             if (!copied.ok()) {
                 if (Fs().entryExists(temp) && !RemoveTemporary(temp).ok())
                     notes_.push_back(Quoted(temp) + " Could Not Be Removed !");
-                return Failure(transfer.from, change_.move ? "Moved" : "Copied", copied.message());
+                return Failure(transfer.from, what, copied.message(), {transfer.from, temp});
             }
             staged_.push_back({transfer, temp, false});
             if (size >= 0 && Fs().fileSize(temp) != size)
-                return Failure(transfer.from, change_.move ? "Moved" : "Copied", "the copy is incomplete");
+                return Failure(transfer.from, what, "the copy is incomplete");
         }
         return Status::Ok();
     }
@@ -128,7 +139,7 @@ private:
             if (original.empty() || !seen.insert(Upper(original)).second) continue;
             const std::string temp = NewStagingName(FolderOf(original), "o");
             Status renamed = Fs().renameFile(original, temp);
-            if (!renamed.ok()) return Failure(original, what, renamed.message());
+            if (!renamed.ok()) return Failure(original, what, renamed.message(), {original, temp});
             aside_.push_back({original, temp});
         }
         return Status::Ok();
@@ -137,7 +148,9 @@ private:
     Status commit() {
         for (Staging& staging : staged_) {
             Status renamed = Fs().renameFile(staging.temp, staging.transfer.to);
-            if (!renamed.ok()) return Failure(staging.transfer.to, "Written", renamed.message());
+            if (!renamed.ok())
+                return Failure(staging.transfer.to, "Written", renamed.message(),
+                               {staging.temp, staging.transfer.to});
             staging.where = Where::Committed;
         }
         return Status::Ok();
@@ -148,7 +161,7 @@ private:
         for (std::size_t i = 0; i < aside_.size(); ++i) {
             Status failed = RemoveTemporary(aside_[i].temp);
             if (failed.ok()) continue;
-            Status notice = Failure(aside_[i].original, "Deleted", failed.message());
+            Status notice = Failure(aside_[i].original, "Deleted", failed.message(), {aside_[i].temp});
             // What cannot be deleted keeps its own name where that is free.
             for (std::size_t j = i; j < aside_.size(); ++j) {
                 if (Fs().entryExists(aside_[j].original)) {
@@ -159,10 +172,12 @@ private:
             }
             return withNotes(notice);
         }
+        if (!change_.move) return Status::Ok();
         for (const Staging& staging : staged_) {
             if (staging.renamed) continue;
             Status deleted = Fs().deleteFile(staging.transfer.from);
-            if (!deleted.ok()) return Failure(staging.transfer.from, "Deleted", deleted.message());
+            if (!deleted.ok())
+                return Failure(staging.transfer.from, "Deleted", deleted.message(), {staging.transfer.from});
         }
         return Status::Ok();
     }

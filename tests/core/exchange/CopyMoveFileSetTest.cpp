@@ -1,0 +1,176 @@
+// Copying and moving sets of every kind, within one drive and across drives,
+// into folders of the selected machine and of another one.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <tuple>
+
+#include "FileSetWorld.h"
+#include "core/common/State.h"
+#include "core/exchange/FileSet.h"
+#include "support/MessageRecorder.h"
+
+namespace qv::test {
+namespace {
+
+struct TransferCase {
+    const char* label;
+    std::int16_t kind;
+    bool ownMachine;                       // target folder of the selected machine "M1"
+    std::vector<std::string> source;       // files of the source folder
+    std::vector<std::string> target;       // files already in the target folder
+    const char* targetBase;
+    std::vector<std::string> expected;     // target after: "NEW<SOURCE" for a copy, "NAME" for an old file kept
+    std::vector<std::string> leftByMove;   // source files a move leaves behind
+    bool asks;                             // the overwrite question is asked
+};
+
+void PrintTo(const TransferCase& c, std::ostream* os) { *os << c.label; }
+
+enum class Op { Copy, Move };
+
+using Param = std::tuple<TransferCase, Op, char>;
+
+std::vector<std::string> Sorted(std::vector<std::string> names) {
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+class CopyMoveFileSetTest : public ::testing::TestWithParam<Param> {};
+
+TEST_P(CopyMoveFileSetTest, BringsTheMembersAcrossAndLeavesTheRest) {
+    const auto& [c, op, drive] = GetParam();
+    FileSetWorld world;
+    MessageRecorder messages;
+    messages.answer({true, true});
+    State().LastAnswer = 0;
+    const std::string target = drive == 'C' ? (c.ownMachine ? kParts : kForeign)
+                                            : (c.ownMachine ? kOtherDriveOwn : kOtherDriveForeign);
+    world.putFiles(kJobs, c.source, "src");
+    world.putFiles(target, c.target, "old");
+
+    const std::int16_t count = op == Op::Copy ? CopyFileSet(kJobs, "BRACKET", target, c.targetBase, c.kind)
+                                              : MoveFileSet(kJobs, "BRACKET", target, c.targetBase, c.kind);
+
+    EXPECT_EQ(count, 1);
+    EXPECT_EQ(State().LastAnswer, AnswerYes);
+    EXPECT_EQ(messages.shown.size(), c.asks ? 1u : 0u);
+    std::vector<std::string> expectedNames;
+    for (const std::string& entry : c.expected) {
+        const std::size_t arrow = entry.find('<');
+        const std::string name = entry.substr(0, arrow);
+        expectedNames.push_back(name);
+        const std::string bytes = arrow == std::string::npos ? Bytes("old", name) : Bytes("src", entry.substr(arrow + 1));
+        EXPECT_EQ(world.read(target + name), bytes) << name;
+    }
+    EXPECT_EQ(world.names(target), Sorted(expectedNames));
+    const std::vector<std::string> left = op == Op::Copy ? c.source : c.leftByMove;
+    EXPECT_EQ(world.names(kJobs), Sorted(left));
+    for (const std::string& name : left) EXPECT_EQ(world.read(kJobs + name), Bytes("src", name)) << name;
+}
+
+const TransferCase kCases[] = {
+    {"WorkedExample", 1, false,
+     {"BRACKET.drw", "BRACKET.usr", "BRACKET.nst", "BRACKET.prg", "BRACKET.inf"}, {}, "BRACKET",
+     {"BRACKET.drw<BRACKET.drw", "BRACKET.nst<BRACKET.nst"},
+     {"BRACKET.usr", "BRACKET.prg", "BRACKET.inf"}, false},
+    {"DrawingOwnMachine", 1, true,
+     {"BRACKET.drw", "BRACKET.usr", "BRACKET.seq", "BRACKET.nst", "BRACKET.dxf", "BRACKET.prg", "BRACKET.inf",
+      "BRACKET.stp"},
+     {}, "BRACKET",
+     {"BRACKET.drw<BRACKET.drw", "BRACKET.usr<BRACKET.usr", "BRACKET.seq<BRACKET.seq", "BRACKET.nst<BRACKET.nst",
+      "BRACKET.dxf<BRACKET.dxf"},
+     {"BRACKET.prg", "BRACKET.inf", "BRACKET.stp"}, false},
+    {"ProgramOwnMachine", 2, true,
+     {"BRACKET.prg", "BRACKET.inf", "BRACKET.rpt", "BRACKET.stp", "BRACKET.drw", "BRACKET.usr"}, {}, "BRACKET",
+     {"BRACKET.prg<BRACKET.prg", "BRACKET.inf<BRACKET.inf", "BRACKET.rpt<BRACKET.rpt", "BRACKET.stp<BRACKET.stp"},
+     {"BRACKET.drw", "BRACKET.usr"}, false},
+    {"ProgramForeignMachine", 2, false,
+     {"BRACKET.prg", "BRACKET.inf", "BRACKET.rpt", "BRACKET.stp", "BRACKET.drw", "BRACKET.usr"}, {}, "BRACKET",
+     {"BRACKET.prg<BRACKET.prg", "BRACKET.inf<BRACKET.inf", "BRACKET.rpt<BRACKET.rpt"},
+     {"BRACKET.stp", "BRACKET.drw", "BRACKET.usr"}, false},
+    {"BothForeignMachine", 3, false,
+     {"BRACKET.drw", "BRACKET.prg", "BRACKET.inf", "BRACKET.rpt", "BRACKET.stp", "BRACKET.usr", "BRACKET.seq",
+      "BRACKET.nst", "BRACKET.dxf", "BRACKET"},
+     {}, "BRACKET",
+     {"BRACKET.drw<BRACKET.drw", "BRACKET.prg<BRACKET.prg", "BRACKET.inf<BRACKET.inf", "BRACKET.rpt<BRACKET.rpt",
+      "BRACKET.nst<BRACKET.nst", "BRACKET.dxf<BRACKET.dxf", "BRACKET<BRACKET"},
+     {"BRACKET.stp", "BRACKET.usr", "BRACKET.seq"}, false},
+    {"BothOwnMachine", 3, true,
+     {"BRACKET.drw", "BRACKET.prg", "BRACKET.stp", "BRACKET.usr", "BRACKET.seq", "BRACKET"}, {}, "BRACKET",
+     {"BRACKET.drw<BRACKET.drw", "BRACKET.prg<BRACKET.prg", "BRACKET.stp<BRACKET.stp", "BRACKET.usr<BRACKET.usr",
+      "BRACKET.seq<BRACKET.seq", "BRACKET<BRACKET"},
+     {}, false},
+    {"UpperCaseCompanions", 1, false,
+     {"BRACKET.DRW", "BRACKET.PRG", "BRACKET.INF", "BRACKET.NST", "BRACKET.USR"}, {}, "BRACKET",
+     {"BRACKET.DRW<BRACKET.DRW", "BRACKET.NST<BRACKET.NST"}, {"BRACKET.PRG", "BRACKET.INF", "BRACKET.USR"}, false},
+    {"UpperCaseMachineBound", 3, false, {"BRACKET.Stp", "BRACKET.USR", "BRACKET.prg"}, {}, "BRACKET",
+     {"BRACKET.prg<BRACKET.prg"}, {"BRACKET.Stp", "BRACKET.USR"}, false},
+    {"NamesOfNoSet", 3, true,
+     {"BRACKET.drw", "BRACKET.old.prg", "BRACKET.text", "BRACKETS.drw", "BRACKET.prg.bak"}, {}, "BRACKET",
+     {"BRACKET.drw<BRACKET.drw"}, {"BRACKET.old.prg", "BRACKET.text", "BRACKETS.drw", "BRACKET.prg.bak"}, false},
+    {"NewBaseName", 3, true, {"BRACKET.drw", "BRACKET.prg", "BRACKET"}, {}, "HOLDER",
+     {"HOLDER.drw<BRACKET.drw", "HOLDER.prg<BRACKET.prg", "HOLDER<BRACKET"}, {}, false},
+    {"DrawingKeepsTargetProgram", 1, true, {"BRACKET.drw", "BRACKET.usr"},
+     {"BRACKET.drw", "BRACKET.prg", "BRACKET.inf", "BRACKET.rpt", "BRACKET.stp", "BRACKET.nst", "BRACKET.dxf"},
+     "BRACKET",
+     {"BRACKET.drw<BRACKET.drw", "BRACKET.usr<BRACKET.usr", "BRACKET.prg", "BRACKET.inf", "BRACKET.rpt",
+      "BRACKET.stp", "BRACKET.nst"},
+     {}, true},
+    {"ReplacesTheTargetSet", 3, true, {"BRACKET.drw", "BRACKET.prg"},
+     {"BRACKET.drw", "BRACKET.prg", "BRACKET.inf", "BRACKET.nst", "BRACKET.seq", "OTHER.prg"}, "BRACKET",
+     {"BRACKET.drw<BRACKET.drw", "BRACKET.prg<BRACKET.prg", "BRACKET.nst", "OTHER.prg"}, {}, true},
+    {"SourceNestingReplacesTarget", 1, true, {"BRACKET.drw", "BRACKET.nst"}, {"BRACKET.nst"}, "BRACKET",
+     {"BRACKET.drw<BRACKET.drw", "BRACKET.nst<BRACKET.nst"}, {}, false},
+    {"ProgramClearsForeignTargetSet", 2, false, {"BRACKET.prg", "BRACKET.stp"}, {"BRACKET.prg", "BRACKET.stp"},
+     "BRACKET", {"BRACKET.prg<BRACKET.prg"}, {"BRACKET.stp"}, true},
+    {"BaseSpeltInAnotherCase", 3, true, {"bracket.drw", "Bracket.PRG"}, {}, "BRACKET",
+     {"BRACKET.drw<bracket.drw", "BRACKET.PRG<Bracket.PRG"}, {}, false},
+};
+
+std::string Name(const ::testing::TestParamInfo<Param>& info) {
+    const auto& [c, op, drive] = info.param;
+    return std::string(c.label) + (op == Op::Copy ? "_Copy_" : "_Move_") + drive;
+}
+
+INSTANTIATE_TEST_SUITE_P(Sets, CopyMoveFileSetTest,
+                         ::testing::Combine(::testing::ValuesIn(kCases), ::testing::Values(Op::Copy, Op::Move),
+                                            ::testing::Values('C', 'D')),
+                         Name);
+
+// Renaming or copying under a new name within one folder (the file window's
+// rename and copy-as).
+TEST(SameFolderTransfer, RenameMovesTheSetToItsNewName) {
+    FileSetWorld world;
+    MessageRecorder messages;
+    world.putFiles(kJobs, {"BRACKET.drw", "BRACKET.prg", "BRACKET.nst", "HOLDER.prg", "HOLDER.rpt"}, "src");
+    messages.answer({true});
+    EXPECT_EQ(MoveFileSet(kJobs, "BRACKET", kJobs, "HOLDER", 3), 1);
+    EXPECT_EQ(world.names(kJobs), Sorted({"HOLDER.drw", "HOLDER.nst", "HOLDER.prg"}));
+    EXPECT_EQ(world.read(std::string(kJobs) + "HOLDER.prg"), Bytes("src", "BRACKET.prg"));
+    EXPECT_EQ(world.read(std::string(kJobs) + "HOLDER.nst"), Bytes("src", "BRACKET.nst"));
+    EXPECT_EQ(messages.shown, std::vector<std::string>{"\"HOLDER\" Already Exists !\n\nOverwrite It ?"});
+}
+
+TEST(SameFolderTransfer, CopyAsKeepsTheOriginal) {
+    FileSetWorld world;
+    MessageRecorder messages;
+    world.putFiles(kJobs, {"BRACKET.drw", "BRACKET.prg"}, "src");
+    EXPECT_EQ(CopyFileSet(kJobs, "BRACKET", kJobs, "BRACKET2", 3), 1);
+    EXPECT_EQ(world.names(kJobs), Sorted({"BRACKET.drw", "BRACKET.prg", "BRACKET2.drw", "BRACKET2.prg"}));
+    EXPECT_EQ(world.read(std::string(kJobs) + "BRACKET2.drw"), Bytes("src", "BRACKET.drw"));
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+// The folder of a program directory is joined to names directly; a folder
+// given without its final "\" still means that folder.
+TEST(SameFolderTransfer, FolderWithoutFinalSeparator) {
+    FileSetWorld world;
+    MessageRecorder messages;
+    world.putFiles(kJobs, {"BRACKET.prg"}, "src");
+    EXPECT_EQ(CopyFileSet("C:\\MACH\\M1\\JOBS", "BRACKET", "C:\\MACH\\M1\\PARTS", "BRACKET", 2), 1);
+    EXPECT_EQ(world.read(std::string(kParts) + "BRACKET.prg"), Bytes("src", "BRACKET.prg"));
+}
+
+}  // namespace
+}  // namespace qv::test

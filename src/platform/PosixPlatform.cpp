@@ -101,13 +101,12 @@ std::int64_t PosixPlatform::fileSize(const std::string& path) {
 
 std::vector<std::string> PosixPlatform::list(const std::string& folder, const std::string& patterns, int kinds) {
     std::vector<std::string> names;
-    std::vector<std::string> masks = SplitPatterns(patterns);
+    WildcardSet masks(patterns);
     if (masks.empty()) return names;
     HostTarget t = resolver_.resolve(folder);
     if (!t.exists || !S_ISDIR(t.st.st_mode)) return names;
     DIR* dir = opendir(t.host.c_str());
     if (!dir) return names;
-    const bool all = masks.size() == 1 && (masks[0] == "*" || masks[0] == "*.*");
     while (struct dirent* e = readdir(dir)) {
         const char* name = e->d_name;
         if (std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0) continue;
@@ -121,7 +120,7 @@ std::vector<std::string> PosixPlatform::list(const std::string& folder, const st
             isFile = S_ISREG(st.st_mode);
         }
         if (!((isFile && (kinds & kFiles)) || (isFolder && (kinds & kFolders)))) continue;
-        if (all || MatchAnyPattern(masks, name)) names.emplace_back(name);
+        if (masks.matches(name)) names.emplace_back(name);
     }
     closedir(dir);
     SortNames(names);

@@ -95,6 +95,12 @@ private:
     std::vector<char> memo_;
 };
 
+bool MatchRewritten(const std::string& rewritten, const std::string& name) {
+    if (name.empty()) return false;
+    if (rewritten == "*") return true;
+    return Matcher(rewritten, name).match(0, 0);
+}
+
 }  // namespace
 
 std::vector<std::string> SplitPatterns(const std::string& patterns) {
@@ -111,15 +117,20 @@ std::vector<std::string> SplitPatterns(const std::string& patterns) {
 }
 
 bool MatchWildcard(const std::string& mask, const std::string& name) {
-    if (mask.empty() || name.empty()) return false;
-    std::string rewritten = RewriteMask(mask);
-    if (rewritten == "*") return true;
-    return Matcher(rewritten, name).match(0, 0);
+    return !mask.empty() && MatchRewritten(RewriteMask(mask), name);
 }
 
-bool MatchAnyPattern(const std::vector<std::string>& masks, const std::string& name) {
-    return std::any_of(masks.begin(), masks.end(),
-                       [&](const std::string& mask) { return MatchWildcard(mask, name); });
+WildcardSet::WildcardSet(const std::string& patterns) {
+    for (const auto& mask : SplitPatterns(patterns)) {
+        masks_.push_back(RewriteMask(mask));
+        if (masks_.back() == "*") all_ = true;
+    }
+}
+
+bool WildcardSet::matches(const std::string& name) const {
+    if (all_) return !name.empty();
+    return std::any_of(masks_.begin(), masks_.end(),
+                       [&](const std::string& mask) { return MatchRewritten(mask, name); });
 }
 
 void SortNames(std::vector<std::string>& names) {

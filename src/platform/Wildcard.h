@@ -20,8 +20,20 @@ std::vector<std::string> SplitPatterns(const std::string& patterns);
 /// 8.3 short names are not considered.
 bool MatchWildcard(const std::string& mask, const std::string& name);
 
-/// True when name matches one of the masks.
-bool MatchAnyPattern(const std::vector<std::string>& masks, const std::string& name);
+/// A list of masks prepared once for matching many names.
+class WildcardSet {
+public:
+    /// patterns as for SplitPatterns.
+    explicit WildcardSet(const std::string& patterns);
+    /// True when no mask is left: nothing matches.
+    bool empty() const { return masks_.empty(); }
+    /// True when name matches one of the masks.
+    bool matches(const std::string& name) const;
+
+private:
+    std::vector<std::string> masks_;  // rewritten, see MatchWildcard
+    bool all_ = false;
+};
 
 /// Sorts a listing by name without regard to case and drops repeats.
 void SortNames(std::vector<std::string>& names);

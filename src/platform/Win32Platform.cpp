@@ -131,7 +131,7 @@ std::int64_t Win32Platform::fileSize(const std::string& path) {
 
 std::vector<std::string> Win32Platform::list(const std::string& folder, const std::string& patterns, int kinds) {
     std::vector<std::string> names;
-    std::vector<std::string> masks = SplitPatterns(patterns);
+    WildcardSet masks(patterns);
     if (masks.empty()) return names;
     // All names are read and matched here, so both hosts agree on masks and
     // 8.3 short names never match.
@@ -147,7 +147,7 @@ std::vector<std::string> Win32Platform::list(const std::string& folder, const st
         if (name == "." || name == "..") continue;
         bool isFolder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
         if (!(kinds & (isFolder ? kFolders : kFiles))) continue;
-        if (MatchAnyPattern(masks, name)) names.push_back(name);
+        if (masks.matches(name)) names.push_back(name);
     } while (FindNextFileA(find, &data));
     FindClose(find);
     SortNames(names);

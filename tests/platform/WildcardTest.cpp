@@ -61,10 +61,13 @@ TEST(PatternList, SplitsTrimsAndDropsEmpty) {
 }
 
 TEST(PatternList, AnyMaskMatches) {
-    std::vector<std::string> masks = SplitPatterns("*.prg;*.drw");
-    EXPECT_TRUE(MatchAnyPattern(masks, "A.DRW"));
-    EXPECT_TRUE(MatchAnyPattern(masks, "a.prg"));
-    EXPECT_FALSE(MatchAnyPattern(masks, "a.inf"));
+    WildcardSet masks("*.prg;*.drw");
+    EXPECT_TRUE(masks.matches("A.DRW"));
+    EXPECT_TRUE(masks.matches("a.prg"));
+    EXPECT_FALSE(masks.matches("a.inf"));
+    EXPECT_TRUE(WildcardSet("*.prg; *.*").matches("NOTES"));
+    EXPECT_TRUE(WildcardSet(" ; ").empty());
+    EXPECT_FALSE(WildcardSet("").matches("a"));
 }
 
 TEST(ListingOrder, CaseBlindThenByteOrder) {

@@ -1,0 +1,49 @@
+// The tool entry dialog: shape, size, station and angle of one punch from the
+// current tool library. Shown with exec(); on Ok it leaves the tool in
+// Tooling().ChosenTool, on Cancel that stays cleared.
+#pragma once
+
+#include <QDialog>
+#include <array>
+
+#include "core/tooling/ToolEntry.h"
+
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace qv::ui {
+
+class RvsTol : public QDialog {
+    Q_OBJECT
+public:
+    explicit RvsTol(QWidget* parent = nullptr);
+
+    /// Prompt(1) to Prompt(4) are Prompt[0] to Prompt[3].
+    std::array<QLabel*, 4> Prompt{};
+    QComboBox* ShapeList = nullptr;
+    QComboBox* SizeList = nullptr;
+    QComboBox* StnList = nullptr;
+    QComboBox* AngList = nullptr;
+    QLineEdit* AngBox = nullptr;
+    QFrame* ButtonPanel = nullptr;
+    QPushButton* InptOk = nullptr;
+    QPushButton* InptCncl = nullptr;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createControls();
+    void createLayout();
+    /// Shows the lists, choices and visibility the dialog's state holds.
+    void showEntry();
+    void confirm();
+    QWidget* control(EntryControl which) const;
+
+    ToolEntry entry_;
+};
+
+}  // namespace qv::ui

@@ -154,7 +154,9 @@ void ReverseForm::viewProgram() {
     if (!review_) {
         review_ = new Review(this);
         review_->setAttribute(Qt::WA_DeleteOnClose);
-        connect(review_, &QObject::destroyed, this, [this] { review_ = nullptr; });
+        connect(review_, &QObject::destroyed, this, [this, window = review_] {
+            if (review_ == window) review_ = nullptr;
+        });
     }
     review_->show();
     review_->raise();
@@ -163,7 +165,10 @@ void ReverseForm::viewProgram() {
 
 void ReverseForm::closePanel() {
     centre_->setCurrentWidget(idle_);
-    if (review_) review_->close();
+    if (review_) {
+        review_->close();  // deletes itself later
+        review_ = nullptr;
+    }
     EnableMenus();
 }
 

@@ -35,28 +35,47 @@ EntityTreatment EntityTreatmentOf(std::int16_t code) {
     }
 }
 
-bool RewriteEntityRecord(std::string& record, const std::array<ToolRecord, TurretSlots>& turret,
-                         bool settingChanged) {
+namespace {
+// Fields of a tool in its stored form.
+constexpr std::size_t ToolStationOffset = 83;
+constexpr std::size_t ToolIndexAngleOffset = 91;
+}  // namespace
+
+EntityRewriter::EntityRewriter(const std::array<ToolRecord, TurretSlots>& turret, bool settingChanged)
+    : settingChanged_(settingChanged) {
+    ToolRecord cleared;
+    ClearToolRecord(cleared);
+    EncodeToolRecord(cleared, cleared_, 0);
+    for (std::size_t s = 0; s < TurretSlots; ++s) {
+        if (!turret[s].Defined) continue;
+        ToolRecord tool;
+        CopyToolRecord(turret[s], tool);
+        EncodeToolRecord(tool, confirmed_[s], 0);
+        indexable_[s] = IsIndexCode(tool.StationCode);
+    }
+}
+
+bool EntityRewriter::rewrite(std::string& record) const {
     if (record.size() != DrawingRecordSize) record.resize(DrawingRecordSize, '\0');
     const EntityTreatment treatment = EntityTreatmentOf(GetI16(record, drawing_offset::EntityCode));
     if (treatment == EntityTreatment::Drop) return false;
 
-    if (treatment == EntityTreatment::NegateAndRetool && settingChanged) {
+    if (treatment == EntityTreatment::NegateAndRetool && settingChanged_) {
         const int sign = GetI16(record, drawing_offset::SecondSetting);
         PutI16(record, drawing_offset::SecondSetting, static_cast<std::int16_t>(-sign));
     }
 
-    ToolRecord tool = DecodeToolRecord(record, drawing_offset::Tool);
-    const bool known = tool.Station >= 0 && tool.Station < static_cast<int>(TurretSlots);
-    const ToolRecord* confirmed = known ? &turret[static_cast<std::size_t>(tool.Station)] : nullptr;
-    if (treatment != EntityTreatment::ClearTool && confirmed && confirmed->Defined) {
-        const float indexAngle = tool.IndexAngle;
-        CopyToolRecord(*confirmed, tool);
-        tool.IndexAngle = IsIndexCode(tool.StationCode) ? indexAngle : 0.0f;
+    const std::size_t tool = drawing_offset::Tool;
+    const int station = GetI16(record, tool + ToolStationOffset);
+    const bool known = station >= 0 && station < static_cast<int>(TurretSlots);
+    const auto s = static_cast<std::size_t>(known ? station : 0);
+    if (treatment != EntityTreatment::ClearTool && known && !confirmed_[s].empty()) {
+        const float indexAngle = GetF32(record, tool + ToolIndexAngleOffset);
+        record.replace(tool, ToolRecordSize, confirmed_[s]);
+        PutF32(record, tool + ToolIndexAngleOffset, indexable_[s] ? indexAngle : 0.0f);
     } else {
-        ClearToolRecord(tool);
+        record.replace(tool, ToolRecordSize, cleared_);
     }
-    EncodeToolRecord(tool, record, drawing_offset::Tool);
     return true;
 }
 

@@ -36,11 +36,22 @@ enum class EntityTreatment {
 
 EntityTreatment EntityTreatmentOf(std::int16_t code);
 
-/// Treats one entity record in place (518 bytes). The tool of its station
-/// is copied in when confirmed, keeping the entity's index angle only in an
-/// indexable station; otherwise the tool is cleared. Bytes not concerned are
-/// left as they are. False when the record is to be dropped.
-bool RewriteEntityRecord(std::string& record, const std::array<ToolRecord, TurretSlots>& turret,
-                         bool settingChanged);
+/// Treats entity records in place (518 bytes each). The tool of a record's
+/// station is copied in when confirmed, keeping the record's index angle
+/// only in an indexable station; otherwise the tool is cleared. Bytes not
+/// concerned are left as they are. The tools are encoded once, since a
+/// drawing may hold hundreds of thousands of entities.
+class EntityRewriter {
+public:
+    EntityRewriter(const std::array<ToolRecord, TurretSlots>& turret, bool settingChanged);
+    /// False when the record is to be dropped.
+    bool rewrite(std::string& record) const;
+
+private:
+    std::string cleared_;                            // a cleared tool's bytes
+    std::array<std::string, TurretSlots> confirmed_;  // "" when not confirmed
+    std::array<bool, TurretSlots> indexable_{};
+    bool settingChanged_;
+};
 
 }  // namespace qv

@@ -80,6 +80,11 @@ Status RecordAppender::flushBlock() {
 }
 
 Status RecordAppender::finish() {
+    Status flushed = flush();
+    return flushed ? sync() : flushed;
+}
+
+Status RecordAppender::flush() {
     const std::int64_t firstPending = blocksWritten_ * BlockRecords + 1;
     const std::size_t held = pending_.size() / length_;
     for (std::size_t i = 0; i < held; ++i) {
@@ -88,7 +93,7 @@ Status RecordAppender::finish() {
         if (!written) return written;
     }
     pending_.clear();
-    return single_->sync();
+    return Status::Ok();
 }
 
 Status RecordAppender::rewrite(std::int64_t n, const std::string& record) {

@@ -53,11 +53,14 @@ public:
     Status append(const std::string& record);
     /// Records appended so far.
     std::int64_t count() const { return count_; }
-    /// Writes what is held and flushes the file to the disc; nothing may be
-    /// appended after it, but it may be called again after rewrite().
-    Status finish();
-    /// Rewrites an already appended record (after finish()).
+    /// Writes the records still held; nothing may be appended after it.
+    Status flush();
+    /// Rewrites an already appended record (after flush()).
     Status rewrite(std::int64_t n, const std::string& record);
+    /// Flushes the file to the disc.
+    Status sync() { return single_->sync(); }
+    /// flush() then sync().
+    Status finish();
 
 private:
     RecordAppender() = default;

@@ -39,17 +39,18 @@ Result<std::int32_t> BuildScratchDrawing(const std::string& source, const std::s
     const bool settingChanged = RewriteDrawingHeader(header, values);
     status = out.append(EncodeDrawingRecord(header));
 
+    const EntityRewriter entities(turret, settingChanged);
     while (status && !in.atEnd()) {
         status = in.next(bytes);
-        if (status && RewriteEntityRecord(bytes, turret, settingChanged)) status = out.append(bytes);
+        if (status && entities.rewrite(bytes)) status = out.append(bytes);
     }
-    if (status) status = out.finish();
+    if (status) status = out.flush();
     if (!status) return status;
 
     const auto written = static_cast<std::int32_t>(out.count());
     header.RecordCount = written;
     status = out.rewrite(1, EncodeDrawingRecord(header));
-    if (status) status = out.finish();
+    if (status) status = out.sync();
     if (!status) return status;
     return written;
 }

@@ -2,7 +2,11 @@
 #include "platform/PosixNameCache.h"
 
 #include <dirent.h>
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <time.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstring>
@@ -52,8 +56,19 @@ bool NameCache::build(const std::string& folder, const struct stat& folderStat, 
     // Taken before reading, so a change during the scan counts as racy.
     entry.builtNs = NowNs();
     entry.mtimeNs = ModifiedNs(folderStat);
-    DIR* dir = opendir(folder.c_str());
-    if (!dir) return false;
+    int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return false;
+    long flags = 0;
+    if (ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0 && (flags & FS_CASEFOLD_FL)) {
+        entry.caseBlindFolder = true;
+        close(fd);
+        return true;
+    }
+    DIR* dir = fdopendir(fd);
+    if (!dir) {
+        close(fd);
+        return false;
+    }
     while (struct dirent* e = readdir(dir)) {
         if (std::strcmp(e->d_name, ".") == 0 || std::strcmp(e->d_name, "..") == 0) continue;
         AddName(entry.names, e->d_name);
@@ -69,6 +84,7 @@ std::vector<std::string> NameCache::find(const std::string& folder, const struct
     auto it = entries_.find(key);
     if (it != entries_.end() && it->second.mtimeNs == ModifiedNs(folderStat)) {
         const Entry& entry = it->second;
+        if (entry.caseBlindFolder) return {};
         auto hit = entry.names.find(folded);
         if (hit != entry.names.end()) return hit->second;
         if (entry.builtNs - entry.mtimeNs > kRacyNs) return {};

@@ -7,6 +7,8 @@
 // is rebuilt. A cached "absent" is trusted only when the folder had not
 // changed for more than 2 s when the entry was built: changes within one
 // tick of the clock leave the time unchanged (git's "racy" rule).
+// A folder the file system already treats without regard to case is not
+// read at all: the exact lookup has answered for every spelling.
 // Not thread-safe: the platform is used from one thread.
 #pragma once
 
@@ -44,6 +46,7 @@ private:
     struct Entry {
         std::int64_t mtimeNs = 0;
         std::int64_t builtNs = 0;
+        bool caseBlindFolder = false;
         std::unordered_map<std::string, std::vector<std::string>> names;
     };
     static Key KeyOf(const struct stat& st);

@@ -6,6 +6,7 @@
 #include "core/common/Text.h"
 #include "core/exchange/FileSetMembers.h"
 #include "core/exchange/SetChange.h"
+#include "core/folders/DirectoryLists.h"
 #include "platform/Platform.h"
 
 namespace qv {
@@ -16,12 +17,6 @@ using fileset::SetChange;
 platform::Platform& Fs() { return platform::Current(); }
 
 bool IsSetKind(std::int16_t kind) { return kind >= fileset::kDrawingSet && kind <= fileset::kBothSets; }
-
-std::string WithoutExtension(const std::string& name) {
-    const std::string trimmed = Trim(name);
-    const std::size_t dot = trimmed.rfind('.');
-    return dot == std::string::npos ? trimmed : Trim(trimmed.substr(0, dot));
-}
 
 // The overwrite question every copying operation shares; without a conflict
 // the answer is Yes all the same.
@@ -102,7 +97,7 @@ std::int16_t ImportFile(const std::string& sourceFolderIn, const std::string& ta
     const std::string target = fileset::WithSeparator(targetFolderIn);
     const bool sameFolder = fileset::SameFolder(source, target);
     const std::string extension = FileExtension(name);
-    const std::string base = WithoutExtension(name);
+    const std::string base = StripExtension(name);
     SetChange change;
 
     if (EqualsNoCase(extension, "drw")) {

@@ -89,15 +89,24 @@ HostTarget PathResolver::resolve(const std::string& path) {
         return t;
     }
 
-    std::string full = base;
-    for (const auto& part : parts) full = JoinHost(full, part);
+    // Built in one buffer: this is the path of every exact-case lookup.
+    std::string full;
+    std::size_t length = base.size();
+    for (const auto& part : parts) length += part.size() + 1;
+    full.reserve(length);
+    std::size_t parentLength = 0;
+    if (base != ".") full = base;
+    for (const auto& part : parts) {
+        parentLength = full.size();
+        if (!full.empty() && full.back() != '/') full += '/';
+        full += part;
+    }
     if (stat(full.c_str(), &t.st) == 0) {
-        t.host = full;
         t.exists = true;
         t.name = parts.back();
-        t.parent = full.substr(0, full.size() - t.name.size());
-        if (t.parent.size() > 1 && t.parent.back() == '/') t.parent.pop_back();
-        if (t.parent.empty()) t.parent = ".";
+        t.parent.assign(full, 0, parentLength);
+        if (t.parent.empty()) t.parent = base;
+        t.host = std::move(full);
         return t;
     }
 

@@ -20,17 +20,17 @@ WindowsPath ParseWindowsPath(const std::string& path) {
         while (pos < path.size() && isSep(path[pos])) ++pos;
         std::size_t end = pos;
         while (end < path.size() && !isSep(path[end])) ++end;
-        std::string part = path.substr(pos, end - pos);
+        const std::size_t start = pos, length = end - pos;
         pos = end;
-        if (part.empty() || part == ".") continue;
-        if (part == "..") {
+        if (length == 0 || (length == 1 && path[start] == '.')) continue;
+        if (length == 2 && path[start] == '.' && path[start + 1] == '.') {
             if (!out.parts.empty() && out.parts.back() != "..")
                 out.parts.pop_back();
             else if (!out.rooted)
-                out.parts.push_back(part);
+                out.parts.emplace_back("..");
             continue;
         }
-        out.parts.push_back(part);
+        out.parts.emplace_back(path, start, length);
     }
     out.endsWithSeparator = !path.empty() && isSep(path.back()) && !out.parts.empty();
     return out;

@@ -65,7 +65,7 @@ public:
     /// True when path names an existing folder.
     virtual bool folderExists(const std::string& path) = 0;
     /// The name as the file system spells it (last component), or "" when
-    /// nothing of that name exists.
+    /// nothing of that name exists or the path is a drive's root.
     virtual std::string realName(const std::string& path) = 0;
     /// Names (no folder) of the files in folder matching one or several
     /// patterns separated by ";" (Windows wildcards: "*", "?", "*.*" also
@@ -83,8 +83,9 @@ public:
     virtual std::int64_t fileSize(const std::string& path) = 0;
 
     // ---- File and folder operations ----------------------------------------
-    /// Copies a file; an existing target is replaced (not atomically: use a
-    /// temporary name and rename for that).
+    /// Copies a file; an existing target is replaced. The copy is made under
+    /// a temporary name beside the target and renamed over it, so a failed
+    /// copy leaves the target as it was.
     virtual Status copyFile(const std::string& from, const std::string& to) = 0;
     /// Renames or moves a file within one drive; an existing target is
     /// replaced atomically.

@@ -1,7 +1,9 @@
 // The platform over POSIX: drive letters come from the drive map "Drives.cfg"
 // in the working folder (see DriveMap.h); without it C: is the host root and
 // no other drive exists. Names are matched without regard to case when the
-// exact spelling is missing, through a per-folder name cache.
+// exact spelling is missing, through a per-folder name cache. Programs are
+// started without a window of their own, whatever the window state asked.
+// Used from one thread, like the rest of the platform.
 #pragma once
 
 #include <sys/types.h>

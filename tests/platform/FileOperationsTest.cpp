@@ -1,5 +1,7 @@
 // Copying, renaming, deleting, folders and whole-file reading and writing.
 #include <dirent.h>
+#include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -62,6 +64,52 @@ TEST_F(PlatformTest, FailedWriteKeepsOldFileAndNoTemporary) {
     }
     EXPECT_EQ(ReadHostFile(onC("Data/Keep.txt")), "old");
     EXPECT_EQ(HostNames(onC("Data")), (std::vector<std::string>{"Folder.txt", "Keep.txt"}));
+}
+
+/// Makes every write past limit bytes fail (EFBIG) while it lives: a full
+/// disc that works for root too.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t limit) {
+        oldHandler_ = signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &old_);
+        struct rlimit tight = old_;
+        tight.rlim_cur = limit;
+        setrlimit(RLIMIT_FSIZE, &tight);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &old_);
+        signal(SIGXFSZ, oldHandler_);
+    }
+
+private:
+    struct rlimit old_ {};
+    void (*oldHandler_)(int) = nullptr;
+};
+
+TEST_F(PlatformTest, WriteCutShortKeepsOldFile) {
+    WriteHostFile(onC("Data/Quorvane.cfg"), "old content");
+    Status s = [&] {
+        FileSizeLimit limit(16);
+        return platform->writeFile("C:\\Data\\Quorvane.cfg", std::string(100, 'n'));
+    }();
+    EXPECT_FALSE(s.ok());
+    EXPECT_EQ(s.message().rfind("C:\\Data\\Quorvane.cfg: cannot write: ", 0), 0u) << s.message();
+    EXPECT_EQ(ReadHostFile(onC("Data/Quorvane.cfg")), "old content");
+    EXPECT_EQ(HostNames(onC("Data")), (std::vector<std::string>{"Quorvane.cfg"}));
+}
+
+TEST_F(PlatformTest, CopyCutShortKeepsOldTarget) {
+    WriteHostFile(onC("A/Big.prg"), std::string(100000, 'b'));
+    WriteHostFile(onC("B/Big.prg"), "old");
+    Status s = [&] {
+        FileSizeLimit limit(4096);
+        return platform->copyFile("C:\\A\\Big.prg", "C:\\B\\Big.prg");
+    }();
+    EXPECT_FALSE(s.ok());
+    EXPECT_EQ(s.message().rfind("C:\\B\\Big.prg: ", 0), 0u) << s.message();
+    EXPECT_EQ(ReadHostFile(onC("B/Big.prg")), "old");
+    EXPECT_EQ(HostNames(onC("B")), (std::vector<std::string>{"Big.prg"}));
 }
 
 TEST_F(PlatformTest, ReadFailuresNameThePath) {

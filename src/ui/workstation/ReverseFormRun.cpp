@@ -18,6 +18,7 @@
 #include "core/workstation/ProcessorLaunch.h"
 #include "core/workstation/RecentFile.h"
 #include "core/workstation/ReverseRunSteps.h"
+#include "ui/tooling/RvsTol.h"
 #include "ui/workstation/ProgramFrame.h"
 #include "ui/workstation/ReverseForm.h"
 #include "ui/workstation/ReversePanel.h"
@@ -186,6 +187,15 @@ void ReverseForm::rvsCncl() {
     closePanel();
 }
 
-void ReverseForm::selectTool() {}
+void ReverseForm::selectTool() {
+    const int row = RvsBck->Trt->selectedRow();
+    if (row < 0) return;
+    RvsTol dialog(this);
+    dialog.exec();
+    const ToolRecord& chosen = Tooling().ChosenTool;
+    if (IsConfirmedTool(chosen)) RvsBck->Trt->setRow(row, ApplyChosenTool(row, chosen, State().Mach.InchUnits));
+    RvsBck->Trt->TrtList[1]->setFocus();
+    RvsBck->RvsOk->setDefault(true);
+}
 
 }  // namespace qv::ui

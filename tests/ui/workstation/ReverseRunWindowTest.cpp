@@ -194,3 +194,90 @@ TEST_F(ReverseRunWindow, ReviewWindowPagesThroughTheProgram) {
 
 }  // namespace
 }  // namespace qv::test
+
+namespace qv::test {
+namespace {
+
+/// Picks the row of a combo box whose text starts with prefix.
+void Pick(QWidget* dialog, const char* combo, const QString& prefix) {
+    auto* box = dialog->findChild<QComboBox*>(combo);
+    ASSERT_NE(box, nullptr) << combo;
+    for (int i = 0; i < box->count(); ++i) {
+        if (box->itemText(i).trimmed().startsWith(prefix)) {
+            box->setCurrentIndex(i);
+            return;
+        }
+    }
+    FAIL() << combo << " has no row " << prefix.toStdString();
+}
+
+/// Confirms a tool in the tool entry dialog once it shows.
+void ConfirmTool(const QString& shape, const QString& size, const QString& station, const QString& angle,
+                 bool indexAngle) {
+    WhenModal("RvsTol", [=](QWidget* dialog) {
+        Pick(dialog, "ShapeList", shape);
+        Pick(dialog, "SizeList", size);
+        Pick(dialog, "StnList", station);
+        if (indexAngle) {
+            dialog->findChild<QLineEdit*>("AngBox")->setText(angle);
+        } else if (!angle.isEmpty()) {
+            Pick(dialog, "AngList", angle);
+        }
+        QTest::mouseClick(dialog->findChild<QPushButton*>("InptOk"), Qt::LeftButton);
+    });
+}
+
+TEST_F(ReverseRunWindow, ConfirmedToolsReachTheDrawing) {
+    start();
+    messages.answer({true});
+    runSelected();
+    ASSERT_TRUE(form->RvsBck->isVisible());
+    ui::TurretTable* table = form->RvsBck->Trt;
+
+    table->selectRow(0);  // station 1
+    ConfirmTool("Diameter", "10", "Station 1 ", "", false);  // a round tool takes no angle
+    QTest::mouseClick(form->RvsBck->SelectTool, Qt::LeftButton);
+    EXPECT_EQ(column(2)[0], "Diameter  ");
+    EXPECT_EQ(column(3)[0], "10");
+    EXPECT_EQ(column(1)[0], "1");
+
+    table->selectRow(1);  // station 5, indexable
+    ConfirmTool("Rectangle", "20", "Index 5 ", "30", true);
+    QTest::mouseClick(form->RvsBck->SelectTool, Qt::LeftButton);
+    EXPECT_EQ(column(3)[1], "20x10");
+    EXPECT_EQ(column(4)[1], "idx 30");
+
+    table->selectRow(2);  // station 4: the dialog is cancelled, nothing changes
+    WhenModal("RvsTol", [](QWidget* dialog) {
+        QTest::mouseClick(dialog->findChild<QPushButton*>("InptCncl"), Qt::LeftButton);
+    });
+    QTest::mouseClick(form->RvsBck->SelectTool, Qt::LeftButton);
+    EXPECT_EQ(column(2)[2], "Square    ");
+
+    QTest::mouseClick(form->RvsBck->RvsOk, Qt::LeftButton);
+    ASSERT_EQ(messages.shown.back(), "Reverse Engineering Complete !");
+    int station1 = 0, station5 = 0;
+    std::vector<float> indexAngles;
+    for (const DrawingRecord& r : drawing(kBracket)) {
+        if (r.EntityCode != 210 && r.EntityCode != 120 && r.EntityCode != 220) continue;
+        if (r.Tool.Defined && r.Tool.Station == 1) {
+            ++station1;
+            EXPECT_EQ(r.Tool.Shape, 'A');
+            EXPECT_FLOAT_EQ(r.Tool.IndexAngle, 0.0f);
+        }
+        if (r.Tool.Defined && r.Tool.Station == 5) {
+            ++station5;
+            EXPECT_EQ(r.Tool.Shape, 'D');
+            indexAngles.push_back(r.Tool.IndexAngle);  // each hit keeps its own angle
+        }
+        if (r.Tool.Defined) {
+            EXPECT_TRUE(r.Tool.Station == 1 || r.Tool.Station == 5);
+        }
+    }
+    EXPECT_GT(station1, 0);
+    // The hit without a C word of its own has angle 0.
+    EXPECT_EQ(indexAngles, (std::vector<float>{90.0f, 0.0f, 45.0f}));
+}
+
+}  // namespace
+}  // namespace qv::test

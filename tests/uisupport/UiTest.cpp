@@ -10,10 +10,11 @@ QApplication& App() {
     static int argc = 1;
     static char name[] = "quorvane-test";
     static char* argv[] = {name, nullptr};
-    static std::unique_ptr<QApplication> app;
+    // Never destroyed: Qt must not be torn down during static destruction.
+    static QApplication* app = nullptr;
     if (!app) {
-        qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-        app = std::make_unique<QApplication>(argc, argv);
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = new QApplication(argc, argv);
     }
     return *app;
 }

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QStackedWidget>
+#include <QHBoxLayout>
 #include <QVBoxLayout>
 
 #include "core/common/Messages.h"
@@ -27,10 +28,16 @@ ReverseForm::ReverseForm(QWidget* parent) : QMainWindow(parent) {
     auto* layout = new QVBoxLayout(body);
     layout->setContentsMargins(4, 4, 4, 4);
     centre_ = new QStackedWidget(body);
-    idle_ = new QWidget(centre_);  // idle: nothing but the menus
+    idle_ = createIdlePage();
     centre_->addWidget(idle_);
-    ProgFrame = new ProgramFrame(centre_);
-    centre_->addWidget(ProgFrame);
+    programPage_ = new QWidget(centre_);
+    auto* programLayout = new QHBoxLayout(programPage_);
+    ProgFrame = new ProgramFrame(programPage_);
+    ProgFrame->setFixedWidth(380);
+    programLayout->addStretch();
+    programLayout->addWidget(ProgFrame);
+    programLayout->addStretch();
+    centre_->addWidget(programPage_);
     RvsBck = new ReversePanel(centre_);
     centre_->addWidget(RvsBck);
     layout->addWidget(centre_, 1);
@@ -38,10 +45,29 @@ ReverseForm::ReverseForm(QWidget* parent) : QMainWindow(parent) {
     layout->addWidget(statusBar_);
     setCentralWidget(body);
     connectRun();
-    resize(760, 560);
+    // A fixed window laid out for the reverse panel, as the suite's windows are.
+    setFixedSize(sizeHint());
 }
 
 ReverseForm::~ReverseForm() = default;
+
+QWidget* ReverseForm::createIdlePage() {
+    auto* page = new QWidget(centre_);
+    auto* layout = new QVBoxLayout(page);
+    auto* title = new QLabel(QStringLiteral("Reverse Engineering"), page);
+    QFont big = title->font();
+    big.setPointSizeF(big.pointSizeF() * 2);
+    big.setBold(true);
+    title->setFont(big);
+    auto* hint = new QLabel(QStringLiteral("Choose Reverse to turn a program back into a drawing."), page);
+    for (QLabel* label : {title, hint}) label->setAlignment(Qt::AlignCenter);
+    hint->setEnabled(false);
+    layout->addStretch();
+    layout->addWidget(title);
+    layout->addWidget(hint);
+    layout->addStretch();
+    return page;
+}
 
 void ReverseForm::createMenus() {
     auto item = [this](QMenu* menu, const char* caption, const char* name) {

@@ -56,6 +56,7 @@ public:
 
 private:
     void createMenus();
+    QWidget* createIdlePage();
     /// The steps every menu item shares: menus off, the window shown
     /// modally, menus on again, then what that item does afterwards.
     void runModal(const std::function<void()>& show, const std::function<void()>& after = {});
@@ -80,6 +81,7 @@ private:
     StatusBar* statusBar_ = nullptr;
     QStackedWidget* centre_ = nullptr;
     QWidget* idle_ = nullptr;
+    QWidget* programPage_ = nullptr;
     Review* review_ = nullptr;
 };
 

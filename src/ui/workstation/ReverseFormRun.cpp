@@ -84,7 +84,7 @@ void ReverseForm::openProgramList() {
         FillCombo(ProgFrame->DirectoryList,
                   FillDirectoryList(s.Mach.MachineFolder, s.Config.CurrentDirectory, true, true, 2));
     }
-    centre_->setCurrentWidget(ProgFrame);
+    centre_->setCurrentWidget(programPage_);
     ProgFrame->ProgList->setFocus();
 }
 
@@ -93,7 +93,7 @@ void ReverseForm::directoryChosen() {
     SelectCurrentDirectory(Trim(ProgFrame->DirectoryList->currentText().toStdString()));
     fillProgramList("", 0);
     PaintStatusBar();
-    if (centre_->currentWidget() == ProgFrame) ProgFrame->ProgList->setFocus();
+    if (ProgFrame->isVisible()) ProgFrame->ProgList->setFocus();
 }
 
 void ReverseForm::progCncl() {

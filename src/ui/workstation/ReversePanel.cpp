@@ -89,7 +89,7 @@ ReversePanel::ReversePanel(QWidget* parent) : QFrame(parent) {
     side->addWidget(BttnPanel);
 
     auto* layout = new QHBoxLayout(this);
-    layout->addWidget(Trt);
+    layout->addWidget(Trt, 0, Qt::AlignTop);
     layout->addLayout(side);
 }
 

@@ -45,11 +45,12 @@ Review::Review(QWidget* parent) : QDialog(parent) {
     BlockList->setFont(fixed);
     BlockList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     BlockList->setFocusPolicy(Qt::ClickFocus);
-    const QFontMetrics metrics(fixed);
+    const QFontMetrics metrics = BlockList->fontMetrics();
     BlockList->setFixedSize(metrics.horizontalAdvance(QString(80, QLatin1Char('W'))) / 2 + 16,
                             metrics.height() * ReviewPager::VisibleLines + 8);
     ListBar = new QScrollBar(Qt::Vertical, BlkBck);
     ListBar->setObjectName(QStringLiteral("ListBar"));
+    ListBar->setPageStep(ReviewPager::VisibleLines - 1);
     listLayout->addWidget(BlockList);
     listLayout->addWidget(ListBar);
 

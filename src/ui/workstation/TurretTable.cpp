@@ -15,7 +15,7 @@ namespace qv::ui {
 namespace {
 
 // Column widths in characters of the fixed font.
-constexpr int kColumnChars[5] = {0, 8, 13, 20, 10};
+constexpr int kColumnChars[5] = {0, 9, 14, 22, 12};
 
 }  // namespace
 
@@ -28,20 +28,27 @@ TurretTable::TurretTable(QWidget* parent) : QFrame(parent) {
     auto* grid = new QGridLayout(this);
     grid->setHorizontalSpacing(0);
     grid->setContentsMargins(4, 4, 4, 4);
-    auto* heading = new QLabel(QStringLiteral("STATION   TYPE             SIZE                  ANGLE"), this);
-    heading->setFont(fixed);
-    grid->addWidget(heading, 0, 0, 1, 5);
+    // The heading's words sit over their own columns.
+    const char* headings[5] = {"", "STATION", "TYPE", "SIZE", "ANGLE"};
+    for (int i = 1; i <= 4; ++i) {
+        auto* heading = new QLabel(QString::fromLatin1(headings[i]), this);
+        heading->setFont(fixed);
+        heading->setIndent(3);
+        grid->addWidget(heading, 0, i - 1);
+    }
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 
-    const QFontMetrics metrics(fixed);
     for (int i = 1; i <= 4; ++i) {
         auto* list = new QListWidget(this);
         list->setObjectName(QStringLiteral("TrtList%1").arg(i));
         list->setFont(fixed);
+        const QFontMetrics metrics = list->fontMetrics();
         list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         list->setSelectionMode(QAbstractItemView::SingleSelection);
         list->setUniformItemSizes(true);
-        list->setFixedWidth(metrics.horizontalAdvance(QString(kColumnChars[i], QLatin1Char('W'))) + 8);
+        list->setFixedWidth(metrics.horizontalAdvance(QString(kColumnChars[i], QLatin1Char(' '))) +
+                            2 * list->frameWidth() + 6);
         list->setFixedHeight(metrics.height() * VisibleRows + 2 * list->frameWidth() + 4);
         list->viewport()->installEventFilter(this);
         list->viewport()->setProperty("column", i);

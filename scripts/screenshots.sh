@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Builds Quorvane and saves pictures of its windows on the demo installation
+# into docs/screenshots/, and prints the time from start to the main window.
+set -euo pipefail
+source "$(dirname "$0")/setup.sh"
+
+qv_install_packages
+qv_build
+export QV_BIN_DIR="$QV_BUILD/bin" QV_SCREENSHOTS="$QV_ROOT/docs/screenshots"
+export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
+"$QV_BUILD/bin/test_ui_workstation" --gtest_filter='Screenshots.*'
+"$QV_BUILD/bin/test_ui_tooling" --gtest_filter='RvsTolScreenshots.*'
+echo "Pictures in $QV_SCREENSHOTS"

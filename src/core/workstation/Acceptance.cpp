@@ -45,7 +45,7 @@ HeaderValues HeaderValuesFrom(const std::array<std::string, 4>& sheetTexts) {
 
 }  // namespace
 
-AcceptOutcome AcceptResult(const std::array<std::string, 4>& sheetTexts) {
+AcceptOutcome AcceptResult(const std::array<std::string, 4>& sheetTexts, const std::function<void()>& closePanel) {
     platform::Platform& os = platform::Current();
     auto path = ReadReversePath(SystemFile(ReversePathFile));
     if (!path) return NotAccepted(path.message());
@@ -69,6 +69,7 @@ AcceptOutcome AcceptResult(const std::array<std::string, 4>& sheetTexts) {
         const std::string file = SystemFile(name);
         if (os.fileExists(file)) (void)os.deleteFile(file);
     }
+    if (closePanel) closePanel();
     Notify("Reverse Engineering Complete !");
     AcceptOutcome outcome;
     outcome.accepted = true;

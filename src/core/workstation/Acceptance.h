@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace qv {
@@ -22,7 +23,10 @@ struct AcceptOutcome {
 /// drawing named by "Reverse.pth" with it, deletes "Reverse.rnd",
 /// "Reverse.pth", "Reverse.sht" and "Reverse.trt", and shows
 /// "Reverse Engineering Complete !".
-AcceptOutcome AcceptResult(const std::array<std::string, 4>& sheetTexts);
+/// closePanel runs once the drawing is in place, before the notice, so the
+/// window is already back to idle when the user reads it.
+AcceptOutcome AcceptResult(const std::array<std::string, 4>& sheetTexts,
+                           const std::function<void()>& closePanel = {});
 
 /// Discarding touches no file: the processor's drawing stays beside the
 /// program and the exchange files stay in the system folder.

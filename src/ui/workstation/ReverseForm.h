@@ -76,7 +76,7 @@ private:
     void viewProgram();
     void rvsOk();
     void rvsCncl();
-    void closePanel();
+    void closeReview();
 
     StatusBar* statusBar_ = nullptr;
     QStackedWidget* centre_ = nullptr;

@@ -164,27 +164,31 @@ void ReverseForm::viewProgram() {
     review_->activateWindow();
 }
 
-void ReverseForm::closePanel() {
-    centre_->setCurrentWidget(idle_);
+void ReverseForm::closeReview() {
     if (review_) {
         review_->close();  // deletes itself later
         review_ = nullptr;
     }
-    EnableMenus();
 }
 
 void ReverseForm::rvsOk() {
     std::array<std::string, 4> texts;
     for (int i = 1; i <= 4; ++i) texts[i - 1] = RvsBck->ShtBox[i]->text().toStdString();
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const AcceptOutcome outcome = AcceptResult(texts);
-    QApplication::restoreOverrideCursor();
-    if (outcome.accepted) closePanel();
+    const AcceptOutcome outcome = AcceptResult(texts, [this] {
+        QApplication::restoreOverrideCursor();
+        centre_->setCurrentWidget(idle_);
+        closeReview();
+    });
+    if (!outcome.accepted) QApplication::restoreOverrideCursor();
+    if (outcome.accepted) EnableMenus();
 }
 
 void ReverseForm::rvsCncl() {
     DiscardResult();
-    closePanel();
+    centre_->setCurrentWidget(idle_);
+    closeReview();
+    EnableMenus();
 }
 
 void ReverseForm::selectTool() {

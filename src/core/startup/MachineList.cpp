@@ -12,22 +12,12 @@ namespace qv {
 std::string MachineListPath() { return State().Config.SystemFolder + "Machine.lst"; }
 
 Result<std::vector<MachineEntry>> ReadMachineList(const std::string& path) {
-    auto reader = OpenRequiredFields("machine list", path);
-    if (!reader) return reader.status();
-    std::vector<MachineEntry> entries;
-    while (!reader->atEnd()) {
-        std::string field = reader->next();
-        if (FieldReader::IsListEnd(field)) break;
-        MachineEntry entry;
-        entry.Number = TruncToInt16(LeadingNumber(field));
-        if (entry.Number <= 0) break;
-        entry.Name = Trim(reader->next());
-        entry.Field2 = Trim(reader->next());
-        entry.Field3 = Trim(reader->next());
-        entry.Field4 = Trim(reader->next());
-        entries.push_back(std::move(entry));
-    }
-    return entries;
+    return ReadNumberedList<MachineEntry>("machine list", path, [](MachineEntry& entry, auto next) {
+        entry.Name = next();
+        entry.Field2 = next();
+        entry.Field3 = next();
+        entry.Field4 = next();
+    });
 }
 
 Status LoadMachineTable() {

@@ -15,21 +15,11 @@ std::string ReverseListPath() { return State().Config.SystemFolder + "Reverse.ls
 std::string ReverseConfigurationPath() { return State().Config.SystemFolder + "Reverse.cfg"; }
 
 Result<std::vector<ReverseEntry>> ReadReverseList(const std::string& path) {
-    auto reader = OpenRequiredFields("reverse processor list", path);
-    if (!reader) return reader.status();
-    std::vector<ReverseEntry> entries;
-    while (!reader->atEnd()) {
-        std::string field = reader->next();
-        if (FieldReader::IsListEnd(field)) break;
-        ReverseEntry entry;
-        entry.Number = TruncToInt16(LeadingNumber(field));
-        if (entry.Number <= 0) break;
-        entry.Name = Trim(reader->next());
-        entry.Field2 = Trim(reader->next());
-        entry.Executable = Trim(reader->next());
-        entries.push_back(std::move(entry));
-    }
-    return entries;
+    return ReadNumberedList<ReverseEntry>("reverse processor list", path, [](ReverseEntry& entry, auto next) {
+        entry.Name = next();
+        entry.Field2 = next();
+        entry.Executable = next();
+    });
 }
 
 Status LoadReverseTable() {

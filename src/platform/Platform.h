@@ -85,8 +85,13 @@ public:
     // ---- File and folder operations ----------------------------------------
     /// Copies a file; an existing target is replaced. The copy is made under
     /// a temporary name beside the target and renamed over it, so a failed
-    /// copy leaves the target as it was.
+    /// copy leaves the target as it was. It is not flushed to the disc: a
+    /// caller that deletes the source afterwards calls syncFile first.
     virtual Status copyFile(const std::string& from, const std::string& to) = 0;
+    /// Flushes a file's content and its name in its folder to the disc. Needed
+    /// only where the copy is about to become the sole one (a move that copies,
+    /// then deletes its source); until it succeeds a power cut may lose the copy.
+    virtual Status syncFile(const std::string& path) = 0;
     /// Renames or moves a file within one drive; an existing target is
     /// replaced atomically.
     virtual Status renameFile(const std::string& from, const std::string& to) = 0;

@@ -108,15 +108,17 @@ Status AtomicFile::copyFrom(int sourceFd, off_t size) {
     return Status::Ok();
 }
 
-Status AtomicFile::commit() {
+Status AtomicFile::commit(Durability durability) {
     if (fd_ < 0) return FailStatus(display_, "no temporary file to commit");
-    if (fsync(fd_) != 0) return fail(errno, "cannot flush to the disc");
+    const bool synced = durability == Durability::Synced;
+    if (synced && fsync(fd_) != 0) return fail(errno, "cannot flush to the disc");
     int fd = fd_;
     fd_ = -1;
     if (close(fd) != 0) return fail(errno, "cannot close");
     std::string target = JoinHost(folder_, name_);
     if (rename(temp_.c_str(), target.c_str()) != 0) return fail(errno, "cannot replace the file");
     committed_ = true;
+    if (!synced) return Status::Ok();
     // The rename is done and readers see the new content; a folder that
     // cannot be synced (some file systems refuse) does not undo it.
     int dirFd = ::open(folder_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);

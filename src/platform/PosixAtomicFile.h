@@ -1,7 +1,7 @@
 // Replacing a file whole: a temporary file beside the target, written,
-// synced and renamed over it; the folder is synced after. Until commit()
-// succeeds the target is untouched, and the temporary file never outlives
-// the object.
+// synced and renamed over it; the folder is synced after (copies leave the
+// syncing to their caller). Until commit() succeeds the target is untouched,
+// and the temporary file never outlives the object.
 #pragma once
 
 #include <sys/stat.h>
@@ -27,8 +27,10 @@ public:
     Status write(const char* data, std::size_t size);
     /// Copies all of an open file (size bytes) into the temporary file.
     Status copyFrom(int sourceFd, off_t size);
-    /// Syncs, renames over the target and syncs the folder.
-    Status commit();
+    enum class Durability { Synced, Unsynced };
+    /// Renames over the target; Synced also flushes the file before and the
+    /// folder after.
+    Status commit(Durability durability = Durability::Synced);
 
 private:
     Status fail(int error, const std::string& what);

@@ -176,13 +176,23 @@ Status Win32Platform::copyFile(const std::string& from, const std::string& to) {
         DeleteFileA(temp.c_str());
         return Win32Status(to, error);
     }
-    // Flushed before it takes the target's place.
-    HANDLE h = CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h != INVALID_HANDLE_VALUE) {
-        FlushFileBuffers(h);
-        CloseHandle(h);
-    }
+    // Not flushed: the source stays, and a caller that deletes it syncs first.
     return CommitTemp(temp, to);
+}
+
+Status Win32Platform::syncFile(const std::string& path) {
+    DWORD a = Win32Attributes(path);
+    if (a == INVALID_FILE_ATTRIBUTES) return Status::Error(path + ": no such file");
+    if (a & FILE_ATTRIBUTE_DIRECTORY) return Status::Error(path + ": not a file");
+    // FlushFileBuffers needs write access; NTFS journals the name itself.
+    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return Win32Status(path, GetLastError());
+    const bool flushed = FlushFileBuffers(h) != 0;
+    const DWORD error = flushed ? 0 : GetLastError();
+    CloseHandle(h);
+    if (!flushed) return Status::Error(path + ": cannot flush to the disc: " + Win32ErrorText(error));
+    return Status::Ok();
 }
 
 Status Win32Platform::renameFile(const std::string& from, const std::string& to) {

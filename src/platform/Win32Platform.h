@@ -24,6 +24,7 @@ public:
     std::int64_t fileSize(const std::string& path) override;
 
     Status copyFile(const std::string& from, const std::string& to) override;
+    Status syncFile(const std::string& path) override;
     Status renameFile(const std::string& from, const std::string& to) override;
     Status deleteFile(const std::string& path) override;
     Status makeFolder(const std::string& path) override;

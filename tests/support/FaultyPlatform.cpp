@@ -66,48 +66,53 @@ Status FaultyPlatform::check(Call kind, const std::string& path) {
 
 Status FaultyPlatform::copyFile(const std::string& from, const std::string& to) {
     Status fault = check(kCopy, to);
-    if (fault.ok()) return inner_.copyFile(from, to);
+    if (fault.ok()) return inner().copyFile(from, to);
     if (fault_.partialCopy) {
-        Result<std::string> bytes = inner_.readFile(from);
-        if (bytes.ok()) (void)inner_.writeFile(to, bytes->substr(0, bytes->size() / 2));
+        Result<std::string> bytes = inner().readFile(from);
+        if (bytes.ok()) (void)inner().writeFile(to, bytes->substr(0, bytes->size() / 2));
     }
     return fault;
 }
 
+Status FaultyPlatform::syncFile(const std::string& path) {
+    Status fault = check(kSync, path);
+    return fault.ok() ? inner().syncFile(path) : fault;
+}
+
 Status FaultyPlatform::renameFile(const std::string& from, const std::string& to) {
     Status fault = check(kRename, from);
-    return fault.ok() ? inner_.renameFile(from, to) : fault;
+    return fault.ok() ? inner().renameFile(from, to) : fault;
 }
 
 Status FaultyPlatform::deleteFile(const std::string& path) {
     Status fault = check(kDelete, path);
-    return fault.ok() ? inner_.deleteFile(path) : fault;
+    return fault.ok() ? inner().deleteFile(path) : fault;
 }
 
 Status FaultyPlatform::makeFolder(const std::string& path) {
     Status fault = check(kMakeFolder, path);
-    return fault.ok() ? inner_.makeFolder(path) : fault;
+    return fault.ok() ? inner().makeFolder(path) : fault;
 }
 
 Status FaultyPlatform::removeFolder(const std::string& path) {
     Status fault = check(kRemoveFolder, path);
-    return fault.ok() ? inner_.removeFolder(path) : fault;
+    return fault.ok() ? inner().removeFolder(path) : fault;
 }
 
 Status FaultyPlatform::renameFolder(const std::string& from, const std::string& to) {
     Status fault = check(kRenameFolder, from);
-    return fault.ok() ? inner_.renameFolder(from, to) : fault;
+    return fault.ok() ? inner().renameFolder(from, to) : fault;
 }
 
 Result<std::string> FaultyPlatform::readFile(const std::string& path) {
     Status fault = check(kRead, path);
     if (!fault.ok()) return fault;
-    return inner_.readFile(path);
+    return inner().readFile(path);
 }
 
 Status FaultyPlatform::writeFile(const std::string& path, const std::string& content) {
     Status fault = check(kWrite, path);
-    return fault.ok() ? inner_.writeFile(path, content) : fault;
+    return fault.ok() ? inner().writeFile(path, content) : fault;
 }
 
 Result<std::unique_ptr<platform::RecordFile>> FaultyPlatform::openRecordFile(const std::string& path,
@@ -115,7 +120,7 @@ Result<std::unique_ptr<platform::RecordFile>> FaultyPlatform::openRecordFile(con
                                                                              bool create) {
     Status fault = check(kOpenRecordFile, path);
     if (!fault.ok()) return fault;
-    Result<std::unique_ptr<platform::RecordFile>> opened = inner_.openRecordFile(path, recordLength, create);
+    Result<std::unique_ptr<platform::RecordFile>> opened = inner().openRecordFile(path, recordLength, create);
     if (!opened.ok()) return opened;
     return std::unique_ptr<platform::RecordFile>(
         std::make_unique<FaultyRecordFile>(*this, std::move(opened.value()), path));
@@ -123,11 +128,11 @@ Result<std::unique_ptr<platform::RecordFile>> FaultyPlatform::openRecordFile(con
 
 Status FaultyPlatform::setCurrentFolder(const std::string& path) {
     Status fault = check(kSetCurrentFolder, path);
-    return fault.ok() ? inner_.setCurrentFolder(path) : fault;
+    return fault.ok() ? inner().setCurrentFolder(path) : fault;
 }
 
 std::int64_t FaultyPlatform::startProgram(const std::string& commandLine, platform::WindowState state) {
-    return check(kStartProgram, commandLine).ok() ? inner_.startProgram(commandLine, state) : 0;
+    return check(kStartProgram, commandLine).ok() ? inner().startProgram(commandLine, state) : 0;
 }
 
 }  // namespace qv::test

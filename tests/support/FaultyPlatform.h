@@ -21,7 +21,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/Platform.h"
+#include "support/ForwardingPlatform.h"
 
 namespace qv::test {
 
@@ -39,12 +39,13 @@ enum Call : unsigned {
     kRead = 1u << 9,            // readFile and RecordFile::read
     kSetCurrentFolder = 1u << 10,
     kStartProgram = 1u << 11,   // startProgram (fails by returning 0)
+    kSync = 1u << 12,           // syncFile
 };
-constexpr int kCallKinds = 12;
+constexpr int kCallKinds = 13;
 
-/// Every call that changes something on the disc.
+/// Every call that changes something on the disc or flushes it there.
 constexpr unsigned kMutatingCalls = kWrite | kCopy | kRename | kDelete | kMakeFolder | kRemoveFolder |
-                                    kRenameFolder | kOpenRecordFile | kRecordWrite;
+                                    kRenameFolder | kOpenRecordFile | kRecordWrite | kSync;
 
 struct Fault {
     unsigned kinds = kMutatingCalls;
@@ -60,9 +61,9 @@ struct Fault {
     bool partialCopy = false;
 };
 
-class FaultyPlatform : public platform::Platform {
+class FaultyPlatform : public ForwardingPlatform {
 public:
-    explicit FaultyPlatform(platform::Platform& inner) : inner_(inner) {}
+    explicit FaultyPlatform(platform::Platform& inner) : ForwardingPlatform(inner) {}
 
     /// Starts counting afresh for this fault.
     void arm(const Fault& fault);
@@ -83,20 +84,8 @@ public:
     /// files this platform hands out.
     Status check(Call kind, const std::string& path);
 
-    bool fileExists(const std::string& path) override { return inner_.fileExists(path); }
-    bool entryExists(const std::string& path) override { return inner_.entryExists(path); }
-    bool folderExists(const std::string& path) override { return inner_.folderExists(path); }
-    std::string realName(const std::string& path) override { return inner_.realName(path); }
-    std::vector<std::string> listFiles(const std::string& folder, const std::string& patterns) override {
-        return inner_.listFiles(folder, patterns);
-    }
-    std::vector<std::string> listFolders(const std::string& folder) override { return inner_.listFolders(folder); }
-    std::vector<std::string> listEntries(const std::string& folder, const std::string& patterns) override {
-        return inner_.listEntries(folder, patterns);
-    }
-    std::int64_t fileSize(const std::string& path) override { return inner_.fileSize(path); }
-
     Status copyFile(const std::string& from, const std::string& to) override;
+    Status syncFile(const std::string& path) override;
     Status renameFile(const std::string& from, const std::string& to) override;
     Status deleteFile(const std::string& path) override;
     Status makeFolder(const std::string& path) override;
@@ -106,23 +95,10 @@ public:
     Status writeFile(const std::string& path, const std::string& content) override;
     Result<std::unique_ptr<platform::RecordFile>> openRecordFile(const std::string& path, std::size_t recordLength,
                                                                  bool create) override;
-
-    std::vector<char> drives() override { return inner_.drives(); }
-    platform::DriveType driveType(char letter) override { return inner_.driveType(letter); }
-    bool driveReady(char letter) override { return inner_.driveReady(letter); }
-    std::string currentFolder() override { return inner_.currentFolder(); }
     Status setCurrentFolder(const std::string& path) override;
-
     std::int64_t startProgram(const std::string& commandLine, platform::WindowState state) override;
-    platform::ProcessHandle openProcess(std::int64_t processId) override { return inner_.openProcess(processId); }
-    void waitForProcess(platform::ProcessHandle handle) override { inner_.waitForProcess(handle); }
-    void closeProcess(platform::ProcessHandle handle) override { inner_.closeProcess(handle); }
-
-    void beep() override { inner_.beep(); }
-    std::string hostPath(const std::string& path) override { return inner_.hostPath(path); }
 
 private:
-    platform::Platform& inner_;
     Fault fault_;
     bool armed_ = false;
     int counted_ = 0;

@@ -27,6 +27,10 @@ public:
         return it == files.end() ? -1 : static_cast<std::int64_t>(it->second.size());
     }
     Status copyFile(const std::string&, const std::string&) override { return Status::Error("no"); }
+    // Memory keeps what it holds; only a missing file cannot be synced.
+    Status syncFile(const std::string& path) override {
+        return fileExists(path) ? Status::Ok() : Status::Error(path + ": no such file");
+    }
     Status renameFile(const std::string&, const std::string&) override { return Status::Error("no"); }
     Status deleteFile(const std::string&) override { return Status::Error("no"); }
     Status makeFolder(const std::string&) override { return Status::Error("no"); }

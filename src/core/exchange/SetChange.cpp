@@ -94,6 +94,7 @@ public:
         Status status = stage();
         if (status.ok()) status = setAside();
         if (status.ok()) status = commit();
+        if (status.ok()) status = syncCopies();
         if (!status.ok()) {
             rollBack();
             return withNotes(status);
@@ -152,6 +153,20 @@ private:
                 return Failure(staging.transfer.to, "Written", renamed.message(),
                                {staging.temp, staging.transfer.to});
             staging.where = Where::Committed;
+        }
+        return Status::Ok();
+    }
+
+    // A move's copies are about to become the only ones, so they go to the
+    // disc before any source is deleted: a power cut must not lose both.
+    // Plain copies keep their sources and are left to the system to write.
+    Status syncCopies() {
+        if (!change_.move) return Status::Ok();
+        for (const Staging& staging : staged_) {
+            if (staging.renamed) continue;
+            Status synced = Fs().syncFile(staging.transfer.to);
+            if (!synced.ok())
+                return Failure(staging.transfer.from, "Moved", synced.message(), {staging.transfer.to});
         }
         return Status::Ok();
     }
@@ -217,10 +232,12 @@ private:
     }
 
     // Renames a file back to where it belongs; when renaming keeps failing a
-    // copy still brings it back. Whatever cannot go back is named in the notice.
+    // copy still brings it back, and the temporary file goes only once that
+    // copy is on the disc. Whatever cannot go back is named in the notice.
     void putBack(const std::string& temp, const std::string& original) {
         if (Fs().renameFile(temp, original).ok()) return;
-        if (Fs().copyFile(temp, original).ok() && Fs().fileSize(original) == Fs().fileSize(temp)) {
+        if (Fs().copyFile(temp, original).ok() && Fs().fileSize(original) == Fs().fileSize(temp) &&
+            Fs().syncFile(original).ok()) {
             if (!RemoveTemporary(temp).ok()) notes_.push_back(Quoted(temp) + " Could Not Be Removed !");
             return;
         }

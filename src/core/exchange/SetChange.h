@@ -1,8 +1,9 @@
 // Carries out a change to a file set all or nothing: new files are staged
 // under temporary names beside their targets, the files they replace are set
-// aside, the staged files are renamed into place, and only then are the set-
-// aside files and (for a move) the sources deleted. Any failure before that
-// point puts every file back where it was.
+// aside, the staged files are renamed into place, a move's copies are synced
+// to the disc, and only then are the set-aside files and (for a move) the
+// sources deleted. Any failure before that point puts every file back where
+// it was.
 #pragma once
 
 #include <string>

@@ -92,6 +92,7 @@ const Mode kModes[] = {
     {"RenameRefused", kRename, true, false, "access denied"},
     {"DeleteRefused", kDelete, true, false, "access denied"},
     {"DriveGone", kMutatingCalls, true, false, "the drive is not ready"},
+    {"SyncFails", kSync, true, false, "input/output error"},
 };
 
 std::optional<std::string> At(const Snapshot& snapshot, const std::string& key) {

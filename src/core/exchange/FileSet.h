@@ -6,8 +6,9 @@
 // joined to them directly. Each operation either completes or leaves both
 // folders as they were: copies are staged under temporary names in the target
 // folder and renamed into place, files they replace are kept aside until the
-// new set is whole, and a move deletes its sources last. A file-system error
-// stops the operation at that file with one notice naming it and the reason.
+// new set is whole, and a move deletes its sources last, once any copies it
+// made are flushed to the disc. A file-system error stops the operation at
+// that file with one notice naming it and the reason.
 #pragma once
 
 #include <cstdint>

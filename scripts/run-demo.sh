@@ -5,7 +5,7 @@ set -euo pipefail
 source "$(dirname "$0")/setup.sh"
 
 qv_install_packages
-qv_build
+qv_build -- quorvane quorvane-demo revsample
 
 DEMO="${QV_DEMO:-$QV_ROOT/demo}"
 if [ ! -f "$DEMO/C/QUORVANE/Quorvane.cfg" ]; then

@@ -20,7 +20,15 @@ qv_install_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
 }
 
+# qv_build [cmake options...] [-- targets...]
 qv_build() {
-    cmake -S "$QV_ROOT" -B "$QV_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-    cmake --build "$QV_BUILD" -j"$(nproc)"
+    local options=() targets=()
+    while [ $# -gt 0 ] && [ "$1" != "--" ]; do options+=("$1"); shift; done
+    [ "${1:-}" = "--" ] && shift && targets=("$@")
+    cmake -S "$QV_ROOT" -B "$QV_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${options[@]}" >/dev/null
+    if [ ${#targets[@]} -gt 0 ]; then
+        cmake --build "$QV_BUILD" -j"$(nproc)" --target "${targets[@]}"
+    else
+        cmake --build "$QV_BUILD" -j"$(nproc)"
+    fi
 }

@@ -23,6 +23,8 @@ Status ReplaceDrawing(const std::string& scratch, const std::string& drawing) {
     if (status && os.fileSize(temp) != size)
         status = Status::Error(temp + ": the copy is incomplete (" + std::to_string(os.fileSize(temp)) + " of " +
                                std::to_string(size) + " bytes)");
+    // The scratch drawing is deleted next: the copy must be on the disc first.
+    if (status) status = os.syncFile(temp);
     if (status) status = os.renameFile(temp, drawing);
     if (!status) {
         if (os.fileExists(temp)) (void)os.deleteFile(temp);

@@ -10,6 +10,14 @@
 namespace qv::ui {
 namespace {
 
+// A box may come up during a wait: it gets the ordinary pointer meanwhile.
+int ExecWithArrow(QMessageBox& box) {
+    QApplication::setOverrideCursor(Qt::ArrowCursor);
+    const int result = box.exec();
+    QApplication::restoreOverrideCursor();
+    return result;
+}
+
 QMessageBox* MakeBox(const std::string& text) {
     auto* box = new QMessageBox(QApplication::activeWindow());
     box->setWindowTitle(QStringLiteral("Quorvane"));
@@ -24,7 +32,7 @@ QMessageBox* MakeBox(const std::string& text) {
 void MessageBoxSink::notify(const std::string& text) {
     std::unique_ptr<QMessageBox> box(MakeBox(text));
     box->setStandardButtons(QMessageBox::Ok);
-    box->exec();
+    ExecWithArrow(*box);
 }
 
 std::int16_t MessageBoxSink::ask(const std::string& text) {
@@ -32,7 +40,7 @@ std::int16_t MessageBoxSink::ask(const std::string& text) {
     box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     box->setDefaultButton(QMessageBox::No);
     box->setEscapeButton(QMessageBox::No);
-    return box->exec() == QMessageBox::Yes ? AnswerYes : AnswerNo;
+    return ExecWithArrow(*box) == QMessageBox::Yes ? AnswerYes : AnswerNo;
 }
 
 void MessageBoxSink::beep() {

@@ -18,6 +18,7 @@
 #include "core/workstation/ProcessorLaunch.h"
 #include "core/workstation/RecentFile.h"
 #include "core/workstation/ReverseRunSteps.h"
+#include "ui/common/WaitCursor.h"
 #include "ui/tooling/RvsTol.h"
 #include "ui/workstation/ProgramFrame.h"
 #include "ui/workstation/ReverseForm.h"
@@ -59,9 +60,8 @@ void ReverseForm::connectRun() {
 
 void ReverseForm::fillProgramList(const std::string& current, int mode) {
     const ModuleState& s = State();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    WaitCursor busy;
     FillList(ProgFrame->ProgList, FillFileList(s.Mach.MachineFolder, s.Config.CurrentDirectory, current, mode, 2, ""));
-    QApplication::restoreOverrideCursor();
 }
 
 void ReverseForm::openProgramList() {
@@ -81,6 +81,7 @@ void ReverseForm::openProgramList() {
         } else {
             fillProgramList("", 0);
         }
+        WaitCursor busy;
         FillCombo(ProgFrame->DirectoryList,
                   FillDirectoryList(s.Mach.MachineFolder, s.Config.CurrentDirectory, true, true, 2));
     }
@@ -118,9 +119,11 @@ void ReverseForm::progOk() {
     const std::int64_t processId = StartProcessor();
     repaint();
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const std::int16_t status = WaitForProcessor(processId);
-    QApplication::restoreOverrideCursor();
+    std::int16_t status = 0;
+    {
+        WaitCursor busy;
+        status = WaitForProcessor(processId);
+    }
     const std::optional<qv::ReversePanel> panel = LoadRunResult(*request, status);
     if (!panel) {
         EnableMenus();
@@ -174,13 +177,13 @@ void ReverseForm::closeReview() {
 void ReverseForm::rvsOk() {
     std::array<std::string, 4> texts;
     for (int i = 1; i <= 4; ++i) texts[i - 1] = RvsBck->ShtBox[i]->text().toStdString();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const AcceptOutcome outcome = AcceptResult(texts, [this] {
-        QApplication::restoreOverrideCursor();
+    WaitCursor busy;
+    const AcceptOutcome outcome = AcceptResult(texts, [this, &busy] {
+        busy.restore();
         centre_->setCurrentWidget(idle_);
         closeReview();
     });
-    if (!outcome.accepted) QApplication::restoreOverrideCursor();
+    busy.restore();
     if (outcome.accepted) EnableMenus();
 }
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "core/folders/DirectoryLists.h"
-#include "core/folders/DriveSandbox.h"
+#include "support/Sandbox.h"
 
 namespace fs = std::filesystem;
 
@@ -23,7 +23,7 @@ constexpr int kDirectories = 500;
 // directory of 20,000 programs and a second machine with 500 program
 // directories.
 struct Installation {
-    qv::test::DriveSandbox box;
+    qv::test::MachineSandbox box;
     Installation() {
         box.makeFolder("C:\\JOBS\\M1\\P1");
         const std::string programs = box.host("C:\\JOBS\\M1\\P1\\");
@@ -35,7 +35,7 @@ struct Installation {
     }
 };
 
-qv::test::DriveSandbox& Box() {
+qv::test::MachineSandbox& Box() {
     static Installation installation;
     return installation.box;
 }

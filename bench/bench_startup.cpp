@@ -15,20 +15,20 @@ namespace {
 
 using qv::test::CountingPlatform;
 using qv::test::InstallationFixture;
-using qv::test::InstallationSpec;
-using qv::test::MachineSpec;
+using qv::test::InstallationLayout;
+using qv::test::MachineLayout;
 
 // Two machines, three processors, a few default data files and manuals.
 void Install(InstallationFixture& fixture) {
-    InstallationSpec spec;
-    MachineSpec second;
+    InstallationLayout layout;
+    MachineLayout second;
     second.number = "2";
     second.name = "Press Two";
     second.folder = "PRESS2";
     second.measurement = "IMPERIAL";
-    spec.machines.push_back(second);
-    spec.processors.push_back({"3", "Trumpf", "trumpfrvs"});
-    fixture.install(spec);
+    layout.machines.push_back(second);
+    layout.processors.push_back({"3", "Trumpf", "trumpfrvs"});
+    fixture.install(layout);
     for (int i = 0; i < 10; ++i)
         fixture.write("C:\\QUORVANE\\DATA\\Data\\Default" + std::to_string(i) + ".dat", "data");
     fixture.write("C:\\QUORVANE\\Manuals\\Guide.pdf", "pdf");

@@ -5,7 +5,9 @@
 #include <vector>
 
 #include "core/folders/DirectoryLists.h"
-#include "core/folders/DriveSandbox.h"
+#include "core/common/State.h"
+#include "support/Sandbox.h"
+#include "support/TableTest.h"
 
 namespace qv {
 namespace {
@@ -42,45 +44,32 @@ class CurrentDirectory : public ::testing::TestWithParam<CurrentCase> {};
 
 TEST_P(CurrentDirectory, ChoosesAndRemembers) {
     const CurrentCase& c = GetParam();
-    test::DriveSandbox box({{'C', "fixed"}, {'E', "removable"}, {'H', "removable", false}});
+    test::MachineSandbox box({{'C', "fixed"}, {'E', "removable"}, {'H', "removable", false}});
     box.makeFolder("C:\\QV");
     box.makeFolder("C:\\JOBS\\M1");
     box.makeFolder("C:\\JOBS\\M2");
     for (const std::string& f : c.folders) box.makeFolder("C:\\JOBS\\M1\\" + f);
     for (const std::string& f : c.files) box.write("C:\\JOBS\\M1\\" + f, "x");
     State().Config.SelectedMachine = 3;
+    box.write("C:\\QV\\Quorvane.cfg", "old\r\nlines\r\nthat\r\nare\r\nlonger\r\nthan\r\nsix\r\n");
 
-    SelectCurrentDirectory(c.requested);
+    SelectCurrentDirectory(c.requested);  // rewrites the configuration whole
     EXPECT_EQ(State().Config.CurrentDirectory, c.chosen);
     EXPECT_EQ(State().Config.CurrentDirectoryPath, c.path);
     EXPECT_EQ(box.read("C:\\QV\\Quorvane.cfg"),
               "C:\\QV\\\r\nC:\\QV\\DATA\\\r\nC:\\JOBS\\\r\n 3\r\n" + c.chosen + "\r\n******\r\n");
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, CurrentDirectory, ::testing::ValuesIn(kCases), [](const auto& info) {
-    std::string name = info.param.name;
-    for (char& ch : name)
-        if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
-    return name;
-});
+INSTANTIATE_TEST_SUITE_P(Cases, CurrentDirectory, ::testing::ValuesIn(kCases), test::CaseName());
 
 TEST(CurrentDirectoryFile, AFailedRewriteKeepsTheChoiceForTheRun) {
-    test::DriveSandbox box;
+    test::MachineSandbox box;
     box.makeFolder("C:\\JOBS\\M1\\Parts");
     // No system folder: the configuration cannot be written.
-    std::filesystem::remove_all(box.host("C:\\QV"));
+    box.remove("C:\\QV");
     SelectCurrentDirectory("Parts");
     EXPECT_EQ(State().Config.CurrentDirectory, "Parts");
     EXPECT_FALSE(box.exists("C:\\QV\\Quorvane.cfg"));
-}
-
-TEST(CurrentDirectoryFile, AnExistingConfigurationIsReplacedWhole) {
-    test::DriveSandbox box;
-    box.makeFolder("C:\\JOBS\\M1\\Parts");
-    box.write("C:\\QV\\Quorvane.cfg", "old\r\nlines\r\nthat\r\nare\r\nlonger\r\nthan\r\nsix\r\n");
-    SelectCurrentDirectory("Parts");
-    EXPECT_EQ(box.read("C:\\QV\\Quorvane.cfg"),
-              "C:\\QV\\\r\nC:\\QV\\DATA\\\r\nC:\\JOBS\\\r\n 1\r\nParts\r\n******\r\n");
 }
 
 }  // namespace

@@ -5,7 +5,9 @@
 #include <vector>
 
 #include "core/folders/DirectoryLists.h"
-#include "core/folders/DriveSandbox.h"
+#include "core/common/State.h"
+#include "support/Sandbox.h"
+#include "support/TableTest.h"
 
 namespace qv {
 namespace {
@@ -15,7 +17,7 @@ const std::string kFloppy = "A: [Floppy Disk]";
 const std::string kCard = "E: [Removable Drive]";
 const std::string kEmptyCard = "H: [Removable Drive]";
 
-std::vector<test::SandboxDrive> Drives() {
+std::vector<test::Drive> Drives() {
     return {{'A', "removable"}, {'C', "fixed"},     {'D', "cdrom"},
             {'E', "removable"}, {'F', "fixed"},     {'G', "remote"},
             {'H', "removable", false}};
@@ -58,7 +60,7 @@ class DirectoryList : public ::testing::TestWithParam<DirCase> {};
 
 TEST_P(DirectoryList, Rows) {
     const DirCase& c = GetParam();
-    test::DriveSandbox box(Drives());
+    test::MachineSandbox box(Drives());
     box.makeFolder("C:\\JOBS\\M1");
     box.write(kMachine + "notes.txt", "not a directory");
     for (const std::string& f : c.folders) box.makeFolder(kMachine + f);
@@ -68,15 +70,10 @@ TEST_P(DirectoryList, Rows) {
     EXPECT_EQ(rows.data.size(), rows.items.size());
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, DirectoryList, ::testing::ValuesIn(kCases), [](const auto& info) {
-    std::string name = info.param.name;
-    for (char& ch : name)
-        if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
-    return name;
-});
+INSTANTIATE_TEST_SUITE_P(Cases, DirectoryList, ::testing::ValuesIn(kCases), test::CaseName());
 
 TEST(DirectoryListDrives, SystemDriveIsNeverListed) {
-    test::DriveSandbox box(Drives());
+    test::MachineSandbox box(Drives());
     box.makeFolder(kMachine + "P1");
     State().Config.SystemFolder = "e:\\QV\\";
     EXPECT_EQ(FillDirectoryList("M1", "", true, true, SelectNone).items,
@@ -87,21 +84,21 @@ TEST(DirectoryListDrives, SystemDriveIsNeverListed) {
 }
 
 TEST(DirectoryListDrives, OnlyLettersAAndBAreFloppies) {
-    test::DriveSandbox box({{'B', "fixed"}, {'C', "fixed"}, {'Z', "removable"}});
+    test::MachineSandbox box({{'B', "fixed"}, {'C', "fixed"}, {'Z', "removable"}});
     box.makeFolder(kMachine + "P1");
     EXPECT_EQ(FillDirectoryList("M1", "", true, true, SelectNone).items,
               (std::vector<std::string>{"P1", "B: [Floppy Disk]", "Z: [Removable Drive]"}));
 }
 
 TEST(DirectoryListDrives, MissingMachineFolderGivesNothing) {
-    test::DriveSandbox box(Drives());
+    test::MachineSandbox box(Drives());
     const ListRows rows = FillDirectoryList("M7", "", true, true, SelectFirst);
     EXPECT_TRUE(rows.items.empty());
     EXPECT_EQ(rows.selected, -1);
 }
 
 TEST(DirectoryListDrives, AnotherMachinesFolders) {
-    test::DriveSandbox box;
+    test::MachineSandbox box;
     box.makeFolder("C:\\JOBS\\M1\\Mine");
     box.makeFolder("C:\\JOBS\\M2\\Theirs");
     EXPECT_EQ(FillDirectoryList(" M2 ", "", false, true, SelectNone).items,

@@ -5,7 +5,9 @@
 #include <vector>
 
 #include "core/folders/DirectoryLists.h"
-#include "core/folders/DriveSandbox.h"
+#include "core/common/State.h"
+#include "support/Sandbox.h"
+#include "support/TableTest.h"
 
 namespace qv {
 namespace {
@@ -48,7 +50,7 @@ class FileList : public ::testing::TestWithParam<FileCase> {};
 
 TEST_P(FileList, Rows) {
     const FileCase& c = GetParam();
-    test::DriveSandbox box;
+    test::MachineSandbox box;
     box.makeFolder("C:\\JOBS\\M1\\P1\\Sub.prg");  // a folder is never a file row
     for (const std::string& f : c.files) box.write("C:\\JOBS\\M1\\P1\\" + f, "x");
     const ListRows rows = FillFileList("M1", "P1", c.current, c.mode, c.kind, c.pattern);
@@ -57,22 +59,17 @@ TEST_P(FileList, Rows) {
     EXPECT_EQ(rows.data.size(), rows.items.size());
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, FileList, ::testing::ValuesIn(kCases), [](const auto& info) {
-    std::string name = info.param.name;
-    for (char& ch : name)
-        if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
-    return name;
-});
+INSTANTIATE_TEST_SUITE_P(Cases, FileList, ::testing::ValuesIn(kCases), test::CaseName());
 
 TEST(FileListFolders, MissingDirectoryGivesNoRows) {
-    test::DriveSandbox box;
+    test::MachineSandbox box;
     const ListRows rows = FillFileList("M1", "Nowhere", "", SelectFirst, ProgramFiles, "");
     EXPECT_TRUE(rows.items.empty());
     EXPECT_EQ(rows.selected, -1);
 }
 
 TEST(FileListFolders, DriveEntryListsTheDrivesRoot) {
-    test::DriveSandbox box({{'C', "fixed"}, {'E', "removable"}});
+    test::MachineSandbox box({{'C', "fixed"}, {'E', "removable"}});
     box.write("E:\\Part.prg", "x");
     box.write("C:\\JOBS\\M1\\Other.prg", "x");
     EXPECT_EQ(FillFileList("M1", "E: [Removable Drive]", "", SelectNone, ProgramFiles, "").items,

@@ -4,7 +4,9 @@
 #include <string>
 
 #include "core/folders/DirectoryLists.h"
-#include "core/folders/DriveSandbox.h"
+#include "core/common/State.h"
+#include "support/Sandbox.h"
+#include "support/TableTest.h"
 
 namespace qv {
 namespace {
@@ -32,7 +34,7 @@ TEST(PathUtil, StripExtension) {
 }
 
 TEST(PathUtil, DirectoryPath) {
-    test::DriveSandbox box;
+    test::MachineSandbox box;
     const struct {
         std::string machine, name, path;
     } cases[] = {
@@ -48,7 +50,7 @@ TEST(PathUtil, DirectoryPath) {
 }
 
 TEST(PathUtil, DirectoryExistsAndDriveReady) {
-    test::DriveSandbox box({{'C', "fixed"}, {'E', "removable"}, {'H', "removable", false}});
+    test::MachineSandbox box({{'C', "fixed"}, {'E', "removable"}, {'H', "removable", false}});
     box.makeFolder("C:\\JOBS\\M1\\Parts");
     box.write("C:\\JOBS\\M1\\notes", "x");
     EXPECT_TRUE(DirectoryExists("M1", "Parts"));
@@ -70,7 +72,7 @@ TEST(PathUtil, DirectoryExistsAndDriveReady) {
 }
 
 TEST(PathUtil, MachineFieldLookup) {
-    test::DriveSandbox box;
+    test::MachineSandbox box;
     State().Config.MachineTable = {
         {1, " Punch One ", " M1 ", "x", " Four "},
         {2, "Two", "M2", "", ""},

@@ -6,6 +6,7 @@
 #include "core/startup/MachineList.h"
 #include "core/startup/ReverseList.h"
 #include "support/InstallationFixture.h"
+#include "support/TableTest.h"
 
 namespace qv {
 namespace {
@@ -52,7 +53,7 @@ INSTANTIATE_TEST_SUITE_P(
         ListCase{"FieldsAcrossLines", "1\r\nAlpha\r\nA\r\nx\r\ny\r\n2,Beta,B,x,y\r\n", {1, 2}, {"Alpha", "Beta"}},
         ListCase{"LastEntryCutShortKeepsWhatItHas", "1,Alpha,A,x,y\r\n2,Beta", {1, 2}, {"Alpha", "Beta"}},
         ListCase{"EmptyFile", "", {}, {}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::CaseName());
 
 TEST(ReadReverseList, ReadsFourFieldsAndStopsLikeTheMachineList) {
     InstallationFixture fixture;
@@ -133,7 +134,7 @@ INSTANTIATE_TEST_SUITE_P(
         FillCase{"ModeZeroSelectsNone", 1, 5, true, 0, {"M1"}, -1},
         FillCase{"OtherModeSelectsNone", 1, 5, true, 7, {"M1"}, -1},
         FillCase{"EmptyTable", 0, 1, true, 1, {}, -1}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::CaseName());
 
 TEST(SelectReverse, TakesNameAndUpperCaseExecutable) {
     State() = ModuleState{};
@@ -176,7 +177,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ChoiceCase{"Negative", "-4\r\n", 1}, ChoiceCase{"Empty", "", 1},
                       ChoiceCase{"Text", "abc\r\n", 1}, ChoiceCase{"HalfToEven", "2.5\r\n", 2},
                       ChoiceCase{"FollowedByMore", "2,9\r\n", 2}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::CaseName());
 
 TEST(WriteReverseConfiguration, WritesTheNumberWithLeadingBlankAndReadsBack) {
     InstallationFixture fixture;

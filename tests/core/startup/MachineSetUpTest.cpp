@@ -6,16 +6,17 @@
 #include "core/startup/MachineSetUp.h"
 #include "core/startup/SystemConfiguration.h"
 #include "support/InstallationFixture.h"
+#include "support/TableTest.h"
 
 namespace qv {
 namespace {
 
 using test::InstallationFixture;
-using test::InstallationSpec;
-using test::MachineSpec;
+using test::InstallationLayout;
+using test::MachineLayout;
 
-MachineSpec SecondMachine() {
-    MachineSpec m;
+MachineLayout SecondMachine() {
+    MachineLayout m;
     m.number = "2";
     m.name = "Press Two";
     m.folder = "PRESS2";
@@ -24,18 +25,18 @@ MachineSpec SecondMachine() {
 
 // An installation read up to the machine set-up.
 struct Installed {
-    explicit Installed(const InstallationSpec& spec = InstallationSpec()) {
-        fixture.install(spec);
+    explicit Installed(const InstallationLayout& layout = InstallationLayout()) {
+        fixture.install(layout);
         Status read = ReadSystemConfiguration();
         EXPECT_TRUE(read.ok()) << read.message();
     }
     InstallationFixture fixture;
 };
 
-InstallationSpec WithMachine(const MachineSpec& m) {
-    InstallationSpec spec;
-    spec.machines = {m};
-    return spec;
+InstallationLayout WithMachine(const MachineLayout& m) {
+    InstallationLayout layout;
+    layout.machines = {m};
+    return layout;
 }
 
 TEST(SetUpMachine, MetricMachineKeepsItsValues) {
@@ -69,7 +70,7 @@ TEST(SetUpMachine, MetricMachineKeepsItsValues) {
 }
 
 TEST(SetUpMachine, InchMachineIsHeldInMillimetres) {
-    MachineSpec m;
+    MachineLayout m;
     m.measurement = "imperial";
     m.sheetX = "48";
     m.sheetY = "1.25";
@@ -97,7 +98,7 @@ struct TypeCase {
 class MachineTypes : public ::testing::TestWithParam<TypeCase> {};
 
 TEST_P(MachineTypes, DecidePunchingAndItsFolders) {
-    MachineSpec m;
+    MachineLayout m;
     m.type = GetParam().type;
     Installed in(WithMachine(m));
     ASSERT_TRUE(SetUpMachine(1, "JOBS").ok());
@@ -126,7 +127,7 @@ struct ClampCase {
 class ClampCounts : public ::testing::TestWithParam<ClampCase> {};
 
 TEST_P(ClampCounts, StayWithinTheFourOfTheFormat) {
-    MachineSpec m;
+    MachineLayout m;
     m.clampCount = GetParam().count;
     m.clamps.clear();
     for (int i = 1; i <= GetParam().pairs; ++i)
@@ -146,7 +147,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(ClampCase{"Three", "3", 3, 3}, ClampCase{"Four", "4", 4, 4},
                       ClampCase{"SixTakenAsFour", "6", 6, 4}, ClampCase{"ZeroTakenAsOne", "0", 1, 1},
                       ClampCase{"FractionTruncated", "2.9", 2, 2}, ClampCase{"CountBeyondTheFile", "3", 1, 3}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::CaseName());
 
 TEST(SetUpMachine, ShortDescriptionReadsMissingLinesAsZero) {
     Installed in;
@@ -169,11 +170,11 @@ class DirectoryChoice : public ::testing::TestWithParam<DirectoryCase> {};
 
 TEST_P(DirectoryChoice, FallsBackAndRewritesTheConfiguration) {
     const auto& c = GetParam();
-    MachineSpec m;
+    MachineLayout m;
     m.directories.clear();
-    InstallationSpec spec = WithMachine(m);
-    spec.currentDirectory = "";
-    Installed in(spec);
+    InstallationLayout layout = WithMachine(m);
+    layout.currentDirectory = "";
+    Installed in(layout);
     const std::string machineFolder = "C:\\QUORVANE\\PROGRAMS\\PRESS1";
     if (c.folders != std::vector<std::string>{"-"}) {
         in.fixture.makeFolder(machineFolder);
@@ -198,17 +199,17 @@ INSTANTIATE_TEST_SUITE_P(
         DirectoryCase{"DriveEntryFallsBack", {"Beta"}, "A: [Floppy Disk]", "Beta"},
         DirectoryCase{"EmptyMachineFolderGetsQuorvane", {}, "JOBS", "Quorvane"},
         DirectoryCase{"MissingMachineFolderIsMade", {"-"}, "JOBS", "Quorvane"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::CaseName());
 
 TEST(SetUpMachine, SwitchingMachinesStartsFromACleanState) {
-    MachineSpec first;
+    MachineLayout first;
     first.measurement = "IMPERIAL";
     first.clamps = {{"1", "2"}, {"3", "4"}, {"5", "6"}};
-    MachineSpec second = SecondMachine();
+    MachineLayout second = SecondMachine();
     second.clamps = {{"100", "200"}};
-    InstallationSpec spec;
-    spec.machines = {first, second};
-    Installed in(spec);
+    InstallationLayout layout;
+    layout.machines = {first, second};
+    Installed in(layout);
     ASSERT_TRUE(SetUpMachine(1, "JOBS").ok());
     ASSERT_TRUE(State().Mach.InchUnits);
     ASSERT_TRUE(SetUpMachine(2, "JOBS").ok());
@@ -231,13 +232,12 @@ struct RefusalCase {
 class SetUpRefusal : public ::testing::TestWithParam<RefusalCase> {};
 
 TEST_P(SetUpRefusal, LeavesTheCurrentMachineAsItWas) {
-    MachineSpec second = SecondMachine();
-    InstallationSpec spec;
-    MachineSpec noFolder;
+    InstallationLayout layout;
+    MachineLayout noFolder;
     noFolder.number = "3";
     noFolder.folder = "";
-    spec.machines = {MachineSpec{}, second, noFolder};
-    Installed in(spec);
+    layout.machines = {MachineLayout{}, SecondMachine(), noFolder};
+    Installed in(layout);
     ASSERT_TRUE(SetUpMachine(1, "JOBS").ok());
     const std::string configuration = in.fixture.read("C:\\QUORVANE\\Quorvane.cfg");
     if (*GetParam().removed) in.fixture.remove(GetParam().removed);
@@ -263,35 +263,33 @@ INSTANTIATE_TEST_SUITE_P(
                     "The machine description \"C:\\QUORVANE\\DATA\\Data\\PRESS2.mch\" is missing."},
         RefusalCase{"NoStations", 2, "C:\\QUORVANE\\DATA\\Data\\PRESS2.stn",
                     "The station file \"C:\\QUORVANE\\DATA\\Data\\PRESS2.stn\" is missing."}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::CaseName());
 
-TEST(SetUpMachine, DefaultExportSettingsAndStockList) {
+TEST(SetUpMachine, ExportSettingsAndStockListAreMadeOnceAndKept) {
     Installed in;
+    const std::string xpt = "C:\\QUORVANE\\DATA\\Data\\PRESS1.xpt";
+    const std::string stock = "C:\\QUORVANE\\DATA\\Material\\PRESS1\\Stock.lst";
     ASSERT_TRUE(SetUpMachine(1, "JOBS").ok());
-    EXPECT_EQ(in.fixture.read("C:\\QUORVANE\\DATA\\Data\\PRESS1.xpt"),
-              "0\r\nprg\r\n3\r\n2\r\nC:\\\r\n******\r\n");
-    EXPECT_EQ(in.fixture.read("C:\\QUORVANE\\DATA\\Material\\PRESS1\\Stock.lst"), "******\r\n");
-}
-
-TEST(SetUpMachine, ExportSettingsCopiedFromTheSystemFolderAndExistingFilesKept) {
-    Installed in;
+    EXPECT_EQ(in.fixture.read(xpt), "0\r\nprg\r\n3\r\n2\r\nC:\\\r\n******\r\n");
+    EXPECT_EQ(in.fixture.read(stock), "******\r\n");
+    // The system folder's export settings are copied byte for byte when the machine has none.
+    in.fixture.remove(xpt);
     in.fixture.write("C:\\QUORVANE\\Export.cfg", "1\r\nnc\r\nodd bytes\x01\r\n");
-    in.fixture.write("C:\\QUORVANE\\DATA\\Material\\PRESS1\\Stock.lst", "1000 x 2000\r\n******\r\n");
+    in.fixture.write(stock, "1000 x 2000\r\n******\r\n");
     ASSERT_TRUE(SetUpMachine(1, "JOBS").ok());
-    EXPECT_EQ(in.fixture.read("C:\\QUORVANE\\DATA\\Data\\PRESS1.xpt"), "1\r\nnc\r\nodd bytes\x01\r\n");
-    EXPECT_EQ(in.fixture.read("C:\\QUORVANE\\DATA\\Material\\PRESS1\\Stock.lst"), "1000 x 2000\r\n******\r\n");
-
+    EXPECT_EQ(in.fixture.read(xpt), "1\r\nnc\r\nodd bytes\x01\r\n");
+    EXPECT_EQ(in.fixture.read(stock), "1000 x 2000\r\n******\r\n");
     in.fixture.write("C:\\QUORVANE\\Export.cfg", "changed\r\n");
     ASSERT_TRUE(SetUpMachine(1, "JOBS").ok());
-    EXPECT_EQ(in.fixture.read("C:\\QUORVANE\\DATA\\Data\\PRESS1.xpt"), "1\r\nnc\r\nodd bytes\x01\r\n");
+    EXPECT_EQ(in.fixture.read(xpt), "1\r\nnc\r\nodd bytes\x01\r\n");
 }
 
 TEST(SetUpMachine, WithoutTheFullSuiteOnlyProgramFoldersAndExportSettings) {
-    MachineSpec m;
+    MachineLayout m;
     m.descriptionFiles = false;
-    InstallationSpec spec = WithMachine(m);
-    spec.fullSuite = false;
-    Installed in(spec);
+    InstallationLayout layout = WithMachine(m);
+    layout.fullSuite = false;
+    Installed in(layout);
     ASSERT_TRUE(SetUpMachine(1, "JOBS").ok());
     EXPECT_TRUE(in.fixture.exists("C:\\QUORVANE\\DATA\\Data\\PRESS1.xpt"));
     EXPECT_FALSE(in.fixture.exists("C:\\QUORVANE\\DATA\\Material"));

@@ -4,6 +4,7 @@
 #include "core/common/State.h"
 #include "core/startup/Manuals.h"
 #include "support/InstallationFixture.h"
+#include "support/TableTest.h"
 
 namespace qv {
 namespace {
@@ -107,7 +108,7 @@ INSTANTIATE_TEST_SUITE_P(
         RecordedCase{"ManualsEndMarkerTakesDefault", Reader5, "******", Reader5, "C:\\QUORVANE\\Manuals\\"},
         RecordedCase{"ManualsOneCharacterTakesDefault", Reader5, "X", Reader5, "C:\\QUORVANE\\Manuals\\"},
         RecordedCase{"ManualsWithoutPdfEmptied", Reader5, "C:\\EMPTY\\", Reader5, ""}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::CaseName());
 
 TEST(LocateManuals, MissingManualsFolderIsMadeAndKept) {
     Manuals m;

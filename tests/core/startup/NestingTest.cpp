@@ -6,6 +6,7 @@
 #include "core/common/State.h"
 #include "core/startup/Nesting.h"
 #include "support/InstallationFixture.h"
+#include "support/TableTest.h"
 
 namespace qv {
 namespace {
@@ -68,7 +69,7 @@ INSTANTIATE_TEST_SUITE_P(
         NestingCase{"MachineAnswersNo", Setup, true, true, "Nesting ? : no\r\n******\r\n", 1, "Nesting ? : no\r\n******\r\n"},
         NestingCase{"MachineAnswersYes", Setup, true, true, Yes, 2, Yes},
         NestingCase{"AnyOtherAnswerNests", Setup, true, true, "Nest : maybe\r\n", 2, "Nest : maybe\r\n"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::CaseName());
 
 }  // namespace
 }  // namespace qv

@@ -6,13 +6,14 @@
 #include "core/startup/Startup.h"
 #include "support/CountingPlatform.h"
 #include "support/InstallationFixture.h"
+#include "support/TableTest.h"
 
 namespace qv {
 namespace {
 
 using test::InstallationFixture;
-using test::InstallationSpec;
-using test::MachineSpec;
+using test::InstallationLayout;
+using test::MachineLayout;
 
 TEST(RunStartup, FullSuiteSetsUpTheConfiguredMachineAndProcessor) {
     InstallationFixture fixture;
@@ -56,10 +57,11 @@ class SuitePrograms : public ::testing::TestWithParam<SuiteCase> {};
 TEST_P(SuitePrograms, DecideWhatIsInstalledAndWhatIsRead) {
     const auto& c = GetParam();
     InstallationFixture fixture;
-    InstallationSpec spec;
-    spec.fullSuite = false;
-    spec.reverseProduct = c.reverse;
-    fixture.install(spec);
+    InstallationLayout layout;
+    layout.fullSuite = false;
+    layout.reverseProduct = c.reverse;
+    layout.machines[0].descriptionFiles = c.fullSuite;  // only the full suite reads them
+    fixture.install(layout);
     if (c.drawing) fixture.write("C:\\QUORVANE\\Quordrw.exe", "");
     if (c.programming) fixture.write("C:\\QUORVANE\\Quorprg.exe", "");
     // Without the reverse product its list is not read, so it need not exist.
@@ -73,6 +75,8 @@ TEST_P(SuitePrograms, DecideWhatIsInstalledAndWhatIsRead) {
     EXPECT_EQ(CanSelectReverse(), c.reverseInstalled);
     EXPECT_EQ(fixture.isFolder("C:\\QUORVANE\\Undo"), c.fullSuite);
     EXPECT_EQ(fixture.isFolder("C:\\QUORVANE\\DATA\\RevSubs"), c.reverseInstalled);
+    EXPECT_EQ(fixture.exists("C:\\QUORVANE\\DATA\\Material"), c.fullSuite);
+    EXPECT_EQ(State().Config.CurrentDirectory, "JOBS");
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -82,20 +86,7 @@ INSTANTIATE_TEST_SUITE_P(
                       SuiteCase{"NoProgrammingProgram", true, false, true, false, false},
                       SuiteCase{"NoDrawingProgram", false, true, true, false, false},
                       SuiteCase{"Nothing", false, false, false, false, false}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST(RunStartup, WithoutTheFullSuiteNeedsNoDescriptionFiles) {
-    InstallationFixture fixture;
-    InstallationSpec spec;
-    spec.fullSuite = false;
-    spec.machines[0].descriptionFiles = false;
-    fixture.install(spec);
-    Status started = RunStartup();
-    ASSERT_TRUE(started.ok()) << started.message();
-    EXPECT_EQ(State().Mach.MachineType, 0);
-    EXPECT_FALSE(fixture.exists("C:\\QUORVANE\\DATA\\Material"));
-    EXPECT_EQ(State().Config.CurrentDirectory, "JOBS");
-}
+    test::CaseName());
 
 TEST(RunStartup, CopiesTheDefaultDataOnlyOnce) {
     InstallationFixture fixture;
@@ -121,14 +112,14 @@ TEST(RunStartup, CopiesTheDefaultDataOnlyOnce) {
 
 TEST(RunStartup, MachineNoLongerListedGivesWayToTheFirst) {
     InstallationFixture fixture;
-    InstallationSpec spec;
-    spec.machineNumber = "9";
-    MachineSpec second;
-    second.number = "4";
-    second.name = "Press Four";
-    second.folder = "PRESS4";
-    spec.machines = {second, MachineSpec{}};
-    fixture.install(spec);
+    InstallationLayout layout;
+    layout.machineNumber = "9";
+    MachineLayout fourth;
+    fourth.number = "4";
+    fourth.name = "Press Four";
+    fourth.folder = "PRESS4";
+    layout.machines = {fourth, MachineLayout{}};
+    fixture.install(layout);
     Status started = RunStartup();
     ASSERT_TRUE(started.ok()) << started.message();
     EXPECT_EQ(State().Config.SelectedMachine, 4);
@@ -137,21 +128,11 @@ TEST(RunStartup, MachineNoLongerListedGivesWayToTheFirst) {
     EXPECT_NE(fixture.read("C:\\QUORVANE\\Quorvane.cfg").find("\r\n 4\r\n"), std::string::npos);
 }
 
-TEST(RunStartup, ReverseChoiceBelowOneSelectsTheFirstProcessor) {
-    InstallationFixture fixture;
-    InstallationSpec spec;
-    spec.reverseChoice = "0";
-    fixture.install(spec);
-    ASSERT_TRUE(RunStartup().ok());
-    EXPECT_EQ(State().Reverse.ReverseNumber, 1);
-    EXPECT_EQ(State().Reverse.ReverseName, "Fanuc");
-}
-
 TEST(RunStartup, ReverseChoiceNotListedLeavesNoProcessor) {
     InstallationFixture fixture;
-    InstallationSpec spec;
-    spec.reverseChoice = " 7";
-    fixture.install(spec);
+    InstallationLayout layout;
+    layout.reverseChoice = " 7";
+    fixture.install(layout);
     ASSERT_TRUE(RunStartup().ok());
     EXPECT_EQ(State().Reverse.ReverseNumber, 7);
     EXPECT_EQ(State().Reverse.ReverseName, "");
@@ -166,13 +147,17 @@ struct MissingCase {
 
 class MissingRequiredFile : public ::testing::TestWithParam<MissingCase> {};
 
+// Each is checked before the machine is set up, which then changes nothing.
 TEST_P(MissingRequiredFile, StopsStartupWithOneMessageNamingIt) {
     InstallationFixture fixture;
     fixture.install();
     fixture.remove(GetParam().file);
+    const std::string configuration = fixture.read("C:\\QUORVANE\\Quorvane.cfg");
     Status started = RunStartup();
     ASSERT_FALSE(started.ok());
     EXPECT_EQ(started.message(), GetParam().message);
+    EXPECT_EQ(fixture.read("C:\\QUORVANE\\Quorvane.cfg"), configuration);
+    EXPECT_FALSE(fixture.exists("C:\\QUORVANE\\DATA\\Data\\PRESS1.xpt"));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -186,14 +171,8 @@ INSTANTIATE_TEST_SUITE_P(
         MissingCase{"ReverseList", "C:\\QUORVANE\\Reverse.lst",
                     "The reverse processor list \"C:\\QUORVANE\\Reverse.lst\" is missing."},
         MissingCase{"ReverseChoice", "C:\\QUORVANE\\Reverse.cfg",
-                    "The reverse processor choice \"C:\\QUORVANE\\Reverse.cfg\" is missing."},
-        MissingCase{"Measurement", "C:\\QUORVANE\\DATA\\Data\\PRESS1.msr",
-                    "The measurement file \"C:\\QUORVANE\\DATA\\Data\\PRESS1.msr\" is missing."},
-        MissingCase{"Description", "C:\\QUORVANE\\DATA\\Data\\PRESS1.mch",
-                    "The machine description \"C:\\QUORVANE\\DATA\\Data\\PRESS1.mch\" is missing."},
-        MissingCase{"Stations", "C:\\QUORVANE\\DATA\\Data\\PRESS1.stn",
-                    "The station file \"C:\\QUORVANE\\DATA\\Data\\PRESS1.stn\" is missing."}),
-    [](const auto& info) { return std::string(info.param.name); });
+                    "The reverse processor choice \"C:\\QUORVANE\\Reverse.cfg\" is missing."}),
+    test::CaseName());
 
 TEST(RunStartup, UnreadableMachineListSaysWhy) {
     InstallationFixture fixture;
@@ -215,16 +194,6 @@ TEST(RunStartup, EmptyMachineListIsRefused) {
     Status started = RunStartup();
     ASSERT_FALSE(started.ok());
     EXPECT_EQ(started.message(), "The machine list \"C:\\QUORVANE\\Machine.lst\" lists no machine.");
-}
-
-TEST(RunStartup, MissingReverseChoiceChangesNothingOfTheMachine) {
-    InstallationFixture fixture;
-    fixture.install();
-    const std::string before = fixture.read("C:\\QUORVANE\\Quorvane.cfg");
-    fixture.remove("C:\\QUORVANE\\Reverse.cfg");
-    ASSERT_FALSE(RunStartup().ok());
-    EXPECT_EQ(fixture.read("C:\\QUORVANE\\Quorvane.cfg"), before);
-    EXPECT_FALSE(fixture.exists("C:\\QUORVANE\\DATA\\Data\\PRESS1.xpt"));
 }
 
 }  // namespace

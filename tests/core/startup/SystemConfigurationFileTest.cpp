@@ -4,6 +4,7 @@
 #include "core/common/State.h"
 #include "core/common/SystemConfigurationFile.h"
 #include "support/InstallationFixture.h"
+#include "support/TableTest.h"
 
 namespace qv {
 namespace {
@@ -56,7 +57,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"DirectoryTrimmed", Config("C:\\QUORVANE", "1", "  My Jobs  "), "C:\\QUORVANE\\", 1, "My Jobs"},
         ReadCase{"MissingLinesFourAndFive", {"C:\\QUORVANE", "C:\\QUORVANE\\DATA\\", "C:\\QUORVANE\\PROGRAMS\\"}, "C:\\QUORVANE\\", 1, ""},
         ReadCase{"LinesAfterTheFifthIgnored", {"C:\\QUORVANE", "C:\\QUORVANE\\DATA\\", "C:\\QUORVANE\\PROGRAMS\\", "2", "JOBS", "******", "9", "garbage"}, "C:\\QUORVANE\\", 2, "JOBS"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::CaseName());
 
 struct FailureCase {
     const char* name;
@@ -90,7 +91,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "The system configuration \"Quorvane.cfg\" in the working folder \"C:\\QUORVANE\\\" has "
                     "no system folder on line 1. Quorvane is to be started with the system folder as its "
                     "working folder."}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::CaseName());
 
 TEST(WriteSystemConfiguration, WritesSixLinesWithLeadingBlankAndReadsBack) {
     InstallationFixture fixture;

@@ -5,9 +5,11 @@
 #include <tuple>
 #include <vector>
 
-#include "core/folders/DriveSandbox.h"
+#include "core/common/State.h"
 #include "core/tooling/FailingReads.h"
 #include "core/tooling/Material.h"
+#include "support/Sandbox.h"
+#include "support/TableTest.h"
 
 namespace qv {
 namespace {
@@ -28,18 +30,15 @@ std::string MaterialText(bool punch, bool secondary) {
 class MaterialTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        Tooling() = ToolingState{};
-        box.makeFolder(kMaterials);
-        box.makeFolder(kTools);
-        box.makeFolder("C:\\QV\\DATA\\Turrets\\M1");
+        for (const std::string& folder : {kMaterials, kTools, std::string("C:\\QV\\DATA\\Turrets\\M1")})
+            box.makeFolder(folder);
         setKind(true, true);
     }
-    void TearDown() override { Tooling() = ToolingState{}; }
-    void setKind(bool punch, bool secondary) {
+    static void setKind(bool punch, bool secondary) {
         State().Mach.PunchMachine = punch;
         State().Mach.SecondaryProcess = secondary;
     }
-    test::DriveSandbox box;
+    test::MachineSandbox box;
 };
 
 using KindCase = std::tuple<int /*machine type*/, bool /*inches*/>;
@@ -79,102 +78,83 @@ TEST_P(MaterialFieldsByKind, ReadsTheMachinesSections) {
 INSTANTIATE_TEST_SUITE_P(Kinds, MaterialFieldsByKind,
                          ::testing::Combine(::testing::Values(0, 1, 20, 21), ::testing::Bool()));
 
-TEST_F(MaterialTest, UnknownNameReadsDefault) {
-    box.write(kMaterials + "Default.mtl", MaterialText(true, true));
-    EXPECT_EQ(ReadMaterialField("Copper", 0).text, "Default");
-    EXPECT_EQ(ReadMaterialField("", 0).text, "Default");
-    EXPECT_EQ(ReadMaterialField("Copper", 2).number, 1.5);
-    box.write(kMaterials + "Steel.mtl", MaterialText(true, true));
-    EXPECT_EQ(ReadMaterialField("  Steel ", 0).text, "Steel");
-}
-
-TEST_F(MaterialTest, WithoutAnyFileFieldsAreZeroOrEmpty) {
-    EXPECT_EQ(ReadMaterialField("Copper", 0).text, "Default");
-    const MaterialValue two = ReadMaterialField("Copper", 2);
-    EXPECT_EQ(two.kind, MaterialValue::Kind::Number);
-    EXPECT_EQ(two.number, 0);
+TEST_F(MaterialTest, UnknownNamesReadDefaultOrNothing) {
+    EXPECT_EQ(ReadMaterialField("Copper", 0).text, "Default");  // without any file: 0 or ""
+    EXPECT_EQ(ReadMaterialField("Copper", 2).kind, MaterialValue::Kind::Number);
+    EXPECT_EQ(ReadMaterialField("Copper", 2).number, 0);
     EXPECT_EQ(ReadMaterialField("Copper", 3).kind, MaterialValue::Kind::Empty);
     EXPECT_EQ(ReadMaterialField("Copper", 4).kind, MaterialValue::Kind::Empty);
     EXPECT_EQ(ReadMaterialField("Copper", 11).kind, MaterialValue::Kind::Text);
     EXPECT_EQ(ReadMaterialField("Copper", 11).text, "");
-}
-
-TEST_F(MaterialTest, SelectTakesValuesToolAndLibrary) {
-    box.write(kMaterials + "Steel.mtl", MaterialText(true, true));
-    box.write(kTools + "Thin Sheet.lkp", "******\r\n");
-    SelectMaterial(" Steel ");
-    const ToolingState& t = Tooling();
-    EXPECT_EQ(t.CurrentMaterial, "Steel");
-    EXPECT_FLOAT_EQ(t.MaterialValue1, 1.5f);
-    EXPECT_FLOAT_EQ(t.MaterialValue2, 3.25f);
-    EXPECT_EQ(t.ToolLibraryName, "Thin Sheet");
-    EXPECT_EQ(t.ToolLibraryPrefix, kTools + "Thin Sheet.");
-    EXPECT_EQ(t.Material.Field5, "MILD ST");
-    EXPECT_EQ(t.Material.Field23, 4);
-    EXPECT_TRUE(t.DefaultTool.Defined);
-    EXPECT_EQ(t.DefaultTool.Shape, 'A');
-    EXPECT_EQ(t.DefaultTool.Station, 5);
-    EXPECT_EQ(t.DefaultTool.StationCode, 11);
-}
-
-TEST_F(MaterialTest, NineLinesCompleteAPunchMachineWithoutDefaultTool) {
-    setKind(true, false);
-    box.write(kMaterials + "Alu.mtl", MaterialText(true, false));
-    SelectMaterial("Alu");
-    EXPECT_EQ(Tooling().CurrentMaterial, "Alu");
-    EXPECT_FLOAT_EQ(Tooling().MaterialValue2, 3.25f);
-    EXPECT_FALSE(Tooling().DefaultTool.Defined);
-    EXPECT_EQ(Tooling().DefaultTool.Shape, ' ');
-}
-
-TEST_F(MaterialTest, UnknownLibraryBecomesFullLibrary) {
-    box.write(kMaterials + "Steel.mtl", MaterialText(true, true));
-    SelectMaterial("Steel");
-    EXPECT_EQ(Tooling().ToolLibraryName, "Full Library");
-    EXPECT_TRUE(box.exists(kTools + "Full Library.lkp"));
-}
-
-TEST_F(MaterialTest, UnknownOrEmptyNameSelectsDefault) {
     box.write(kMaterials + "Default.mtl", MaterialText(true, true));
-    for (const char* name : {"Copper", "", "   "}) {
-        Tooling().CurrentMaterial = "Old";
-        SelectMaterial(name);
-        EXPECT_EQ(Tooling().CurrentMaterial, "Default") << '"' << name << '"';
-        EXPECT_FLOAT_EQ(Tooling().MaterialValue1, 1.5f);
+    box.write(kMaterials + "Steel.mtl", MaterialText(true, true));
+    EXPECT_EQ(ReadMaterialField("", 0).text, "Default");
+    EXPECT_EQ(ReadMaterialField("Copper", 2).number, 1.5);
+    EXPECT_EQ(ReadMaterialField("  Steel ", 0).text, "Steel");
+}
+
+struct SelectCase {
+    const char* name;
+    bool secondary;                   // the machine's kind; it always punches
+    bool defaultFile;                 // "Default.mtl" exists
+    bool libraryList;                 // "Thin Sheet.lkp" exists
+    std::vector<std::string> picks;   // selected in turn
+    const char* material;             // then current
+    float value1, value2;
+    const char* library;
+    const char* defaultTool;
+};
+
+const SelectCase kSelections[] = {
+    {"values, default tool and library", true, false, true, {" Steel "}, "Steel", 1.5f, 3.25f, "Thin Sheet",
+     "+A 'Punch 10' 10x0x0x0 s5 c11 a0 i0 n1"},
+    {"nine lines complete a punch machine", false, false, true, {"Alu"}, "Alu", 1.5f, 3.25f, "Thin Sheet",
+     "-  '' 0x0x0x0 s0 c0 a0 i0 n0"},
+    {"unknown library becomes Full Library", true, false, false, {"Steel"}, "Steel", 1.5f, 3.25f, "Full Library",
+     "+A 'Punch 10' 10x0x0x0 s5 c11 a0 i0 n1"},
+    {"unknown name selects Default", true, true, false, {"Copper"}, "Default", 1.5f, 3.25f, "Full Library",
+     "+A 'Punch 10' 10x0x0x0 s5 c11 a0 i0 n1"},
+    {"empty name selects Default", true, true, false, {""}, "Default", 1.5f, 3.25f, "Full Library",
+     "+A 'Punch 10' 10x0x0x0 s5 c11 a0 i0 n1"},
+    {"blank name selects Default", true, true, false, {"   "}, "Default", 1.5f, 3.25f, "Full Library",
+     "+A 'Punch 10' 10x0x0x0 s5 c11 a0 i0 n1"},
+    {"missing Default leaves zero values", true, false, true, {"Steel", "Copper"}, "Default", 0, 0, "Full Library",
+     "-  '' 0x0x0x0 s0 c0 a0 i0 n0"},
+    {"no value of the last material lingers", true, false, true, {"Steel", "Short"}, "Short", 0.8f, 0,
+     "Full Library", "-  '' 0x0x0x0 s0 c0 a0 i0 n0"},
+    {"an unreadable material gives zero values", true, false, true, {"Steel", "Locked"}, "Locked", 0, 0,
+     "Full Library", "-  '' 0x0x0x0 s0 c0 a0 i0 n0"},
+};
+
+class MaterialSelection : public MaterialTest, public ::testing::WithParamInterface<SelectCase> {};
+
+TEST_P(MaterialSelection, TakesItsValuesAndLibrary) {
+    const SelectCase& c = GetParam();
+    setKind(true, c.secondary);
+    box.write(kMaterials + "Steel.mtl", MaterialText(true, true));
+    box.write(kMaterials + "Alu.mtl", MaterialText(true, false));
+    box.write(kMaterials + "Short.mtl", "Short\r\nGauge : 1\r\nThickness : 0.8\r\n");
+    box.write(kMaterials + "Locked.mtl", MaterialText(true, true));
+    if (c.defaultFile) box.write(kMaterials + "Default.mtl", MaterialText(true, true));
+    if (c.libraryList) box.write(kTools + "Thin Sheet.lkp", "******\r\n");
+    test::FailingReads unreadable(box.platform(), "Locked.mtl");
+    for (const std::string& name : c.picks) SelectMaterial(name);
+
+    const ToolingState& t = Tooling();
+    EXPECT_EQ(t.CurrentMaterial, c.material);
+    EXPECT_FLOAT_EQ(t.MaterialValue1, c.value1);
+    EXPECT_FLOAT_EQ(t.MaterialValue2, c.value2);
+    EXPECT_EQ(t.ToolLibraryName, c.library);
+    EXPECT_EQ(t.ToolLibraryPrefix, kTools + c.library + ".");
+    EXPECT_TRUE(box.exists(kTools + c.library + ".lkp"));
+    EXPECT_EQ(test::ToolText(t.DefaultTool), c.defaultTool);
+    if (std::string(c.material) == "Steel") {
+        EXPECT_EQ(t.Material.Field5, "MILD ST");
+        EXPECT_EQ(t.Material.Field23, 4);
     }
 }
 
-TEST_F(MaterialTest, MissingDefaultLeavesZeroValues) {
-    box.write(kMaterials + "Steel.mtl", MaterialText(true, true));
-    SelectMaterial("Steel");
-    SelectMaterial("Copper");
-    EXPECT_EQ(Tooling().CurrentMaterial, "Default");
-    EXPECT_EQ(Tooling().MaterialValue1, 0.0f);
-    EXPECT_EQ(Tooling().MaterialValue2, 0.0f);
-    EXPECT_EQ(Tooling().ToolLibraryName, "Full Library");
-    EXPECT_FALSE(Tooling().DefaultTool.Defined);
-}
-
-TEST_F(MaterialTest, NoValueOfTheLastMaterialLingers) {
-    box.write(kMaterials + "Steel.mtl", MaterialText(true, true));
-    box.write(kMaterials + "Short.mtl", "Short\r\nGauge : 1\r\nThickness : 0.8\r\n");
-    box.write(kMaterials + "Locked.mtl", MaterialText(true, true));
-    box.write(kTools + "Thin Sheet.lkp", "******\r\n");
-    SelectMaterial("Steel");
-    SelectMaterial("Short");
-    EXPECT_EQ(Tooling().CurrentMaterial, "Short");
-    EXPECT_FLOAT_EQ(Tooling().MaterialValue1, 0.8f);
-    EXPECT_EQ(Tooling().MaterialValue2, 0.0f);
-    EXPECT_EQ(Tooling().ToolLibraryName, "Full Library");
-    EXPECT_FALSE(Tooling().DefaultTool.Defined);
-
-    SelectMaterial("Steel");
-    test::FailingReads unreadable(box.platform(), "Locked.mtl");
-    SelectMaterial("Locked");
-    EXPECT_EQ(Tooling().CurrentMaterial, "Locked");
-    EXPECT_EQ(Tooling().MaterialValue1, 0.0f);
-    EXPECT_EQ(Tooling().ToolLibraryName, "Full Library");
-}
+INSTANTIATE_TEST_SUITE_P(Cases, MaterialSelection, ::testing::ValuesIn(kSelections), test::CaseName());
 
 TEST_F(MaterialTest, WithoutTheFullSuiteNothingChanges) {
     State().Config.FullSuite = false;
@@ -192,6 +172,7 @@ struct ListCase {
     std::string current;
     std::vector<std::string> rows;
     int selected;
+    const char* machine = "M1";
 };
 
 const ListCase kLists[] = {
@@ -205,6 +186,7 @@ const ListCase kLists[] = {
     {"no material file gives no rows", {"Stock.lst"}, "Default", {}, -1},
     {"other files ignored", {"Stock.lst", "Brass.mtl", "x.txt"}, "Brass", {"Default", "Brass"}, 1},
     {"dotted names keep their dots", {"St.37.mtl"}, "St.37", {"Default", "St.37"}, 1},
+    {"a missing folder gives no rows", {"Steel.mtl"}, "Default", {}, -1, "M9"},
 };
 
 class MaterialList : public MaterialTest, public ::testing::WithParamInterface<ListCase> {};
@@ -212,24 +194,13 @@ class MaterialList : public MaterialTest, public ::testing::WithParamInterface<L
 TEST_P(MaterialList, OrderAndSelection) {
     const ListCase& c = GetParam();
     for (const std::string& f : c.files) box.write(kMaterials + f, "x\r\n");
-    const ListRows rows = FillMaterialList("M1", c.current);
+    const ListRows rows = FillMaterialList(c.machine, c.current);
     EXPECT_EQ(rows.items, c.rows);
     EXPECT_EQ(rows.selected, c.selected);
     EXPECT_EQ(rows.data.size(), rows.items.size());
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, MaterialList, ::testing::ValuesIn(kLists), [](const auto& info) {
-    std::string name = info.param.name;
-    for (char& ch : name)
-        if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
-    return name;
-});
-
-TEST_F(MaterialTest, ListOfAMissingFolderIsEmpty) {
-    const ListRows rows = FillMaterialList("M9", "Default");
-    EXPECT_TRUE(rows.items.empty());
-    EXPECT_EQ(rows.selected, -1);
-}
+INSTANTIATE_TEST_SUITE_P(Cases, MaterialList, ::testing::ValuesIn(kLists), test::CaseName());
 
 }  // namespace
 }  // namespace qv

@@ -5,9 +5,10 @@
 #include <string>
 
 #include "core/common/Bytes.h"
-#include "core/folders/DriveSandbox.h"
 #include "core/tooling/ToolLibrary.h"
 #include "core/tooling/ToolingState.h"
+#include "support/Sandbox.h"
+#include "support/TableTest.h"
 
 namespace qv {
 namespace {
@@ -96,22 +97,15 @@ TEST_P(LiveEntry, Limits) {
     EXPECT_EQ(IsLiveEntry(e, c.letter), c.live);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, LiveEntry, ::testing::ValuesIn(kLive), [](const auto& info) {
-    std::string name = info.param.name;
-    for (char& ch : name)
-        if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
-    return name;
-});
+INSTANTIATE_TEST_SUITE_P(Cases, LiveEntry, ::testing::ValuesIn(kLive), test::CaseName());
 
 class ShapeFileRead : public ::testing::Test {
 protected:
     void SetUp() override {
         box.makeFolder("C:\\QV\\DATA\\Tools\\M1");
-        Tooling() = ToolingState{};
         Tooling().ToolLibraryPrefix = "C:\\QV\\DATA\\Tools\\M1\\Lib.";
     }
-    void TearDown() override { Tooling() = ToolingState{}; }
-    test::DriveSandbox box;
+    test::MachineSandbox box;
 };
 
 TEST_F(ShapeFileRead, ListsLiveRecordsWithTheirNumbers) {
@@ -139,21 +133,15 @@ TEST_F(ShapeFileRead, SpecialsAreListedByName) {
     EXPECT_EQ(entries[1].recordNumber, 4);
 }
 
-TEST_F(ShapeFileRead, MissingFileGivesNoEntriesAndIsCreatedEmpty) {
-    EXPECT_TRUE(ReadShapeFile('F').empty());
-    EXPECT_TRUE(box.exists("C:\\QV\\DATA\\Tools\\M1\\Lib.F"));
+TEST_F(ShapeFileRead, MissingFilesAndLettersGiveNoEntries) {
+    EXPECT_TRUE(ReadShapeFile('F').empty());  // and the file is created empty
     EXPECT_EQ(box.read("C:\\QV\\DATA\\Tools\\M1\\Lib.F"), "");
-}
-
-TEST_F(ShapeFileRead, OnlyShapeLettersAreRead) {
+    EXPECT_TRUE(box.exists("C:\\QV\\DATA\\Tools\\M1\\Lib.F"));
     EXPECT_TRUE(ReadShapeFile('Z').empty());
     EXPECT_TRUE(ReadShapeFile('a').empty());
     EXPECT_FALSE(box.exists("C:\\QV\\DATA\\Tools\\M1\\Lib.Z"));
     EXPECT_FALSE(ReadLibraryRecord('Z', 1).has_value());
-}
-
-TEST_F(ShapeFileRead, WithoutAPreparedLibraryNothingIsCreated) {
-    Tooling().ToolLibraryPrefix.clear();
+    Tooling().ToolLibraryPrefix.clear();  // without a prepared library nothing is created
     EXPECT_TRUE(ReadShapeFile('A').empty());
     EXPECT_FALSE(ReadLibraryRecord('A', 1).has_value());
 }

@@ -1,137 +1,105 @@
 // The tool entry dialog's lists and confirmation on a temporary tool library.
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <cstdlib>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "core/common/State.h"
-#include "core/tooling/ShapeFile.h"
 #include "core/tooling/ShapeTable.h"
-#include "core/tooling/StationTable.h"
 #include "core/tooling/ToolEntry.h"
 #include "core/tooling/ToolingState.h"
-#include "platform/Platform.h"
-#include "support/TempDir.h"
+#include "support/TableTest.h"
+#include "support/ToolLibraryFixture.h"
 
 namespace qv {
 namespace {
 
-using Slots = std::array<std::pair<std::int16_t, std::int16_t>, 6>;
-using Angles = std::array<float, 6>;
-constexpr Angles kNoAngles{-1, -1, -1, -1, -1, -1};
+using test::ToolText;
 
-LibraryEntry Entry(char shape, const std::string& name, std::array<float, 4> size, Slots stations,
-                   Angles angles = kNoAngles) {
-    LibraryEntry e;
-    e.shape = shape;
-    e.name = name;
-    e.size = size;
-    e.stations = stations;
-    e.angles = angles;
-    return e;
-}
-
-// A machine with stations 1 (fixed), 2 (indexable in the library), 3, a
-// station 5 of count 0 and a station 61 that is defined but above 60.
-class ToolEntryTest : public ::testing::Test {
+class ToolEntryTest : public test::ToolLibraryFixture {
 protected:
-    void SetUp() override {
-        std::string windows = "C:" + dir_.path();
-        for (char& c : windows)
-            if (c == '/') c = '\\';
-        folder_ = windows + "\\Tools\\";
-        ASSERT_TRUE(platform::Current().makeFolder(folder_));
-        Tooling().ToolLibraryPrefix = folder_ + "Full Library.";
-        ClearToolRecord(Tooling().ChosenTool);
-        State().Mach.InchUnits = false;
-
-        StationTable() = StationArray{};
-        Station(1, "T1 Fixed", 1);
-        Station(2, "  Auto Index  ", 1);
-        Station(3, "T3", 2);
-        Station(5, "T5 Empty", 0);
-        Station(61, "T61", 1);
-
-        WriteShape('A', {Entry('A', "RND 10", {10, 0, 0, 0}, {{{1, 11}, {2, 45}}}),
-                         Entry('A', "", {0, 0, 0, 0}, {}),
-                         Entry('A', "RND 12.7", {12.7f, 0, 0, 0}, {{{1, 11}}})});
-        WriteShape('B', {Entry('B', "SQ 20", {20, 0, 0, 0}, {{{3, 11}, {70, 11}, {5, 11}}},
-                               {0, 45, -1, -1, -1, -1})});
-        WriteShape('D', {Entry('D', "RECT 20X10", {20, 10, 0, 0},
-                               {{{1, 11}, {61, 11}, {5, 12}, {2, 45}, {4, 11}}},
-                               {0, 90, -1, -1, -1, -1}),
-                         Entry('D', "RECT 30X15", {30, 15, 0, 0}, {{{1, 11}}}),
-                         Entry('D', "RECT NO STN", {40, 20, 0, 0}, {{{5, 11}, {61, 11}}})});
-        WriteShape('S', {Entry('S', "KEYHOLE", {}, {{{2, 45}}}),
-                         Entry('S', "      ", {}, {{{1, 11}}}),
-                         Entry('S', "D-SLOT", {}, {{{1, 11}, {1, 12}}}, {0, -1, -1, -1, -1, -1})});
+    // Plays the user's steps: a shape letter opens the dialog if need be and
+    // picks that shape; "z1", "t1", "a1" pick a size, station or angle row;
+    // "=text" types the angle box.
+    static void Play(ToolEntry& entry, const std::string& steps) {
+        std::istringstream in(steps);
+        for (std::string step; in >> step;) {
+            const int row = step.size() > 1 ? std::atoi(step.c_str() + 1) : 0;
+            if (std::isupper(static_cast<unsigned char>(step[0]))) {
+                if (entry.view().shapes.empty()) entry.initialise();
+                entry.selectShape(static_cast<int>(PunchShapeLetters().find(step[0])));
+            } else if (step[0] == 'z') {
+                entry.selectSize(row);
+            } else if (step[0] == 't') {
+                entry.selectStation(row);
+            } else if (step[0] == 'a') {
+                entry.selectAngle(row);
+            } else if (step[0] == '=') {
+                entry.setAngleText(step.substr(1));
+            }
+        }
     }
 
-    void Station(int n, const std::string& name, std::int16_t count) {
-        StationEntry& s = StationTable()[static_cast<std::size_t>(n)];
-        s.Number = static_cast<std::int16_t>(n);
-        s.Name = name;
-        s.Count = count;
+    // "shape 0; sizes 10|12.7 @-1; stations 1|2 @0 off; angles List 0|90 @-1"
+    static std::string Summary(const ToolEntryView& v) {
+        auto join = [](const auto& rows, auto text) {
+            std::string out;
+            for (const auto& r : rows) out += (out.empty() ? "" : "|") + text(r);
+            return out;
+        };
+        const char* kinds[] = {"Hidden", "List", "Box"};
+        return "shape " + std::to_string(v.shapeRow) + "; sizes " +
+               join(v.sizes, [](const SizeChoice& s) { return s.text; }) + " @" + std::to_string(v.sizeRow) +
+               "; stations " + join(v.stations, [](const StationChoice& s) { return std::to_string(s.Station); }) +
+               " @" + std::to_string(v.stationRow) + (v.stationsEnabled ? "" : " off") +
+               (v.stationsShown ? "" : " hidden") + "; angles " + kinds[static_cast<int>(v.angleEntry)] + " " +
+               join(v.angles, [](const std::string& s) { return s; }) + " @" + std::to_string(v.angleRow);
     }
-
-    void WriteShape(char letter, const std::vector<LibraryEntry>& entries) {
-        std::string bytes;
-        for (const LibraryEntry& e : entries) bytes += EncodeShapeRecord(e);
-        ASSERT_TRUE(platform::Current().writeFile(folder_ + "Full Library." + letter, bytes));
-    }
-
-    // A dialog opened and moved to the shape of the letter.
-    ToolEntry OpenOn(char letter) {
-        ToolEntry entry;
-        entry.initialise();
-        const std::string letters = PunchShapeLetters();
-        entry.selectShape(static_cast<int>(letters.find(letter)));
-        return entry;
-    }
-
-    static std::vector<std::string> SizeTexts(const ToolEntry& e) {
-        std::vector<std::string> texts;
-        for (const SizeChoice& s : e.view().sizes) texts.push_back(s.text);
-        return texts;
-    }
-
-    static std::vector<std::int16_t> Stations(const ToolEntry& e) {
-        std::vector<std::int16_t> numbers;
-        for (const StationChoice& s : e.view().stations) numbers.push_back(s.Station);
-        return numbers;
-    }
-
-    test::TempDir dir_;
-    std::string folder_;
 };
-
-TEST_F(ToolEntryTest, ShapeListHoldsTheFourteenShapesInOrder) {
-    const std::vector<ShapeChoice> shapes = ToolShapes();
-    ASSERT_EQ(shapes.size(), 14u);
-    std::string letters;
-    for (const ShapeChoice& s : shapes) letters += s.letter;
-    EXPECT_EQ(letters, "ABCDEFGHIJKLMS");
-    EXPECT_EQ(shapes.front().name, "Diameter");
-    EXPECT_EQ(shapes[2].name, "Rad-Square");
-    EXPECT_EQ(shapes.back().name, "Special");
-}
 
 TEST_F(ToolEntryTest, OpensOnDiameterWithNothingChosen) {
     Tooling().ChosenTool.Defined = true;
     Tooling().ChosenTool.Shape = 'B';
     ToolEntry entry;
-    EXPECT_FALSE(Tooling().ChosenTool.Defined);  // a cancelled dialog leaves no tool
-    EXPECT_EQ(Tooling().ChosenTool.Shape, ' ');
+    EXPECT_EQ(ToolText(Tooling().ChosenTool), ToolText(ToolRecord()));  // a cancelled dialog leaves no tool
     EXPECT_EQ(entry.view().angleText, "0");
     entry.initialise();
-    const ToolEntryView& v = entry.view();
-    EXPECT_EQ(v.shapeRow, 0);
-    EXPECT_EQ(SizeTexts(entry), (std::vector<std::string>{"10", "12.7"}));
-    EXPECT_EQ(v.sizes[1].recordNumber, 3);
-    EXPECT_EQ(v.sizeRow, -1);
-    EXPECT_TRUE(v.stationsShown);
-    EXPECT_FALSE(v.stationsEnabled);
-    EXPECT_EQ(v.angleEntry, AngleEntry::Hidden);
+    std::string letters;
+    for (const ShapeChoice& s : entry.view().shapes) letters += s.letter;
+    EXPECT_EQ(letters, "ABCDEFGHIJKLMS");
+    EXPECT_EQ(Summary(entry.view()), "shape 0; sizes 10|12.7 @-1; stations  @-1 off; angles Hidden  @-1");
+}
+
+struct ViewCase {
+    const char* name;
+    const char* steps;
+    const char* view;
+};
+
+const ViewCase kViews[] = {
+    {"one entry is chosen down to its station", "B", "shape 1; sizes 20 @0; stations 3 @0; angles List 0|45 @-1"},
+    {"click on the chosen shape changes nothing", "A z1 A", "shape 0; sizes 10|12.7 @1; stations 1 @0; angles Hidden  @-1"},
+    {"no angle before a station", "D z0", "shape 3; sizes 20x10|30x15|40x20 @0; stations 1|2 @-1; angles Hidden  @-1"},
+    {"fixed station lists the angles", "D z0 t0", "shape 3; sizes 20x10|30x15|40x20 @0; stations 1|2 @0; angles List 0|90 @-1"},
+    {"indexable station takes a typed angle", "D z0 t0 t1",
+     "shape 3; sizes 20x10|30x15|40x20 @0; stations 1|2 @1; angles Box  @-1"},
+    {"a new shape hides the angle again", "D z0 t1 A", "shape 0; sizes 10|12.7 @-1; stations  @-1 off; angles Hidden  @-1"},
+    {"round tool in a fixed station has no angle", "A z0 t0", "shape 0; sizes 10|12.7 @0; stations 1|2 @0; angles Hidden  @-1"},
+    {"round tool in an indexable station has no angle", "A z0 t1",
+     "shape 0; sizes 10|12.7 @0; stations 1|2 @1; angles Hidden  @-1"},
+    {"special in an indexable station", "S z0", "shape 13; sizes KEYHOLE|D-SLOT @0; stations 2 @0; angles Box  @-1"},
+};
+
+TEST_F(ToolEntryTest, EachStepFillsTheListsBelowIt) {
+    for (const ViewCase& c : kViews) {
+        SCOPED_TRACE(c.name);
+        ToolEntry entry;
+        Play(entry, c.steps);
+        EXPECT_EQ(Summary(entry.view()), c.view);
+    }
 }
 
 struct RoundingCase {
@@ -157,240 +125,122 @@ TEST_F(ToolEntryTest, SizeTextsFollowUnitsAndWhenTheListIsBuilt) {
     for (const RoundingCase& c : kRounding) {
         SCOPED_TRACE(c.name);
         State().Mach.InchUnits = c.inches;
-        WriteShape('C', {Entry('C', "RSQ", {c.size, 0, 0, 25.4f}, {})});
+        writeShape('C', {Entry('C', "RSQ", {c.size, 0, 0, 25.4f}, {})});
         const std::vector<SizeChoice> rows = SizeChoices('C', c.rounding);
         ASSERT_EQ(rows.size(), 1u);
         EXPECT_EQ(rows[0].text, std::string(c.shown) + (c.inches ? "r1" : "r25.4"));
     }
 }
 
-TEST_F(ToolEntryTest, SpecialsShowTheirNameAndSkipBlankNames) {
-    const std::vector<SizeChoice> rows = SizeChoices('S', SizeRounding::ShapeChange);
-    ASSERT_EQ(rows.size(), 2u);
-    EXPECT_EQ(rows[0].text, "KEYHOLE");
-    EXPECT_EQ(rows[1].text, "D-SLOT");
-    EXPECT_EQ(rows[1].recordNumber, 3);
-}
-
-TEST_F(ToolEntryTest, MissingShapeFileGivesNoSizes) {
-    EXPECT_TRUE(SizeChoices('K', SizeRounding::ShapeChange).empty());
+TEST_F(ToolEntryTest, SizesAreTheLiveRecordsWithTheirNumbers) {
+    const struct {
+        char letter;
+        std::vector<std::string> rows;  // "text#record"
+    } cases[] = {{'A', {"10#1", "12.7#3"}}, {'S', {"KEYHOLE#1", "D-SLOT#3"}}, {'K', {}}};
+    for (const auto& c : cases) {
+        std::vector<std::string> rows;
+        for (const SizeChoice& s : SizeChoices(c.letter, SizeRounding::ShapeChange))
+            rows.push_back(s.text + "#" + std::to_string(s.recordNumber));
+        EXPECT_EQ(rows, c.rows) << c.letter;
+    }
 }
 
 TEST_F(ToolEntryTest, StationsAreThoseTheEntryAllowsAndTheMachineOffers) {
-    struct Case {
+    const struct {
         char letter;
         std::int32_t record;
-        std::vector<std::int16_t> stations;
+        std::vector<std::string> stations;  // "number name code"
     } cases[] = {
-        {'B', 1, {3}},                 // 70 above 60, 5 of count 0
-        {'D', 1, {1, 2}},              // 61 defined but above 60, 4 not defined
-        {'D', 3, {}},                  // nothing the machine offers
-        {'S', 3, {1, 1}},              // a station named twice stays twice
-        {'D', 9, {}},                  // no such record
+        {'B', 1, {"3 T3 11"}},                          // 70 above 60, 5 of count 0
+        {'D', 1, {"1 T1 Fixed 11", "2 Auto Index 45"}},  // 61 defined but above 60, 4 not defined
+        {'D', 3, {}},                                   // nothing the machine offers
+        {'S', 3, {"1 T1 Fixed 11", "1 T1 Fixed 12"}},   // a station named twice stays twice
+        {'D', 9, {}},                                   // no such record
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(1, c.letter) + std::to_string(c.record));
-        std::vector<std::int16_t> got;
-        for (const StationChoice& s : StationChoices(c.letter, c.record)) got.push_back(s.Station);
-        EXPECT_EQ(got, c.stations);
-    }
-    const std::vector<StationChoice> d = StationChoices('D', 1);
-    EXPECT_EQ(d[1].name, "Auto Index");
-    EXPECT_EQ(d[1].StationCode, 45);
-    EXPECT_EQ(StationChoices('S', 3)[1].StationCode, 12);
-}
-
-TEST_F(ToolEntryTest, ShapeWithOneEntryIsChosenAtOnceDownToItsStation) {
-    ToolEntry entry = OpenOn('B');
-    const ToolEntryView& v = entry.view();
-    EXPECT_EQ(v.sizeRow, 0);
-    EXPECT_EQ(Stations(entry), (std::vector<std::int16_t>{3}));
-    EXPECT_EQ(v.stationRow, 0);
-    EXPECT_TRUE(v.stationsEnabled);
-    EXPECT_EQ(v.angleEntry, AngleEntry::List);
-    EXPECT_EQ(v.angles, (std::vector<std::string>{"0", "45"}));
-    EXPECT_EQ(v.angleRow, -1);
-}
-
-TEST_F(ToolEntryTest, ClickOnTheSelectedShapeChangesNothing) {
-    ToolEntry entry;
-    entry.initialise();
-    entry.selectSize(1);
-    EXPECT_FALSE(entry.selectShape(0));
-    EXPECT_EQ(entry.view().sizeRow, 1);
-    EXPECT_EQ(Stations(entry), (std::vector<std::int16_t>{1}));
-}
-
-TEST_F(ToolEntryTest, StationStepShowsTheAngleListOrTheAngleBox) {
-    ToolEntry entry = OpenOn('D');
-    entry.selectSize(0);
-    EXPECT_EQ(entry.view().angleEntry, AngleEntry::Hidden);
-    entry.selectStation(0);
-    EXPECT_EQ(entry.view().angleEntry, AngleEntry::List);
-    EXPECT_EQ(entry.view().angles, (std::vector<std::string>{"0", "90"}));
-    entry.selectStation(1);
-    EXPECT_EQ(entry.view().angleEntry, AngleEntry::Box);
-    EXPECT_TRUE(entry.view().angles.empty());
-    entry.selectShape(0);  // a new shape hides the angle again
-    EXPECT_EQ(entry.view().angleEntry, AngleEntry::Hidden);
-    EXPECT_FALSE(entry.view().stationsEnabled);
-}
-
-TEST_F(ToolEntryTest, RoundToolNeverShowsAnAngle) {
-    ToolEntry entry;
-    entry.initialise();
-    entry.selectSize(0);
-    for (int row : {0, 1}) {
-        entry.selectStation(row);
-        EXPECT_EQ(entry.view().angleEntry, AngleEntry::Hidden);
+    for (const auto& c : cases) {
+        std::vector<std::string> got;
+        for (const StationChoice& s : StationChoices(c.letter, c.record))
+            got.push_back(std::to_string(s.Station) + " " + s.name + " " + std::to_string(s.StationCode));
+        EXPECT_EQ(got, c.stations) << c.letter << c.record;
     }
 }
 
-struct RefusalCase {
+struct ConfirmCase {
     const char* name;
-    char shape;  // '\0': the dialog is not initialised
-    int size;    // -1: none picked
-    int station;
-    int angle;
-    std::string typed;
-    std::string message;
+    const char* steps;
+    std::string message;  // "" when accepted
     EntryControl focus;
+    const char* tool;  // the tool built when accepted
 };
 
-const RefusalCase kRefusals[] = {
-    {"no shape", '\0', -1, -1, -1, "0", NoShapeMessage, EntryControl::ShapeList},
-    {"no size among two", 'A', -1, -1, -1, "0", NoSizeMessage, EntryControl::SizeList},
-    {"no station among two", 'D', 0, -1, -1, "0", NoStationMessage, EntryControl::StnList},
-    {"no station offered", 'D', 2, -1, -1, "0", NoStationMessage, EntryControl::StnList},
-    {"no angle among two", 'D', 0, 0, -1, "0", NoAngleMessage, EntryControl::AngList},
-    {"all angles unused", 'D', 1, -1, -1, "0", NoAngleMessage, EntryControl::AngList},
-    {"typed angle no expression", 'D', 0, 1, -1, "(45", BadAngleMessage, EntryControl::AngBox},
-    {"typed angle empty", 'D', 0, 1, -1, "", BadAngleMessage, EntryControl::AngBox},
+const ConfirmCase kConfirmations[] = {
+    {"no shape", "", NoShapeMessage, EntryControl::ShapeList, ""},
+    {"no size among two", "A", NoSizeMessage, EntryControl::SizeList, ""},
+    {"no station among two", "D z0", NoStationMessage, EntryControl::StnList, ""},
+    {"no station offered", "D z2", NoStationMessage, EntryControl::StnList, ""},
+    {"no angle among two", "D z0 t0", NoAngleMessage, EntryControl::AngList, ""},
+    {"all angles unused", "D z1", NoAngleMessage, EntryControl::AngList, ""},
+    {"typed angle no expression", "D z0 t1 =(45", BadAngleMessage, EntryControl::AngBox, ""},
+    {"typed angle empty", "D z0 t1 =", BadAngleMessage, EntryControl::AngBox, ""},
+    // The entry's name is the description, not the shape's.
+    {"fixed station", "D z0 t0 a1", "", EntryControl::None, "+D 'RECT 20X10' 20x10x0x0 s1 c11 a90 i0 n0"},
+    {"index angle typed", "D z0 t1 =45", "", EntryControl::None, "+D 'RECT 20X10' 20x10x0x0 s2 c45 a0 i45 n0"},
+    {"index angle expression", "D z0 t1 =90+45", "", EntryControl::None, "+D 'RECT 20X10' 20x10x0x0 s2 c45 a0 i135 n0"},
+    {"index angle fraction", "D z0 t1 =22.5", "", EntryControl::None, "+D 'RECT 20X10' 20x10x0x0 s2 c45 a0 i22.5 n0"},
+    {"index angle rounded", "D z0 t1 =10/3", "", EntryControl::None, "+D 'RECT 20X10' 20x10x0x0 s2 c45 a0 i3.333 n0"},
+    {"index angle rounded to 0", "D z0 t1 =-0.0004", "", EntryControl::None,
+     "+D 'RECT 20X10' 20x10x0x0 s2 c45 a0 i0 n0"},
+    // Typed for an earlier shape of this opening, the box text still counts.
+    {"round tool in an indexable station", "A =30 z0 t1", "", EntryControl::None,
+     "+A 'RND 10' 10x0x0x0 s2 c45 a0 i30 n0"},
+    {"round tool ignores a bad box text", "A =(45 z0 t1", "", EntryControl::None,
+     "+A 'RND 10' 10x0x0x0 s2 c45 a0 i0 n0"},
+    {"round tool in a fixed station", "A z1", "", EntryControl::None, "+A 'RND 12.7' 12.7x0x0x0 s1 c11 a0 i0 n0"},
+    {"special in an indexable station", "S z0 =90", "", EntryControl::None, "+S 'KEYHOLE' 0x0x0x0 s2 c45 a0 i90 n0"},
 };
 
-TEST_F(ToolEntryTest, ConfirmationRefusesEachMissingChoice) {
-    for (const RefusalCase& c : kRefusals) {
+TEST_F(ToolEntryTest, ConfirmationRefusesEachMissingChoiceOrBuildsTheTool) {
+    for (const ConfirmCase& c : kConfirmations) {
         SCOPED_TRACE(c.name);
         ToolEntry entry;
-        if (c.shape) entry = OpenOn(c.shape);
-        if (c.size >= 0) entry.selectSize(c.size);
-        if (c.station >= 0) entry.selectStation(c.station);
-        if (c.angle >= 0) entry.selectAngle(c.angle);
-        entry.setAngleText(c.typed);
+        Play(entry, c.steps);
         const ToolConfirmation result = entry.confirm();
-        EXPECT_FALSE(result.accepted);
+        EXPECT_EQ(result.accepted, c.message.empty());
         EXPECT_EQ(result.message, c.message);
         EXPECT_EQ(result.focus, c.focus);
-        EXPECT_FALSE(Tooling().ChosenTool.Defined);
+        if (result.accepted) {
+            EXPECT_EQ(ToolText(result.tool), c.tool);
+            EXPECT_EQ(ToolText(Tooling().ChosenTool), c.tool);
+        } else {
+            EXPECT_FALSE(Tooling().ChosenTool.Defined);
+        }
     }
-}
-
-TEST_F(ToolEntryTest, FixedStationToolIsBuiltFromItsLibraryRecord) {
-    ToolEntry entry = OpenOn('D');
-    entry.selectSize(0);
-    entry.selectStation(0);
-    entry.selectAngle(1);
-    const ToolConfirmation result = entry.confirm();
-    ASSERT_TRUE(result.accepted);
-    const ToolRecord& t = Tooling().ChosenTool;
-    EXPECT_TRUE(t.Defined);
-    EXPECT_EQ(t.Shape, 'D');
-    EXPECT_EQ(t.Description, "RECT 20X10" + std::string(54, ' '));  // the entry's name, not "Rectangle"
-    EXPECT_EQ(t.Size, (std::array<float, 4>{20, 10, 0, 0}));
-    EXPECT_EQ(t.Station, 1);
-    EXPECT_EQ(t.StationCode, 11);
-    EXPECT_EQ(t.Angle, 90.0f);
-    EXPECT_EQ(t.IndexAngle, 0.0f);
-    EXPECT_EQ(t.Count, 0);
-}
-
-TEST_F(ToolEntryTest, IndexAngleIsTheTypedExpressionRounded) {
-    const std::pair<const char*, float> cases[] = {
-        {"45", 45}, {"90+45", 135}, {"22.5", 22.5f}, {"10/3", 3.333f}, {"-0.0004", 0}};
-    for (const auto& [typed, value] : cases) {
-        SCOPED_TRACE(typed);
-        ToolEntry entry = OpenOn('D');
-        entry.selectSize(0);
-        entry.selectStation(1);
-        entry.setAngleText(typed);
-        ASSERT_TRUE(entry.confirm().accepted);
-        EXPECT_EQ(Tooling().ChosenTool.Station, 2);
-        EXPECT_EQ(Tooling().ChosenTool.StationCode, 45);
-        EXPECT_EQ(Tooling().ChosenTool.Angle, 0.0f);
-        EXPECT_FLOAT_EQ(Tooling().ChosenTool.IndexAngle, value);
-    }
-}
-
-TEST_F(ToolEntryTest, RoundToolInIndexableStationTakesTheBoxText) {
-    const std::pair<const char*, float> cases[] = {{"0", 0}, {"30", 30}, {"(45", 0}};
-    for (const auto& [typed, value] : cases) {
-        SCOPED_TRACE(typed);
-        ToolEntry entry;
-        entry.initialise();
-        entry.setAngleText(typed);  // typed for an earlier shape of this opening
-        entry.selectSize(0);
-        entry.selectStation(1);
-        const ToolConfirmation result = entry.confirm();
-        ASSERT_TRUE(result.accepted);
-        EXPECT_EQ(result.tool.StationCode, 45);
-        EXPECT_EQ(result.tool.IndexAngle, value);
-    }
-}
-
-TEST_F(ToolEntryTest, RoundToolInFixedStationNeedsNoAngle) {
-    ToolEntry entry;
-    entry.initialise();
-    entry.selectSize(1);  // one station: chosen at once
-    const ToolConfirmation result = entry.confirm();
-    ASSERT_TRUE(result.accepted);
-    EXPECT_EQ(result.tool.Shape, 'A');
-    EXPECT_FLOAT_EQ(result.tool.Size[0], 12.7f);
-    EXPECT_EQ(result.tool.Angle, 0.0f);
 }
 
 TEST_F(ToolEntryTest, ConfirmationPicksTheOnlyRowOfEachList) {
-    WriteShape('A', {Entry('A', "RND 8", {8, 0, 0, 0}, {{{3, 11}}})});
-    ToolEntry entry;
-    entry.initialise();
-    EXPECT_EQ(entry.view().sizeRow, -1);  // the opening list picks nothing
-    const ToolConfirmation result = entry.confirm();
-    ASSERT_TRUE(result.accepted);
-    EXPECT_EQ(entry.view().sizeRow, 0);
-    EXPECT_EQ(entry.view().stationRow, 0);
-    EXPECT_EQ(result.tool.Station, 3);
-}
-
-TEST_F(ToolEntryTest, SpecialInIndexableStation) {
-    ToolEntry entry = OpenOn('S');
-    entry.selectSize(0);  // its one station is chosen at once
-    EXPECT_EQ(entry.view().angleEntry, AngleEntry::Box);
-    entry.setAngleText("90");
-    const ToolConfirmation result = entry.confirm();
-    ASSERT_TRUE(result.accepted);
-    EXPECT_EQ(result.tool.Shape, 'S');
-    EXPECT_EQ(result.tool.Description.substr(0, 8), "KEYHOLE ");
-    EXPECT_EQ(result.tool.IndexAngle, 90.0f);
+    writeShape('A', {Entry('A', "RND 8", {8, 0, 0, 0}, {{{3, 11}}})});
+    writeShape('J', {Entry('J', std::string("HEX 5") + std::string(13, '\0'), {5, 0, 0, 0}, {{{1, 11}}},
+                           {30, -1, -1, -1, -1, -1})});
+    ToolEntry round;
+    round.initialise();
+    EXPECT_EQ(round.view().sizeRow, -1);  // the opening list picks nothing
+    EXPECT_EQ(ToolText(round.confirm().tool), "+A 'RND 8' 8x0x0x0 s3 c11 a0 i0 n0");
+    EXPECT_EQ(Summary(round.view()), "shape 0; sizes 8 @0; stations 3 @0; angles Hidden  @-1");
+    // One size, one station, one angle; a zero-padded name becomes blanks.
+    ToolEntry hexagon;
+    Play(hexagon, "J");
+    EXPECT_EQ(ToolText(hexagon.confirm().tool), "+J 'HEX 5' 5x0x0x0 s1 c11 a30 i0 n0");
 }
 
 TEST_F(ToolEntryTest, EntryGoneFromItsFileIsRefused) {
-    ToolEntry entry = OpenOn('B');
-    entry.selectAngle(0);
-    WriteShape('B', {Entry('B', "", {0, 0, 0, 0}, {})});
+    ToolEntry entry;
+    Play(entry, "B a0");
+    writeShape('B', {Entry('B', "", {0, 0, 0, 0}, {})});
     const ToolConfirmation result = entry.confirm();
     EXPECT_FALSE(result.accepted);
-    EXPECT_EQ(result.message, LibraryEntryLostText(folder_ + "Full Library.B"));
+    EXPECT_EQ(result.message, LibraryEntryLostText(std::string(Folder) + "Full Library.B"));
     EXPECT_EQ(result.focus, EntryControl::SizeList);
     EXPECT_FALSE(Tooling().ChosenTool.Defined);
-}
-
-TEST_F(ToolEntryTest, ZeroPaddedNameBecomesSpaces) {
-    WriteShape('J', {Entry('J', std::string("HEX 5") + std::string(13, '\0'), {5, 0, 0, 0}, {{{1, 11}}},
-                           {30, -1, -1, -1, -1, -1})});
-    ToolEntry entry = OpenOn('J');
-    const ToolConfirmation result = entry.confirm();  // one size, one station, one angle
-    ASSERT_TRUE(result.accepted);
-    EXPECT_EQ(result.tool.Description, "HEX 5" + std::string(59, ' '));
-    EXPECT_EQ(result.tool.Angle, 30.0f);
 }
 
 }  // namespace

@@ -4,9 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "core/folders/DriveSandbox.h"
+#include "core/common/State.h"
 #include "core/tooling/ToolLibrary.h"
 #include "core/tooling/ToolingState.h"
+#include "support/Sandbox.h"
+#include "support/TableTest.h"
 
 namespace qv {
 namespace {
@@ -19,14 +21,12 @@ const std::string kLayout2 = "1, , , 0, 0, 0, 0, , 0\r\n2, , , 0, 0, 0, 0, , 0\r
 class ToolLibraryTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        Tooling() = ToolingState{};
         State().Mach.PunchMachine = true;
         State().Mach.MachineValue3 = 2;
         box.makeFolder(kTools);
         box.makeFolder(kTurrets);
     }
-    void TearDown() override { Tooling() = ToolingState{}; }
-    test::DriveSandbox box;
+    test::MachineSandbox box;
 };
 
 struct ChoiceCase {
@@ -59,12 +59,7 @@ TEST_P(LibraryChoice, FallsBackToFullLibrary) {
     EXPECT_TRUE(box.exists(kTools + c.chosen + ".dft"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, LibraryChoice, ::testing::ValuesIn(kChoices), [](const auto& info) {
-    std::string name = info.param.name;
-    for (char& ch : name)
-        if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
-    return name;
-});
+INSTANTIATE_TEST_SUITE_P(Cases, LibraryChoice, ::testing::ValuesIn(kChoices), test::CaseName());
 
 TEST_F(ToolLibraryTest, CreatesTheSixFilesByteForByte) {
     Tooling().ToolLibraryName = "Thick";
@@ -112,7 +107,7 @@ TEST_F(ToolLibraryTest, TurretLayoutFollowsTheStationCount) {
 
 TEST_F(ToolLibraryTest, AFailingStepIsSkipped) {
     // No turret folder: its four files cannot be made, the tool folder's still are.
-    std::filesystem::remove_all(box.host(kTurrets));
+    box.remove(kTurrets);
     PrepareToolLibrary();
     EXPECT_EQ(Tooling().ToolLibraryName, "Full Library");
     EXPECT_EQ(box.read(kTools + "Full Library.lkp"), kList);

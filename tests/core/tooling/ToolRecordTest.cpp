@@ -3,98 +3,55 @@
 
 #include "core/common/Text.h"
 #include "core/tooling/ToolRecord.h"
+#include "support/TableTest.h"
 
 namespace qv {
 namespace {
 
-TEST(ToolRecord, ClearedRecordIsEmpty) {
-    ToolRecord record;
-    record.Defined = true;
-    record.Shape = 'D';
-    record.Description = "x";
-    record.Size = {1, 2, 3, 4};
-    record.Station = 5;
-    record.StationCode = 6;
-    record.Angle = 7;
-    record.IndexAngle = 8;
-    record.Count = 9;
-    ClearToolRecord(record);
-    EXPECT_FALSE(record.Defined);
-    EXPECT_EQ(record.Shape, ' ');
-    EXPECT_EQ(record.Description, std::string(64, ' '));
-    EXPECT_EQ(record.Size, (std::array<float, 4>{}));
-    EXPECT_EQ(record.Station + record.StationCode + record.Count, 0);
-    EXPECT_EQ(record.Angle + record.IndexAngle, 0.0f);
-}
-
-TEST(ToolRecord, CopyKeepsTheDescriptionFixedWidth) {
+TEST(ToolRecord, ClearAndCopy) {
     ToolRecord source;
     ParseToolText("K,Key 10,10,3,-1.5,0,7,22,0,45,2", source);
+    ToolRecord record = source;
+    ClearToolRecord(record);
+    EXPECT_EQ(test::ToolText(record), "-  '' 0x0x0x0 s0 c0 a0 i0 n0");
     source.Description = "short";
-    ToolRecord target;
-    CopyToolRecord(source, target);
-    EXPECT_EQ(target.Description, FixedText("short", 64));
-    EXPECT_EQ(target.Shape, 'K');
-    EXPECT_EQ(target.Size, source.Size);
-    EXPECT_EQ(target.IndexAngle, 45.0f);
-    EXPECT_EQ(target.Count, 2);
-    EXPECT_TRUE(target.Defined);
+    CopyToolRecord(source, record);  // the description kept at 64 characters
+    EXPECT_EQ(test::ToolText(record), "+K 'short' 10x3x-1.5x0 s7 c22 a0 i45 n2");
 }
 
-struct ParseCase {
-    const char* name;
-    const char* text;
-    bool defined;
-    char shape;
-    const char* description;
-    std::array<float, 4> size;
-    std::int16_t station, code;
-    float angle, indexAngle;
-    std::int32_t count;
-};
-
 TEST(ToolRecord, ParseToolTextFillsFieldsInOrder) {
-    const ParseCase cases[] = {
-        {"full text", "A, Punch 10, 10, 0, 0, 0, 5, 11, 0, 0, 1", true, 'A', "Punch 10", {10, 0, 0, 0}, 5, 11, 0, 0, 1},
-        {"no count stops before the index angle", "A, Punch 10, 10, 0, 0, 0, 5, 11, 30, 45", false, 'A',
-         "Punch 10", {10, 0, 0, 0}, 5, 11, 30, 0, 0},
-        {"count 0 stored as 1", "D,R,20,10,0,0,3,0,90,0,0", true, 'D', "R", {20, 10, 0, 0}, 3, 0, 90, 0, 1},
-        {"count -3 stored as 1", "D,R,20,10,0,0,3,0,90,0,-3", true, 'D', "R", {20, 10, 0, 0}, 3, 0, 90, 0, 1},
-        {"count keeps whole part", "B,Sq,5,0,0,0,1,1,0,0, 7.9 ", true, 'B', "Sq", {5, 0, 0, 0}, 1, 1, 0, 0, 7},
-        {"stations truncate towards zero", "A,x,1,0,0,0,7.9,-2.5,0,0,1", true, 'A', "x", {1, 0, 0, 0}, 7, -2, 0, 0, 1},
-        {"lower-case letter leaves it cleared", "a,Punch,10,0,0,0,5,11,0,0,1", false, ' ', "", {}, 0, 0, 0, 0, 0},
-        {"unknown letter leaves it cleared", "Z,Punch,10,0,0,0,5,11,0,0,1", false, ' ', "", {}, 0, 0, 0, 0, 0},
-        {"two letters leave it cleared", "AB,Punch,10,0,0,0,5,11,0,0,1", false, ' ', "", {}, 0, 0, 0, 0, 0},
-        {"P is kept as a letter", "P,Plasma,3,0,0,0,1,0,0,0,1", true, 'P', "Plasma", {3, 0, 0, 0}, 1, 0, 0, 0, 1},
-        {"U is kept as a letter", "U,Undefined,0,0,0,0,0,0,0,0,1", true, 'U', "Undefined", {}, 0, 0, 0, 0, 1},
-        {"no comma at all", "A", false, ' ', "", {}, 0, 0, 0, 0, 0},
-        {"stops after the shape", "S,Keyhole", false, 'S', "", {}, 0, 0, 0, 0, 0},
-        {"stops inside the sizes", "E,RR,20,10,", false, 'E', "RR", {20, 10, 0, 0}, 0, 0, 0, 0, 0},
-        {"non-numbers read as 0", "C,Rs,ten,x,,4mm,st,,a,b,c", true, 'C', "Rs", {0, 0, 0, 4}, 0, 0, 0, 0, 1},
-        {"huge station clamped", "A,x,1,0,0,0,99999,0,0,0,1", true, 'A', "x", {1, 0, 0, 0}, 32767, 0, 0, 0, 1},
-        {"empty text", "", false, ' ', "", {}, 0, 0, 0, 0, 0},
+    const struct {
+        const char* name;
+        std::string text;
+        std::string tool;
+    } cases[] = {
+        {"full text", "A, Punch 10, 10, 0, 0, 0, 5, 11, 0, 0, 1", "+A 'Punch 10' 10x0x0x0 s5 c11 a0 i0 n1"},
+        {"no count stops before the index angle", "A, Punch 10, 10, 0, 0, 0, 5, 11, 30, 45",
+         "-A 'Punch 10' 10x0x0x0 s5 c11 a30 i0 n0"},
+        {"count 0 stored as 1", "D,R,20,10,0,0,3,0,90,0,0", "+D 'R' 20x10x0x0 s3 c0 a90 i0 n1"},
+        {"count -3 stored as 1", "D,R,20,10,0,0,3,0,90,0,-3", "+D 'R' 20x10x0x0 s3 c0 a90 i0 n1"},
+        {"count keeps whole part", "B,Sq,5,0,0,0,1,1,0,0, 7.9 ", "+B 'Sq' 5x0x0x0 s1 c1 a0 i0 n7"},
+        {"stations truncate towards zero", "A,x,1,0,0,0,7.9,-2.5,0,0,1", "+A 'x' 1x0x0x0 s7 c-2 a0 i0 n1"},
+        {"lower-case letter leaves it cleared", "a,Punch,10,0,0,0,5,11,0,0,1", "-  '' 0x0x0x0 s0 c0 a0 i0 n0"},
+        {"unknown letter leaves it cleared", "Z,Punch,10,0,0,0,5,11,0,0,1", "-  '' 0x0x0x0 s0 c0 a0 i0 n0"},
+        {"two letters leave it cleared", "AB,Punch,10,0,0,0,5,11,0,0,1", "-  '' 0x0x0x0 s0 c0 a0 i0 n0"},
+        {"P is kept as a letter", "P,Plasma,3,0,0,0,1,0,0,0,1", "+P 'Plasma' 3x0x0x0 s1 c0 a0 i0 n1"},
+        {"U is kept as a letter", "U,Undefined,0,0,0,0,0,0,0,0,1", "+U 'Undefined' 0x0x0x0 s0 c0 a0 i0 n1"},
+        {"no comma at all", "A", "-  '' 0x0x0x0 s0 c0 a0 i0 n0"},
+        {"stops after the shape", "S,Keyhole", "-S '' 0x0x0x0 s0 c0 a0 i0 n0"},
+        {"stops inside the sizes", "E,RR,20,10,", "-E 'RR' 20x10x0x0 s0 c0 a0 i0 n0"},
+        {"non-numbers read as 0", "C,Rs,ten,x,,4mm,st,,a,b,c", "+C 'Rs' 0x0x0x4 s0 c0 a0 i0 n1"},
+        {"huge station clamped", "A,x,1,0,0,0,99999,0,0,0,1", "+A 'x' 1x0x0x0 s32767 c0 a0 i0 n1"},
+        {"long description cut to 64", "S," + std::string(70, 'n') + ",0,0,0,0,1,0,0,0,1",
+         "+S '" + std::string(64, 'n') + "' 0x0x0x0 s1 c0 a0 i0 n1"},
+        {"empty text", "", "-  '' 0x0x0x0 s0 c0 a0 i0 n0"},
     };
-    for (const ParseCase& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& c : cases) {
         ToolRecord record;
         record.Count = 99;  // the parse starts from a cleared record
         ParseToolText(c.text, record);
-        EXPECT_EQ(record.Defined, c.defined);
-        EXPECT_EQ(record.Shape, c.shape);
-        EXPECT_EQ(record.Description, FixedText(c.description, 64));
-        EXPECT_EQ(record.Size, c.size);
-        EXPECT_EQ(record.Station, c.station);
-        EXPECT_EQ(record.StationCode, c.code);
-        EXPECT_EQ(record.Angle, c.angle);
-        EXPECT_EQ(record.IndexAngle, c.indexAngle);
-        EXPECT_EQ(record.Count, c.count);
+        EXPECT_EQ(test::ToolText(record), c.tool) << c.name;
     }
-}
-
-TEST(ToolRecord, LongDescriptionIsCutTo64) {
-    ToolRecord record;
-    ParseToolText("S," + std::string(70, 'n') + ",0,0,0,0,1,0,0,0,1", record);
-    EXPECT_EQ(record.Description, std::string(64, 'n'));
 }
 
 struct ShapeCase {
@@ -179,10 +136,7 @@ TEST(ToolRecord, NormaliseShapeOnlyTouchesUnknownLetters) {
         ParseToolText("A,Punch,10,0,0,0,5,11,0,0,1", record);
         record.Shape = letter;
         NormaliseShape(record);
-        EXPECT_FALSE(record.Defined);
-        EXPECT_EQ(record.Shape, 'U');
-        EXPECT_EQ(record.Description, FixedText("Undefined   ", 64));
-        EXPECT_EQ(record.Size[0], 10.0f);
+        EXPECT_EQ(test::ToolText(record), "-U 'Undefined' 10x0x0x0 s5 c11 a0 i0 n1");
     }
     for (char letter : PunchShapeLetters()) {
         ToolRecord record;
@@ -241,10 +195,7 @@ TEST(ToolRecord, StoredFormIsNinetyNineBytes) {
     EncodeToolRecord(decoded, again, 0);
     EXPECT_EQ(again.substr(0, ToolRecordSize), expected);
     EXPECT_EQ(again.substr(ToolRecordSize), std::string(10, '\0'));
-    EXPECT_TRUE(decoded.Defined);
-    EXPECT_EQ(decoded.Description, record.Description);
-    EXPECT_EQ(decoded.Size, record.Size);
-    EXPECT_EQ(decoded.Station, -2);
+    EXPECT_EQ(test::ToolText(decoded), test::ToolText(record));
 }
 
 TEST(ToolRecord, StoredFormOfAClearedRecordAndShortBuffers) {
@@ -257,10 +208,7 @@ TEST(ToolRecord, StoredFormOfAClearedRecordAndShortBuffers) {
     EXPECT_TRUE(DecodeToolRecord(buffer, 0).Defined);
 
     // A buffer too short for the record gives a cleared one.
-    const ToolRecord shortRead = DecodeToolRecord(buffer.substr(0, ToolRecordSize - 1), 0);
-    EXPECT_FALSE(shortRead.Defined);
-    EXPECT_EQ(shortRead.Shape, ' ');
-    EXPECT_EQ(shortRead.Description, std::string(64, ' '));
+    EXPECT_EQ(test::ToolText(DecodeToolRecord(buffer.substr(0, ToolRecordSize - 1), 0)), test::ToolText(ToolRecord()));
     EXPECT_FALSE(DecodeToolRecord(buffer, 1).Defined);
 }
 

@@ -6,8 +6,8 @@
 #include <QLineEdit>
 #include <QPixmap>
 
+#include "support/ToolLibraryFixture.h"
 #include "ui/tooling/RvsTol.h"
-#include "ui/tooling/ToolLibraryFixture.h"
 #include "uisupport/UiTest.h"
 
 namespace qv::test {

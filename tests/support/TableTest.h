@@ -1,0 +1,30 @@
+// Helpers for table-driven tests: case names as test names, and a tool record
+// as one line so that a row compares every field at once.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <string>
+
+#include "core/tooling/ToolRecord.h"
+
+namespace qv::test {
+
+/// The case's name with every character that is no letter or digit made "_".
+struct CaseName {
+    template <typename Param>
+    std::string operator()(const ::testing::TestParamInfo<Param>& info) const {
+        std::string name = info.param.name;
+        for (char& c : name)
+            if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+        return name;
+    }
+};
+
+/// "+D 'RECT 20X10' 20x10x0x0 s1 c11 a90 i0 n0", '-' first when not defined.
+/// The description shows trimmed when it is blank-padded to its 64
+/// characters, else whole with its length: "'x'[5]".
+std::string ToolText(const ToolRecord& tool);
+
+}  // namespace qv::test

@@ -27,4 +27,11 @@ struct CaseName {
 /// characters, else whole with its length: "'x'[5]".
 std::string ToolText(const ToolRecord& tool);
 
+/// A tool from its eleven-field text form "A,Punch 10,10,0,0,0,5,11,0,0,1".
+inline ToolRecord Tool(const std::string& text) {
+    ToolRecord tool;
+    ParseToolText(text, tool);
+    return tool;
+}
+
 }  // namespace qv::test

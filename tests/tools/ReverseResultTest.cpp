@@ -4,6 +4,7 @@
 
 #include <map>
 
+#include "core/workstation/FormatNumber.h"
 #include "sample_reverse/PunchProgram.h"
 #include "sample_reverse/ReverseResult.h"
 
@@ -23,28 +24,13 @@ PunchProgram Program() {
 }
 
 TEST(ReverseResult, OneStationEntryPerStationInFirstCallOrder) {
-    const std::vector<ReverseTool> tools = ToolsOf(Program());
-    ASSERT_EQ(tools.size(), 4u);
-    const struct {
-        std::int16_t station;
-        const char* shape;
-        const char* description;
-        float size1;
-        std::int16_t code;
-    } expected[] = {{1, "A", "Diameter  ", 10, 10},
-                    {5, "D", "Rectangle ", 20, 45},
-                    {3, "U", "Undefined   ", 0, 10},
-                    {8, "S", "KEYHOLE", 0, 10}};
-    for (std::size_t i = 0; i < 4; ++i) {
-        EXPECT_EQ(tools[i].Station, expected[i].station);
-        EXPECT_EQ(tools[i].Shape, expected[i].shape);
-        EXPECT_EQ(tools[i].Description, expected[i].description);
-        EXPECT_FLOAT_EQ(tools[i].Size[0], expected[i].size1);
-        EXPECT_EQ(tools[i].StationCode, expected[i].code);
-        EXPECT_EQ(tools[i].Angle, 0);
-        EXPECT_EQ(tools[i].IndexAngle, 0);
-    }
-    EXPECT_FLOAT_EQ(tools[1].Size[1], 10);
+    std::vector<std::string> tools;
+    for (const ReverseTool& t : ToolsOf(Program()))
+        tools.push_back(std::to_string(t.Station) + " " + t.Shape + " '" + t.Description + "' " +
+                        FormatNumber(t.Size[0]) + "x" + FormatNumber(t.Size[1]) + " c" + std::to_string(t.StationCode) +
+                        " a" + FormatNumber(t.Angle) + " i" + FormatNumber(t.IndexAngle));
+    EXPECT_EQ(tools, (std::vector<std::string>{"1 A 'Diameter  ' 10x0 c10 a0 i0", "5 D 'Rectangle ' 20x10 c45 a0 i0",
+                                               "3 U 'Undefined   ' 0x0 c10 a0 i0", "8 S 'KEYHOLE' 0x0 c10 a0 i0"}));
 }
 
 TEST(ReverseResult, TheDrawingHasAHeaderAndEveryKindOfEntity) {

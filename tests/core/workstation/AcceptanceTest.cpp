@@ -26,27 +26,9 @@ DrawingRecord Entity(std::int16_t code, std::int16_t station, float indexAngle =
     r.EntityCode = code;
     r.Doubles6 = {code * 1.0, 2.5, -3.25, 4, 5, 6};
     r.SecondSetting = sign;
-    r.Tool.Defined = true;
-    r.Tool.Shape = 'D';
-    r.Tool.Description = FixedText("FROM PROCESSOR", 64);
-    r.Tool.Size = {7, 8, 0, 0};
-    r.Tool.Station = station;
-    r.Tool.IndexAngle = indexAngle;
-    r.Tool.Count = 3;
+    r.Tool = test::Tool("D,FROM PROCESSOR,7,8,0,0," + std::to_string(station) + ",0,0," +
+                        std::to_string(indexAngle) + ",3");
     return r;
-}
-
-ToolRecord Confirmed(char shape, float size, std::int16_t station, std::int16_t code) {
-    ToolRecord t;
-    t.Defined = true;
-    t.Shape = shape;
-    t.Description = FixedText("LIBRARY " + std::string(1, shape), 64);
-    t.Size = {size, 0, 0, 0};
-    t.Station = station;
-    t.StationCode = code;
-    t.IndexAngle = 99;  // the dialog's angle; the entity's own is what counts
-    t.Count = 1;
-    return t;
 }
 
 class AcceptanceTest : public ReverseFixture {
@@ -58,8 +40,9 @@ protected:
         Tooling().MaterialValue1 = 1.5f;
         Tooling().MaterialValue2 = 210.0f;
         ReverseRunState& run = ReverseRun();
-        run.TurretTools[3] = Confirmed('A', 10, 3, 45);
-        run.TurretTools[4] = Confirmed('B', 20, 4, 11);
+        // The dialog's index angle 99: the entity's own is what counts.
+        run.TurretTools[3] = test::Tool("A,LIBRARY A,10,0,0,0,3,45,0,99,1");
+        run.TurretTools[4] = test::Tool("B,LIBRARY B,20,0,0,0,4,11,0,99,1");
         run.TurretTools[5].Shape = 'C';  // found, never confirmed
 
         header.LevelNumber = 1200;
@@ -81,7 +64,7 @@ protected:
 
     /// The files as the processor leaves them.
     void prepare() {
-        installation.write(job("P1.drw"), Bytes(drawing));
+        installation.write(job("P1.drw"), test::DrawingBytes(drawing));
         ReversePath path{job("P1"), "P1", "JOBS", "PRESS1"};
         ASSERT_TRUE(WriteReversePath(sys("Reverse.pth"), path).ok());
         installation.write(sys("Reverse.sht"), "1000,500,250,1300\r\n");
@@ -105,7 +88,7 @@ TEST_F(AcceptanceTest, RewritesTheDrawingRecordByRecord) {
     EXPECT_EQ(messages.shown, (std::vector<std::string>{Complete}));
     EXPECT_EQ(outcome.recordsWritten, 8);
 
-    const std::vector<DrawingRecord> out = Records(installation.read(job("P1.drw")));
+    const std::vector<DrawingRecord> out = test::DrawingRecords(installation.read(job("P1.drw")));
     ASSERT_EQ(out.size(), 8u);
     const DrawingRecord& h = out[0];
     EXPECT_EQ(h.RecordCount, 8);
@@ -126,32 +109,13 @@ TEST_F(AcceptanceTest, RewritesTheDrawingRecordByRecord) {
         EXPECT_EQ(out[i + 1].Doubles6[0], codes[i]);  // geometry carried unchanged
         EXPECT_EQ(out[i + 1].Doubles6[2], -3.25);
     }
-    auto expectTool = [](const ToolRecord& t, char shape, float size, float indexAngle) {
-        EXPECT_TRUE(t.Defined);
-        EXPECT_EQ(t.Shape, shape);
-        EXPECT_EQ(t.Size[0], size);
-        EXPECT_EQ(t.IndexAngle, indexAngle);
-        EXPECT_EQ(t.Description, FixedText("LIBRARY " + std::string(1, shape), 64));
-    };
-    auto expectCleared = [](const ToolRecord& t) {
-        ToolRecord cleared;
-        ClearToolRecord(cleared);
-        EXPECT_FALSE(t.Defined);
-        EXPECT_EQ(t.Shape, ' ');
-        EXPECT_EQ(t.Description, cleared.Description);
-        EXPECT_EQ(t.Station, 0);
-        EXPECT_EQ(t.Count, 0);
-    };
-    expectTool(out[1].Tool, 'A', 10, 30);
-    expectTool(out[2].Tool, 'B', 20, 0);
-    expectCleared(out[3].Tool);
-    expectTool(out[4].Tool, 'A', 10, 15);
+    const char* cleared = "-  '' 0x0x0x0 s0 c0 a0 i0 n0";
+    const std::vector<std::string> tools = {"+A 'LIBRARY A' 10x0x0x0 s3 c45 a0 i30 n1",
+                                            "+B 'LIBRARY B' 20x0x0x0 s4 c11 a0 i0 n1", cleared,
+                                            "+A 'LIBRARY A' 10x0x0x0 s3 c45 a0 i15 n1", cleared, cleared, cleared};
+    for (std::size_t i = 0; i < tools.size(); ++i) EXPECT_EQ(test::ToolText(out[i + 1].Tool), tools[i]) << i;
     EXPECT_EQ(out[4].SignField(), -1);
-    expectCleared(out[5].Tool);
     EXPECT_EQ(out[5].SignField(), 1);
-    expectCleared(out[6].Tool);
-    expectCleared(out[7].Tool);
-
     for (const char* name : {"Reverse.pth", "Reverse.sht", "Reverse.trt", "Reverse.rnd", "Rvrsmain.drw"})
         EXPECT_FALSE(installation.exists(sys(name))) << name;
     EXPECT_FALSE(installation.exists(job("Rvrsmain.tmp")));
@@ -162,27 +126,17 @@ TEST_F(AcceptanceTest, UnchangedMachineSettingKeepsSignFields) {
     drawing[0] = header;
     prepare();
     ASSERT_TRUE(AcceptResult(boxes).accepted);
-    const std::vector<DrawingRecord> out = Records(installation.read(job("P1.drw")));
+    const std::vector<DrawingRecord> out = test::DrawingRecords(installation.read(job("P1.drw")));
     ASSERT_EQ(out.size(), 8u);
     EXPECT_EQ(out[4].SignField(), 1);
     EXPECT_EQ(out[5].SignField(), -1);
-}
-
-TEST_F(AcceptanceTest, InchBoxesAreStoredInMillimetres) {
-    State().Mach.InchUnits = true;
-    ASSERT_TRUE(AcceptResult({"50", "20", "10", "50"}).accepted);
-    const DrawingRecord h = Records(installation.read(job("P1.drw")))[0];
-    EXPECT_EQ(h.SheetX(), 1270);
-    EXPECT_EQ(h.SheetY(), 508);
-    EXPECT_EQ(h.LeftClamp(), 254);
-    EXPECT_EQ(h.RightClamp(), 1270);
 }
 
 TEST_F(AcceptanceTest, OldScratchFilesDoNotMixIn) {
     installation.write(sys("Rvrsmain.drw"), std::string(518 * 20, 'z'));
     installation.write(sys("Rvrsmain.bak"), "old");
     ASSERT_TRUE(AcceptResult(boxes).accepted);
-    EXPECT_EQ(Records(installation.read(job("P1.drw"))).size(), 8u);
+    EXPECT_EQ(test::DrawingRecords(installation.read(job("P1.drw"))).size(), 8u);
     EXPECT_FALSE(installation.exists(sys("Rvrsmain.bak")));
 }
 
@@ -202,7 +156,7 @@ TEST_P(AcceptRefusal, ExplainsAndDeletesNothing) {
     if (!c.drawingBytes) {
         installation.remove(job("P1.drw"));
     } else {
-        bytes = std::string(c.drawingBytes) == "*" ? Bytes(drawing).substr(0, 518 * 3 + 100) : c.drawingBytes;
+        bytes = std::string(c.drawingBytes) == "*" ? test::DrawingBytes(drawing).substr(0, 518 * 3 + 100) : c.drawingBytes;
         installation.write(job("P1.drw"), bytes);
     }
 
@@ -226,12 +180,12 @@ INSTANTIATE_TEST_SUITE_P(
                       RefusalCase{"NoDrawing", true, nullptr, "P1.drw"},
                       RefusalCase{"EmptyDrawing", true, "", "no header record"},
                       RefusalCase{"PartRecord", true, "*", "not a whole number of 518-byte records"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::CaseName());
 
 TEST_F(AcceptanceTest, AFaultAtAnyStepNeverCostsTheDrawing) {
     ASSERT_TRUE(AcceptResult(boxes).accepted);
     const std::string accepted = installation.read(job("P1.drw"));
-    const std::string original = Bytes(drawing);
+    const std::string original = test::DrawingBytes(drawing);
 
     test::FaultyPlatform faulty(installation.platform());
     platform::ScopedPlatform use(faulty);
@@ -302,7 +256,7 @@ INSTANTIATE_TEST_SUITE_P(Levels, HeaderSettings,
                                            HeaderCase{"OldLevelNoSecond", 500, 0, 0, 1, 0, true},
                                            HeaderCase{"OldLevelOtherMachine", 500, 2, 1, 1, 1, true},
                                            HeaderCase{"AlreadyTheMachines", 1200, 1, 5, 1, 5, false}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         test::CaseName());
 
 struct SheetCase {
     const char* name;
@@ -343,7 +297,7 @@ INSTANTIATE_TEST_SUITE_P(
         SheetCase{"OneRangeForBoth", {"1000", "500", "250", "800"}, false, 1, {1000, 500, 250, 800}},
         SheetCase{"NoRangesDescribed", {"1000", "500", "250", "800"}, false, 0, {1000, 500, 250, 800}},
         SheetCase{"Inches", {"50", "0.25", "10", "50"}, true, 2, {1270, 1250, 254, 1270}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::CaseName());
 
 }  // namespace
 }  // namespace qv

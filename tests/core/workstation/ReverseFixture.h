@@ -1,20 +1,18 @@
-// A suite installation for reverse-run and acceptance tests: started up,
-// with a processor that is a shell script copying prepared answers into the
-// system folder, and helpers for drawings as lists of records.
+// A started-up suite installation for reverse-run and acceptance tests, with
+// a processor that is a shell script copying prepared answers into the
+// system folder.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <string>
-#include <vector>
 
-#include "core/common/State.h"
 #include "core/startup/Startup.h"
-#include "core/workstation/DrawingRecord.h"
-#include "core/workstation/ReverseRunState.h"
+#include "support/DrawingFile.h"
 #include "support/InstallationFixture.h"
 #include "support/MessageRecorder.h"
+#include "support/TableTest.h"
 
 namespace qv::test {
 
@@ -27,24 +25,20 @@ protected:
         installation.install();
         Status started = RunStartup();
         ASSERT_TRUE(started.ok()) << started.message();
-        ReverseRun() = ReverseRunState{};
     }
-    void TearDown() override { ReverseRun() = ReverseRunState{}; }
 
-    std::string sys(const std::string& name) const { return std::string(InstallationFixture::System) + name; }
-    std::string job(const std::string& name) const { return std::string(Jobs) + name; }
+    static std::string sys(const std::string& name) { return std::string(InstallationFixture::System) + name; }
+    static std::string job(const std::string& name) { return std::string(Jobs) + name; }
 
     /// The selected processor: copies whatever answer files exist, the
-    /// drawing answer to the program's drawing, and leaves "ran.mark".
-    void installScriptProcessor(const std::string& program = "P1") {
+    /// drawing answer to P1's drawing, and leaves "ran.mark".
+    void installScriptProcessor() {
         const std::string exe = sys("FANUCRVS.exe");
         std::string script = "#!/bin/sh\n";
         for (const char* name : {"Reverse.sht", "Reverse.trt", "Finished.flg"})
             script += std::string("[ -f ANSWERS/") + name + " ] && cp ANSWERS/" + name + " .\n";
-        script += "[ -f ANSWERS/drawing.drw ] && cp ANSWERS/drawing.drw '" +
-                  installation.host(job(program + ".drw")) + "'\n";
-        script += "touch ran.mark\nexit 0\n";
-        installation.write(exe, script);
+        script += "[ -f ANSWERS/drawing.drw ] && cp ANSWERS/drawing.drw '" + installation.host(job("P1.drw")) + "'\n";
+        installation.write(exe, script + "touch ran.mark\nexit 0\n");
         std::filesystem::permissions(installation.host(exe), std::filesystem::perms::owner_all,
                                      std::filesystem::perm_options::add);
     }
@@ -58,18 +52,6 @@ protected:
         answer("Finished.flg", "0\r\n");
         answer("Reverse.sht", sheet);
         answer("Reverse.trt", tools);
-    }
-
-    static std::string Bytes(const std::vector<DrawingRecord>& records) {
-        std::string bytes;
-        for (const DrawingRecord& r : records) bytes += EncodeDrawingRecord(r);
-        return bytes;
-    }
-    static std::vector<DrawingRecord> Records(const std::string& bytes) {
-        std::vector<DrawingRecord> records;
-        for (std::size_t at = 0; at + DrawingRecordSize <= bytes.size(); at += DrawingRecordSize)
-            records.push_back(DecodeDrawingRecord(bytes.substr(at, DrawingRecordSize)));
-        return records;
     }
 
     InstallationFixture installation;

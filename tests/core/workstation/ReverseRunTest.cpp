@@ -102,36 +102,41 @@ TEST_F(ReverseRunTest, SuccessfulRunFillsThePanelAndTheReviewRecords) {
     EXPECT_EQ(installation.read(sys("Lastfile.lst")), test::CrLf({"JOBS", "P1", "******"}));
 }
 
-TEST_F(ReverseRunTest, ThirtyToolsScrollToNineTenToolsDoNotScroll) {
-    for (int tools : {10, 30}) {
-        std::string trt;
-        for (int s = 1; s <= tools; ++s) trt += std::to_string(s) + ",A,r," + std::to_string(s) + ",0,0,0,0,0,0\r\n";
-        installScriptProcessor();
-        answerSuccess("1000,500,250,750\r\n", trt);
+std::string Tools(int count) {
+    std::string text;
+    for (int i = 0; i < count; ++i) text += std::to_string(i % 120 + 1) + ",A,r,5,0,0,0,0,0,0\r\n";
+    return text;
+}
+
+TEST_F(ReverseRunTest, PanelShowsSheetAndToolsInTheMachinesUnits) {
+    const struct {
+        const char* name;
+        bool inch;
+        std::string sheet, tools;
+        std::array<std::string, 4> boxes;
+        std::size_t rows;
+        int scrollMaximum, selectedRow;
+    } cases[] = {
+        {"ten tools do not scroll", false, "1000,500,250,750\r\n", Tools(10), {"1000", "500", "250", "750"}, 10, 0, 0},
+        {"thirty tools scroll to nine", false, "1000,500,250,750\r\n", Tools(30), {"1000", "500", "250", "750"}, 30, 9,
+         0},
+        {"first station 0 gives an empty table", false, "1000,500,250,750\r\n", "0\r\n1,A,r,5,0,0,0,0,0,0\r\n",
+         {"1000", "500", "250", "750"}, 0, 0, -1},
+        {"inch machine shows inches", true, "1270,2540,127,3\r\n", Tools(1), {"50", "100", "5", "0.1181"}, 1, 0, 0},
+    };
+    installScriptProcessor();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        State().Mach.InchUnits = c.inch;
+        answerSuccess(c.sheet, c.tools);
         auto panel = RunReverse("P1");
         ASSERT_TRUE(panel.has_value());
-        EXPECT_EQ(panel->rows.size(), static_cast<std::size_t>(tools));
-        EXPECT_EQ(panel->scrollMaximum, tools == 30 ? 9 : 0);
+        EXPECT_EQ(panel->sheetTexts, c.boxes);
+        EXPECT_EQ(panel->rows.size(), c.rows);
+        EXPECT_EQ(ReverseRun().TurretCount, static_cast<std::int16_t>(c.rows));
+        EXPECT_EQ(panel->scrollMaximum, c.scrollMaximum);
+        EXPECT_EQ(panel->selectedRow, c.selectedRow);
     }
-}
-
-TEST_F(ReverseRunTest, FirstStationZeroGivesAnEmptyTable) {
-    installScriptProcessor();
-    answerSuccess("1000,500,250,750\r\n", "0\r\n1,A,r,5,0,0,0,0,0,0\r\n");
-    auto panel = RunReverse("P1");
-    ASSERT_TRUE(panel.has_value());
-    EXPECT_TRUE(panel->rows.empty());
-    EXPECT_EQ(panel->selectedRow, -1);
-    EXPECT_EQ(ReverseRun().TurretCount, 0);
-}
-
-TEST_F(ReverseRunTest, InchMachineShowsInches) {
-    State().Mach.InchUnits = true;
-    installScriptProcessor();
-    answerSuccess("1270,2540,127,3\r\n");
-    auto panel = RunReverse("P1");
-    ASSERT_TRUE(panel.has_value());
-    EXPECT_EQ(panel->sheetTexts, (std::array<std::string, 4>{"50", "100", "5", "0.1181"}));
 }
 
 TEST_F(ReverseRunTest, NoSelectionAndNoRecentProgramIsRefused) {
@@ -155,29 +160,24 @@ TEST_F(ReverseRunTest, NoSelectionTakesTheRecentProgramAndItsDirectory) {
     EXPECT_EQ(State().Config.CurrentDirectory, "OTHER");
 }
 
-TEST_F(ReverseRunTest, DeclinedOverwriteWritesNothingAndRunsNothing) {
+TEST_F(ReverseRunTest, OverwriteQuestionDecidesTheRun) {
     installScriptProcessor();
     answerSuccess();
-    installation.write(job("P1.drw"), "old drawing");
-    messages.answer({false});
-
-    EXPECT_FALSE(RunReverse("P1").has_value());
-    EXPECT_EQ(messages.shown,
-              (std::vector<std::string>{"Drawing for Program\n\n\"P1\"\n\nAlready Exists!  Overwrite it ?"}));
-    EXPECT_EQ(State().LastAnswer, AnswerNo);
-    EXPECT_FALSE(installation.exists(sys("Reverse.pth")));
-    EXPECT_FALSE(installation.exists(sys("ran.mark")));
-    EXPECT_EQ(installation.read(job("P1.drw")), "old drawing");
-}
-
-TEST_F(ReverseRunTest, AcceptedOverwriteRunsTheProcessor) {
-    installScriptProcessor();
-    answerSuccess();
-    installation.write(job("P1.drw"), "old drawing");
-    messages.answer({true});
-    EXPECT_TRUE(RunReverse("P1").has_value());
-    EXPECT_EQ(State().LastAnswer, AnswerYes);
-    EXPECT_TRUE(installation.exists(sys("ran.mark")));
+    for (bool yes : {false, true}) {
+        installation.write(job("P1.drw"), "old drawing");
+        messages.shown.clear();
+        messages.answer({yes});
+        EXPECT_EQ(RunReverse("P1").has_value(), yes);
+        EXPECT_EQ(messages.shown,
+                  (std::vector<std::string>{"Drawing for Program\n\n\"P1\"\n\nAlready Exists!  Overwrite it ?"}));
+        EXPECT_EQ(State().LastAnswer, yes ? AnswerYes : AnswerNo);
+        // Declined: nothing written, nothing run.
+        EXPECT_EQ(installation.exists(sys("Reverse.pth")), yes);
+        EXPECT_EQ(installation.exists(sys("ran.mark")), yes);
+        if (!yes) {
+            EXPECT_EQ(installation.read(job("P1.drw")), "old drawing");
+        }
+    }
 }
 
 TEST_F(ReverseRunTest, MissingProcessorGivesBothMessagesInOrder) {
@@ -240,7 +240,7 @@ INSTANTIATE_TEST_SUITE_P(Flags, RunStatus,
                                            StatusCase{"Missing", nullptr, false},
                                            StatusCase{"Empty", "", false},
                                            StatusCase{"NotANumber", "done\r\n", false}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         test::CaseName());
 
 struct BadAnswerCase {
     const char* name;
@@ -248,12 +248,6 @@ struct BadAnswerCase {
     const char* tools;  // nullptr: missing
     bool program = true;
 };
-
-std::string ManyTools(int count) {
-    std::string text;
-    for (int i = 0; i < count; ++i) text += std::to_string(i % 120 + 1) + ",A,r,5,0,0,0,0,0,0\r\n";
-    return text;
-}
 
 class BadAnswers : public ReverseRunTest, public ::testing::WithParamInterface<BadAnswerCase> {};
 
@@ -273,7 +267,7 @@ TEST_P(BadAnswers, FailTheRunAndKeepThePreviousResult) {
     EXPECT_EQ(installation.read(sys("Lastfile.lst")).find("P1"), std::string::npos);
 }
 
-const std::string TooMany = ManyTools(122);
+const std::string TooMany = Tools(122);
 INSTANTIATE_TEST_SUITE_P(
     Files, BadAnswers,
     ::testing::Values(BadAnswerCase{"SheetMissing", nullptr, "0\r\n"},
@@ -284,7 +278,7 @@ INSTANTIATE_TEST_SUITE_P(
                       BadAnswerCase{"MoreThan121Entries", "1000,500,250,750\r\n", TooMany.c_str()},
                       BadAnswerCase{"EntryCutShort", "1000,500,250,750\r\n", "4,A,r,5,0\r\n"},
                       BadAnswerCase{"ProgramGone", "1000,500,250,750\r\n", "0\r\n", false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::CaseName());
 
 TEST(ReviewRecordsFile, KeepsEveryNonEmptyLineTrimmedAndCut) {
     test::InstallationFixture installation;

@@ -1,12 +1,6 @@
 // A whole reverse run on the demo installation with the sample processor:
 // run, confirm some tools, accept, and read the drawing back.
 #include <gtest/gtest.h>
-#include <unistd.h>
-
-#include <climits>
-#include <cstdlib>
-#include <filesystem>
-#include <memory>
 
 #include "core/common/State.h"
 #include "core/common/Text.h"
@@ -14,73 +8,27 @@
 #include "core/startup/Startup.h"
 #include "core/tooling/ToolingState.h"
 #include "core/workstation/Acceptance.h"
-#include "core/workstation/DrawingRecord.h"
 #include "core/workstation/ReverseRunSteps.h"
-#include "platform/PosixPlatform.h"
+#include "support/DemoInstallation.h"
+#include "support/DrawingFile.h"
 #include "support/MessageRecorder.h"
-#include "support/TempDir.h"
+#include "support/TableTest.h"
 
 namespace qv {
 namespace {
 
-namespace fs = std::filesystem;
-
 class WholeRunTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        const char* bin = std::getenv("QV_BIN_DIR");
-        const std::string folder = bin ? bin : "";
-        const std::string demo = folder + "/quorvane-demo", processor = folder + "/revsample";
-        if (folder.empty() || !fs::exists(demo) || !fs::exists(processor))
-            GTEST_SKIP() << "quorvane-demo and revsample are not built (QV_BIN_DIR)";
-        root_ = temp_ / "demo";
-        const std::string command =
-            "\"" + demo + "\" \"" + root_ + "\" --processor \"" + processor + "\" > /dev/null 2>&1";
-        ASSERT_EQ(std::system(command.c_str()), 0) << command;
-
-        char cwd[PATH_MAX];
-        if (getcwd(cwd, sizeof cwd)) previousFolder_ = cwd;
-        platform_ = std::make_unique<platform::PosixPlatform>(root_ + "/C/QUORVANE/Drives.cfg");
-        scope_ = std::make_unique<platform::ScopedPlatform>(*platform_);
-        ASSERT_TRUE(platform_->setCurrentFolder("C:\\QUORVANE\\").ok());
-        State() = ModuleState{};
-        ReverseRun() = ReverseRunState{};
+        ASSERT_TRUE(demo.ok()) << demo.error();
         Status started = RunStartup();
         ASSERT_TRUE(started.ok()) << started.message();
     }
-    void TearDown() override {
-        scope_.reset();
-        if (!previousFolder_.empty() && chdir(previousFolder_.c_str()) != 0) {
-            // The temporary folder goes either way.
-        }
-        State() = ModuleState{};
-        ReverseRun() = ReverseRunState{};
+    std::vector<DrawingRecord> drawing(const std::string& windowsPath) const {
+        return test::DrawingRecords(demo.read(windowsPath));
     }
 
-    std::vector<DrawingRecord> drawing(const std::string& windowsPath) {
-        const std::string bytes = test::ReadHostFile(platform_->hostPath(windowsPath));
-        std::vector<DrawingRecord> records;
-        for (std::size_t at = 0; at + DrawingRecordSize <= bytes.size(); at += DrawingRecordSize)
-            records.push_back(DecodeDrawingRecord(bytes.substr(at, DrawingRecordSize)));
-        return records;
-    }
-
-    static ToolRecord Library(char shape, float s1, float s2, std::int16_t station, std::int16_t code) {
-        ToolRecord t;
-        t.Defined = true;
-        t.Shape = shape;
-        t.Description = FixedText("LIB " + std::string(1, shape), 64);
-        t.Size = {s1, s2, 0, 0};
-        t.Station = station;
-        t.StationCode = code;
-        t.Count = 1;
-        return t;
-    }
-
-    test::TempDir temp_;
-    std::string root_, previousFolder_;
-    std::unique_ptr<platform::PosixPlatform> platform_;
-    std::unique_ptr<platform::ScopedPlatform> scope_;
+    test::DemoInstallation demo;
     test::MessageRecorder messages;
 };
 
@@ -104,8 +52,8 @@ TEST_F(WholeRunTest, BracketIsReversedConfirmedAndAccepted) {
     const std::vector<DrawingRecord> original = drawing(path);
 
     // Stations 1 and 5 confirmed; 4 and 8 left as found.
-    ApplyChosenTool(0, Library('A', 10, 0, 1, 11), false);
-    const TurretRow row5 = ApplyChosenTool(1, Library('D', 20, 10, 5, 45), false);
+    ApplyChosenTool(0, test::Tool("A,LIB A,10,0,0,0,1,11,0,0,1"), false);
+    const TurretRow row5 = ApplyChosenTool(1, test::Tool("D,LIB D,20,10,0,0,5,45,0,0,1"), false);
     EXPECT_EQ(row5.angle, "idx 0");
 
     const AcceptOutcome outcome = AcceptResult(panel->sheetTexts);
@@ -152,7 +100,7 @@ TEST_F(WholeRunTest, BracketIsReversedConfirmedAndAccepted) {
     EXPECT_EQ(anglesBefore, (std::vector<float>{90, 0, 45}));
     EXPECT_EQ(angles, anglesBefore);
     for (const char* name : {"Reverse.pth", "Reverse.sht", "Reverse.trt", "Reverse.rnd", "Rvrsmain.drw"})
-        EXPECT_FALSE(platform_->fileExists(std::string("C:\\QUORVANE\\") + name)) << name;
+        EXPECT_FALSE(demo.exists(std::string("C:\\QUORVANE\\") + name)) << name;
 }
 
 TEST_F(WholeRunTest, FlangeOnTheCombiMachineGetsItsSignFieldsNegated) {

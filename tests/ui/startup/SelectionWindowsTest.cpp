@@ -2,8 +2,6 @@
 // menus around them, driven on the demo installation.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-
 #include <QAction>
 #include <QListWidget>
 #include <QMenu>
@@ -82,7 +80,7 @@ TEST_F(SelectionWindows, StartupShowsMachineDirectoryAndProcessor) {
 }
 
 TEST_F(SelectionWindows, MissingConfigurationStopsStartWithOneMessage) {
-    std::remove((demo.systemHost() + "/Machine.lst").c_str());
+    demo.remove("C:\\QUORVANE\\Machine.lst");
     form = std::make_unique<ui::ReverseForm>();
     EXPECT_FALSE(form->load());
     ASSERT_EQ(messages.shown.size(), 1u);

@@ -5,6 +5,7 @@
 
 #include "core/common/TextFile.h"
 #include "MemoryPlatform.h"
+#include "support/Sandbox.h"
 
 namespace qv {
 namespace {
@@ -91,19 +92,35 @@ TEST(TextFile, SplitLinesHandlesEveryLineEnd) {
     }
 }
 
-TEST(TextFile, WriteLinesEndsEveryLineWithCrLfAndReadsBack) {
-    test::MemoryPlatform memory;
-    platform::ScopedPlatform scope(memory);
-    const std::vector<std::string> lines = {"JOBS", "P7", "******"};
-    ASSERT_TRUE(WriteLines("C:\\Q\\Lastfile.lst", lines).ok());
-    EXPECT_EQ(memory.files["C:\\Q\\Lastfile.lst"], "JOBS\r\nP7\r\n******\r\n");
-    Result<std::vector<std::string>> read = ReadLines("C:\\Q\\Lastfile.lst");
-    ASSERT_TRUE(read.ok());
-    EXPECT_EQ(*read, lines);
+TEST(TextFileOnDisc, ReadsLinesAndFieldsOfAFile) {
+    test::Sandbox box;
+    box.write("C:\\DATA\\Machine.lst", "1, \"Press, One\", PRESS1,\r\n2,Two,PRESS2\n******\x1A\x1A");
+    Result<std::vector<std::string>> lines = ReadLines("C:\\DATA\\machine.LST");
+    ASSERT_TRUE(lines.ok()) << lines.message();
+    EXPECT_EQ(*lines, (std::vector<std::string>{"1, \"Press, One\", PRESS1,", "2,Two,PRESS2", "******"}));
 
-    ASSERT_TRUE(WriteLines("C:\\Q\\Empty.lst", {}).ok());
-    EXPECT_EQ(memory.files["C:\\Q\\Empty.lst"], "");
-    EXPECT_TRUE(ReadLines("C:\\Q\\Empty.lst")->empty());
+    Result<FieldReader> reader = OpenFieldReader("C:\\DATA\\Machine.lst");
+    ASSERT_TRUE(reader.ok()) << reader.message();
+    std::vector<std::string> fields;
+    for (std::string field = reader->next(); !FieldReader::IsListEnd(field); field = reader->next())
+        fields.push_back(field);
+    EXPECT_EQ(fields, (std::vector<std::string>{"1", "Press, One", "PRESS1", "2", "Two", "PRESS2"}));
+}
+
+TEST(TextFileOnDisc, WritesCrLfLinesAndReplacesTheFileWhole) {
+    test::Sandbox box;
+    box.write("C:\\DATA\\Lastfile.lst", "a much longer old content\r\n");
+    ASSERT_TRUE(WriteLines("C:\\DATA\\Lastfile.lst", {"JOBS", "P7", "******"}).ok());
+    EXPECT_EQ(box.read("C:\\DATA\\Lastfile.lst"), "JOBS\r\nP7\r\n******\r\n");
+    ASSERT_TRUE(WriteLines("C:\\DATA\\Empty.lst", {}).ok());
+    EXPECT_EQ(box.read("C:\\DATA\\Empty.lst"), "");
+    Result<std::vector<std::string>> empty = ReadLines("C:\\DATA\\Empty.lst");
+    ASSERT_TRUE(empty.ok());
+    EXPECT_TRUE(empty->empty());
+
+    const Status noFolder = WriteLines("C:\\NOWHERE\\Out.lst", {"x"});
+    ASSERT_FALSE(noFolder.ok());
+    EXPECT_NE(noFolder.message().find("C:\\NOWHERE\\Out.lst"), std::string::npos) << noFolder.message();
 }
 
 TEST(TextFile, FailuresNameTheFileAndLeaveItAlone) {
@@ -122,17 +139,6 @@ TEST(TextFile, FailuresNameTheFileAndLeaveItAlone) {
     ASSERT_FALSE(written.ok());
     EXPECT_NE(written.message().find("C:\\Q\\Keep.lst"), std::string::npos);
     EXPECT_EQ(memory.files["C:\\Q\\Keep.lst"], "old\r\n");
-}
-
-TEST(TextFile, OpenFieldReaderReadsTheFile) {
-    test::MemoryPlatform memory;
-    platform::ScopedPlatform scope(memory);
-    memory.files["C:\\Q\\Reverse.cfg"] = "3\r\n******\r\n";
-    Result<FieldReader> reader = OpenFieldReader("C:\\Q\\Reverse.cfg");
-    ASSERT_TRUE(reader.ok());
-    EXPECT_EQ(reader->nextInt16(), 3);
-    EXPECT_TRUE(FieldReader::IsListEnd(reader->next()));
-    EXPECT_TRUE(reader->atEnd());
 }
 
 }  // namespace

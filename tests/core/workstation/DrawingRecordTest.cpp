@@ -18,12 +18,6 @@ std::string PatternBytes() {
     return bytes;
 }
 
-TEST(DrawingRecord, LayoutTilesTheRecordAndTheSecondToolEndsAt488) {
-    EXPECT_EQ(DrawingLayout.back().offset + DrawingLayout.back().size, DrawingRecordSize);
-    EXPECT_EQ(drawing_offset::Tool2 + ToolRecordSize, 488u);
-    EXPECT_EQ(DrawingRecordSize - drawing_offset::Tail30, DrawingTailSize);
-}
-
 TEST(DrawingRecord, AnyBytesRoundTripUnchanged) {
     const std::string samples[] = {PatternBytes(), std::string(DrawingRecordSize, '\0'),
                                    std::string(DrawingRecordSize, '\xFF'), std::string(DrawingRecordSize, ' ')};

@@ -5,30 +5,22 @@
 #include <cmath>
 #include <functional>
 #include <limits>
-#include <memory>
 
 #include "core/workstation/ExchangeFiles.h"
-#include "platform/PosixPlatform.h"
-#include "support/TempDir.h"
+#include "support/Sandbox.h"
+#include "support/TableTest.h"
 
 namespace qv {
 namespace {
 
 class ExchangeFiles : public ::testing::Test {
 protected:
-    void SetUp() override {
-        test::WriteHostFile(tmp / "C/QV/.keep", "");
-        test::WriteHostFile(tmp / "Drives.cfg", "C, " + (tmp / "C") + ", fixed\n");
-        host = std::make_unique<platform::PosixPlatform>(tmp / "Drives.cfg");
-        scope = std::make_unique<platform::ScopedPlatform>(*host);
-    }
-    void put(const std::string& name, const std::string& bytes) { test::WriteHostFile(tmp / ("C/QV/" + name), bytes); }
-    std::string get(const std::string& name) { return test::ReadHostFile(tmp / ("C/QV/" + name)); }
+    void SetUp() override { box.makeFolder("C:\\QV"); }
+    void put(const std::string& name, const std::string& bytes) { box.write(path(name), bytes); }
+    std::string get(const std::string& name) { return box.read(path(name)); }
     static std::string path(const std::string& name) { return "C:\\QV\\" + name; }
 
-    test::TempDir tmp;
-    std::unique_ptr<platform::PosixPlatform> host;
-    std::unique_ptr<platform::ScopedPlatform> scope;
+    test::Sandbox box;
 };
 
 TEST_F(ExchangeFiles, ReversePathRoundTripsByteForByte) {
@@ -214,7 +206,7 @@ INSTANTIATE_TEST_SUITE_P(
         Malformed{"ToolsCodeFraction", "Reverse.trt", "1,A,x,1,0,0,0,10.5,0,0\r\n", "station code \"10.5\""},
         Malformed{"ToolsAngleText", "Reverse.trt", "1,A,x,1,0,0,0,10,idx,0\r\n", "entry 1 (station 1): angle \"idx\""},
         Malformed{"ToolsNoIndexAngle", "Reverse.trt", "1,A,x,1,0,0,0,10,0,\r\n", "ends before its index angle"}),
-    [](const ::testing::TestParamInfo<Malformed>& info) { return std::string(info.param.name); });
+    test::CaseName());
 
 TEST_F(ExchangeFiles, WritersRefuseWhatTheReaderWouldRefuse) {
     const std::function<Status()> refused[] = {

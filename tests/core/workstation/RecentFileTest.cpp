@@ -7,6 +7,7 @@
 #include "core/common/State.h"
 #include "core/workstation/RecentFile.h"
 #include "support/InstallationFixture.h"
+#include "support/TableTest.h"
 
 namespace qv {
 namespace {
@@ -59,7 +60,7 @@ INSTANTIATE_TEST_SUITE_P(
         RoundTripCase{"Blanks", "My Jobs", "Part 7", "My Jobs\r\nPart 7\r\n******\r\n", "My Jobs", "Part 7"},
         RoundTripCase{"CommaInDirectory", "Jobs, 2024", "P7", "\"Jobs, 2024\"\r\nP7\r\n******\r\n", "Jobs, 2024", "P7"},
         RoundTripCase{"CommaInProgram", "JOBS", "Part,7", "JOBS\r\n\"Part,7\"\r\n******\r\n", "JOBS", "Part,7"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::CaseName());
 
 TEST(RecallLastFile, DeletedProgramEmptiesTheMemory) {
     Memory m;
@@ -68,31 +69,22 @@ TEST(RecallLastFile, DeletedProgramEmptiesTheMemory) {
     m.fixture.remove("C:\\QUORVANE\\PROGRAMS\\PRESS1\\JOBS\\P7.prg");
     std::string directory, program;
     EXPECT_FALSE(RecallLastFile(directory, program));
-    EXPECT_EQ(directory, "JOBS");
-    EXPECT_EQ(program, "P7");
+    EXPECT_EQ(directory + "/" + program, "JOBS/P7");
     EXPECT_EQ(m.fixture.read(LastFile), Empty);
 }
 
-struct UnchangedCase {
-    const char* name;
-    std::string directory, program;
-};
-
-class RememberNothing : public ::testing::TestWithParam<UnchangedCase> {};
-
-TEST_P(RememberNothing, LeavesThePreviousMemory) {
+TEST(RememberLastFile, NoDirectoryOrProgramLeavesThePreviousMemory) {
     Memory m;
     ASSERT_TRUE(RememberLastFile("JOBS", "P7"));
     const std::string before = m.fixture.read(LastFile);
-    EXPECT_TRUE(RememberLastFile(GetParam().directory, GetParam().program));
-    EXPECT_EQ(m.fixture.read(LastFile), before);
+    for (const auto& [directory, program] : {std::pair<const char*, const char*>{"A: [Floppy Disk]", "P1"},
+                                             {"  ", "P1"}, {"JOBS", " "}}) {
+        EXPECT_TRUE(RememberLastFile(directory, program));
+        EXPECT_EQ(m.fixture.read(LastFile), before) << directory << "/" << program;
+    }
+    ASSERT_TRUE(ResetLastFile());  // the single end marker
+    EXPECT_EQ(m.fixture.read(LastFile), Empty);
 }
-
-INSTANTIATE_TEST_SUITE_P(Entries, RememberNothing,
-                         ::testing::Values(UnchangedCase{"FloppyEntry", "A: [Floppy Disk]", "P1"},
-                                           UnchangedCase{"EmptyDirectory", "  ", "P1"},
-                                           UnchangedCase{"EmptyProgram", "JOBS", " "}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 struct StaleCase {
     const char* name;
@@ -116,14 +108,7 @@ INSTANTIATE_TEST_SUITE_P(
                       StaleCase{"EmptyFile", ""}, StaleCase{"BlankFirstLine", "  \r\nP7\r\n"},
                       StaleCase{"NoProgramLine", "JOBS\r\n"}, StaleCase{"EmptyProgramLine", "JOBS\r\n\r\n******\r\n"},
                       StaleCase{"OtherDirectory", "OLD\r\nP7\r\n******\r\n"}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST(ResetLastFile, WritesTheSingleEndMarker) {
-    Memory m;
-    ASSERT_TRUE(RememberLastFile("JOBS", "P7"));
-    ASSERT_TRUE(ResetLastFile());
-    EXPECT_EQ(m.fixture.read(LastFile), Empty);
-}
+    test::CaseName());
 
 }  // namespace
 }  // namespace qv

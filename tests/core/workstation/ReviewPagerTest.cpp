@@ -25,7 +25,6 @@ protected:
         for (int n = first; n <= last; ++n) lines.push_back("N" + std::to_string(n));
         return lines;
     }
-    void TearDown() override { ReverseRun() = ReverseRunState{}; }
 
     test::InstallationFixture installation;
 };
@@ -51,56 +50,34 @@ TEST_F(ReviewPagerTest, HundredBlocksEndShowsEightyToHundred) {
     EXPECT_EQ(pager.lines().value(), Blocks(80, 100));
 }
 
-struct KeyCase {
-    const char* name;
-    std::int32_t top;
-    ReviewKey key;
-    std::int32_t topAfter;
-    bool consumed;
-};
-
-class ReviewKeys : public ReviewPagerTest, public ::testing::WithParamInterface<KeyCase> {};
-
-TEST_P(ReviewKeys, MoveWithinTheRecords) {
-    const KeyCase& c = GetParam();
+TEST(ReviewPager, KeysAndTheScrollBarMoveWithinTheRecords) {
+    const struct {
+        std::int32_t top;
+        ReviewKey key;
+        std::int32_t topAfter;
+        bool consumed;
+    } keys[] = {
+        {1, ReviewKey::PageDown, 21, true}, {70, ReviewKey::PageDown, 80, true}, {80, ReviewKey::PageDown, 80, true},
+        {41, ReviewKey::PageUp, 21, true},  {5, ReviewKey::PageUp, 1, true},     {1, ReviewKey::PageUp, 1, true},
+        {57, ReviewKey::Home, 1, false},    {3, ReviewKey::End, 80, false},      {57, ReviewKey::Up, 56, false},
+        {1, ReviewKey::Up, 1, false},       {57, ReviewKey::Down, 58, false},    {80, ReviewKey::Down, 80, false},
+        {57, ReviewKey::Other, 57, false},
+    };
     ReviewPager pager;
     pager.BlockCount = 100;
-    pager.TopRecord = c.top;
-    const ReviewKeyResult result = pager.onKey(c.key);
-    EXPECT_EQ(pager.TopRecord, c.topAfter);
-    EXPECT_EQ(result.consumed, c.consumed);
-    EXPECT_EQ(result.moved, c.top != c.topAfter);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Keys, ReviewKeys,
-    ::testing::Values(KeyCase{"PageDownFromTop", 1, ReviewKey::PageDown, 21, true},
-                      KeyCase{"PageDownStopsAtLastPage", 70, ReviewKey::PageDown, 80, true},
-                      KeyCase{"PageDownAtEnd", 80, ReviewKey::PageDown, 80, true},
-                      KeyCase{"PageUpFromMiddle", 41, ReviewKey::PageUp, 21, true},
-                      KeyCase{"PageUpStopsAtFirst", 5, ReviewKey::PageUp, 1, true},
-                      KeyCase{"PageUpAtTop", 1, ReviewKey::PageUp, 1, true},
-                      KeyCase{"Home", 57, ReviewKey::Home, 1, false},
-                      KeyCase{"End", 3, ReviewKey::End, 80, false},
-                      KeyCase{"Up", 57, ReviewKey::Up, 56, false},
-                      KeyCase{"UpAtTop", 1, ReviewKey::Up, 1, false},
-                      KeyCase{"Down", 57, ReviewKey::Down, 58, false},
-                      KeyCase{"DownAtEnd", 80, ReviewKey::Down, 80, false},
-                      KeyCase{"OtherKey", 57, ReviewKey::Other, 57, false}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(ReviewPagerTest, ScrollBarValueIsKeptInRange) {
-    ReviewPager pager;
-    pager.BlockCount = 100;
+    for (const auto& c : keys) {
+        SCOPED_TRACE(testing::Message() << "key " << static_cast<int>(c.key) << " at " << c.top);
+        pager.TopRecord = c.top;
+        const ReviewKeyResult result = pager.onKey(c.key);
+        EXPECT_EQ(pager.TopRecord, c.topAfter);
+        EXPECT_EQ(result.consumed, c.consumed);
+        EXPECT_EQ(result.moved, c.top != c.topAfter);
+    }
     for (auto [value, top] : std::vector<std::pair<std::int32_t, std::int32_t>>{{50, 50}, {0, 1}, {500, 80}}) {
         pager.scrollTo(value);
         EXPECT_EQ(pager.TopRecord, top) << value;
     }
-}
-
-TEST_F(ReviewPagerTest, CountsBeyondSixteenBits) {
-    ReviewPager pager;
-    pager.BlockCount = 70000;
+    pager.BlockCount = 70000;  // counts beyond 16 bits
     EXPECT_EQ(pager.scrollMaximum(), 69980);
     pager.onKey(ReviewKey::End);
     EXPECT_EQ(pager.TopRecord, 69980);

@@ -26,28 +26,22 @@ std::string Typed(QWidget* box, const char* keys) {
     return static_cast<QLineEdit*>(box)->text().toStdString();
 }
 
-TEST_F(KeyFilterHookTest, NameBoxKeepsToNameCharactersAndLength) {
+// Which keys each mode takes is tested on the filter itself; here that the
+// boxes' keys go through it, with the box's text and selection.
+TEST_F(KeyFilterHookTest, TypedKeysGoThroughTheFilter) {
     QLineEdit box;
     ASSERT_TRUE(KeyFilterHook::Install(&box, FilterName));
     box.show();
-    EXPECT_EQ(Typed(&box, " Pa/r:t* 1\\|"), "Part 1");
+    EXPECT_EQ(Typed(&box, " Pa/r:t* 1"), "Part 1");
     box.setText(QString(32, QLatin1Char('A')));
     EXPECT_EQ(Typed(&box, "B").size(), 32u);
     box.setSelection(0, 2);
     EXPECT_EQ(Typed(&box, "B"), "B" + std::string(30, 'A'));
-}
-
-TEST_F(KeyFilterHookTest, EditableComboTakesPatternsOnlyInPatternMode) {
     QComboBox combo;
     combo.setEditable(true);
     ASSERT_TRUE(KeyFilterHook::Install(&combo, FilterPattern));
     combo.show();
     EXPECT_EQ(Typed(&combo, "*.prg;?"), "*.prg?");
-    QComboBox names;
-    names.setEditable(true);
-    KeyFilterHook::Install(&names, FilterName);
-    names.show();
-    EXPECT_EQ(Typed(&names, "*a?b"), "ab");
 }
 
 TEST_F(KeyFilterHookTest, KeysThatTypeNothingPass) {

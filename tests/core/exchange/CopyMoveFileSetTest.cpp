@@ -55,15 +55,7 @@ TEST_P(CopyMoveFileSetTest, BringsTheMembersAcrossAndLeavesTheRest) {
     EXPECT_EQ(count, 1);
     EXPECT_EQ(State().LastAnswer, AnswerYes);
     EXPECT_EQ(messages.shown.size(), c.asks ? 1u : 0u);
-    std::vector<std::string> expectedNames;
-    for (const std::string& entry : c.expected) {
-        const std::size_t arrow = entry.find('<');
-        const std::string name = entry.substr(0, arrow);
-        expectedNames.push_back(name);
-        const std::string bytes = arrow == std::string::npos ? Bytes("old", name) : Bytes("src", entry.substr(arrow + 1));
-        EXPECT_EQ(world.read(target + name), bytes) << name;
-    }
-    EXPECT_EQ(world.names(target), Sorted(expectedNames));
+    world.expectFolder(target, c.expected, "src");
     const std::vector<std::string> left = op == Op::Copy ? c.source : c.leftByMove;
     EXPECT_EQ(world.names(kJobs), Sorted(left));
     for (const std::string& name : left) EXPECT_EQ(world.read(kJobs + name), Bytes("src", name)) << name;

@@ -1,6 +1,10 @@
 // Temporary drives and file contents for the file-set tests.
 #include "FileSetWorld.h"
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
 #include "core/common/State.h"
 
 namespace qv::test {
@@ -14,6 +18,20 @@ FileSetWorld::FileSetWorld() : Sandbox({{'C'}, {'D'}}) {
 void FileSetWorld::putFiles(const std::string& folder, const std::vector<std::string>& names,
                             const std::string& prefix) {
     for (const std::string& name : names) put(folder + name, Bytes(prefix, name));
+}
+
+void FileSetWorld::expectFolder(const std::string& folder, const std::vector<std::string>& entries,
+                                const std::string& sourcePrefix) const {
+    std::vector<std::string> expected;
+    for (const std::string& entry : entries) {
+        const std::size_t arrow = entry.find('<');
+        expected.push_back(entry.substr(0, arrow));
+        const std::string bytes =
+            arrow == std::string::npos ? Bytes("old", entry) : Bytes(sourcePrefix, entry.substr(arrow + 1));
+        EXPECT_EQ(read(folder + expected.back()), bytes) << expected.back();
+    }
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(names(folder), expected);
 }
 
 std::string Bytes(const std::string& prefix, const std::string& name) {

@@ -28,6 +28,10 @@ public:
     void put(const std::string& windowsPath, const std::string& bytes) { write(windowsPath, bytes); }
     /// Files in folder, each holding Bytes(prefix, name).
     void putFiles(const std::string& folder, const std::vector<std::string>& names, const std::string& prefix);
+    /// Checks a folder holds exactly the entries: "NEW<OLD" a copy of the
+    /// file OLD put with sourcePrefix, "NAME" a file put with "old" kept.
+    void expectFolder(const std::string& folder, const std::vector<std::string>& entries,
+                      const std::string& sourcePrefix) const;
 };
 
 /// Distinct content for a test file, with bytes a text copy would spoil.

@@ -93,7 +93,7 @@ struct FillCase {
 class FillLists : public ::testing::TestWithParam<FillCase> {
 protected:
     void SetUp() override {
-        State() = ModuleState{};
+        test::ResetModuleState();
         for (int i = 1; i <= GetParam().entries; ++i) {
             auto n = static_cast<std::int16_t>(i);
             std::string name = "  M" + std::to_string(i) + " ";
@@ -101,7 +101,7 @@ protected:
             State().Config.ReverseTable.push_back({n, name, "F", "EXE"});
         }
     }
-    void TearDown() override { State() = ModuleState{}; }
+    void TearDown() override { test::ResetModuleState(); }
 
     void check(const ListRows& rows) const {
         const auto& c = GetParam();
@@ -137,21 +137,18 @@ INSTANTIATE_TEST_SUITE_P(
     test::CaseName());
 
 TEST(SelectReverse, TakesNameAndUpperCaseExecutable) {
-    State() = ModuleState{};
+    test::ResetModuleState();
     State().Config.ReverseTable = {{1, " Fanuc ", "F", " fanucrvs "}, {2, "Amada", "A", "amadarvs"},
                                    {2, "Second Two", "A", "other"}};
-    SelectReverse(2);
-    EXPECT_EQ(State().Reverse.ReverseNumber, 2);
-    EXPECT_EQ(State().Reverse.ReverseName, "Amada");
-    EXPECT_EQ(State().Reverse.ReverseExecutable, "AMADARVS");
-    SelectReverse(9);
-    EXPECT_EQ(State().Reverse.ReverseNumber, 9);
-    EXPECT_EQ(State().Reverse.ReverseName, "Amada");
-    EXPECT_EQ(State().Reverse.ReverseExecutable, "AMADARVS");
-    SelectReverse(1);
-    EXPECT_EQ(State().Reverse.ReverseName, "Fanuc");
-    EXPECT_EQ(State().Reverse.ReverseExecutable, "FANUCRVS");
-    State() = ModuleState{};
+    auto chosen = [](std::int16_t number) {
+        SelectReverse(number);
+        const auto& r = State().Reverse;
+        return std::to_string(r.ReverseNumber) + " " + r.ReverseName + " " + r.ReverseExecutable;
+    };
+    EXPECT_EQ(chosen(2), "2 Amada AMADARVS");  // the first of a number
+    EXPECT_EQ(chosen(9), "9 Amada AMADARVS");  // not listed: the number only
+    EXPECT_EQ(chosen(1), "1 Fanuc FANUCRVS");
+    test::ResetModuleState();
 }
 
 struct ChoiceCase {

@@ -71,7 +71,6 @@ std::string Sandbox::host(const std::string& windowsPath) const {
     std::string rest = windowsPath.substr(2);
     for (char& c : rest)
         if (c == '\\') c = '/';
-    while (!rest.empty() && rest.back() == '/') rest.pop_back();
     return root() + "/" + static_cast<char>(std::toupper(static_cast<unsigned char>(windowsPath.at(0)))) + rest;
 }
 

@@ -32,6 +32,7 @@ struct DirCase {
     int mode;
     std::vector<std::string> rows;
     int selected;
+    const char* machine = "M1";
 };
 
 const DirCase kCases[] = {
@@ -54,6 +55,8 @@ const DirCase kCases[] = {
     {"unknown mode selects nothing", {"P1"}, "P1", false, true, 7, {"P1"}, -1},
     {"current trimmed and compared without case", {"Job One"}, "  JOB ONE ", false, true, SelectCurrent,
      {"Job One"}, 0},
+    {"another machine's folders", {"Mine"}, "", false, true, SelectNone, {"Theirs"}, -1, " M2 "},
+    {"a missing machine folder gives nothing", {"P1"}, "", true, true, SelectFirst, {}, -1, "M7"},
 };
 
 class DirectoryList : public ::testing::TestWithParam<DirCase> {};
@@ -64,7 +67,8 @@ TEST_P(DirectoryList, Rows) {
     box.makeFolder("C:\\JOBS\\M1");
     box.write(kMachine + "notes.txt", "not a directory");
     for (const std::string& f : c.folders) box.makeFolder(kMachine + f);
-    const ListRows rows = FillDirectoryList("M1", c.current, c.drives, c.includeCurrent, c.mode);
+    box.makeFolder("C:\\JOBS\\M2\\Theirs");
+    const ListRows rows = FillDirectoryList(c.machine, c.current, c.drives, c.includeCurrent, c.mode);
     EXPECT_EQ(rows.items, c.rows);
     EXPECT_EQ(rows.selected, c.selected);
     EXPECT_EQ(rows.data.size(), rows.items.size());
@@ -88,21 +92,6 @@ TEST(DirectoryListDrives, OnlyLettersAAndBAreFloppies) {
     box.makeFolder(kMachine + "P1");
     EXPECT_EQ(FillDirectoryList("M1", "", true, true, SelectNone).items,
               (std::vector<std::string>{"P1", "B: [Floppy Disk]", "Z: [Removable Drive]"}));
-}
-
-TEST(DirectoryListDrives, MissingMachineFolderGivesNothing) {
-    test::MachineSandbox box(Drives());
-    const ListRows rows = FillDirectoryList("M7", "", true, true, SelectFirst);
-    EXPECT_TRUE(rows.items.empty());
-    EXPECT_EQ(rows.selected, -1);
-}
-
-TEST(DirectoryListDrives, AnotherMachinesFolders) {
-    test::MachineSandbox box;
-    box.makeFolder("C:\\JOBS\\M1\\Mine");
-    box.makeFolder("C:\\JOBS\\M2\\Theirs");
-    EXPECT_EQ(FillDirectoryList(" M2 ", "", false, true, SelectNone).items,
-              (std::vector<std::string>{"Theirs"}));
 }
 
 }  // namespace

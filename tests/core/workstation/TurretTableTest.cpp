@@ -59,12 +59,5 @@ TEST(ChosenTool, CancelledOrOutsideTheTableChangesNothing) {
     EXPECT_EQ(ToolText(run.TurretTools[45]), found);
 }
 
-TEST(TurretScroll, ShowsTwentyOneRows) {
-    EXPECT_EQ(TurretScrollMaximum(0), 0);
-    EXPECT_EQ(TurretScrollMaximum(21), 0);
-    EXPECT_EQ(TurretScrollMaximum(30), 9);
-    EXPECT_EQ(TurretScrollMaximum(121), 100);
-}
-
 }  // namespace
 }  // namespace qv

@@ -11,7 +11,8 @@ std::vector<std::string> DescriptionLines(const MachineLayout& m) {
                                       "Default Sheet X       : " + m.sheetX, "Default Sheet Y       : " + m.sheetY};
     for (int line = 9; line <= 20; ++line)
         lines.push_back(line == 14 ? "Flag 14 : Yes" : "Length " + std::to_string(line) + " : " + std::to_string(line));
-    lines.push_back("Clamp Ranges          : " + (m.clampCount.empty() ? std::to_string(m.clamps.size()) : m.clampCount));
+    const std::string clampCount = m.clampCount.empty() ? std::to_string(m.clamps.size()) : m.clampCount;
+    lines.push_back("Clamp Ranges          : " + clampCount);
     lines.push_back("Length 22             : 22");
     lines.push_back("Length 23             : 23");
     for (const auto& [low, high] : m.clamps) {
@@ -43,7 +44,8 @@ void InstallationFixture::install(const InstallationLayout& layout) {
     }
     if (layout.reverseProduct) write(system + "Quorrvs.exe", "");
     std::vector<std::string> machines, processors;
-    for (const auto& m : layout.machines) machines.push_back(m.number + "," + m.name + "," + m.folder + ",Field 3,Field 4");
+    for (const auto& m : layout.machines)
+        machines.push_back(m.number + "," + m.name + "," + m.folder + ",Field 3,Field 4");
     for (const auto& p : layout.processors) processors.push_back(p.number + "," + p.name + ",Control," + p.executable);
     machines.push_back("******");
     processors.push_back("******");

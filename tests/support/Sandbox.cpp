@@ -57,8 +57,9 @@ void Sandbox::mount(const std::string& driveMap) {
 Sandbox::~Sandbox() {
     scope_.reset();
     platform_.reset();
-    // The temporary folder goes either way; a failed return leaves the test's cwd gone.
-    if (!previousWorkingFolder_.empty() && chdir(previousWorkingFolder_.c_str()) != 0) previousWorkingFolder_.clear();
+    if (!previousWorkingFolder_.empty() && chdir(previousWorkingFolder_.c_str()) != 0) {
+        // Back where the test started if that still exists; the temporary folder goes either way.
+    }
     ResetModuleState();
 }
 
@@ -94,7 +95,8 @@ void Sandbox::remove(const std::string& windowsPath) const {
 
 std::vector<std::string> Sandbox::names(const std::string& windowsFolder) const {
     std::vector<std::string> out;
-    for (const auto& entry : fs::directory_iterator(host(windowsFolder))) out.push_back(entry.path().filename().string());
+    for (const auto& entry : fs::directory_iterator(host(windowsFolder)))
+        out.push_back(entry.path().filename().string());
     std::sort(out.begin(), out.end());
     return out;
 }

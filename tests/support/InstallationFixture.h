@@ -54,6 +54,8 @@ public:
 
     /// Writes the whole installation the layout describes.
     void install(const InstallationLayout& layout = InstallationLayout());
+
+private:
     void writeConfiguration(const std::string& machine, const std::string& directory) const;
     void writeMachineFiles(const MachineLayout& machine) const;
 };

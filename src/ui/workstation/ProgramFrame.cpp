@@ -7,6 +7,8 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "ui/common/ButtonKeys.h"
+
 namespace qv::ui {
 
 ProgramFrame::ProgramFrame(QWidget* parent) : QGroupBox(parent) {
@@ -41,6 +43,7 @@ ProgramFrame::ProgramFrame(QWidget* parent) : QGroupBox(parent) {
     grid->addWidget(ProgCncl, 4, 1);
     grid->addWidget(Search, 4, 2);
     Search->setEnabled(false);  // the search window comes later
+    AddButtonKeys(this, ProgOk, ProgCncl);
 }
 
 }  // namespace qv::ui

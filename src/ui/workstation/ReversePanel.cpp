@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "ui/common/ButtonKeys.h"
 #include "ui/workstation/TurretTable.h"
 
 namespace qv::ui {
@@ -91,6 +92,9 @@ ReversePanel::ReversePanel(QWidget* parent) : QFrame(parent) {
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(Trt, 0, Qt::AlignTop);
     layout->addLayout(side);
+
+    // RvsOk is the default button and RvsCncl the cancel button of the panel.
+    AddButtonKeys(this, RvsOk, RvsCncl);
 }
 
 bool ReversePanel::eventFilter(QObject* watched, QEvent* event) {

@@ -55,6 +55,10 @@ TurretTable::TurretTable(QWidget* parent) : QFrame(parent) {
         connect(list, &QListWidget::currentRowChanged, this, [this, i](int) {
             if (!State().SuppressEvents) keepInStep(i);
         });
+        // A wheel turned over one column scrolls them all.
+        connect(list->verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int top) {
+            if (TrtBar->value() != top) TrtBar->setValue(top);
+        });
         connect(list, &QListWidget::itemDoubleClicked, this, [this, i](QListWidgetItem*) {
             keepInStep(i);
             emit rowActivated(selectedRow());

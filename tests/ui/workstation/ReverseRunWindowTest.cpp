@@ -104,11 +104,13 @@ TEST_F(ReverseRunWindow, EveryOtherWayOutKeepsTheDrawingAndGivesTheMenusBack) {
         const char* name;
         bool overwrite;
         bool processor;
+        bool escape;  // leave the panel by its cancel key
         std::vector<std::string> shown;
     } cases[] = {
-        {"declined overwrite", false, true, {kOverwrite}},
-        {"cancelled panel", true, true, {kOverwrite}},
-        {"missing processor", true, false,
+        {"declined overwrite", false, true, false, {kOverwrite}},
+        {"cancelled panel", true, true, false, {kOverwrite}},
+        {"escape from the panel", true, true, true, {kOverwrite}},
+        {"missing processor", true, false, false,
          {kOverwrite, "Reverse Processor is Missing\n\nReverse Engineering Aborted", "Reverse Engineering Failed"}},
     };
     for (const auto& c : cases) {
@@ -121,7 +123,12 @@ TEST_F(ReverseRunWindow, EveryOtherWayOutKeepsTheDrawingAndGivesTheMenusBack) {
         runSelected();
         if (form->RvsBck->isVisible()) {  // as the processor left it
             drawn = demo.read(kBracket);
-            QTest::mouseClick(form->RvsBck->RvsCncl, Qt::LeftButton);
+            if (c.escape) {
+                form->RvsBck->ShtBox[1]->setFocus();
+                QTest::keyClick(form->RvsBck->ShtBox[1], Qt::Key_Escape);
+            } else {
+                QTest::mouseClick(form->RvsBck->RvsCncl, Qt::LeftButton);
+            }
             EXPECT_TRUE(demo.exists("C:\\QUORVANE\\Reverse.pth"));
         }
         EXPECT_EQ(messages.shown, c.shown);

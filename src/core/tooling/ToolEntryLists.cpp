@@ -1,6 +1,9 @@
 // Builds the tool entry dialog's rows from the tool library and the station table.
 #include "core/tooling/ToolEntryLists.h"
 
+#include <cmath>
+#include <limits>
+
 #include "core/common/Numbers.h"
 #include "core/common/State.h"
 #include "core/common/Text.h"
@@ -72,7 +75,8 @@ std::vector<std::string> AngleChoices(char letter, std::int32_t recordNumber) {
 
 std::optional<double> IndexAngleValue(const std::string& text) {
     const std::optional<double> value = EvaluateExpression(text);
-    if (!value) return std::nullopt;
+    // The tool holds a single; beyond it the angle would be infinite.
+    if (!value || !(std::fabs(*value) <= std::numeric_limits<float>::max())) return std::nullopt;
     return RoundDecimals(*value, 3);
 }
 

@@ -49,7 +49,7 @@ std::vector<StationChoice> StationChoices(char letter, std::int32_t recordNumber
 std::vector<std::string> AngleChoices(char letter, std::int32_t recordNumber);
 
 /// A typed index angle: the expression's value rounded to 3 decimals; none
-/// when the text cannot be evaluated.
+/// when the text cannot be evaluated or the value is beyond single precision.
 std::optional<double> IndexAngleValue(const std::string& text);
 
 }  // namespace qv

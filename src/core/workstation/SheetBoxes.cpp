@@ -2,6 +2,8 @@
 #include "core/workstation/SheetBoxes.h"
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 #include "core/common/Numbers.h"
 #include "core/workstation/EvaluateExpression.h"
@@ -27,6 +29,9 @@ SheetEntry EvaluateSheetBoxes(const std::array<std::string, 4>& texts, bool inch
     for (std::size_t i = 0; i < texts.size(); ++i) {
         double value = EvaluateExpression(texts[i]).value_or(0.0);
         if (inchUnits) value *= MillimetresPerInch;
+        // The drawing stores singles: a value beyond them would be written
+        // as infinity, so it counts as no value, like a text without one.
+        if (!(std::fabs(value) <= std::numeric_limits<float>::max())) value = 0;
         v[i] = static_cast<float>(value);
     }
     return SheetEntry{v[0], v[1], v[2], v[3]};

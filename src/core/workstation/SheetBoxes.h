@@ -21,8 +21,8 @@ struct SheetEntry {
 /// (divided by 25.4, rounded to 4 decimals).
 std::array<std::string, 4> SheetBoxTexts(const std::array<double, 4>& values, bool inchUnits);
 
-/// The boxes' typed expressions as millimetres; a text without a value
-/// counts as 0, inches are multiplied by 25.4.
+/// The boxes' typed expressions as millimetres; a text without a value, or
+/// one beyond single precision, counts as 0; inches are multiplied by 25.4.
 SheetEntry EvaluateSheetBoxes(const std::array<std::string, 4>& texts, bool inchUnits);
 
 /// The machine's rules: a sheet side of 10 or less takes the machine's

@@ -186,6 +186,7 @@ const ConfirmCase kConfirmations[] = {
     {"all angles unused", "D z1", NoAngleMessage, EntryControl::AngList, ""},
     {"typed angle no expression", "D z0 t1 =(45", BadAngleMessage, EntryControl::AngBox, ""},
     {"typed angle empty", "D z0 t1 =", BadAngleMessage, EntryControl::AngBox, ""},
+    {"typed angle beyond a single", "D z0 t1 =10^39", BadAngleMessage, EntryControl::AngBox, ""},
     // The entry's name is the description, not the shape's.
     {"fixed station", "D z0 t0 a1", "", EntryControl::None, "+D 'RECT 20X10' 20x10x0x0 s1 c11 a90 i0 n0"},
     {"index angle typed", "D z0 t1 =45", "", EntryControl::None, "+D 'RECT 20X10' 20x10x0x0 s2 c45 a0 i45 n0"},

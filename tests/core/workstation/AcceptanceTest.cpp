@@ -296,7 +296,10 @@ INSTANTIATE_TEST_SUITE_P(
         SheetCase{"LeftNegativeInRange", {"1000", "500", "-5", "1300"}, false, 2, {1000, 500, 0, 0}},
         SheetCase{"OneRangeForBoth", {"1000", "500", "250", "800"}, false, 1, {1000, 500, 250, 800}},
         SheetCase{"NoRangesDescribed", {"1000", "500", "250", "800"}, false, 0, {1000, 500, 250, 800}},
-        SheetCase{"Inches", {"50", "0.25", "10", "50"}, true, 2, {1270, 1250, 254, 1270}}),
+        SheetCase{"Inches", {"50", "0.25", "10", "50"}, true, 2, {1270, 1250, 254, 1270}},
+        // A value a single cannot hold counts as none, never as infinity.
+        SheetCase{"BeyondASingle", {"10^39", "10^39", "250", "1300"}, false, 2, {2500, 1250, 250, 1300}},
+        SheetCase{"BeyondASingleInInches", {"10^38", "20", "10", "50"}, true, 2, {2500, 508, 254, 1270}}),
     test::CaseName());
 
 }  // namespace

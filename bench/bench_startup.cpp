@@ -1,12 +1,15 @@
 // Cost of the start-up sequence on a small installation: time, file-system
-// calls, and files read more than once.
+// calls, and files read or folders listed more than once.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "core/common/State.h"
+#include "core/common/Text.h"
 #include "core/startup/Startup.h"
 #include "support/CountingPlatform.h"
 #include "support/InstallationFixture.h"
@@ -18,9 +21,39 @@ using qv::test::InstallationFixture;
 using qv::test::InstallationLayout;
 using qv::test::MachineLayout;
 
-// Two machines, three processors, a few default data files and manuals.
+// Also counts the listings of each folder, whatever their patterns.
+class ScanCountingPlatform : public CountingPlatform {
+public:
+    using CountingPlatform::CountingPlatform;
+    std::map<std::string, int> scans;
+
+    std::vector<std::string> listFiles(const std::string& folder, const std::string& patterns) override {
+        ++scans[FolderKey(folder)];
+        return CountingPlatform::listFiles(folder, patterns);
+    }
+    std::vector<std::string> listFolders(const std::string& folder) override {
+        ++scans[FolderKey(folder)];
+        return CountingPlatform::listFolders(folder);
+    }
+    std::vector<std::string> listEntries(const std::string& folder, const std::string& patterns) override {
+        ++scans[FolderKey(folder)];
+        return CountingPlatform::listEntries(folder, patterns);
+    }
+
+private:
+    static std::string FolderKey(std::string folder) {
+        if (!folder.empty() && folder.back() == '\\') folder.pop_back();
+        return qv::Upper(folder);
+    }
+};
+
+// Two machines, three processors, a few default data files and manuals,
+// nesting on and the system folder's export settings. The remembered
+// directory is gone, so the first start falls back past "EXSUBS".
 void Install(InstallationFixture& fixture) {
     InstallationLayout layout;
+    layout.currentDirectory = "OLD JOBS";
+    layout.machines[0].directories = {"EXSUBS", "JOBS", "Parts"};
     MachineLayout second;
     second.number = "2";
     second.name = "Press Two";
@@ -33,9 +66,14 @@ void Install(InstallationFixture& fixture) {
         fixture.write("C:\\QUORVANE\\DATA\\Data\\Default" + std::to_string(i) + ".dat", "data");
     fixture.write("C:\\QUORVANE\\Manuals\\Guide.pdf", "pdf");
     fixture.write("C:\\Program Files\\Adobe\\Acrobat 5.0\\Reader\\AcroRd32.exe", "exe");
+    fixture.write("C:\\QUORVANE\\Quornst.exe", "");
+    fixture.writeLines("C:\\QUORVANE\\Nesting.cfg", {"C:\\QUORVANE\\Nest.set", "******"});
+    fixture.write("C:\\QUORVANE\\Nest.set", "nesting set-up");
+    fixture.writeLines("C:\\QUORVANE\\DATA\\Data\\PRESS1.nst", {"Nesting ? : Yes", "******"});
+    fixture.writeLines("C:\\QUORVANE\\Export.cfg", {"1", "prg", "3", "2", "C:\\", "******"});
 }
 
-void Report(const char* title, const CountingPlatform& counting) {
+void Report(const char* title, const ScanCountingPlatform& counting) {
     std::printf("%s: %d file-system calls\n", title, counting.totalCalls());
     for (const auto& [operation, n] : counting.calls) std::printf("  %-16s %d\n", operation.c_str(), n);
     int twice = 0;
@@ -45,17 +83,25 @@ void Report(const char* title, const CountingPlatform& counting) {
         ++twice;
     }
     if (twice == 0) std::printf("  no file read more than once\n");
+    int again = 0;
+    for (const auto& [folder, n] : counting.scans) {
+        if (n < 2) continue;
+        std::printf("  listed %d times: %s\n", n, folder.c_str());
+        ++again;
+    }
+    if (again == 0) std::printf("  no folder listed more than once\n");
 }
 
 // Counts one first start and one later start before the timed runs.
 void CountCalls() {
     InstallationFixture fixture;
     Install(fixture);
-    CountingPlatform counting(fixture.platform());
+    ScanCountingPlatform counting(fixture.platform());
     qv::platform::ScopedPlatform scope(counting);
     qv::Status first = qv::RunStartup();
     Report(first.ok() ? "First start" : first.message().c_str(), counting);
     counting.clear();
+    counting.scans.clear();
     qv::Status later = qv::RunStartup();
     Report(later.ok() ? "Later start" : later.message().c_str(), counting);
 }

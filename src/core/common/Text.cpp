@@ -29,6 +29,15 @@ bool EqualsNoCase(const std::string& a, const std::string& b) {
     return true;
 }
 
+const std::string* FindNoCase(const std::vector<std::string>& names, const std::string& name) {
+    const std::string* match = nullptr;
+    for (const std::string& candidate : names) {
+        if (candidate == name) return &candidate;
+        if (!match && EqualsNoCase(candidate, name)) match = &candidate;
+    }
+    return match;
+}
+
 bool HasColon(const std::string& text) { return text.find(':') != std::string::npos; }
 
 std::string ValueAfterColon(const std::string& line) {

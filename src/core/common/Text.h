@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 namespace qv {
 
@@ -14,6 +15,11 @@ std::string Upper(std::string text);
 
 /// True when both texts are equal regardless of ASCII letter case.
 bool EqualsNoCase(const std::string& a, const std::string& b);
+
+/// The name in names spelled exactly so, else the first equal to it
+/// regardless of case; nullptr when none is. Finds a file system's own
+/// spelling of a name in a listing of its folder.
+const std::string* FindNoCase(const std::vector<std::string>& names, const std::string& name);
 
 /// True when the text contains ":" anywhere (a drive or full path where a
 /// bare name is expected).

@@ -22,12 +22,56 @@ bool IsBareName(const std::string& name) {
     return name.find_first_of("\\/*?") == std::string::npos;
 }
 
-std::string FirstProgramDirectory(const std::string& machineFolder) {
-    for (const std::string& folder : platform::Current().listFolders(machineFolder)) {
-        const std::string name = LastPathComponent(folder);
-        if (!name.empty() && !IsReservedName(Upper(name))) return name;
+// The machine folder as the choice of the current directory sees it: read
+// from the disc, or from a listing of it the caller has just made.
+class MachineFolderView {
+public:
+    MachineFolderView(const std::string& folder, const std::vector<std::string>* entries)
+        : folder_(folder), entries_(entries) {}
+
+    // The folder's own spelling of a sub-folder name; "" when there is none.
+    std::string folderNamed(const std::string& name) const {
+        platform::Platform& fs = platform::Current();
+        if (!entries_) return fs.folderExists(folder_ + name) ? fs.realName(folder_ + name) : std::string();
+        const std::string* match = FindNoCase(*entries_, name);
+        return match && fs.folderExists(folder_ + *match) ? *match : std::string();
     }
-    return std::string();
+
+    std::string firstProgramDirectory() const {
+        platform::Platform& fs = platform::Current();
+        if (!entries_) {
+            for (const std::string& folder : fs.listFolders(folder_)) {
+                const std::string name = LastPathComponent(folder);
+                if (!name.empty() && !IsReservedName(Upper(name))) return name;
+            }
+            return std::string();
+        }
+        for (const std::string& entry : *entries_)
+            if (!entry.empty() && !IsReservedName(Upper(entry)) && fs.folderExists(folder_ + entry)) return entry;
+        return std::string();
+    }
+
+private:
+    std::string folder_;  // ends in "\"
+    const std::vector<std::string>* entries_;
+};
+
+void ChooseCurrentDirectory(const std::string& requested, const MachineFolderView& machineFolder) {
+    std::string name = Trim(requested);
+    if (HasColon(name)) {
+        if (!DriveReady(name)) name.clear();
+    } else if (!name.empty()) {
+        // Only a folder can hold programs; a plain file of that name is no directory.
+        const bool usable = IsBareName(name) && !IsReservedName(Upper(name));
+        name = usable ? machineFolder.folderNamed(name) : std::string();
+    }
+    if (name.empty() || IsReservedName(Upper(name))) name = machineFolder.firstProgramDirectory();
+
+    Configuration& config = State().Config;
+    config.CurrentDirectory = name;
+    config.CurrentDirectoryPath = DirectoryPath(State().Mach.MachineFolder, name);
+    // The choice holds for this run even when it cannot be remembered.
+    (void)WriteSystemConfiguration();
 }
 
 int Selection(int mode, const ListRows& rows, int remembered) {
@@ -82,26 +126,12 @@ ListRows FillDirectoryList(const std::string& machine, const std::string& curren
 }
 
 void SelectCurrentDirectory(const std::string& requested) {
-    platform::Platform& fs = platform::Current();
-    Configuration& config = State().Config;
-    const std::string& machine = State().Mach.MachineFolder;
-    const std::string machineFolder = DirectoryPath(machine, "");
+    ChooseCurrentDirectory(requested, MachineFolderView(DirectoryPath(State().Mach.MachineFolder, ""), nullptr));
+}
 
-    std::string name = Trim(requested);
-    if (HasColon(name)) {
-        if (!DriveReady(name)) name.clear();
-    } else if (!name.empty()) {
-        // Only a folder can hold programs; a plain file of that name is no directory.
-        const std::string path = machineFolder + name;
-        const bool found = IsBareName(name) && !IsReservedName(Upper(name)) && fs.folderExists(path);
-        name = found ? fs.realName(path) : std::string();
-    }
-    if (name.empty() || IsReservedName(Upper(name))) name = FirstProgramDirectory(machineFolder);
-
-    config.CurrentDirectory = name;
-    config.CurrentDirectoryPath = DirectoryPath(machine, name);
-    // The choice holds for this run even when it cannot be remembered.
-    (void)WriteSystemConfiguration();
+void SelectCurrentDirectory(const std::string& requested, const std::vector<std::string>& machineFolderEntries) {
+    ChooseCurrentDirectory(requested,
+                           MachineFolderView(DirectoryPath(State().Mach.MachineFolder, ""), &machineFolderEntries));
 }
 
 }  // namespace qv

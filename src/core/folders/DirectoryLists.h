@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/common/ListRows.h"
 
@@ -39,6 +40,11 @@ ListRows FillFileList(const std::string& machine, const std::string& directory,
 /// machine folder's first program directory (or none), and rewrites
 /// "Quorvane.cfg". The only writer of CurrentDirectory and CurrentDirectoryPath.
 void SelectCurrentDirectory(const std::string& name);
+
+/// The same for a caller that has just listed the machine folder (files and
+/// folders in name order, as listEntries gives them): the choice is made
+/// from that listing rather than by reading the folder again.
+void SelectCurrentDirectory(const std::string& name, const std::vector<std::string>& machineFolderEntries);
 
 /// The folder of a directory entry, ending in "\": the drive's root for a
 /// drive entry, else MachineRoot & machine & "\" & name & "\".

@@ -15,10 +15,6 @@ const char* const ShapeFolders[] = {
     "Obround\\Inside",   "Obround\\Outside", "Rad-Rect", "Rad-Rect\\Inside", "Rad-Rect\\Outside",
     "Rectangle", "Rectangle\\Inside", "Rectangle\\Outside", "Custom", "Undefined"};
 
-bool HasEntry(const std::string& folder, const std::string& name) {
-    return !name.empty() && !HasColon(name) && platform::Current().entryExists(folder + "\\" + name);
-}
-
 }  // namespace
 
 void SetMachinePaths(Machine& machine) {
@@ -34,27 +30,35 @@ void SetMachinePaths(Machine& machine) {
     machine.UndefinedShapesFolder = machine.MachineShapesFolder + "Undefined\\";
 }
 
-std::string PrepareProgramFolders(const std::string& folderName, const std::string& directoryName) {
+ProgramFolders PrepareProgramFolders(const std::string& folderName, const std::string& directoryName) {
     auto& host = platform::Current();
     const std::string machineFolder = State().Config.MachineRoot + folderName;
-    if (!host.entryExists(machineFolder)) {
+    // The machine folder is listed once; what is made in it here is added
+    // to the listing instead of listing it again.
+    ProgramFolders result;
+    std::vector<std::string>& entries = result.entries;
+    if (host.entryExists(machineFolder)) {
+        entries = host.listEntries(machineFolder, "*.*");
+    } else {
         // A fresh installation may lack the program root itself.
         const std::string& root = State().Config.MachineRoot;
         MakeFolderIfMissing(root.substr(0, root.size() - 1));
         (void)host.makeFolder(machineFolder);
-        (void)host.makeFolder(machineFolder + "\\Quorvane");
     }
-    auto entries = host.listEntries(machineFolder, "*.*");
-    if (entries.empty()) {
-        (void)host.makeFolder(machineFolder + "\\Quorvane");
-        entries = host.listEntries(machineFolder, "*.*");
-    }
+    if (entries.empty() && host.makeFolder(machineFolder + "\\Quorvane")) entries = {"Quorvane"};
 
     const std::string name = Trim(directoryName);
-    if (HasEntry(machineFolder, name)) return name;
-    if (HasEntry(machineFolder, "Quorvane")) return "Quorvane";
-    if (HasEntry(machineFolder, "Quorvane Directory")) return "Quorvane Directory";
-    return entries.empty() ? std::string() : entries.front();
+    if (name.empty()) return result;
+    // A drive entry names nothing in the machine folder.
+    const std::string wanted[] = {HasColon(name) ? std::string() : name, "Quorvane", "Quorvane Directory"};
+    for (const std::string& candidate : wanted) {
+        if (const std::string* listed = FindNoCase(entries, candidate)) {
+            result.directory = *listed;
+            return result;
+        }
+    }
+    if (!entries.empty()) result.directory = entries.front();
+    return result;
 }
 
 void PrepareExportSettings(const Machine& machine) {

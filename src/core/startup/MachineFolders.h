@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "core/common/State.h"
 
@@ -13,12 +14,20 @@ namespace qv {
 /// folder only for a punch machine).
 void SetMachinePaths(Machine& machine);
 
+/// The program directory a set-up makes current, with the machine folder's
+/// entries (files and folders, name order) as they were listed to choose it.
+struct ProgramFolders {
+    std::string directory;
+    std::vector<std::string> entries;
+};
+
 /// Makes sure the machine folder MachineRoot & folderName exists and holds
-/// something (a "Quorvane" directory is made otherwise) and returns the
-/// program directory to make current: directoryName when the machine folder
-/// has it, else "Quorvane", else "Quorvane Directory", else the first entry
-/// of the machine folder, else "".
-std::string PrepareProgramFolders(const std::string& folderName, const std::string& directoryName);
+/// something (a "Quorvane" directory is made otherwise) and chooses the
+/// program directory: directoryName when the machine folder has it, else
+/// "Quorvane", else "Quorvane Directory", else the first entry of the
+/// machine folder. An empty directoryName is kept: no directory was
+/// remembered, so the current-directory choice takes the first one.
+ProgramFolders PrepareProgramFolders(const std::string& folderName, const std::string& directoryName);
 
 /// Creates prefix & "xpt" when missing: a copy of the system folder's
 /// "Export.cfg" when there is one, else the default export settings.

@@ -54,7 +54,7 @@ Status SetUpMachine(std::int16_t number, const std::string& directoryName) {
         SetMachinePaths(machine);  // the profiles folder depends on the type just read
     }
 
-    std::string directory = PrepareProgramFolders(machine.MachineFolder, directoryName);
+    ProgramFolders programs = PrepareProgramFolders(machine.MachineFolder, directoryName);
     PrepareExportSettings(machine);
     if (config.FullSuite) PrepareSuiteFolders(machine);
 
@@ -64,8 +64,8 @@ Status SetUpMachine(std::int16_t number, const std::string& directoryName) {
         if (Status stations = LoadStationTable(); !stations) return stations;
     }
     SetUpNesting();
-    if (HasColon(directory)) directory.clear();
-    SelectCurrentDirectory(directory);
+    if (HasColon(programs.directory)) programs.directory.clear();
+    SelectCurrentDirectory(programs.directory, programs.entries);
     return Status::Ok();
 }
 

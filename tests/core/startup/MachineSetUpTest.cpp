@@ -5,6 +5,7 @@
 #include "core/common/State.h"
 #include "core/startup/MachineSetUp.h"
 #include "core/startup/SystemConfiguration.h"
+#include "support/CountingPlatform.h"
 #include "support/InstallationFixture.h"
 #include "support/TableTest.h"
 
@@ -180,7 +181,13 @@ TEST_P(DirectoryChoice, FallsBackAndRewritesTheConfiguration) {
         in.fixture.makeFolder(machineFolder);
         for (const auto& f : c.folders) in.fixture.makeFolder(machineFolder + "\\" + f);
     }
-    ASSERT_TRUE(SetUpMachine(1, c.requested).ok());
+    test::CountingPlatform counting(in.fixture.platform());
+    {
+        platform::ScopedPlatform scope(counting);
+        ASSERT_TRUE(SetUpMachine(1, c.requested).ok());
+    }
+    // The machine folder is listed once at most, whatever the fallback.
+    EXPECT_LE(counting.calls["listEntries"] + counting.calls["listFolders"], 1);
     EXPECT_EQ(State().Config.CurrentDirectory, c.current);
     EXPECT_TRUE(in.fixture.isFolder(machineFolder + "\\" + c.current));
     EXPECT_EQ(in.fixture.read("C:\\QUORVANE\\Quorvane.cfg"),
@@ -195,7 +202,8 @@ INSTANTIATE_TEST_SUITE_P(
         DirectoryCase{"QuorvaneFirst", {"Alpha", "Quorvane", "Quorvane Directory"}, "Gone", "Quorvane"},
         DirectoryCase{"ThenQuorvaneDirectory", {"Alpha", "Quorvane Directory"}, "Gone", "Quorvane Directory"},
         DirectoryCase{"ThenTheFirstEntry", {"Beta", "Alpha"}, "Gone", "Alpha"},
-        DirectoryCase{"EmptyNameFallsBack", {"Beta", "Quorvane"}, "", "Quorvane"},
+        DirectoryCase{"EmptyNameTakesTheFirst", {"Beta", "Quorvane"}, "", "Beta"},
+        DirectoryCase{"ExsubsPassedOver", {"EXSUBS", "Zeta"}, "Gone", "Zeta"},
         DirectoryCase{"DriveEntryFallsBack", {"Beta"}, "A: [Floppy Disk]", "Beta"},
         DirectoryCase{"EmptyMachineFolderGetsQuorvane", {}, "JOBS", "Quorvane"},
         DirectoryCase{"MissingMachineFolderIsMade", {"-"}, "JOBS", "Quorvane"}),

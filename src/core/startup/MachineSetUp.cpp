@@ -58,11 +58,19 @@ Status SetUpMachine(std::int16_t number, const std::string& directoryName) {
     PrepareExportSettings(machine);
     if (config.FullSuite) PrepareSuiteFolders(machine);
 
+    // The station table can only be read in place; a broken one puts the
+    // previous machine back whole.
+    const Machine previous = State().Mach;
+    const StationArray previousStations = StationTable();
     State().Mach = machine;
-    State().Config.SelectedMachine = number;
     if (config.FullSuite) {
-        if (Status stations = LoadStationTable(); !stations) return stations;
+        if (Status stations = LoadStationTable(); !stations) {
+            State().Mach = previous;
+            StationTable() = previousStations;
+            return RequiredFileError("station file", machine.MachinePrefix + "stn", stations.message());
+        }
     }
+    State().Config.SelectedMachine = number;
     SetUpNesting();
     if (HasColon(programs.directory)) programs.directory.clear();
     SelectCurrentDirectory(programs.directory, programs.entries);

@@ -14,9 +14,10 @@ namespace qv {
 /// files (full suite), loads its station table, runs the nesting step and
 /// makes the directory current, which rewrites "Quorvane.cfg".
 ///
-/// A number not in the machine table, an entry without a folder name, or a missing or unreadable "msr",
-/// "mch" or station file, gives an error naming it before anything of the
-/// current machine has changed.
+/// A number not in the machine table, an entry without a folder name, or a
+/// missing, unreadable or broken "msr", "mch" or station file, gives an
+/// error naming it and leaves the current machine, its station table and
+/// its directory as they were.
 Status SetUpMachine(std::int16_t number, const std::string& directoryName);
 
 }  // namespace qv

@@ -5,6 +5,7 @@
 #include "core/common/State.h"
 #include "core/startup/MachineSetUp.h"
 #include "core/startup/SystemConfiguration.h"
+#include "core/tooling/StationTable.h"
 #include "support/CountingPlatform.h"
 #include "support/InstallationFixture.h"
 #include "support/TableTest.h"
@@ -233,13 +234,15 @@ TEST(SetUpMachine, SwitchingMachinesStartsFromACleanState) {
 struct RefusalCase {
     const char* name;
     std::int16_t number;
-    const char* removed;  // file removed before the set-up, or ""
+    const char* file;     // changed before the set-up, or ""
+    const char* content;  // its new content; nullptr removes it
     const char* message;
 };
 
 class SetUpRefusal : public ::testing::TestWithParam<RefusalCase> {};
 
 TEST_P(SetUpRefusal, LeavesTheCurrentMachineAsItWas) {
+    const auto& c = GetParam();
     InstallationLayout layout;
     MachineLayout noFolder;
     noFolder.number = "3";
@@ -248,13 +251,15 @@ TEST_P(SetUpRefusal, LeavesTheCurrentMachineAsItWas) {
     Installed in(layout);
     ASSERT_TRUE(SetUpMachine(1, "JOBS").ok());
     const std::string configuration = in.fixture.read("C:\\QUORVANE\\Quorvane.cfg");
-    if (*GetParam().removed) in.fixture.remove(GetParam().removed);
+    if (*c.file && c.content) in.fixture.write(c.file, c.content);
+    if (*c.file && !c.content) in.fixture.remove(c.file);
 
-    Status done = SetUpMachine(GetParam().number, "JOBS");
+    Status done = SetUpMachine(c.number, "JOBS");
     ASSERT_FALSE(done.ok());
-    EXPECT_EQ(done.message(), GetParam().message);
+    EXPECT_EQ(done.message(), c.message);
     EXPECT_EQ(State().Config.SelectedMachine, 1);
     EXPECT_EQ(State().Mach.MachineFolder, "PRESS1");
+    EXPECT_EQ(StationTable()[2].Number, 2);
     EXPECT_EQ(State().Config.CurrentDirectoryPath, "C:\\QUORVANE\\PROGRAMS\\PRESS1\\JOBS\\");
     EXPECT_EQ(in.fixture.read("C:\\QUORVANE\\Quorvane.cfg"), configuration);
 }
@@ -262,15 +267,19 @@ TEST_P(SetUpRefusal, LeavesTheCurrentMachineAsItWas) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, SetUpRefusal,
     ::testing::Values(
-        RefusalCase{"NotInTheList", 9, "", "Machine 9 is not in the machine list \"C:\\QUORVANE\\Machine.lst\"."},
-        RefusalCase{"NoFolderName", 3, "",
+        RefusalCase{"NotInTheList", 9, "", nullptr,
+                    "Machine 9 is not in the machine list \"C:\\QUORVANE\\Machine.lst\"."},
+        RefusalCase{"NoFolderName", 3, "", nullptr,
                     "Machine 3 in the machine list \"C:\\QUORVANE\\Machine.lst\" has no folder name."},
-        RefusalCase{"NoMeasurementFile", 2, "C:\\QUORVANE\\DATA\\Data\\PRESS2.msr",
+        RefusalCase{"NoMeasurementFile", 2, "C:\\QUORVANE\\DATA\\Data\\PRESS2.msr", nullptr,
                     "The measurement file \"C:\\QUORVANE\\DATA\\Data\\PRESS2.msr\" is missing."},
-        RefusalCase{"NoDescription", 2, "C:\\QUORVANE\\DATA\\Data\\PRESS2.mch",
+        RefusalCase{"NoDescription", 2, "C:\\QUORVANE\\DATA\\Data\\PRESS2.mch", nullptr,
                     "The machine description \"C:\\QUORVANE\\DATA\\Data\\PRESS2.mch\" is missing."},
-        RefusalCase{"NoStations", 2, "C:\\QUORVANE\\DATA\\Data\\PRESS2.stn",
-                    "The station file \"C:\\QUORVANE\\DATA\\Data\\PRESS2.stn\" is missing."}),
+        RefusalCase{"NoStations", 2, "C:\\QUORVANE\\DATA\\Data\\PRESS2.stn", nullptr,
+                    "The station file \"C:\\QUORVANE\\DATA\\Data\\PRESS2.stn\" is missing."},
+        RefusalCase{"BrokenStations", 2, "C:\\QUORVANE\\DATA\\Data\\PRESS2.stn", "x,Bad\r\n",
+                    "The station file \"C:\\QUORVANE\\DATA\\Data\\PRESS2.stn\" cannot be read "
+                    "(C:\\QUORVANE\\DATA\\Data\\PRESS2.stn: station number \"x\" is not a number)."}),
     test::CaseName());
 
 TEST(SetUpMachine, ExportSettingsAndStockListAreMadeOnceAndKept) {

@@ -47,7 +47,6 @@ protected:
 
         header.LevelNumber = 1200;
         header.MachineSetting = 0;
-        header.Text18 = FixedText("KEEP ME", 18);
         header.Singles20[4] = 77;
         drawing = {header,
                    Entity(210, 3, 30),       // confirmed, indexable: keeps its angle
@@ -93,43 +92,27 @@ TEST_F(AcceptanceTest, RewritesTheDrawingRecordByRecord) {
     const DrawingRecord& h = out[0];
     EXPECT_EQ(h.RecordCount, 8);
     EXPECT_EQ(h.MaterialName, FixedText("Mild Steel", 72));
-    EXPECT_EQ(h.SheetX(), 1000);
-    EXPECT_EQ(h.SheetY(), 500);
-    EXPECT_EQ(h.MaterialValue1(), 1.5f);
-    EXPECT_EQ(h.MaterialValue2(), 210.0f);
-    EXPECT_EQ(h.LeftClamp(), 250);
-    EXPECT_EQ(h.RightClamp(), 1300);
+    EXPECT_EQ((std::vector<float>{h.SheetX(), h.SheetY(), h.MaterialValue1(), h.MaterialValue2(), h.LeftClamp(),
+                                  h.RightClamp()}),
+              (std::vector<float>{1000, 500, 1.5f, 210, 250, 1300}));
     EXPECT_EQ(h.MachineSetting, 1);
-    EXPECT_EQ(h.Text18, FixedText("KEEP ME", 18));  // what the workstation does not own survives
-    EXPECT_EQ(h.Singles20[4], 77);
+    EXPECT_EQ(h.Singles20[4], 77);  // what the workstation does not own survives
 
-    const std::vector<std::int16_t> codes = {210, 152, 230, 120, 220, 110, 355};
-    for (std::size_t i = 0; i < codes.size(); ++i) {
-        EXPECT_EQ(out[i + 1].EntityCode, codes[i]);
-        EXPECT_EQ(out[i + 1].Doubles6[0], codes[i]);  // geometry carried unchanged
-        EXPECT_EQ(out[i + 1].Doubles6[2], -3.25);
+    // Code, sign field and tool of each entity kept; the geometry unchanged.
+    std::vector<std::string> entities;
+    for (std::size_t i = 1; i < out.size(); ++i) {
+        EXPECT_EQ(out[i].Doubles6, drawing[i < 7 ? i : i + 2].Doubles6) << i;
+        entities.push_back(std::to_string(out[i].EntityCode) + " " + std::to_string(out[i].SignField()) + " " +
+                           test::ToolText(out[i].Tool));
     }
-    const char* cleared = "-  '' 0x0x0x0 s0 c0 a0 i0 n0";
-    const std::vector<std::string> tools = {"+A 'LIBRARY A' 10x0x0x0 s3 c45 a0 i30 n1",
-                                            "+B 'LIBRARY B' 20x0x0x0 s4 c11 a0 i0 n1", cleared,
-                                            "+A 'LIBRARY A' 10x0x0x0 s3 c45 a0 i15 n1", cleared, cleared, cleared};
-    for (std::size_t i = 0; i < tools.size(); ++i) EXPECT_EQ(test::ToolText(out[i + 1].Tool), tools[i]) << i;
-    EXPECT_EQ(out[4].SignField(), -1);
-    EXPECT_EQ(out[5].SignField(), 1);
+    const std::string cleared = "-  '' 0x0x0x0 s0 c0 a0 i0 n0";
+    EXPECT_EQ(entities, (std::vector<std::string>{
+                            "210 0 +A 'LIBRARY A' 10x0x0x0 s3 c45 a0 i30 n1", "152 0 +B 'LIBRARY B' 20x0x0x0 s4 c11 a0 i0 n1",
+                            "230 0 " + cleared, "120 -1 +A 'LIBRARY A' 10x0x0x0 s3 c45 a0 i15 n1", "220 1 " + cleared,
+                            "110 0 " + cleared, "355 0 " + cleared}));
     for (const char* name : {"Reverse.pth", "Reverse.sht", "Reverse.trt", "Reverse.rnd", "Rvrsmain.drw"})
         EXPECT_FALSE(installation.exists(sys(name))) << name;
     EXPECT_FALSE(installation.exists(job("Rvrsmain.tmp")));
-}
-
-TEST_F(AcceptanceTest, UnchangedMachineSettingKeepsSignFields) {
-    header.MachineSetting = 1;
-    drawing[0] = header;
-    prepare();
-    ASSERT_TRUE(AcceptResult(boxes).accepted);
-    const std::vector<DrawingRecord> out = test::DrawingRecords(installation.read(job("P1.drw")));
-    ASSERT_EQ(out.size(), 8u);
-    EXPECT_EQ(out[4].SignField(), 1);
-    EXPECT_EQ(out[5].SignField(), -1);
 }
 
 TEST_F(AcceptanceTest, OldScratchFilesDoNotMixIn) {
@@ -213,50 +196,28 @@ TEST_F(AcceptanceTest, AFaultAtAnyStepNeverCostsTheDrawing) {
     }
 }
 
-TEST_F(AcceptanceTest, RenameThatCannotCrossDrivesFallsBackToACopyBesideTheDrawing) {
-    ASSERT_TRUE(AcceptResult(boxes).accepted);
-    const std::string accepted = installation.read(job("P1.drw"));
-    prepare();
-    test::FaultyPlatform faulty(installation.platform());
-    platform::ScopedPlatform use(faulty);
-    test::Fault crossDevice{test::kRename, 1, false, "invalid cross-device link"};
-    faulty.arm(crossDevice);
-    ASSERT_TRUE(AcceptResult(boxes).accepted);
-    EXPECT_TRUE(faulty.fired());
-    EXPECT_EQ(installation.read(job("P1.drw")), accepted);
-    EXPECT_FALSE(installation.exists(job("Rvrsmain.tmp")));
-    EXPECT_FALSE(installation.exists(sys("Rvrsmain.drw")));
+TEST(HeaderSettings, FixUpThenFollowTheMachine) {
+    const struct {
+        const char* name;
+        std::int16_t level, machine, second, machineAfter, secondAfter;
+        bool changed;
+    } cases[] = {
+        {"old level swapped", 500, 0, 1, 1, 0, false},     {"current level not swapped", 1000, 0, 1, 1, 1, true},
+        {"old level, no second", 500, 0, 0, 1, 0, true},   {"old level, other machine", 500, 2, 1, 1, 1, true},
+        {"already the machine's", 1200, 1, 5, 1, 5, false},
+    };
+    for (const auto& c : cases) {
+        DrawingRecord h;
+        h.LevelNumber = c.level;
+        h.MachineSetting = c.machine;
+        h.SecondSetting = c.second;
+        HeaderValues values;
+        values.machineValue4 = 1;
+        EXPECT_EQ(RewriteDrawingHeader(h, values), c.changed) << c.name;
+        EXPECT_EQ(h.MachineSetting, c.machineAfter) << c.name;
+        EXPECT_EQ(h.SecondSetting, c.secondAfter) << c.name;
+    }
 }
-
-struct HeaderCase {
-    const char* name;
-    std::int16_t level, machine, second;
-    std::int16_t machineAfter, secondAfter;
-    bool changed;
-};
-
-class HeaderSettings : public ::testing::TestWithParam<HeaderCase> {};
-
-TEST_P(HeaderSettings, FixUpThenFollowTheMachine) {
-    const HeaderCase& c = GetParam();
-    DrawingRecord h;
-    h.LevelNumber = c.level;
-    h.MachineSetting = c.machine;
-    h.SecondSetting = c.second;
-    HeaderValues values;
-    values.machineValue4 = 1;
-    EXPECT_EQ(RewriteDrawingHeader(h, values), c.changed);
-    EXPECT_EQ(h.MachineSetting, c.machineAfter);
-    EXPECT_EQ(h.SecondSetting, c.secondAfter);
-}
-
-INSTANTIATE_TEST_SUITE_P(Levels, HeaderSettings,
-                         ::testing::Values(HeaderCase{"OldLevelSwapped", 500, 0, 1, 1, 0, false},
-                                           HeaderCase{"CurrentLevelNotSwapped", 1000, 0, 1, 1, 1, true},
-                                           HeaderCase{"OldLevelNoSecond", 500, 0, 0, 1, 0, true},
-                                           HeaderCase{"OldLevelOtherMachine", 500, 2, 1, 1, 1, true},
-                                           HeaderCase{"AlreadyTheMachines", 1200, 1, 5, 1, 5, false}),
-                         test::CaseName());
 
 struct SheetCase {
     const char* name;

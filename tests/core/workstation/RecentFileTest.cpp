@@ -4,31 +4,20 @@
 
 #include <optional>
 
-#include "core/common/State.h"
 #include "core/workstation/RecentFile.h"
-#include "support/InstallationFixture.h"
+#include "support/Sandbox.h"
 #include "support/TableTest.h"
 
 namespace qv {
 namespace {
 
-using test::InstallationFixture;
-
-const char* const LastFile = "C:\\QUORVANE\\Lastfile.lst";
+const char* const LastFile = "C:\\QV\\Lastfile.lst";
 const std::string Empty = "******\r\n";
 
-struct Memory {
-    Memory() {
-        auto& config = State().Config;
-        config.SystemFolder = "C:\\QUORVANE\\";
-        config.MachineRoot = "C:\\QUORVANE\\PROGRAMS\\";
-        State().Mach.MachineFolder = "PRESS1";
-    }
-    void program(const std::string& directory, const std::string& name) {
-        fixture.write("C:\\QUORVANE\\PROGRAMS\\PRESS1\\" + directory + "\\" + name + ".prg", "%\r\n");
-    }
-    InstallationFixture fixture;
-};
+// Programs of machine M1 live under C:\JOBS\M1\.
+void Program(test::Sandbox& box, const std::string& directory, const std::string& name) {
+    box.write("C:\\JOBS\\M1\\" + directory + "\\" + name + ".prg", "%\r\n");
+}
 
 struct RoundTripCase {
     const char* name;
@@ -41,15 +30,14 @@ class RoundTrip : public ::testing::TestWithParam<RoundTripCase> {};
 
 TEST_P(RoundTrip, RemembersAndRecallsWhileTheProgramExists) {
     const auto& c = GetParam();
-    Memory m;
-    m.program(c.recalledDirectory, c.recalledProgram);
+    test::MachineSandbox box;
+    Program(box, c.recalledDirectory, c.recalledProgram);
     ASSERT_TRUE(RememberLastFile(c.directory, c.program));
-    EXPECT_EQ(m.fixture.read(LastFile), c.file);
+    EXPECT_EQ(box.read(LastFile), c.file);
     std::string directory, program;
     ASSERT_TRUE(RecallLastFile(directory, program));
-    EXPECT_EQ(directory, c.recalledDirectory);
-    EXPECT_EQ(program, c.recalledProgram);
-    EXPECT_EQ(m.fixture.read(LastFile), c.file);
+    EXPECT_EQ(directory + "/" + program, c.recalledDirectory + "/" + c.recalledProgram);
+    EXPECT_EQ(box.read(LastFile), c.file);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -63,27 +51,27 @@ INSTANTIATE_TEST_SUITE_P(
     test::CaseName());
 
 TEST(RecallLastFile, DeletedProgramEmptiesTheMemory) {
-    Memory m;
-    m.program("JOBS", "P7");
+    test::MachineSandbox box;
+    Program(box, "JOBS", "P7");
     ASSERT_TRUE(RememberLastFile("JOBS", "P7"));
-    m.fixture.remove("C:\\QUORVANE\\PROGRAMS\\PRESS1\\JOBS\\P7.prg");
+    box.remove("C:\\JOBS\\M1\\JOBS\\P7.prg");
     std::string directory, program;
     EXPECT_FALSE(RecallLastFile(directory, program));
     EXPECT_EQ(directory + "/" + program, "JOBS/P7");
-    EXPECT_EQ(m.fixture.read(LastFile), Empty);
+    EXPECT_EQ(box.read(LastFile), Empty);
 }
 
 TEST(RememberLastFile, NoDirectoryOrProgramLeavesThePreviousMemory) {
-    Memory m;
+    test::MachineSandbox box;
     ASSERT_TRUE(RememberLastFile("JOBS", "P7"));
-    const std::string before = m.fixture.read(LastFile);
+    const std::string before = box.read(LastFile);
     for (const auto& [directory, program] : {std::pair<const char*, const char*>{"A: [Floppy Disk]", "P1"},
                                              {"  ", "P1"}, {"JOBS", " "}}) {
         EXPECT_TRUE(RememberLastFile(directory, program));
-        EXPECT_EQ(m.fixture.read(LastFile), before) << directory << "/" << program;
+        EXPECT_EQ(box.read(LastFile), before) << directory << "/" << program;
     }
     ASSERT_TRUE(ResetLastFile());  // the single end marker
-    EXPECT_EQ(m.fixture.read(LastFile), Empty);
+    EXPECT_EQ(box.read(LastFile), Empty);
 }
 
 struct StaleCase {
@@ -94,12 +82,12 @@ struct StaleCase {
 class EmptyMemory : public ::testing::TestWithParam<StaleCase> {};
 
 TEST_P(EmptyMemory, RecallsNothingAndLeavesTheEmptyMemory) {
-    Memory m;
-    m.program("JOBS", "P7");
-    if (GetParam().file) m.fixture.write(LastFile, *GetParam().file);
+    test::MachineSandbox box;
+    Program(box, "JOBS", "P7");
+    if (GetParam().file) box.write(LastFile, *GetParam().file);
     std::string directory, program;
     EXPECT_FALSE(RecallLastFile(directory, program));
-    EXPECT_EQ(m.fixture.read(LastFile), Empty);
+    EXPECT_EQ(box.read(LastFile), Empty);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -3,13 +3,10 @@
 // the panel, and every way the run can fail while keeping the last result.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "ReverseFixture.h"
 #include "core/common/State.h"
 #include "core/common/Text.h"
 #include "core/workstation/ReverseRunSteps.h"
-#include "core/workstation/ReviewRecords.h"
 #include "core/workstation/TurretTable.h"
 
 namespace qv {
@@ -50,6 +47,12 @@ protected:
     }
 };
 
+std::vector<std::string> Rows(const ReversePanel& panel) {
+    std::vector<std::string> rows;
+    for (const TurretRow& r : panel.rows) rows.push_back(r.station + "|" + r.type + "|" + r.size + "|" + r.angle);
+    return rows;
+}
+
 TEST_F(ReverseRunTest, SuccessfulRunFillsThePanelAndTheReviewRecords) {
     installScriptProcessor();
     answerSuccess("1000,500,250,750\r\n",
@@ -58,7 +61,8 @@ TEST_F(ReverseRunTest, SuccessfulRunFillsThePanelAndTheReviewRecords) {
                   "12,A,x,10.5,0,0,0,45,30,12\r\n"
                   "9,s,keyhole,0,0,0,0,0,0,0\r\n"
                   "0\r\n");
-    installation.write(job("P1.prg"), "%\r\nO1234 (DEMO)\r\n\r\n  \t \r\n" + std::string(100, 'A') + "\r\n  G50");
+    installation.write(job("P1.prg"),
+                       "%\r\n\tO1234 (DEMO)\r\n\r\n  \t \nN20\n" + std::string(100, 'A') + "\r\n  G50");
 
     auto panel = RunReverse("  P1  ");
     ASSERT_TRUE(panel.has_value()) << (messages.shown.empty() ? "" : messages.shown.back());
@@ -66,38 +70,26 @@ TEST_F(ReverseRunTest, SuccessfulRunFillsThePanelAndTheReviewRecords) {
 
     EXPECT_EQ(panel->caption, "P1");
     EXPECT_EQ(panel->sheetTexts, (std::array<std::string, 4>{"1000", "500", "250", "750"}));
-    ASSERT_EQ(panel->rows.size(), 4u);
-    const std::vector<std::vector<std::string>> expected = {
-        {"3", "Rad-Square", "20r2", "0"},
-        {"5", "Undefined   ", "", "15"},
-        {"12", "Diameter  ", "10.5", "idx"},
-        {"9", "Special   ", "KEYHOLE", "0"},
-    };
-    for (std::size_t k = 0; k < expected.size(); ++k) {
-        const TurretRow& row = panel->rows[k];
-        EXPECT_EQ((std::vector<std::string>{row.station, row.type, row.size, row.angle}), expected[k]) << k;
-    }
+    EXPECT_EQ(Rows(*panel), (std::vector<std::string>{"3|Rad-Square|20r2|0", "5|Undefined   ||15",
+                                                      "12|Diameter  |10.5|idx", "9|Special   |KEYHOLE|0"}));
     EXPECT_EQ(panel->scrollMaximum, 0);
     EXPECT_EQ(panel->selectedRow, 0);
 
     const ReverseRunState& run = ReverseRun();
-    EXPECT_EQ(run.ProgramName, "P1");
     EXPECT_EQ(run.ProgramPath, job("P1"));
-    EXPECT_EQ(run.TurretCount, 4);
-    EXPECT_EQ(run.TurretOrder[0], 3);
-    EXPECT_EQ(run.TurretTools[3].Shape, 'C');
-    EXPECT_EQ(run.TurretTools[3].Description, FixedText("Rad-Square", 64));
-    EXPECT_EQ(run.TurretTools[5].Shape, 'U');
-    EXPECT_EQ(run.TurretTools[9].Description, FixedText("KEYHOLE", 64));
-    for (int s : {3, 5, 9, 12}) EXPECT_FALSE(run.TurretTools[static_cast<std::size_t>(s)].Defined) << s;
+    EXPECT_EQ(test::ToolText(run.TurretTools[3]), "-C 'Rad-Square' 20x0x0x2 s0 c0 a0 i0 n0");
+    EXPECT_EQ(test::ToolText(run.TurretTools[5]), "-U 'Undefined' 1x2x3x4 s0 c0 a15 i0 n0");
+    EXPECT_EQ(test::ToolText(run.TurretTools[9]), "-S 'KEYHOLE' 0x0x0x0 s0 c0 a0 i0 n0");
+    EXPECT_FALSE(run.TurretTools[12].Defined);
 
-    // Every non-empty line is a record, the last one too.
-    EXPECT_EQ(run.BlockCount, 4);
-    EXPECT_EQ(installation.read(sys("Reverse.rnd")),
-              FixedText("%", 80) + FixedText("O1234 (DEMO)", 80) + std::string(80, 'A') + FixedText("G50", 80));
+    // Every non-empty line is a record, trimmed, cut to 80, the last one too.
+    EXPECT_EQ(run.BlockCount, 5);
+    EXPECT_EQ(installation.read(sys("Reverse.rnd")), FixedText("%", 80) + FixedText("O1234 (DEMO)", 80) +
+                                                         FixedText("N20", 80) + std::string(80, 'A') +
+                                                         FixedText("G50", 80));
+    EXPECT_FALSE(installation.exists(sys("Reverse.rnd.tmp")));
 
-    EXPECT_EQ(installation.read(sys("Reverse.pth")),
-              test::CrLf({job("P1"), "P1", "JOBS", "PRESS1"}));
+    EXPECT_EQ(installation.read(sys("Reverse.pth")), test::CrLf({job("P1"), "P1", "JOBS", "PRESS1"}));
     EXPECT_FALSE(installation.exists(sys("Finished.flg")));
     EXPECT_EQ(installation.read(sys("Lastfile.lst")), test::CrLf({"JOBS", "P1", "******"}));
 }
@@ -181,123 +173,70 @@ TEST_F(ReverseRunTest, OverwriteQuestionDecidesTheRun) {
 }
 
 TEST_F(ReverseRunTest, MissingProcessorGivesBothMessagesInOrder) {
-    makePreviousRun();
-    EXPECT_FALSE(RunReverse("P1").has_value());
-    EXPECT_EQ(messages.shown, (std::vector<std::string>{Missing, Failed}));
-    EXPECT_EQ(messages.beeps, 2);
-    // Written before the processor was looked for.
-    EXPECT_TRUE(installation.exists(sys("Reverse.pth")));
-    expectPreviousRunKept();
-}
-
-TEST_F(ReverseRunTest, ProcessorThatCannotStartIsReportedAsMissing) {
-    installation.write(sys("FANUCRVS.exe"), "not a program");  // no execute permission
-    makePreviousRun();
-    EXPECT_EQ(StartProcessor(), 0);
-    EXPECT_EQ(WaitForProcessor(0), 1);  // returns at once: nothing to wait for
-    EXPECT_EQ(messages.shown, (std::vector<std::string>{Missing}));
-}
-
-TEST_F(ReverseRunTest, OldStatusFileIsRemovedBeforeTheRun) {
-    installScriptProcessor();
-    installation.write(sys("Finished.flg"), "0\r\n");  // from an earlier run; this one writes none
-    makePreviousRun();
-    EXPECT_FALSE(RunReverse("P1").has_value());
-    EXPECT_TRUE(installation.exists(sys("ran.mark")));
-    EXPECT_EQ(messages.shown, (std::vector<std::string>{Failed}));
-    expectPreviousRunKept();
-}
-
-struct StatusCase {
-    const char* name;
-    const char* flag;  // nullptr: the processor writes none
-    bool succeeds;
-};
-
-class RunStatus : public ReverseRunTest, public ::testing::WithParamInterface<StatusCase> {};
-
-TEST_P(RunStatus, DecidesSuccess) {
-    const StatusCase& c = GetParam();
-    installScriptProcessor();
-    answerSuccess();
-    if (c.flag) answer("Finished.flg", c.flag);
-    else installation.remove(std::string(Answers) + "Finished.flg");
-    makePreviousRun();
-
-    auto panel = RunReverse("P1");
-    EXPECT_EQ(panel.has_value(), c.succeeds);
-    EXPECT_FALSE(installation.exists(sys("Finished.flg")));
-    if (!c.succeeds) {
-        EXPECT_EQ(messages.shown, (std::vector<std::string>{Failed}));
+    // Not there, or there but not a program the host can start.
+    for (bool present : {false, true}) {
+        SCOPED_TRACE(present);
+        if (present) installation.write(sys("FANUCRVS.exe"), "not a program");
+        messages.shown.clear();
+        messages.beeps = 0;
+        makePreviousRun();
+        EXPECT_FALSE(RunReverse("P1").has_value());
+        EXPECT_EQ(messages.shown, (std::vector<std::string>{Missing, Failed}));
+        EXPECT_EQ(messages.beeps, 2);
+        // Written before the processor was looked for.
+        EXPECT_TRUE(installation.exists(sys("Reverse.pth")));
         expectPreviousRunKept();
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Flags, RunStatus,
-                         ::testing::Values(StatusCase{"Zero", "0\r\n", true},
-                                           StatusCase{"Negative", "-2\r\n", true},
-                                           StatusCase{"Positive", "3\r\n", false},
-                                           StatusCase{"Missing", nullptr, false},
-                                           StatusCase{"Empty", "", false},
-                                           StatusCase{"NotANumber", "done\r\n", false}),
-                         test::CaseName());
-
-struct BadAnswerCase {
+// The processor's answers, each file as it leaves it; nullptr: not written.
+struct AnswerCase {
     const char* name;
-    const char* sheet;  // nullptr: missing
-    const char* tools;  // nullptr: missing
+    const char* flag;
+    const char* reason = "";  // "" for success; else what follows "Reverse Engineering Failed"
+    const char* sheet = "1000,500,250,750\r\n";
+    const char* tools = "0\r\n";
     bool program = true;
 };
 
-// Every malformed answer is refused by its reader (see the exchange file
-// tests); here one of each file shows the run keeps the last result.
-class BadAnswers : public ReverseRunTest, public ::testing::WithParamInterface<BadAnswerCase> {};
+class Answers : public ReverseRunTest, public ::testing::WithParamInterface<AnswerCase> {};
 
-TEST_P(BadAnswers, FailTheRunAndKeepThePreviousResult) {
-    const BadAnswerCase& c = GetParam();
+TEST_P(Answers, DecideTheRunAndAFailureKeepsThePreviousResult) {
+    const AnswerCase& c = GetParam();
     installScriptProcessor();
-    answer("Finished.flg", "0\r\n");
-    if (c.sheet) answer("Reverse.sht", c.sheet);
-    if (c.tools) answer("Reverse.trt", c.tools);
+    for (const auto& [name, bytes] : {std::pair<const char*, const char*>{"Finished.flg", c.flag},
+                                      {"Reverse.sht", c.sheet}, {"Reverse.trt", c.tools}})
+        if (bytes) answer(name, bytes);
     if (!c.program) installation.remove(job("P1.prg"));
+    installation.write(sys("Finished.flg"), "0\r\n");  // an earlier run's, never this one's
     makePreviousRun();
 
-    EXPECT_FALSE(RunReverse("P1").has_value());
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].rfind(std::string(Failed) + "\n\n", 0), 0u) << messages.shown[0];
-    expectPreviousRunKept();
-    EXPECT_EQ(installation.read(sys("Lastfile.lst")).find("P1"), std::string::npos);
+    const bool succeeds = RunReverse("P1").has_value();
+    EXPECT_TRUE(installation.exists(sys("ran.mark")));
+    EXPECT_FALSE(installation.exists(sys("Finished.flg")));
+    EXPECT_EQ(succeeds, std::string(c.reason).empty());
+    if (!succeeds) {
+        ASSERT_EQ(messages.shown.size(), 1u);
+        EXPECT_EQ(messages.shown[0].rfind(Failed, 0), 0u) << messages.shown[0];
+        EXPECT_NE(messages.shown[0].find(c.reason), std::string::npos) << messages.shown[0];
+        expectPreviousRunKept();
+        EXPECT_EQ(installation.read(sys("Lastfile.lst")).find("P1"), std::string::npos);
+    }
 }
 
+// Every malformed answer is refused by its reader (see the exchange file
+// tests); here one of each file shows the run keeps the last result.
 INSTANTIATE_TEST_SUITE_P(
-    Files, BadAnswers,
-    ::testing::Values(BadAnswerCase{"SheetMissing", nullptr, "0\r\n"},
-                      BadAnswerCase{"SheetShort", "1000,500\r\n", "0\r\n"},
-                      BadAnswerCase{"ToolsMissing", "1000,500,250,750\r\n", nullptr},
-                      BadAnswerCase{"EntryCutShort", "1000,500,250,750\r\n", "4,A,r,5,0\r\n"},
-                      BadAnswerCase{"ProgramGone", "1000,500,250,750\r\n", "0\r\n", false}),
+    Cases, Answers,
+    ::testing::Values(AnswerCase{"StatusZero", "0\r\n"}, AnswerCase{"StatusNegative", "-2\r\n"},
+                      AnswerCase{"StatusPositive", "3\r\n", Failed}, AnswerCase{"NoStatus", nullptr, Failed},
+                      AnswerCase{"EmptyStatus", "", Failed}, AnswerCase{"StatusNotANumber", "done\r\n", Failed},
+                      AnswerCase{"SheetMissing", "0", "Reverse.sht", nullptr},
+                      AnswerCase{"SheetShort", "0", "Reverse.sht", "1000,500\r\n"},
+                      AnswerCase{"ToolsMissing", "0", "Reverse.trt", "1000,500,250,750\r\n", nullptr},
+                      AnswerCase{"EntryCutShort", "0", "Reverse.trt", "1000,500,250,750\r\n", "4,A,r,5,0\r\n"},
+                      AnswerCase{"ProgramGone", "0", "P1.prg", "1000,500,250,750\r\n", "0\r\n", false}),
     test::CaseName());
-
-TEST(ReviewRecordsFile, KeepsEveryNonEmptyLineTrimmedAndCut) {
-    test::InstallationFixture installation;
-    installation.write("C:\\QUORVANE\\P.prg", "\tN10 X1\r\n\r\nN20\nlast line without end");
-    auto count = WriteReviewRecords("C:\\QUORVANE\\P.prg", "C:\\QUORVANE\\Reverse.rnd");
-    ASSERT_TRUE(count.ok()) << count.message();
-    EXPECT_EQ(count.value(), 3);
-    auto lines = ReadReviewRecords("C:\\QUORVANE\\Reverse.rnd", 1, 21, count.value());
-    ASSERT_TRUE(lines.ok());
-    EXPECT_EQ(lines.value(), (std::vector<std::string>{"N10 X1", "N20", "last line without end"}));
-    EXPECT_FALSE(installation.exists("C:\\QUORVANE\\Reverse.rnd.tmp"));
-}
-
-TEST(ReviewRecordsFile, MissingProgramLeavesTheOldRecords) {
-    test::InstallationFixture installation;
-    installation.write("C:\\QUORVANE\\Reverse.rnd", std::string(80, 'q'));
-    auto count = WriteReviewRecords("C:\\QUORVANE\\Gone.prg", "C:\\QUORVANE\\Reverse.rnd");
-    ASSERT_FALSE(count.ok());
-    EXPECT_NE(count.message().find("Gone.prg"), std::string::npos);
-    EXPECT_EQ(installation.read("C:\\QUORVANE\\Reverse.rnd"), std::string(80, 'q'));
-}
 
 }  // namespace
 }  // namespace qv

@@ -2,52 +2,44 @@
 // keys and the scroll bar move, and counts past the 16-bit range.
 #include <gtest/gtest.h>
 
-#include "core/common/State.h"
+#include <algorithm>
+
 #include "core/common/Text.h"
 #include "core/workstation/ReverseRunState.h"
 #include "core/workstation/ReviewPager.h"
-#include "support/InstallationFixture.h"
+#include "support/Sandbox.h"
 
 namespace qv {
 namespace {
 
-class ReviewPagerTest : public ::testing::Test {
-protected:
-    void records(int count) {
-        std::string bytes;
-        for (int n = 1; n <= count; ++n) bytes += FixedText("N" + std::to_string(n), 80);
-        installation.write("C:\\QUORVANE\\Reverse.rnd", bytes);
-        State().Config.SystemFolder = "C:\\QUORVANE\\";
-        ReverseRun().BlockCount = count;
-    }
-    static std::vector<std::string> Blocks(int first, int last) {
-        std::vector<std::string> lines;
-        for (int n = first; n <= last; ++n) lines.push_back("N" + std::to_string(n));
-        return lines;
-    }
-
-    test::InstallationFixture installation;
-};
-
-TEST_F(ReviewPagerTest, FiveBlocksShowAllAndDoNotScroll) {
-    records(5);
-    ReviewPager pager = ReviewPager::ForCurrentRun();
-    EXPECT_EQ(pager.lines().value(), Blocks(1, 5));
-    EXPECT_EQ(pager.scrollMinimum(), 1);
-    EXPECT_EQ(pager.scrollMaximum(), 1);
-    for (ReviewKey key : {ReviewKey::PageDown, ReviewKey::End, ReviewKey::Down})
-        EXPECT_FALSE(pager.onKey(key).moved);
-    EXPECT_EQ(pager.TopRecord, 1);
+std::vector<std::string> Blocks(int first, int last) {
+    std::vector<std::string> lines;
+    for (int n = first; n <= last; ++n) lines.push_back("N" + std::to_string(n));
+    return lines;
 }
 
-TEST_F(ReviewPagerTest, HundredBlocksEndShowsEightyToHundred) {
-    records(100);
-    ReviewPager pager = ReviewPager::ForCurrentRun();
-    EXPECT_EQ(pager.scrollMaximum(), 80);
-    EXPECT_EQ(pager.lines().value(), Blocks(1, 21));
-    EXPECT_TRUE(pager.onKey(ReviewKey::End).moved);
-    EXPECT_EQ(pager.TopRecord, 80);
-    EXPECT_EQ(pager.lines().value(), Blocks(80, 100));
+TEST(ReviewPager, ShowsTheRecordsOfTheRunAndEndShowsTheLastPage) {
+    const struct {
+        int blocks;
+        std::int32_t scrollMaximum, topAfterEnd;
+        int lastShownAfterEnd;
+    } cases[] = {{5, 1, 1, 5}, {21, 1, 1, 21}, {100, 80, 80, 100}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.blocks);
+        test::MachineSandbox box;
+        std::string bytes;
+        for (int n = 1; n <= c.blocks; ++n) bytes += FixedText("N" + std::to_string(n), 80);
+        box.write("C:\\QV\\Reverse.rnd", bytes);
+        ReverseRun().BlockCount = c.blocks;
+
+        ReviewPager pager = ReviewPager::ForCurrentRun();
+        EXPECT_EQ(pager.lines().value(), Blocks(1, std::min(c.blocks, 21)));
+        EXPECT_EQ(pager.scrollMinimum(), 1);
+        EXPECT_EQ(pager.scrollMaximum(), c.scrollMaximum);
+        EXPECT_EQ(pager.onKey(ReviewKey::End).moved, c.topAfterEnd != 1);
+        EXPECT_EQ(pager.TopRecord, c.topAfterEnd);
+        EXPECT_EQ(pager.lines().value(), Blocks(c.topAfterEnd, c.lastShownAfterEnd));
+    }
 }
 
 TEST(ReviewPager, KeysAndTheScrollBarMoveWithinTheRecords) {
@@ -85,13 +77,13 @@ TEST(ReviewPager, KeysAndTheScrollBarMoveWithinTheRecords) {
     EXPECT_EQ(pager.TopRecord, 69960);
 }
 
-TEST_F(ReviewPagerTest, MissingRecordFileIsAnError) {
-    State().Config.SystemFolder = "C:\\QUORVANE\\";
+TEST(ReviewPager, MissingRecordFileIsAnError) {
+    test::MachineSandbox box;
     ReviewPager pager;
     pager.BlockCount = 3;
     auto lines = pager.lines();
     ASSERT_FALSE(lines.ok());
-    EXPECT_NE(lines.message().find("Reverse.rnd"), std::string::npos);
+    EXPECT_NE(lines.message().find("C:\\QV\\Reverse.rnd"), std::string::npos) << lines.message();
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 
 #include "core/common/State.h"
 #include "core/common/Text.h"
-#include "core/startup/MachineSetUp.h"
 #include "core/startup/Startup.h"
 #include "core/tooling/ToolingState.h"
 #include "core/workstation/Acceptance.h"
@@ -17,22 +16,14 @@
 namespace qv {
 namespace {
 
-class WholeRunTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(demo.ok()) << demo.error();
-        Status started = RunStartup();
-        ASSERT_TRUE(started.ok()) << started.message();
-    }
-    std::vector<DrawingRecord> drawing(const std::string& windowsPath) const {
-        return test::DrawingRecords(demo.read(windowsPath));
-    }
-
+TEST(WholeRun, BracketIsReversedConfirmedAndAccepted) {
     test::DemoInstallation demo;
+    ASSERT_TRUE(demo.ok()) << demo.error();
     test::MessageRecorder messages;
-};
+    const Status started = RunStartup();
+    ASSERT_TRUE(started.ok()) << started.message();
+    auto drawing = [&](const std::string& path) { return test::DrawingRecords(demo.read(path)); };
 
-TEST_F(WholeRunTest, BracketIsReversedConfirmedAndAccepted) {
     messages.answer({true});  // the demo ships a BRACKET drawing
     auto panel = RunReverse("BRACKET");
     ASSERT_TRUE(panel.has_value()) << (messages.shown.empty() ? "" : messages.shown.back());
@@ -65,12 +56,9 @@ TEST_F(WholeRunTest, BracketIsReversedConfirmedAndAccepted) {
     const DrawingRecord& h = out[0];
     EXPECT_EQ(h.RecordCount, static_cast<std::int32_t>(out.size()));
     EXPECT_EQ(h.MaterialName, FixedText(Tooling().CurrentMaterial, 72));
-    EXPECT_EQ(h.SheetX(), 1000);
-    EXPECT_EQ(h.SheetY(), 500);
-    EXPECT_EQ(h.LeftClamp(), 250);
-    EXPECT_EQ(h.RightClamp(), 750);
-    EXPECT_EQ(h.MaterialValue1(), Tooling().MaterialValue1);
-    EXPECT_EQ(h.MaterialValue2(), Tooling().MaterialValue2);
+    EXPECT_EQ((std::vector<float>{h.SheetX(), h.SheetY(), h.LeftClamp(), h.RightClamp(), h.MaterialValue1(),
+                                  h.MaterialValue2()}),
+              (std::vector<float>{1000, 500, 250, 750, Tooling().MaterialValue1, Tooling().MaterialValue2}));
     EXPECT_EQ(h.MachineSetting, State().Mach.MachineValue4);
 
     // Entities in the processor's order, the 999 note dropped.
@@ -101,28 +89,6 @@ TEST_F(WholeRunTest, BracketIsReversedConfirmedAndAccepted) {
     EXPECT_EQ(angles, anglesBefore);
     for (const char* name : {"Reverse.pth", "Reverse.sht", "Reverse.trt", "Reverse.rnd", "Rvrsmain.drw"})
         EXPECT_FALSE(demo.exists(std::string("C:\\QUORVANE\\") + name)) << name;
-}
-
-TEST_F(WholeRunTest, FlangeOnTheCombiMachineGetsItsSignFieldsNegated) {
-    ASSERT_TRUE(SetUpMachine(2, "JOBS").ok());
-    ASSERT_EQ(State().Mach.MachineValue4, 1);
-    messages.answer({true});
-    auto panel = RunReverse("FLANGE");
-    ASSERT_TRUE(panel.has_value()) << (messages.shown.empty() ? "" : messages.shown.back());
-    const std::string path = ReverseRun().ProgramPath + ".drw";
-    const std::vector<DrawingRecord> original = drawing(path);
-    ASSERT_EQ(original[0].MachineSetting, 0);
-
-    ASSERT_TRUE(AcceptResult(panel->sheetTexts).accepted);
-    const std::vector<DrawingRecord> out = drawing(path);
-    EXPECT_EQ(out[0].MachineSetting, 1);
-    std::vector<std::int16_t> before, after;
-    for (const DrawingRecord& r : original)
-        if (r.EntityCode == 120 || r.EntityCode == 220) before.push_back(r.SecondSetting);
-    for (const DrawingRecord& r : out)
-        if (r.EntityCode == 120 || r.EntityCode == 220) after.push_back(static_cast<std::int16_t>(-r.SecondSetting));
-    EXPECT_EQ(after, before);
-    EXPECT_EQ(before.size(), 3u);  // one circle, two clamp moves
 }
 
 }  // namespace

@@ -149,14 +149,12 @@ TEST_P(RefusedProgram, IsRefusedWithItsLine) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, RefusedProgram,
     ::testing::Values(
-        Refused{"Empty", "", "the program has no hits"},
         Refused{"NoHits", Lines({"%", "O1 (NOTHING)", "(T1 A 10)", "G92X1.Y1.", "T1", "G50", "%"}),
                 "the program has no hits"},
         Refused{"UnknownWord", Lines({"(T1 A 10)", "X1.Y1.T1", "X200.Z5."}), "line 3: unknown word \"Z\""},
         Refused{"UnknownG", Lines({"(T1 A 10)", "G81X1.Y1.T1"}), "line 2: G81 is not part of this dialect"},
         Refused{"HitWithoutTool", Lines({"G90", "X1.Y1."}), "line 2: a hit before any T word"},
         Refused{"StationTooHigh", Lines({"X1.Y1.T121"}), "line 1: \"T121\" names no station"},
-        Refused{"StationZero", Lines({"X1.Y1.T1000"}), "line 1: \"T1000\" names no station"},
         Refused{"OpenComment", Lines({"(T1 A 10", "X1.Y1.T1"}), "line 1: comment not closed"},
         Refused{"WordWithoutNumber", Lines({"X1.Y.T1"}), "line 1: word \"Y.\" has no number"},
         Refused{"TwiceInABlock", Lines({"X1.X2.T1"}), "line 1: X given twice"},

@@ -2,11 +2,10 @@
 // drawing records.
 #include <gtest/gtest.h>
 
-#include <map>
-
 #include "core/workstation/FormatNumber.h"
 #include "sample_reverse/PunchProgram.h"
 #include "sample_reverse/ReverseResult.h"
+#include "support/TableTest.h"
 
 namespace qv::revsample {
 namespace {
@@ -33,69 +32,43 @@ TEST(ReverseResult, OneStationEntryPerStationInFirstCallOrder) {
                                                "3 U 'Undefined   ' 0x0 c10 a0 i0", "8 S 'KEYHOLE' 0x0 c10 a0 i0"}));
 }
 
-TEST(ReverseResult, TheDrawingHasAHeaderAndEveryKindOfEntity) {
+TEST(ReverseResult, TheDrawingHasAHeaderAndEveryKindOfEntityInOrder) {
     const std::vector<DrawingRecord> records = DrawingOf(Program(), "BRACKET");
-    ASSERT_FALSE(records.empty());
+    ASSERT_EQ(records.size(), 16u);
     const DrawingRecord& header = records.front();
-    EXPECT_EQ(header.RecordCount, static_cast<std::int32_t>(records.size()));
+    EXPECT_EQ(header.RecordCount, 16);
     EXPECT_EQ(header.LevelNumber, 1000);
     EXPECT_EQ(header.MachineSetting, 0);
     EXPECT_EQ(header.SecondSetting, 0);
     EXPECT_EQ(header.Text18, "BRACKET           ");
-    EXPECT_FLOAT_EQ(header.SheetX(), 1000);
-    EXPECT_FLOAT_EQ(header.SheetY(), 500);
-    EXPECT_FLOAT_EQ(header.LeftClamp(), 250);
-    EXPECT_FLOAT_EQ(header.RightClamp(), 750);
+    EXPECT_EQ((std::vector<float>{header.SheetX(), header.SheetY(), header.LeftClamp(), header.RightClamp(),
+                                  header.MaterialValue1()}),
+              (std::vector<float>{1000, 500, 250, 750, 1.5f}));
 
-    std::map<int, int> codes;
-    for (std::size_t i = 1; i < records.size(); ++i) ++codes[records[i].EntityCode];
-    EXPECT_EQ(codes, (std::map<int, int>{{110, 1}, {311, 2}, {210, 8}, {220, 1}, {120, 2}, {999, 1}}));
-}
-
-TEST(ReverseResult, HitsCarryTheirStationsToolAndIndexAngle) {
-    const std::vector<DrawingRecord> records = DrawingOf(Program(), "P");
-    std::vector<const DrawingRecord*> hits;
-    for (const DrawingRecord& r : records) {
-        if (r.EntityCode == 210) hits.push_back(&r);
+    // Code, sign field, first value and tool of every entity.
+    std::vector<std::string> entities;
+    for (std::size_t i = 1; i < records.size(); ++i) {
+        const DrawingRecord& r = records[i];
+        entities.push_back(std::to_string(r.EntityCode) + " " + std::to_string(r.SignField()) + " " +
+                           FormatNumber(r.Doubles6[0]) + " " + test::ToolText(r.Tool));
     }
-    ASSERT_EQ(hits.size(), 8u);
-    EXPECT_DOUBLE_EQ(hits[0]->Doubles6[0], 100);
-    EXPECT_DOUBLE_EQ(hits[0]->Doubles6[1], 100);
-    EXPECT_EQ(hits[0]->Tool.Station, 1);
-    EXPECT_TRUE(hits[0]->Tool.Defined);
-    EXPECT_EQ(hits[0]->Tool.Shape, 'A');
-    EXPECT_EQ(hits[1]->Tool.Station, 5);
-    EXPECT_EQ(hits[1]->Tool.StationCode, 45);
-    EXPECT_FLOAT_EQ(hits[1]->Tool.IndexAngle, 90);
-    EXPECT_FLOAT_EQ(hits[2]->Tool.IndexAngle, 0);
-    EXPECT_DOUBLE_EQ(hits[2]->Doubles6[0], 500);
-    // Station 3 has no tool comment: an undefined tool that still names it.
-    EXPECT_EQ(hits[6]->Tool.Station, 3);
-    EXPECT_FALSE(hits[6]->Tool.Defined);
-    EXPECT_EQ(hits[6]->Tool.Shape, 'U');
-    EXPECT_EQ(hits[7]->Tool.Description.substr(0, 8), "KEYHOLE ");
-}
-
-TEST(ReverseResult, PatternsAndClampMovesCarryTheirSignFields) {
-    const std::vector<DrawingRecord> records = DrawingOf(Program(), "P");
-    std::vector<const DrawingRecord*> moves;
-    for (const DrawingRecord& r : records) {
-        if (r.EntityCode == 120) moves.push_back(&r);
-        if (r.EntityCode == 220) {
-            EXPECT_EQ(r.SignField(), 1);
-            EXPECT_DOUBLE_EQ(r.Doubles6[2], 60);
-            EXPECT_DOUBLE_EQ(r.Doubles6[4], 3);
-            EXPECT_EQ(r.Tool.Station, 1);
-        }
-        if (r.EntityCode == 110 || r.EntityCode == 311 || r.EntityCode == 999) {
-            EXPECT_FALSE(r.Tool.Defined);
-        }
-    }
-    ASSERT_EQ(moves.size(), 2u);
-    EXPECT_EQ(moves[0]->SignField(), 1);   // G27
-    EXPECT_EQ(moves[1]->SignField(), -1);  // G25
-    EXPECT_DOUBLE_EQ(moves[0]->Doubles6[0], 500);
-    EXPECT_EQ(moves[1]->Tool.Station, 8);
+    const std::string none = "-  '' 0x0x0x0 s0 c0 a0 i0 n0";
+    const std::string round = "+A 'Diameter' 10x0x0x0 s1 c10 a0 i0 n1";
+    const std::string special = "+S 'KEYHOLE' 0x0x0x0 s8 c10 a0 i0 n1";
+    EXPECT_EQ(entities, (std::vector<std::string>{
+                            "110 0 0 " + none, "311 0 250 " + none, "311 0 750 " + none,
+                            "210 0 100 " + round,
+                            "210 0 450 +D 'Rectangle' 20x10x0x0 s5 c45 a0 i90 n1",  // C holds for its block
+                            "210 0 500 +D 'Rectangle' 20x10x0x0 s5 c45 a0 i0 n1",   // G91 X50 from 450
+                            "210 0 760 " + round, "210 0 670 " + round, "210 0 670 " + round,
+                            "210 0 10 -U 'Undefined' 0x0x0x0 s3 c10 a0 i0 n1",  // no tool comment
+                            "210 0 20 " + special,
+                            "220 1 700 " + round,
+                            "120 1 500 " + round,     // G27
+                            "120 -1 100 " + special,  // G25
+                            "999 0 0 " + none}));
+    const DrawingRecord& circle = records[12];
+    EXPECT_EQ(circle.Doubles6, (std::array<double, 6>{700, 250, 60, 0, 3, 0}));
 }
 
 }  // namespace

@@ -69,23 +69,23 @@ TEST_P(MaterialFieldsByKind, ReadsTheMachinesSections) {
     EXPECT_EQ(number(22), secondary ? -22.5 : 0);
     EXPECT_EQ(number(23), secondary ? 4 : 0);
     EXPECT_EQ(text(31), punch && secondary ? "A,Punch 10,10,0,0,0,5,11,0,0,1" : "");
-    EXPECT_EQ(ReadMaterialField("Steel", 11).kind, MaterialValue::Kind::Text);
-    EXPECT_EQ(ReadMaterialField("Steel", 23).kind, MaterialValue::Kind::Number);
-    EXPECT_EQ(ReadMaterialField("Steel", 6).kind, MaterialValue::Kind::Empty);
-    EXPECT_EQ(ReadMaterialField("Steel", 32).kind, MaterialValue::Kind::Empty);
+    for (int field : {6, 32}) EXPECT_EQ(ReadMaterialField("Steel", field).kind, MaterialValue::Kind::Empty);
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, MaterialFieldsByKind,
                          ::testing::Combine(::testing::Values(0, 1, 20, 21), ::testing::Bool()));
 
 TEST_F(MaterialTest, UnknownNamesReadDefaultOrNothing) {
-    EXPECT_EQ(ReadMaterialField("Copper", 0).text, "Default");  // without any file: 0 or ""
-    EXPECT_EQ(ReadMaterialField("Copper", 2).kind, MaterialValue::Kind::Number);
-    EXPECT_EQ(ReadMaterialField("Copper", 2).number, 0);
-    EXPECT_EQ(ReadMaterialField("Copper", 3).kind, MaterialValue::Kind::Empty);
-    EXPECT_EQ(ReadMaterialField("Copper", 4).kind, MaterialValue::Kind::Empty);
-    EXPECT_EQ(ReadMaterialField("Copper", 11).kind, MaterialValue::Kind::Text);
-    EXPECT_EQ(ReadMaterialField("Copper", 11).text, "");
+    // Without any file: numbers 0, texts "", fields 3 and 4 no value.
+    const MaterialValue::Kind kinds[] = {MaterialValue::Kind::Text, MaterialValue::Kind::Number,
+                                         MaterialValue::Kind::Number, MaterialValue::Kind::Empty,
+                                         MaterialValue::Kind::Empty, MaterialValue::Kind::Text};
+    for (int field = 0; field <= 5; ++field) {
+        const MaterialValue value = ReadMaterialField("Copper", field);
+        EXPECT_EQ(value.kind, kinds[field]) << field;
+        EXPECT_EQ(value.text, field == 0 ? "Default" : "") << field;
+        EXPECT_EQ(value.number, 0) << field;
+    }
     box.write(kMaterials + "Default.mtl", MaterialText(true, true));
     box.write(kMaterials + "Steel.mtl", MaterialText(true, true));
     EXPECT_EQ(ReadMaterialField("", 0).text, "Default");
@@ -113,8 +113,6 @@ const SelectCase kSelections[] = {
     {"unknown library becomes Full Library", true, false, false, {"Steel"}, "Steel", 1.5f, 3.25f, "Full Library",
      "+A 'Punch 10' 10x0x0x0 s5 c11 a0 i0 n1"},
     {"unknown name selects Default", true, true, false, {"Copper"}, "Default", 1.5f, 3.25f, "Full Library",
-     "+A 'Punch 10' 10x0x0x0 s5 c11 a0 i0 n1"},
-    {"empty name selects Default", true, true, false, {""}, "Default", 1.5f, 3.25f, "Full Library",
      "+A 'Punch 10' 10x0x0x0 s5 c11 a0 i0 n1"},
     {"blank name selects Default", true, true, false, {"   "}, "Default", 1.5f, 3.25f, "Full Library",
      "+A 'Punch 10' 10x0x0x0 s5 c11 a0 i0 n1"},

@@ -1,10 +1,10 @@
 // Shape file records: the byte layout, round trips, live entries and reading.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 
 #include "core/common/Bytes.h"
+#include "core/common/Text.h"
 #include "core/tooling/ToolLibrary.h"
 #include "core/tooling/ToolingState.h"
 #include "support/Sandbox.h"
@@ -16,8 +16,7 @@ namespace {
 LibraryEntry Entry(char shape, float size1, const std::string& name = "Punch") {
     LibraryEntry e;
     e.shape = shape;
-    e.name = name + std::string(LibraryNameWidth - std::min(name.size(), LibraryNameWidth), ' ');
-    e.name.resize(LibraryNameWidth);
+    e.name = FixedText(name, LibraryNameWidth);
     e.size = {size1, 2.5f, -1.5f, 0.75f};
     e.stations = {{{3, 11}, {70, 0}, {5, 25}, {0, 0}, {0, 0}, {-1, -1}}};
     e.angles = {0.0f, 90.0f, -1.0f, -1.0f, 45.5f, -1.0f};
@@ -121,16 +120,6 @@ TEST_F(ShapeFileRead, ListsLiveRecordsWithTheirNumbers) {
     EXPECT_FLOAT_EQ(entries[1].size[0], 12.7f);
     EXPECT_EQ(entries[2].recordNumber, 6);
     EXPECT_EQ(box.read("C:\\QV\\DATA\\Tools\\M1\\Lib.A"), bytes);  // reading changes nothing
-}
-
-TEST_F(ShapeFileRead, SpecialsAreListedByName) {
-    box.write("C:\\QV\\DATA\\Tools\\M1\\Lib.S",
-              EncodeShapeRecord(Entry('S', 0.0f, "KEYHOLE")) + EncodeShapeRecord(Entry('S', 30.0f, "")) +
-                  std::string(ShapeRecordSize, '\0') + EncodeShapeRecord(Entry('S', 0.0f, "  Hook")));
-    const std::vector<LibraryEntry> entries = ReadShapeFile('S');
-    ASSERT_EQ(entries.size(), 2u);
-    EXPECT_EQ(entries[0].name, "KEYHOLE           ");
-    EXPECT_EQ(entries[1].recordNumber, 4);
 }
 
 TEST_F(ShapeFileRead, MissingFilesAndLettersGiveNoEntries) {

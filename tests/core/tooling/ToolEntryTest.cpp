@@ -136,19 +136,6 @@ TEST_F(ToolEntryTest, SizeTextsFollowUnitsAndWhenTheListIsBuilt) {
     }
 }
 
-TEST_F(ToolEntryTest, SizesAreTheLiveRecordsWithTheirNumbers) {
-    const struct {
-        char letter;
-        std::vector<std::string> rows;  // "text#record"
-    } cases[] = {{'A', {"10#1", "12.7#3"}}, {'S', {"KEYHOLE#1", "D-SLOT#3"}}, {'K', {}}};
-    for (const auto& c : cases) {
-        std::vector<std::string> rows;
-        for (const SizeChoice& s : SizeChoices(c.letter, SizeRounding::ShapeChange))
-            rows.push_back(s.text + "#" + std::to_string(s.recordNumber));
-        EXPECT_EQ(rows, c.rows) << c.letter;
-    }
-}
-
 TEST_F(ToolEntryTest, StationsAreThoseTheEntryAllowsAndTheMachineOffers) {
     const struct {
         char letter;

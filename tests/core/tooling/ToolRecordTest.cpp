@@ -98,54 +98,36 @@ TEST(ToolRecord, ShapeNamesAndDimensionTexts) {
     }
 }
 
-struct DimensionCase {
-    const char* text;
-    Units units;
-    const char* shown;
-};
-
 TEST(ToolRecord, DimensionTextRoundsPerUnits) {
-    const DimensionCase cases[] = {
-        {"E,RR,20,10,0,2,1,0,0,0,1", Units::AsStored, "20x10r2"},
-        {"K,Key,10,3,-1.5,0,1,0,0,0,1", Units::Millimetres, "10x3w1.5"},
-        {"M,Cross,30,0,5,1,1,0,0,0,1", Units::AsStored, "30w5r1"},
-        {"M,Cross,30,0,5,1,1,0,0,0,1", Units::Millimetres, "30w5r1"},
-        {"A,Round,25.4,0,0,0,1,0,0,0,1", Units::Inches, "1"},
-        {"A,Round,12.7,0,0,0,1,0,0,0,1", Units::Inches, "0.5"},
-        {"A,Round,12.34567,0,0,0,1,0,0,0,1", Units::AsStored, "12.34567"},
-        {"A,Round,12.34567,0,0,0,1,0,0,0,1", Units::Millimetres, "12.346"},
-        {"A,Round,13.3333,0,0,0,1,0,0,0,1", Units::Inches, "0.5249"},
-        {"A,Round,0.00001,0,0,0,1,0,0,0,1", Units::AsStored, "0"},
+    const struct {
+        float size;
+        Units units;
+        const char* shown;
+    } cases[] = {
+        {12.34567f, Units::AsStored, "12.34567"}, {12.34567f, Units::Millimetres, "12.346"},
+        {10.0004f, Units::Millimetres, "10"},     {13.3333f, Units::Inches, "0.5249"},
+        {0.00001f, Units::AsStored, "0"},
     };
-    for (const DimensionCase& c : cases) {
-        SCOPED_TRACE(c.text);
+    for (const auto& c : cases) {
         ToolRecord record;
-        ParseToolText(c.text, record);
-        EXPECT_EQ(DimensionText(record, c.units), c.shown);
+        record.Shape = 'A';
+        record.Size[0] = c.size;
+        EXPECT_EQ(DimensionText(record, c.units), c.shown) << c.size;
     }
     // The size list of the tool dialog rounds inches to 3 decimals in places.
     EXPECT_EQ(SizesText('D', {12.34567f, 10, 0, 0}, Units::Inches, 3), "0.486x0.394");
-    EXPECT_EQ(SizesText('S', {1, 2, 3, 4}, Units::AsStored, 3), "");
 }
 
 TEST(ToolRecord, NormaliseShapeOnlyTouchesUnknownLetters) {
-    const char letters[] = {'U', 'P', 'a', 'Z', ' '};
-    for (char letter : letters) {
-        SCOPED_TRACE(letter);
-        ToolRecord record;
-        ParseToolText("A,Punch,10,0,0,0,5,11,0,0,1", record);
+    for (char letter : std::string("UPaZ ") + PunchShapeLetters()) {
+        ToolRecord record = test::Tool("A,Punch,10,0,0,0,5,11,0,0,1");
         record.Shape = letter;
         NormaliseShape(record);
-        EXPECT_EQ(test::ToolText(record), "-U 'Undefined' 10x0x0x0 s5 c11 a0 i0 n1");
+        const bool punch = PunchShapeLetters().find(letter) != std::string::npos;
+        EXPECT_EQ(test::ToolText(record), punch ? std::string("+") + letter + " 'Punch' 10x0x0x0 s5 c11 a0 i0 n1"
+                                                : "-U 'Undefined' 10x0x0x0 s5 c11 a0 i0 n1")
+            << letter;
     }
-    for (char letter : PunchShapeLetters()) {
-        ToolRecord record;
-        ParseToolText(std::string(1, letter) + ",Punch,10,0,0,0,5,11,0,0,1", record);
-        NormaliseShape(record);
-        EXPECT_TRUE(record.Defined);
-        EXPECT_EQ(record.Shape, letter);
-    }
-    EXPECT_EQ(PunchShapeLetters(), "ABCDEFGHIJKLMS");
 }
 
 TEST(ToolRecord, StationTests) {

@@ -37,7 +37,7 @@ void AtomicFile::discard() {
 
 Status AtomicFile::fail(int error, const std::string& what) {
     discard();
-    return FailStatus(display_, what + ": " + ErrnoText(error));
+    return FailStatus(display_, what.empty() ? ErrnoText(error) : what + ": " + ErrnoText(error));
 }
 
 Status AtomicFile::open(mode_t mode, const struct stat* keepOwnerOf) {
@@ -50,7 +50,8 @@ Status AtomicFile::open(mode_t mode, const struct stat* keepOwnerOf) {
             temp_ = temp;
             break;
         }
-        if (errno != EEXIST) return fail(errno, "cannot create a temporary file");
+        // The temporary name is ours, not the user's: the refusal is the folder's.
+        if (errno != EEXIST) return fail(errno, "");
     }
     if (fd_ < 0) return fail(EEXIST, "cannot create a temporary file");
     if (keepOwnerOf) {

@@ -14,8 +14,9 @@ namespace {
 
 class PosixRecordFile : public RecordFile {
 public:
-    PosixRecordFile(int fd, std::string path, std::size_t length, bool writable)
-        : fd_(fd), path_(std::move(path)), length_(length), writable_(writable) {}
+    /// writeError: why the file could not be opened for writing, 0 when it was.
+    PosixRecordFile(int fd, std::string path, std::size_t length, int writeError)
+        : fd_(fd), path_(std::move(path)), length_(length), writeError_(writeError) {}
     ~PosixRecordFile() override { close(fd_); }
 
     std::size_t recordLength() const override { return length_; }
@@ -46,7 +47,7 @@ public:
     Status write(std::int64_t n, const std::string& data) override {
         if (n < 1) return badNumber(n);
         if (data.size() > length_) return RecordTooLongStatus(path_, n, data.size(), length_);
-        if (!writable_) return recordError(n, "cannot be written", EROFS);
+        if (writeError_ != 0) return recordError(n, "cannot be written", writeError_);
         std::string record(data);
         record.resize(length_, '\0');
         std::size_t put = 0;
@@ -77,7 +78,7 @@ private:
     int fd_;
     std::string path_;
     std::size_t length_;
-    bool writable_;
+    int writeError_;
 };
 
 }  // namespace
@@ -91,17 +92,17 @@ Result<std::unique_ptr<RecordFile>> PosixPlatform::openRecordFile(const std::str
     if (!t.exists && !create) return FailStatus(path, "no such file");
     if (!t.exists && !t.parentExists) return FailStatus(path, "the folder does not exist");
     PathResolver::FolderChange change(resolver_, t.parent);
-    bool writable = true;
+    int writeError = 0;
     int flags = O_RDWR | O_CLOEXEC | (t.exists ? 0 : O_CREAT);
     int fd = open(t.host.c_str(), flags, 0644);
     // A read-only file (or drive) can still be read record by record.
     if (fd < 0 && t.exists && (errno == EACCES || errno == EROFS || errno == EPERM)) {
-        writable = false;
+        writeError = errno;
         fd = open(t.host.c_str(), O_RDONLY | O_CLOEXEC);
     }
     if (fd < 0) return ErrnoStatus(path, errno);
     if (!t.exists) change.added(t.name);
-    std::unique_ptr<RecordFile> file = std::make_unique<PosixRecordFile>(fd, path, recordLength, writable);
+    std::unique_ptr<RecordFile> file = std::make_unique<PosixRecordFile>(fd, path, recordLength, writeError);
     return file;
 }
 

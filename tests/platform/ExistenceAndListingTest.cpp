@@ -11,14 +11,13 @@ using Names = std::vector<std::string>;
 
 class Listing : public PlatformTest {
 protected:
-    void SetUp() override {
-        PlatformTest::SetUp();
+    Listing() {
         for (const char* name : {"b.prg", "A.PRG", "a.drw", "C.drw", "NOTES", "X.Y.prg", "part.inf", ".hidden.prg"})
-            WriteHostFile(onC(std::string("Mach/Jobs/") + name), "x");
-        mkdir(onC("Mach/Jobs/Sub").c_str(), 0755);
-        mkdir(onC("Mach/Jobs/archive.prg").c_str(), 0755);
-        symlink("b.prg", onC("Mach/Jobs/link.prg").c_str());
-        symlink("missing.prg", onC("Mach/Jobs/dangling.prg").c_str());
+            write(std::string("C:\\Mach\\Jobs\\") + name, "x");
+        makeFolder("C:\\Mach\\Jobs\\Sub");
+        makeFolder("C:\\Mach\\Jobs\\archive.prg");
+        symlink("b.prg", host("C:\\Mach\\Jobs\\link.prg").c_str());
+        symlink("missing.prg", host("C:\\Mach\\Jobs\\dangling.prg").c_str());
     }
 };
 
@@ -38,9 +37,11 @@ const ListCase kListCases[] = {
     {"Programs", "*.prg", {".hidden.prg", "A.PRG", "b.prg", "link.prg", "X.Y.prg"}},
     {"ProgramsAndDrawings", "*.drw;*.prg", {".hidden.prg", "a.drw", "A.PRG", "b.prg", "C.drw", "link.prg", "X.Y.prg"}},
     {"BlanksAroundPatterns", " *.drw ; *.DRW ", {"a.drw", "C.drw"}},
-    {"Everything", "*.*", {".hidden.prg", "a.drw", "A.PRG", "b.prg", "C.drw", "link.prg", "NOTES", "part.inf", "X.Y.prg"}},
+    {"Everything", "*.*",
+     {".hidden.prg", "a.drw", "A.PRG", "b.prg", "C.drw", "link.prg", "NOTES", "part.inf", "X.Y.prg"}},
     {"NoExtension", "*.", {"NOTES"}},
     {"OneName", "notes", {"NOTES"}},
+    {"BaseAndAnyExtension", "notes.*", {"NOTES"}},
     {"Empty", "", {}},
     {"OnlySeparators", " ; ", {}},
     {"NothingMatches", "*.xyz", {}},
@@ -49,11 +50,8 @@ const ListCase kListCases[] = {
 INSTANTIATE_TEST_SUITE_P(Table, ListFiles, ::testing::ValuesIn(kListCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(Listing, FoldersLeaveOutFilesAndDots) {
+TEST_F(Listing, FoldersAndEntries) {
     EXPECT_EQ(platform->listFolders("C:\\Mach\\Jobs"), (Names{"archive.prg", "Sub"}));
-}
-
-TEST_F(Listing, EntriesHoldFilesAndFolders) {
     EXPECT_EQ(platform->listEntries("C:\\Mach\\Jobs", "*.prg"),
               (Names{".hidden.prg", "A.PRG", "archive.prg", "b.prg", "link.prg", "X.Y.prg"}));
     EXPECT_EQ(platform->listEntries("C:\\Mach", "*.*"), (Names{"Jobs"}));
@@ -63,10 +61,11 @@ TEST_F(Listing, MissingOrUnreadableFolderGivesEmptyList) {
     EXPECT_TRUE(platform->listFiles("C:\\Mach\\Nowhere", "*.*").empty());
     EXPECT_TRUE(platform->listFiles("C:\\Mach\\Jobs\\b.prg", "*.*").empty());
     EXPECT_TRUE(platform->listFolders("C:\\Nowhere\\Deeper").empty());
+    EXPECT_TRUE(platform->listEntries("Q:\\", "*.*").empty());
     if (geteuid() != 0) {  // root reads any folder
-        chmod(onC("Mach/Jobs").c_str(), 0);
+        chmod(host("C:\\Mach\\Jobs").c_str(), 0);
         EXPECT_TRUE(platform->listFiles("C:\\Mach\\Jobs", "*.*").empty());
-        chmod(onC("Mach/Jobs").c_str(), 0755);
+        chmod(host("C:\\Mach\\Jobs").c_str(), 0755);
     }
 }
 
@@ -75,6 +74,7 @@ struct ExistCase {
     const char* path;
     bool file, folder, entry;
     const char* realName;
+    std::int64_t size;
 };
 
 class Existence : public Listing, public ::testing::WithParamInterface<ExistCase> {};
@@ -85,41 +85,36 @@ TEST_P(Existence, Table) {
     EXPECT_EQ(platform->folderExists(c.path), c.folder);
     EXPECT_EQ(platform->entryExists(c.path), c.entry);
     EXPECT_EQ(platform->realName(c.path), c.realName);
+    EXPECT_EQ(platform->fileSize(c.path), c.size);
 }
 
 const ExistCase kExistCases[] = {
-    {"File", "C:\\Mach\\Jobs\\b.prg", true, false, true, "b.prg"},
-    {"FileOtherCase", "c:\\mach\\JOBS\\B.PRG", true, false, true, "b.prg"},
-    {"Folder", "C:\\Mach\\Jobs\\Sub", false, true, true, "Sub"},
-    {"FolderOtherCaseWithSeparator", "C:\\MACH\\JOBS\\SUB\\", false, true, true, "Sub"},
+    {"File", "C:\\Mach\\Jobs\\b.prg", true, false, true, "b.prg", 1},
+    {"FileOtherCase", "c:\\mach\\JOBS\\B.PRG", true, false, true, "b.prg", 1},
+    {"Folder", "C:\\Mach\\Jobs\\Sub", false, true, true, "Sub", -1},
+    {"FolderOtherCaseWithSeparator", "C:\\MACH\\JOBS\\SUB\\", false, true, true, "Sub", -1},
     // A file of the folder's name counts as an entry: no folder is made over it.
-    {"FileWhereFolderAsked", "C:\\Mach\\Jobs\\NOTES", true, false, true, "NOTES"},
-    {"Missing", "C:\\Mach\\Jobs\\none.prg", false, false, false, ""},
-    {"MissingFolderOnTheWay", "C:\\Mach\\Other\\b.prg", false, false, false, ""},
-    {"FileAsFolderOnTheWay", "C:\\Mach\\Jobs\\b.prg\\x", false, false, false, ""},
-    {"LinkToFile", "C:\\Mach\\Jobs\\LINK.prg", true, false, true, "link.prg"},
-    {"DanglingLink", "C:\\Mach\\Jobs\\dangling.prg", false, false, false, ""},
-    {"DriveRoot", "E:\\", false, true, true, ""},
-    {"Empty", "", false, false, false, ""},
+    {"FileWhereFolderAsked", "C:\\Mach\\Jobs\\NOTES", true, false, true, "NOTES", 1},
+    {"Missing", "C:\\Mach\\Jobs\\none.prg", false, false, false, "", -1},
+    {"MissingFolderOnTheWay", "C:\\Mach\\Other\\b.prg", false, false, false, "", -1},
+    {"FileAsFolderOnTheWay", "C:\\Mach\\Jobs\\b.prg\\x", false, false, false, "", -1},
+    {"LinkToFile", "C:\\Mach\\Jobs\\LINK.prg", true, false, true, "link.prg", 1},
+    {"DanglingLink", "C:\\Mach\\Jobs\\dangling.prg", false, false, false, "", -1},
+    {"DriveRoot", "E:\\", false, true, true, "", -1},
+    {"UnmappedDrive", "Q:\\A.txt", false, false, false, "", -1},
+    {"Empty", "", false, false, false, "", -1},
 };
 
 INSTANTIATE_TEST_SUITE_P(Table, Existence, ::testing::ValuesIn(kExistCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Listing, TwoSpellingsPickTheExactOneFirst) {
-    WriteHostFile(onC("Mach/Jobs/Twin.txt"), "1");
-    WriteHostFile(onC("Mach/Jobs/TWIN.txt"), "2");
+    write("C:\\Mach\\Jobs\\Twin.txt", "1");
+    write("C:\\Mach\\Jobs\\TWIN.txt", "2");
     EXPECT_EQ(platform->realName("C:\\Mach\\Jobs\\TWIN.txt"), "TWIN.txt");
     EXPECT_EQ(platform->realName("C:\\Mach\\Jobs\\Twin.txt"), "Twin.txt");
     // Neither spelling given: the first in byte order.
     EXPECT_EQ(platform->realName("C:\\Mach\\Jobs\\twin.TXT"), "TWIN.txt");
-}
-
-TEST_F(Listing, FileSize) {
-    WriteHostFile(onC("Mach/Jobs/Five.txt"), "12345");
-    EXPECT_EQ(platform->fileSize("C:\\mach\\jobs\\five.txt"), 5);
-    EXPECT_EQ(platform->fileSize("C:\\Mach\\Jobs\\Sub"), -1);
-    EXPECT_EQ(platform->fileSize("C:\\Mach\\Jobs\\none"), -1);
 }
 
 TEST_F(PlatformTest, DrivesFromTheMap) {
@@ -130,18 +125,18 @@ TEST_F(PlatformTest, DrivesFromTheMap) {
     EXPECT_TRUE(platform->driveReady('C'));
     EXPECT_TRUE(platform->driveReady('e'));
     EXPECT_FALSE(platform->driveReady('Q'));
-    rmdir((tmp / "E").c_str());  // the disc taken out
+    remove("E:\\");  // the disc taken out
     EXPECT_FALSE(platform->driveReady('E'));
     EXPECT_EQ(platform->driveType('E'), platform::DriveType::Removable);
 }
 
 TEST_F(PlatformTest, ReloadedMapReplacesDrives) {
-    WriteHostFile(tmp / "Drives.cfg", "D, D, cdrom\nbad line\n");
+    WriteHostFile(root() + "/Drives.cfg", "D, D, cdrom\nbad line\n");
     platform->reloadDriveMap();
     EXPECT_EQ(platform->drives(), (std::vector<char>{'D'}));
     EXPECT_EQ(platform->driveType('D'), platform::DriveType::CdRom);
     // A relative host folder lies beside the map file.
-    EXPECT_EQ(platform->hostPath("D:\\x"), tmp / "D/x");
+    EXPECT_EQ(platform->hostPath("D:\\x"), root() + "/D/x");
     EXPECT_EQ(platform->driveMapProblems().size(), 1u);
 }
 

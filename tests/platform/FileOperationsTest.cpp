@@ -1,69 +1,51 @@
-// Copying, renaming, deleting, folders and whole-file reading and writing.
-#include <dirent.h>
+// Copying, renaming, deleting, folders, whole-file reading and writing, and
+// the refusals of every operation.
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <functional>
 
 #include "platform/PlatformFixture.h"
 
 namespace qv::test {
 namespace {
 
-std::vector<std::string> HostNames(const std::string& folder) {
-    std::vector<std::string> names;
-    if (DIR* dir = opendir(folder.c_str())) {
-        while (dirent* e = readdir(dir))
-            if (std::string(e->d_name) != "." && std::string(e->d_name) != "..") names.push_back(e->d_name);
-        closedir(dir);
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
+using Names = std::vector<std::string>;
 
 TEST_F(PlatformTest, WriteThenReadKeepsEveryByte) {
     std::string bytes = "line 1\r\nline 2\n\r\x1a";
     bytes += std::string("\0\xff\x80 end", 8);
     ASSERT_TRUE(platform->writeFile("C:\\Bytes.txt", bytes).ok());
-    EXPECT_EQ(ReadHostFile(onC("Bytes.txt")), bytes);
-    Result<std::string> read = platform->readFile("c:\\BYTES.TXT");
-    ASSERT_TRUE(read.ok());
-    EXPECT_EQ(*read, bytes);
-}
-
-TEST_F(PlatformTest, WriteReplacesAndLeavesNoTemporaryFile) {
-    WriteHostFile(onC("Data/Quorvane.cfg"), "old");
-    chmod(onC("Data/Quorvane.cfg").c_str(), 0640);
-    ASSERT_TRUE(platform->writeFile("C:\\DATA\\quorvane.CFG", "new content").ok());
-    EXPECT_EQ(HostNames(onC("Data")), (std::vector<std::string>{"Quorvane.cfg"}));
-    EXPECT_EQ(ReadHostFile(onC("Data/Quorvane.cfg")), "new content");
-    struct stat st {};
-    ASSERT_EQ(stat(onC("Data/Quorvane.cfg").c_str(), &st), 0);
-    EXPECT_EQ(st.st_mode & 0777, 0640u);
-}
-
-TEST_F(PlatformTest, WriteEmptyFile) {
+    EXPECT_EQ(read("C:\\Bytes.txt"), bytes);
+    Result<std::string> back = platform->readFile("c:\\BYTES.TXT");
+    ASSERT_TRUE(back.ok());
+    EXPECT_EQ(*back, bytes);
     ASSERT_TRUE(platform->writeFile("C:\\Empty.txt", "").ok());
     EXPECT_EQ(platform->fileSize("C:\\Empty.txt"), 0);
 }
 
-TEST_F(PlatformTest, FailedWriteKeepsOldFileAndNoTemporary) {
-    WriteHostFile(onC("Data/Keep.txt"), "old");
-    Status s = platform->writeFile("C:\\Data\\Missing\\Keep.txt", "new");
-    EXPECT_EQ(s.message(), "C:\\Data\\Missing\\Keep.txt: the folder does not exist");
-    // A folder where the file should go.
-    mkdir(onC("Data/Folder.txt").c_str(), 0755);
-    EXPECT_EQ(platform->writeFile("C:\\Data\\Folder.txt", "new").message(),
-              "C:\\Data\\Folder.txt: a folder of that name exists");
-    if (geteuid() != 0) {  // root writes into read-only folders
-        chmod(onC("Data").c_str(), 0555);
-        Status denied = platform->writeFile("C:\\Data\\Keep.txt", "new");
-        chmod(onC("Data").c_str(), 0755);
-        EXPECT_FALSE(denied.ok());
-        EXPECT_NE(denied.message().find("C:\\Data\\Keep.txt: "), std::string::npos) << denied.message();
-    }
-    EXPECT_EQ(ReadHostFile(onC("Data/Keep.txt")), "old");
-    EXPECT_EQ(HostNames(onC("Data")), (std::vector<std::string>{"Folder.txt", "Keep.txt"}));
+TEST_F(PlatformTest, WriteReplacesKeepsModeAndLeavesNoTemporaryFile) {
+    write("C:\\Data\\Quorvane.cfg", "old");
+    chmod(host("C:\\Data\\Quorvane.cfg").c_str(), 0640);
+    ASSERT_TRUE(platform->writeFile("C:\\DATA\\quorvane.CFG", "new content").ok());
+    EXPECT_EQ(names("C:\\Data"), Names{"Quorvane.cfg"});
+    EXPECT_EQ(read("C:\\Data\\Quorvane.cfg"), "new content");
+    struct stat st {};
+    ASSERT_EQ(stat(host("C:\\Data\\Quorvane.cfg").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+}
+
+TEST_F(PlatformTest, WriteIntoReadOnlyFolderKeepsOldFile) {
+    if (geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
+    write("C:\\Data\\Keep.txt", "old");
+    chmod(host("C:\\Data").c_str(), 0555);
+    Status denied = platform->writeFile("C:\\Data\\Keep.txt", "new");
+    chmod(host("C:\\Data").c_str(), 0755);
+    EXPECT_EQ(denied.message(), "C:\\Data\\Keep.txt: access denied");
+    EXPECT_EQ(read("C:\\Data\\Keep.txt"), "old");
+    EXPECT_EQ(names("C:\\Data"), Names{"Keep.txt"});
 }
 
 /// Makes every write past limit bytes fail (EFBIG) while it lives: a full
@@ -87,130 +69,162 @@ private:
     void (*oldHandler_)(int) = nullptr;
 };
 
-TEST_F(PlatformTest, WriteCutShortKeepsOldFile) {
-    WriteHostFile(onC("Data/Quorvane.cfg"), "old content");
-    Status s = [&] {
-        FileSizeLimit limit(16);
-        return platform->writeFile("C:\\Data\\Quorvane.cfg", std::string(100, 'n'));
-    }();
-    EXPECT_FALSE(s.ok());
-    EXPECT_EQ(s.message().rfind("C:\\Data\\Quorvane.cfg: cannot write: ", 0), 0u) << s.message();
-    EXPECT_EQ(ReadHostFile(onC("Data/Quorvane.cfg")), "old content");
-    EXPECT_EQ(HostNames(onC("Data")), (std::vector<std::string>{"Quorvane.cfg"}));
-}
-
-TEST_F(PlatformTest, CopyCutShortKeepsOldTarget) {
-    WriteHostFile(onC("A/Big.prg"), std::string(100000, 'b'));
-    WriteHostFile(onC("B/Big.prg"), "old");
-    Status s = [&] {
+TEST_F(PlatformTest, WriteOrCopyCutShortKeepsTheOldFile) {
+    write("C:\\A\\Big.prg", std::string(100000, 'b'));
+    write("C:\\B\\Big.prg", "old");
+    write("C:\\B\\Quorvane.cfg", "old content");
+    Status written, copied;
+    {
         FileSizeLimit limit(4096);
-        return platform->copyFile("C:\\A\\Big.prg", "C:\\B\\Big.prg");
-    }();
-    EXPECT_FALSE(s.ok());
-    EXPECT_EQ(s.message().rfind("C:\\B\\Big.prg: ", 0), 0u) << s.message();
-    EXPECT_EQ(ReadHostFile(onC("B/Big.prg")), "old");
-    EXPECT_EQ(HostNames(onC("B")), (std::vector<std::string>{"Big.prg"}));
-}
-
-TEST_F(PlatformTest, ReadFailuresNameThePath) {
-    EXPECT_FALSE(platform->readFile("C:\\Nope.txt").ok());
-    EXPECT_EQ(platform->readFile("C:\\Nope.txt").message(), "C:\\Nope.txt: no such file");
-    mkdir(onC("Dir").c_str(), 0755);
-    EXPECT_EQ(platform->readFile("C:\\Dir").message(), "C:\\Dir: not a file");
+        written = platform->writeFile("C:\\B\\Quorvane.cfg", std::string(10000, 'n'));
+        copied = platform->copyFile("C:\\A\\Big.prg", "C:\\B\\Big.prg");
+    }
+    EXPECT_EQ(written.message().rfind("C:\\B\\Quorvane.cfg: cannot write: ", 0), 0u) << written.message();
+    EXPECT_EQ(copied.message().rfind("C:\\B\\Big.prg: ", 0), 0u) << copied.message();
+    EXPECT_EQ(read("C:\\B\\Quorvane.cfg"), "old content");
+    EXPECT_EQ(read("C:\\B\\Big.prg"), "old");
+    EXPECT_EQ(names("C:\\B"), (Names{"Big.prg", "Quorvane.cfg"}));
 }
 
 TEST_F(PlatformTest, CopyReplacesTargetAndKeepsSource) {
-    WriteHostFile(onC("A/Part.prg"), std::string(100000, 'p'));
-    WriteHostFile(onC("B/PART.PRG"), "old");
+    write("C:\\A\\Part.prg", std::string(100000, 'p'));
+    write("C:\\B\\PART.PRG", "old");
     ASSERT_TRUE(platform->copyFile("C:\\a\\part.prg", "C:\\B\\Part.prg").ok());
-    EXPECT_EQ(ReadHostFile(onC("B/PART.PRG")), std::string(100000, 'p'));
-    EXPECT_EQ(HostNames(onC("B")), (std::vector<std::string>{"PART.PRG"}));
-    EXPECT_EQ(ReadHostFile(onC("A/Part.prg")), std::string(100000, 'p'));
+    EXPECT_EQ(read("C:\\B\\PART.PRG"), std::string(100000, 'p'));
+    EXPECT_EQ(names("C:\\B"), Names{"PART.PRG"});
+    EXPECT_EQ(read("C:\\A\\Part.prg"), std::string(100000, 'p'));
     ASSERT_TRUE(platform->copyFile("C:\\A\\Part.prg", "E:\\New.prg").ok());
-    EXPECT_EQ(ReadHostFile(tmp / "E/New.prg").size(), 100000u);
+    EXPECT_EQ(read("E:\\New.prg").size(), 100000u);
 }
 
-TEST_F(PlatformTest, CopyFailuresNameThePath) {
-    WriteHostFile(onC("A/Part.prg"), "x");
-    EXPECT_EQ(platform->copyFile("C:\\A\\None.prg", "C:\\A\\B.prg").message(), "C:\\A\\None.prg: no such file");
-    EXPECT_EQ(platform->copyFile("C:\\A", "C:\\B.prg").message(), "C:\\A: not a file");
-    EXPECT_EQ(platform->copyFile("C:\\A\\Part.prg", "C:\\X\\B.prg").message(),
-              "C:\\X\\B.prg: the folder does not exist");
-    EXPECT_EQ(platform->copyFile("C:\\A\\Part.prg", "C:\\A").message(), "C:\\A: a folder of that name exists");
-    EXPECT_EQ(HostNames(onC("A")), (std::vector<std::string>{"Part.prg"}));
-}
-
-TEST_F(PlatformTest, RenameFileReplacesTarget) {
-    WriteHostFile(onC("A/One.prg"), "one");
-    WriteHostFile(onC("A/TWO.prg"), "two");
+TEST_F(PlatformTest, RenameReplacesTargetOrChangesOnlyTheCase) {
+    write("C:\\A\\One.prg", "one");
+    write("C:\\A\\TWO.prg", "two");
     ASSERT_TRUE(platform->renameFile("C:\\A\\one.PRG", "C:\\a\\two.prg").ok());
-    EXPECT_EQ(HostNames(onC("A")), (std::vector<std::string>{"TWO.prg"}));
-    EXPECT_EQ(ReadHostFile(onC("A/TWO.prg")), "one");
-}
-
-TEST_F(PlatformTest, RenameChangesOnlyTheCase) {
-    WriteHostFile(onC("A/part.prg"), "x");
-    ASSERT_TRUE(platform->renameFile("C:\\A\\part.prg", "C:\\A\\PART.prg").ok());
-    EXPECT_EQ(HostNames(onC("A")), (std::vector<std::string>{"PART.prg"}));
-    mkdir(onC("A/jobs").c_str(), 0755);
+    EXPECT_EQ(names("C:\\A"), Names{"TWO.prg"});
+    EXPECT_EQ(read("C:\\A\\TWO.prg"), "one");
+    ASSERT_TRUE(platform->renameFile("C:\\A\\TWO.prg", "C:\\A\\two.prg").ok());
+    makeFolder("C:\\A\\jobs");
     ASSERT_TRUE(platform->renameFolder("C:\\A\\jobs", "C:\\A\\Jobs").ok());
-    EXPECT_EQ(HostNames(onC("A")), (std::vector<std::string>{"Jobs", "PART.prg"}));
-}
-
-TEST_F(PlatformTest, RenameFileRefusals) {
-    WriteHostFile(onC("A/One.prg"), "one");
-    mkdir(onC("A/Sub").c_str(), 0755);
-    EXPECT_EQ(platform->renameFile("C:\\A\\None", "C:\\A\\X").message(), "C:\\A\\None: no such file");
-    EXPECT_EQ(platform->renameFile("C:\\A\\Sub", "C:\\A\\X").message(), "C:\\A\\Sub: not a file");
-    EXPECT_EQ(platform->renameFile("C:\\A\\One.prg", "C:\\A\\sub").message(),
-              "C:\\A\\sub: a folder of that name exists");
-    EXPECT_EQ(platform->renameFile("C:\\A\\One.prg", "C:\\B\\One.prg").message(),
-              "C:\\B\\One.prg: the folder does not exist");
-    EXPECT_EQ(ReadHostFile(onC("A/One.prg")), "one");
+    EXPECT_EQ(names("C:\\A"), (Names{"Jobs", "two.prg"}));
 }
 
 TEST_F(PlatformTest, MoveAcrossFileSystemsIsRefused) {
     // /dev/shm is a separate file system on most hosts; skip where it is not.
     struct stat shm {}, here {};
-    if (stat("/dev/shm", &shm) != 0 || stat(tmp.path().c_str(), &here) != 0 || shm.st_dev == here.st_dev)
+    if (stat("/dev/shm", &shm) != 0 || stat(root().c_str(), &here) != 0 || shm.st_dev == here.st_dev)
         GTEST_SKIP() << "no second file system";
     char name[] = "/dev/shm/qv-platform-XXXXXX";
     ASSERT_NE(mkdtemp(name), nullptr);
-    WriteHostFile(tmp / "Drives.cfg", "C, " + (tmp / "C") + "\nS, " + std::string(name) + "\n");
+    WriteHostFile(root() + "/Drives.cfg", "C, " + host("C:") + "\nS, " + std::string(name) + "\n");
     platform->reloadDriveMap();
-    WriteHostFile(onC("Move.prg"), "m");
+    write("C:\\Move.prg", "m");
     Status s = platform->renameFile("C:\\Move.prg", "S:\\Move.prg");
     EXPECT_EQ(s.message(), "C:\\Move.prg: cannot move to S:\\Move.prg: not on the same drive");
-    EXPECT_EQ(ReadHostFile(onC("Move.prg")), "m");
+    EXPECT_EQ(read("C:\\Move.prg"), "m");
     rmdir(name);
 }
 
-TEST_F(PlatformTest, DeleteFile) {
-    WriteHostFile(onC("A/One.prg"), "one");
-    mkdir(onC("A/Sub").c_str(), 0755);
+TEST_F(PlatformTest, DeleteAndFolders) {
+    write("C:\\A\\One.prg", "one");
     ASSERT_TRUE(platform->deleteFile("C:\\a\\ONE.prg").ok());
     EXPECT_FALSE(platform->fileExists("C:\\A\\One.prg"));
-    EXPECT_EQ(platform->deleteFile("C:\\A\\One.prg").message(), "C:\\A\\One.prg: no such file");
-    EXPECT_EQ(platform->deleteFile("C:\\A\\Sub").message(), "C:\\A\\Sub: not a file");
+    ASSERT_TRUE(platform->makeFolder("C:\\Jobs").ok());
+    ASSERT_TRUE(platform->makeFolder("C:\\jobs\\Old\\").ok());
+    EXPECT_EQ(names("C:\\Jobs"), Names{"Old"});
+    ASSERT_TRUE(platform->renameFolder("C:\\JOBS\\old", "C:\\Jobs\\New").ok());
+    EXPECT_EQ(names("C:\\Jobs"), Names{"New"});
+    ASSERT_TRUE(platform->removeFolder("C:\\Jobs\\NEW").ok());
+    EXPECT_TRUE(names("C:\\Jobs").empty());
 }
 
-TEST_F(PlatformTest, Folders) {
-    ASSERT_TRUE(platform->makeFolder("C:\\Jobs").ok());
-    EXPECT_EQ(platform->makeFolder("C:\\JOBS").message(), "C:\\JOBS: already exists");
-    EXPECT_EQ(platform->makeFolder("C:\\X\\Y").message(), "C:\\X\\Y: the folder above it does not exist");
-    ASSERT_TRUE(platform->makeFolder("C:\\jobs\\Old\\").ok());
-    EXPECT_EQ(HostNames(onC("Jobs")), (std::vector<std::string>{"Old"}));
-    ASSERT_TRUE(platform->renameFolder("C:\\JOBS\\old", "C:\\Jobs\\New").ok());
-    EXPECT_EQ(HostNames(onC("Jobs")), (std::vector<std::string>{"New"}));
-    WriteHostFile(onC("Jobs/New/f.prg"), "x");
-    EXPECT_EQ(platform->removeFolder("C:\\Jobs\\New").message(), "C:\\Jobs\\New: the folder is not empty");
-    mkdir(onC("Jobs/Other").c_str(), 0755);
-    EXPECT_EQ(platform->renameFolder("C:\\Jobs\\Other", "C:\\Jobs\\NEW").message(), "C:\\Jobs\\NEW: already exists");
-    ASSERT_TRUE(platform->removeFolder("C:\\Jobs\\OTHER").ok());
-    EXPECT_EQ(platform->removeFolder("C:\\Jobs\\Other").message(), "C:\\Jobs\\Other: no such folder");
-    EXPECT_EQ(platform->removeFolder("C:\\Jobs\\New\\f.prg").message(), "C:\\Jobs\\New\\f.prg: not a folder");
-    EXPECT_EQ(platform->removeFolder("C:\\").message(), "C:\\: a drive's root cannot be removed");
+// An existing file in any spelling, in a drive's root or read-only, syncs
+// and keeps its bytes.
+TEST_F(PlatformTest, SyncKeepsEveryByte) {
+    const std::string bytes = std::string("N10\r\n\0\x1a\xff", 8);
+    write("C:\\Jobs\\Part1.prg", bytes);
+    write("C:\\Root.txt", "root");
+    write("C:\\Jobs\\Locked.prg", bytes);
+    chmod(host("C:\\Jobs\\Locked.prg").c_str(), 0444);
+    for (const char* path : {"C:\\Jobs\\Part1.prg", "c:\\JOBS\\part1.PRG", "C:\\Root.txt", "C:\\Jobs\\Locked.prg"})
+        EXPECT_TRUE(platform->syncFile(path).ok()) << path;
+    EXPECT_EQ(read("C:\\Jobs\\Part1.prg"), bytes);
 }
+
+struct Refusal {
+    const char* name;
+    std::function<Status(platform::Platform&)> run;
+    const char* message;
+};
+
+class Refusals : public PlatformTest, public ::testing::WithParamInterface<Refusal> {};
+
+// Each refusal names the path and the reason, and changes nothing.
+TEST_P(Refusals, NameThePathAndTouchNothing) {
+    write("C:\\A\\One.prg", "one");
+    makeFolder("C:\\A\\Sub");
+    const Snapshot before = snapshot();
+    EXPECT_EQ(GetParam().run(*platform).message(), GetParam().message);
+    EXPECT_EQ(snapshot(), before);
+    EXPECT_EQ(names("C:\\A"), (Names{"One.prg", "Sub"}));
+}
+
+using P = platform::Platform;
+
+const Refusal kRefusals[] = {
+    {"ReadMissing", [](P& p) { return p.readFile("C:\\Nope.txt").status(); }, "C:\\Nope.txt: no such file"},
+    {"ReadFolder", [](P& p) { return p.readFile("C:\\A\\Sub").status(); }, "C:\\A\\Sub: not a file"},
+    {"WriteIntoMissingFolder", [](P& p) { return p.writeFile("C:\\A\\X\\K.txt", "n"); },
+     "C:\\A\\X\\K.txt: the folder does not exist"},
+    {"WriteOverFolder", [](P& p) { return p.writeFile("C:\\A\\Sub", "n"); },
+     "C:\\A\\Sub: a folder of that name exists"},
+    {"CopyMissing", [](P& p) { return p.copyFile("C:\\A\\None.prg", "C:\\A\\B.prg"); },
+     "C:\\A\\None.prg: no such file"},
+    {"CopyFolder", [](P& p) { return p.copyFile("C:\\A\\Sub", "C:\\B.prg"); }, "C:\\A\\Sub: not a file"},
+    {"CopyIntoMissingFolder", [](P& p) { return p.copyFile("C:\\A\\One.prg", "C:\\X\\B.prg"); },
+     "C:\\X\\B.prg: the folder does not exist"},
+    {"CopyOverFolder", [](P& p) { return p.copyFile("C:\\A\\One.prg", "C:\\A\\sub"); },
+     "C:\\A\\sub: a folder of that name exists"},
+    {"RenameMissing", [](P& p) { return p.renameFile("C:\\A\\None", "C:\\A\\X"); }, "C:\\A\\None: no such file"},
+    {"RenameFolderAsFile", [](P& p) { return p.renameFile("C:\\A\\Sub", "C:\\A\\X"); }, "C:\\A\\Sub: not a file"},
+    {"RenameOverFolder", [](P& p) { return p.renameFile("C:\\A\\One.prg", "C:\\A\\sub"); },
+     "C:\\A\\sub: a folder of that name exists"},
+    {"RenameIntoMissingFolder", [](P& p) { return p.renameFile("C:\\A\\One.prg", "C:\\B\\One.prg"); },
+     "C:\\B\\One.prg: the folder does not exist"},
+    {"DeleteMissing", [](P& p) { return p.deleteFile("C:\\A\\None.prg"); }, "C:\\A\\None.prg: no such file"},
+    {"DeleteFolder", [](P& p) { return p.deleteFile("C:\\A\\Sub"); }, "C:\\A\\Sub: not a file"},
+    {"MakeExisting", [](P& p) { return p.makeFolder("C:\\a\\SUB"); }, "C:\\a\\SUB: already exists"},
+    {"MakeUnderMissing", [](P& p) { return p.makeFolder("C:\\X\\Y"); }, "C:\\X\\Y: the folder above it does not exist"},
+    {"RenameFolderOverFile", [](P& p) { return p.renameFolder("C:\\A\\Sub", "C:\\A\\ONE.prg"); },
+     "C:\\A\\ONE.prg: already exists"},
+    {"RemoveNotEmpty", [](P& p) { return p.removeFolder("C:\\A"); }, "C:\\A: the folder is not empty"},
+    {"RemoveMissing", [](P& p) { return p.removeFolder("C:\\A\\Other"); }, "C:\\A\\Other: no such folder"},
+    {"RemoveFile", [](P& p) { return p.removeFolder("C:\\A\\One.prg"); }, "C:\\A\\One.prg: not a folder"},
+    {"RemoveRoot", [](P& p) { return p.removeFolder("C:\\"); }, "C:\\: a drive's root cannot be removed"},
+    {"SyncMissing", [](P& p) { return p.syncFile("C:\\A\\Gone.prg"); }, "C:\\A\\Gone.prg: no such file"},
+    {"SyncInMissingFolder", [](P& p) { return p.syncFile("C:\\X\\Gone.prg"); }, "C:\\X\\Gone.prg: no such file"},
+    {"SyncFolder", [](P& p) { return p.syncFile("C:\\A\\Sub"); }, "C:\\A\\Sub: not a file"},
+    {"EnterMissing", [](P& p) { return p.setCurrentFolder("C:\\Nowhere"); }, "C:\\Nowhere: no such folder"},
+    {"EnterFile", [](P& p) { return p.setCurrentFolder("C:\\A\\One.prg"); }, "C:\\A\\One.prg: not a folder"},
+    {"OpenRecordsMissing", [](P& p) { return p.openRecordFile("C:\\A\\N.drw", 4, false).status(); },
+     "C:\\A\\N.drw: no such file"},
+    {"OpenRecordsInMissingFolder", [](P& p) { return p.openRecordFile("C:\\X\\N.drw", 4, true).status(); },
+     "C:\\X\\N.drw: the folder does not exist"},
+    {"OpenRecordsOfFolder", [](P& p) { return p.openRecordFile("C:\\A\\Sub", 4, true).status(); },
+     "C:\\A\\Sub: not a file"},
+    {"OpenRecordsOfNoLength", [](P& p) { return p.openRecordFile("C:\\A\\Z.drw", 0, true).status(); },
+     "C:\\A\\Z.drw: a record length of 0 bytes"},
+    {"ReadUnmapped", [](P& p) { return p.readFile("Q:\\A.txt").status(); }, "Q:\\A.txt: drive Q: does not exist"},
+    {"WriteUnmapped", [](P& p) { return p.writeFile("Q:\\A.txt", "x"); }, "Q:\\A.txt: drive Q: does not exist"},
+    {"MakeUnmapped", [](P& p) { return p.makeFolder("Q:\\A"); }, "Q:\\A: drive Q: does not exist"},
+    {"SyncUnmapped", [](P& p) { return p.syncFile("Q:\\A.prg"); }, "Q:\\A.prg: drive Q: does not exist"},
+    {"EnterUnmapped", [](P& p) { return p.setCurrentFolder("Q:\\"); }, "Q:\\: drive Q: does not exist"},
+    {"OpenRecordsUnmapped", [](P& p) { return p.openRecordFile("Q:\\A.drw", 4, true).status(); },
+     "Q:\\A.drw: drive Q: does not exist"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Table, Refusals, ::testing::ValuesIn(kRefusals),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace qv::test

@@ -4,6 +4,8 @@
 #include <sys/stat.h>
 #include <time.h>
 
+#include <functional>
+
 #include "platform/PlatformFixture.h"
 
 namespace qv::test {
@@ -11,33 +13,34 @@ namespace {
 
 class NameCacheTest : public PlatformTest {
 protected:
-    void SetUp() override {
-        PlatformTest::SetUp();
-        for (const char* name : {"Alpha.prg", "Beta.prg", "Gamma.prg"}) WriteHostFile(onC(std::string("Jobs/") + name), "x");
+    NameCacheTest() {
+        for (const char* name : {"Alpha.prg", "Beta.prg", "Gamma.prg"}) write(std::string("C:\\Jobs\\") + name, "x");
     }
     std::uint64_t scans() { return platform->nameCache().scans(); }
-    /// Sets the folder's modification time, seconds before now.
-    void ageFolder(const std::string& host, int secondsAgo) {
+    /// Sets the modification time of C:\Jobs, seconds before now.
+    void ageFolder(int secondsAgo) {
         struct timespec times[2];
         clock_gettime(CLOCK_REALTIME, &times[0]);
         times[0].tv_sec -= secondsAgo;
         times[1] = times[0];
-        ASSERT_EQ(utimensat(AT_FDCWD, host.c_str(), times, 0), 0);
+        ASSERT_EQ(utimensat(AT_FDCWD, host("C:\\Jobs").c_str(), times, 0), 0);
+    }
+    struct stat folderStat() {
+        struct stat st {};
+        EXPECT_EQ(stat(host("C:\\Jobs").c_str(), &st), 0);
+        return st;
     }
     /// Sets the folder's modification time back to what st holds.
-    void restoreTime(const std::string& host, const struct stat& st) {
+    void restoreTime(const struct stat& st) {
         struct timespec times[2] = {st.st_atim, st.st_mtim};
-        ASSERT_EQ(utimensat(AT_FDCWD, host.c_str(), times, 0), 0);
+        ASSERT_EQ(utimensat(AT_FDCWD, host("C:\\Jobs").c_str(), times, 0), 0);
     }
 };
 
-TEST_F(NameCacheTest, ExactNamesNeverScan) {
+TEST_F(NameCacheTest, ExactNamesNeverScanAndOneScanServesLaterLookups) {
     EXPECT_TRUE(platform->fileExists("C:\\Jobs\\Alpha.prg"));
     EXPECT_FALSE(platform->fileExists("C:\\Jobs"));
     EXPECT_EQ(scans(), 0u);
-}
-
-TEST_F(NameCacheTest, OneScanServesLaterLookups) {
     EXPECT_EQ(platform->realName("C:\\JOBS\\ALPHA.PRG"), "Alpha.prg");
     std::uint64_t after = scans();
     EXPECT_EQ(platform->realName("C:\\jobs\\beta.PRG"), "Beta.prg");
@@ -45,84 +48,91 @@ TEST_F(NameCacheTest, OneScanServesLaterLookups) {
     EXPECT_EQ(scans(), after);
 }
 
-TEST_F(NameCacheTest, OwnNewFileIsPatchedIn) {
-    ageFolder(onC("Jobs"), 10);
+struct OwnChange {
+    const char* name;
+    std::function<Status(platform::Platform&)> change;
+    const char* lookup;
+    const char* found;  // "" when the name is gone
+};
+
+class OwnChanges : public NameCacheTest, public ::testing::WithParamInterface<OwnChange> {};
+
+// A name the program made is found without a scan; an absence right after a
+// change is checked on the disc again.
+TEST_P(OwnChanges, ArePatchedIntoTheCache) {
+    ageFolder(10);
     EXPECT_EQ(platform->realName("C:\\Jobs\\ALPHA.prg"), "Alpha.prg");
-    std::uint64_t after = scans();
-    ASSERT_TRUE(platform->writeFile("C:\\Jobs\\Delta.prg", "d").ok());
-    EXPECT_EQ(platform->realName("C:\\Jobs\\DELTA.PRG"), "Delta.prg");
-    EXPECT_EQ(scans(), after);
+    const std::uint64_t before = scans();
+    ASSERT_TRUE(GetParam().change(*platform).ok());
+    EXPECT_EQ(platform->realName(GetParam().lookup), GetParam().found);
+    EXPECT_EQ(scans(), before + (*GetParam().found ? 0 : 1));
 }
 
-TEST_F(NameCacheTest, OwnRenameIsPatchedIn) {
-    ageFolder(onC("Jobs"), 10);
-    EXPECT_EQ(platform->realName("C:\\Jobs\\ALPHA.prg"), "Alpha.prg");
-    std::uint64_t after = scans();
-    ASSERT_TRUE(platform->renameFile("C:\\Jobs\\Beta.prg", "C:\\Jobs\\Epsilon.prg").ok());
-    EXPECT_EQ(platform->realName("C:\\Jobs\\EPSILON.PRG"), "Epsilon.prg");
-    EXPECT_EQ(scans(), after);
-    // An absence right after a change is checked on the disc again.
-    EXPECT_EQ(platform->realName("C:\\Jobs\\BETA.PRG"), "");
-}
+using P = platform::Platform;
 
-TEST_F(NameCacheTest, OwnDeleteIsPatchedOut) {
-    EXPECT_EQ(platform->realName("C:\\Jobs\\ALPHA.prg"), "Alpha.prg");
-    ASSERT_TRUE(platform->deleteFile("C:\\Jobs\\gamma.PRG").ok());
-    EXPECT_EQ(platform->realName("C:\\Jobs\\GAMMA.PRG"), "");
-    EXPECT_FALSE(platform->fileExists("C:\\Jobs\\GAMMA.PRG"));
-}
+const OwnChange kOwnChanges[] = {
+    {"NewFile", [](P& p) { return p.writeFile("C:\\Jobs\\Delta.prg", "d"); }, "C:\\Jobs\\DELTA.PRG", "Delta.prg"},
+    {"Copy", [](P& p) { return p.copyFile("C:\\Jobs\\Alpha.prg", "C:\\Jobs\\Zeta.prg"); }, "C:\\Jobs\\ZETA.prg",
+     "Zeta.prg"},
+    {"RenameNewName", [](P& p) { return p.renameFile("C:\\Jobs\\Beta.prg", "C:\\Jobs\\Epsilon.prg"); },
+     "C:\\Jobs\\EPSILON.PRG", "Epsilon.prg"},
+    {"RenameOldName", [](P& p) { return p.renameFile("C:\\Jobs\\Beta.prg", "C:\\Jobs\\Epsilon.prg"); },
+     "C:\\Jobs\\BETA.PRG", ""},
+    {"Delete", [](P& p) { return p.deleteFile("C:\\Jobs\\gamma.PRG"); }, "C:\\Jobs\\GAMMA.PRG", ""},
+    {"Folder", [](P& p) { return p.makeFolder("C:\\Jobs\\Sub"); }, "C:\\Jobs\\SUB", "Sub"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Table, OwnChanges, ::testing::ValuesIn(kOwnChanges),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(NameCacheTest, OutsideChangesAreSeen) {
     EXPECT_EQ(platform->realName("C:\\Jobs\\NEW.PRG"), "");
-    WriteHostFile(onC("Jobs/new.prg"), "n");
+    write("C:\\Jobs\\new.prg", "n");
     EXPECT_EQ(platform->realName("C:\\Jobs\\NEW.PRG"), "new.prg");
-    rename(onC("Jobs/new.prg").c_str(), onC("Jobs/renamed.prg").c_str());
+    rename(host("C:\\Jobs\\new.prg").c_str(), host("C:\\Jobs\\renamed.prg").c_str());
     EXPECT_EQ(platform->realName("C:\\Jobs\\NEW.PRG"), "");
     EXPECT_EQ(platform->realName("C:\\Jobs\\RENAMED.PRG"), "renamed.prg");
 }
 
 TEST_F(NameCacheTest, AbsenceInAFreshFolderIsCheckedAgain) {
     // Changes within one clock tick leave the time unchanged.
-    struct stat st {};
-    ASSERT_EQ(stat(onC("Jobs").c_str(), &st), 0);
+    const struct stat st = folderStat();
     EXPECT_EQ(platform->realName("C:\\Jobs\\LATE.PRG"), "");
-    WriteHostFile(onC("Jobs/late.prg"), "l");
-    restoreTime(onC("Jobs"), st);
+    write("C:\\Jobs\\late.prg", "l");
+    restoreTime(st);
     EXPECT_EQ(platform->realName("C:\\Jobs\\LATE.PRG"), "late.prg");
 }
 
 TEST_F(NameCacheTest, AbsenceInASettledFolderIsTrusted) {
-    ageFolder(onC("Jobs"), 10);
-    struct stat st {};
-    ASSERT_EQ(stat(onC("Jobs").c_str(), &st), 0);
+    ageFolder(10);
+    const struct stat st = folderStat();
     EXPECT_EQ(platform->realName("C:\\Jobs\\GHOST.PRG"), "");
     std::uint64_t after = scans();
     EXPECT_EQ(platform->realName("C:\\Jobs\\GHOST.PRG"), "");
     EXPECT_EQ(scans(), after);
     // Only a change that keeps the folder's time goes unseen, as intended.
-    WriteHostFile(onC("Jobs/ghost.prg"), "g");
-    restoreTime(onC("Jobs"), st);
+    write("C:\\Jobs\\ghost.prg", "g");
+    restoreTime(st);
     EXPECT_EQ(platform->realName("C:\\Jobs\\GHOST.PRG"), "");
-    ageFolder(onC("Jobs"), 5);
+    ageFolder(5);
     EXPECT_EQ(platform->realName("C:\\Jobs\\GHOST.PRG"), "ghost.prg");
 }
 
 TEST_F(NameCacheTest, StaleCachedNameIsDropped) {
-    ageFolder(onC("Jobs"), 10);
-    struct stat st {};
-    ASSERT_EQ(stat(onC("Jobs").c_str(), &st), 0);
+    ageFolder(10);
+    const struct stat st = folderStat();
     EXPECT_EQ(platform->realName("C:\\Jobs\\ALPHA.PRG"), "Alpha.prg");
-    rename(onC("Jobs/Alpha.prg").c_str(), onC("Jobs/Other.prg").c_str());
-    restoreTime(onC("Jobs"), st);
+    rename(host("C:\\Jobs\\Alpha.prg").c_str(), host("C:\\Jobs\\Other.prg").c_str());
+    restoreTime(st);
     EXPECT_EQ(platform->realName("C:\\Jobs\\ALPHA.PRG"), "");
     EXPECT_EQ(platform->realName("C:\\Jobs\\other.prg"), "Other.prg");
 }
 
 TEST_F(NameCacheTest, RemovedFolderLeavesNoEntry) {
     ASSERT_TRUE(platform->makeFolder("C:\\Jobs\\Sub").ok());
-    WriteHostFile(onC("Jobs/Sub/Inner.prg"), "i");
+    write("C:\\Jobs\\Sub\\Inner.prg", "i");
     EXPECT_EQ(platform->realName("C:\\Jobs\\SUB\\INNER.PRG"), "Inner.prg");
-    unlink(onC("Jobs/Sub/Inner.prg").c_str());
+    unlink(host("C:\\Jobs\\Sub\\Inner.prg").c_str());
     ASSERT_TRUE(platform->removeFolder("C:\\Jobs\\sub").ok());
     ASSERT_TRUE(platform->makeFolder("C:\\Jobs\\Sub").ok());
     EXPECT_EQ(platform->realName("C:\\Jobs\\SUB\\INNER.PRG"), "");

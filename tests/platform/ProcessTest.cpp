@@ -1,7 +1,6 @@
 // Starting real child processes, waiting for them and reaping them.
 #include <signal.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -17,9 +16,9 @@ using platform::WindowState;
 
 class ProcessTest : public PlatformTest {
 protected:
-    void script(const std::string& rel, const std::string& body) {
-        WriteHostFile(onC(rel), "#!/bin/sh\n" + body);
-        chmod(onC(rel).c_str(), 0755);
+    void script(const std::string& path, const std::string& body) {
+        write(path, "#!/bin/sh\n" + body);
+        chmod(host(path).c_str(), 0755);
     }
     /// Starts, opens, waits and closes as the reverse run does.
     void runAndWait(const std::string& commandLine) {
@@ -32,40 +31,27 @@ protected:
     }
 };
 
-TEST_F(ProcessTest, WaitsUntilTheChildHasFinished) {
-    script("Tools/Slow.sh", "sleep 0.3\necho done > \"$1\"\n");
-    mkdir(onC("Out").c_str(), 0755);
-    runAndWait("C:\\TOOLS\\slow.sh C:\\out\\Done.txt");
-    EXPECT_EQ(ReadHostFile(onC("Out/Done.txt")), "done\n");
-    EXPECT_TRUE(platform->fileExists("C:\\Out\\Done.txt"));
-}
-
-TEST_F(ProcessTest, ArgumentsAreSplitQuotedAndMapped) {
-    script("Tools/Args.sh",
-           "out=$1; shift\n"
+// The child sleeps before it writes: the wait must outlast it. Its arguments
+// are split, unquoted and mapped onto host paths; it reads no input.
+TEST_F(ProcessTest, WaitsForTheChildWithItsArguments) {
+    script("C:\\Tools\\Args.sh",
+           "sleep 0.3\nout=$1; shift\n"
            "for a in \"$@\"; do echo \"[$a]\" >> \"$out\"; done\n"
            "if read line; then echo input >> \"$out\"; else echo no-input >> \"$out\"; fi\n");
-    mkdir(onC("Out").c_str(), 0755);
-    WriteHostFile(onC("Out/Part.prg"), "x");
-    runAndWait("C:\\Tools\\Args.sh C:\\Out\\args.txt \"two  words\" c:\\OUT\\part.prg plain \"\"");
-    EXPECT_EQ(ReadHostFile(onC("Out/args.txt")),
-              "[two  words]\n[" + onC("Out/Part.prg") + "]\n[plain]\n[]\nno-input\n");
+    write("C:\\Out\\Part.prg", "x");
+    runAndWait("C:\\TOOLS\\args.sh C:\\Out\\args.txt \"two  words\" c:\\OUT\\part.prg plain \"\"");
+    EXPECT_EQ(read("C:\\Out\\args.txt"), "[two  words]\n[" + host("C:\\Out\\Part.prg") + "]\n[plain]\n[]\nno-input\n");
 }
 
-TEST_F(ProcessTest, ExeNameFallsBackToNameWithout) {
-    script("Tools/Rvsfanuc", "echo ran > \"$1\"\n");
+TEST_F(ProcessTest, ProgramIsFoundWithoutExeInWorkingFolderThenPath) {
+    script("C:\\Tools\\Rvsfanuc", "echo ran > \"$1\"\n");
     runAndWait("C:\\Tools\\RVSFANUC.exe C:\\Ran.txt");
-    EXPECT_EQ(ReadHostFile(onC("Ran.txt")), "ran\n");
-}
-
-TEST_F(ProcessTest, BareNameIsFoundInWorkingFolderThenPath) {
-    WorkingFolderGuard guard;
-    script("Tools/Local", "echo local > \"$1\"\n");
+    EXPECT_EQ(read("C:\\Ran.txt"), "ran\n");
     ASSERT_TRUE(platform->setCurrentFolder("C:\\Tools").ok());
-    runAndWait("local.exe C:\\Local.txt");
-    EXPECT_EQ(ReadHostFile(onC("Local.txt")), "local\n");
-    runAndWait("sh.exe -c \"echo path > " + onC("Path.txt") + "\"");
-    EXPECT_EQ(ReadHostFile(onC("Path.txt")), "path\n");
+    runAndWait("rvsfanuc.exe C:\\Local.txt");
+    EXPECT_EQ(read("C:\\Local.txt"), "ran\n");
+    runAndWait("sh.exe -c \"echo path > " + host("C:\\Path.txt") + "\"");
+    EXPECT_EQ(read("C:\\Path.txt"), "path\n");
 }
 
 struct NoStartCase {
@@ -76,10 +62,10 @@ struct NoStartCase {
 class ProgramsThatCannotStart : public ProcessTest, public ::testing::WithParamInterface<NoStartCase> {};
 
 TEST_P(ProgramsThatCannotStart, GiveZero) {
-    WriteHostFile(onC("Tools/Plain.txt"), "not a program");
-    mkdir(onC("Tools/Folder.exe").c_str(), 0755);
-    WriteHostFile(onC("Tools/Broken"), "\x7f" "ELF garbage");
-    chmod(onC("Tools/Broken").c_str(), 0755);
+    write("C:\\Tools\\Plain.txt", "not a program");
+    makeFolder("C:\\Tools\\Folder.exe");
+    write("C:\\Tools\\Broken", "\x7f" "ELF garbage");
+    chmod(host("C:\\Tools\\Broken").c_str(), 0755);
     EXPECT_EQ(platform->startProgram(GetParam().commandLine, WindowState::Normal), 0);
 }
 
@@ -104,7 +90,7 @@ TEST_F(ProcessTest, UnknownProcessGivesNoHandle) {
 }
 
 TEST_F(ProcessTest, ChildNobodyWaitsForLeavesNoZombie) {
-    script("Tools/Quick.sh", "exit 3\n");
+    script("C:\\Tools\\Quick.sh", "exit 3\n");
     std::int64_t pid = platform->startProgram("C:\\Tools\\Quick.sh", WindowState::Normal);
     ASSERT_GT(pid, 0);
     // Once reaped the process is gone entirely; a zombie would still answer.
@@ -114,7 +100,7 @@ TEST_F(ProcessTest, ChildNobodyWaitsForLeavesNoZombie) {
         if (!gone) std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     EXPECT_TRUE(gone);
-    // Waiting on a finished child still returns.
+    // Waiting on a finished child still returns; closed, its handle is gone.
     platform::ProcessHandle handle = platform->openProcess(pid);
     ASSERT_NE(handle, 0);
     platform->waitForProcess(handle);

@@ -50,17 +50,15 @@ const MaskCase kMaskCases[] = {
     {"Machine.lst", "MACHINE.LST", true},
     {"Machine.lst", "Machine.lst2", false},
     {"*.lst", ".lst", true},
+    {"part1.*", "PART1", true},  // a set's base name alone belongs to it
+    {"part1.*", "PART1.old.prg", true},
+    {"part1.*", "PART10.prg", false},
 };
 
 INSTANTIATE_TEST_SUITE_P(Table, Masks, ::testing::ValuesIn(kMaskCases));
 
-TEST(PatternList, SplitsTrimsAndDropsEmpty) {
-    EXPECT_EQ(SplitPatterns(" *.prg ; *.drw ;;"), (std::vector<std::string>{"*.prg", "*.drw"}));
-    EXPECT_TRUE(SplitPatterns("").empty());
-    EXPECT_TRUE(SplitPatterns(" ; ").empty());
-}
-
 TEST(PatternList, AnyMaskMatches) {
+    EXPECT_EQ(SplitPatterns(" *.prg ; *.drw ;;"), (std::vector<std::string>{"*.prg", "*.drw"}));
     WildcardSet masks("*.prg;*.drw");
     EXPECT_TRUE(masks.matches("A.DRW"));
     EXPECT_TRUE(masks.matches("a.prg"));

@@ -105,7 +105,7 @@ std::int16_t ImportFile(const std::string& sourceFolderIn, const std::string& ta
         if (!OverwriteAllowed(Fs().fileExists(target + base + ".drw"), base)) return 0;
         for (const fileset::Member& member : fileset::FindMembers(source, base)) {
             if (fileset::InDrawingSet(member.extension))
-                change.transfers.push_back({source + member.name, target + base + "." + member.extension});
+                change.transfers.push_back({source + member.name, target + member.name});
         }
         change.removals = fileset::DeletionMembers(target, base, fileset::kDrawingSet);
     } else if (EqualsNoCase(extension, "prg")) {

@@ -2,7 +2,6 @@
 // into folders of the selected machine and of another one.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <tuple>
 
 #include "FileSetWorld.h"
@@ -31,11 +30,6 @@ enum class Op { Copy, Move };
 
 using Param = std::tuple<TransferCase, Op, char>;
 
-std::vector<std::string> Sorted(std::vector<std::string> names) {
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 class CopyMoveFileSetTest : public ::testing::TestWithParam<Param> {};
 
 TEST_P(CopyMoveFileSetTest, BringsTheMembersAcrossAndLeavesTheRest) {
@@ -56,9 +50,7 @@ TEST_P(CopyMoveFileSetTest, BringsTheMembersAcrossAndLeavesTheRest) {
     EXPECT_EQ(State().LastAnswer, AnswerYes);
     EXPECT_EQ(messages.shown.size(), c.asks ? 1u : 0u);
     world.expectFolder(target, c.expected, "src");
-    const std::vector<std::string> left = op == Op::Copy ? c.source : c.leftByMove;
-    EXPECT_EQ(world.names(kJobs), Sorted(left));
-    for (const std::string& name : left) EXPECT_EQ(world.read(kJobs + name), Bytes("src", name)) << name;
+    world.expectUntouched(kJobs, op == Op::Copy ? c.source : c.leftByMove, "src");
 }
 
 const TransferCase kCases[] = {
@@ -116,6 +108,9 @@ const TransferCase kCases[] = {
      {"BRACKET.drw<BRACKET.drw", "BRACKET.nst<BRACKET.nst"}, {}, false},
     {"ProgramClearsForeignTargetSet", 2, false, {"BRACKET.prg", "BRACKET.stp"}, {"BRACKET.prg", "BRACKET.stp"},
      "BRACKET", {"BRACKET.prg<BRACKET.prg"}, {"BRACKET.stp"}, true},
+    // Only the drawing and the program of the target count as a conflict.
+    {"CompanionIsNoConflict", 3, true, {"BRACKET.drw", "BRACKET.prg"}, {"BRACKET.inf"}, "BRACKET",
+     {"BRACKET.drw<BRACKET.drw", "BRACKET.prg<BRACKET.prg"}, {}, false},
     {"BaseSpeltInAnotherCase", 3, true, {"bracket.drw", "Bracket.PRG"}, {}, "BRACKET",
      {"BRACKET.drw<bracket.drw", "BRACKET.PRG<Bracket.PRG"}, {}, false},
 };
@@ -131,37 +126,17 @@ INSTANTIATE_TEST_SUITE_P(Sets, CopyMoveFileSetTest,
                          Name);
 
 // Renaming or copying under a new name within one folder (the file window's
-// rename and copy-as).
-TEST(SameFolderTransfer, RenameMovesTheSetToItsNewName) {
+// rename and copy-as); a folder given without its final "\" means that folder.
+TEST(SameFolderTransfer, RenameMovesAndCopyAsKeepsTheOriginal) {
     FileSetWorld world;
     MessageRecorder messages;
     world.putFiles(kJobs, {"BRACKET.drw", "BRACKET.prg", "BRACKET.nst", "HOLDER.prg", "HOLDER.rpt"}, "src");
     messages.answer({true});
     EXPECT_EQ(MoveFileSet(kJobs, "BRACKET", kJobs, "HOLDER", 3), 1);
-    EXPECT_EQ(world.names(kJobs), Sorted({"HOLDER.drw", "HOLDER.nst", "HOLDER.prg"}));
-    EXPECT_EQ(world.read(std::string(kJobs) + "HOLDER.prg"), Bytes("src", "BRACKET.prg"));
-    EXPECT_EQ(world.read(std::string(kJobs) + "HOLDER.nst"), Bytes("src", "BRACKET.nst"));
-    EXPECT_EQ(messages.shown, std::vector<std::string>{"\"HOLDER\" Already Exists !\n\nOverwrite It ?"});
-}
-
-TEST(SameFolderTransfer, CopyAsKeepsTheOriginal) {
-    FileSetWorld world;
-    MessageRecorder messages;
-    world.putFiles(kJobs, {"BRACKET.drw", "BRACKET.prg"}, "src");
-    EXPECT_EQ(CopyFileSet(kJobs, "BRACKET", kJobs, "BRACKET2", 3), 1);
-    EXPECT_EQ(world.names(kJobs), Sorted({"BRACKET.drw", "BRACKET.prg", "BRACKET2.drw", "BRACKET2.prg"}));
-    EXPECT_EQ(world.read(std::string(kJobs) + "BRACKET2.drw"), Bytes("src", "BRACKET.drw"));
-    EXPECT_TRUE(messages.shown.empty());
-}
-
-// The folder of a program directory is joined to names directly; a folder
-// given without its final "\" still means that folder.
-TEST(SameFolderTransfer, FolderWithoutFinalSeparator) {
-    FileSetWorld world;
-    MessageRecorder messages;
-    world.putFiles(kJobs, {"BRACKET.prg"}, "src");
-    EXPECT_EQ(CopyFileSet("C:\\MACH\\M1\\JOBS", "BRACKET", "C:\\MACH\\M1\\PARTS", "BRACKET", 2), 1);
-    EXPECT_EQ(world.read(std::string(kParts) + "BRACKET.prg"), Bytes("src", "BRACKET.prg"));
+    EXPECT_EQ(CopyFileSet("C:\\MACH\\M1\\JOBS", "HOLDER", "C:\\MACH\\M1\\JOBS", "COPY", 2), 1);
+    world.expectFolder(kJobs, {"HOLDER.drw<BRACKET.drw", "HOLDER.nst<BRACKET.nst", "HOLDER.prg<BRACKET.prg",
+                               "COPY.prg<BRACKET.prg"}, "src");
+    EXPECT_EQ(messages.shown, std::vector<std::string>{OverwriteQuestion("HOLDER")});
 }
 
 }  // namespace

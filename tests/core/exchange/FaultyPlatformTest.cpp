@@ -20,21 +20,18 @@ class FaultyPlatformTest : public ::testing::TestWithParam<CountCase> {};
 
 TEST_P(FaultyPlatformTest, FailsTheNthCallOfTheArmedKind) {
     FileSetWorld world;
-    FaultyPlatform faulty(world.host());
+    FaultyPlatform faulty(world.platform());
     faulty.arm({kWrite, 2, GetParam().persistent, "the disc is full"});
     for (std::size_t i = 0; i < GetParam().succeeds.size(); ++i) {
         const std::string path = std::string(kJobs) + "F" + std::to_string(i) + ".txt";
         Status written = faulty.writeFile(path, "x");
         EXPECT_EQ(written.ok(), GetParam().succeeds[i]) << i;
         EXPECT_EQ(world.exists(path), GetParam().succeeds[i]) << i;
-        if (!written.ok()) {
-            EXPECT_EQ(written.message(), path + ": the disc is full");
-        }
+        EXPECT_EQ(written.message(), written.ok() ? "" : path + ": the disc is full");
     }
     // Other kinds are neither failed nor counted against the fault.
     EXPECT_TRUE(faulty.copyFile(std::string(kJobs) + "F0.txt", std::string(kJobs) + "G.txt").ok());
     EXPECT_EQ(faulty.counted(), static_cast<int>(GetParam().succeeds.size()));
-    EXPECT_EQ(faulty.calls(kWrite), static_cast<int>(GetParam().succeeds.size()));
     EXPECT_EQ(faulty.calls(kCopy), 1);
     EXPECT_TRUE(faulty.fired());
 }
@@ -46,7 +43,7 @@ INSTANTIATE_TEST_SUITE_P(Modes, FaultyPlatformTest,
 
 TEST(FaultyPlatform, FailsRecordWritesOfTheFilesItOpens) {
     FileSetWorld world;
-    FaultyPlatform faulty(world.host());
+    FaultyPlatform faulty(world.platform());
     auto file = faulty.openRecordFile(std::string(kJobs) + "R.drw", 8, true);
     ASSERT_TRUE(file.ok());
     faulty.arm({kRecordWrite, 2});
@@ -58,8 +55,8 @@ TEST(FaultyPlatform, FailsRecordWritesOfTheFilesItOpens) {
 
 TEST(FaultyPlatform, HalfCopyLeavesAShortTarget) {
     FileSetWorld world;
-    world.put(std::string(kJobs) + "A.prg", "0123456789");
-    FaultyPlatform faulty(world.host());
+    world.write(std::string(kJobs) + "A.prg", "0123456789");
+    FaultyPlatform faulty(world.platform());
     faulty.arm({kCopy, 1, false, "input/output error", true});
     EXPECT_FALSE(faulty.copyFile(std::string(kJobs) + "A.prg", std::string(kJobs) + "B.prg").ok());
     EXPECT_EQ(world.read(std::string(kJobs) + "B.prg"), "01234");

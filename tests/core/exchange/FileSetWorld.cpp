@@ -17,7 +17,7 @@ FileSetWorld::FileSetWorld() : Sandbox({{'C'}, {'D'}}) {
 
 void FileSetWorld::putFiles(const std::string& folder, const std::vector<std::string>& names,
                             const std::string& prefix) {
-    for (const std::string& name : names) put(folder + name, Bytes(prefix, name));
+    for (const std::string& name : names) write(folder + name, Bytes(prefix, name));
 }
 
 void FileSetWorld::expectFolder(const std::string& folder, const std::vector<std::string>& entries,
@@ -32,6 +32,13 @@ void FileSetWorld::expectFolder(const std::string& folder, const std::vector<std
     }
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(names(folder), expected);
+}
+
+void FileSetWorld::expectUntouched(const std::string& folder, std::vector<std::string> files,
+                                   const std::string& prefix) const {
+    std::sort(files.begin(), files.end());
+    EXPECT_EQ(names(folder), files);
+    for (const std::string& name : files) EXPECT_EQ(read(folder + name), Bytes(prefix, name)) << name;
 }
 
 std::string Bytes(const std::string& prefix, const std::string& name) {
@@ -49,6 +56,10 @@ std::vector<std::string> StagingLeftovers(const Snapshot& snapshot) {
         if (name.rfind("~qv", 0) == 0 || name.rfind(".~qv", 0) == 0) out.push_back(key);
     }
     return out;
+}
+
+std::string OverwriteQuestion(const std::string& name) {
+    return "\"" + name + "\" Already Exists !\n\nOverwrite It ?";
 }
 
 }  // namespace qv::test

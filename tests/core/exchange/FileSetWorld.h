@@ -22,16 +22,14 @@ class FileSetWorld : public Sandbox {
 public:
     FileSetWorld();
 
-    using Sandbox::host;
-    platform::PosixPlatform& host() { return platform(); }
-    std::string hostPath(const std::string& windowsPath) const { return host(windowsPath); }
-    void put(const std::string& windowsPath, const std::string& bytes) { write(windowsPath, bytes); }
     /// Files in folder, each holding Bytes(prefix, name).
     void putFiles(const std::string& folder, const std::vector<std::string>& names, const std::string& prefix);
     /// Checks a folder holds exactly the entries: "NEW<OLD" a copy of the
     /// file OLD put with sourcePrefix, "NAME" a file put with "old" kept.
     void expectFolder(const std::string& folder, const std::vector<std::string>& entries,
                       const std::string& sourcePrefix) const;
+    /// Checks a folder holds exactly the files named, each put with prefix.
+    void expectUntouched(const std::string& folder, std::vector<std::string> names, const std::string& prefix) const;
 };
 
 /// Distinct content for a test file, with bytes a text copy would spoil.
@@ -40,5 +38,8 @@ std::string Bytes(const std::string& prefix, const std::string& name);
 /// Files of a snapshot left under a temporary name of the set operations or
 /// of the platform's own atomic writes.
 std::vector<std::string> StagingLeftovers(const Snapshot& snapshot);
+
+/// The overwrite question every copying operation asks.
+std::string OverwriteQuestion(const std::string& name);
 
 }  // namespace qv::test

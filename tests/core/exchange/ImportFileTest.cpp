@@ -2,8 +2,6 @@
 // another drive.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "FileSetWorld.h"
 #include "core/exchange/FileSet.h"
 #include "support/MessageRecorder.h"
@@ -35,13 +33,10 @@ TEST_P(ImportFileTest, BringsTheFileAndItsCompanions) {
     EXPECT_EQ(ImportFile(kExchange, kForeign, c.file), 1);
 
     world.expectFolder(kForeign, c.expected, "ext");
-    std::vector<std::string> source = c.source;
-    std::sort(source.begin(), source.end());
-    EXPECT_EQ(world.names(kExchange), source);  // an import never takes from its source
+    world.expectUntouched(kExchange, c.source, "ext");  // an import never takes from its source
     const std::string question = c.question;
-    EXPECT_EQ(messages.shown, question.empty() ? std::vector<std::string>{}
-                                               : std::vector<std::string>{"\"" + question +
-                                                                          "\" Already Exists !\n\nOverwrite It ?"});
+    EXPECT_EQ(messages.shown,
+              question.empty() ? std::vector<std::string>{} : std::vector<std::string>{OverwriteQuestion(question)});
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -54,7 +49,11 @@ INSTANTIATE_TEST_SUITE_P(
                    {},
                    {"PART1.drw<PART1.drw", "PART1.usr<PART1.usr", "PART1.seq<PART1.seq", "PART1.nst<PART1.nst"},
                    ""},
-        ImportCase{"DrawingOverOldSet", "PART1.DRW", {"PART1.DRW"}, {"PART1.drw", "PART1.dxf", "PART1.nst", "PART1.prg"},
+        // Every member keeps the name its folder gives it.
+        ImportCase{"DrawingNamedInAnotherCase", "part1.drw", {"PART1.DRW", "PART1.usr"}, {},
+                   {"PART1.DRW<PART1.DRW", "PART1.usr<PART1.usr"}, ""},
+        ImportCase{"DrawingOverOldSet", "PART1.DRW", {"PART1.DRW"},
+                   {"PART1.drw", "PART1.dxf", "PART1.nst", "PART1.prg"},
                    {"PART1.DRW<PART1.DRW", "PART1.nst", "PART1.prg"}, "PART1"},
         ImportCase{"Program", "PART1.prg",
                    {"PART1.prg", "PART1.inf", "PART1.rpt", "PART1.stp", "PART1.drw"}, {},

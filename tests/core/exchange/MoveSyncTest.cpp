@@ -1,6 +1,6 @@
-// A move that copies flushes every copy to the disc before it deletes any
-// source, and a copy that cannot be flushed undoes the move; plain copies and
-// moves by rename keep their sources and flush nothing.
+// How a copy or a move brings its files across: a move within one drive
+// renames, across drives or past a cross-device rename it copies, and it
+// flushes every copy to the disc before it deletes any source.
 #include <gtest/gtest.h>
 
 #include "FileSetWorld.h"
@@ -30,24 +30,25 @@ public:
     }
 };
 
-struct PlacementCase {
+struct MethodCase {
     const char* label;
     bool move;
     const char* target;
     Fault fault;
+    int copies, deletes;
     std::vector<std::string> synced;  // in order
 };
 
-void PrintTo(const PlacementCase& c, std::ostream* os) { *os << c.label; }
+void PrintTo(const MethodCase& c, std::ostream* os) { *os << c.label; }
 
-class SyncPlacementTest : public ::testing::TestWithParam<PlacementCase> {};
+class TransferMethodTest : public ::testing::TestWithParam<MethodCase> {};
 
-TEST_P(SyncPlacementTest, EveryCopyIsOnTheDiscBeforeAnySourceGoes) {
-    const PlacementCase& c = GetParam();
+TEST_P(TransferMethodTest, EveryCopyIsOnTheDiscBeforeAnySourceGoes) {
+    const MethodCase& c = GetParam();
     FileSetWorld world;
     MessageRecorder messages;
     world.putFiles(kJobs, kPair, "src");
-    SyncLog log(world.host());
+    SyncLog log(world.platform());
     FaultyPlatform faulty(log);
     platform::ScopedPlatform use(faulty);
     faulty.arm(c.fault);
@@ -57,6 +58,8 @@ TEST_P(SyncPlacementTest, EveryCopyIsOnTheDiscBeforeAnySourceGoes) {
 
     EXPECT_EQ(count, 1);
     EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(faulty.calls(kCopy), c.copies);
+    EXPECT_EQ(faulty.calls(kDelete), c.deletes);
     std::vector<std::string> synced;
     bool sourceGone = false;
     for (const std::string& entry : log.log) {
@@ -68,7 +71,8 @@ TEST_P(SyncPlacementTest, EveryCopyIsOnTheDiscBeforeAnySourceGoes) {
         }
     }
     EXPECT_EQ(synced, c.synced);
-    for (const std::string& name : kPair) EXPECT_EQ(world.read(c.target + name), Bytes("src", name));
+    world.expectUntouched(c.target, kPair, "src");
+    world.expectUntouched(kJobs, c.move ? std::vector<std::string>{} : kPair, "src");
 }
 
 const Fault kNone{0, 1};
@@ -77,57 +81,14 @@ const Fault kNone{0, 1};
 const Fault kCrossDevice{kRename, 1, false, "cannot move to C:\\MACH\\M1\\PARTS\\x: not on the same drive"};
 
 INSTANTIATE_TEST_SUITE_P(
-    Operations, SyncPlacementTest,
+    Operations, TransferMethodTest,
     ::testing::Values(
-        PlacementCase{"CopyAcrossDrives", false, kOtherDriveOwn, kNone, {}},
-        PlacementCase{"CopyWithinDrive", false, kParts, kNone, {}},
-        PlacementCase{"MoveWithinDrive", true, kParts, kNone, {}},
-        PlacementCase{"MoveAcrossDrives", true, kOtherDriveOwn, kNone,
-                      {"D:\\M1\\OUT\\BRACKET.drw", "D:\\M1\\OUT\\BRACKET.prg"}},
-        PlacementCase{"MoveFallingBackToACopy", true, kParts, kCrossDevice, {"C:\\MACH\\M1\\PARTS\\BRACKET.drw"}}),
-    [](const auto& info) { return std::string(info.param.label); });
-
-struct SyncFailureCase {
-    const char* label;
-    Fault fault;
-    const char* notice;
-};
-
-void PrintTo(const SyncFailureCase& c, std::ostream* os) { *os << c.label; }
-
-class SyncFailureTest : public ::testing::TestWithParam<SyncFailureCase> {};
-
-// The copies may not be on the disc, so they are no substitute for the
-// sources: the move is undone, the old target set comes back, one notice.
-TEST_P(SyncFailureTest, AcrossDrivesLeavesEverySourceInPlace) {
-    const SyncFailureCase& c = GetParam();
-    FileSetWorld world;
-    MessageRecorder messages;
-    messages.answer({true});
-    world.putFiles(kJobs, kPair, "src");
-    world.putFiles(kOtherDriveOwn, {"BRACKET.drw", "BRACKET.rpt"}, "old");
-    const Snapshot before = world.snapshot();
-    FaultyPlatform faulty(world.host());
-    platform::ScopedPlatform use(faulty);
-    faulty.arm(c.fault);
-
-    EXPECT_EQ(MoveFileSet(kJobs, "BRACKET", kOtherDriveOwn, "BRACKET", 3), 0);
-
-    EXPECT_TRUE(faulty.fired());
-    ASSERT_EQ(messages.shown.size(), 2u);  // the overwrite question, then the notice
-    EXPECT_EQ(messages.shown[1], c.notice);
-    EXPECT_EQ(world.snapshot(), before);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Faults, SyncFailureTest,
-    ::testing::Values(
-        SyncFailureCase{"FirstCopy", {kSync, 1, false, "input/output error"},
-                        "\"C:\\MACH\\M1\\JOBS\\BRACKET.drw\" Could Not Be Moved !\nInput/output error"},
-        SyncFailureCase{"SecondCopy", {kSync, 2, false, "input/output error"},
-                        "\"C:\\MACH\\M1\\JOBS\\BRACKET.prg\" Could Not Be Moved !\nInput/output error"},
-        SyncFailureCase{"EveryCopy", {kSync, 1, true, "the disc is full"},
-                        "\"C:\\MACH\\M1\\JOBS\\BRACKET.drw\" Could Not Be Moved !\nThe disc is full"}),
+        MethodCase{"CopyAcrossDrives", false, kOtherDriveOwn, kNone, 2, 0, {}},
+        MethodCase{"CopyWithinDrive", false, kParts, kNone, 2, 0, {}},
+        MethodCase{"MoveWithinDrive", true, kParts, kNone, 0, 0, {}},
+        MethodCase{"MoveAcrossDrives", true, kOtherDriveOwn, kNone, 2, 2,
+                   {"D:\\M1\\OUT\\BRACKET.drw", "D:\\M1\\OUT\\BRACKET.prg"}},
+        MethodCase{"MoveFallingBackToACopy", true, kParts, kCrossDevice, 1, 1, {"C:\\MACH\\M1\\PARTS\\BRACKET.drw"}}),
     [](const auto& info) { return std::string(info.param.label); });
 
 }  // namespace

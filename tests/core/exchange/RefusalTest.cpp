@@ -39,8 +39,7 @@ TEST_P(RefusedOverwriteTest, ChangesNothing) {
 
     EXPECT_EQ(world.snapshot(), before);
     EXPECT_EQ(State().LastAnswer, AnswerNo);
-    EXPECT_EQ(messages.shown,
-              std::vector<std::string>{"\"" + std::string(GetParam().shown) + "\" Already Exists !\n\nOverwrite It ?"});
+    EXPECT_EQ(messages.shown, std::vector<std::string>{OverwriteQuestion(GetParam().shown)});
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -53,17 +52,6 @@ INSTANTIATE_TEST_SUITE_P(
                       NoCase{"ImportSingle", [] { return ImportFile(kExchange, kParts, "BRACKET.DXF"); }, "BRACKET.DXF"},
                       NoCase{"ImportForeign", [] { return ImportFile(kExchange, kParts, "BRACKET.TAP"); }, "BRACKET.TAP"}),
     [](const auto& info) { return std::string(info.param.label); });
-
-TEST(OverwriteQuestion, NoConflictCountsAsYesWithoutAsking) {
-    FileSetWorld world;
-    MessageRecorder messages;
-    world.putFiles(kJobs, kSet, "src");
-    world.putFiles(kParts, {"BRACKET.inf"}, "old");  // not a conflict: only the drawing and the program count
-    State().LastAnswer = AnswerNo;
-    EXPECT_EQ(CopyFileSet(kJobs, "BRACKET", kParts, "BRACKET", 3), 1);
-    EXPECT_EQ(State().LastAnswer, AnswerYes);
-    EXPECT_TRUE(messages.shown.empty());
-}
 
 struct RefusedCall {
     const char* label;

@@ -2,8 +2,7 @@
 // the lines it refuses.
 #include <gtest/gtest.h>
 
-#include <map>
-
+#include "core/workstation/FormatNumber.h"
 #include "sample_reverse/PunchProgram.h"
 
 namespace qv::revsample {
@@ -21,63 +20,49 @@ PunchProgram Parse(const std::string& text) {
     return program.ok() ? *program : PunchProgram();
 }
 
-std::map<int, int> HitsPerStation(const PunchProgram& program) {
-    std::map<int, int> hits;
-    for (const Hit& hit : program.Hits) ++hits[hit.Station];
-    return hits;
+// "x,y@station" per hit, "c<angle>" after one with an index angle.
+std::string Hits(const PunchProgram& p) {
+    std::string text;
+    for (const Hit& h : p.Hits)
+        text += (text.empty() ? "" : " ") + FormatNumber(h.X) + "," + FormatNumber(h.Y) + "@" +
+                std::to_string(h.Station) + (h.IndexAngle != 0 ? "c" + FormatNumber(h.IndexAngle) : "");
+    return text;
 }
 
-const std::string kExample = Lines({"%", "O1234 (DEMO PART)", "(SHEET 1000 X 500 X 1.5)", "(CLAMPS 250 750)",
-                                    "(T1 A 10)", "(T5 D 20 10)", "G92X1830.Y1270.", "G90X100.Y100.T1", "X200.",
-                                    "G70X400.Y250.", "X450.Y250.T5C90.", "G91X50.", "G27X500.", "G90X300.Y100.T1",
-                                    "G50", "%"});
+// "1000x500x1.5 250/750", with the clamp moves as " G27:500@1".
+std::string Sheet(const PunchProgram& p) {
+    std::string text = FormatNumber(p.SheetX) + "x" + FormatNumber(p.SheetY) + "x" + FormatNumber(p.Thickness) +
+                       " " + FormatNumber(p.LeftClamp) + "/" + FormatNumber(p.RightClamp);
+    for (const ClampMove& m : p.ClampMoves)
+        text += " G" + std::to_string(m.Code) + ":" + FormatNumber(m.Distance) + "@" + std::to_string(m.Station);
+    return text;
+}
 
 TEST(PunchProgram, TheDialectExampleGivesItsHitsAndOneClampMove) {
-    const PunchProgram p = Parse(kExample);
-    EXPECT_EQ(HitsPerStation(p), (std::map<int, int>{{1, 3}, {5, 2}}));
-    ASSERT_EQ(p.Hits.size(), 5u);
-    EXPECT_DOUBLE_EQ(p.Hits[2].X, 450);
-    EXPECT_DOUBLE_EQ(p.Hits[2].IndexAngle, 90);
-    EXPECT_DOUBLE_EQ(p.Hits[3].X, 500);  // G91 X50 from 450
-    EXPECT_DOUBLE_EQ(p.Hits[3].IndexAngle, 0);  // C holds for its own block only
-    ASSERT_EQ(p.ClampMoves.size(), 1u);
-    EXPECT_DOUBLE_EQ(p.ClampMoves[0].Distance, 500);
+    const PunchProgram p = Parse(Lines({"%", "O1234 (DEMO PART)", "(SHEET 1000 X 500 X 1.5)", "(CLAMPS 250 750)",
+                                        "(T1 A 10)", "(T5 D 20 10)", "G92X1830.Y1270.", "G90X100.Y100.T1", "X200.",
+                                        "G70X400.Y250.", "X450.Y250.T5C90.", "G91X50.", "G27X500.",
+                                        "G90X300.Y100.T1", "G50", "%"}));
+    // C holds for its own block only; G91 X50 moves on from 450.
+    EXPECT_EQ(Hits(p), "100,100@1 200,100@1 450,250@5c90 500,250@5 300,100@1");
+    EXPECT_EQ(Sheet(p), "1000x500x1.5 250/750 G27:500@5");
     EXPECT_EQ(p.StationOrder, (std::vector<std::int16_t>{1, 5}));
-    EXPECT_TRUE(p.HasSheet);
-    EXPECT_DOUBLE_EQ(p.SheetX, 1000);
-    EXPECT_DOUBLE_EQ(p.SheetY, 500);
-    EXPECT_DOUBLE_EQ(p.Thickness, 1.5);
-    EXPECT_DOUBLE_EQ(p.LeftClamp, 250);
-    EXPECT_DOUBLE_EQ(p.RightClamp, 750);
     ASSERT_NE(p.FindTool(5), nullptr);
     EXPECT_EQ(p.FindTool(5)->Shape, 'D');
-    EXPECT_DOUBLE_EQ(p.FindTool(5)->Size[1], 10);
+    EXPECT_EQ(p.FindTool(5)->Size, (std::array<double, 4>{20, 10, 0, 0}));
     EXPECT_FALSE(p.Inch);
 }
 
 TEST(PunchProgram, IncrementalMovesAddUpFromTheCurrentPoint) {
+    // G92 puts the punch at 500, 500; G70 moves without a hit; after G50 absolute again.
     const PunchProgram p = Parse(Lines({"(T2 A 5)", "G92X500.Y500.", "G91X10.Y20.T2", "X-5.", "G70Y100.",
                                         "Y.5", "G90X1.", "G50", "X7.Y8."}));
-    ASSERT_EQ(p.Hits.size(), 5u);
-    // G92 puts the punch at 500, 500; moves count from there.
-    EXPECT_DOUBLE_EQ(p.Hits[0].X, 510);
-    EXPECT_DOUBLE_EQ(p.Hits[0].Y, 520);
-    EXPECT_DOUBLE_EQ(p.Hits[1].X, 505);
-    EXPECT_DOUBLE_EQ(p.Hits[2].Y, 620.5);  // after the move without a hit
-    EXPECT_DOUBLE_EQ(p.Hits[3].X, 1);
-    EXPECT_DOUBLE_EQ(p.Hits[3].Y, 620.5);
-    EXPECT_DOUBLE_EQ(p.Hits[4].X, 7);  // absolute again after G50
+    EXPECT_EQ(Hits(p), "510,520@2 505,520@2 505,620.5@2 1,620.5@2 7,8@2");
 }
 
 TEST(PunchProgram, BoltHoleCirclesPutKHitsAroundThePatternOrigin) {
     const PunchProgram p = Parse(Lines({"(T1 A 10)", "G90G72X100.Y100.", "G26I50.J90.K4T1C15."}));
-    ASSERT_EQ(p.Hits.size(), 4u);
-    const double expected[4][2] = {{100, 150}, {50, 100}, {100, 50}, {150, 100}};
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_NEAR(p.Hits[i].X, expected[i][0], 1e-9) << i;
-        EXPECT_NEAR(p.Hits[i].Y, expected[i][1], 1e-9) << i;
-        EXPECT_DOUBLE_EQ(p.Hits[i].IndexAngle, 15);
-    }
+    EXPECT_EQ(Hits(p), "100,150@1c15 50,100@1c15 100,50@1c15 150,100@1c15");
     ASSERT_EQ(p.Circles.size(), 1u);
     EXPECT_EQ(p.Circles[0].Count, 4);
     EXPECT_DOUBLE_EQ(p.Circles[0].Radius, 50);
@@ -85,49 +70,36 @@ TEST(PunchProgram, BoltHoleCirclesPutKHitsAroundThePatternOrigin) {
 }
 
 TEST(PunchProgram, InchProgramsAreReportedInMillimetres) {
-    const std::string marks[] = {"(INCH)", "G20", "(inch)"};
-    for (const std::string& mark : marks) {
-        const PunchProgram p = Parse(Lines({mark.c_str(), "(SHEET 40 X 20 X 0.06)", "(CLAMPS 10 30)", "(T5 D 1 0.5 IDX)",
+    for (const char* mark : {"(INCH)", "G20", "(inch)"}) {
+        const PunchProgram p = Parse(Lines({mark, "(SHEET 40 X 20 X 0.06)", "(CLAMPS 10 30)", "(T5 D 1 0.5 IDX)",
                                             "G92X72.Y50.", "G90X2.Y2.T5C90.", "G91X0.5", "G25X12."}));
         EXPECT_TRUE(p.Inch) << mark;
-        EXPECT_DOUBLE_EQ(p.SheetX, 1016);
-        EXPECT_DOUBLE_EQ(p.SheetY, 508);
-        EXPECT_DOUBLE_EQ(p.Thickness, 1.524);
-        EXPECT_DOUBLE_EQ(p.LeftClamp, 254);
-        EXPECT_DOUBLE_EQ(p.FindTool(5)->Size[0], 25.4);
-        EXPECT_DOUBLE_EQ(p.FindTool(5)->Size[1], 12.7);
+        EXPECT_EQ(Sheet(p), "1016x508x1.524 254/762 G25:304.8@5");
+        EXPECT_EQ(Hits(p), "50.8,50.8@5c90 63.5,50.8@5");  // angles stay degrees
+        EXPECT_EQ(p.FindTool(5)->Size, (std::array<double, 4>{25.4, 12.7, 0, 0}));
         EXPECT_TRUE(p.FindTool(5)->Indexable);
-        ASSERT_EQ(p.Hits.size(), 2u);
-        EXPECT_DOUBLE_EQ(p.Hits[0].X, 50.8);
-        EXPECT_DOUBLE_EQ(p.Hits[1].X, 63.5);
-        EXPECT_DOUBLE_EQ(p.Hits[0].IndexAngle, 90);  // angles stay degrees
-        EXPECT_DOUBLE_EQ(p.ClampMoves[0].Distance, 304.8);
-        EXPECT_EQ(p.ClampMoves[0].Code, 25);
     }
     EXPECT_FALSE(Parse(Lines({"G21", "(T1 A 10)", "X10.Y10.T1"})).Inch);
 }
 
 TEST(PunchProgram, HeaderCommentsAreReadInTheirSeveralSpellings) {
+    // A T word names its station modulo 1000.
     const PunchProgram p = Parse(Lines({"(sheet1200x600)", "(TOP SIDE FIRST)", "(T110 S KEY Hole IDX)",
                                         "; (SHEET 1 X 1) is no header here", "X5.Y5.T110", "X6.T1110"}));
-    EXPECT_DOUBLE_EQ(p.SheetX, 1200);
-    EXPECT_DOUBLE_EQ(p.SheetY, 600);
-    EXPECT_DOUBLE_EQ(p.Thickness, 0);
+    EXPECT_EQ(Sheet(p), "1200x600x0 0/0");
     EXPECT_FALSE(p.HasClamps);
     ASSERT_NE(p.FindTool(110), nullptr);
     EXPECT_EQ(p.FindTool(110)->SpecialName, "KEY Hole");
     EXPECT_TRUE(p.FindTool(110)->Indexable);
-    // A T word names its station modulo 1000.
-    ASSERT_EQ(p.Hits.size(), 2u);
-    EXPECT_EQ(p.Hits[1].Station, 110);
+    EXPECT_EQ(Hits(p), "5,5@110 6,5@110");
     EXPECT_EQ(p.StationOrder, (std::vector<std::int16_t>{110}));
 }
 
 TEST(PunchProgram, WithoutASheetCommentTheHitsBoundTheSheet) {
+    // The block after M30 is not read.
     const PunchProgram p = Parse(Lines({"X50.Y50.T3", "X550.Y50.", "X550.Y350.", "M30", "X900.Y900."}));
     EXPECT_FALSE(p.HasSheet);
-    EXPECT_DOUBLE_EQ(p.SheetX, 550);  // the block after M30 is not read
-    EXPECT_DOUBLE_EQ(p.SheetY, 350);
+    EXPECT_EQ(Sheet(p), "550x350x0 0/0");
     EXPECT_EQ(p.FindTool(3), nullptr);
     EXPECT_EQ(p.Hits.size(), 3u);
 }

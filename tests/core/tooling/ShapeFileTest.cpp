@@ -3,12 +3,10 @@
 
 #include <string>
 
-#include "core/common/Bytes.h"
 #include "core/common/Text.h"
 #include "core/tooling/ToolLibrary.h"
 #include "core/tooling/ToolingState.h"
 #include "support/Sandbox.h"
-#include "support/TableTest.h"
 
 namespace qv {
 namespace {
@@ -23,26 +21,25 @@ LibraryEntry Entry(char shape, float size1, const std::string& name = "Punch") {
     return e;
 }
 
+std::string FromHex(const std::string& hex) {
+    std::string bytes;
+    for (std::size_t i = 0; i + 1 < hex.size(); i += 2)
+        bytes += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
+    return bytes;
+}
+
 TEST(ShapeRecord, FieldsSitAtTheirOffsets) {
     LibraryEntry e = Entry('D', 20.0f, "Slot 20x2.5");
     e.unused = "\x01\x02\x03\x04\x05\x06";
-    const std::string r = EncodeShapeRecord(e);
-    ASSERT_EQ(r.size(), 89u);
-    EXPECT_EQ(r[0], 'D');
-    EXPECT_EQ(r.substr(1, 18), "Slot 20x2.5       ");
-    EXPECT_FLOAT_EQ(GetF32(r, 19), 20.0f);
-    EXPECT_FLOAT_EQ(GetF32(r, 31), 0.75f);
-    EXPECT_EQ(GetI16(r, 35), 3);
-    EXPECT_EQ(GetI16(r, 37), 11);
-    EXPECT_EQ(GetI16(r, 39), 70);
-    EXPECT_EQ(GetI16(r, 55), -1);
-    EXPECT_EQ(GetI16(r, 57), -1);
-    EXPECT_FLOAT_EQ(GetF32(r, 59), 0.0f);
-    EXPECT_FLOAT_EQ(GetF32(r, 63), 90.0f);
-    EXPECT_FLOAT_EQ(GetF32(r, 79), -1.0f);
-    EXPECT_EQ(r.substr(83), "\x01\x02\x03\x04\x05\x06");
-    // Little-endian: 20.0f is 0x41A00000.
-    EXPECT_EQ(r.substr(19, 4), std::string("\x00\x00\xA0\x41", 4));
+    // Shape, name, sizes 20 2.5 -1.5 0.75, stations (3,11) (70,0) (5,25) (0,0) (0,0) (-1,-1),
+    // angles 0 90 -1 -1 45.5 -1, the unused tail; little-endian.
+    const std::string expected = "D" + FixedText("Slot 20x2.5", 18) +
+                                 FromHex("0000A041" "00002040" "0000C0BF" "0000403F"
+                                         "03000B00" "46000000" "05001900" "00000000" "00000000" "FFFFFFFF"
+                                         "00000000" "0000B442" "000080BF" "000080BF" "00003642" "000080BF"
+                                         "010203040506");
+    ASSERT_EQ(expected.size(), ShapeRecordSize);
+    EXPECT_EQ(EncodeShapeRecord(e), expected);
 }
 
 TEST(ShapeRecord, DecodedRecordsEncodeToTheSameBytes) {
@@ -67,36 +64,23 @@ TEST(ShapeRecord, ShortRecordIsAnError) {
     EXPECT_NE(e.message().find("record 3"), std::string::npos) << e.message();
 }
 
-struct LiveCase {
-    const char* name;
-    char letter;
-    float size1;
-    std::string entryName;
-    bool live;
-};
-
-const LiveCase kLive[] = {
-    {"size 0.1 is the lower limit", 'A', 0.1f, "P", false},
-    {"size 1000 is the upper limit", 'A', 1000.0f, "P", false},
-    {"size 0.11 is listed", 'A', 0.11f, "P", true},
-    {"size 999.9 is listed", 'B', 999.9f, "P", true},
-    {"size 0 is an empty slot", 'M', 0.0f, "P", false},
-    {"negative size is deleted", 'A', -5.0f, "P", false},
-    {"special with a name", 'S', 0.0f, "KEYHOLE", true},
-    {"special named with spaces only", 'S', 50.0f, "          ", false},
-    {"special named with zero bytes", 'S', 50.0f, std::string(18, '\0'), false},
-};
-
-class LiveEntry : public ::testing::TestWithParam<LiveCase> {};
-
-TEST_P(LiveEntry, Limits) {
-    const LiveCase& c = GetParam();
-    LibraryEntry e = Entry(c.letter, c.size1, "");
-    e.name = c.entryName;
-    EXPECT_EQ(IsLiveEntry(e, c.letter), c.live);
+TEST(ShapeRecord, LiveEntriesLieStrictlyBetweenTheLimitsOrHaveAName) {
+    const struct {
+        char letter;
+        float size1;
+        std::string name;
+        bool live;
+    } cases[] = {
+        {'A', 0.1f, "P", false},      {'A', 1000.0f, "P", false}, {'A', 0.11f, "P", true},
+        {'B', 999.9f, "P", true},     {'M', 0.0f, "P", false},    {'A', -5.0f, "P", false},
+        {'S', 0.0f, "KEYHOLE", true}, {'S', 50.0f, "          ", false}, {'S', 50.0f, std::string(18, '\0'), false},
+    };
+    for (const auto& c : cases) {
+        LibraryEntry e = Entry(c.letter, c.size1);
+        e.name = c.name;
+        EXPECT_EQ(IsLiveEntry(e, c.letter), c.live) << c.letter << " " << c.size1 << " '" << c.name << "'";
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Cases, LiveEntry, ::testing::ValuesIn(kLive), test::CaseName());
 
 class ShapeFileRead : public ::testing::Test {
 protected:

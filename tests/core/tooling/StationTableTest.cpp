@@ -73,30 +73,25 @@ TEST_P(StationTableFile, LoadsAndOffers) {
 
 INSTANTIATE_TEST_SUITE_P(Cases, StationTableFile, ::testing::ValuesIn(kCases), test::CaseName());
 
-TEST(StationTable, StoresEveryFieldOfAStation) {
-    test::MachineSandbox box;
-    box.write(kStationFile,
-              "12, \"Big, round\" ,3,10.5,20.25,4\r\n13,A name longer than eighteen,1,0,0,1\r\n******\r\n");
-    ASSERT_TRUE(LoadStationTable().ok());
-    const StationEntry& e = StationTable()[12];
-    EXPECT_EQ(e.Number, 12);
-    EXPECT_EQ(e.Name, "Big, round        ");
-    EXPECT_EQ(e.Kind, 3);
-    EXPECT_FLOAT_EQ(e.Length1, 10.5f);
-    EXPECT_FLOAT_EQ(e.Length2, 20.25f);
-    EXPECT_EQ(e.Count, 4);
-    EXPECT_EQ(StationTable()[13].Name, "A name longer than");
-    EXPECT_EQ(StationTable()[0].Name, std::string(18, ' '));
-}
-
-TEST(StationTable, InchMachineLengthsBecomeMillimetres) {
-    test::MachineSandbox box;
-    State().Mach.ImperialMachine = true;
-    box.write(kStationFile, "1,One,0,1.25,48,1\r\n2,Two,0,0.03937,0,1\r\n******\r\n");
-    ASSERT_TRUE(LoadStationTable().ok());
-    EXPECT_FLOAT_EQ(StationTable()[1].Length1, 31.75f);
-    EXPECT_FLOAT_EQ(StationTable()[1].Length2, 1219.2f);
-    EXPECT_FLOAT_EQ(StationTable()[2].Length1, 1.0f);  // 0.999998 rounded to 3 decimals
+TEST(StationTable, StoresEveryFieldOfAStationInMillimetres) {
+    for (bool imperial : {false, true}) {
+        SCOPED_TRACE(imperial);
+        test::MachineSandbox box;
+        State().Mach.ImperialMachine = imperial;
+        box.write(kStationFile, "12, \"Big, round\" ,3,10.5,20.25,4\r\n"
+                                "13,A name longer than eighteen,1,0.03937,48,1\r\n******\r\n");
+        ASSERT_TRUE(LoadStationTable().ok());
+        const StationEntry& e = StationTable()[12];
+        EXPECT_EQ(e.Number, 12);
+        EXPECT_EQ(e.Name, "Big, round        ");
+        EXPECT_EQ(e.Kind, 3);
+        EXPECT_FLOAT_EQ(e.Length1, imperial ? 266.7f : 10.5f);
+        EXPECT_FLOAT_EQ(e.Length2, imperial ? 514.35f : 20.25f);
+        EXPECT_EQ(e.Count, 4);
+        EXPECT_EQ(StationTable()[13].Name, "A name longer than");
+        EXPECT_FLOAT_EQ(StationTable()[13].Length1, imperial ? 1.0f : 0.03937f);  // 0.999998 to 3 decimals
+        EXPECT_EQ(StationTable()[0].Name, std::string(18, ' '));
+    }
 }
 
 TEST(StationTable, WithoutTheFullSuiteNothingIsRead) {

@@ -117,16 +117,5 @@ TEST(DrawingRecord, ANewRecordIsZeroedWithBlankTexts) {
     EXPECT_EQ(bytes.substr(drawing_offset::Tool + 2, 65), std::string(65, ' '));
 }
 
-TEST(DrawingRecord, AShortBufferReadsAsZeroPaddedAndATailIsCutToThirtyBytes) {
-    const DrawingRecord r = DecodeDrawingRecord(std::string("\xD2\x00", 2));
-    EXPECT_EQ(r.EntityCode, 210);
-    EXPECT_EQ(r.RecordCount, 0);
-    DrawingRecord longTail;
-    longTail.Tail30 = std::string(40, 'T');
-    const std::string bytes = EncodeDrawingRecord(longTail);
-    EXPECT_EQ(bytes.size(), DrawingRecordSize);
-    EXPECT_EQ(bytes.substr(488), std::string(30, 'T'));
-}
-
 }  // namespace
 }  // namespace qv

@@ -50,17 +50,6 @@ INSTANTIATE_TEST_SUITE_P(
         RoundTripCase{"CommaInProgram", "JOBS", "Part,7", "JOBS\r\n\"Part,7\"\r\n******\r\n", "JOBS", "Part,7"}),
     test::CaseName());
 
-TEST(RecallLastFile, DeletedProgramEmptiesTheMemory) {
-    test::MachineSandbox box;
-    Program(box, "JOBS", "P7");
-    ASSERT_TRUE(RememberLastFile("JOBS", "P7"));
-    box.remove("C:\\JOBS\\M1\\JOBS\\P7.prg");
-    std::string directory, program;
-    EXPECT_FALSE(RecallLastFile(directory, program));
-    EXPECT_EQ(directory + "/" + program, "JOBS/P7");
-    EXPECT_EQ(box.read(LastFile), Empty);
-}
-
 TEST(RememberLastFile, NoDirectoryOrProgramLeavesThePreviousMemory) {
     test::MachineSandbox box;
     ASSERT_TRUE(RememberLastFile("JOBS", "P7"));
@@ -77,6 +66,7 @@ TEST(RememberLastFile, NoDirectoryOrProgramLeavesThePreviousMemory) {
 struct StaleCase {
     const char* name;
     std::optional<std::string> file;  // nullopt: no "Lastfile.lst"
+    const char* read = nullptr;       // directory and program handed back all the same
 };
 
 class EmptyMemory : public ::testing::TestWithParam<StaleCase> {};
@@ -88,6 +78,9 @@ TEST_P(EmptyMemory, RecallsNothingAndLeavesTheEmptyMemory) {
     std::string directory, program;
     EXPECT_FALSE(RecallLastFile(directory, program));
     EXPECT_EQ(box.read(LastFile), Empty);
+    if (GetParam().read) {
+        EXPECT_EQ(directory + "/" + program, GetParam().read);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -95,7 +88,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(StaleCase{"Missing", std::nullopt}, StaleCase{"EndMarker", Empty},
                       StaleCase{"EmptyFile", ""}, StaleCase{"BlankFirstLine", "  \r\nP7\r\n"},
                       StaleCase{"NoProgramLine", "JOBS\r\n"}, StaleCase{"EmptyProgramLine", "JOBS\r\n\r\n******\r\n"},
-                      StaleCase{"OtherDirectory", "OLD\r\nP7\r\n******\r\n"}),
+                      StaleCase{"ProgramGone", "OLD\r\nP7\r\n******\r\n", "OLD/P7"}),
     test::CaseName());
 
 }  // namespace

@@ -8,38 +8,26 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <map>
-#include <memory>
 
 #include "core/common/State.h"
 #include "core/exchange/FileSet.h"
-#include "platform/PosixPlatform.h"
 #include "support/MessageRecorder.h"
-#include "support/TempDir.h"
-
-namespace fs = std::filesystem;
+#include "support/Sandbox.h"
 
 namespace {
 
 constexpr std::int64_t kProgramBytes = 200LL * 1024 * 1024;
 const char* const kNames[] = {"BIG.prg", "BIG.drw", "BIG.inf"};
 
-// Drives C: and D: in a temporary folder with the set in C:\M1\SRC\, made once.
-struct Bench {
-    qv::test::TempDir root;
-    std::unique_ptr<qv::platform::PosixPlatform> host;
-    std::unique_ptr<qv::platform::ScopedPlatform> scope;
+// Drives C: and D: in a sandbox with the set in C:\M1\SRC\, made once.
+struct Bench : qv::test::Sandbox {
     qv::test::MessageRecorder messages;
 
-    Bench() {
-        for (const char* folder : {"SRC", "DST", "CP", "MOVED"}) fs::create_directories(root / ("C/M1/" + std::string(folder)));
-        fs::create_directories(root / "D/M1/OUT");
-        qv::test::WriteHostFile(root / "Drives.cfg",
-                                "C, " + (root / "C") + ", fixed\nD, " + (root / "D") + ", fixed\n");
-        host = std::make_unique<qv::platform::PosixPlatform>(root / "Drives.cfg");
-        scope = std::make_unique<qv::platform::ScopedPlatform>(*host);
+    Bench() : Sandbox({{'C'}, {'D'}}) {
+        for (const char* folder : {"SRC", "DST", "CP", "MOVED"}) makeFolder("C:\\M1\\" + std::string(folder));
+        makeFolder("D:\\M1\\OUT");
         qv::State().Mach.MachineFolder = "M1";
         std::ofstream program(hostFile("SRC", "BIG.prg"), std::ios::binary);
         std::string block(1 << 20, '\0');
@@ -47,15 +35,15 @@ struct Bench {
             for (std::size_t i = 0; i < block.size(); i += 4096) block[i] = static_cast<char>(written / 4096 + i);
             program.write(block.data(), static_cast<std::streamsize>(block.size()));
         }
-        qv::test::WriteHostFile(hostFile("SRC", "BIG.drw"), std::string(64 * 1024, 'd'));
-        qv::test::WriteHostFile(hostFile("SRC", "BIG.inf"), std::string(2 * 1024, 'i'));
+        write("C:\\M1\\SRC\\BIG.drw", std::string(64 * 1024, 'd'));
+        write("C:\\M1\\SRC\\BIG.inf", std::string(2 * 1024, 'i'));
     }
 
     std::string hostFile(const std::string& folder, const std::string& name) const {
-        return root / ("C/M1/" + folder + "/" + name);
+        return host("C:\\M1\\" + folder + "\\" + name);
     }
     void clear(const std::string& folder) const {
-        for (const char* name : kNames) fs::remove(hostFile(folder, name));
+        for (const char* name : kNames) remove("C:\\M1\\" + folder + "\\" + name);
     }
 };
 

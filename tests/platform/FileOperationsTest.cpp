@@ -202,7 +202,6 @@ const Refusal kRefusals[] = {
     {"RemoveFile", [](P& p) { return p.removeFolder("C:\\A\\One.prg"); }, "C:\\A\\One.prg: not a folder"},
     {"RemoveRoot", [](P& p) { return p.removeFolder("C:\\"); }, "C:\\: a drive's root cannot be removed"},
     {"SyncMissing", [](P& p) { return p.syncFile("C:\\A\\Gone.prg"); }, "C:\\A\\Gone.prg: no such file"},
-    {"SyncInMissingFolder", [](P& p) { return p.syncFile("C:\\X\\Gone.prg"); }, "C:\\X\\Gone.prg: no such file"},
     {"SyncFolder", [](P& p) { return p.syncFile("C:\\A\\Sub"); }, "C:\\A\\Sub: not a file"},
     {"EnterMissing", [](P& p) { return p.setCurrentFolder("C:\\Nowhere"); }, "C:\\Nowhere: no such folder"},
     {"EnterFile", [](P& p) { return p.setCurrentFolder("C:\\A\\One.prg"); }, "C:\\A\\One.prg: not a folder"},

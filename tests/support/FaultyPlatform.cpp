@@ -74,45 +74,10 @@ Status FaultyPlatform::copyFile(const std::string& from, const std::string& to) 
     return fault;
 }
 
-Status FaultyPlatform::syncFile(const std::string& path) {
-    Status fault = check(kSync, path);
-    return fault.ok() ? inner().syncFile(path) : fault;
-}
-
-Status FaultyPlatform::renameFile(const std::string& from, const std::string& to) {
-    Status fault = check(kRename, from);
-    return fault.ok() ? inner().renameFile(from, to) : fault;
-}
-
-Status FaultyPlatform::deleteFile(const std::string& path) {
-    Status fault = check(kDelete, path);
-    return fault.ok() ? inner().deleteFile(path) : fault;
-}
-
-Status FaultyPlatform::makeFolder(const std::string& path) {
-    Status fault = check(kMakeFolder, path);
-    return fault.ok() ? inner().makeFolder(path) : fault;
-}
-
-Status FaultyPlatform::removeFolder(const std::string& path) {
-    Status fault = check(kRemoveFolder, path);
-    return fault.ok() ? inner().removeFolder(path) : fault;
-}
-
-Status FaultyPlatform::renameFolder(const std::string& from, const std::string& to) {
-    Status fault = check(kRenameFolder, from);
-    return fault.ok() ? inner().renameFolder(from, to) : fault;
-}
-
 Result<std::string> FaultyPlatform::readFile(const std::string& path) {
     Status fault = check(kRead, path);
     if (!fault.ok()) return fault;
     return inner().readFile(path);
-}
-
-Status FaultyPlatform::writeFile(const std::string& path, const std::string& content) {
-    Status fault = check(kWrite, path);
-    return fault.ok() ? inner().writeFile(path, content) : fault;
 }
 
 Result<std::unique_ptr<platform::RecordFile>> FaultyPlatform::openRecordFile(const std::string& path,
@@ -124,11 +89,6 @@ Result<std::unique_ptr<platform::RecordFile>> FaultyPlatform::openRecordFile(con
     if (!opened.ok()) return opened;
     return std::unique_ptr<platform::RecordFile>(
         std::make_unique<FaultyRecordFile>(*this, std::move(opened.value()), path));
-}
-
-Status FaultyPlatform::setCurrentFolder(const std::string& path) {
-    Status fault = check(kSetCurrentFolder, path);
-    return fault.ok() ? inner().setCurrentFolder(path) : fault;
 }
 
 std::int64_t FaultyPlatform::startProgram(const std::string& commandLine, platform::WindowState state) {

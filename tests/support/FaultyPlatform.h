@@ -85,20 +85,40 @@ public:
     Status check(Call kind, const std::string& path);
 
     Status copyFile(const std::string& from, const std::string& to) override;
-    Status syncFile(const std::string& path) override;
-    Status renameFile(const std::string& from, const std::string& to) override;
-    Status deleteFile(const std::string& path) override;
-    Status makeFolder(const std::string& path) override;
-    Status removeFolder(const std::string& path) override;
-    Status renameFolder(const std::string& from, const std::string& to) override;
+    Status syncFile(const std::string& path) override { return failOr(kSync, path, &Platform::syncFile, path); }
+    Status renameFile(const std::string& from, const std::string& to) override {
+        return failOr(kRename, from, &Platform::renameFile, from, to);
+    }
+    Status deleteFile(const std::string& path) override { return failOr(kDelete, path, &Platform::deleteFile, path); }
+    Status makeFolder(const std::string& path) override {
+        return failOr(kMakeFolder, path, &Platform::makeFolder, path);
+    }
+    Status removeFolder(const std::string& path) override {
+        return failOr(kRemoveFolder, path, &Platform::removeFolder, path);
+    }
+    Status renameFolder(const std::string& from, const std::string& to) override {
+        return failOr(kRenameFolder, from, &Platform::renameFolder, from, to);
+    }
     Result<std::string> readFile(const std::string& path) override;
-    Status writeFile(const std::string& path, const std::string& content) override;
+    Status writeFile(const std::string& path, const std::string& content) override {
+        return failOr(kWrite, path, &Platform::writeFile, path, content);
+    }
     Result<std::unique_ptr<platform::RecordFile>> openRecordFile(const std::string& path, std::size_t recordLength,
                                                                  bool create) override;
-    Status setCurrentFolder(const std::string& path) override;
+    Status setCurrentFolder(const std::string& path) override {
+        return failOr(kSetCurrentFolder, path, &Platform::setCurrentFolder, path);
+    }
     std::int64_t startProgram(const std::string& commandLine, platform::WindowState state) override;
 
 private:
+    /// The fault when this call is to fail, else the inner platform's answer.
+    template <typename... Params, typename... Args>
+    Status failOr(Call kind, const std::string& path, Status (Platform::*call)(Params...), const Args&... args) {
+        Status fault = check(kind, path);
+        return fault.ok() ? (inner().*call)(args...) : fault;
+    }
+
+
     Fault fault_;
     bool armed_ = false;
     int counted_ = 0;

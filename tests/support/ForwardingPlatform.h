@@ -18,41 +18,63 @@ public:
     /// The wrapped platform; calls made on it directly skip this one.
     platform::Platform& inner() { return inner_; }
 
-    bool fileExists(const std::string& path) override;
-    bool entryExists(const std::string& path) override;
-    bool folderExists(const std::string& path) override;
-    std::string realName(const std::string& path) override;
-    std::vector<std::string> listFiles(const std::string& folder, const std::string& patterns) override;
-    std::vector<std::string> listFolders(const std::string& folder) override;
-    std::vector<std::string> listEntries(const std::string& folder, const std::string& patterns) override;
-    std::int64_t fileSize(const std::string& path) override;
+    bool fileExists(const std::string& path) override { return pass("fileExists").fileExists(path); }
+    bool entryExists(const std::string& path) override { return pass("entryExists").entryExists(path); }
+    bool folderExists(const std::string& path) override { return pass("folderExists").folderExists(path); }
+    std::string realName(const std::string& path) override { return pass("realName").realName(path); }
+    std::vector<std::string> listFiles(const std::string& folder, const std::string& patterns) override {
+        return pass("listFiles").listFiles(folder, patterns);
+    }
+    std::vector<std::string> listFolders(const std::string& folder) override {
+        return pass("listFolders").listFolders(folder);
+    }
+    std::vector<std::string> listEntries(const std::string& folder, const std::string& patterns) override {
+        return pass("listEntries").listEntries(folder, patterns);
+    }
+    std::int64_t fileSize(const std::string& path) override { return pass("fileSize").fileSize(path); }
 
-    Status copyFile(const std::string& from, const std::string& to) override;
-    Status syncFile(const std::string& path) override;
-    Status renameFile(const std::string& from, const std::string& to) override;
-    Status deleteFile(const std::string& path) override;
-    Status makeFolder(const std::string& path) override;
-    Status removeFolder(const std::string& path) override;
-    Status renameFolder(const std::string& from, const std::string& to) override;
+    Status copyFile(const std::string& from, const std::string& to) override {
+        return pass("copyFile").copyFile(from, to);
+    }
+    Status syncFile(const std::string& path) override { return pass("syncFile").syncFile(path); }
+    Status renameFile(const std::string& from, const std::string& to) override {
+        return pass("renameFile").renameFile(from, to);
+    }
+    Status deleteFile(const std::string& path) override { return pass("deleteFile").deleteFile(path); }
+    Status makeFolder(const std::string& path) override { return pass("makeFolder").makeFolder(path); }
+    Status removeFolder(const std::string& path) override { return pass("removeFolder").removeFolder(path); }
+    Status renameFolder(const std::string& from, const std::string& to) override {
+        return pass("renameFolder").renameFolder(from, to);
+    }
 
-    Result<std::string> readFile(const std::string& path) override;
-    Status writeFile(const std::string& path, const std::string& content) override;
+    Result<std::string> readFile(const std::string& path) override { return pass("readFile").readFile(path); }
+    Status writeFile(const std::string& path, const std::string& content) override {
+        return pass("writeFile").writeFile(path, content);
+    }
     Result<std::unique_ptr<platform::RecordFile>> openRecordFile(const std::string& path, std::size_t recordLength,
-                                                                 bool create) override;
+                                                                 bool create) override {
+        return pass("openRecordFile").openRecordFile(path, recordLength, create);
+    }
 
-    std::vector<char> drives() override;
-    platform::DriveType driveType(char letter) override;
-    bool driveReady(char letter) override;
-    std::string currentFolder() override;
-    Status setCurrentFolder(const std::string& path) override;
+    std::vector<char> drives() override { return pass("drives").drives(); }
+    platform::DriveType driveType(char letter) override { return pass("driveType").driveType(letter); }
+    bool driveReady(char letter) override { return pass("driveReady").driveReady(letter); }
+    std::string currentFolder() override { return pass("currentFolder").currentFolder(); }
+    Status setCurrentFolder(const std::string& path) override {
+        return pass("setCurrentFolder").setCurrentFolder(path);
+    }
 
-    std::int64_t startProgram(const std::string& commandLine, platform::WindowState state) override;
-    platform::ProcessHandle openProcess(std::int64_t processId) override;
-    void waitForProcess(platform::ProcessHandle handle) override;
-    void closeProcess(platform::ProcessHandle handle) override;
+    std::int64_t startProgram(const std::string& commandLine, platform::WindowState state) override {
+        return pass("startProgram").startProgram(commandLine, state);
+    }
+    platform::ProcessHandle openProcess(std::int64_t processId) override {
+        return pass("openProcess").openProcess(processId);
+    }
+    void waitForProcess(platform::ProcessHandle handle) override { pass("waitForProcess").waitForProcess(handle); }
+    void closeProcess(platform::ProcessHandle handle) override { pass("closeProcess").closeProcess(handle); }
 
-    void beep() override;
-    std::string hostPath(const std::string& path) override;
+    void beep() override { pass("beep").beep(); }
+    std::string hostPath(const std::string& path) override { return pass("hostPath").hostPath(path); }
 
 protected:
     /// Called with the method's name ("fileExists", "syncFile", ...) each
@@ -60,6 +82,11 @@ protected:
     virtual void onCall(const char* name) { (void)name; }
 
 private:
+    platform::Platform& pass(const char* name) {
+        onCall(name);
+        return inner_;
+    }
+
     platform::Platform& inner_;
 };
 

@@ -54,10 +54,7 @@ void Install(InstallationFixture& fixture) {
     InstallationLayout layout;
     layout.currentDirectory = "OLD JOBS";
     layout.machines[0].directories = {"EXSUBS", "JOBS", "Parts"};
-    MachineLayout second;
-    second.number = "2";
-    second.name = "Press Two";
-    second.folder = "PRESS2";
+    MachineLayout second = qv::test::OtherMachine("2", "Press Two", "PRESS2");
     second.measurement = "IMPERIAL";
     layout.machines.push_back(second);
     layout.processors.push_back({"3", "Trumpf", "trumpfrvs"});

@@ -24,6 +24,14 @@ std::vector<std::string> DescriptionLines(const MachineLayout& m) {
 
 }  // namespace
 
+MachineLayout OtherMachine(const std::string& number, const std::string& name, const std::string& folder) {
+    MachineLayout m;
+    m.number = number;
+    m.name = name;
+    m.folder = folder;
+    return m;
+}
+
 void InstallationFixture::writeConfiguration(const std::string& machine, const std::string& directory) const {
     writeLines(std::string(System) + "Quorvane.cfg", {"C:\\QUORVANE", Data, Root, machine, directory, "******"});
 }
@@ -31,7 +39,7 @@ void InstallationFixture::writeConfiguration(const std::string& machine, const s
 void InstallationFixture::writeMachineFiles(const MachineLayout& m) const {
     const std::string prefix = std::string(Data) + "Data\\" + m.folder + ".";
     writeLines(prefix + "msr", {"Measurement System : " + m.measurement});
-    writeLines(prefix + "mch", DescriptionLines(m));
+    writeLines(prefix + "mch", m.description.empty() ? DescriptionLines(m) : m.description);
     writeLines(prefix + "stn", {"1,Small Round,1,12.7,0,1", "2,Large Round,2,50,0,1", "******"});
 }
 

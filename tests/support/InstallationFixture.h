@@ -25,7 +25,11 @@ struct MachineLayout {
     std::vector<std::pair<std::string, std::string>> clamps = {{"100", "900"}, {"1200", "2400"}};
     std::vector<std::string> directories = {"JOBS"};  // program directories made
     bool descriptionFiles = true;  // "msr", "mch" and "stn"
+    std::vector<std::string> description;  // the "mch" lines; empty: built from the values above
 };
+
+/// A machine like the default one under another number, name and folder.
+MachineLayout OtherMachine(const std::string& number, const std::string& name, const std::string& folder);
 
 struct ProcessorLayout {
     std::string number;

@@ -1,8 +1,6 @@
 // Numbers as display text: general text, leading zeros, tiny values as 0.
 #include <gtest/gtest.h>
 
-#include <cstdint>
-
 #include "core/common/Numbers.h"
 #include "core/workstation/FormatNumber.h"
 
@@ -47,12 +45,6 @@ TEST(FormatNumber, SinglesUseTheirOwnSevenDigits) {
         SCOPED_TRACE(c.text);
         EXPECT_EQ(FormatNumber(c.value), c.text);
     }
-}
-
-TEST(FormatNumber, WholeNumbersArePlainDecimals) {
-    EXPECT_EQ(FormatNumber(std::int16_t{-7}), "-7");
-    EXPECT_EQ(FormatNumber(42), "42");
-    EXPECT_EQ(FormatNumber(std::int64_t{100000000000000000}), "100000000000000000");
 }
 
 }  // namespace

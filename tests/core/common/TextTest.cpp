@@ -19,6 +19,10 @@ TEST(Text, UpperAndEqualsNoCaseTouchOnlyAsciiLetters) {
     EXPECT_TRUE(EqualsNoCase("Full Library", "FULL library"));
     EXPECT_FALSE(EqualsNoCase("abc", "abcd"));
     EXPECT_FALSE(EqualsNoCase("a-c", "a_c"));
+    const std::vector<std::string> names = {"jobs", "JOBS", "Parts"};
+    EXPECT_EQ(FindNoCase(names, "JOBS"), &names[1]);  // the exact spelling first
+    EXPECT_EQ(FindNoCase(names, "Jobs"), &names[0]);
+    EXPECT_EQ(FindNoCase(names, "Job"), nullptr);
 }
 
 struct ColonCase {

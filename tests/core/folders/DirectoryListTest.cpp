@@ -33,6 +33,7 @@ struct DirCase {
     std::vector<std::string> rows;
     int selected;
     const char* machine = "M1";
+    const char* system = "C:\\QV\\";  // the system folder, whose drive is never listed
 };
 
 const DirCase kCases[] = {
@@ -57,6 +58,10 @@ const DirCase kCases[] = {
      {"Job One"}, 0},
     {"another machine's folders", {"Mine"}, "", false, true, SelectNone, {"Theirs"}, -1, " M2 "},
     {"a missing machine folder gives nothing", {"P1"}, "", true, true, SelectFirst, {}, -1, "M7"},
+    {"the system's removable drive is left out", {"P1"}, "", true, true, SelectNone, {"P1", kFloppy, kEmptyCard},
+     -1, "M1", "e:\\QV\\"},
+    {"the system's floppy is left out", {"P1"}, "", true, true, SelectNone, {"P1", kCard, kEmptyCard}, -1, "M1",
+     "A:\\QV\\"},
 };
 
 class DirectoryList : public ::testing::TestWithParam<DirCase> {};
@@ -68,6 +73,7 @@ TEST_P(DirectoryList, Rows) {
     box.write(kMachine + "notes.txt", "not a directory");
     for (const std::string& f : c.folders) box.makeFolder(kMachine + f);
     box.makeFolder("C:\\JOBS\\M2\\Theirs");
+    State().Config.SystemFolder = c.system;
     const ListRows rows = FillDirectoryList(c.machine, c.current, c.drives, c.includeCurrent, c.mode);
     EXPECT_EQ(rows.items, c.rows);
     EXPECT_EQ(rows.selected, c.selected);
@@ -75,17 +81,6 @@ TEST_P(DirectoryList, Rows) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, DirectoryList, ::testing::ValuesIn(kCases), test::CaseName());
-
-TEST(DirectoryListDrives, SystemDriveIsNeverListed) {
-    test::MachineSandbox box(Drives());
-    box.makeFolder(kMachine + "P1");
-    State().Config.SystemFolder = "e:\\QV\\";
-    EXPECT_EQ(FillDirectoryList("M1", "", true, true, SelectNone).items,
-              (std::vector<std::string>{"P1", kFloppy, kEmptyCard}));
-    State().Config.SystemFolder = "A:\\QV\\";
-    EXPECT_EQ(FillDirectoryList("M1", "", true, true, SelectNone).items,
-              (std::vector<std::string>{"P1", kCard, kEmptyCard}));
-}
 
 TEST(DirectoryListDrives, OnlyLettersAAndBAreFloppies) {
     test::MachineSandbox box({{'B', "fixed"}, {'C', "fixed"}, {'Z', "removable"}});

@@ -21,6 +21,7 @@ struct FileCase {
     int mode;
     std::vector<std::string> rows;
     int selected;
+    const char* directory = "P1";
 };
 
 const std::vector<std::string> kSet = {"A.drw", "A.prg", "B.prg", "C.drw", "A.inf"};
@@ -44,37 +45,26 @@ const FileCase kCases[] = {
      SelectCurrent, {"part"}, 0},
     {"current missing selects nothing", kSet, ProgramFiles, "", "Z", SelectCurrent, {"A", "B"}, -1},
     {"no match gives no rows", {"A.txt"}, DrawingAndProgramFiles, "", "", SelectFirst, {}, -1},
+    {"a missing directory gives no rows", kSet, ProgramFiles, "", "", SelectFirst, {}, -1, "Nowhere"},
+    {"a drive entry lists the drive's root", kSet, ProgramFiles, "", "", SelectNone, {"Card"}, -1,
+     "E: [Removable Drive]"},
 };
 
 class FileList : public ::testing::TestWithParam<FileCase> {};
 
 TEST_P(FileList, Rows) {
     const FileCase& c = GetParam();
-    test::MachineSandbox box;
+    test::MachineSandbox box({{'C', "fixed"}, {'E', "removable"}});
     box.makeFolder("C:\\JOBS\\M1\\P1\\Sub.prg");  // a folder is never a file row
+    box.write("E:\\Card.prg", "x");
     for (const std::string& f : c.files) box.write("C:\\JOBS\\M1\\P1\\" + f, "x");
-    const ListRows rows = FillFileList("M1", "P1", c.current, c.mode, c.kind, c.pattern);
+    const ListRows rows = FillFileList("M1", c.directory, c.current, c.mode, c.kind, c.pattern);
     EXPECT_EQ(rows.items, c.rows);
     EXPECT_EQ(rows.selected, c.selected);
     EXPECT_EQ(rows.data.size(), rows.items.size());
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, FileList, ::testing::ValuesIn(kCases), test::CaseName());
-
-TEST(FileListFolders, MissingDirectoryGivesNoRows) {
-    test::MachineSandbox box;
-    const ListRows rows = FillFileList("M1", "Nowhere", "", SelectFirst, ProgramFiles, "");
-    EXPECT_TRUE(rows.items.empty());
-    EXPECT_EQ(rows.selected, -1);
-}
-
-TEST(FileListFolders, DriveEntryListsTheDrivesRoot) {
-    test::MachineSandbox box({{'C', "fixed"}, {'E', "removable"}});
-    box.write("E:\\Part.prg", "x");
-    box.write("C:\\JOBS\\M1\\Other.prg", "x");
-    EXPECT_EQ(FillFileList("M1", "E: [Removable Drive]", "", SelectNone, ProgramFiles, "").items,
-              (std::vector<std::string>{"Part"}));
-}
 
 }  // namespace
 }  // namespace qv

@@ -81,8 +81,6 @@ TEST(PathUtil, MachineFieldLookup) {
     EXPECT_EQ(MachineFieldLookup(1, 1), "Punch Again");  // the last match wins
     EXPECT_EQ(MachineFieldLookup(1, 2), "M1B");
     EXPECT_EQ(MachineFieldLookup(1, 3), "Four B");
-    EXPECT_EQ(MachineFieldLookup(2, 1), "Two");
-    EXPECT_EQ(MachineFieldLookup(2, 2), "M2");
     EXPECT_EQ(MachineFieldLookup(2, 4), "");
     EXPECT_EQ(MachineFieldLookup(3, 1), "");
     State().Config.MachineTable.resize(1);

@@ -61,12 +61,10 @@ TEST(ReadReverseList, ReadsFourFieldsAndStopsLikeTheMachineList) {
                   "1, Fanuc ,F, fanucrvs \r\n2,\"Amada, old\",A,amadarvs\r\n-1,Gone,G,gone\r\n4,Late,L,late\r\n");
     auto entries = ReadReverseList("C:\\QUORVANE\\Reverse.lst");
     ASSERT_TRUE(entries.ok()) << entries.message();
-    ASSERT_EQ(entries->size(), 2u);
-    EXPECT_EQ((*entries)[0].Name, "Fanuc");
-    EXPECT_EQ((*entries)[0].Executable, "fanucrvs");
-    EXPECT_EQ((*entries)[1].Number, 2);
-    EXPECT_EQ((*entries)[1].Name, "Amada, old");
-    EXPECT_EQ((*entries)[1].Field2, "A");
+    std::vector<std::string> read;
+    for (const auto& e : *entries)
+        read.push_back(std::to_string(e.Number) + "|" + e.Name + "|" + e.Field2 + "|" + e.Executable);
+    EXPECT_EQ(read, (std::vector<std::string>{"1|Fanuc|F|fanucrvs", "2|Amada, old|A|amadarvs"}));
 }
 
 TEST(LoadMachineTable, FailureKeepsTheTableAndNamesTheFile) {
@@ -90,51 +88,37 @@ struct FillCase {
     int selected;
 };
 
-class FillLists : public ::testing::TestWithParam<FillCase> {
-protected:
-    void SetUp() override {
+TEST(FillLists, MachineAndReverseListsLeaveOutAndSelectByTheirMode) {
+    const FillCase cases[] = {
+        {"three without current select none", 3, 2, false, 1, {"M1", "M3"}, -1},
+        {"two without current select the other", 2, 1, false, 1, {"M2"}, 0},
+        {"two with current, mode 1 selects none", 2, 1, true, 1, {"M1", "M2"}, -1},
+        {"mode 2 selects the current", 3, 2, true, 2, {"M1", "M2", "M3"}, 1},
+        {"mode 2 without current selects none", 3, 2, false, 2, {"M1", "M3"}, -1},
+        {"mode 0 selects none", 1, 5, true, 0, {"M1"}, -1},
+        {"other mode selects none", 1, 5, true, 7, {"M1"}, -1},
+        {"empty table", 0, 1, true, 1, {}, -1},
+    };
+    for (const FillCase& c : cases) {
+        SCOPED_TRACE(c.name);
         test::ResetModuleState();
-        for (int i = 1; i <= GetParam().entries; ++i) {
-            auto n = static_cast<std::int16_t>(i);
-            std::string name = "  M" + std::to_string(i) + " ";
+        for (int i = 1; i <= c.entries; ++i) {
+            const auto n = static_cast<std::int16_t>(i);
+            const std::string name = "  M" + std::to_string(i) + " ";
             State().Config.MachineTable.push_back({n, name, "F", "", ""});
             State().Config.ReverseTable.push_back({n, name, "F", "EXE"});
         }
+        for (const ListRows& rows : {FillMachineList(c.current, c.includeCurrent, c.selectMode),
+                                     FillReverseList(c.current, c.includeCurrent, c.selectMode)}) {
+            EXPECT_EQ(rows.items, c.items);
+            EXPECT_EQ(rows.selected, c.selected);
+            ASSERT_EQ(rows.data.size(), rows.items.size());
+            for (std::size_t i = 0; i < rows.items.size(); ++i)
+                EXPECT_EQ("M" + std::to_string(rows.data[i]), rows.items[i]);
+        }
     }
-    void TearDown() override { test::ResetModuleState(); }
-
-    void check(const ListRows& rows) const {
-        const auto& c = GetParam();
-        EXPECT_EQ(rows.items, c.items);
-        ASSERT_EQ(rows.data.size(), rows.items.size());
-        for (std::size_t i = 0; i < rows.items.size(); ++i)
-            EXPECT_EQ("M" + std::to_string(rows.data[i]), rows.items[i]);
-        EXPECT_EQ(rows.selected, c.selected);
-    }
-};
-
-TEST_P(FillLists, MachineList) {
-    const auto& c = GetParam();
-    check(FillMachineList(c.current, c.includeCurrent, c.selectMode));
+    test::ResetModuleState();
 }
-
-TEST_P(FillLists, ReverseList) {
-    const auto& c = GetParam();
-    check(FillReverseList(c.current, c.includeCurrent, c.selectMode));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Modes, FillLists,
-    ::testing::Values(
-        FillCase{"ThreeWithoutCurrentSelectsNone", 3, 2, false, 1, {"M1", "M3"}, -1},
-        FillCase{"TwoWithoutCurrentSelectsTheOther", 2, 1, false, 1, {"M2"}, 0},
-        FillCase{"TwoWithCurrentModeOneSelectsNone", 2, 1, true, 1, {"M1", "M2"}, -1},
-        FillCase{"ModeTwoSelectsCurrent", 3, 2, true, 2, {"M1", "M2", "M3"}, 1},
-        FillCase{"ModeTwoWithoutCurrentSelectsNone", 3, 2, false, 2, {"M1", "M3"}, -1},
-        FillCase{"ModeZeroSelectsNone", 1, 5, true, 0, {"M1"}, -1},
-        FillCase{"OtherModeSelectsNone", 1, 5, true, 7, {"M1"}, -1},
-        FillCase{"EmptyTable", 0, 1, true, 1, {}, -1}),
-    test::CaseName());
 
 TEST(SelectReverse, TakesNameAndUpperCaseExecutable) {
     test::ResetModuleState();
@@ -151,39 +135,22 @@ TEST(SelectReverse, TakesNameAndUpperCaseExecutable) {
     test::ResetModuleState();
 }
 
-struct ChoiceCase {
-    const char* name;
-    std::string content;
-    std::int16_t number;
-};
-
-class ReverseChoice : public ::testing::TestWithParam<ChoiceCase> {};
-
-TEST_P(ReverseChoice, ReadsTheFirstFieldAtLeastOne) {
+TEST(ReverseConfiguration, ReadsTheFirstFieldAtLeastOneAndWritesItWithALeadingBlank) {
     InstallationFixture fixture;
     State().Config.SystemFolder = "C:\\QUORVANE\\";
-    fixture.write("C:\\QUORVANE\\Reverse.cfg", GetParam().content);
-    auto number = ReadReverseConfiguration();
-    ASSERT_TRUE(number.ok()) << number.message();
-    EXPECT_EQ(*number, GetParam().number);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Contents, ReverseChoice,
-    ::testing::Values(ChoiceCase{"LeadingBlank", " 3\r\n", 3}, ChoiceCase{"Zero", "0\r\n", 1},
-                      ChoiceCase{"Negative", "-4\r\n", 1}, ChoiceCase{"Empty", "", 1},
-                      ChoiceCase{"Text", "abc\r\n", 1}, ChoiceCase{"HalfToEven", "2.5\r\n", 2},
-                      ChoiceCase{"FollowedByMore", "2,9\r\n", 2}),
-    test::CaseName());
-
-TEST(WriteReverseConfiguration, WritesTheNumberWithLeadingBlankAndReadsBack) {
-    InstallationFixture fixture;
-    State().Config.SystemFolder = "C:\\QUORVANE\\";
+    const struct {
+        const char* content;
+        std::int16_t number;
+    } cases[] = {{" 3\r\n", 3},   {"0\r\n", 1},   {"-4\r\n", 1},   {"", 1},
+                 {"abc\r\n", 1}, {"2.5\r\n", 2}, {"2,9\r\n", 2}};
+    for (const auto& c : cases) {
+        fixture.write("C:\\QUORVANE\\Reverse.cfg", c.content);
+        auto number = ReadReverseConfiguration();
+        ASSERT_TRUE(number.ok()) << number.message();
+        EXPECT_EQ(*number, c.number) << c.content;
+    }
     ASSERT_TRUE(WriteReverseConfiguration(3).ok());
     EXPECT_EQ(fixture.read("C:\\QUORVANE\\Reverse.cfg"), " 3\r\n");
-    auto number = ReadReverseConfiguration();
-    ASSERT_TRUE(number.ok());
-    EXPECT_EQ(*number, 3);
 }
 
 }  // namespace

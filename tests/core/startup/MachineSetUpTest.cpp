@@ -2,6 +2,8 @@
 // the choice of the program directory.
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "core/common/State.h"
 #include "core/startup/MachineSetUp.h"
 #include "core/startup/SystemConfiguration.h"
@@ -16,14 +18,6 @@ namespace {
 using test::InstallationFixture;
 using test::InstallationLayout;
 using test::MachineLayout;
-
-MachineLayout SecondMachine() {
-    MachineLayout m;
-    m.number = "2";
-    m.name = "Press Two";
-    m.folder = "PRESS2";
-    return m;
-}
 
 // An installation read up to the machine set-up.
 struct Installed {
@@ -41,124 +35,101 @@ InstallationLayout WithMachine(const MachineLayout& m) {
     return layout;
 }
 
-TEST(SetUpMachine, MetricMachineKeepsItsValues) {
-    Installed in;
+// The description values held, as one line: the type and what it makes of
+// the machine, values 3 and 4, the sheet, the clamp ranges, lines 5, 15 and
+// 23 (either side of the flag and the clamp count) and the units.
+std::string Held(const Machine& m) {
+    std::ostringstream out;
+    out << m.MachineType << (m.PunchMachine ? " punch" : "") << (m.SecondaryProcess ? " secondary" : "") << " | "
+        << m.MachineValue3 << " " << m.MachineValue4 << " | " << m.DefaultSheetX << "x" << m.DefaultSheetY << " | "
+        << m.ClampRangeCount << ":";
+    for (const ClampRange& r : m.ClampRanges) out << " " << r.Low << "-" << r.High;
+    out << " | " << m.OtherLengths[0] << " " << m.OtherLengths[7] << " " << m.OtherLengths[14]
+        << (m.Line14Flag ? " yes" : "") << (m.InchUnits ? " inch" : "");
+    return out.str();
+}
+
+struct DescriptionCase {
+    const char* name;
+    void (*change)(MachineLayout&);
+    const char* held;
+};
+
+// Clamp ranges 10-15, 20-25... and the count line as given.
+void Clamps(MachineLayout& m, const char* count, int pairs) {
+    m.clampCount = count;
+    m.clamps.clear();
+    for (int i = 1; i <= pairs; ++i) m.clamps.push_back({std::to_string(i * 10), std::to_string(i * 10 + 5)});
+}
+
+class Description : public ::testing::TestWithParam<DescriptionCase> {};
+
+TEST_P(Description, IsHeldInMillimetresWithinTheFormat) {
+    MachineLayout m;
+    GetParam().change(m);
+    Installed in(WithMachine(m));
     Status done = SetUpMachine(1, "JOBS");
     ASSERT_TRUE(done.ok()) << done.message();
-    const auto& m = State().Mach;
-    EXPECT_EQ(m.Entry.Name, "Press One");
-    EXPECT_EQ(m.Entry.Field3, "Field 3");
-    EXPECT_EQ(m.MachinePrefix, "C:\\QUORVANE\\DATA\\Data\\PRESS1.");
-    EXPECT_EQ(m.MachineMaterialFolder, "C:\\QUORVANE\\DATA\\Material\\PRESS1\\");
-    EXPECT_EQ(m.StockListFile, "C:\\QUORVANE\\DATA\\Material\\PRESS1\\Stock.lst");
-    EXPECT_EQ(m.MachineProfilesFolder, "C:\\QUORVANE\\DATA\\Profiles\\PRESS1\\");
-    EXPECT_EQ(m.MachineShapesFolder, "C:\\QUORVANE\\DATA\\Shapes\\PRESS1\\");
-    EXPECT_EQ(m.CustomShapesFolder, "C:\\QUORVANE\\DATA\\Shapes\\PRESS1\\Custom\\");
-    EXPECT_EQ(m.UndefinedShapesFolder, "C:\\QUORVANE\\DATA\\Shapes\\PRESS1\\Undefined\\");
-    EXPECT_FALSE(m.InchUnits);
-    EXPECT_EQ(m.MachineValue3, 3);
-    EXPECT_EQ(m.MachineValue4, 4);
-    EXPECT_FLOAT_EQ(m.DefaultSheetX, 2500);
-    EXPECT_FLOAT_EQ(m.DefaultSheetY, 1250);
-    EXPECT_FLOAT_EQ(m.OtherLengths[0], 5);
-    EXPECT_FLOAT_EQ(m.OtherLengths[2], 9);
-    EXPECT_FLOAT_EQ(m.OtherLengths[7], 15);
-    EXPECT_FLOAT_EQ(m.OtherLengths[14], 23);
-    EXPECT_TRUE(m.Line14Flag);
-    EXPECT_EQ(m.ClampRangeCount, 2);
-    EXPECT_FLOAT_EQ(m.ClampRanges[0].Low, 100);
-    EXPECT_FLOAT_EQ(m.ClampRanges[1].High, 2400);
-    EXPECT_FLOAT_EQ(m.ClampRanges[2].High, 0);
-}
-
-TEST(SetUpMachine, InchMachineIsHeldInMillimetres) {
-    MachineLayout m;
-    m.measurement = "imperial";
-    m.sheetX = "48";
-    m.sheetY = "1.25";
-    m.clamps = {{"2", "10.0001"}};
-    Installed in(WithMachine(m));
-    ASSERT_TRUE(SetUpMachine(1, "JOBS").ok());
-    const auto& mach = State().Mach;
-    EXPECT_TRUE(mach.ImperialMachine);
-    EXPECT_TRUE(mach.InchUnits);
-    EXPECT_FLOAT_EQ(mach.DefaultSheetX, 1219.2f);
-    EXPECT_FLOAT_EQ(mach.DefaultSheetY, 31.75f);
-    EXPECT_FLOAT_EQ(mach.OtherLengths[0], 127);
-    EXPECT_EQ(mach.ClampRangeCount, 1);
-    EXPECT_FLOAT_EQ(mach.ClampRanges[0].Low, 50.8f);
-    EXPECT_FLOAT_EQ(mach.ClampRanges[0].High, 254.003f);  // rounded to 3 decimals
-    EXPECT_EQ(mach.MachineValue3, 3);  // counts are not lengths
-}
-
-struct TypeCase {
-    const char* type;
-    bool punch, secondary;
-    bool toolFolders;
-};
-
-class MachineTypes : public ::testing::TestWithParam<TypeCase> {};
-
-TEST_P(MachineTypes, DecidePunchingAndItsFolders) {
-    MachineLayout m;
-    m.type = GetParam().type;
-    Installed in(WithMachine(m));
-    ASSERT_TRUE(SetUpMachine(1, "JOBS").ok());
-    EXPECT_EQ(State().Mach.PunchMachine, GetParam().punch);
-    EXPECT_EQ(State().Mach.SecondaryProcess, GetParam().secondary);
-    for (const char* folder : {"Tools\\PRESS1", "Turrets\\PRESS1", "Profiles\\PRESS1"})
-        EXPECT_EQ(in.fixture.isFolder(std::string("C:\\QUORVANE\\DATA\\") + folder), GetParam().toolFolders)
-            << folder;
-    EXPECT_EQ(State().Mach.MachineProfilesFolder.empty(), !GetParam().toolFolders);
-    for (const char* folder : {"Circle\\Inside", "Rectangle\\Outside", "Rad-Rect", "Custom", "Undefined"})
-        EXPECT_TRUE(in.fixture.isFolder(std::string("C:\\QUORVANE\\DATA\\Shapes\\PRESS1\\") + folder)) << folder;
-}
-
-INSTANTIATE_TEST_SUITE_P(Types, MachineTypes,
-                         ::testing::Values(TypeCase{"20", true, false, true}, TypeCase{"21", true, true, true},
-                                           TypeCase{"10", true, false, true}, TypeCase{"5", false, true, false},
-                                           TypeCase{"0", false, false, false}));
-
-struct ClampCase {
-    const char* name;
-    std::string count;
-    int pairs;
-    std::int16_t expected;
-};
-
-class ClampCounts : public ::testing::TestWithParam<ClampCase> {};
-
-TEST_P(ClampCounts, StayWithinTheFourOfTheFormat) {
-    MachineLayout m;
-    m.clampCount = GetParam().count;
-    m.clamps.clear();
-    for (int i = 1; i <= GetParam().pairs; ++i)
-        m.clamps.push_back({std::to_string(i * 10), std::to_string(i * 10 + 5)});
-    Installed in(WithMachine(m));
-    ASSERT_TRUE(SetUpMachine(1, "JOBS").ok());
-    const auto& mach = State().Mach;
-    EXPECT_EQ(mach.ClampRangeCount, GetParam().expected);
-    for (int i = 0; i < 4; ++i) {
-        float low = i < GetParam().expected && i < GetParam().pairs ? (i + 1) * 10.0f : 0.0f;
-        EXPECT_FLOAT_EQ(mach.ClampRanges[static_cast<std::size_t>(i)].Low, low) << i;
-    }
+    EXPECT_EQ(Held(State().Mach), GetParam().held);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Counts, ClampCounts,
-    ::testing::Values(ClampCase{"Three", "3", 3, 3}, ClampCase{"Four", "4", 4, 4},
-                      ClampCase{"SixTakenAsFour", "6", 6, 4}, ClampCase{"ZeroTakenAsOne", "0", 1, 1},
-                      ClampCase{"FractionTruncated", "2.9", 2, 2}, ClampCase{"CountBeyondTheFile", "3", 1, 3}),
+    Machines, Description,
+    ::testing::Values(
+        DescriptionCase{"Metric", [](MachineLayout&) {},
+                        "20 punch | 3 4 | 2500x1250 | 2: 100-900 1200-2400 0-0 0-0 | 5 15 23 yes"},
+        DescriptionCase{"InchesRoundedToThreeDecimals",
+                        [](MachineLayout& m) {
+                            m.measurement = "imperial";
+                            m.sheetX = "48";
+                            m.sheetY = "1.25";
+                            m.clamps = {{"2", "10.0001"}};
+                        },
+                        "20 punch | 3 4 | 1219.2x31.75 | 1: 50.8-254.003 0-0 0-0 0-0 | 127 381 584.2 yes inch"},
+        DescriptionCase{"Type21", [](MachineLayout& m) { m.type = "21"; },
+                        "21 punch secondary | 3 4 | 2500x1250 | 2: 100-900 1200-2400 0-0 0-0 | 5 15 23 yes"},
+        DescriptionCase{"Type10", [](MachineLayout& m) { m.type = "10"; },
+                        "10 punch | 3 4 | 2500x1250 | 2: 100-900 1200-2400 0-0 0-0 | 5 15 23 yes"},
+        DescriptionCase{"Type5", [](MachineLayout& m) { m.type = "5"; },
+                        "5 secondary | 3 4 | 2500x1250 | 2: 100-900 1200-2400 0-0 0-0 | 5 15 23 yes"},
+        DescriptionCase{"ThreeClamps", [](MachineLayout& m) { Clamps(m, "3", 3); },
+                        "20 punch | 3 4 | 2500x1250 | 3: 10-15 20-25 30-35 0-0 | 5 15 23 yes"},
+        DescriptionCase{"SixClampsTakenAsFour", [](MachineLayout& m) { Clamps(m, "6", 6); },
+                        "20 punch | 3 4 | 2500x1250 | 4: 10-15 20-25 30-35 40-45 | 5 15 23 yes"},
+        DescriptionCase{"ZeroClampsTakenAsOne", [](MachineLayout& m) { Clamps(m, "0", 1); },
+                        "20 punch | 3 4 | 2500x1250 | 1: 10-15 0-0 0-0 0-0 | 5 15 23 yes"},
+        DescriptionCase{"ClampCountTruncated", [](MachineLayout& m) { Clamps(m, "2.9", 2); },
+                        "20 punch | 3 4 | 2500x1250 | 2: 10-15 20-25 0-0 0-0 | 5 15 23 yes"},
+        DescriptionCase{"ClampCountBeyondTheFile", [](MachineLayout& m) { Clamps(m, "3", 1); },
+                        "20 punch | 3 4 | 2500x1250 | 3: 10-15 0-0 0-0 0-0 | 5 15 23 yes"},
+        DescriptionCase{"ShortFileReadsZeros",
+                        [](MachineLayout& m) { m.description = {"Title", "Type : 21", "V3 : x7"}; },
+                        "21 punch secondary | 0 0 | 0x0 | 1: 0-0 0-0 0-0 0-0 | 0 0 0"}),
     test::CaseName());
 
-TEST(SetUpMachine, ShortDescriptionReadsMissingLinesAsZero) {
-    Installed in;
-    in.fixture.writeLines("C:\\QUORVANE\\DATA\\Data\\PRESS1.mch", {"Title", "Type : 21", "V3 : x7"});
-    ASSERT_TRUE(SetUpMachine(1, "JOBS").ok());
-    EXPECT_EQ(State().Mach.MachineType, 21);
-    EXPECT_EQ(State().Mach.MachineValue3, 0);
-    EXPECT_FLOAT_EQ(State().Mach.DefaultSheetX, 0);
-    EXPECT_EQ(State().Mach.ClampRangeCount, 1);
+TEST(SetUpMachine, PathsAndFoldersFollowTheKindOfMachine) {
+    const std::string data = "C:\\QUORVANE\\DATA\\";
+    for (const char* type : {"20", "5"}) {
+        SCOPED_TRACE(type);
+        MachineLayout m;
+        m.type = type;
+        Installed in(WithMachine(m));
+        ASSERT_TRUE(SetUpMachine(1, "JOBS").ok());
+        const Machine& mach = State().Mach;
+        const bool punch = mach.PunchMachine;
+        EXPECT_EQ(mach.Entry.Field3, "Field 3");
+        EXPECT_EQ((std::vector<std::string>{mach.MachinePrefix, mach.MachineMaterialFolder, mach.StockListFile,
+                                            mach.MachineProfilesFolder, mach.CustomShapesFolder,
+                                            mach.UndefinedShapesFolder}),
+                  (std::vector<std::string>{data + "Data\\PRESS1.", data + "Material\\PRESS1\\",
+                                            data + "Material\\PRESS1\\Stock.lst",
+                                            punch ? data + "Profiles\\PRESS1\\" : "", data + "Shapes\\PRESS1\\Custom\\",
+                                            data + "Shapes\\PRESS1\\Undefined\\"}));
+        for (const char* folder : {"Tools\\PRESS1", "Turrets\\PRESS1", "Profiles\\PRESS1"})
+            EXPECT_EQ(in.fixture.isFolder(data + folder), punch) << folder;
+        for (const char* folder : {"Circle\\Inside", "Rectangle\\Outside", "Rad-Rect", "Custom", "Undefined"})
+            EXPECT_TRUE(in.fixture.isFolder(data + "Shapes\\PRESS1\\" + folder)) << folder;
+    }
 }
 
 struct DirectoryCase {
@@ -170,7 +141,7 @@ struct DirectoryCase {
 
 class DirectoryChoice : public ::testing::TestWithParam<DirectoryCase> {};
 
-TEST_P(DirectoryChoice, FallsBackAndRewritesTheConfiguration) {
+TEST_P(DirectoryChoice, FallsBackFromOneListingOfTheMachineFolder) {
     const auto& c = GetParam();
     MachineLayout m;
     m.directories.clear();
@@ -191,15 +162,13 @@ TEST_P(DirectoryChoice, FallsBackAndRewritesTheConfiguration) {
     EXPECT_LE(counting.calls["listEntries"] + counting.calls["listFolders"], 1);
     EXPECT_EQ(State().Config.CurrentDirectory, c.current);
     EXPECT_TRUE(in.fixture.isFolder(machineFolder + "\\" + c.current));
-    EXPECT_EQ(in.fixture.read("C:\\QUORVANE\\Quorvane.cfg"),
-              "C:\\QUORVANE\\\r\nC:\\QUORVANE\\DATA\\\r\nC:\\QUORVANE\\PROGRAMS\\\r\n 1\r\n" + c.current +
-                  "\r\n******\r\n");
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Folders, DirectoryChoice,
     ::testing::Values(
         DirectoryCase{"RememberedDirectoryKept", {"Alpha", "JOBS", "Quorvane"}, "JOBS", "JOBS"},
+        DirectoryCase{"RememberedInAnotherCase", {"Alpha", "JOBS"}, " jobs", "JOBS"},
         DirectoryCase{"QuorvaneFirst", {"Alpha", "Quorvane", "Quorvane Directory"}, "Gone", "Quorvane"},
         DirectoryCase{"ThenQuorvaneDirectory", {"Alpha", "Quorvane Directory"}, "Gone", "Quorvane Directory"},
         DirectoryCase{"ThenTheFirstEntry", {"Beta", "Alpha"}, "Gone", "Alpha"},
@@ -214,7 +183,7 @@ TEST(SetUpMachine, SwitchingMachinesStartsFromACleanState) {
     MachineLayout first;
     first.measurement = "IMPERIAL";
     first.clamps = {{"1", "2"}, {"3", "4"}, {"5", "6"}};
-    MachineLayout second = SecondMachine();
+    MachineLayout second = test::OtherMachine("2", "Press Two", "PRESS2");
     second.clamps = {{"100", "200"}};
     InstallationLayout layout;
     layout.machines = {first, second};
@@ -224,9 +193,7 @@ TEST(SetUpMachine, SwitchingMachinesStartsFromACleanState) {
     ASSERT_TRUE(SetUpMachine(2, "JOBS").ok());
     EXPECT_EQ(State().Config.SelectedMachine, 2);
     EXPECT_EQ(State().Mach.MachineFolder, "PRESS2");
-    EXPECT_FALSE(State().Mach.InchUnits);
-    EXPECT_EQ(State().Mach.ClampRangeCount, 1);
-    EXPECT_FLOAT_EQ(State().Mach.ClampRanges[1].Low, 0);
+    EXPECT_EQ(Held(State().Mach), "20 punch | 3 4 | 2500x1250 | 1: 100-200 0-0 0-0 0-0 | 5 15 23 yes");
     EXPECT_EQ(State().Config.CurrentDirectory, "JOBS");
     EXPECT_EQ(State().Config.CurrentDirectoryPath, "C:\\QUORVANE\\PROGRAMS\\PRESS2\\JOBS\\");
 }
@@ -244,10 +211,8 @@ class SetUpRefusal : public ::testing::TestWithParam<RefusalCase> {};
 TEST_P(SetUpRefusal, LeavesTheCurrentMachineAsItWas) {
     const auto& c = GetParam();
     InstallationLayout layout;
-    MachineLayout noFolder;
-    noFolder.number = "3";
-    noFolder.folder = "";
-    layout.machines = {MachineLayout{}, SecondMachine(), noFolder};
+    layout.machines = {MachineLayout{}, test::OtherMachine("2", "Press Two", "PRESS2"),
+                       test::OtherMachine("3", "Press Three", "")};
     Installed in(layout);
     ASSERT_TRUE(SetUpMachine(1, "JOBS").ok());
     const std::string configuration = in.fixture.read("C:\\QUORVANE\\Quorvane.cfg");

@@ -29,11 +29,6 @@ TEST(RunStartup, FullSuiteSetsUpTheConfiguredMachineAndProcessor) {
     EXPECT_TRUE(config.ReverseInstalled);
     EXPECT_EQ(config.MachineCount(), 1);
     EXPECT_EQ(config.ReverseCount(), 2);
-    EXPECT_EQ(config.CurrentDirectory, "JOBS");
-    EXPECT_EQ(config.CurrentDirectoryPath, "C:\\QUORVANE\\PROGRAMS\\PRESS1\\JOBS\\");
-    EXPECT_EQ(State().Mach.MachineFolder, "PRESS1");
-    EXPECT_EQ(State().Mach.MachineType, 20);
-    EXPECT_EQ(State().Reverse.ReverseNumber, 1);
     EXPECT_EQ(State().Reverse.ReverseName, "Fanuc");
     EXPECT_EQ(State().Reverse.ReverseExecutable, "FANUCRVS");
     EXPECT_FALSE(CanSelectMachine());
@@ -72,11 +67,9 @@ TEST_P(SuitePrograms, DecideWhatIsInstalledAndWhatIsRead) {
     EXPECT_EQ(State().Config.FullSuite, c.fullSuite);
     EXPECT_EQ(State().Config.ReverseInstalled, c.reverseInstalled);
     EXPECT_EQ(State().Config.ReverseCount(), c.reverseInstalled ? 2 : 0);
-    EXPECT_EQ(CanSelectReverse(), c.reverseInstalled);
     EXPECT_EQ(fixture.isFolder("C:\\QUORVANE\\Undo"), c.fullSuite);
     EXPECT_EQ(fixture.isFolder("C:\\QUORVANE\\DATA\\RevSubs"), c.reverseInstalled);
     EXPECT_EQ(fixture.exists("C:\\QUORVANE\\DATA\\Material"), c.fullSuite);
-    EXPECT_EQ(State().Config.CurrentDirectory, "JOBS");
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -114,11 +107,7 @@ TEST(RunStartup, MachineNoLongerListedGivesWayToTheFirst) {
     InstallationFixture fixture;
     InstallationLayout layout;
     layout.machineNumber = "9";
-    MachineLayout fourth;
-    fourth.number = "4";
-    fourth.name = "Press Four";
-    fourth.folder = "PRESS4";
-    layout.machines = {fourth, MachineLayout{}};
+    layout.machines = {test::OtherMachine("4", "Press Four", "PRESS4"), MachineLayout{}};
     fixture.install(layout);
     Status started = RunStartup();
     ASSERT_TRUE(started.ok()) << started.message();
@@ -139,62 +128,52 @@ TEST(RunStartup, ReverseChoiceNotListedLeavesNoProcessor) {
     EXPECT_EQ(State().Reverse.ReverseExecutable, "");
 }
 
-struct MissingCase {
+struct RefusalCase {
     const char* name;
-    const char* file;  // removed from the installation
+    const char* file;
+    const char* content;  // written to the file; nullptr removes it, or makes it unreadable
+    bool unreadable;
     const char* message;
 };
 
-class MissingRequiredFile : public ::testing::TestWithParam<MissingCase> {};
+class StartupRefusal : public ::testing::TestWithParam<RefusalCase> {};
 
-// Each is checked before the machine is set up, which then changes nothing.
-TEST_P(MissingRequiredFile, StopsStartupWithOneMessageNamingIt) {
+// Each is found before the machine is set up, which then changes nothing.
+TEST_P(StartupRefusal, StopsWithOneMessageNamingTheFile) {
+    const auto& c = GetParam();
     InstallationFixture fixture;
     fixture.install();
-    fixture.remove(GetParam().file);
+    if (c.content) fixture.write(c.file, c.content);
+    if (!c.content && !c.unreadable) fixture.remove(c.file);
     const std::string configuration = fixture.read("C:\\QUORVANE\\Quorvane.cfg");
+    test::CountingPlatform counting(fixture.platform());
+    if (c.unreadable) counting.unreadable.insert(c.file);
+    platform::ScopedPlatform scope(counting);
     Status started = RunStartup();
     ASSERT_FALSE(started.ok());
-    EXPECT_EQ(started.message(), GetParam().message);
+    EXPECT_EQ(started.message(), c.message);
     EXPECT_EQ(fixture.read("C:\\QUORVANE\\Quorvane.cfg"), configuration);
     EXPECT_FALSE(fixture.exists("C:\\QUORVANE\\DATA\\Data\\PRESS1.xpt"));
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Files, MissingRequiredFile,
+    Files, StartupRefusal,
     ::testing::Values(
-        MissingCase{"Configuration", "C:\\QUORVANE\\Quorvane.cfg",
+        RefusalCase{"NoConfiguration", "C:\\QUORVANE\\Quorvane.cfg", nullptr, false,
                     "The system configuration \"Quorvane.cfg\" in the working folder \"C:\\QUORVANE\\\" is "
                     "missing. Quorvane is to be started with the system folder as its working folder."},
-        MissingCase{"MachineList", "C:\\QUORVANE\\Machine.lst",
+        RefusalCase{"NoMachineList", "C:\\QUORVANE\\Machine.lst", nullptr, false,
                     "The machine list \"C:\\QUORVANE\\Machine.lst\" is missing."},
-        MissingCase{"ReverseList", "C:\\QUORVANE\\Reverse.lst",
+        RefusalCase{"UnreadableMachineList", "C:\\QUORVANE\\Machine.lst", nullptr, true,
+                    "The machine list \"C:\\QUORVANE\\Machine.lst\" cannot be read "
+                    "(C:\\QUORVANE\\Machine.lst: permission denied)."},
+        RefusalCase{"EmptyMachineList", "C:\\QUORVANE\\Machine.lst", "******\r\n", false,
+                    "The machine list \"C:\\QUORVANE\\Machine.lst\" lists no machine."},
+        RefusalCase{"NoReverseList", "C:\\QUORVANE\\Reverse.lst", nullptr, false,
                     "The reverse processor list \"C:\\QUORVANE\\Reverse.lst\" is missing."},
-        MissingCase{"ReverseChoice", "C:\\QUORVANE\\Reverse.cfg",
+        RefusalCase{"NoReverseChoice", "C:\\QUORVANE\\Reverse.cfg", nullptr, false,
                     "The reverse processor choice \"C:\\QUORVANE\\Reverse.cfg\" is missing."}),
     test::CaseName());
-
-TEST(RunStartup, UnreadableMachineListSaysWhy) {
-    InstallationFixture fixture;
-    fixture.install();
-    test::CountingPlatform counting(fixture.platform());
-    counting.unreadable.insert("C:\\QUORVANE\\Machine.lst");
-    platform::ScopedPlatform scope(counting);
-    Status started = RunStartup();
-    ASSERT_FALSE(started.ok());
-    EXPECT_EQ(started.message(),
-              "The machine list \"C:\\QUORVANE\\Machine.lst\" cannot be read "
-              "(C:\\QUORVANE\\Machine.lst: permission denied).");
-}
-
-TEST(RunStartup, EmptyMachineListIsRefused) {
-    InstallationFixture fixture;
-    fixture.install();
-    fixture.writeLines("C:\\QUORVANE\\Machine.lst", {"******"});
-    Status started = RunStartup();
-    ASSERT_FALSE(started.ok());
-    EXPECT_EQ(started.message(), "The machine list \"C:\\QUORVANE\\Machine.lst\" lists no machine.");
-}
 
 }  // namespace
 }  // namespace qv

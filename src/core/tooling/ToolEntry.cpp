@@ -49,11 +49,7 @@ void ToolEntry::initialise() {
     view_.shapes = ToolShapes();
     view_.shapeRow = 0;
     listSizes(SizeRounding::Opening);
-    view_.sizesShown = true;
-    view_.stations.clear();
-    view_.stationRow = -1;
-    view_.stationsShown = true;
-    view_.stationsEnabled = false;
+    emptyStations(false);
     lastShapeRow_ = view_.shapeRow;
     lastSizeRow_ = view_.sizeRow;
     lastStationRow_ = view_.stationRow;
@@ -62,15 +58,8 @@ void ToolEntry::initialise() {
 bool ToolEntry::selectShape(int row) {
     if (row == lastShapeRow_) return false;
     view_.shapeRow = row;
-    view_.stations.clear();
-    view_.stationRow = -1;
-    view_.angles.clear();
-    view_.angleRow = -1;
     listSizes(SizeRounding::ShapeChange);
-    view_.sizesShown = true;
-    view_.stationsShown = true;
-    view_.stationsEnabled = false;
-    view_.angleEntry = AngleEntry::Hidden;
+    emptyStations(false);
     lastShapeRow_ = view_.shapeRow;
     lastSizeRow_ = view_.sizeRow;
     lastStationRow_ = view_.stationRow;
@@ -81,14 +70,8 @@ bool ToolEntry::selectShape(int row) {
 bool ToolEntry::selectSize(int row) {
     if (row == lastSizeRow_) return false;
     view_.sizeRow = row;
-    view_.stations.clear();
-    view_.stationRow = -1;
-    view_.angles.clear();
-    view_.angleRow = -1;
+    emptyStations(true);
     if (ValidRow(row, view_.sizes.size())) view_.stations = StationChoices(shapeLetter(), sizeRecord());
-    view_.stationsShown = true;
-    view_.stationsEnabled = true;
-    view_.angleEntry = AngleEntry::Hidden;
     lastSizeRow_ = view_.sizeRow;
     lastStationRow_ = view_.stationRow;
     if (view_.stations.size() == 1) selectStation(0);
@@ -180,7 +163,18 @@ ToolConfirmation ToolEntry::confirm() {
 void ToolEntry::listSizes(SizeRounding rounding) {
     view_.sizes.clear();
     view_.sizeRow = -1;
+    view_.sizesShown = true;
     if (ValidRow(view_.shapeRow, view_.shapes.size())) view_.sizes = SizeChoices(shapeLetter(), rounding);
+}
+
+void ToolEntry::emptyStations(bool enabled) {
+    view_.stations.clear();
+    view_.stationRow = -1;
+    view_.stationsShown = true;
+    view_.stationsEnabled = enabled;
+    view_.angles.clear();
+    view_.angleRow = -1;
+    view_.angleEntry = AngleEntry::Hidden;
 }
 
 char ToolEntry::shapeLetter() const {

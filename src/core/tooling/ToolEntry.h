@@ -85,6 +85,8 @@ public:
 
 private:
     void listSizes(SizeRounding rounding);
+    /// Empties the station and angle lists below a new shape or size.
+    void emptyStations(bool enabled);
     char shapeLetter() const;
     std::int32_t sizeRecord() const;
 

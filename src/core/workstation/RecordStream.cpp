@@ -5,19 +5,31 @@ namespace qv {
 
 namespace {
 constexpr std::int64_t BlockRecords = static_cast<std::int64_t>(RecordsPerBlock);
+
+// The two views of one file: single records, and whole blocks of them.
+struct Views {
+    std::unique_ptr<platform::RecordFile> single;
+    std::unique_ptr<platform::RecordFile> blocks;
+};
+
+Result<Views> OpenViews(const std::string& path, std::size_t recordLength, bool create) {
+    platform::Platform& os = platform::Current();
+    auto single = os.openRecordFile(path, recordLength, create);
+    if (!single) return single.status();
+    auto blocks = os.openRecordFile(path, recordLength * RecordsPerBlock, create);
+    if (!blocks) return blocks.status();
+    return Views{std::move(single.value()), std::move(blocks.value())};
 }
+}  // namespace
 
 Result<std::unique_ptr<RecordScanner>> RecordScanner::Open(const std::string& path, std::size_t recordLength) {
-    platform::Platform& os = platform::Current();
-    auto single = os.openRecordFile(path, recordLength, false);
-    if (!single) return single.status();
-    auto blocks = os.openRecordFile(path, recordLength * RecordsPerBlock, false);
-    if (!blocks) return blocks.status();
+    auto views = OpenViews(path, recordLength, false);
+    if (!views) return views.status();
     std::unique_ptr<RecordScanner> scanner(new RecordScanner());
     scanner->path_ = path;
     scanner->length_ = recordLength;
-    scanner->single_ = std::move(single.value());
-    scanner->blocks_ = std::move(blocks.value());
+    scanner->single_ = std::move(views.value().single);
+    scanner->blocks_ = std::move(views.value().blocks);
     scanner->count_ = scanner->single_->recordCount();
     return scanner;
 }
@@ -45,17 +57,15 @@ Status RecordScanner::next(std::string& out) {
 }
 
 Result<std::unique_ptr<RecordAppender>> RecordAppender::Create(const std::string& path, std::size_t recordLength) {
-    platform::Platform& os = platform::Current();
-    if (os.fileSize(path) > 0) return Status::Error(path + ": not empty, records would be mixed with old ones");
-    auto single = os.openRecordFile(path, recordLength, true);
-    if (!single) return single.status();
-    auto blocks = os.openRecordFile(path, recordLength * RecordsPerBlock, true);
-    if (!blocks) return blocks.status();
+    if (platform::Current().fileSize(path) > 0)
+        return Status::Error(path + ": not empty, records would be mixed with old ones");
+    auto views = OpenViews(path, recordLength, true);
+    if (!views) return views.status();
     std::unique_ptr<RecordAppender> appender(new RecordAppender());
     appender->path_ = path;
     appender->length_ = recordLength;
-    appender->single_ = std::move(single.value());
-    appender->blocks_ = std::move(blocks.value());
+    appender->single_ = std::move(views.value().single);
+    appender->blocks_ = std::move(views.value().blocks);
     appender->pending_.reserve(recordLength * RecordsPerBlock);
     return appender;
 }

@@ -8,6 +8,7 @@
 #include "core/common/State.h"
 #include "core/tooling/FailingReads.h"
 #include "core/tooling/Material.h"
+#include "core/workstation/FormatNumber.h"
 #include "support/Sandbox.h"
 #include "support/TableTest.h"
 
@@ -41,6 +42,19 @@ protected:
     test::MachineSandbox box;
 };
 
+// Every field of a material as one line: texts as they are, numbers
+// formatted, "-" for no value.
+std::string Fields(const std::string& name) {
+    std::string line;
+    for (int field : {0, 1, 2, 3, 4, 5, 6, 11, 12, 13, 21, 22, 23, 31, 32}) {
+        const MaterialValue v = ReadMaterialField(name, field);
+        line += v.kind == MaterialValue::Kind::Text     ? v.text + "|"
+                : v.kind == MaterialValue::Kind::Number ? FormatNumber(v.number) + "|"
+                                                        : std::string("-|");
+    }
+    return line;
+}
+
 using KindCase = std::tuple<int /*machine type*/, bool /*inches*/>;
 
 class MaterialFieldsByKind : public MaterialTest, public ::testing::WithParamInterface<KindCase> {};
@@ -53,23 +67,10 @@ TEST_P(MaterialFieldsByKind, ReadsTheMachinesSections) {
     // Material values are taken as written whatever the machine's units.
     State().Mach.ImperialMachine = State().Mach.InchUnits = std::get<1>(GetParam());
     box.write(kMaterials + "Steel.mtl", MaterialText(punch, secondary));
-
-    auto number = [](int field) { return ReadMaterialField("Steel", field).number; };
-    auto text = [](int field) { return ReadMaterialField("Steel", field).text; };
-    EXPECT_EQ(text(0), "Steel");
-    EXPECT_EQ(number(1), 2);  // 2.5 rounds to the even neighbour
-    EXPECT_EQ(number(2), 1.5);
-    EXPECT_EQ(number(3), 400);
-    EXPECT_EQ(number(4), 0);
-    EXPECT_EQ(text(5), "MILD ST");
-    EXPECT_EQ(text(11), punch ? "Thin Sheet" : "");
-    EXPECT_EQ(number(12), punch ? 12.5 : 0);
-    EXPECT_EQ(number(13), punch ? 3.25 : 0);
-    EXPECT_EQ(number(21), secondary ? 21 : 0);
-    EXPECT_EQ(number(22), secondary ? -22.5 : 0);
-    EXPECT_EQ(number(23), secondary ? 4 : 0);
-    EXPECT_EQ(text(31), punch && secondary ? "A,Punch 10,10,0,0,0,5,11,0,0,1" : "");
-    for (int field : {6, 32}) EXPECT_EQ(ReadMaterialField("Steel", field).kind, MaterialValue::Kind::Empty);
+    // Gauge 2.5 rounds to the even neighbour; fields 6 and 32 do not exist.
+    EXPECT_EQ(Fields("Steel"), std::string("Steel|2|1.5|400|0|MILD ST|-|") +
+                                   (punch ? "Thin Sheet|12.5|3.25|" : "|0|0|") + (secondary ? "21|-22.5|4|" : "0|0|0|") +
+                                   (punch && secondary ? "A,Punch 10,10,0,0,0,5,11,0,0,1|" : "|") + "-|");
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, MaterialFieldsByKind,
@@ -77,15 +78,7 @@ INSTANTIATE_TEST_SUITE_P(Kinds, MaterialFieldsByKind,
 
 TEST_F(MaterialTest, UnknownNamesReadDefaultOrNothing) {
     // Without any file: numbers 0, texts "", fields 3 and 4 no value.
-    const MaterialValue::Kind kinds[] = {MaterialValue::Kind::Text, MaterialValue::Kind::Number,
-                                         MaterialValue::Kind::Number, MaterialValue::Kind::Empty,
-                                         MaterialValue::Kind::Empty, MaterialValue::Kind::Text};
-    for (int field = 0; field <= 5; ++field) {
-        const MaterialValue value = ReadMaterialField("Copper", field);
-        EXPECT_EQ(value.kind, kinds[field]) << field;
-        EXPECT_EQ(value.text, field == 0 ? "Default" : "") << field;
-        EXPECT_EQ(value.number, 0) << field;
-    }
+    EXPECT_EQ(Fields("Copper"), "Default|0|0|-|-||-||0|0|0|0|0||-|");
     box.write(kMaterials + "Default.mtl", MaterialText(true, true));
     box.write(kMaterials + "Steel.mtl", MaterialText(true, true));
     EXPECT_EQ(ReadMaterialField("", 0).text, "Default");

@@ -22,6 +22,14 @@ std::string GivenName(const std::string& path) {
     return wp.parts.empty() ? "" : wp.parts.back();
 }
 
+/// Refuses a path that does not name an existing file.
+Status RequireFile(const HostTarget& t, const std::string& path) {
+    if (!t.mapped) return UnmappedStatus(path);
+    if (!t.exists) return FailStatus(path, "no such file");
+    if (!S_ISREG(t.st.st_mode)) return FailStatus(path, "not a file");
+    return Status::Ok();
+}
+
 class Fd {
 public:
     explicit Fd(int fd) : fd_(fd) {}
@@ -40,9 +48,7 @@ private:
 
 Status PosixPlatform::copyFile(const std::string& from, const std::string& to) {
     HostTarget src = resolver_.resolve(from);
-    if (!src.mapped) return UnmappedStatus(from);
-    if (!src.exists) return FailStatus(from, "no such file");
-    if (!S_ISREG(src.st.st_mode)) return FailStatus(from, "not a file");
+    if (Status refused = RequireFile(src, from); !refused) return refused;
     HostTarget dst = resolver_.resolve(to);
     if (!dst.mapped) return UnmappedStatus(to);
     if (dst.exists && !S_ISREG(dst.st.st_mode)) return FailStatus(to, "a folder of that name exists");
@@ -65,9 +71,7 @@ Status PosixPlatform::copyFile(const std::string& from, const std::string& to) {
 
 Status PosixPlatform::syncFile(const std::string& path) {
     HostTarget t = resolver_.resolve(path);
-    if (!t.mapped) return UnmappedStatus(path);
-    if (!t.exists) return FailStatus(path, "no such file");
-    if (!S_ISREG(t.st.st_mode)) return FailStatus(path, "not a file");
+    if (Status refused = RequireFile(t, path); !refused) return refused;
     // fsync works through a read-only descriptor, so read-only files sync too.
     Fd fd(open(t.host.c_str(), O_RDONLY | O_CLOEXEC));
     if (fd.get() < 0) return ErrnoStatus(path, errno);
@@ -126,9 +130,7 @@ Status PosixPlatform::renameFolder(const std::string& from, const std::string& t
 
 Status PosixPlatform::deleteFile(const std::string& path) {
     HostTarget t = resolver_.resolve(path);
-    if (!t.mapped) return UnmappedStatus(path);
-    if (!t.exists) return FailStatus(path, "no such file");
-    if (!S_ISREG(t.st.st_mode)) return FailStatus(path, "not a file");
+    if (Status refused = RequireFile(t, path); !refused) return refused;
     PathResolver::FolderChange change(resolver_, t.parent);
     if (unlink(t.host.c_str()) != 0) return ErrnoStatus(path, errno);
     change.removed(t.name);
@@ -162,9 +164,7 @@ Status PosixPlatform::removeFolder(const std::string& path) {
 
 Result<std::string> PosixPlatform::readFile(const std::string& path) {
     HostTarget t = resolver_.resolve(path);
-    if (!t.mapped) return UnmappedStatus(path);
-    if (!t.exists) return FailStatus(path, "no such file");
-    if (!S_ISREG(t.st.st_mode)) return FailStatus(path, "not a file");
+    if (Status refused = RequireFile(t, path); !refused) return refused;
     Fd fd(open(t.host.c_str(), O_RDONLY | O_CLOEXEC));
     if (fd.get() < 0) return ErrnoStatus(path, errno);
     std::string content;

@@ -48,7 +48,9 @@ struct Installation {
         qv::DrawingRecord header;
         header.LevelNumber = 1000;
         out << qv::EncodeDrawingRecord(header);
-        const std::int16_t codes[] = {210, 210, 120, 230, 110, 999, 152, 220};
+        // Only kinds an acceptance keeps: every run, the first one in main()
+        // included, accepts a drawing of the same size.
+        const std::int16_t codes[] = {210, 210, 120, 230, 110, 355, 152, 220};
         std::string block;
         for (int i = 0; i < kEntities; ++i) {
             qv::DrawingRecord r;

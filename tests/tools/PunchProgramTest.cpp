@@ -140,9 +140,11 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{"MixedUnits", Lines({"(INCH)", "G21", "X1.Y1.T1"}), "line 2: millimetre units, but line 1 set inches"},
         Refused{"BadSheet", Lines({"(SHEET 1000)", "X1.Y1.T1"}), "line 1: SHEET wants"},
         Refused{"BadClamps", Lines({"(CLAMPS 250 left)", "X1.Y1.T1"}), "line 1: CLAMPS wants"},
-        Refused{"ToolWithoutShape", Lines({"(T5 20 10)", "X1.Y1.T5"}), "line 1: tool comment for T5 needs a shape letter"},
+        Refused{"ToolWithoutShape", Lines({"(T5 20 10)", "X1.Y1.T5"}),
+                "line 1: tool comment for T5 needs a shape letter"},
         Refused{"ToolFiveSizes", Lines({"(T5 D 1 2 3 4 5)", "X1.Y1.T5"}), "line 1: tool comment for T5: \"5\""},
-        Refused{"ToolTwice", Lines({"(T5 A 1)", "(T5 A 2)", "X1.Y1.T5"}), "line 2: station 5 is already described on line 1"},
+        Refused{"ToolTwice", Lines({"(T5 A 1)", "(T5 A 2)", "X1.Y1.T5"}),
+                "line 2: station 5 is already described on line 1"},
         Refused{"ToolStationOutOfRange", Lines({"(T201 A 10)", "X1.Y1.T1"}), "line 1: tool comment \"T201\""},
         Refused{"StrayCharacter", Lines({"X1.Y1.T1 #5"}), "line 1: unexpected character \"#\""}),
     [](const ::testing::TestParamInfo<Refused>& info) { return std::string(info.param.name); });

@@ -69,7 +69,8 @@ TEST_P(MaterialFieldsByKind, ReadsTheMachinesSections) {
     box.write(kMaterials + "Steel.mtl", MaterialText(punch, secondary));
     // Gauge 2.5 rounds to the even neighbour; fields 6 and 32 do not exist.
     EXPECT_EQ(Fields("Steel"), std::string("Steel|2|1.5|400|0|MILD ST|-|") +
-                                   (punch ? "Thin Sheet|12.5|3.25|" : "|0|0|") + (secondary ? "21|-22.5|4|" : "0|0|0|") +
+                                   (punch ? "Thin Sheet|12.5|3.25|" : "|0|0|") +
+                                   (secondary ? "21|-22.5|4|" : "0|0|0|") +
                                    (punch && secondary ? "A,Punch 10,10,0,0,0,5,11,0,0,1|" : "|") + "-|");
 }
 

@@ -52,9 +52,10 @@ protected:
             return out;
         };
         const char* kinds[] = {"Hidden", "List", "Box"};
+        auto station = [](const StationChoice& s) { return s.name + "/" + std::to_string(s.StationCode); };
         return "shape " + std::to_string(v.shapeRow) + "; sizes " +
                join(v.sizes, [](const SizeChoice& s) { return s.text; }) + " @" + std::to_string(v.sizeRow) +
-               "; stations " + join(v.stations, [](const StationChoice& s) { return s.name + "/" + std::to_string(s.StationCode); }) +
+               "; stations " + join(v.stations, station) +
                " @" + std::to_string(v.stationRow) + (v.stationsEnabled ? "" : " off") +
                (v.stationsShown ? "" : " hidden") + "; angles " + kinds[static_cast<int>(v.angleEntry)] + " " +
                join(v.angles, [](const std::string& s) { return s; }) + " @" + std::to_string(v.angleRow);

@@ -31,7 +31,9 @@ Status PrepareTarget(const std::string& target, bool replace) {
         const bool empty = fs::is_empty(root, ec);
         if (ec) return HostError(root, ec);
         if (!empty) {
-            if (!fs::exists(root / kMarkerName)) {
+            const bool ours = fs::exists(root / kMarkerName, ec);
+            if (ec) return HostError(root / kMarkerName, ec);
+            if (!ours) {
                 return Status::Error(target +
                                      " is not empty and was not made by quorvane-demo; nothing was written. "
                                      "Choose a new or empty folder.");

@@ -70,23 +70,22 @@ void Install(InstallationFixture& fixture) {
     fixture.writeLines("C:\\QUORVANE\\Export.cfg", {"1", "prg", "3", "2", "C:\\", "******"});
 }
 
+// Prints each key counted more than once, or that none was.
+void ReportRepeats(const std::map<std::string, int>& counts, const char* verb, const char* none) {
+    bool any = false;
+    for (const auto& [key, n] : counts) {
+        if (n < 2) continue;
+        std::printf("  %s %d times: %s\n", verb, n, key.c_str());
+        any = true;
+    }
+    if (!any) std::printf("  %s\n", none);
+}
+
 void Report(const char* title, const ScanCountingPlatform& counting) {
     std::printf("%s: %d file-system calls\n", title, counting.totalCalls());
     for (const auto& [operation, n] : counting.calls) std::printf("  %-16s %d\n", operation.c_str(), n);
-    int twice = 0;
-    for (const auto& [path, n] : counting.reads) {
-        if (n < 2) continue;
-        std::printf("  read %d times: %s\n", n, path.c_str());
-        ++twice;
-    }
-    if (twice == 0) std::printf("  no file read more than once\n");
-    int again = 0;
-    for (const auto& [folder, n] : counting.scans) {
-        if (n < 2) continue;
-        std::printf("  listed %d times: %s\n", n, folder.c_str());
-        ++again;
-    }
-    if (again == 0) std::printf("  no folder listed more than once\n");
+    ReportRepeats(counting.reads, "read", "no file read more than once");
+    ReportRepeats(counting.scans, "listed", "no folder listed more than once");
 }
 
 // Counts one first start and one later start before the timed runs.

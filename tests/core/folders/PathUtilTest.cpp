@@ -11,26 +11,20 @@
 namespace qv {
 namespace {
 
-struct TextCase {
-    std::string in;
-    std::string out;
-};
-
-TEST(PathUtil, LastPathComponent) {
-    const TextCase cases[] = {
-        {"C:\\JOBS\\PART1", "PART1"}, {"A:", ""},          {"  Part 2  ", "Part 2"},
-        {"C:\\JOBS\\", ""},           {"jobs/part3", "part3"}, {"E:Part4", "Part4"},
-        {"", ""},                     {"\\", ""},
+TEST(PathUtil, LastPathComponentAndStripExtension) {
+    const struct {
+        std::string in, last, stripped;
+    } cases[] = {
+        {"C:\\JOBS\\PART1", "PART1", "C:\\JOBS\\PART1"}, {"A:", "", "A:"},     {"  Part 2  ", "Part 2", "Part 2"},
+        {"C:\\JOBS\\", "", "C:\\JOBS\\"},             {"", "", ""},         {"jobs/part3", "part3", "jobs/part3"},
+        {"E:Part4", "Part4", "E:Part4"},             {"\\", "", "\\"},     {"X.Y.prg", "X.Y.prg", "X.Y"},
+        {" A.drw ", "A.drw", "A"},                   {".prg", ".prg", ""}, {"Part 1 .prg", "Part 1 .prg", "Part 1"},
+        {"trailing.", "trailing.", "trailing"},
     };
-    for (const TextCase& c : cases) EXPECT_EQ(LastPathComponent(c.in), c.out) << '"' << c.in << '"';
-}
-
-TEST(PathUtil, StripExtension) {
-    const TextCase cases[] = {
-        {"X.Y.prg", "X.Y"}, {"NOTES", "NOTES"}, {" A.drw ", "A"}, {".prg", ""},
-        {"Part 1 .prg", "Part 1"}, {"", ""}, {"trailing.", "trailing"},
-    };
-    for (const TextCase& c : cases) EXPECT_EQ(StripExtension(c.in), c.out) << '"' << c.in << '"';
+    for (const auto& c : cases) {
+        EXPECT_EQ(LastPathComponent(c.in), c.last) << '"' << c.in << '"';
+        EXPECT_EQ(StripExtension(c.in), c.stripped) << '"' << c.in << '"';
+    }
 }
 
 TEST(PathUtil, DirectoryPath) {

@@ -22,21 +22,12 @@ TEST(RunStartup, FullSuiteSetsUpTheConfiguredMachineAndProcessor) {
     ASSERT_TRUE(started.ok()) << started.message();
 
     const auto& config = State().Config;
-    EXPECT_EQ(config.SystemFolder, "C:\\QUORVANE\\");
     EXPECT_EQ(config.ExchangeFolder, "C:\\");
     EXPECT_EQ(config.ReverseSubsFolder, "C:\\QUORVANE\\DATA\\RevSubs\\");
-    EXPECT_TRUE(config.FullSuite);
-    EXPECT_TRUE(config.ReverseInstalled);
-    EXPECT_EQ(config.MachineCount(), 1);
-    EXPECT_EQ(config.ReverseCount(), 2);
     EXPECT_EQ(State().Reverse.ReverseName, "Fanuc");
     EXPECT_EQ(State().Reverse.ReverseExecutable, "FANUCRVS");
     EXPECT_FALSE(CanSelectMachine());
     EXPECT_TRUE(CanSelectReverse());
-
-    for (const char* folder : {"C:\\QUORVANE\\DATA\\Blocks", "C:\\QUORVANE\\DATA\\Material",
-                               "C:\\QUORVANE\\DATA\\RevSubs", "C:\\QUORVANE\\Undo"})
-        EXPECT_TRUE(fixture.isFolder(folder)) << folder;
     EXPECT_EQ(fixture.read("C:\\QUORVANE\\Quorvane.cfg"),
               "C:\\QUORVANE\\\r\nC:\\QUORVANE\\DATA\\\r\nC:\\QUORVANE\\PROGRAMS\\\r\n 1\r\nJOBS\r\n******\r\n");
 }
@@ -67,9 +58,9 @@ TEST_P(SuitePrograms, DecideWhatIsInstalledAndWhatIsRead) {
     EXPECT_EQ(State().Config.FullSuite, c.fullSuite);
     EXPECT_EQ(State().Config.ReverseInstalled, c.reverseInstalled);
     EXPECT_EQ(State().Config.ReverseCount(), c.reverseInstalled ? 2 : 0);
-    EXPECT_EQ(fixture.isFolder("C:\\QUORVANE\\Undo"), c.fullSuite);
+    for (const char* folder : {"C:\\QUORVANE\\Undo", "C:\\QUORVANE\\DATA\\Blocks", "C:\\QUORVANE\\DATA\\Material"})
+        EXPECT_EQ(fixture.isFolder(folder), c.fullSuite) << folder;
     EXPECT_EQ(fixture.isFolder("C:\\QUORVANE\\DATA\\RevSubs"), c.reverseInstalled);
-    EXPECT_EQ(fixture.exists("C:\\QUORVANE\\DATA\\Material"), c.fullSuite);
 }
 
 INSTANTIATE_TEST_SUITE_P(

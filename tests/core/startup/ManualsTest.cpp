@@ -20,17 +20,6 @@ struct Manuals {
     InstallationFixture fixture;
 };
 
-TEST(LocateManuals, FirstStartRecordsTheReaderAndTheDefaultFolder) {
-    Manuals m;
-    m.fixture.write(Reader5, "exe");
-    LocateManuals();
-    EXPECT_EQ(State().Config.ReaderPath, Reader5);
-    EXPECT_EQ(m.fixture.read(AcrobatCfg), std::string(Reader5) + "\r\n******\r\n");
-    EXPECT_EQ(m.fixture.read(ManualsCfg), "C:\\QUORVANE\\Manuals\\\r\n******\r\n");
-    EXPECT_TRUE(m.fixture.isFolder("C:\\QUORVANE\\Manuals"));
-    EXPECT_EQ(State().Config.ManualsFolder, "");  // the new folder holds no manual
-}
-
 TEST(FindPdfReader, TakesTheLastMatchInNameOrder) {
     Manuals m;
     const std::string adobe = "C:\\Program Files\\Adobe\\";
@@ -44,19 +33,24 @@ TEST(FindPdfReader, TakesTheLastMatchInNameOrder) {
     EXPECT_EQ(FindPdfReader(), adobe + "Acrobat 5.0\\Reader\\ACRORD32.EXE");
 }
 
-TEST(LocateManuals, NoAdobeFolderWritesNothingAndTriesAgainNextTime) {
+TEST(LocateManuals, FirstStartRecordsWhatItFindsOrTriesAgainNextTime) {
     Manuals m;
-    m.fixture.write("C:\\QUORVANE\\Manuals\\Guide.pdf", "pdf");
     EXPECT_FALSE(FindPdfReader().has_value());
     LocateManuals();
     EXPECT_EQ(State().Config.ReaderPath, "");
-    EXPECT_EQ(State().Config.ManualsFolder, "");
     EXPECT_FALSE(m.fixture.exists(AcrobatCfg));
     EXPECT_FALSE(m.fixture.exists(ManualsCfg));
 
     m.fixture.write(Reader5, "exe");
     LocateManuals();
     EXPECT_EQ(State().Config.ReaderPath, Reader5);
+    EXPECT_EQ(m.fixture.read(AcrobatCfg), std::string(Reader5) + "\r\n******\r\n");
+    EXPECT_EQ(m.fixture.read(ManualsCfg), "C:\\QUORVANE\\Manuals\\\r\n******\r\n");
+    EXPECT_TRUE(m.fixture.isFolder("C:\\QUORVANE\\Manuals"));
+    EXPECT_EQ(State().Config.ManualsFolder, "");  // the new folder holds no manual
+
+    m.fixture.write("C:\\QUORVANE\\Manuals\\Guide.pdf", "pdf");
+    LocateManuals();
     EXPECT_EQ(State().Config.ManualsFolder, "C:\\QUORVANE\\Manuals\\");
 }
 

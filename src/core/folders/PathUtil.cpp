@@ -24,6 +24,7 @@ std::string DirectoryPath(const std::string& machine, const std::string& name) {
 bool DirectoryExists(const std::string& machine, const std::string& name) {
     if (HasColon(name)) return DriveReady(name);
     std::string path = DirectoryPath(machine, name);
+    if (path.empty()) return false;  // no program root known yet
     path.pop_back();
     return platform::Current().entryExists(path);
 }

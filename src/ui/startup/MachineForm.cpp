@@ -15,7 +15,11 @@ MachineForm::MachineForm(QWidget* parent) : ChoiceForm(QStringLiteral("MachineFo
 
 void MachineForm::choose(std::int16_t number) {
     const Status status = SetUpMachine(number, State().Config.CurrentDirectory);
-    if (!status) Notify(status.message());
+    if (!status) {
+        // The previous machine stays current, and so does its recent program.
+        Notify(status.message());
+        return;
+    }
     ResetLastFile();
 }
 

@@ -126,6 +126,22 @@ TEST_F(SelectionWindows, MachineOkWithNothingSelectedRefusesAndStaysOpen) {
     EXPECT_EQ(demo.read("C:\\QUORVANE\\Lastfile.lst"), before);  // cancel forgets nothing
 }
 
+TEST_F(SelectionWindows, BrokenMachineKeepsTheCurrentOneAndItsRecentProgram) {
+    demo.remove("C:\\QUORVANE\\DATA\\Data\\PUNCH2.mch");
+    start();
+    WhenModal("MachineForm", [&](QWidget* w) {
+        List(w)->setCurrentRow(0);  // "Turret Punch 1500 Combi"
+        QTest::mouseClick(Button(w, "MachineOk"), Qt::LeftButton);
+    });
+    const std::string before = demo.read("C:\\QUORVANE\\Lastfile.lst");
+    form->MachineItem[1]->trigger();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_NE(messages.shown[0].find("PUNCH2.mch"), std::string::npos) << messages.shown[0];
+    EXPECT_EQ(State().Config.SelectedMachine, 1);
+    EXPECT_EQ(form->statusBar()->machineText(), "PUNCH1");
+    EXPECT_EQ(demo.read("C:\\QUORVANE\\Lastfile.lst"), before);
+}
+
 TEST_F(SelectionWindows, ProcessorChangeRewritesReverseCfg) {
     start();
     WhenModal("EngineForm", [&](QWidget* w) {

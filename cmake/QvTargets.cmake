@@ -29,6 +29,6 @@ function(qv_test name dir)
   target_link_libraries(${name} PRIVATE ${ARGN} qv_testsupport GTest::gtest GTest::gtest_main)
   # One variable only: a list here would be split into separate properties.
   # The windows' tests choose the offscreen platform themselves.
-  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES
     PROPERTIES ENVIRONMENT "QV_BIN_DIR=${PROJECT_BINARY_DIR}/bin")
 endfunction()

@@ -1,14 +1,6 @@
 // File and folder operations, whole files and record files over Win32.
 #ifdef _WIN32
 
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
-
 #include <atomic>
 
 #include "platform/CaseFold.h"

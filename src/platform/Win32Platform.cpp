@@ -2,14 +2,6 @@
 // processes. File operations and record files are in Win32Files.cpp.
 #ifdef _WIN32
 
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
-
 #include "platform/Win32Platform.h"
 
 #include "platform/CaseFold.h"

@@ -3,6 +3,15 @@
 #pragma once
 #ifdef _WIN32
 
+// Both Win32 sources take the system headers from here, trimmed the same way.
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+
 #include <map>
 #include <string>
 

@@ -14,28 +14,15 @@
 #include "ui/startup/MachineForm.h"
 #include "ui/workstation/ReverseForm.h"
 #include "ui/workstation/StatusBar.h"
-#include "uisupport/UiTest.h"
+#include "uisupport/MainWindowTest.h"
 
 namespace qv::test {
 namespace {
 
-class SelectionWindows : public ::testing::Test {
+class SelectionWindows : public MainWindowTest {
 protected:
-    void SetUp() override {
-        App();
-        ASSERT_TRUE(demo.ok()) << demo.error();
-    }
-    /// Starts the main window as the program does.
-    void start() {
-        form = std::make_unique<ui::ReverseForm>();
-        ASSERT_TRUE(form->load()) << (messages.shown.empty() ? "" : messages.shown.back());
-    }
     static QListWidget* List(QWidget* w) { return w->findChild<QListWidget*>("MachineList"); }
     static QPushButton* Button(QWidget* w, const char* name) { return w->findChild<QPushButton*>(name); }
-
-    DemoInstallation demo;
-    MessageRecorder messages;
-    std::unique_ptr<ui::ReverseForm> form;
 };
 
 struct EnablingCase {

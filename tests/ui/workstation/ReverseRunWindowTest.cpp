@@ -23,7 +23,7 @@
 #include "ui/workstation/ReversePanel.h"
 #include "ui/workstation/Review.h"
 #include "ui/workstation/TurretTable.h"
-#include "uisupport/UiTest.h"
+#include "uisupport/MainWindowTest.h"
 
 namespace qv::test {
 namespace {
@@ -32,17 +32,8 @@ constexpr const char* kBracket = "C:\\QUORVANE\\PROGRAMS\\PUNCH1\\JOBS\\BRACKET.
 const std::string kOverwrite = "Drawing for Program\n\n\"BRACKET\"\n\nAlready Exists!  Overwrite it ?";
 const std::string kComplete = "Reverse Engineering Complete !";
 
-class ReverseRunWindow : public ::testing::Test {
+class ReverseRunWindow : public MainWindowTest {
 protected:
-    void SetUp() override {
-        App();
-        ASSERT_TRUE(demo.ok()) << demo.error();
-    }
-    void start() {
-        form = std::make_unique<ui::ReverseForm>();
-        ASSERT_TRUE(form->load());
-        form->show();
-    }
     /// Opens the program frame and runs the program selected there.
     void runSelected() {
         form->ReverseEngineer->trigger();
@@ -55,11 +46,6 @@ protected:
         for (int r = 0; r < list->count(); ++r) texts << list->item(r)->text();
         return texts;
     }
-    bool menusEnabled() const { return form->FileMenu->isEnabled() && form->ReverseEngineer->isEnabled(); }
-
-    DemoInstallation demo;
-    MessageRecorder messages;
-    std::unique_ptr<ui::ReverseForm> form;
 };
 
 TEST_F(ReverseRunWindow, AcceptedRunTakesTheTypedSheet) {

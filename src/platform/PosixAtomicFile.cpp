@@ -37,7 +37,7 @@ void AtomicFile::discard() {
 
 Status AtomicFile::fail(int error, const std::string& what) {
     discard();
-    return FailStatus(display_, what.empty() ? ErrnoText(error) : what + ": " + ErrnoText(error));
+    return FailStatus(display_, what.empty() ? ErrnoText(error) : what + ": " + ErrnoText(error), ErrnoKind(error));
 }
 
 Status AtomicFile::open(mode_t mode, const struct stat* keepOwnerOf) {

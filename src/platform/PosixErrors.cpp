@@ -33,16 +33,39 @@ std::string ErrnoText(int error) {
     return text;
 }
 
-Status ErrnoStatus(const std::string& path, int error) { return FailStatus(path, ErrnoText(error)); }
+ErrorKind ErrnoKind(int error) {
+    switch (error) {
+        case 0: return ErrorKind::Other;
+        case ENOENT: return ErrorKind::NotFound;
+        case EACCES:
+        case EPERM:
+        case EROFS:
+        case EBUSY:
+        case ETXTBSY: return ErrorKind::Denied;
+        case ENOSPC:
+        case EDQUOT:
+        case EFBIG: return ErrorKind::DiscFull;
+        case EXDEV: return ErrorKind::CrossDevice;
+        case ENOTDIR:
+        case EISDIR: return ErrorKind::NotAFolder;
+        case EEXIST:
+        case ENOTEMPTY: return ErrorKind::Exists;
+        default: return ErrorKind::Other;
+    }
+}
 
-Status FailStatus(const std::string& path, const std::string& reason) {
-    return Status::Error(path + ": " + reason);
+Status ErrnoStatus(const std::string& path, int error) {
+    return FailStatus(path, ErrnoText(error), ErrnoKind(error));
+}
+
+Status FailStatus(const std::string& path, const std::string& reason, ErrorKind kind) {
+    return Status::Error(path + ": " + reason, kind);
 }
 
 Status UnmappedStatus(const std::string& path) {
     WindowsPath parsed = ParseWindowsPath(path);
-    if (parsed.drive == '\0') return FailStatus(path, "no drive holds this path");
-    return FailStatus(path, std::string("drive ") + parsed.drive + ": does not exist");
+    if (parsed.drive == '\0') return FailStatus(path, "no drive holds this path", ErrorKind::NotFound);
+    return FailStatus(path, std::string("drive ") + parsed.drive + ": does not exist", ErrorKind::NotFound);
 }
 
 }  // namespace qv::platform

@@ -10,10 +10,12 @@ namespace qv::platform {
 
 /// A short reason for an errno value ("no such file or folder").
 std::string ErrnoText(int error);
-/// "<path>: <reason of error>".
+/// The kind of failure an errno value stands for.
+ErrorKind ErrnoKind(int error);
+/// "<path>: <reason of error>", with its kind.
 Status ErrnoStatus(const std::string& path, int error);
 /// "<path>: <reason>".
-Status FailStatus(const std::string& path, const std::string& reason);
+Status FailStatus(const std::string& path, const std::string& reason, ErrorKind kind = ErrorKind::Other);
 /// The message for a path whose drive is not mapped.
 Status UnmappedStatus(const std::string& path);
 

@@ -25,8 +25,8 @@ std::string GivenName(const std::string& path) {
 /// Refuses a path that does not name an existing file.
 Status RequireFile(const HostTarget& t, const std::string& path) {
     if (!t.mapped) return UnmappedStatus(path);
-    if (!t.exists) return FailStatus(path, "no such file");
-    if (!S_ISREG(t.st.st_mode)) return FailStatus(path, "not a file");
+    if (!t.exists) return FailStatus(path, "no such file", ErrorKind::NotFound);
+    if (!S_ISREG(t.st.st_mode)) return FailStatus(path, "not a file", ErrorKind::NotAFolder);
     return Status::Ok();
 }
 
@@ -51,8 +51,8 @@ Status PosixPlatform::copyFile(const std::string& from, const std::string& to) {
     if (Status refused = RequireFile(src, from); !refused) return refused;
     HostTarget dst = resolver_.resolve(to);
     if (!dst.mapped) return UnmappedStatus(to);
-    if (dst.exists && !S_ISREG(dst.st.st_mode)) return FailStatus(to, "a folder of that name exists");
-    if (!dst.exists && !dst.parentExists) return FailStatus(to, "the folder does not exist");
+    if (dst.exists && !S_ISREG(dst.st.st_mode)) return FailStatus(to, "a folder of that name exists", ErrorKind::NotAFolder);
+    if (!dst.exists && !dst.parentExists) return FailStatus(to, "the folder does not exist", ErrorKind::NotFound);
 
     Fd in(open(src.host.c_str(), O_RDONLY | O_CLOEXEC));
     if (in.get() < 0) return ErrnoStatus(from, errno);
@@ -75,23 +75,23 @@ Status PosixPlatform::syncFile(const std::string& path) {
     // fsync works through a read-only descriptor, so read-only files sync too.
     Fd fd(open(t.host.c_str(), O_RDONLY | O_CLOEXEC));
     if (fd.get() < 0) return ErrnoStatus(path, errno);
-    if (fsync(fd.get()) != 0) return FailStatus(path, "cannot flush to the disc: " + ErrnoText(errno));
+    if (fsync(fd.get()) != 0) return FailStatus(path, "cannot flush to the disc: " + ErrnoText(errno), ErrnoKind(errno));
     // The folder holds the file's name: without it a fresh name may vanish.
     Fd folder(open(t.parent.empty() ? "." : t.parent.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (folder.get() < 0) return FailStatus(path, "cannot flush its folder to the disc: " + ErrnoText(errno));
+    if (folder.get() < 0) return FailStatus(path, "cannot flush its folder to the disc: " + ErrnoText(errno), ErrnoKind(errno));
     // Some file systems cannot sync a folder and say so; their names are
     // safe by other means, so only a real failure counts.
     if (fsync(folder.get()) != 0 && errno != EINVAL && errno != ENOTSUP && errno != EOPNOTSUPP)
-        return FailStatus(path, "cannot flush its folder to the disc: " + ErrnoText(errno));
+        return FailStatus(path, "cannot flush its folder to the disc: " + ErrnoText(errno), ErrnoKind(errno));
     return Status::Ok();
 }
 
 Status PosixPlatform::moveEntry(const std::string& from, const std::string& to, bool folder) {
     HostTarget src = resolver_.resolve(from);
     if (!src.mapped) return UnmappedStatus(from);
-    if (!src.exists) return FailStatus(from, folder ? "no such folder" : "no such file");
+    if (!src.exists) return FailStatus(from, folder ? "no such folder" : "no such file", ErrorKind::NotFound);
     if (folder ? !S_ISDIR(src.st.st_mode) : !S_ISREG(src.st.st_mode))
-        return FailStatus(from, folder ? "not a folder" : "not a file");
+        return FailStatus(from, folder ? "not a folder" : "not a file", ErrorKind::NotAFolder);
     if (src.parent.empty()) return FailStatus(from, "a drive's root cannot be renamed");
     HostTarget dst = resolver_.resolve(to);
     if (!dst.mapped) return UnmappedStatus(to);
@@ -101,10 +101,10 @@ Status PosixPlatform::moveEntry(const std::string& from, const std::string& to, 
         name = GivenName(to);
         if (name == src.name && dst.parent == src.parent) return Status::Ok();
     } else if (dst.exists) {
-        if (folder) return FailStatus(to, "already exists");
-        if (!S_ISREG(dst.st.st_mode)) return FailStatus(to, "a folder of that name exists");
+        if (folder) return FailStatus(to, "already exists", ErrorKind::Exists);
+        if (!S_ISREG(dst.st.st_mode)) return FailStatus(to, "a folder of that name exists", ErrorKind::NotAFolder);
     } else if (!dst.parentExists) {
-        return FailStatus(to, "the folder does not exist");
+        return FailStatus(to, "the folder does not exist", ErrorKind::NotFound);
     }
     std::string target = JoinHost(dst.parent, name);
 
@@ -113,7 +113,7 @@ Status PosixPlatform::moveEntry(const std::string& from, const std::string& to, 
     if (dst.parent != src.parent) toChange = std::make_unique<PathResolver::FolderChange>(resolver_, dst.parent);
     if (rename(src.host.c_str(), target.c_str()) != 0) {
         int error = errno;
-        return FailStatus(from, "cannot move to " + to + ": " + ErrnoText(error));
+        return FailStatus(from, "cannot move to " + to + ": " + ErrnoText(error), ErrnoKind(error));
     }
     fromChange.removed(src.name);
     (toChange ? *toChange : fromChange).added(name);
@@ -140,8 +140,8 @@ Status PosixPlatform::deleteFile(const std::string& path) {
 Status PosixPlatform::makeFolder(const std::string& path) {
     HostTarget t = resolver_.resolve(path);
     if (!t.mapped) return UnmappedStatus(path);
-    if (t.exists) return FailStatus(path, "already exists");
-    if (!t.parentExists) return FailStatus(path, "the folder above it does not exist");
+    if (t.exists) return FailStatus(path, "already exists", ErrorKind::Exists);
+    if (!t.parentExists) return FailStatus(path, "the folder above it does not exist", ErrorKind::NotFound);
     PathResolver::FolderChange change(resolver_, t.parent);
     if (mkdir(t.host.c_str(), 0755) != 0) return ErrnoStatus(path, errno);
     change.added(t.name);
@@ -151,8 +151,8 @@ Status PosixPlatform::makeFolder(const std::string& path) {
 Status PosixPlatform::removeFolder(const std::string& path) {
     HostTarget t = resolver_.resolve(path);
     if (!t.mapped) return UnmappedStatus(path);
-    if (!t.exists) return FailStatus(path, "no such folder");
-    if (!S_ISDIR(t.st.st_mode)) return FailStatus(path, "not a folder");
+    if (!t.exists) return FailStatus(path, "no such folder", ErrorKind::NotFound);
+    if (!S_ISDIR(t.st.st_mode)) return FailStatus(path, "not a folder", ErrorKind::NotAFolder);
     if (t.parent.empty()) return FailStatus(path, "a drive's root cannot be removed");
     PathResolver::FolderChange change(resolver_, t.parent);
     if (rmdir(t.host.c_str()) != 0) return ErrnoStatus(path, errno);
@@ -184,8 +184,8 @@ Result<std::string> PosixPlatform::readFile(const std::string& path) {
 Status PosixPlatform::writeFile(const std::string& path, const std::string& content) {
     HostTarget t = resolver_.resolve(path);
     if (!t.mapped) return UnmappedStatus(path);
-    if (t.exists && !S_ISREG(t.st.st_mode)) return FailStatus(path, "a folder of that name exists");
-    if (!t.exists && !t.parentExists) return FailStatus(path, "the folder does not exist");
+    if (t.exists && !S_ISREG(t.st.st_mode)) return FailStatus(path, "a folder of that name exists", ErrorKind::NotAFolder);
+    if (!t.exists && !t.parentExists) return FailStatus(path, "the folder does not exist", ErrorKind::NotFound);
     PathResolver::FolderChange change(resolver_, t.parent);
     AtomicFile out(t.parent, t.name, path);
     Status s = t.exists ? out.open(t.st.st_mode, &t.st) : out.open(0644);

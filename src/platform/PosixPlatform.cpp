@@ -166,8 +166,8 @@ std::string PosixPlatform::currentFolder() { return resolver_.currentFolder(); }
 Status PosixPlatform::setCurrentFolder(const std::string& path) {
     HostTarget t = resolver_.resolve(path);
     if (!t.mapped) return UnmappedStatus(path);
-    if (!t.exists) return FailStatus(path, "no such folder");
-    if (!S_ISDIR(t.st.st_mode)) return FailStatus(path, "not a folder");
+    if (!t.exists) return FailStatus(path, "no such folder", ErrorKind::NotFound);
+    if (!S_ISDIR(t.st.st_mode)) return FailStatus(path, "not a folder", ErrorKind::NotAFolder);
     if (chdir(t.host.c_str()) != 0) return ErrnoStatus(path, errno);
     return Status::Ok();
 }

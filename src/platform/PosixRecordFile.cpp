@@ -62,7 +62,7 @@ public:
     }
 
     Status sync() override {
-        if (fsync(fd_) != 0) return FailStatus(path_, "cannot flush to the disc: " + ErrnoText(errno));
+        if (fsync(fd_) != 0) return FailStatus(path_, "cannot flush to the disc: " + ErrnoText(errno), ErrnoKind(errno));
         return Status::Ok();
     }
 
@@ -72,7 +72,7 @@ private:
     Status badNumber(std::int64_t n) const { return RecordNumberStatus(path_, n); }
     Status pastEnd(std::int64_t n, std::int64_t count) const { return RecordPastEndStatus(path_, n, count); }
     Status recordError(std::int64_t n, const std::string& what, int error) const {
-        return FailStatus(path_, "record " + std::to_string(n) + " " + what + ": " + ErrnoText(error));
+        return FailStatus(path_, "record " + std::to_string(n) + " " + what + ": " + ErrnoText(error), ErrnoKind(error));
     }
 
     int fd_;
@@ -88,9 +88,9 @@ Result<std::unique_ptr<RecordFile>> PosixPlatform::openRecordFile(const std::str
     if (recordLength == 0) return RecordLengthStatus(path);
     HostTarget t = resolver_.resolve(path);
     if (!t.mapped) return UnmappedStatus(path);
-    if (t.exists && !S_ISREG(t.st.st_mode)) return FailStatus(path, "not a file");
-    if (!t.exists && !create) return FailStatus(path, "no such file");
-    if (!t.exists && !t.parentExists) return FailStatus(path, "the folder does not exist");
+    if (t.exists && !S_ISREG(t.st.st_mode)) return FailStatus(path, "not a file", ErrorKind::NotAFolder);
+    if (!t.exists && !create) return FailStatus(path, "no such file", ErrorKind::NotFound);
+    if (!t.exists && !t.parentExists) return FailStatus(path, "the folder does not exist", ErrorKind::NotFound);
     PathResolver::FolderChange change(resolver_, t.parent);
     int writeError = 0;
     int flags = O_RDWR | O_CLOEXEC | (t.exists ? 0 : O_CREAT);

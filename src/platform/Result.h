@@ -7,21 +7,38 @@
 
 namespace qv {
 
+/// What kind of failure a status reports, so that callers decide by kind and
+/// never by reading the message.
+enum class ErrorKind {
+    None,         // no failure
+    NotFound,     // the file, folder or drive does not exist
+    Denied,       // access denied, read-only, or in use
+    DiscFull,     // no space or quota left
+    CrossDevice,  // a rename across drives
+    NotAFolder,   // a path component is a file, or a folder was expected
+    Exists,       // the target already exists
+    Other,        // anything else: bad data, input/output errors, bad names
+};
+
 /// The outcome of an operation that yields nothing: ok, or a message that
-/// names the file and the reason ("C:\QUORVANE\Machine.lst: no such file").
+/// names the file and the reason ("C:\QUORVANE\Machine.lst: no such file")
+/// with the kind of failure.
 class [[nodiscard]] Status {
 public:
     Status() = default;
     static Status Ok() { return Status(); }
-    static Status Error(std::string message) { return Status(std::move(message)); }
+    static Status Error(std::string message, ErrorKind kind = ErrorKind::Other) {
+        return Status(std::move(message), kind == ErrorKind::None ? ErrorKind::Other : kind);
+    }
 
-    bool ok() const { return !failed_; }
+    bool ok() const { return kind_ == ErrorKind::None; }
     explicit operator bool() const { return ok(); }
     const std::string& message() const { return message_; }
+    ErrorKind kind() const { return kind_; }
 
 private:
-    explicit Status(std::string message) : failed_(true), message_(std::move(message)) {}
-    bool failed_ = false;
+    Status(std::string message, ErrorKind kind) : kind_(kind), message_(std::move(message)) {}
+    ErrorKind kind_ = ErrorKind::None;
     std::string message_;
 };
 
@@ -44,6 +61,7 @@ public:
     /// The error; only meaningful when !ok().
     const Status& status() const { return error_; }
     const std::string& message() const { return error_.message(); }
+    ErrorKind kind() const { return error_.kind(); }
     T value_or(T fallback) const { return value_ ? *value_ : std::move(fallback); }
 
 private:

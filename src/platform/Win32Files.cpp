@@ -61,9 +61,9 @@ Status CommitTemp(const std::string& temp, const std::string& target) {
         return Status::Ok();
     if (MoveWithRetry(temp, target, flags, error)) return Status::Ok();
     if (Win32Attributes(target) == INVALID_FILE_ATTRIBUTES && Win32Attributes(temp) != INVALID_FILE_ATTRIBUTES)
-        return Status::Error(target + ": cannot replace the file (" + Win32ErrorText(error) + "); the new content is in " + temp);
+        return Status::Error(target + ": cannot replace the file (" + Win32ErrorText(error) + "); the new content is in " + temp, Win32ErrorKind(error));
     DeleteFileA(temp.c_str());
-    return Status::Error(target + ": cannot replace the file: " + Win32ErrorText(error));
+    return Status::Error(target + ": cannot replace the file: " + Win32ErrorText(error), Win32ErrorKind(error));
 }
 
 bool WriteAll(HANDLE h, const char* data, std::size_t size, DWORD& error) {
@@ -108,7 +108,7 @@ public:
             OVERLAPPED at = offset(n, got);
             DWORD done = 0;
             if (!ReadFile(h_, &buffer[got], static_cast<DWORD>(length_ - got), &done, &at))
-                return Status::Error(path_ + ": record " + std::to_string(n) + " cannot be read: " + Win32ErrorText(GetLastError()));
+                return Status::Error(path_ + ": record " + std::to_string(n) + " cannot be read: " + Win32ErrorText(GetLastError()), Win32ErrorKind(GetLastError()));
             if (done == 0) return RecordPastEndStatus(path_, n, recordCount());
             got += done;
         }
@@ -127,14 +127,14 @@ public:
             OVERLAPPED at = offset(n, put);
             DWORD done = 0;
             if (!WriteFile(h_, record.data() + put, static_cast<DWORD>(length_ - put), &done, &at) || done == 0)
-                return Status::Error(path_ + ": record " + std::to_string(n) + " cannot be written: " + Win32ErrorText(GetLastError()));
+                return Status::Error(path_ + ": record " + std::to_string(n) + " cannot be written: " + Win32ErrorText(GetLastError()), Win32ErrorKind(GetLastError()));
             put += done;
         }
         return Status::Ok();
     }
 
     Status sync() override {
-        if (!FlushFileBuffers(h_)) return Status::Error(path_ + ": cannot flush to the disc: " + Win32ErrorText(GetLastError()));
+        if (!FlushFileBuffers(h_)) return Status::Error(path_ + ": cannot flush to the disc: " + Win32ErrorText(GetLastError()), Win32ErrorKind(GetLastError()));
         return Status::Ok();
     }
 
@@ -158,10 +158,10 @@ private:
 
 Status Win32Platform::copyFile(const std::string& from, const std::string& to) {
     DWORD src = Win32Attributes(from);
-    if (src == INVALID_FILE_ATTRIBUTES) return Status::Error(from + ": no such file");
-    if (src & FILE_ATTRIBUTE_DIRECTORY) return Status::Error(from + ": not a file");
-    if (IsFolderAttr(Win32Attributes(to))) return Status::Error(to + ": a folder of that name exists");
-    if (!ParentExists(to)) return Status::Error(to + ": the folder does not exist");
+    if (src == INVALID_FILE_ATTRIBUTES) return Status::Error(from + ": no such file", ErrorKind::NotFound);
+    if (src & FILE_ATTRIBUTE_DIRECTORY) return Status::Error(from + ": not a file", ErrorKind::NotAFolder);
+    if (IsFolderAttr(Win32Attributes(to))) return Status::Error(to + ": a folder of that name exists", ErrorKind::NotAFolder);
+    if (!ParentExists(to)) return Status::Error(to + ": the folder does not exist", ErrorKind::NotFound);
     std::string temp = TempBeside(to);
     if (!CopyFileA(from.c_str(), temp.c_str(), TRUE)) {
         DWORD error = GetLastError();
@@ -174,8 +174,8 @@ Status Win32Platform::copyFile(const std::string& from, const std::string& to) {
 
 Status Win32Platform::syncFile(const std::string& path) {
     DWORD a = Win32Attributes(path);
-    if (a == INVALID_FILE_ATTRIBUTES) return Status::Error(path + ": no such file");
-    if (a & FILE_ATTRIBUTE_DIRECTORY) return Status::Error(path + ": not a file");
+    if (a == INVALID_FILE_ATTRIBUTES) return Status::Error(path + ": no such file", ErrorKind::NotFound);
+    if (a & FILE_ATTRIBUTE_DIRECTORY) return Status::Error(path + ": not a file", ErrorKind::NotAFolder);
     // FlushFileBuffers needs write access; NTFS journals the name itself.
     HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                            FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -183,55 +183,55 @@ Status Win32Platform::syncFile(const std::string& path) {
     const bool flushed = FlushFileBuffers(h) != 0;
     const DWORD error = flushed ? 0 : GetLastError();
     CloseHandle(h);
-    if (!flushed) return Status::Error(path + ": cannot flush to the disc: " + Win32ErrorText(error));
+    if (!flushed) return Status::Error(path + ": cannot flush to the disc: " + Win32ErrorText(error), Win32ErrorKind(error));
     return Status::Ok();
 }
 
 Status Win32Platform::renameFile(const std::string& from, const std::string& to) {
     DWORD src = Win32Attributes(from);
-    if (src == INVALID_FILE_ATTRIBUTES) return Status::Error(from + ": no such file");
-    if (src & FILE_ATTRIBUTE_DIRECTORY) return Status::Error(from + ": not a file");
-    if (IsFolderAttr(Win32Attributes(to))) return Status::Error(to + ": a folder of that name exists");
-    if (!ParentExists(to)) return Status::Error(to + ": the folder does not exist");
+    if (src == INVALID_FILE_ATTRIBUTES) return Status::Error(from + ": no such file", ErrorKind::NotFound);
+    if (src & FILE_ATTRIBUTE_DIRECTORY) return Status::Error(from + ": not a file", ErrorKind::NotAFolder);
+    if (IsFolderAttr(Win32Attributes(to))) return Status::Error(to + ": a folder of that name exists", ErrorKind::NotAFolder);
+    if (!ParentExists(to)) return Status::Error(to + ": the folder does not exist", ErrorKind::NotFound);
     DWORD error = 0;
     if (!MoveWithRetry(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH, error))
-        return Status::Error(from + ": cannot move to " + to + ": " + Win32ErrorText(error));
+        return Status::Error(from + ": cannot move to " + to + ": " + Win32ErrorText(error), Win32ErrorKind(error));
     return Status::Ok();
 }
 
 Status Win32Platform::renameFolder(const std::string& from, const std::string& to) {
     DWORD src = Win32Attributes(from);
-    if (src == INVALID_FILE_ATTRIBUTES) return Status::Error(from + ": no such folder");
-    if (!(src & FILE_ATTRIBUTE_DIRECTORY)) return Status::Error(from + ": not a folder");
+    if (src == INVALID_FILE_ATTRIBUTES) return Status::Error(from + ": no such folder", ErrorKind::NotFound);
+    if (!(src & FILE_ATTRIBUTE_DIRECTORY)) return Status::Error(from + ": not a folder", ErrorKind::NotAFolder);
     if (IsDriveRoot(from)) return Status::Error(from + ": a drive's root cannot be renamed");
     if (Win32Attributes(to) != INVALID_FILE_ATTRIBUTES && !SameFullPath(from, to))
-        return Status::Error(to + ": already exists");
-    if (!ParentExists(to)) return Status::Error(to + ": the folder does not exist");
+        return Status::Error(to + ": already exists", ErrorKind::Exists);
+    if (!ParentExists(to)) return Status::Error(to + ": the folder does not exist", ErrorKind::NotFound);
     DWORD error = 0;
     if (!MoveWithRetry(Win32StripSeparators(from), Win32StripSeparators(to), 0, error))
-        return Status::Error(from + ": cannot move to " + to + ": " + Win32ErrorText(error));
+        return Status::Error(from + ": cannot move to " + to + ": " + Win32ErrorText(error), Win32ErrorKind(error));
     return Status::Ok();
 }
 
 Status Win32Platform::deleteFile(const std::string& path) {
     DWORD a = Win32Attributes(path);
-    if (a == INVALID_FILE_ATTRIBUTES) return Status::Error(path + ": no such file");
-    if (a & FILE_ATTRIBUTE_DIRECTORY) return Status::Error(path + ": not a file");
+    if (a == INVALID_FILE_ATTRIBUTES) return Status::Error(path + ": no such file", ErrorKind::NotFound);
+    if (a & FILE_ATTRIBUTE_DIRECTORY) return Status::Error(path + ": not a file", ErrorKind::NotAFolder);
     if (!DeleteFileA(path.c_str())) return Win32Status(path, GetLastError());
     return Status::Ok();
 }
 
 Status Win32Platform::makeFolder(const std::string& path) {
-    if (Win32Attributes(path) != INVALID_FILE_ATTRIBUTES) return Status::Error(path + ": already exists");
-    if (!ParentExists(path)) return Status::Error(path + ": the folder above it does not exist");
+    if (Win32Attributes(path) != INVALID_FILE_ATTRIBUTES) return Status::Error(path + ": already exists", ErrorKind::Exists);
+    if (!ParentExists(path)) return Status::Error(path + ": the folder above it does not exist", ErrorKind::NotFound);
     if (!CreateDirectoryA(Win32StripSeparators(path).c_str(), nullptr)) return Win32Status(path, GetLastError());
     return Status::Ok();
 }
 
 Status Win32Platform::removeFolder(const std::string& path) {
     DWORD a = Win32Attributes(path);
-    if (a == INVALID_FILE_ATTRIBUTES) return Status::Error(path + ": no such folder");
-    if (!(a & FILE_ATTRIBUTE_DIRECTORY)) return Status::Error(path + ": not a folder");
+    if (a == INVALID_FILE_ATTRIBUTES) return Status::Error(path + ": no such folder", ErrorKind::NotFound);
+    if (!(a & FILE_ATTRIBUTE_DIRECTORY)) return Status::Error(path + ": not a folder", ErrorKind::NotAFolder);
     if (IsDriveRoot(path)) return Status::Error(path + ": a drive's root cannot be removed");
     if (!RemoveDirectoryA(Win32StripSeparators(path).c_str())) return Win32Status(path, GetLastError());
     return Status::Ok();
@@ -239,8 +239,8 @@ Status Win32Platform::removeFolder(const std::string& path) {
 
 Result<std::string> Win32Platform::readFile(const std::string& path) {
     DWORD a = Win32Attributes(path);
-    if (a == INVALID_FILE_ATTRIBUTES) return Status::Error(path + ": no such file");
-    if (a & FILE_ATTRIBUTE_DIRECTORY) return Status::Error(path + ": not a file");
+    if (a == INVALID_FILE_ATTRIBUTES) return Status::Error(path + ": no such file", ErrorKind::NotFound);
+    if (a & FILE_ATTRIBUTE_DIRECTORY) return Status::Error(path + ": not a file", ErrorKind::NotAFolder);
     HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                            FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) return Win32Status(path, GetLastError());
@@ -262,11 +262,11 @@ Result<std::string> Win32Platform::readFile(const std::string& path) {
 
 Status Win32Platform::writeFile(const std::string& path, const std::string& content) {
     if (path.empty()) return Status::Error(path + ": no file name");
-    if (IsFolderAttr(Win32Attributes(path))) return Status::Error(path + ": a folder of that name exists");
-    if (!ParentExists(path)) return Status::Error(path + ": the folder does not exist");
+    if (IsFolderAttr(Win32Attributes(path))) return Status::Error(path + ": a folder of that name exists", ErrorKind::NotAFolder);
+    if (!ParentExists(path)) return Status::Error(path + ": the folder does not exist", ErrorKind::NotFound);
     std::string temp = TempBeside(path);
     HANDLE h = CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h == INVALID_HANDLE_VALUE) return Status::Error(path + ": cannot create a temporary file: " + Win32ErrorText(GetLastError()));
+    if (h == INVALID_HANDLE_VALUE) return Status::Error(path + ": cannot create a temporary file: " + Win32ErrorText(GetLastError()), Win32ErrorKind(GetLastError()));
     DWORD error = 0;
     bool ok = WriteAll(h, content.data(), content.size(), error);
     if (ok && !FlushFileBuffers(h)) {
@@ -279,7 +279,7 @@ Status Win32Platform::writeFile(const std::string& path, const std::string& cont
     }
     if (!ok) {
         DeleteFileA(temp.c_str());
-        return Status::Error(path + ": cannot write: " + Win32ErrorText(error));
+        return Status::Error(path + ": cannot write: " + Win32ErrorText(error), Win32ErrorKind(error));
     }
     return CommitTemp(temp, path);
 }
@@ -288,9 +288,9 @@ Result<std::unique_ptr<RecordFile>> Win32Platform::openRecordFile(const std::str
                                                                   bool create) {
     if (recordLength == 0) return RecordLengthStatus(path);
     DWORD a = Win32Attributes(path);
-    if (a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY)) return Status::Error(path + ": not a file");
-    if (a == INVALID_FILE_ATTRIBUTES && !create) return Status::Error(path + ": no such file");
-    if (a == INVALID_FILE_ATTRIBUTES && !ParentExists(path)) return Status::Error(path + ": the folder does not exist");
+    if (a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY)) return Status::Error(path + ": not a file", ErrorKind::NotAFolder);
+    if (a == INVALID_FILE_ATTRIBUTES && !create) return Status::Error(path + ": no such file", ErrorKind::NotFound);
+    if (a == INVALID_FILE_ATTRIBUTES && !ParentExists(path)) return Status::Error(path + ": the folder does not exist", ErrorKind::NotFound);
     const DWORD share = FILE_SHARE_READ | FILE_SHARE_WRITE;
     bool writable = true;
     HANDLE h = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, share, nullptr,

@@ -63,8 +63,29 @@ std::string Win32ErrorText(unsigned long error) {
     return "system error " + std::to_string(error);
 }
 
+ErrorKind Win32ErrorKind(unsigned long error) {
+    switch (error) {
+        case ERROR_FILE_NOT_FOUND:
+        case ERROR_PATH_NOT_FOUND:
+        case ERROR_INVALID_DRIVE:
+        case ERROR_NOT_READY: return ErrorKind::NotFound;
+        case ERROR_ACCESS_DENIED:
+        case ERROR_SHARING_VIOLATION:
+        case ERROR_LOCK_VIOLATION:
+        case ERROR_WRITE_PROTECT: return ErrorKind::Denied;
+        case ERROR_DISK_FULL:
+        case ERROR_HANDLE_DISK_FULL: return ErrorKind::DiscFull;
+        case ERROR_NOT_SAME_DEVICE: return ErrorKind::CrossDevice;
+        case ERROR_DIRECTORY: return ErrorKind::NotAFolder;
+        case ERROR_ALREADY_EXISTS:
+        case ERROR_FILE_EXISTS:
+        case ERROR_DIR_NOT_EMPTY: return ErrorKind::Exists;
+        default: return ErrorKind::Other;
+    }
+}
+
 Status Win32Status(const std::string& path, unsigned long error) {
-    return Status::Error(path + ": " + Win32ErrorText(error));
+    return Status::Error(path + ": " + Win32ErrorText(error), Win32ErrorKind(error));
 }
 
 std::string Win32StripSeparators(const std::string& path) {
@@ -193,8 +214,8 @@ std::string Win32Platform::currentFolder() {
 
 Status Win32Platform::setCurrentFolder(const std::string& path) {
     DWORD a = Win32Attributes(path);
-    if (a == INVALID_FILE_ATTRIBUTES) return Status::Error(path + ": no such folder");
-    if (!(a & FILE_ATTRIBUTE_DIRECTORY)) return Status::Error(path + ": not a folder");
+    if (a == INVALID_FILE_ATTRIBUTES) return Status::Error(path + ": no such folder", ErrorKind::NotFound);
+    if (!(a & FILE_ATTRIBUTE_DIRECTORY)) return Status::Error(path + ": not a folder", ErrorKind::NotAFolder);
     if (!SetCurrentDirectoryA(path.c_str())) return Win32Status(path, GetLastError());
     return Status::Ok();
 }

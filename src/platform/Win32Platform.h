@@ -72,6 +72,8 @@ private:
 unsigned long Win32Attributes(const std::string& path);
 /// "<path>: <reason of a Win32 error code>".
 Status Win32Status(const std::string& path, unsigned long error);
+/// The kind of failure a Win32 error code stands for.
+ErrorKind Win32ErrorKind(unsigned long error);
 /// A short reason for a Win32 error code.
 std::string Win32ErrorText(unsigned long error);
 /// The folder holding path ("" for the working folder, "C:\\" for a root file).

@@ -121,6 +121,7 @@ TEST_F(PlatformTest, MoveAcrossFileSystemsIsRefused) {
     write("C:\\Move.prg", "m");
     Status s = platform->renameFile("C:\\Move.prg", "S:\\Move.prg");
     EXPECT_EQ(s.message(), "C:\\Move.prg: cannot move to S:\\Move.prg: not on the same drive");
+    EXPECT_EQ(s.kind(), ErrorKind::CrossDevice);
     EXPECT_EQ(read("C:\\Move.prg"), "m");
     rmdir(name);
 }

@@ -61,7 +61,7 @@ Status FaultyPlatform::check(Call kind, const std::string& path) {
     const bool fails = fault_.persistent ? counted_ >= fault_.nth : counted_ == fault_.nth;
     if (!fails) return Status::Ok();
     ++fired_;
-    return Status::Error(path + ": " + fault_.reason);
+    return Status::Error(path + ": " + fault_.reason, fault_.kind);
 }
 
 Status FaultyPlatform::copyFile(const std::string& from, const std::string& to) {

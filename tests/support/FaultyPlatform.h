@@ -56,6 +56,7 @@ struct Fault {
     bool persistent = false;
     /// The reason in the failure message "<path>: <reason>".
     std::string reason = "input/output error";
+    ErrorKind kind = ErrorKind::Other;
     /// A failing copyFile first leaves the first half of the source at its
     /// target, as a copy that died part-way on a non-atomic host would.
     bool partialCopy = false;

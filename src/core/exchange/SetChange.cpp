@@ -25,11 +25,7 @@ char DriveOf(const std::string& path) {
     return '\0';
 }
 
-bool IsCrossDevice(const Status& status) {
-    const std::string text = Upper(status.message());
-    return text.find("NOT ON THE SAME DRIVE") != std::string::npos ||
-           text.find("CROSS-DEVICE") != std::string::npos;
-}
+bool IsCrossDevice(const Status& status) { return status.kind() == ErrorKind::CrossDevice; }
 
 // The platform's message is "<path>: <reason>", where the path may be one
 // of our temporary names; the notice names the user's file instead, so every

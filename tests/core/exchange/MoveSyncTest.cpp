@@ -78,7 +78,7 @@ TEST_P(TransferMethodTest, EveryCopyIsOnTheDiscBeforeAnySourceGoes) {
 const Fault kNone{0, 1};
 // One folder of a drive on another host file system: the rename of the first
 // member fails as cross-device and that member is copied instead.
-const Fault kCrossDevice{kRename, 1, false, "cannot move to C:\\MACH\\M1\\PARTS\\x: not on the same drive"};
+const Fault kCrossDevice{kRename, 1, false, "cannot move to C:\\MACH\\M1\\PARTS\\x: not on the same drive", ErrorKind::CrossDevice};
 
 INSTANTIATE_TEST_SUITE_P(
     Operations, TransferMethodTest,

@@ -18,7 +18,6 @@
 #include "core/workstation/ReverseRunState.h"
 #include "core/workstation/ReviewRecords.h"
 #include "support/InstallationFixture.h"
-#include "support/MessageRecorder.h"
 
 namespace fs = std::filesystem;
 
@@ -29,7 +28,6 @@ const char* const kDrawing = "C:\\QUORVANE\\JOBS\\BIG.drw";
 
 struct Installation {
     qv::test::InstallationFixture fixture;
-    qv::test::MessageRecorder messages;  // takes the "Complete" notices
     Installation() {
         qv::State().Config.SystemFolder = qv::test::InstallationFixture::System;
         qv::State().Mach.ClampRangeCount = 1;
@@ -69,6 +67,7 @@ struct Installation {
     void prepareAccept() {
         qv::ReversePath path{"C:\\QUORVANE\\JOBS\\BIG", "BIG", "JOBS", "M1"};
         (void)qv::WriteReversePath(std::string(qv::test::InstallationFixture::System) + "Reverse.pth", path);
+        qv::ReverseRun().ProgramPath = path.ProgramPath;
     }
     std::string host(const std::string& path) const { return fixture.host(path); }
 };
@@ -109,9 +108,9 @@ void BM_AcceptResult(benchmark::State& state) {
         Install().prepareAccept();
         state.ResumeTiming();
         const auto start = std::chrono::steady_clock::now();
-        const qv::AcceptOutcome outcome = qv::AcceptResult({"1000", "500", "250", "750"});
+        const qv::Outcome outcome = qv::AcceptResult({"1000", "500", "250", "750"});
         total += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        if (!outcome.accepted) state.SkipWithError("not accepted");
+        if (!outcome.done()) state.SkipWithError("not accepted");
     }
     g_seconds["accept"] = total / static_cast<double>(state.iterations());
 }
@@ -143,7 +142,7 @@ int main(int argc, char** argv) {
     // The peak of one acceptance, measured before anything else has run.
     Install().prepareAccept();
     const long before = PeakKilobytes();
-    const bool accepted = qv::AcceptResult({"1000", "500", "250", "750"}).accepted;
+    const bool accepted = qv::AcceptResult({"1000", "500", "250", "750"}).done();
     const long after = PeakKilobytes();
 
     benchmark::Initialize(&argc, argv);

@@ -13,17 +13,20 @@
 
 #include "core/common/State.h"
 #include "core/exchange/FileSet.h"
-#include "support/MessageRecorder.h"
 #include "support/Sandbox.h"
 
 namespace {
+
+// Every target is replaced without asking.
+qv::AskFunction Yes() {
+    return [](const std::string&) { return true; };
+}
 
 constexpr std::int64_t kProgramBytes = 200LL * 1024 * 1024;
 const char* const kNames[] = {"BIG.prg", "BIG.drw", "BIG.inf"};
 
 // Drives C: and D: in a sandbox with the set in C:\M1\SRC\, made once.
 struct Bench : qv::test::Sandbox {
-    qv::test::MessageRecorder messages;
 
     Bench() : Sandbox({{'C'}, {'D'}}) {
         for (const char* folder : {"SRC", "DST", "CP", "MOVED"}) makeFolder("C:\\M1\\" + std::string(folder));
@@ -58,7 +61,7 @@ void BM_CopyFileSet(benchmark::State& state) {
         state.PauseTiming();
         bench.clear("DST");
         state.ResumeTiming();
-        if (qv::CopyFileSet("C:\\M1\\SRC\\", "BIG", "C:\\M1\\DST\\", "BIG", 3) != 1)
+        if (qv::CopyFileSet("C:\\M1\\SRC\\", "BIG", "C:\\M1\\DST\\", "BIG", 3, Yes()).count() != 1)
             state.SkipWithError("the copy failed");
     }
     state.SetBytesProcessed(state.iterations() * kProgramBytes);
@@ -95,10 +98,10 @@ void BM_MoveFileSetWithinDrive(benchmark::State& state) {
     for (auto _ : state) {
         const char* from = there ? "C:\\M1\\MOVED\\" : "C:\\M1\\SRC\\";
         const char* to = there ? "C:\\M1\\SRC\\" : "C:\\M1\\MOVED\\";
-        if (qv::MoveFileSet(from, "BIG", to, "BIG", 3) != 1) state.SkipWithError("the move failed");
+        if (qv::MoveFileSet(from, "BIG", to, "BIG", 3, Yes()).count() != 1) state.SkipWithError("the move failed");
         there = !there;
     }
-    if (there) (void)qv::MoveFileSet("C:\\M1\\MOVED\\", "BIG", "C:\\M1\\SRC\\", "BIG", 3);
+    if (there) (void)qv::MoveFileSet("C:\\M1\\MOVED\\", "BIG", "C:\\M1\\SRC\\", "BIG", 3, Yes());
 }
 
 // Back and forth between the drives: a copy, a flush and a deletion each way.
@@ -107,11 +110,11 @@ void BM_MoveFileSetAcrossDrives(benchmark::State& state) {
     for (auto _ : state) {
         const char* from = there ? "D:\\M1\\OUT\\" : "C:\\M1\\SRC\\";
         const char* to = there ? "C:\\M1\\SRC\\" : "D:\\M1\\OUT\\";
-        if (qv::MoveFileSet(from, "BIG", to, "BIG", 3) != 1) state.SkipWithError("the move failed");
+        if (qv::MoveFileSet(from, "BIG", to, "BIG", 3, Yes()).count() != 1) state.SkipWithError("the move failed");
         there = !there;
     }
     state.SetBytesProcessed(state.iterations() * kProgramBytes);
-    if (there) (void)qv::MoveFileSet("D:\\M1\\OUT\\", "BIG", "C:\\M1\\SRC\\", "BIG", 3);
+    if (there) (void)qv::MoveFileSet("D:\\M1\\OUT\\", "BIG", "C:\\M1\\SRC\\", "BIG", 3, Yes());
 }
 
 BENCHMARK(BM_CpReference)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);

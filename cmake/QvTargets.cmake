@@ -1,3 +1,15 @@
+# A library sees only its own folder's headers and, through what it links,
+# those of the libraries below it: its include folder holds a link to its
+# own source folder alone, so an include against the chain fails to compile.
+#   qv_layer_includes(target folder-relative-to-src)
+function(qv_layer_includes name dir)
+  set(_root ${PROJECT_BINARY_DIR}/layers/${name})
+  get_filename_component(_parent ${_root}/${dir} DIRECTORY)
+  file(MAKE_DIRECTORY ${_parent})
+  file(CREATE_LINK ${PROJECT_SOURCE_DIR}/src/${dir} ${_root}/${dir} SYMBOLIC)
+  target_include_directories(${name} PUBLIC ${_root})
+endfunction()
+
 # Each subsystem folder is one library made of every source file in it, so
 # adding a file needs no CMake edit.
 #   qv_library(name DIR folder [DEPS libs...] [EXCLUDE regex] [EXTRA files...])
@@ -12,7 +24,7 @@ function(qv_library name)
     set(_src ${PROJECT_SOURCE_DIR}/cmake/empty.cpp)
   endif()
   add_library(${name} STATIC ${_src})
-  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  qv_layer_includes(${name} ${QV_DIR})
   if(QV_DEPS)
     target_link_libraries(${name} PUBLIC ${QV_DEPS})
   endif()

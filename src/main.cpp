@@ -1,7 +1,7 @@
 // Quorvane: started with the system folder as its working folder.
 #include <QApplication>
 
-#include "core/common/Messages.h"
+#include "ui/common/Messages.h"
 #include "ui/common/MessageBoxSink.h"
 #include "ui/workstation/ReverseForm.h"
 

@@ -128,9 +128,12 @@ public:
     // ---- Processes ----------------------------------------------------------
     /// Starts a program: the first word of commandLine is the program (a
     /// Windows path, or a name looked up as the host does), the rest are its
-    /// arguments. Returns its process identifier, 0 when it cannot start.
-    /// The child starts in the working folder.
-    virtual std::int64_t startProgram(const std::string& commandLine, WindowState state) = 0;
+    /// arguments. Returns its process identifier, or why it cannot start
+    /// (NotFound when there is no such program). The child starts in the
+    /// working folder. With an outputFile its standard output and error go
+    /// to that file, replacing it.
+    virtual Result<std::int64_t> startProgram(const std::string& commandLine, WindowState state,
+                                              const std::string& outputFile) = 0;
     /// OpenProcess with the synchronise right only; 0 when no handle.
     virtual ProcessHandle openProcess(std::int64_t processId) = 0;
     /// WaitForSingleObject with no time limit: returns once the process ended.

@@ -64,7 +64,8 @@ public:
     std::string currentFolder() override;
     Status setCurrentFolder(const std::string& path) override;
 
-    std::int64_t startProgram(const std::string& commandLine, WindowState state) override;
+    Result<std::int64_t> startProgram(const std::string& commandLine, WindowState state,
+                                      const std::string& outputFile) override;
     ProcessHandle openProcess(std::int64_t processId) override;
     void waitForProcess(ProcessHandle handle) override;
     void closeProcess(ProcessHandle handle) override;
@@ -77,7 +78,10 @@ private:
     std::vector<std::string> list(const std::string& folder, const std::string& patterns, int kinds);
     Status moveEntry(const std::string& from, const std::string& to, bool folder);
     /// Host path of the program to run for the first word of a command line.
-    std::string findProgram(const std::string& word);
+    /// The host path of the program a command line's first word names;
+    /// NotFound when no such file exists, Denied for a file that is not a
+    /// program the host can start.
+    Result<std::string> findProgram(const std::string& word);
 
     struct Child;
     static bool Ended(Child& child);

@@ -15,6 +15,7 @@
 
 #include "platform/CaseFold.h"
 #include "platform/CommandLine.h"
+#include "platform/PosixErrors.h"
 #include "platform/PosixPlatform.h"
 
 extern char** environ;
@@ -53,20 +54,24 @@ bool PosixPlatform::Ended(Child& child) {
     return child.done;
 }
 
-std::string PosixPlatform::findProgram(const std::string& word) {
+Result<std::string> PosixPlatform::findProgram(const std::string& word) {
     std::vector<std::string> names{word};
     if (EndsWithExe(word)) names.push_back(word.substr(0, word.size() - 4));
     const bool windowsPath = word.find('\\') != std::string::npos || word.find(':') != std::string::npos;
     const bool hostPathGiven = !windowsPath && word.find('/') != std::string::npos;
+    bool notAProgram = false;
     for (const auto& name : names) {
         if (windowsPath) {
             HostTarget t = resolver_.resolve(name);
             if (t.exists && IsProgram(t.host, t.st)) return t.host;
+            notAProgram = notAProgram || (t.exists && S_ISREG(t.st.st_mode));
             continue;
         }
         if (hostPathGiven) {
             struct stat st {};
-            if (stat(name.c_str(), &st) == 0 && IsProgram(name, st)) return name;
+            const bool found = stat(name.c_str(), &st) == 0;
+            if (found && IsProgram(name, st)) return name;
+            notAProgram = notAProgram || (found && S_ISREG(st.st_mode));
             continue;
         }
         std::vector<std::string> folders{"."};
@@ -86,16 +91,24 @@ std::string PosixPlatform::findProgram(const std::string& word) {
             if (!host.empty() && IsProgram(host, st)) return host.find('/') == std::string::npos ? "./" + host : host;
         }
     }
-    return "";
+    if (notAProgram) return FailStatus(word, "not a program the system can start", ErrorKind::Denied);
+    return FailStatus(word, "no such program", ErrorKind::NotFound);
 }
 
-std::int64_t PosixPlatform::startProgram(const std::string& commandLine, WindowState /*state*/) {
+Result<std::int64_t> PosixPlatform::startProgram(const std::string& commandLine, WindowState /*state*/,
+                                                 const std::string& outputFile) {
     for (auto it = children_.begin(); it != children_.end();)
         it = Ended(*it->second) ? children_.erase(it) : std::next(it);
     std::vector<std::string> words = SplitCommandLine(commandLine);
-    if (words.empty()) return 0;
-    std::string program = findProgram(words[0]);
-    if (program.empty()) return 0;
+    if (words.empty()) return FailStatus(commandLine, "no program named", ErrorKind::NotFound);
+    Result<std::string> found = findProgram(words[0]);
+    if (!found.ok()) return found.status();
+    std::string program = *found;
+    std::string output;
+    if (!outputFile.empty()) {
+        output = resolver_.hostPath(outputFile);
+        if (output.empty()) return UnmappedStatus(outputFile);
+    }
     // Windows paths among the arguments become host paths a host tool can open.
     std::vector<std::string> args{program};
     for (std::size_t i = 1; i < words.size(); ++i) {
@@ -107,13 +120,17 @@ std::int64_t PosixPlatform::startProgram(const std::string& commandLine, WindowS
     argv.push_back(nullptr);
 
     posix_spawn_file_actions_t actions;
-    if (posix_spawn_file_actions_init(&actions) != 0) return 0;
+    if (int rc = posix_spawn_file_actions_init(&actions); rc != 0) return ErrnoStatus(words[0], rc);
     posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+    if (!output.empty()) {
+        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        posix_spawn_file_actions_adddup2(&actions, STDOUT_FILENO, STDERR_FILENO);
+    }
     pid_t pid = 0;
     // glibc reports a failed exec here rather than through an exit code.
     int rc = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
-    if (rc != 0 || pid <= 0) return 0;
+    if (rc != 0 || pid <= 0) return ErrnoStatus(words[0], rc != 0 ? rc : EINVAL);
 
     auto child = std::make_shared<Child>(pid);
     try {
@@ -128,7 +145,7 @@ std::int64_t PosixPlatform::startProgram(const std::string& commandLine, WindowS
         // No thread to spare: waitForProcess reaps it itself.
     }
     children_[pid] = child;
-    return pid;
+    return static_cast<std::int64_t>(pid);
 }
 
 ProcessHandle PosixPlatform::openProcess(std::int64_t processId) {

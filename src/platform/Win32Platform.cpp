@@ -220,7 +220,8 @@ Status Win32Platform::setCurrentFolder(const std::string& path) {
     return Status::Ok();
 }
 
-std::int64_t Win32Platform::startProgram(const std::string& commandLine, WindowState state) {
+Result<std::int64_t> Win32Platform::startProgram(const std::string& commandLine, WindowState state,
+                                                 const std::string& outputFile) {
     for (auto it = children_.begin(); it != children_.end();) {
         if (WaitForSingleObject(it->second, 0) == WAIT_OBJECT_0) {
             CloseHandle(it->second);
@@ -229,7 +230,8 @@ std::int64_t Win32Platform::startProgram(const std::string& commandLine, WindowS
             ++it;
         }
     }
-    if (commandLine.find_first_not_of(" \t") == std::string::npos) return 0;
+    if (commandLine.find_first_not_of(" \t") == std::string::npos)
+        return Status::Error(commandLine + ": no program named", ErrorKind::NotFound);
     std::vector<char> line(commandLine.begin(), commandLine.end());
     line.push_back('\0');  // CreateProcessA may write into the command line
     STARTUPINFOA startup;
@@ -237,13 +239,27 @@ std::int64_t Win32Platform::startProgram(const std::string& commandLine, WindowS
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = ShowCommand(state);
+    HANDLE output = INVALID_HANDLE_VALUE;
+    if (!outputFile.empty()) {
+        SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+        output = CreateFileA(outputFile.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS,
+                             FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (output == INVALID_HANDLE_VALUE) return Win32Status(outputFile, GetLastError());
+        startup.dwFlags |= STARTF_USESTDHANDLES;
+        startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+        startup.hStdOutput = output;
+        startup.hStdError = output;
+    }
     PROCESS_INFORMATION info;
     ZeroMemory(&info, sizeof info);
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
-        return 0;
+    const BOOL started = CreateProcessA(nullptr, line.data(), nullptr, nullptr, output != INVALID_HANDLE_VALUE, 0,
+                                        nullptr, nullptr, &startup, &info);
+    const DWORD error = GetLastError();
+    if (output != INVALID_HANDLE_VALUE) CloseHandle(output);
+    if (!started) return Win32Status(commandLine, error);
     CloseHandle(info.hThread);
     children_[info.dwProcessId] = info.hProcess;
-    return info.dwProcessId;
+    return static_cast<std::int64_t>(info.dwProcessId);
 }
 
 ProcessHandle Win32Platform::openProcess(std::int64_t processId) {

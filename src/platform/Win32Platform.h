@@ -52,7 +52,8 @@ public:
     std::string currentFolder() override;
     Status setCurrentFolder(const std::string& path) override;
 
-    std::int64_t startProgram(const std::string& commandLine, WindowState state) override;
+    Result<std::int64_t> startProgram(const std::string& commandLine, WindowState state,
+                                      const std::string& outputFile) override;
     ProcessHandle openProcess(std::int64_t processId) override;
     void waitForProcess(ProcessHandle handle) override;
     void closeProcess(ProcessHandle handle) override;

@@ -21,10 +21,11 @@ protected:
         chmod(host(path).c_str(), 0755);
     }
     /// Starts, opens, waits and closes as the reverse run does.
-    void runAndWait(const std::string& commandLine) {
-        std::int64_t pid = platform->startProgram(commandLine, WindowState::Hidden);
-        ASSERT_GT(pid, 0) << commandLine;
-        platform::ProcessHandle handle = platform->openProcess(pid);
+    void runAndWait(const std::string& commandLine, const std::string& output = {}) {
+        Result<std::int64_t> pid = platform->startProgram(commandLine, WindowState::Hidden, output);
+        ASSERT_TRUE(pid.ok()) << pid.message();
+        ASSERT_GT(*pid, 0) << commandLine;
+        platform::ProcessHandle handle = platform->openProcess(*pid);
         ASSERT_NE(handle, 0);
         platform->waitForProcess(handle);
         platform->closeProcess(handle);
@@ -47,6 +48,10 @@ TEST_F(ProcessTest, ProgramIsFoundWithoutExeInWorkingFolderThenPath) {
     script("C:\\Tools\\Rvsfanuc", "echo ran > \"$1\"\n");
     runAndWait("C:\\Tools\\RVSFANUC.exe C:\\Ran.txt");
     EXPECT_EQ(read("C:\\Ran.txt"), "ran\n");
+    script("C:\\Tools\\Talk.sh", "echo out; echo err >&2\n");
+    write("C:\\Talk.log", "old content that is replaced");
+    runAndWait("C:\\Tools\\Talk.sh", "C:\\TALK.LOG");
+    EXPECT_EQ(read("C:\\Talk.log"), "out\nerr\n");
     ASSERT_TRUE(platform->setCurrentFolder("C:\\Tools").ok());
     runAndWait("rvsfanuc.exe C:\\Local.txt");
     EXPECT_EQ(read("C:\\Local.txt"), "ran\n");
@@ -57,26 +62,30 @@ TEST_F(ProcessTest, ProgramIsFoundWithoutExeInWorkingFolderThenPath) {
 struct NoStartCase {
     const char* name;
     const char* commandLine;
+    bool missing;  // no such program, as opposed to one the system will not start
 };
 
 class ProgramsThatCannotStart : public ProcessTest, public ::testing::WithParamInterface<NoStartCase> {};
 
-TEST_P(ProgramsThatCannotStart, GiveZero) {
+TEST_P(ProgramsThatCannotStart, SayWhy) {
     write("C:\\Tools\\Plain.txt", "not a program");
     makeFolder("C:\\Tools\\Folder.exe");
     write("C:\\Tools\\Broken", "\x7f" "ELF garbage");
     chmod(host("C:\\Tools\\Broken").c_str(), 0755);
-    EXPECT_EQ(platform->startProgram(GetParam().commandLine, WindowState::Normal), 0);
+    Result<std::int64_t> pid = platform->startProgram(GetParam().commandLine, WindowState::Normal, "");
+    ASSERT_FALSE(pid.ok());
+    EXPECT_EQ(pid.kind() == ErrorKind::NotFound, GetParam().missing) << pid.message();
+    EXPECT_FALSE(pid.message().empty());
 }
 
 const NoStartCase kNoStart[] = {
-    {"MissingWindowsPath", "C:\\Tools\\None.exe arg"},
-    {"MissingBareName", "qv-no-such-program-here.exe"},
-    {"UnmappedDrive", "Q:\\Tools\\Prog.exe"},
-    {"NotExecutable", "C:\\Tools\\Plain.txt"},
-    {"Folder", "C:\\Tools\\Folder.exe"},
-    {"ExecFails", "C:\\Tools\\Broken"},
-    {"Empty", "   "},
+    {"MissingWindowsPath", "C:\\Tools\\None.exe arg", true},
+    {"MissingBareName", "qv-no-such-program-here.exe", true},
+    {"UnmappedDrive", "Q:\\Tools\\Prog.exe", true},
+    {"NotExecutable", "C:\\Tools\\Plain.txt", false},
+    {"Folder", "C:\\Tools\\Folder.exe", true},
+    {"ExecFails", "C:\\Tools\\Broken", false},
+    {"Empty", "   ", true},
 };
 
 INSTANTIATE_TEST_SUITE_P(Table, ProgramsThatCannotStart, ::testing::ValuesIn(kNoStart),
@@ -91,8 +100,9 @@ TEST_F(ProcessTest, UnknownProcessGivesNoHandle) {
 
 TEST_F(ProcessTest, ChildNobodyWaitsForLeavesNoZombie) {
     script("C:\\Tools\\Quick.sh", "exit 3\n");
-    std::int64_t pid = platform->startProgram("C:\\Tools\\Quick.sh", WindowState::Normal);
-    ASSERT_GT(pid, 0);
+    Result<std::int64_t> started = platform->startProgram("C:\\Tools\\Quick.sh", WindowState::Normal, "");
+    ASSERT_TRUE(started.ok());
+    const std::int64_t pid = *started;
     // Once reaped the process is gone entirely; a zombie would still answer.
     bool gone = false;
     for (int i = 0; i < 500 && !gone; ++i) {

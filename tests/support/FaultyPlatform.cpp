@@ -91,8 +91,11 @@ Result<std::unique_ptr<platform::RecordFile>> FaultyPlatform::openRecordFile(con
         std::make_unique<FaultyRecordFile>(*this, std::move(opened.value()), path));
 }
 
-std::int64_t FaultyPlatform::startProgram(const std::string& commandLine, platform::WindowState state) {
-    return check(kStartProgram, commandLine).ok() ? inner().startProgram(commandLine, state) : 0;
+Result<std::int64_t> FaultyPlatform::startProgram(const std::string& commandLine, platform::WindowState state,
+                                                  const std::string& outputFile) {
+    Status fault = check(kStartProgram, commandLine);
+    if (!fault.ok()) return fault;
+    return inner().startProgram(commandLine, state, outputFile);
 }
 
 }  // namespace qv::test

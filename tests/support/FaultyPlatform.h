@@ -38,7 +38,7 @@ enum Call : unsigned {
     kRecordWrite = 1u << 8,     // RecordFile::write and RecordFile::sync
     kRead = 1u << 9,            // readFile and RecordFile::read
     kSetCurrentFolder = 1u << 10,
-    kStartProgram = 1u << 11,   // startProgram (fails by returning 0)
+    kStartProgram = 1u << 11,   // startProgram
     kSync = 1u << 12,           // syncFile
 };
 constexpr int kCallKinds = 13;
@@ -56,10 +56,10 @@ struct Fault {
     bool persistent = false;
     /// The reason in the failure message "<path>: <reason>".
     std::string reason = "input/output error";
-    ErrorKind kind = ErrorKind::Other;
     /// A failing copyFile first leaves the first half of the source at its
     /// target, as a copy that died part-way on a non-atomic host would.
     bool partialCopy = false;
+    ErrorKind kind = ErrorKind::Other;
 };
 
 class FaultyPlatform : public ForwardingPlatform {
@@ -109,7 +109,8 @@ public:
     Status setCurrentFolder(const std::string& path) override {
         return failOr(kSetCurrentFolder, path, &Platform::setCurrentFolder, path);
     }
-    std::int64_t startProgram(const std::string& commandLine, platform::WindowState state) override;
+    Result<std::int64_t> startProgram(const std::string& commandLine, platform::WindowState state,
+                                      const std::string& outputFile) override;
 
 private:
     /// The fault when this call is to fail, else the inner platform's answer.

@@ -64,8 +64,9 @@ public:
         return pass("setCurrentFolder").setCurrentFolder(path);
     }
 
-    std::int64_t startProgram(const std::string& commandLine, platform::WindowState state) override {
-        return pass("startProgram").startProgram(commandLine, state);
+    Result<std::int64_t> startProgram(const std::string& commandLine, platform::WindowState state,
+                                      const std::string& outputFile) override {
+        return pass("startProgram").startProgram(commandLine, state, outputFile);
     }
     platform::ProcessHandle openProcess(std::int64_t processId) override {
         return pass("openProcess").openProcess(processId);

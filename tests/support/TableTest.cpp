@@ -2,7 +2,7 @@
 #include "support/TableTest.h"
 
 #include "core/common/Text.h"
-#include "core/workstation/FormatNumber.h"
+#include "core/common/FormatNumber.h"
 
 namespace qv::test {
 

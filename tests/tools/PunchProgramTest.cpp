@@ -2,7 +2,7 @@
 // the lines it refuses.
 #include <gtest/gtest.h>
 
-#include "core/workstation/FormatNumber.h"
+#include "core/common/FormatNumber.h"
 #include "sample_reverse/PunchProgram.h"
 
 namespace qv::revsample {

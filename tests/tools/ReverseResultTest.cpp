@@ -2,7 +2,7 @@
 // drawing records.
 #include <gtest/gtest.h>
 
-#include "core/workstation/FormatNumber.h"
+#include "core/common/FormatNumber.h"
 #include "sample_reverse/PunchProgram.h"
 #include "sample_reverse/ReverseResult.h"
 #include "support/TableTest.h"

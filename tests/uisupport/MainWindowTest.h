@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "support/DemoInstallation.h"
-#include "support/MessageRecorder.h"
+#include "uisupport/MessageRecorder.h"
 #include "ui/workstation/ReverseForm.h"
 #include "uisupport/UiTest.h"
 

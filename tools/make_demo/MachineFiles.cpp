@@ -5,7 +5,7 @@
 #include "DemoInstall.h"
 #include "core/common/Numbers.h"
 #include "core/common/Text.h"
-#include "core/workstation/FormatNumber.h"
+#include "core/common/FormatNumber.h"
 
 namespace qv::demo {
 namespace {

@@ -7,7 +7,7 @@
 
 #include "core/common/Numbers.h"
 #include "core/common/TextFile.h"
-#include "core/workstation/FormatNumber.h"
+#include "core/common/FormatNumber.h"
 
 namespace qv::revsample {
 namespace {

@@ -1,7 +1,6 @@
 // Deleting, copying, moving and importing program and drawing sets.
 #include "core/exchange/FileSet.h"
 
-#include "core/common/Messages.h"
 #include "core/common/State.h"
 #include "core/common/Text.h"
 #include "core/exchange/FileSetMembers.h"
@@ -18,43 +17,33 @@ platform::Platform& Fs() { return platform::Current(); }
 
 bool IsSetKind(std::int16_t kind) { return kind >= fileset::kDrawingSet && kind <= fileset::kBothSets; }
 
-// The overwrite question every copying operation shares; without a conflict
-// the answer is Yes all the same.
-bool OverwriteAllowed(bool conflict, const std::string& name) {
-    if (!conflict) {
-        State().LastAnswer = AnswerYes;
-        return true;
-    }
-    return Ask("\"" + name + "\" Already Exists !\n\nOverwrite It ?");
-}
+const char* const InvalidName = "Invalid File Name !";
 
 // A source that has vanished since it was listed brings nothing, so the
-// target set it was to replace is left alone rather than deleted for nothing.
-std::int16_t Apply(const SetChange& change) {
-    if (change.transfers.empty()) return 1;
+// target set it was to replace is left alone rather than deleted for nothing;
+// the same holds when the machine rule holds every member back.
+Outcome Apply(const SetChange& change) {
+    if (change.transfers.empty()) return Outcome::Done({}, 1);
     Status status = fileset::ApplySetChange(change);
-    if (status.ok()) return 1;
-    Notify(status.message());
-    return 0;
+    if (status.ok()) return Outcome::Done({}, 1);
+    return Outcome::Failed(status);
 }
 
-std::int16_t TransferSet(const std::string& sourceFolderIn, const std::string& sourceBase,
-                         const std::string& targetFolderIn, const std::string& targetBase,
-                         std::int16_t kind, bool move) {
-    if (!IsSetKind(kind)) return 0;
-    if (!fileset::IsPlainName(sourceBase) || !fileset::IsPlainName(targetBase)) {
-        Refuse("Invalid File Name !");
-        return 0;
-    }
+Outcome TransferSet(const std::string& sourceFolderIn, const std::string& sourceBase,
+                    const std::string& targetFolderIn, const std::string& targetBase,
+                    std::int16_t kind, bool move, const AskFunction& ask) {
+    if (!IsSetKind(kind)) return Outcome::Declined();
+    if (!fileset::IsPlainName(sourceBase) || !fileset::IsPlainName(targetBase)) return Outcome::Refused(InvalidName);
     const std::string sourceFolder = fileset::WithSeparator(sourceFolderIn);
     const std::string targetFolder = fileset::WithSeparator(targetFolderIn);
     // A set onto itself: its own files would answer the conflict test, and
     // clearing the target would delete the source.
-    if (EqualsNoCase(sourceBase, targetBase) && fileset::SameFolder(sourceFolder, targetFolder)) return 0;
+    if (EqualsNoCase(sourceBase, targetBase) && fileset::SameFolder(sourceFolder, targetFolder))
+        return Outcome::Declined();
 
     const bool drawingClash = (kind & fileset::kDrawingSet) && Fs().fileExists(targetFolder + targetBase + ".drw");
     const bool programClash = (kind & fileset::kProgramSet) && Fs().fileExists(targetFolder + targetBase + ".prg");
-    if (!OverwriteAllowed(drawingClash || programClash, targetBase)) return 0;
+    if (!OverwriteAllowed(drawingClash || programClash, targetBase, ask)) return Outcome::Declined();
 
     SetChange change;
     change.transfers = fileset::CopyMembers(sourceFolder, sourceBase, targetFolder, targetBase, kind);
@@ -65,34 +54,42 @@ std::int16_t TransferSet(const std::string& sourceFolderIn, const std::string& s
 
 }  // namespace
 
-void DeleteFileSet(const std::string& folderIn, const std::string& base, std::int16_t kind) {
-    if (!IsSetKind(kind) || !fileset::IsPlainName(base)) return;
+std::string OverwriteQuestion(const std::string& name) {
+    return "\"" + name + "\" Already Exists !\n\nOverwrite It ?";
+}
+
+bool OverwriteAllowed(bool conflict, const std::string& name, const AskFunction& ask) {
+    const bool yes = !conflict || (ask && ask(OverwriteQuestion(name)));
+    State().LastAnswer = yes ? AnswerYes : AnswerNo;
+    return yes;
+}
+
+Outcome DeleteFileSet(const std::string& folderIn, const std::string& base, std::int16_t kind) {
+    if (!IsSetKind(kind)) return Outcome::Declined();
+    if (!fileset::IsPlainName(base)) return Outcome::Refused(InvalidName);
     SetChange change;
     change.removals = fileset::DeletionMembers(fileset::WithSeparator(folderIn), base, kind);
-    if (change.removals.empty()) return;
+    if (change.removals.empty()) return Outcome::Done({}, 1);
     Status status = fileset::ApplySetChange(change);
-    if (!status.ok()) Notify(status.message());
+    return status.ok() ? Outcome::Done({}, 1) : Outcome::Failed(status);
 }
 
-std::int16_t CopyFileSet(const std::string& sourceFolder, const std::string& sourceBase,
-                         const std::string& targetFolder, const std::string& targetBase,
-                         std::int16_t kind) {
-    return TransferSet(sourceFolder, sourceBase, targetFolder, targetBase, kind, false);
+Outcome CopyFileSet(const std::string& sourceFolder, const std::string& sourceBase,
+                    const std::string& targetFolder, const std::string& targetBase,
+                    std::int16_t kind, const AskFunction& ask) {
+    return TransferSet(sourceFolder, sourceBase, targetFolder, targetBase, kind, false, ask);
 }
 
-std::int16_t MoveFileSet(const std::string& sourceFolder, const std::string& sourceBase,
-                         const std::string& targetFolder, const std::string& targetBase,
-                         std::int16_t kind) {
-    return TransferSet(sourceFolder, sourceBase, targetFolder, targetBase, kind, true);
+Outcome MoveFileSet(const std::string& sourceFolder, const std::string& sourceBase,
+                    const std::string& targetFolder, const std::string& targetBase,
+                    std::int16_t kind, const AskFunction& ask) {
+    return TransferSet(sourceFolder, sourceBase, targetFolder, targetBase, kind, true, ask);
 }
 
-std::int16_t ImportFile(const std::string& sourceFolderIn, const std::string& targetFolderIn,
-                        const std::string& fileNameIn) {
+Outcome ImportFile(const std::string& sourceFolderIn, const std::string& targetFolderIn,
+                   const std::string& fileNameIn, const AskFunction& ask) {
     const std::string name = Trim(fileNameIn);
-    if (!fileset::IsPlainName(name)) {
-        Refuse("Invalid File Name !");
-        return 0;
-    }
+    if (!fileset::IsPlainName(name)) return Outcome::Refused(InvalidName);
     const std::string source = fileset::WithSeparator(sourceFolderIn);
     const std::string target = fileset::WithSeparator(targetFolderIn);
     const bool sameFolder = fileset::SameFolder(source, target);
@@ -101,31 +98,31 @@ std::int16_t ImportFile(const std::string& sourceFolderIn, const std::string& ta
     SetChange change;
 
     if (EqualsNoCase(extension, "drw")) {
-        if (sameFolder) return 0;
-        if (!OverwriteAllowed(Fs().fileExists(target + base + ".drw"), base)) return 0;
+        if (sameFolder) return Outcome::Declined();
+        if (!OverwriteAllowed(Fs().fileExists(target + base + ".drw"), base, ask)) return Outcome::Declined();
         for (const fileset::Member& member : fileset::FindMembers(source, base)) {
             if (fileset::InDrawingSet(member.extension))
                 change.transfers.push_back({source + member.name, target + member.name});
         }
         change.removals = fileset::DeletionMembers(target, base, fileset::kDrawingSet);
     } else if (EqualsNoCase(extension, "prg")) {
-        if (sameFolder) return 0;
-        if (!OverwriteAllowed(Fs().fileExists(target + base + ".prg"), base)) return 0;
+        if (sameFolder) return Outcome::Declined();
+        if (!OverwriteAllowed(Fs().fileExists(target + base + ".prg"), base, ask)) return Outcome::Declined();
         for (const char* member : {"prg", "inf", "rpt", "stp"}) {
             const std::string from = fileset::ExistingFile(source + base + "." + member);
             if (!from.empty()) change.transfers.push_back({from, target + base + "." + member});
         }
         change.removals = fileset::DeletionMembers(target, base, fileset::kProgramSet);
     } else if (fileset::IsSingleImport(extension)) {
-        if (sameFolder) return 0;
-        if (!OverwriteAllowed(Fs().fileExists(target + name), name)) return 0;
+        if (sameFolder) return Outcome::Declined();
+        if (!OverwriteAllowed(Fs().fileExists(target + name), name, ask)) return Outcome::Declined();
         const std::string from = fileset::ExistingFile(source + name);
         if (!from.empty()) change.transfers.push_back({from, target + name});
         change.removals.push_back(target + name);
     } else {
         // Any other file is a program under its whole name: PART1.TAP becomes
         // PART1.TAP.prg.
-        if (!OverwriteAllowed(Fs().fileExists(target + name + ".prg"), name)) return 0;
+        if (!OverwriteAllowed(Fs().fileExists(target + name + ".prg"), name, ask)) return Outcome::Declined();
         const std::string from = fileset::ExistingFile(source + name);
         if (!from.empty()) change.transfers.push_back({from, target + name + ".prg"});
         change.removals = fileset::DeletionMembers(target, name, fileset::kProgramSet);

@@ -1,7 +1,6 @@
 // Keeps typed names valid as file and folder names and numeric boxes numeric.
 #include "core/tooling/KeyFilter.h"
 
-#include "core/common/Messages.h"
 #include "core/common/Text.h"
 #include "platform/Platform.h"
 

@@ -11,8 +11,8 @@
 #include "core/tooling/StationTable.h"
 #include "core/tooling/ToolLibrary.h"
 #include "core/tooling/ToolRecord.h"
-#include "core/workstation/EvaluateExpression.h"
-#include "core/workstation/FormatNumber.h"
+#include "core/common/EvaluateExpression.h"
+#include "core/common/FormatNumber.h"
 
 namespace qv {
 namespace {

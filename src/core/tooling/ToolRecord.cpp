@@ -6,7 +6,7 @@
 #include "core/common/Bytes.h"
 #include "core/common/Numbers.h"
 #include "core/common/Text.h"
-#include "core/workstation/FormatNumber.h"
+#include "core/common/FormatNumber.h"
 
 namespace qv {
 namespace {

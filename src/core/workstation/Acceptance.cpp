@@ -1,7 +1,6 @@
 // Accepting or discarding a reverse run's result.
 #include "core/workstation/Acceptance.h"
 
-#include "core/common/Messages.h"
 #include "core/common/State.h"
 #include "core/common/Text.h"
 #include "core/tooling/ToolingState.h"
@@ -16,9 +15,8 @@ namespace qv {
 
 namespace {
 
-AcceptOutcome NotAccepted(const std::string& reason) {
-    Refuse("Reverse Engineering Result Not Accepted\n\n" + reason);
-    return {};
+Outcome NotAccepted(const std::string& reason) {
+    return Outcome::Refused("Reverse Engineering Result Not Accepted\n\n" + reason);
 }
 
 /// Leftovers of an earlier acceptance would mix with the new drawing.
@@ -30,6 +28,13 @@ Status ClearScratchFiles() {
         if (!deleted) return deleted;
     }
     return Status::Ok();
+}
+
+// Another copy of the program, or a file left from another run, may have
+// rewritten "Reverse.pth" since this run's panel was filled.
+bool SameProgram(const std::string& named, const std::string& shown) {
+    if (shown.empty()) return false;
+    return EqualsNoCase(named, shown);
 }
 
 HeaderValues HeaderValuesFrom(const std::array<std::string, 4>& sheetTexts) {
@@ -45,11 +50,15 @@ HeaderValues HeaderValuesFrom(const std::array<std::string, 4>& sheetTexts) {
 
 }  // namespace
 
-AcceptOutcome AcceptResult(const std::array<std::string, 4>& sheetTexts, const std::function<void()>& closePanel) {
+Outcome AcceptResult(const std::array<std::string, 4>& sheetTexts) {
     platform::Platform& os = platform::Current();
     auto path = ReadReversePath(SystemFile(ReversePathFile));
     if (!path) return NotAccepted(path.message());
-    const std::string drawing = Trim(path->ProgramPath) + ".drw";
+    const std::string program = Trim(path->ProgramPath);
+    if (!SameProgram(program, ReverseRun().ProgramPath))
+        return NotAccepted(SystemFile(ReversePathFile) + " names the program \"" + program +
+                           "\", not the program of this run \"" + ReverseRun().ProgramPath + "\"");
+    const std::string drawing = program + ".drw";
     Status status = CheckDrawingFile(drawing);
     if (!status) return NotAccepted(status.message());
 
@@ -69,14 +78,7 @@ AcceptOutcome AcceptResult(const std::array<std::string, 4>& sheetTexts, const s
         const std::string file = SystemFile(name);
         if (os.fileExists(file)) (void)os.deleteFile(file);
     }
-    if (closePanel) closePanel();
-    Notify("Reverse Engineering Complete !");
-    AcceptOutcome outcome;
-    outcome.accepted = true;
-    outcome.recordsWritten = written.value();
-    return outcome;
+    return Outcome::Done("Reverse Engineering Complete !", written.value());
 }
-
-void DiscardResult() {}
 
 }  // namespace qv

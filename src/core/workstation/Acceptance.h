@@ -3,33 +3,22 @@
 #pragma once
 
 #include <array>
-#include <cstdint>
-#include <functional>
 #include <string>
+
+#include "core/common/Outcome.h"
 
 namespace qv {
 
-struct AcceptOutcome {
-    /// The drawing was rewritten and the exchange files removed: the window
-    /// closes the panel and the review window and enables its menus. When
-    /// false the user has been told why, nothing was deleted and the
-    /// processor's drawing is as it was.
-    bool accepted = false;
-    std::int32_t recordsWritten = 0;
-};
-
 /// Evaluates the sheet and clamp box texts, builds the drawing with the
 /// header values and confirmed tools beside the exchange files, replaces the
-/// drawing named by "Reverse.pth" with it, deletes "Reverse.rnd",
-/// "Reverse.pth", "Reverse.sht" and "Reverse.trt", and shows
-/// "Reverse Engineering Complete !".
-/// closePanel runs once the drawing is in place, before the notice, so the
-/// window is already back to idle when the user reads it.
-AcceptOutcome AcceptResult(const std::array<std::string, 4>& sheetTexts,
-                           const std::function<void()>& closePanel = {});
-
-/// Discarding touches no file: the processor's drawing stays beside the
-/// program and the exchange files stay in the system folder.
-void DiscardResult();
+/// drawing named by "Reverse.pth" with it and deletes "Reverse.rnd",
+/// "Reverse.pth", "Reverse.sht" and "Reverse.trt".
+/// Done: "Reverse Engineering Complete !", the count is the records written;
+/// the window closes the panel and the review window before it shows it.
+/// Otherwise "Reverse Engineering Result Not Accepted" with the reason,
+/// nothing deleted and the processor's drawing as it was. A "Reverse.pth"
+/// that names another program than the run's (another copy of the program,
+/// a stale file) is not accepted.
+Outcome AcceptResult(const std::array<std::string, 4>& sheetTexts);
 
 }  // namespace qv

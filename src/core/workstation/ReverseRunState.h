@@ -40,5 +40,7 @@ inline constexpr const char* ReverseSheetFile = "Reverse.sht";
 inline constexpr const char* ReverseToolsFile = "Reverse.trt";
 inline constexpr const char* ReviewRecordsFile = "Reverse.rnd";
 inline constexpr const char* ScratchDrawingFile = "Rvrsmain.drw";
+/// What the processor wrote to its standard output and error.
+inline constexpr const char* ProcessorLogFile = "Reverse.log";
 
 }  // namespace qv

@@ -1,7 +1,8 @@
 // The steps of a reverse run.
 #include "core/workstation/ReverseRunSteps.h"
 
-#include "core/common/Messages.h"
+#include <variant>
+
 #include "core/common/State.h"
 #include "core/common/Text.h"
 #include "core/folders/DirectoryLists.h"
@@ -21,21 +22,19 @@ namespace {
 
 const char* const FailedText = "Reverse Engineering Failed";
 
-void RefuseRun(const std::string& reason) {
-    Refuse(reason.empty() ? std::string(FailedText) : std::string(FailedText) + "\n\n" + reason);
+Outcome RunFailed(const std::string& reason) {
+    Outcome failed = Outcome::Refused(FailedText);
+    if (!reason.empty()) failed = failed.with(reason);
+    const std::string output = ProcessorOutputTail();
+    return output.empty() ? failed : failed.with(output);
 }
-
-}  // namespace
 
 std::optional<RunRequest> ChooseProgram(const std::string& selectedLine) {
     RunRequest request;
     request.ProgramName = Trim(selectedLine);
     if (request.ProgramName.empty()) {
         std::string directory, name;
-        if (!RecallLastFile(directory, name)) {
-            Refuse("No Program Selected !");
-            return std::nullopt;
-        }
+        if (!RecallLastFile(directory, name)) return std::nullopt;
         SelectCurrentDirectory(directory);
         request.directoryChanged = true;
         request.ProgramName = Trim(name);
@@ -44,11 +43,13 @@ std::optional<RunRequest> ChooseProgram(const std::string& selectedLine) {
     return request;
 }
 
-bool PrepareRun(const RunRequest& request) {
+Outcome PrepareRun(const RunRequest& request, const AskFunction& ask) {
     platform::Platform& os = platform::Current();
     if (os.fileExists(request.ProgramPath + ".drw")) {
-        if (!Ask("Drawing for Program\n\n\"" + request.ProgramName + "\"\n\nAlready Exists!  Overwrite it ?"))
-            return false;
+        const bool yes =
+            ask && ask("Drawing for Program\n\n\"" + request.ProgramName + "\"\n\nAlready Exists!  Overwrite it ?");
+        State().LastAnswer = yes ? AnswerYes : AnswerNo;
+        if (!yes) return Outcome::Declined();
     }
     ReversePath path;
     path.ProgramPath = request.ProgramPath;
@@ -59,28 +60,16 @@ bool PrepareRun(const RunRequest& request) {
     // An old status left behind would pass for this run's.
     const std::string flag = SystemFile(FinishedFlagFile);
     if (written && os.fileExists(flag)) written = os.deleteFile(flag);
-    if (!written) {
-        Refuse(written.message() + "\n\nReverse Engineering Aborted");
-        return false;
-    }
-    return true;
+    if (!written) return Outcome::Failed(written.message() + "\n\nReverse Engineering Aborted", written.kind());
+    return Outcome::Done();
 }
 
-std::optional<ReversePanel> LoadRunResult(const RunRequest& request, std::int16_t status) {
-    if (status > 0) {
-        RefuseRun("");
-        return std::nullopt;
-    }
+std::variant<ReversePanel, Outcome> LoadRunResult(const RunRequest& request, std::int16_t status) {
+    if (status > 0) return RunFailed("");
     auto findings = ReadRunFindings(SystemFile(ReverseSheetFile), SystemFile(ReverseToolsFile));
-    if (!findings) {
-        RefuseRun(findings.message());
-        return std::nullopt;
-    }
+    if (!findings) return RunFailed(findings.message());
     auto blocks = WriteReviewRecords(request.ProgramPath + ".prg", SystemFile(ReviewRecordsFile));
-    if (!blocks) {
-        RefuseRun(blocks.message());
-        return std::nullopt;
-    }
+    if (!blocks) return RunFailed(blocks.message());
 
     ReverseRunState& run = ReverseRun();
     run.ProgramName = request.ProgramName;
@@ -102,12 +91,36 @@ std::optional<ReversePanel> LoadRunResult(const RunRequest& request, std::int16_
     return panel;
 }
 
-std::optional<ReversePanel> RunReverse(const std::string& selectedLine, const std::function<void()>& repaint) {
-    auto request = ChooseProgram(selectedLine);
-    if (!request || !PrepareRun(*request)) return std::nullopt;
-    const std::int64_t processId = StartProcessor();
-    if (repaint) repaint();
-    return LoadRunResult(*request, WaitForProcessor(processId));
+}  // namespace
+
+RunOutcome RunReverse(const std::string& selectedLine, const ReverseRunHooks& hooks) {
+    RunOutcome run;
+    const std::optional<RunRequest> request = ChooseProgram(selectedLine);
+    if (!request) {
+        run.notices.push_back(Outcome::Refused("No Program Selected !"));
+        return run;
+    }
+    run.programChosen = true;
+    if (hooks.programChosen) hooks.programChosen(*request);
+    Outcome prepared = PrepareRun(*request, hooks.ask);
+    if (!prepared.done()) {
+        run.notices.push_back(prepared);
+        return run;
+    }
+    const ProcessorStart start = StartProcessor();
+    const bool missing = start.error.kind() == ErrorKind::NotFound;
+    if (missing) run.notices.push_back(Outcome::Refused(ProcessorMissingText()));
+    if (hooks.waiting) hooks.waiting();
+    const std::int16_t status = WaitForProcessor(start.processId);
+    // A missing processor is a failed run too; one that will not start says why.
+    if (!start.error.ok() && !missing) {
+        run.notices.push_back(RunFailed(start.error.message()));
+        return run;
+    }
+    std::variant<ReversePanel, Outcome> result = LoadRunResult(*request, status);
+    if (auto* failed = std::get_if<Outcome>(&result)) run.notices.push_back(*failed);
+    else run.panel = std::move(std::get<ReversePanel>(result));
+    return run;
 }
 
 }  // namespace qv

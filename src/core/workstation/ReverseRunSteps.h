@@ -1,9 +1,7 @@
-// A reverse run (the program frame's OK), in the steps the window performs
-// with its own work between them:
-//   ChooseProgram -> (hide the program frame) -> PrepareRun -> StartProcessor
-//   -> (repaint) -> WaitForProcessor -> LoadRunResult -> (show the panel).
-// Any step that answers "stop" has told the user why; the window then
-// enables its menus again.
+// A reverse run (the program frame's OK) as one sequence: choose the program,
+// ask before overwriting its drawing, write "Reverse.pth", start the
+// processor, wait, read its findings and fill the panel. The window's own
+// work between the steps comes in as hooks.
 #pragma once
 
 #include <array>
@@ -14,6 +12,7 @@
 #include <vector>
 
 #include "core/common/ListRows.h"
+#include "core/common/Outcome.h"
 #include "core/workstation/ProcessorLaunch.h"
 #include "core/workstation/TurretTable.h"
 
@@ -28,14 +27,6 @@ struct RunRequest {
     /// window refreshes its lists.
     bool directoryChanged = false;
 };
-
-/// The selected line of the program list ("" when none is selected), else
-/// the recent program. Nothing to take: "No Program Selected !".
-std::optional<RunRequest> ChooseProgram(const std::string& selectedLine);
-
-/// Asks before overwriting an existing drawing (the answer in LastAnswer),
-/// writes "Reverse.pth" and removes any old "Finished.flg". False: stop.
-bool PrepareRun(const RunRequest& request);
 
 /// Everything the reverse panel shows after a successful run.
 struct ReversePanel {
@@ -52,11 +43,34 @@ struct ReversePanel {
 /// Failed" and leaves the current run as it was. Otherwise writes
 /// "Reverse.rnd", takes the findings into the run, remembers the program as
 /// the recent one and returns the panel's contents.
-std::optional<ReversePanel> LoadRunResult(const RunRequest& request, std::int16_t status);
+struct ReverseRunHooks {
+    /// The overwrite question; its answer is kept in LastAnswer.
+    AskFunction ask;
+    /// The program is chosen (the frame closes; request.directoryChanged
+    /// tells whether the status bar needs redrawing).
+    std::function<void(const RunRequest& request)> programChosen;
+    /// The processor has been started: the window repaints before the wait.
+    std::function<void()> waiting;
+};
 
-/// The whole run in one call, for callers with nothing to do between the
-/// steps; repaint is called before the wait.
-std::optional<ReversePanel> RunReverse(const std::string& selectedLine,
-                                       const std::function<void()>& repaint = {});
+/// What the run did and what the window does next.
+struct RunOutcome {
+    /// False when no program could be taken: the program frame stays open.
+    bool programChosen = false;
+    /// The panel's contents after a successful run.
+    std::optional<ReversePanel> panel;
+    /// What to show, in order (a missing processor is followed by the
+    /// failed run).
+    std::vector<Outcome> notices;
+};
+
+/// The selected line of the program list ("" when none is selected), else
+/// the recent program. Nothing to take: "No Program Selected !". After the
+/// processor a status above 0, or a "Reverse.sht", "Reverse.trt" or program
+/// that cannot be read, ends the run with "Reverse Engineering Failed" (and
+/// the processor's last output lines) and leaves the current run as it was.
+/// Otherwise writes "Reverse.rnd", takes the findings into the run and
+/// remembers the program as the recent one.
+RunOutcome RunReverse(const std::string& selectedLine, const ReverseRunHooks& hooks);
 
 }  // namespace qv

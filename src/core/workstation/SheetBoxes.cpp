@@ -6,8 +6,8 @@
 #include <limits>
 
 #include "core/common/Numbers.h"
-#include "core/workstation/EvaluateExpression.h"
-#include "core/workstation/FormatNumber.h"
+#include "core/common/EvaluateExpression.h"
+#include "core/common/FormatNumber.h"
 
 namespace qv {
 

@@ -6,7 +6,7 @@
 #include "core/common/NumberText.h"
 #include "core/common/Text.h"
 #include "core/tooling/ShapeTable.h"
-#include "core/workstation/FormatNumber.h"
+#include "core/common/FormatNumber.h"
 
 namespace qv {
 

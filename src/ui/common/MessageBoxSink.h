@@ -3,7 +3,7 @@
 // default for a question.
 #pragma once
 
-#include "core/common/Messages.h"
+#include "ui/common/Messages.h"
 
 class QWidget;
 

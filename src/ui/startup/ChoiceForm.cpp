@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/common/Messages.h"
+#include "ui/common/Messages.h"
 
 namespace qv::ui {
 

@@ -1,7 +1,7 @@
 // The reverse processor selection window.
 #include "ui/startup/EngineForm.h"
 
-#include "core/common/Messages.h"
+#include "ui/common/Messages.h"
 #include "core/common/State.h"
 #include "core/startup/ReverseList.h"
 

@@ -1,7 +1,7 @@
 // The machine selection window.
 #include "ui/startup/MachineForm.h"
 
-#include "core/common/Messages.h"
+#include "ui/common/Messages.h"
 #include "core/common/State.h"
 #include "core/startup/MachineList.h"
 #include "core/startup/MachineSetUp.h"

@@ -14,7 +14,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "core/common/Messages.h"
+#include "ui/common/Messages.h"
 #include "ui/common/KeyFilterHook.h"
 
 namespace qv::ui {

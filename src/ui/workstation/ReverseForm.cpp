@@ -8,7 +8,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "core/common/Messages.h"
+#include "ui/common/Messages.h"
 #include "core/common/State.h"
 #include "core/startup/Startup.h"
 #include "ui/startup/EngineForm.h"

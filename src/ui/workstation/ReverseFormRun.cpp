@@ -15,9 +15,9 @@
 #include "core/tooling/Material.h"
 #include "core/tooling/ToolingState.h"
 #include "core/workstation/Acceptance.h"
-#include "core/workstation/ProcessorLaunch.h"
 #include "core/workstation/RecentFile.h"
 #include "core/workstation/ReverseRunSteps.h"
+#include "ui/common/Messages.h"
 #include "ui/common/WaitCursor.h"
 #include "ui/tooling/RvsTol.h"
 #include "ui/workstation/ProgramFrame.h"
@@ -105,31 +105,30 @@ void ReverseForm::progCncl() {
 void ReverseForm::progOk() {
     QListWidgetItem* line = ProgFrame->ProgList->currentItem();
     const std::string selected = line && line->isSelected() ? line->text().toStdString() : std::string();
-    const std::optional<RunRequest> request = ChooseProgram(selected);
-    if (!request) {
+    std::optional<WaitCursor> busy;
+    ReverseRunHooks hooks;
+    hooks.ask = AskUser();
+    hooks.programChosen = [this](const RunRequest& request) {
+        if (request.directoryChanged) PaintStatusBar();
+        centre_->setCurrentWidget(idle_);
+    };
+    hooks.waiting = [this, &busy] {
+        repaint();
+        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        busy.emplace();
+    };
+    const RunOutcome run = RunReverse(selected, hooks);
+    busy.reset();
+    for (const Outcome& notice : run.notices) Show(notice);
+    if (!run.programChosen) {
         ProgFrame->ProgList->setFocus();
         return;
     }
-    if (request->directoryChanged) PaintStatusBar();
-    centre_->setCurrentWidget(idle_);
-    if (!PrepareRun(*request)) {
+    if (!run.panel) {
         EnableMenus();
         return;
     }
-    const std::int64_t processId = StartProcessor();
-    repaint();
-    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    std::int16_t status = 0;
-    {
-        WaitCursor busy;
-        status = WaitForProcessor(processId);
-    }
-    const std::optional<qv::ReversePanel> panel = LoadRunResult(*request, status);
-    if (!panel) {
-        EnableMenus();
-        return;
-    }
-    showPanel(*panel);
+    showPanel(*run.panel);
 }
 
 void ReverseForm::showPanel(const qv::ReversePanel& panel) {
@@ -177,18 +176,21 @@ void ReverseForm::closeReview() {
 void ReverseForm::rvsOk() {
     std::array<std::string, 4> texts;
     for (int i = 1; i <= 4; ++i) texts[i - 1] = RvsBck->ShtBox[i]->text().toStdString();
-    WaitCursor busy;
-    const AcceptOutcome outcome = AcceptResult(texts, [this, &busy] {
-        busy.restore();
+    std::optional<WaitCursor> busy(std::in_place);
+    const Outcome outcome = AcceptResult(texts);
+    busy.reset();
+    // The window is back to idle before the user reads the closing notice.
+    if (outcome.done()) {
         centre_->setCurrentWidget(idle_);
         closeReview();
-    });
-    busy.restore();
-    if (outcome.accepted) EnableMenus();
+    }
+    Show(outcome);
+    if (outcome.done()) EnableMenus();
 }
 
 void ReverseForm::rvsCncl() {
-    DiscardResult();
+    // Discarding touches no file: the processor's drawing and the exchange
+    // files stay as the processor left them.
     centre_->setCurrentWidget(idle_);
     closeReview();
     EnableMenus();

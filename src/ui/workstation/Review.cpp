@@ -9,7 +9,7 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-#include "core/common/Messages.h"
+#include "ui/common/Messages.h"
 
 namespace qv::ui {
 namespace {

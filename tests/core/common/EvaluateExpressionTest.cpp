@@ -3,7 +3,7 @@
 
 #include <optional>
 
-#include "core/workstation/EvaluateExpression.h"
+#include "core/common/EvaluateExpression.h"
 
 namespace qv {
 namespace {

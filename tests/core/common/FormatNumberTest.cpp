@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "core/common/Numbers.h"
-#include "core/workstation/FormatNumber.h"
+#include "core/common/FormatNumber.h"
 
 namespace qv {
 namespace {

@@ -7,7 +7,7 @@
 #include "FileSetWorld.h"
 #include "core/common/State.h"
 #include "core/exchange/FileSet.h"
-#include "support/MessageRecorder.h"
+#include "support/Answers.h"
 
 namespace qv::test {
 namespace {
@@ -35,7 +35,8 @@ class CopyMoveFileSetTest : public ::testing::TestWithParam<Param> {};
 TEST_P(CopyMoveFileSetTest, BringsTheMembersAcrossAndLeavesTheRest) {
     const auto& [c, op, drive] = GetParam();
     FileSetWorld world;
-    MessageRecorder messages;
+    Answers& messages = SharedAnswers();
+    messages = Answers{};
     messages.answer({true, true});
     State().LastAnswer = 0;
     const std::string target = drive == 'C' ? (c.ownMachine ? kParts : kForeign)
@@ -43,12 +44,13 @@ TEST_P(CopyMoveFileSetTest, BringsTheMembersAcrossAndLeavesTheRest) {
     world.putFiles(kJobs, c.source, "src");
     world.putFiles(target, c.target, "old");
 
-    const std::int16_t count = op == Op::Copy ? CopyFileSet(kJobs, "BRACKET", target, c.targetBase, c.kind)
-                                              : MoveFileSet(kJobs, "BRACKET", target, c.targetBase, c.kind);
+    const Outcome done = op == Op::Copy ? CopyFileSet(kJobs, "BRACKET", target, c.targetBase, c.kind, SharedAsk())
+                                              : MoveFileSet(kJobs, "BRACKET", target, c.targetBase, c.kind, SharedAsk());
 
-    EXPECT_EQ(count, 1);
+    EXPECT_TRUE(done.done()) << done.message();
+    EXPECT_EQ(done.count(), 1);
     EXPECT_EQ(State().LastAnswer, AnswerYes);
-    EXPECT_EQ(messages.shown.size(), c.asks ? 1u : 0u);
+    EXPECT_EQ(messages.asked.size(), c.asks ? 1u : 0u);
     world.expectFolder(target, c.expected, "src");
     world.expectUntouched(kJobs, op == Op::Copy ? c.source : c.leftByMove, "src");
 }
@@ -129,14 +131,15 @@ INSTANTIATE_TEST_SUITE_P(Sets, CopyMoveFileSetTest,
 // rename and copy-as); a folder given without its final "\" means that folder.
 TEST(SameFolderTransfer, RenameMovesAndCopyAsKeepsTheOriginal) {
     FileSetWorld world;
-    MessageRecorder messages;
+    Answers& messages = SharedAnswers();
+    messages = Answers{};
     world.putFiles(kJobs, {"BRACKET.drw", "BRACKET.prg", "BRACKET.nst", "HOLDER.prg", "HOLDER.rpt"}, "src");
     messages.answer({true});
-    EXPECT_EQ(MoveFileSet(kJobs, "BRACKET", kJobs, "HOLDER", 3), 1);
-    EXPECT_EQ(CopyFileSet("C:\\MACH\\M1\\JOBS", "HOLDER", "C:\\MACH\\M1\\JOBS", "COPY", 2), 1);
+    EXPECT_EQ(MoveFileSet(kJobs, "BRACKET", kJobs, "HOLDER", 3, SharedAsk()).count(), 1);
+    EXPECT_EQ(CopyFileSet("C:\\MACH\\M1\\JOBS", "HOLDER", "C:\\MACH\\M1\\JOBS", "COPY", 2, SharedAsk()).count(), 1);
     world.expectFolder(kJobs, {"HOLDER.drw<BRACKET.drw", "HOLDER.nst<BRACKET.nst", "HOLDER.prg<BRACKET.prg",
                                "COPY.prg<BRACKET.prg"}, "src");
-    EXPECT_EQ(messages.shown, std::vector<std::string>{OverwriteQuestion("HOLDER")});
+    EXPECT_EQ(messages.asked, std::vector<std::string>{OverwriteQuestion("HOLDER")});
 }
 
 }  // namespace

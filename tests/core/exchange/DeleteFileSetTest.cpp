@@ -3,7 +3,7 @@
 
 #include "FileSetWorld.h"
 #include "core/exchange/FileSet.h"
-#include "support/MessageRecorder.h"
+#include "support/Answers.h"
 
 namespace qv::test {
 namespace {
@@ -28,11 +28,10 @@ class DeleteFileSetTest : public ::testing::TestWithParam<DeleteCase> {};
 TEST_P(DeleteFileSetTest, RemovesTheMembersOfTheKindAndNothingElse) {
     const DeleteCase& c = GetParam();
     FileSetWorld world;
-    MessageRecorder messages;
     world.putFiles(kJobs, c.files, "job");
-    DeleteFileSet(kJobs, "BRACKET", c.kind);
+    const Outcome done = DeleteFileSet(kJobs, "BRACKET", c.kind);
+    EXPECT_EQ(done.count(), 1) << done.message();
     world.expectUntouched(kJobs, c.remaining, "job");
-    EXPECT_TRUE(messages.shown.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -57,12 +56,11 @@ INSTANTIATE_TEST_SUITE_P(
 // The kinds that delete nothing keep the whole folder.
 TEST(DeleteFileSetRefusals, OtherKindsAndBadNamesTouchNothing) {
     FileSetWorld world;
-    MessageRecorder messages;
     world.putFiles(kJobs, kFolder, "job");
     const Snapshot before = world.snapshot();
-    for (std::int16_t kind : {0, 4, -1, 7}) DeleteFileSet(kJobs, "BRACKET", kind);
+    for (std::int16_t kind : {0, 4, -1, 7}) EXPECT_EQ(DeleteFileSet(kJobs, "BRACKET", kind).count(), 0);
     for (const char* base : {"", "  ", "BRACK*", "BRACKET?", "..\\JOBS\\BRACKET", "C:BRACKET"})
-        DeleteFileSet(kJobs, base, 3);
+        EXPECT_EQ(DeleteFileSet(kJobs, base, 3).message(), "Invalid File Name !");
     EXPECT_EQ(world.snapshot(), before);
 }
 

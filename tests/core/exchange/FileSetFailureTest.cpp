@@ -6,7 +6,7 @@
 #include "FileSetWorld.h"
 #include "core/exchange/FileSet.h"
 #include "support/FaultyPlatform.h"
-#include "support/MessageRecorder.h"
+#include "support/Answers.h"
 
 namespace qv::test {
 namespace {
@@ -29,7 +29,8 @@ class FailureNoticeTest : public ::testing::TestWithParam<NoticeCase> {};
 TEST_P(FailureNoticeTest, NamesTheFileAndTheReason) {
     const NoticeCase& c = GetParam();
     FileSetWorld world;
-    MessageRecorder messages;
+    Answers& messages = SharedAnswers();
+    messages = Answers{};
     messages.answer({true});
     world.putFiles(kJobs, kPair, "src");
     for (const char* folder : {kParts, kOtherDriveOwn}) world.putFiles(folder, {"BRACKET.drw", "BRACKET.rpt"}, "old");
@@ -38,12 +39,12 @@ TEST_P(FailureNoticeTest, NamesTheFileAndTheReason) {
     platform::ScopedPlatform use(faulty);
     faulty.arm(c.fault);
 
-    const std::int16_t count = c.move ? MoveFileSet(kJobs, "BRACKET", c.target, "BRACKET", 3)
-                                      : CopyFileSet(kJobs, "BRACKET", c.target, "BRACKET", 3);
+    const Outcome done = c.move ? MoveFileSet(kJobs, "BRACKET", c.target, "BRACKET", 3, SharedAsk())
+                                      : CopyFileSet(kJobs, "BRACKET", c.target, "BRACKET", 3, SharedAsk());
 
-    EXPECT_EQ(count, 0);
-    ASSERT_FALSE(messages.shown.empty());
-    EXPECT_EQ(messages.shown.back(), c.notice);
+    EXPECT_EQ(done.state(), Outcome::State::Failed);
+    EXPECT_EQ(done.count(), 0);
+    EXPECT_EQ(done.message(), c.notice);
     EXPECT_EQ(world.snapshot(), before);
 }
 
@@ -78,16 +79,16 @@ INSTANTIATE_TEST_SUITE_P(
 // says where the user's file is.
 TEST(FailureNotice, TellsWhereAFileThatCouldNotGoBackIsKept) {
     FileSetWorld world;
-    MessageRecorder messages;
+    Answers& messages = SharedAnswers();
+    messages = Answers{};
     world.putFiles(kJobs, kPair, "src");
     FaultyPlatform faulty(world.platform());
     platform::ScopedPlatform use(faulty);
     faulty.arm({kMutatingCalls, 2, true, "the drive is not ready"});
 
-    EXPECT_EQ(MoveFileSet(kJobs, "BRACKET", kParts, "BRACKET", 3), 0);
-
-    ASSERT_EQ(messages.shown.size(), 1u);
-    const std::string& notice = messages.shown[0];
+    const Outcome done = MoveFileSet(kJobs, "BRACKET", kParts, "BRACKET", 3, SharedAsk());
+    EXPECT_EQ(done.count(), 0);
+    const std::string& notice = done.message();
     const std::string head =
         "\"C:\\MACH\\M1\\JOBS\\BRACKET.prg\" Could Not Be Moved !\nThe drive is not ready\n"
         "\"C:\\MACH\\M1\\JOBS\\BRACKET.drw\" Is Kept As \"C:\\MACH\\M1\\PARTS\\~qv";
@@ -102,14 +103,16 @@ TEST(FailureNotice, TellsWhereAFileThatCouldNotGoBackIsKept) {
 TEST(FailureNotice, ReadOnlyFolderOnDisc) {
     if (geteuid() == 0) GTEST_SKIP() << "root ignores folder permissions";
     FileSetWorld world;
-    MessageRecorder messages;
+    Answers& messages = SharedAnswers();
+    messages = Answers{};
     world.putFiles(kJobs, kPair, "src");
     const Snapshot before = world.snapshot();
     chmod(world.host(kParts).c_str(), 0555);
-    EXPECT_EQ(CopyFileSet(kJobs, "BRACKET", kParts, "BRACKET", 3), 0);
-    EXPECT_EQ(MoveFileSet(kJobs, "BRACKET", kParts, "BRACKET", 3), 0);
+    const Outcome copied = CopyFileSet(kJobs, "BRACKET", kParts, "BRACKET", 3, SharedAsk());
+    const Outcome moved = MoveFileSet(kJobs, "BRACKET", kParts, "BRACKET", 3, SharedAsk());
     chmod(world.host(kParts).c_str(), 0755);
-    EXPECT_EQ(messages.shown, (std::vector<std::string>{
+    EXPECT_EQ(copied.kind(), ErrorKind::Denied);
+    EXPECT_EQ((std::vector<std::string>{copied.message(), moved.message()}), (std::vector<std::string>{
                                   "\"C:\\MACH\\M1\\JOBS\\BRACKET.drw\" Could Not Be Copied !\nAccess denied",
                                   "\"C:\\MACH\\M1\\JOBS\\BRACKET.drw\" Could Not Be Moved !\nAccess denied"}));
     EXPECT_EQ(world.snapshot(), before);

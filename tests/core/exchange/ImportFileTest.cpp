@@ -4,7 +4,7 @@
 
 #include "FileSetWorld.h"
 #include "core/exchange/FileSet.h"
-#include "support/MessageRecorder.h"
+#include "support/Answers.h"
 
 namespace qv::test {
 namespace {
@@ -25,17 +25,18 @@ class ImportFileTest : public ::testing::TestWithParam<ImportCase> {};
 TEST_P(ImportFileTest, BringsTheFileAndItsCompanions) {
     const ImportCase& c = GetParam();
     FileSetWorld world;
-    MessageRecorder messages;
+    Answers& messages = SharedAnswers();
+    messages = Answers{};
     messages.answer({true});
     world.putFiles(kExchange, c.source, "ext");
     world.putFiles(kForeign, c.target, "old");
 
-    EXPECT_EQ(ImportFile(kExchange, kForeign, c.file), 1);
+    EXPECT_EQ(ImportFile(kExchange, kForeign, c.file, SharedAsk()).count(), 1);
 
     world.expectFolder(kForeign, c.expected, "ext");
     world.expectUntouched(kExchange, c.source, "ext");  // an import never takes from its source
     const std::string question = c.question;
-    EXPECT_EQ(messages.shown,
+    EXPECT_EQ(messages.asked,
               question.empty() ? std::vector<std::string>{} : std::vector<std::string>{OverwriteQuestion(question)});
 }
 

@@ -7,7 +7,7 @@
 #include "core/exchange/FileSet.h"
 #include "support/FaultyPlatform.h"
 #include "support/ForwardingPlatform.h"
-#include "support/MessageRecorder.h"
+#include "support/Answers.h"
 
 namespace qv::test {
 namespace {
@@ -46,18 +46,16 @@ class TransferMethodTest : public ::testing::TestWithParam<MethodCase> {};
 TEST_P(TransferMethodTest, EveryCopyIsOnTheDiscBeforeAnySourceGoes) {
     const MethodCase& c = GetParam();
     FileSetWorld world;
-    MessageRecorder messages;
     world.putFiles(kJobs, kPair, "src");
     SyncLog log(world.platform());
     FaultyPlatform faulty(log);
     platform::ScopedPlatform use(faulty);
     faulty.arm(c.fault);
 
-    const std::int16_t count = c.move ? MoveFileSet(kJobs, "BRACKET", c.target, "BRACKET", 3)
-                                      : CopyFileSet(kJobs, "BRACKET", c.target, "BRACKET", 3);
+    const Outcome done = c.move ? MoveFileSet(kJobs, "BRACKET", c.target, "BRACKET", 3, SharedAsk())
+                                      : CopyFileSet(kJobs, "BRACKET", c.target, "BRACKET", 3, SharedAsk());
 
-    EXPECT_EQ(count, 1);
-    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(done.count(), 1) << done.message();
     EXPECT_EQ(faulty.calls(kCopy), c.copies);
     EXPECT_EQ(faulty.calls(kDelete), c.deletes);
     std::vector<std::string> synced;
@@ -78,7 +76,7 @@ TEST_P(TransferMethodTest, EveryCopyIsOnTheDiscBeforeAnySourceGoes) {
 const Fault kNone{0, 1};
 // One folder of a drive on another host file system: the rename of the first
 // member fails as cross-device and that member is copied instead.
-const Fault kCrossDevice{kRename, 1, false, "cannot move to C:\\MACH\\M1\\PARTS\\x: not on the same drive", ErrorKind::CrossDevice};
+const Fault kCrossDevice{kRename, 1, false, "cannot move to C:\\MACH\\M1\\PARTS\\x: not on the same drive", false, ErrorKind::CrossDevice};
 
 INSTANTIATE_TEST_SUITE_P(
     Operations, TransferMethodTest,

@@ -7,7 +7,7 @@
 #include "FileSetWorld.h"
 #include "core/common/State.h"
 #include "core/exchange/FileSet.h"
-#include "support/MessageRecorder.h"
+#include "support/Answers.h"
 
 namespace qv::test {
 namespace {
@@ -18,7 +18,7 @@ constexpr std::int16_t kUntouched = 42;
 
 struct Refused {
     const char* label;
-    std::function<std::int16_t()> run;
+    std::function<Outcome()> run;
     std::string shown;  // the question or the notice, "" when nothing is shown
     std::int16_t lastAnswer;
 };
@@ -26,11 +26,11 @@ struct Refused {
 void PrintTo(const Refused& c, std::ostream* os) { *os << c.label; }
 
 // Answering No to the overwrite question about name.
-Refused No(const char* label, std::function<std::int16_t()> run, const std::string& name) {
+Refused No(const char* label, std::function<Outcome()> run, const std::string& name) {
     return {label, std::move(run), OverwriteQuestion(name), AnswerNo};
 }
 // Refused before anything is asked, with the notice shown ("" for none).
-Refused Call(const char* label, std::function<std::int16_t()> run, const char* notice = "") {
+Refused Call(const char* label, std::function<Outcome()> run, const char* notice = "") {
     return {label, std::move(run), notice, kUntouched};
 }
 const char* const kBadName = "Invalid File Name !";
@@ -41,7 +41,8 @@ class RefusedTest : public ::testing::TestWithParam<Refused> {};
 // companions included; only the overwrite question touches LastAnswer.
 TEST_P(RefusedTest, ChangesNothing) {
     FileSetWorld world;
-    MessageRecorder messages;
+    Answers& messages = SharedAnswers();
+    messages = Answers{};
     world.putFiles(kJobs, kSet, "src");
     world.putFiles(kParts, {"BRACKET.drw", "BRACKET.prg", "BRACKET.seq", "BRACKET.TAP.prg", "BRACKET.DXF"}, "old");
     world.putFiles(kExchange, {"BRACKET.drw", "BRACKET.prg", "BRACKET.TAP", "BRACKET.DXF"}, "ext");
@@ -49,53 +50,59 @@ TEST_P(RefusedTest, ChangesNothing) {
     messages.answer({false});
     State().LastAnswer = kUntouched;
 
-    EXPECT_EQ(GetParam().run(), 0);
+    const Outcome done = GetParam().run();
+    EXPECT_EQ(done.count(), 0);
+    EXPECT_FALSE(done.done());
 
     EXPECT_EQ(world.snapshot(), before);
     EXPECT_EQ(State().LastAnswer, GetParam().lastAnswer);
     const std::string& shown = GetParam().shown;
-    EXPECT_EQ(messages.shown, shown.empty() ? std::vector<std::string>{} : std::vector<std::string>{shown});
+    // A question is asked through the callback, a refusal is the outcome's notice.
+    const bool question = shown.find("Overwrite It ?") != std::string::npos;
+    EXPECT_EQ(messages.asked, question ? std::vector<std::string>{shown} : std::vector<std::string>{});
+    EXPECT_EQ(done.message(), question ? std::string() : shown);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Calls, RefusedTest,
     ::testing::Values(
-        No("CopyDrawing", [] { return CopyFileSet(kJobs, "BRACKET", kParts, "BRACKET", 1); }, "BRACKET"),
-        No("CopyProgram", [] { return CopyFileSet(kJobs, "BRACKET", kParts, "BRACKET", 2); }, "BRACKET"),
-        No("MoveBoth", [] { return MoveFileSet(kJobs, "BRACKET", kParts, "BRACKET", 3); }, "BRACKET"),
-        No("ImportDrawing", [] { return ImportFile(kExchange, kParts, "BRACKET.drw"); }, "BRACKET"),
-        No("ImportProgram", [] { return ImportFile(kExchange, kParts, "BRACKET.prg"); }, "BRACKET"),
-        No("ImportSingle", [] { return ImportFile(kExchange, kParts, "BRACKET.DXF"); }, "BRACKET.DXF"),
-        No("ImportForeign", [] { return ImportFile(kExchange, kParts, "BRACKET.TAP"); }, "BRACKET.TAP"),
-        Call("CopyOntoItself", [] { return CopyFileSet(kJobs, "BRACKET", kJobs, "BRACKET", 3); }),
-        Call("MoveOntoItself", [] { return MoveFileSet(kJobs, "BRACKET", kJobs, "BRACKET", 3); }),
-        Call("MoveOntoItselfOtherCase", [] { return MoveFileSet(kJobs, "BRACKET", kJobs, "bracket", 1); }),
+        No("CopyDrawing", [] { return CopyFileSet(kJobs, "BRACKET", kParts, "BRACKET", 1, SharedAsk()); }, "BRACKET"),
+        No("CopyProgram", [] { return CopyFileSet(kJobs, "BRACKET", kParts, "BRACKET", 2, SharedAsk()); }, "BRACKET"),
+        No("MoveBoth", [] { return MoveFileSet(kJobs, "BRACKET", kParts, "BRACKET", 3, SharedAsk()); }, "BRACKET"),
+        No("ImportDrawing", [] { return ImportFile(kExchange, kParts, "BRACKET.drw", SharedAsk()); }, "BRACKET"),
+        No("ImportProgram", [] { return ImportFile(kExchange, kParts, "BRACKET.prg", SharedAsk()); }, "BRACKET"),
+        No("ImportSingle", [] { return ImportFile(kExchange, kParts, "BRACKET.DXF", SharedAsk()); }, "BRACKET.DXF"),
+        No("ImportForeign", [] { return ImportFile(kExchange, kParts, "BRACKET.TAP", SharedAsk()); }, "BRACKET.TAP"),
+        Call("CopyOntoItself", [] { return CopyFileSet(kJobs, "BRACKET", kJobs, "BRACKET", 3, SharedAsk()); }),
+        Call("MoveOntoItself", [] { return MoveFileSet(kJobs, "BRACKET", kJobs, "BRACKET", 3, SharedAsk()); }),
+        Call("MoveOntoItselfOtherCase", [] { return MoveFileSet(kJobs, "BRACKET", kJobs, "bracket", 1, SharedAsk()); }),
         Call("CopyOntoItselfFolderSpeltOtherwise",
-             [] { return CopyFileSet(kJobs, "BRACKET", "c:\\mach\\m1\\jobs\\", "Bracket", 2); }),
+             [] { return CopyFileSet(kJobs, "BRACKET", "c:\\mach\\m1\\jobs\\", "Bracket", 2, SharedAsk()); }),
         Call("CopyOntoItselfThroughDots",
-             [] { return CopyFileSet(kJobs, "BRACKET", "C:\\MACH\\M1\\PARTS\\..\\JOBS\\", "BRACKET", 3); }),
-        Call("ImportDrawingFromItsOwnFolder", [] { return ImportFile(kJobs, kJobs, "BRACKET.drw"); }),
-        Call("ImportProgramFromItsOwnFolder", [] { return ImportFile(kJobs, kJobs, "bracket.PRG"); }),
-        Call("ImportSingleFromItsOwnFolder", [] { return ImportFile(kJobs, kJobs, "BRACKET.usr"); }),
-        Call("KindZero", [] { return CopyFileSet(kJobs, "BRACKET", kParts, "BRACKET", 0); }),
-        Call("KindFour", [] { return MoveFileSet(kJobs, "BRACKET", kParts, "BRACKET", 4); }),
-        Call("EmptyTargetName", [] { return CopyFileSet(kJobs, "BRACKET", kParts, "  ", 3); }, kBadName),
-        Call("WildcardSourceName", [] { return MoveFileSet(kJobs, "BRACK*", kParts, "X", 3); }, kBadName),
-        Call("TargetNameWithFolder", [] { return CopyFileSet(kJobs, "BRACKET", kParts, "..\\BRACKET", 3); }, kBadName),
-        Call("ImportWithFolderInName", [] { return ImportFile(kJobs, kParts, "SUB\\BRACKET.drw"); }, kBadName),
-        Call("ImportEmptyName", [] { return ImportFile(kJobs, kParts, ""); }, kBadName)),
+             [] { return CopyFileSet(kJobs, "BRACKET", "C:\\MACH\\M1\\PARTS\\..\\JOBS\\", "BRACKET", 3, SharedAsk()); }),
+        Call("ImportDrawingFromItsOwnFolder", [] { return ImportFile(kJobs, kJobs, "BRACKET.drw", SharedAsk()); }),
+        Call("ImportProgramFromItsOwnFolder", [] { return ImportFile(kJobs, kJobs, "bracket.PRG", SharedAsk()); }),
+        Call("ImportSingleFromItsOwnFolder", [] { return ImportFile(kJobs, kJobs, "BRACKET.usr", SharedAsk()); }),
+        Call("KindZero", [] { return CopyFileSet(kJobs, "BRACKET", kParts, "BRACKET", 0, SharedAsk()); }),
+        Call("KindFour", [] { return MoveFileSet(kJobs, "BRACKET", kParts, "BRACKET", 4, SharedAsk()); }),
+        Call("EmptyTargetName", [] { return CopyFileSet(kJobs, "BRACKET", kParts, "  ", 3, SharedAsk()); }, kBadName),
+        Call("WildcardSourceName", [] { return MoveFileSet(kJobs, "BRACK*", kParts, "X", 3, SharedAsk()); }, kBadName),
+        Call("TargetNameWithFolder", [] { return CopyFileSet(kJobs, "BRACKET", kParts, "..\\BRACKET", 3, SharedAsk()); }, kBadName),
+        Call("ImportWithFolderInName", [] { return ImportFile(kJobs, kParts, "SUB\\BRACKET.drw", SharedAsk()); }, kBadName),
+        Call("ImportEmptyName", [] { return ImportFile(kJobs, kParts, "", SharedAsk()); }, kBadName)),
     [](const auto& info) { return std::string(info.param.label); });
 
 // A source set that has vanished brings nothing; the target set it was to
 // replace stays as it was.
 TEST(VanishedSource, LeavesTheTargetSetAlone) {
     FileSetWorld world;
-    MessageRecorder messages;
+    Answers& messages = SharedAnswers();
+    messages = Answers{};
     world.putFiles(kParts, {"GONE.drw", "GONE.prg", "GONE.usr"}, "old");
     const Snapshot before = world.snapshot();
     messages.answer({true, true});
-    EXPECT_EQ(CopyFileSet(kJobs, "GONE", kParts, "GONE", 3), 1);
-    EXPECT_EQ(ImportFile(kExchange, kParts, "GONE.prg"), 1);
+    EXPECT_EQ(CopyFileSet(kJobs, "GONE", kParts, "GONE", 3, SharedAsk()).count(), 1);
+    EXPECT_EQ(ImportFile(kExchange, kParts, "GONE.prg", SharedAsk()).count(), 1);
     EXPECT_EQ(world.snapshot(), before);
 }
 

@@ -8,7 +8,7 @@
 #include "core/common/State.h"
 #include "core/tooling/FailingReads.h"
 #include "core/tooling/Material.h"
-#include "core/workstation/FormatNumber.h"
+#include "core/common/FormatNumber.h"
 #include "support/Sandbox.h"
 #include "support/TableTest.h"
 

@@ -66,6 +66,7 @@ protected:
         installation.write(job("P1.drw"), test::DrawingBytes(drawing));
         ReversePath path{job("P1"), "P1", "JOBS", "PRESS1"};
         ASSERT_TRUE(WriteReversePath(sys("Reverse.pth"), path).ok());
+        ReverseRun().ProgramPath = job("P1");
         installation.write(sys("Reverse.sht"), "1000,500,250,1300\r\n");
         installation.write(sys("Reverse.trt"), "0\r\n");
         installation.write(sys("Reverse.rnd"), std::string(160, 'r'));
@@ -85,10 +86,10 @@ TEST_F(AcceptanceTest, RewritesTheDrawingRecordByRecord) {
     // Left by an earlier acceptance: must not mix in.
     installation.write(sys("Rvrsmain.drw"), std::string(518 * 20, 'z'));
     installation.write(sys("Rvrsmain.bak"), "old");
-    AcceptOutcome outcome = AcceptResult(boxes);
-    ASSERT_TRUE(outcome.accepted) << (messages.shown.empty() ? "" : messages.shown.back());
+    Outcome outcome = AcceptResult(boxes);
+    ASSERT_TRUE(outcome.done()) << (messages.shown.empty() ? "" : messages.shown.back());
     EXPECT_EQ(messages.shown, (std::vector<std::string>{Complete}));
-    EXPECT_EQ(outcome.recordsWritten, 8);
+    EXPECT_EQ(outcome.count(), 8);
 
     const std::vector<DrawingRecord> out = test::DrawingRecords(installation.read(job("P1.drw")));
     ASSERT_EQ(out.size(), 8u);
@@ -124,6 +125,7 @@ struct RefusalCase {
     bool pathFile;
     const char* drawingBytes;  // nullptr: none; "*": three and a bit records
     const char* named;         // what the message must name
+    const char* shown = "P1";  // the program of the panel's run
 };
 
 class AcceptRefusal : public AcceptanceTest, public ::testing::WithParamInterface<RefusalCase> {};
@@ -131,6 +133,7 @@ class AcceptRefusal : public AcceptanceTest, public ::testing::WithParamInterfac
 TEST_P(AcceptRefusal, ExplainsAndDeletesNothing) {
     const RefusalCase& c = GetParam();
     if (!c.pathFile) installation.remove(sys("Reverse.pth"));
+    ReverseRun().ProgramPath = job(c.shown);
     std::string bytes;
     if (!c.drawingBytes) {
         installation.remove(job("P1.drw"));
@@ -140,7 +143,7 @@ TEST_P(AcceptRefusal, ExplainsAndDeletesNothing) {
         installation.write(job("P1.drw"), bytes);
     }
 
-    EXPECT_FALSE(AcceptResult(boxes).accepted);
+    EXPECT_FALSE(AcceptResult(boxes).done());
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].rfind(NotAccepted, 0), 0u) << messages.shown[0];
     EXPECT_NE(messages.shown[0].find(c.named), std::string::npos) << messages.shown[0];
@@ -159,11 +162,13 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(RefusalCase{"NoPathFile", false, "*", "Reverse.pth"},
                       RefusalCase{"NoDrawing", true, nullptr, "P1.drw"},
                       RefusalCase{"EmptyDrawing", true, "", "no header record"},
-                      RefusalCase{"PartRecord", true, "*", "not a whole number of 518-byte records"}),
+                      RefusalCase{"PartRecord", true, "*", "not a whole number of 518-byte records"},
+                      // Another copy of the program started a run of its own since.
+                      RefusalCase{"AnotherProgramsRun", true, "*", "not the program of this run", "P2"}),
     test::CaseName());
 
 TEST_F(AcceptanceTest, AFaultAtAnyStepNeverCostsTheDrawing) {
-    ASSERT_TRUE(AcceptResult(boxes).accepted);
+    ASSERT_TRUE(AcceptResult(boxes).done());
     const std::string accepted = installation.read(job("P1.drw"));
     const std::string original = test::DrawingBytes(drawing);
 
@@ -173,10 +178,10 @@ TEST_F(AcceptanceTest, AFaultAtAnyStepNeverCostsTheDrawing) {
         prepare();
         messages.shown.clear();
         faulty.arm({test::kMutatingCalls, n, persistent == 1});
-        const AcceptOutcome outcome = AcceptResult(boxes);
+        const Outcome outcome = AcceptResult(boxes);
         faulty.disarm();
         const std::string now = installation.read(job("P1.drw"));
-        if (outcome.accepted) {
+        if (outcome.done()) {
             EXPECT_EQ(now, accepted) << "fault " << n;
         } else {
             EXPECT_EQ(now, original) << "fault " << n;

@@ -11,7 +11,9 @@
 #include "core/startup/Startup.h"
 #include "support/DrawingFile.h"
 #include "support/InstallationFixture.h"
-#include "support/MessageRecorder.h"
+#include "support/Answers.h"
+#include "core/workstation/Acceptance.h"
+#include "core/workstation/ReverseRunSteps.h"
 #include "support/TableTest.h"
 
 namespace qv::test {
@@ -54,8 +56,21 @@ protected:
         answer("Reverse.trt", tools);
     }
 
+    /// A run as the window makes it, its questions and notices recorded.
+    std::optional<ReversePanel> RunReverse(const std::string& line) {
+        ReverseRunHooks hooks;
+        hooks.ask = messages.ask();
+        hooks.programChosen = [this](const RunRequest& request) { chosen = request; };
+        lastRun = qv::RunReverse(line, hooks);
+        for (const Outcome& notice : lastRun.notices) messages.show(notice);
+        return lastRun.panel;
+    }
+    Outcome AcceptResult(const std::array<std::string, 4>& boxes) { return messages.show(qv::AcceptResult(boxes)); }
+
     InstallationFixture installation;
-    MessageRecorder messages;
+    test::Answers messages;
+    RunOutcome lastRun;
+    std::optional<RunRequest> chosen;
 };
 
 }  // namespace qv::test

@@ -15,7 +15,6 @@ namespace {
 using test::ReverseFixture;
 
 const char* const Failed = "Reverse Engineering Failed";
-const char* const Missing = "Reverse Processor is Missing\n\nReverse Engineering Aborted";
 
 class ReverseRunTest : public ReverseFixture {
 protected:
@@ -133,7 +132,8 @@ TEST_F(ReverseRunTest, PanelShowsSheetAndToolsInTheMachinesUnits) {
 
 TEST_F(ReverseRunTest, NoSelectionAndNoRecentProgramIsRefused) {
     installScriptProcessor();
-    EXPECT_FALSE(ChooseProgram("   ").has_value());
+    EXPECT_FALSE(RunReverse("   ").has_value());
+    EXPECT_FALSE(lastRun.programChosen);
     EXPECT_EQ(messages.shown, (std::vector<std::string>{"No Program Selected !"}));
     EXPECT_EQ(messages.beeps, 1);
     EXPECT_FALSE(installation.exists(sys("Reverse.pth")));
@@ -144,11 +144,11 @@ TEST_F(ReverseRunTest, NoSelectionTakesTheRecentProgramAndItsDirectory) {
     installation.writeLines(other + "Q7.prg", {"G50"});
     installation.writeLines(sys("Lastfile.lst"), {"OTHER", "Q7", "******"});
 
-    auto request = ChooseProgram("");
-    ASSERT_TRUE(request.has_value());
-    EXPECT_TRUE(request->directoryChanged);
-    EXPECT_EQ(request->ProgramName, "Q7");
-    EXPECT_EQ(request->ProgramPath, other + "Q7");
+    (void)RunReverse("");
+    ASSERT_TRUE(chosen.has_value());
+    EXPECT_TRUE(chosen->directoryChanged);
+    EXPECT_EQ(chosen->ProgramName, "Q7");
+    EXPECT_EQ(chosen->ProgramPath, other + "Q7");
     EXPECT_EQ(State().Config.CurrentDirectory, "OTHER");
 }
 
@@ -172,17 +172,35 @@ TEST_F(ReverseRunTest, OverwriteQuestionDecidesTheRun) {
     }
 }
 
-TEST_F(ReverseRunTest, MissingProcessorGivesBothMessagesInOrder) {
-    // Not there, or there but not a program the host can start.
-    for (bool present : {false, true}) {
-        SCOPED_TRACE(present);
-        if (present) installation.write(sys("FANUCRVS.exe"), "not a program");
-        messages.shown.clear();
-        messages.beeps = 0;
+// A missing processor is named and gives both messages in order; one that is
+// there but cannot start gives the failed run with the system's reason; one
+// that fails says why in its own words.
+TEST_F(ReverseRunTest, ProcessorThatDoesNotRunSaysWhy) {
+    const std::string missing =
+        "Reverse Processor is Missing\n\n\"" + sys("FANUCRVS.exe") + "\"\n\nReverse Engineering Aborted";
+    const struct {
+        const char* name;
+        const char* file;  // nullptr: no processor file
+        std::vector<std::string> shown;
+    } cases[] = {
+        {"missing", nullptr, {missing, Failed}},
+        {"not a program", "not a program",
+         {std::string(Failed) + "\n\n" + sys("FANUCRVS.exe") + ": not a program the system can start"}},
+        {"says why", "#!/bin/sh\necho 'reading P1.prg'\necho 'line 7: unknown G code G99' >&2\necho 5 > Finished.flg\n",
+         {std::string(Failed) + "\n\nreading P1.prg\nline 7: unknown G code G99"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        installation.remove(sys("FANUCRVS.exe"));
+        if (c.file) installation.write(sys("FANUCRVS.exe"), c.file);
+        if (c.file && c.file[0] == '#')
+            std::filesystem::permissions(installation.host(sys("FANUCRVS.exe")), std::filesystem::perms::owner_all,
+                                         std::filesystem::perm_options::add);
+        messages = test::Answers{};
         makePreviousRun();
         EXPECT_FALSE(RunReverse("P1").has_value());
-        EXPECT_EQ(messages.shown, (std::vector<std::string>{Missing, Failed}));
-        EXPECT_EQ(messages.beeps, 2);
+        EXPECT_EQ(messages.shown, c.shown);
+        EXPECT_EQ(messages.beeps, static_cast<int>(c.shown.size()));
         // Written before the processor was looked for.
         EXPECT_TRUE(installation.exists(sys("Reverse.pth")));
         expectPreviousRunKept();
@@ -217,6 +235,7 @@ TEST_P(Answers, DecideTheRunAndAFailureKeepsThePreviousResult) {
     EXPECT_EQ(succeeds, std::string(c.reason).empty());
     if (!succeeds) {
         ASSERT_EQ(messages.shown.size(), 1u);
+        EXPECT_EQ(messages.beeps, 1);
         EXPECT_EQ(messages.shown[0].rfind(Failed, 0), 0u) << messages.shown[0];
         EXPECT_NE(messages.shown[0].find(c.reason), std::string::npos) << messages.shown[0];
         expectPreviousRunKept();

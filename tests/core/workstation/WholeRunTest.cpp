@@ -10,7 +10,7 @@
 #include "core/workstation/ReverseRunSteps.h"
 #include "support/DemoInstallation.h"
 #include "support/DrawingFile.h"
-#include "support/MessageRecorder.h"
+#include "support/Answers.h"
 #include "support/TableTest.h"
 
 namespace qv {
@@ -19,15 +19,18 @@ namespace {
 TEST(WholeRun, BracketIsReversedConfirmedAndAccepted) {
     test::DemoInstallation demo;
     ASSERT_TRUE(demo.ok()) << demo.error();
-    test::MessageRecorder messages;
+    test::Answers messages{true};  // the demo ships a BRACKET drawing
     const Status started = RunStartup();
     ASSERT_TRUE(started.ok()) << started.message();
     auto drawing = [&](const std::string& path) { return test::DrawingRecords(demo.read(path)); };
 
-    messages.answer({true});  // the demo ships a BRACKET drawing
-    auto panel = RunReverse("BRACKET");
-    ASSERT_TRUE(panel.has_value()) << (messages.shown.empty() ? "" : messages.shown.back());
-    ASSERT_EQ(messages.shown.size(), 1u);
+    ReverseRunHooks hooks;
+    hooks.ask = messages.ask();
+    const RunOutcome run = RunReverse("BRACKET", hooks);
+    const std::optional<ReversePanel>& panel = run.panel;
+    ASSERT_TRUE(panel.has_value()) << (run.notices.empty() ? "" : run.notices.back().message());
+    ASSERT_EQ(messages.asked.size(), 1u);
+    EXPECT_TRUE(run.notices.empty());
 
     EXPECT_EQ(panel->sheetTexts, (std::array<std::string, 4>{"1000", "500", "250", "750"}));
     std::vector<std::vector<std::string>> rows;
@@ -47,12 +50,12 @@ TEST(WholeRun, BracketIsReversedConfirmedAndAccepted) {
     const TurretRow row5 = ApplyChosenTool(1, test::Tool("D,LIB D,20,10,0,0,5,45,0,0,1"), false);
     EXPECT_EQ(row5.angle, "idx 0");
 
-    const AcceptOutcome outcome = AcceptResult(panel->sheetTexts);
-    ASSERT_TRUE(outcome.accepted) << messages.shown.back();
-    EXPECT_EQ(messages.shown.back(), "Reverse Engineering Complete !");
+    const Outcome outcome = AcceptResult(panel->sheetTexts);
+    ASSERT_TRUE(outcome.done()) << outcome.message();
+    EXPECT_EQ(outcome.message(), "Reverse Engineering Complete !");
 
     const std::vector<DrawingRecord> out = drawing(path);
-    ASSERT_EQ(static_cast<std::int32_t>(out.size()), outcome.recordsWritten);
+    ASSERT_EQ(static_cast<std::int32_t>(out.size()), outcome.count());
     const DrawingRecord& h = out[0];
     EXPECT_EQ(h.RecordCount, static_cast<std::int32_t>(out.size()));
     EXPECT_EQ(h.MaterialName, FixedText(Tooling().CurrentMaterial, 72));

@@ -5,7 +5,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "core/common/Messages.h"
+#include "ui/common/Messages.h"
 #include "core/common/State.h"
 #include "ui/common/MessageBoxSink.h"
 #include "uisupport/UiTest.h"

@@ -10,7 +10,7 @@
 
 #include "core/common/State.h"
 #include "support/DemoInstallation.h"
-#include "support/MessageRecorder.h"
+#include "uisupport/MessageRecorder.h"
 #include "ui/startup/MachineForm.h"
 #include "ui/workstation/ReverseForm.h"
 #include "ui/workstation/StatusBar.h"

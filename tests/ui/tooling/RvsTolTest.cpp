@@ -11,7 +11,7 @@
 #include <functional>
 
 #include "core/tooling/ToolingState.h"
-#include "support/MessageRecorder.h"
+#include "uisupport/MessageRecorder.h"
 #include "support/TableTest.h"
 #include "support/ToolLibraryFixture.h"
 #include "ui/tooling/RvsTol.h"

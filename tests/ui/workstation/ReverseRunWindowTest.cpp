@@ -17,7 +17,7 @@
 
 #include "support/DemoInstallation.h"
 #include "support/DrawingFile.h"
-#include "support/MessageRecorder.h"
+#include "uisupport/MessageRecorder.h"
 #include "ui/workstation/ProgramFrame.h"
 #include "ui/workstation/ReverseForm.h"
 #include "ui/workstation/ReversePanel.h"
@@ -97,7 +97,7 @@ TEST_F(ReverseRunWindow, EveryOtherWayOutKeepsTheDrawingAndGivesTheMenusBack) {
         {"cancelled panel", true, true, false, {kOverwrite}},
         {"escape from the panel", true, true, true, {kOverwrite}},
         {"missing processor", true, false, false,
-         {kOverwrite, "Reverse Processor is Missing\n\nReverse Engineering Aborted", "Reverse Engineering Failed"}},
+         {kOverwrite, "Reverse Processor is Missing\n\n\"C:\\QUORVANE\\REVISO.exe\"\n\nReverse Engineering Aborted", "Reverse Engineering Failed"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -13,7 +13,7 @@
 #include <iostream>
 
 #include "support/DemoInstallation.h"
-#include "support/MessageRecorder.h"
+#include "uisupport/MessageRecorder.h"
 #include "ui/workstation/ProgramFrame.h"
 #include "ui/workstation/ReverseForm.h"
 #include "ui/workstation/ReversePanel.h"

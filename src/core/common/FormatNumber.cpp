@@ -1,5 +1,5 @@
 // Numbers as the system shows them in lists and writes them back into text.
-#include "core/workstation/FormatNumber.h"
+#include "core/common/FormatNumber.h"
 
 #include <charconv>
 #include <cmath>

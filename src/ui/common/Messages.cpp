@@ -1,5 +1,5 @@
 // Routing of notices and questions to the installed sink.
-#include "core/common/Messages.h"
+#include "ui/common/Messages.h"
 
 #include <iostream>
 
@@ -35,6 +35,22 @@ void Refuse(const std::string& text) {
 bool Ask(const std::string& text) {
     State().LastAnswer = g_sink->ask(text);
     return State().LastAnswer == AnswerYes;
+}
+
+bool Show(const Outcome& outcome) {
+    switch (outcome.state()) {
+        case Outcome::State::Refused: Refuse(outcome.message()); break;
+        case Outcome::State::Done:
+        case Outcome::State::Failed:
+            if (!outcome.message().empty()) Notify(outcome.message());
+            break;
+        case Outcome::State::Declined: break;
+    }
+    return outcome.done();
+}
+
+AskFunction AskUser() {
+    return [](const std::string& question) { return Ask(question); };
 }
 
 ScopedMessageSink::ScopedMessageSink(MessageSink& sink) : previous_(g_sink) { g_sink = &sink; }

@@ -1,11 +1,13 @@
-// How core shows its messages: every notice and question goes through one
-// sink that the user interface provides and tests replace with a recorder.
+// How the windows show messages: every notice and question goes through one
+// sink that main() provides and tests replace with a recorder.
 // The sink draws them with the title "Quorvane" and the exclamation icon; a
 // question has Yes and No buttons with No as the default.
 #pragma once
 
 #include <cstdint>
 #include <string>
+
+#include "core/common/Outcome.h"
 
 namespace qv {
 
@@ -25,6 +27,15 @@ void Notify(const std::string& text);
 void Refuse(const std::string& text);
 /// Asks a question and keeps the answer in LastAnswer; true on Yes.
 bool Ask(const std::string& text);
+
+/// Shows what a core operation did: a refusal beeps before its notice, a
+/// failure or a closing notice is shown as it is, a declined one shows
+/// nothing. Returns outcome.done().
+bool Show(const Outcome& outcome);
+
+/// The question callback core operations take: asks through the sink and
+/// keeps the answer in LastAnswer.
+AskFunction AskUser();
 
 /// Installs a sink for as long as this object lives. With none installed,
 /// notices are written to the standard error stream and questions answer No.

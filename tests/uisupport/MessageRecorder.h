@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/common/Messages.h"
+#include "ui/common/Messages.h"
 
 namespace qv::test {
 

@@ -1,12 +1,12 @@
 // The value of a typed arithmetic text such as "1000-2*12.5" or "(90+45)/2".
-#include "core/workstation/EvaluateExpression.h"
+#include "core/common/EvaluateExpression.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 
 #include "core/common/Numbers.h"
-#include "core/workstation/FormatNumber.h"
+#include "core/common/FormatNumber.h"
 
 namespace qv {
 namespace {

@@ -1,4 +1,4 @@
-#include "support/MessageRecorder.h"
+#include "uisupport/MessageRecorder.h"
 
 #include "core/common/State.h"
 

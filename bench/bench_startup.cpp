@@ -27,15 +27,15 @@ public:
     using CountingPlatform::CountingPlatform;
     std::map<std::string, int> scans;
 
-    std::vector<std::string> listFiles(const std::string& folder, const std::string& patterns) override {
+    qv::Result<std::vector<std::string>> listFiles(const std::string& folder, const std::string& patterns) override {
         ++scans[FolderKey(folder)];
         return CountingPlatform::listFiles(folder, patterns);
     }
-    std::vector<std::string> listFolders(const std::string& folder) override {
+    qv::Result<std::vector<std::string>> listFolders(const std::string& folder) override {
         ++scans[FolderKey(folder)];
         return CountingPlatform::listFolders(folder);
     }
-    std::vector<std::string> listEntries(const std::string& folder, const std::string& patterns) override {
+    qv::Result<std::vector<std::string>> listEntries(const std::string& folder, const std::string& patterns) override {
         ++scans[FolderKey(folder)];
         return CountingPlatform::listEntries(folder, patterns);
     }

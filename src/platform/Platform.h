@@ -70,15 +70,17 @@ public:
     /// Names (no folder) of the files in folder matching one or several
     /// patterns separated by ";" (Windows wildcards: "*", "?", "*.*" also
     /// matches names without a dot), sorted by name without regard to case.
-    virtual std::vector<std::string> listFiles(const std::string& folder,
-                                               const std::string& patterns) = 0;
+    /// A folder that does not exist fails with NotFound, one that cannot be
+    /// read with the reason; an empty pattern gives no names.
+    virtual Result<std::vector<std::string>> listFiles(const std::string& folder,
+                                                       const std::string& patterns) = 0;
     /// Names of the sub-folders of folder ("." and ".." left out), sorted by
-    /// name without regard to case.
-    virtual std::vector<std::string> listFolders(const std::string& folder) = 0;
+    /// name without regard to case. Fails as listFiles does.
+    virtual Result<std::vector<std::string>> listFolders(const std::string& folder) = 0;
     /// Names of files and folders together that match the patterns, sorted
     /// by name without regard to case (a listing "with directories").
-    virtual std::vector<std::string> listEntries(const std::string& folder,
-                                                 const std::string& patterns) = 0;
+    virtual Result<std::vector<std::string>> listEntries(const std::string& folder,
+                                                         const std::string& patterns) = 0;
     /// Size in bytes, or -1 when the file does not exist.
     virtual std::int64_t fileSize(const std::string& path) = 0;
 

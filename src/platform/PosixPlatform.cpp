@@ -99,14 +99,17 @@ std::int64_t PosixPlatform::fileSize(const std::string& path) {
     return static_cast<std::int64_t>(t.st.st_size);
 }
 
-std::vector<std::string> PosixPlatform::list(const std::string& folder, const std::string& patterns, int kinds) {
+Result<std::vector<std::string>> PosixPlatform::list(const std::string& folder, const std::string& patterns, int kinds) {
     std::vector<std::string> names;
     WildcardSet masks(patterns);
     if (masks.empty()) return names;
     HostTarget t = resolver_.resolve(folder);
-    if (!t.exists || !S_ISDIR(t.st.st_mode)) return names;
+    if (!t.mapped) return UnmappedStatus(folder);
+    if (!t.exists) return FailStatus(folder, "no such folder", ErrorKind::NotFound);
+    if (!S_ISDIR(t.st.st_mode)) return FailStatus(folder, "not a folder", ErrorKind::NotAFolder);
     DIR* dir = opendir(t.host.c_str());
-    if (!dir) return names;
+    if (!dir) return ErrnoStatus(folder, errno);
+    errno = 0;
     while (struct dirent* e = readdir(dir)) {
         const char* name = e->d_name;
         if (std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0) continue;
@@ -121,21 +124,24 @@ std::vector<std::string> PosixPlatform::list(const std::string& folder, const st
         }
         if (!((isFile && (kinds & kFiles)) || (isFolder && (kinds & kFolders)))) continue;
         if (masks.matches(name)) names.emplace_back(name);
+        errno = 0;
     }
+    const int readError = errno;
     closedir(dir);
+    if (readError != 0) return ErrnoStatus(folder, readError);
     SortNames(names);
     return names;
 }
 
-std::vector<std::string> PosixPlatform::listFiles(const std::string& folder, const std::string& patterns) {
+Result<std::vector<std::string>> PosixPlatform::listFiles(const std::string& folder, const std::string& patterns) {
     return list(folder, patterns, kFiles);
 }
 
-std::vector<std::string> PosixPlatform::listFolders(const std::string& folder) {
+Result<std::vector<std::string>> PosixPlatform::listFolders(const std::string& folder) {
     return list(folder, "*", kFolders);
 }
 
-std::vector<std::string> PosixPlatform::listEntries(const std::string& folder, const std::string& patterns) {
+Result<std::vector<std::string>> PosixPlatform::listEntries(const std::string& folder, const std::string& patterns) {
     return list(folder, patterns, kFiles | kFolders);
 }
 

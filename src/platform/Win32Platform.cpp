@@ -142,7 +142,7 @@ std::int64_t Win32Platform::fileSize(const std::string& path) {
     return (static_cast<std::int64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
 
-std::vector<std::string> Win32Platform::list(const std::string& folder, const std::string& patterns, int kinds) {
+Result<std::vector<std::string>> Win32Platform::list(const std::string& folder, const std::string& patterns, int kinds) {
     std::vector<std::string> names;
     WildcardSet masks(patterns);
     if (masks.empty()) return names;
@@ -154,7 +154,11 @@ std::vector<std::string> Win32Platform::list(const std::string& folder, const st
     QuietErrors quiet;
     WIN32_FIND_DATAA data;
     HANDLE find = FindFirstFileA(search.c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE) return names;
+    if (find == INVALID_HANDLE_VALUE) {
+        const DWORD error = GetLastError();
+        if (error == ERROR_FILE_NOT_FOUND) return names;  // an empty drive root
+        return Win32Status(folder, error == ERROR_PATH_NOT_FOUND ? ERROR_FILE_NOT_FOUND : error);
+    }
     do {
         std::string name = data.cFileName;
         if (name == "." || name == "..") continue;
@@ -162,18 +166,20 @@ std::vector<std::string> Win32Platform::list(const std::string& folder, const st
         if (!(kinds & (isFolder ? kFolders : kFiles))) continue;
         if (masks.matches(name)) names.push_back(name);
     } while (FindNextFileA(find, &data));
+    const DWORD error = GetLastError();
     FindClose(find);
+    if (error != ERROR_NO_MORE_FILES) return Win32Status(folder, error);
     SortNames(names);
     return names;
 }
 
-std::vector<std::string> Win32Platform::listFiles(const std::string& folder, const std::string& patterns) {
+Result<std::vector<std::string>> Win32Platform::listFiles(const std::string& folder, const std::string& patterns) {
     return list(folder, patterns, kFiles);
 }
 
-std::vector<std::string> Win32Platform::listFolders(const std::string& folder) { return list(folder, "*", kFolders); }
+Result<std::vector<std::string>> Win32Platform::listFolders(const std::string& folder) { return list(folder, "*", kFolders); }
 
-std::vector<std::string> Win32Platform::listEntries(const std::string& folder, const std::string& patterns) {
+Result<std::vector<std::string>> Win32Platform::listEntries(const std::string& folder, const std::string& patterns) {
     return list(folder, patterns, kFiles | kFolders);
 }
 

@@ -27,9 +27,9 @@ public:
     bool entryExists(const std::string& path) override;
     bool folderExists(const std::string& path) override;
     std::string realName(const std::string& path) override;
-    std::vector<std::string> listFiles(const std::string& folder, const std::string& patterns) override;
-    std::vector<std::string> listFolders(const std::string& folder) override;
-    std::vector<std::string> listEntries(const std::string& folder, const std::string& patterns) override;
+    Result<std::vector<std::string>> listFiles(const std::string& folder, const std::string& patterns) override;
+    Result<std::vector<std::string>> listFolders(const std::string& folder) override;
+    Result<std::vector<std::string>> listEntries(const std::string& folder, const std::string& patterns) override;
     std::int64_t fileSize(const std::string& path) override;
 
     Status copyFile(const std::string& from, const std::string& to) override;
@@ -63,7 +63,7 @@ public:
 
 private:
     enum Kinds { kFiles = 1, kFolders = 2 };
-    std::vector<std::string> list(const std::string& folder, const std::string& patterns, int kinds);
+    Result<std::vector<std::string>> list(const std::string& folder, const std::string& patterns, int kinds);
     /// Process handles of the children started, kept until opened and
     /// closed or seen to have ended, so a quick child can still be opened.
     std::map<std::int64_t, void*> children_;

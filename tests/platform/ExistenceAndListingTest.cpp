@@ -30,7 +30,7 @@ struct ListCase {
 class ListFiles : public Listing, public ::testing::WithParamInterface<ListCase> {};
 
 TEST_P(ListFiles, SortedCaseBlindOncePerName) {
-    EXPECT_EQ(platform->listFiles("C:\\MACH\\jobs\\", GetParam().patterns), GetParam().files);
+    EXPECT_EQ(platform->listFiles("C:\\MACH\\jobs\\", GetParam().patterns).value_or({}), GetParam().files);
 }
 
 const ListCase kListCases[] = {
@@ -51,21 +51,23 @@ INSTANTIATE_TEST_SUITE_P(Table, ListFiles, ::testing::ValuesIn(kListCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Listing, FoldersAndEntries) {
-    EXPECT_EQ(platform->listFolders("C:\\Mach\\Jobs"), (Names{"archive.prg", "Sub"}));
-    EXPECT_EQ(platform->listEntries("C:\\Mach\\Jobs", "*.prg"),
+    EXPECT_EQ(platform->listFolders("C:\\Mach\\Jobs").value_or({}), (Names{"archive.prg", "Sub"}));
+    EXPECT_EQ(platform->listEntries("C:\\Mach\\Jobs", "*.prg").value_or({}),
               (Names{".hidden.prg", "A.PRG", "archive.prg", "b.prg", "link.prg", "X.Y.prg"}));
-    EXPECT_EQ(platform->listEntries("C:\\Mach", "*.*"), (Names{"Jobs"}));
+    EXPECT_EQ(platform->listEntries("C:\\Mach", "*.*").value_or({}), (Names{"Jobs"}));
 }
 
-TEST_F(Listing, MissingOrUnreadableFolderGivesEmptyList) {
-    EXPECT_TRUE(platform->listFiles("C:\\Mach\\Nowhere", "*.*").empty());
-    EXPECT_TRUE(platform->listFiles("C:\\Mach\\Jobs\\b.prg", "*.*").empty());
-    EXPECT_TRUE(platform->listFolders("C:\\Nowhere\\Deeper").empty());
-    EXPECT_TRUE(platform->listEntries("Q:\\", "*.*").empty());
+TEST_F(Listing, MissingOrUnreadableFolderSaysWhy) {
+    EXPECT_EQ(platform->listFiles("C:\\Mach\\Nowhere", "*.*").kind(), ErrorKind::NotFound);
+    EXPECT_EQ(platform->listFiles("C:\\Mach\\Jobs\\b.prg", "*.*").kind(), ErrorKind::NotAFolder);
+    EXPECT_EQ(platform->listFolders("C:\\Nowhere\\Deeper").kind(), ErrorKind::NotFound);
+    EXPECT_EQ(platform->listEntries("Q:\\", "*.*").message(), "Q:\\: drive Q: does not exist");
     if (geteuid() != 0) {  // root reads any folder
         chmod(host("C:\\Mach\\Jobs").c_str(), 0);
-        EXPECT_TRUE(platform->listFiles("C:\\Mach\\Jobs", "*.*").empty());
+        const Result<Names> denied = platform->listFiles("C:\\Mach\\Jobs", "*.*");
         chmod(host("C:\\Mach\\Jobs").c_str(), 0755);
+        EXPECT_EQ(denied.message(), "C:\\Mach\\Jobs: access denied");
+        EXPECT_EQ(denied.kind(), ErrorKind::Denied);
     }
 }
 

@@ -22,13 +22,13 @@ public:
     bool entryExists(const std::string& path) override { return pass("entryExists").entryExists(path); }
     bool folderExists(const std::string& path) override { return pass("folderExists").folderExists(path); }
     std::string realName(const std::string& path) override { return pass("realName").realName(path); }
-    std::vector<std::string> listFiles(const std::string& folder, const std::string& patterns) override {
+    Result<std::vector<std::string>> listFiles(const std::string& folder, const std::string& patterns) override {
         return pass("listFiles").listFiles(folder, patterns);
     }
-    std::vector<std::string> listFolders(const std::string& folder) override {
+    Result<std::vector<std::string>> listFolders(const std::string& folder) override {
         return pass("listFolders").listFolders(folder);
     }
-    std::vector<std::string> listEntries(const std::string& folder, const std::string& patterns) override {
+    Result<std::vector<std::string>> listEntries(const std::string& folder, const std::string& patterns) override {
         return pass("listEntries").listEntries(folder, patterns);
     }
     std::int64_t fileSize(const std::string& path) override { return pass("fileSize").fileSize(path); }

@@ -45,9 +45,13 @@ Outcome TransferSet(const std::string& sourceFolderIn, const std::string& source
     const bool programClash = (kind & fileset::kProgramSet) && Fs().fileExists(targetFolder + targetBase + ".prg");
     if (!OverwriteAllowed(drawingClash || programClash, targetBase, ask)) return Outcome::Declined();
 
+    auto transfers = fileset::CopyMembers(sourceFolder, sourceBase, targetFolder, targetBase, kind);
+    if (!transfers.ok()) return Outcome::Failed(transfers.status());
+    auto removals = fileset::DeletionMembers(targetFolder, targetBase, kind);
+    if (!removals.ok()) return Outcome::Failed(removals.status());
     SetChange change;
-    change.transfers = fileset::CopyMembers(sourceFolder, sourceBase, targetFolder, targetBase, kind);
-    change.removals = fileset::DeletionMembers(targetFolder, targetBase, kind);
+    change.transfers = std::move(*transfers);
+    change.removals = std::move(*removals);
     change.move = move;
     return Apply(change);
 }
@@ -67,8 +71,10 @@ bool OverwriteAllowed(bool conflict, const std::string& name, const AskFunction&
 Outcome DeleteFileSet(const std::string& folderIn, const std::string& base, std::int16_t kind) {
     if (!IsSetKind(kind)) return Outcome::Declined();
     if (!fileset::IsPlainName(base)) return Outcome::Refused(InvalidName);
+    auto removals = fileset::DeletionMembers(fileset::WithSeparator(folderIn), base, kind);
+    if (!removals.ok()) return Outcome::Failed(removals.status());
     SetChange change;
-    change.removals = fileset::DeletionMembers(fileset::WithSeparator(folderIn), base, kind);
+    change.removals = std::move(*removals);
     if (change.removals.empty()) return Outcome::Done({}, 1);
     Status status = fileset::ApplySetChange(change);
     return status.ok() ? Outcome::Done({}, 1) : Outcome::Failed(status);
@@ -96,15 +102,18 @@ Outcome ImportFile(const std::string& sourceFolderIn, const std::string& targetF
     const std::string extension = FileExtension(name);
     const std::string base = StripExtension(name);
     SetChange change;
+    Result<std::vector<std::string>> removals = std::vector<std::string>{};
 
     if (EqualsNoCase(extension, "drw")) {
         if (sameFolder) return Outcome::Declined();
         if (!OverwriteAllowed(Fs().fileExists(target + base + ".drw"), base, ask)) return Outcome::Declined();
-        for (const fileset::Member& member : fileset::FindMembers(source, base)) {
+        auto members = fileset::FindMembers(source, base);
+        if (!members.ok()) return Outcome::Failed(members.status());
+        for (const fileset::Member& member : *members) {
             if (fileset::InDrawingSet(member.extension))
                 change.transfers.push_back({source + member.name, target + member.name});
         }
-        change.removals = fileset::DeletionMembers(target, base, fileset::kDrawingSet);
+        removals = fileset::DeletionMembers(target, base, fileset::kDrawingSet);
     } else if (EqualsNoCase(extension, "prg")) {
         if (sameFolder) return Outcome::Declined();
         if (!OverwriteAllowed(Fs().fileExists(target + base + ".prg"), base, ask)) return Outcome::Declined();
@@ -112,21 +121,23 @@ Outcome ImportFile(const std::string& sourceFolderIn, const std::string& targetF
             const std::string from = fileset::ExistingFile(source + base + "." + member);
             if (!from.empty()) change.transfers.push_back({from, target + base + "." + member});
         }
-        change.removals = fileset::DeletionMembers(target, base, fileset::kProgramSet);
+        removals = fileset::DeletionMembers(target, base, fileset::kProgramSet);
     } else if (fileset::IsSingleImport(extension)) {
         if (sameFolder) return Outcome::Declined();
         if (!OverwriteAllowed(Fs().fileExists(target + name), name, ask)) return Outcome::Declined();
         const std::string from = fileset::ExistingFile(source + name);
         if (!from.empty()) change.transfers.push_back({from, target + name});
-        change.removals.push_back(target + name);
+        removals = std::vector<std::string>{target + name};
     } else {
         // Any other file is a program under its whole name: PART1.TAP becomes
         // PART1.TAP.prg.
         if (!OverwriteAllowed(Fs().fileExists(target + name + ".prg"), name, ask)) return Outcome::Declined();
         const std::string from = fileset::ExistingFile(source + name);
         if (!from.empty()) change.transfers.push_back({from, target + name + ".prg"});
-        change.removals = fileset::DeletionMembers(target, name, fileset::kProgramSet);
+        removals = fileset::DeletionMembers(target, name, fileset::kProgramSet);
     }
+    if (!removals.ok()) return Outcome::Failed(removals.status());
+    change.removals = std::move(*removals);
     return Apply(change);
 }
 

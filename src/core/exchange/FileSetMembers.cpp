@@ -38,9 +38,14 @@ std::string MemberName(const std::string& base, const std::string& extension) {
 
 }  // namespace
 
-std::vector<Member> FindMembers(const std::string& folder, const std::string& base) {
+Result<std::vector<Member>> FindMembers(const std::string& folder, const std::string& base) {
     std::vector<Member> members;
-    for (const std::string& name : platform::Current().listFiles(folder, base + ".*")) {
+    Result<std::vector<std::string>> names = platform::Current().listFiles(folder, base + ".*");
+    if (!names.ok()) {
+        if (names.kind() == ErrorKind::NotFound) return members;
+        return names.status();
+    }
+    for (const std::string& name : *names) {
         const std::string extension = FileExtension(name);
         // A wildcard search also finds "B.old.prg" or "B.text": not members.
         if (EqualsNoCase(name, MemberName(base, extension))) members.push_back({name, extension});
@@ -84,7 +89,7 @@ std::string ExistingFile(const std::string& path) {
     return real.empty() ? path : folder + real;
 }
 
-std::vector<std::string> DeletionMembers(const std::string& folder, const std::string& base,
+Result<std::vector<std::string>> DeletionMembers(const std::string& folder, const std::string& base,
                                          std::int16_t kind) {
     std::vector<std::string> paths;
     if (kind == kProgramSet) {
@@ -95,7 +100,9 @@ std::vector<std::string> DeletionMembers(const std::string& folder, const std::s
         return paths;
     }
     if (kind != kDrawingSet && kind != kBothSets) return paths;
-    for (const Member& member : FindMembers(folder, base)) {
+    Result<std::vector<Member>> members = FindMembers(folder, base);
+    if (!members.ok()) return members.status();
+    for (const Member& member : *members) {
         if (EqualsNoCase(member.extension, "nst")) continue;
         if (kind == kDrawingSet && !InDrawingSet(member.extension)) continue;
         paths.push_back(folder + member.name);
@@ -103,7 +110,7 @@ std::vector<std::string> DeletionMembers(const std::string& folder, const std::s
     return paths;
 }
 
-std::vector<Transfer> CopyMembers(const std::string& sourceFolder, const std::string& sourceBase,
+Result<std::vector<Transfer>> CopyMembers(const std::string& sourceFolder, const std::string& sourceBase,
                                   const std::string& targetFolder, const std::string& targetBase,
                                   std::int16_t kind) {
     std::vector<Transfer> transfers;
@@ -122,7 +129,9 @@ std::vector<Transfer> CopyMembers(const std::string& sourceFolder, const std::st
         return transfers;
     }
     if (kind != kDrawingSet && kind != kBothSets) return transfers;
-    for (const Member& member : FindMembers(sourceFolder, sourceBase)) {
+    Result<std::vector<Member>> members = FindMembers(sourceFolder, sourceBase);
+    if (!members.ok()) return members.status();
+    for (const Member& member : *members) {
         if (kind == kDrawingSet && !InDrawingSet(member.extension)) continue;
         add(sourceFolder + member.name, member.extension);
     }

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/Result.h"
+
 namespace qv::fileset {
 
 constexpr std::int16_t kDrawingSet = 1;
@@ -26,7 +28,8 @@ struct Transfer {
 
 /// The files found by base & ".*" whose name is base plus one extension, or
 /// base alone. Names with a second dot or a longer extension belong to no set.
-std::vector<Member> FindMembers(const std::string& folder, const std::string& base);
+/// A folder that does not exist holds none; one that cannot be read fails.
+Result<std::vector<Member>> FindMembers(const std::string& folder, const std::string& base);
 
 /// "prg", "inf", "rpt" or "stp", in any case.
 bool IsProgramExtension(const std::string& extension);
@@ -41,12 +44,12 @@ bool IsSingleImport(const std::string& extension);
 bool MachineRuleHolds(const std::string& folder);
 
 /// Full paths of the files that deleting the set removes (never an "nst").
-std::vector<std::string> DeletionMembers(const std::string& folder, const std::string& base,
+Result<std::vector<std::string>> DeletionMembers(const std::string& folder, const std::string& base,
                                          std::int16_t kind);
 
 /// The files that copying set sourceBase of sourceFolder brings to targetBase
 /// in targetFolder, machine rule applied; one per target name.
-std::vector<Transfer> CopyMembers(const std::string& sourceFolder, const std::string& sourceBase,
+Result<std::vector<Transfer>> CopyMembers(const std::string& sourceFolder, const std::string& sourceBase,
                                   const std::string& targetFolder, const std::string& targetBase,
                                   std::int16_t kind);
 

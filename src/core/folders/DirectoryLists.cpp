@@ -40,7 +40,7 @@ public:
     std::string firstProgramDirectory() const {
         platform::Platform& fs = platform::Current();
         if (!entries_) {
-            for (const std::string& folder : fs.listFolders(folder_)) {
+            for (const std::string& folder : fs.listFolders(folder_).value_or({})) {
                 const std::string name = LastPathComponent(folder);
                 if (!name.empty() && !IsReservedName(Upper(name))) return name;
             }
@@ -87,7 +87,12 @@ ListRows FillDirectoryList(const std::string& machine, const std::string& curren
     ListRows rows;
     int remembered = -1;
     platform::Platform& fs = platform::Current();
-    const std::vector<std::string> folders = fs.listFolders(DirectoryPath(machine, ""));
+    Result<std::vector<std::string>> listed = fs.listFolders(DirectoryPath(machine, ""));
+    if (!listed.ok()) {
+        rows.error = listed.status();
+        return rows;
+    }
+    const std::vector<std::string>& folders = *listed;
     if (folders.empty()) return rows;
 
     const std::string currentUpper = Upper(Trim(current));

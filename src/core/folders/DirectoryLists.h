@@ -23,15 +23,15 @@ enum FileKind : int { DrawingFiles = 1, ProgramFiles = 2, DrawingAndProgramFiles
 /// The program directories of a machine in name order, then (with
 /// includeDrives) the floppy and removable drives other than the system
 /// folder's drive. The current entry is listed only with includeCurrent.
-/// A machine folder without any sub-folder gives an empty list. What cannot
-/// be read is passed over.
+/// A machine folder without any sub-folder gives an empty list; one that
+/// cannot be listed gives an empty list with the error.
 ListRows FillDirectoryList(const std::string& machine, const std::string& current,
                            bool includeDrives, bool includeCurrent, int mode);
 
 /// The base names of a directory's files in name order: drawings (kind 1),
 /// programs (2), both (3, one row per name) or those matching pattern (any
-/// other kind; several patterns separated by ";"). An unreadable folder or
-/// an empty pattern gives an empty list.
+/// other kind; several patterns separated by ";"). An empty pattern gives an
+/// empty list; a folder that cannot be listed, an empty list with the error.
 ListRows FillFileList(const std::string& machine, const std::string& directory,
                       const std::string& currentName, int mode, int kind,
                       const std::string& pattern);

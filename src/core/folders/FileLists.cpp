@@ -25,8 +25,12 @@ ListRows FillFileList(const std::string& machine, const std::string& directory,
     ListRows rows;
     const std::string patterns = PatternFor(kind, pattern);
     if (patterns.empty()) return rows;
-    const std::vector<std::string> files =
-        platform::Current().listFiles(DirectoryPath(machine, directory), patterns);
+    Result<std::vector<std::string>> listed = platform::Current().listFiles(DirectoryPath(machine, directory), patterns);
+    if (!listed.ok()) {
+        rows.error = listed.status();
+        return rows;
+    }
+    const std::vector<std::string>& files = *listed;
     if (files.empty()) return rows;
 
     // With several patterns a program and a drawing of one name give one row.

@@ -38,7 +38,7 @@ ProgramFolders PrepareProgramFolders(const std::string& folderName, const std::s
     ProgramFolders result;
     std::vector<std::string>& entries = result.entries;
     if (host.entryExists(machineFolder)) {
-        entries = host.listEntries(machineFolder, "*.*");
+        entries = host.listEntries(machineFolder, "*.*").value_or({});
     } else {
         // A fresh installation may lack the program root itself.
         const std::string& root = State().Config.MachineRoot;

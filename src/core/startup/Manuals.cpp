@@ -56,7 +56,7 @@ std::optional<std::string> UsableManualsFolder(const std::string& folder) {
     auto& host = platform::Current();
     const std::string bare = Trim(folder.substr(0, folder.size() - 1));
     if (!host.entryExists(bare) && !host.makeFolder(bare)) return std::nullopt;
-    return host.listFiles(folder, "*.pdf").empty() ? std::string() : folder;
+    return host.listFiles(folder, "*.pdf").value_or({}).empty() ? std::string() : folder;
 }
 
 }  // namespace
@@ -67,18 +67,18 @@ std::optional<std::string> FindPdfReader() {
     if (!host.folderExists(base)) return std::nullopt;
 
     std::vector<std::string> level1;
-    for (const auto& name : host.listFolders(base))
+    for (const auto& name : host.listFolders(base).value_or({}))
         if (!name.empty() && NameHolds(name, "ACROBAT")) level1.push_back(base + "\\" + name);
 
     std::vector<std::string> level2;
     for (const auto& folder : level1)
-        for (const auto& name : host.listFolders(folder))
+        for (const auto& name : host.listFolders(folder).value_or({}))
             if (NameHolds(name, "ACROBAT") || NameHolds(name, "READER"))
                 level2.push_back(folder + "\\" + name);
 
     std::string found;
     for (const auto& folder : level2)
-        for (const auto& name : host.listFiles(folder, "*.exe")) {
+        for (const auto& name : host.listFiles(folder, "*.exe").value_or({})) {
             std::string upper = Upper(Trim(name));
             if (upper == "ACROBAT.EXE" || upper == "ACRORD32.EXE") found = folder + "\\" + name;
         }

@@ -42,7 +42,7 @@ void CopyDefaultData() {
     const std::string data = State().Config.DataFolder + "Data\\";
     if (host.entryExists(data + "Default")) return;
     if (!host.makeFolder(data + "Default")) return;
-    for (const auto& name : host.listFiles(data, "*.*"))
+    for (const auto& name : host.listFiles(data, "*.*").value_or({}))
         (void)host.copyFile(data + name, data + "Default\\" + name);
 }
 

@@ -109,7 +109,7 @@ void SelectMaterial(const std::string& name) {
 ListRows FillMaterialList(const std::string& machineFolder, const std::string& currentMaterial) {
     ListRows rows;
     const std::string folder = State().Config.DataFolder + "Material\\" + machineFolder + "\\";
-    const std::vector<std::string> files = platform::Current().listFiles(folder, "*.mtl");
+    const std::vector<std::string> files = platform::Current().listFiles(folder, "*.mtl").value_or({});
     if (files.empty()) return rows;
 
     rows.items.push_back(DefaultMaterial);

@@ -27,7 +27,7 @@ std::string ChooseLibrary(const std::string& tools, const std::string& wanted) {
     platform::Platform& fs = platform::Current();
     if (!wanted.empty() && fs.fileExists(tools + wanted + ".lkp")) return wanted;
     if (fs.fileExists(tools + FullLibraryName + ".lkp")) return FullLibraryName;
-    const std::vector<std::string> lists = fs.listFiles(tools, "*.lkp");
+    const std::vector<std::string> lists = fs.listFiles(tools, "*.lkp").value_or({});
     const std::string first = lists.empty() ? std::string() : WithoutExtension(lists.front());
     return first.empty() ? std::string(FullLibraryName) : first;
 }

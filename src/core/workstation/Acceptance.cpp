@@ -23,7 +23,9 @@ Outcome NotAccepted(const std::string& reason) {
 Status ClearScratchFiles() {
     platform::Platform& os = platform::Current();
     const std::string folder = State().Config.SystemFolder;
-    for (const std::string& name : os.listFiles(folder, "Rvrsmain.*")) {
+    Result<std::vector<std::string>> names = os.listFiles(folder, "Rvrsmain.*");
+    if (!names.ok()) return names.status();
+    for (const std::string& name : *names) {
         Status deleted = os.deleteFile(folder + name);
         if (!deleted) return deleted;
     }

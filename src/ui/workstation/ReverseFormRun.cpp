@@ -29,7 +29,14 @@
 namespace qv::ui {
 namespace {
 
+// A folder that cannot be read is said so rather than shown as empty; one
+// that is not there simply holds nothing.
+void ShowListError(const ListRows& rows) {
+    if (!rows.error.ok() && rows.error.kind() != ErrorKind::NotFound) Notify(rows.error.message());
+}
+
 void FillList(QListWidget* list, const ListRows& rows) {
+    ShowListError(rows);
     list->clear();
     for (const std::string& item : rows.items) list->addItem(QString::fromStdString(item));
     list->setCurrentRow(rows.selected);
@@ -37,6 +44,7 @@ void FillList(QListWidget* list, const ListRows& rows) {
 }
 
 void FillCombo(QComboBox* combo, const ListRows& rows) {
+    ShowListError(rows);
     combo->clear();
     for (const std::string& item : rows.items) combo->addItem(QString::fromStdString(item));
     combo->setCurrentIndex(rows.selected);

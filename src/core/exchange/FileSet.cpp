@@ -5,6 +5,7 @@
 #include "core/common/Text.h"
 #include "core/exchange/FileSetMembers.h"
 #include "core/exchange/SetChange.h"
+#include "core/exchange/SetRecovery.h"
 #include "core/folders/DirectoryLists.h"
 #include "platform/Platform.h"
 
@@ -29,6 +30,16 @@ Outcome Apply(const SetChange& change) {
     return Outcome::Failed(status);
 }
 
+// A change a crash cut short in these folders is finished or undone before
+// their files are listed or the overwrite question is asked about them.
+Status RecoverFirst(std::initializer_list<std::string> folders) {
+    for (const std::string& folder : folders) {
+        const fileset::Recovery recovery = fileset::RecoverSetChanges(folder);
+        if (!recovery.status.ok()) return recovery.status;
+    }
+    return Status::Ok();
+}
+
 Outcome TransferSet(const std::string& sourceFolderIn, const std::string& sourceBase,
                     const std::string& targetFolderIn, const std::string& targetBase,
                     std::int16_t kind, bool move, const AskFunction& ask) {
@@ -41,6 +52,8 @@ Outcome TransferSet(const std::string& sourceFolderIn, const std::string& source
     if (EqualsNoCase(sourceBase, targetBase) && fileset::SameFolder(sourceFolder, targetFolder))
         return Outcome::Declined();
 
+    if (Status recovered = RecoverFirst({sourceFolder, targetFolder}); !recovered.ok())
+        return Outcome::Failed(recovered);
     const bool drawingClash = (kind & fileset::kDrawingSet) && Fs().fileExists(targetFolder + targetBase + ".drw");
     const bool programClash = (kind & fileset::kProgramSet) && Fs().fileExists(targetFolder + targetBase + ".prg");
     if (!OverwriteAllowed(drawingClash || programClash, targetBase, ask)) return Outcome::Declined();
@@ -71,7 +84,9 @@ bool OverwriteAllowed(bool conflict, const std::string& name, const AskFunction&
 Outcome DeleteFileSet(const std::string& folderIn, const std::string& base, std::int16_t kind) {
     if (!IsSetKind(kind)) return Outcome::Declined();
     if (!fileset::IsPlainName(base)) return Outcome::Refused(InvalidName);
-    auto removals = fileset::DeletionMembers(fileset::WithSeparator(folderIn), base, kind);
+    const std::string folder = fileset::WithSeparator(folderIn);
+    if (Status recovered = RecoverFirst({folder}); !recovered.ok()) return Outcome::Failed(recovered);
+    auto removals = fileset::DeletionMembers(folder, base, kind);
     if (!removals.ok()) return Outcome::Failed(removals.status());
     SetChange change;
     change.removals = std::move(*removals);
@@ -99,6 +114,7 @@ Outcome ImportFile(const std::string& sourceFolderIn, const std::string& targetF
     const std::string source = fileset::WithSeparator(sourceFolderIn);
     const std::string target = fileset::WithSeparator(targetFolderIn);
     const bool sameFolder = fileset::SameFolder(source, target);
+    if (Status recovered = RecoverFirst({target}); !recovered.ok()) return Outcome::Failed(recovered);
     const std::string extension = FileExtension(name);
     const std::string base = StripExtension(name);
     SetChange change;

@@ -6,6 +6,8 @@
 
 #include "core/common/NumberText.h"
 #include "core/common/Text.h"
+#include "core/exchange/SetIntent.h"
+#include "core/exchange/SetRecovery.h"
 #include "platform/Platform.h"
 
 namespace qv::fileset {
@@ -86,22 +88,87 @@ class Run {
 public:
     explicit Run(const SetChange& change) : change_(change) {}
 
+    // The intent record is on the disc before the first file is touched and
+    // marked committed once the new set is whole, so that a crash at any
+    // point leaves enough to finish or undo the change (SetRecovery.h).
     Status apply() {
+        plan();
+        if (Status begun = record(false); !begun.ok()) return begun;
         Status status = stage();
         if (status.ok()) status = setAside();
         if (status.ok()) status = commit();
         if (status.ok()) status = syncCopies();
+        if (status.ok() && workAfterCommit()) status = record(true);
         if (!status.ok()) {
             rollBack();
+            if (!closeIntent().ok()) notes_.push_back(Quoted(intentPath_) + " Could Not Be Removed !");
             return withNotes(status);
         }
-        return finish();
+        Status finished = finish();
+        Status closed = closeIntent();
+        if (!finished.ok()) {
+            if (!closed.ok()) notes_.push_back(Quoted(intentPath_) + " Could Not Be Removed !");
+            return withNotes(finished);
+        }
+        return closed;
     }
 
 private:
+    // Every temporary name and every file to set aside is chosen before the
+    // intent record is written, so the record names all of them.
+    void plan() {
+        intent_.move = change_.move;
+        for (const Transfer& transfer : change_.transfers)
+            intent_.staged.push_back({NewStagingName(FolderOf(transfer.to), "n"), transfer.from, transfer.to});
+        std::vector<std::string> originals = change_.removals;
+        for (const Transfer& transfer : change_.transfers) originals.push_back(transfer.to);
+        std::set<std::string> seen;
+        for (const std::string& listed : originals) {
+            const std::string original = ExistingFile(listed);
+            if (original.empty() || !seen.insert(Upper(original)).second) continue;
+            intent_.aside.push_back({NewStagingName(FolderOf(original), "o"), original});
+        }
+        const std::string& anchor = change_.transfers.empty() ? change_.removals.front() : change_.transfers.front().to;
+        intentPath_ = IntentPath(FolderOf(anchor));
+    }
+
+    // Only files still to delete need the committed mark; without it a crash
+    // undoes the whole change, which is as good.
+    bool workAfterCommit() const {
+        for (const Staging& staging : staged_) {
+            if (change_.move && !staging.renamed) return true;
+        }
+        return !aside_.empty();
+    }
+
+    const char* verb() const { return change_.transfers.empty() ? "Deleted" : change_.move ? "Moved" : "Copied"; }
+
+    Status record(bool committed) {
+        intent_.committed = committed;
+        Status written = WriteIntent(intentPath_, intent_);
+        if (written.ok()) return written;
+        const std::string& first = change_.transfers.empty() ? change_.removals.front() : change_.transfers.front().from;
+        return Failure(first, verb(), written.message(), {intentPath_});
+    }
+
+    // The record goes once no staging file is left; otherwise it stays for
+    // the recovery to finish the work, and the notice says so.
+    Status closeIntent() {
+        bool left = false;
+        for (const SetIntent::Staged& staged : intent_.staged) left = left || Fs().entryExists(staged.temp);
+        for (const SetIntent::Aside& aside : intent_.aside) left = left || Fs().entryExists(aside.temp);
+        if (left) {
+            notes_.push_back(Quoted(intentPath_) + " Is Kept To Finish Or Undo The Change Later !");
+            return Status::Ok();
+        }
+        Status removed = RemoveTemporary(intentPath_);
+        return removed.ok() ? removed : Failure(intentPath_, "Deleted", removed.message(), {intentPath_});
+    }
+
     Status stage() {
-        for (const Transfer& transfer : change_.transfers) {
-            const std::string temp = NewStagingName(FolderOf(transfer.to), "n");
+        for (std::size_t i = 0; i < change_.transfers.size(); ++i) {
+            const Transfer& transfer = change_.transfers[i];
+            const std::string& temp = intent_.staged[i].temp;
             if (change_.move && DriveOf(transfer.from) == DriveOf(transfer.to)) {
                 Status renamed = Fs().renameFile(transfer.from, temp);
                 if (renamed.ok()) {
@@ -127,17 +194,12 @@ private:
     }
 
     Status setAside() {
-        std::vector<std::string> originals = change_.removals;
-        for (const Staging& staging : staged_) originals.push_back(staging.transfer.to);
-        std::set<std::string> seen;
         const char* what = change_.transfers.empty() ? "Deleted" : "Replaced";
-        for (const std::string& listed : originals) {
-            const std::string original = ExistingFile(listed);
-            if (original.empty() || !seen.insert(Upper(original)).second) continue;
-            const std::string temp = NewStagingName(FolderOf(original), "o");
-            Status renamed = Fs().renameFile(original, temp);
-            if (!renamed.ok()) return Failure(original, what, renamed.message(), {original, temp});
-            aside_.push_back({original, temp});
+        for (const SetIntent::Aside& planned : intent_.aside) {
+            Status renamed = Fs().renameFile(planned.original, planned.temp);
+            if (!renamed.ok())
+                return Failure(planned.original, what, renamed.message(), {planned.original, planned.temp});
+            aside_.push_back({planned.original, planned.temp});
         }
         return Status::Ok();
     }
@@ -181,7 +243,7 @@ private:
                     putBack(aside_[j].temp, aside_[j].original);
                 }
             }
-            return withNotes(notice);
+            return notice;
         }
         if (!change_.move) return Status::Ok();
         for (const Staging& staging : staged_) {
@@ -247,10 +309,34 @@ private:
     }
 
     const SetChange& change_;
+    SetIntent intent_;
+    std::string intentPath_;
     std::vector<Staging> staged_;
     std::vector<SetAside> aside_;
     std::vector<std::string> notes_;
 };
+
+// A change cut short earlier in one of the folders is finished or undone
+// first. The members of this change were listed before that, so it is not
+// made: the user tries again and sees the folders as they now are.
+Status RecoverFolders(const SetChange& change) {
+    std::vector<std::string> folders;
+    for (const Transfer& transfer : change.transfers) {
+        folders.push_back(FolderOf(transfer.to));
+        folders.push_back(FolderOf(transfer.from));
+    }
+    for (const std::string& removal : change.removals) folders.push_back(FolderOf(removal));
+    std::set<std::string> seen;
+    for (const std::string& folder : folders) {
+        if (!seen.insert(Upper(folder)).second) continue;
+        const Recovery recovery = RecoverSetChanges(folder);
+        if (!recovery.status.ok()) return recovery.status;
+        if (recovery.found)
+            return Status::Error(Quoted(folder) + " Held An Unfinished Change !\nIt was " +
+                                 (recovery.finished ? "finished" : "undone") + "; nothing else was done, try again");
+    }
+    return Status::Ok();
+}
 
 }  // namespace
 
@@ -266,6 +352,8 @@ Status ApplySetChange(const SetChange& change) {
         if (sources.count(Upper(removal)))
             return Status::Error(Quoted(removal) + " Could Not Be Replaced !\nIt is the file being copied");
     }
+    if (change.transfers.empty() && change.removals.empty()) return Status::Ok();
+    if (Status recovered = RecoverFolders(change); !recovered.ok()) return recovered;
     return Run(change).apply();
 }
 

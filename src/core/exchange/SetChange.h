@@ -3,7 +3,8 @@
 // aside, the staged files are renamed into place, a move's copies are synced
 // to the disc, and only then are the set-aside files and (for a move) the
 // sources deleted. Any failure before that point puts every file back where
-// it was.
+// it was. An intent record beside the change lets a later start finish or
+// undo it when the process dies half-way (SetIntent.h, SetRecovery.h).
 #pragma once
 
 #include <string>
@@ -24,9 +25,10 @@ struct SetChange {
     bool move = false;
 };
 
-/// Runs the change. On failure the status holds the notice for the user: the
-/// file, what could not be done to it and the reason, and where any file
-/// that could not be put back was kept.
+/// Runs the change, after recovering any change cut short in its folders (it
+/// is then not made, and the notice says so). On failure the status holds
+/// the notice for the user: the file, what could not be done to it and the
+/// reason, and where any file that could not be put back was kept.
 Status ApplySetChange(const SetChange& change);
 
 /// True for the temporary names the change uses ("~qv..."), which tests and

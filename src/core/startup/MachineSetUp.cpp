@@ -4,6 +4,7 @@
 #include "core/common/NumberText.h"
 #include "core/common/State.h"
 #include "core/common/Text.h"
+#include "core/exchange/SetRecovery.h"
 #include "core/folders/DirectoryLists.h"
 #include "core/startup/InstallationFiles.h"
 #include "core/startup/MachineDescription.h"
@@ -55,6 +56,10 @@ Status SetUpMachine(std::int16_t number, const std::string& directoryName) {
     }
 
     ProgramFolders programs = PrepareProgramFolders(machine.MachineFolder, directoryName);
+    // A file-set change that a crash cut short is finished or undone before
+    // its folder is shown; the listing just made names the folders.
+    const std::string machineFolder = config.MachineRoot + machine.MachineFolder + "\\";
+    for (const std::string& entry : programs.entries) (void)fileset::RecoverSetChanges(machineFolder + entry + "\\");
     PrepareExportSettings(machine);
     if (config.FullSuite) PrepareSuiteFolders(machine);
 

@@ -18,9 +18,10 @@ constexpr std::size_t ReviewRecordLength = 80;
 std::string ReviewRecordText(const std::string& line);
 
 /// Writes one record per non-empty line of the program, the last line
-/// included, and returns how many. The records are written beside the file
-/// first and replace it only when all are written, so a failure leaves the
-/// old file as it was.
+/// included, and returns how many. The program is read a piece at a time,
+/// so memory does not grow with its length. The records are written beside
+/// the file first and replace it only when all are written, so a failure
+/// leaves the old file as it was.
 Result<std::int32_t> WriteReviewRecords(const std::string& programFile, const std::string& reviewFile);
 
 /// The trimmed texts of records first to first + count - 1 that exist (at

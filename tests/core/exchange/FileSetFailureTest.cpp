@@ -5,6 +5,7 @@
 
 #include "FileSetWorld.h"
 #include "core/exchange/FileSet.h"
+#include "core/exchange/SetRecovery.h"
 #include "support/FaultyPlatform.h"
 #include "support/Answers.h"
 
@@ -76,7 +77,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.label); });
 
 // When nothing can be put back (the drive went away mid-move), the notice
-// says where the user's file is.
+// says where the user's file is, and the intent record stays until a
+// recovery can put it back.
 TEST(FailureNotice, TellsWhereAFileThatCouldNotGoBackIsKept) {
     FileSetWorld world;
     Answers& messages = SharedAnswers();
@@ -84,7 +86,7 @@ TEST(FailureNotice, TellsWhereAFileThatCouldNotGoBackIsKept) {
     world.putFiles(kJobs, kPair, "src");
     FaultyPlatform faulty(world.platform());
     platform::ScopedPlatform use(faulty);
-    faulty.arm({kMutatingCalls, 2, true, "the drive is not ready"});
+    faulty.arm({kMutatingCalls, 3, true, "the drive is not ready"});
 
     const Outcome done = MoveFileSet(kJobs, "BRACKET", kParts, "BRACKET", 3, SharedAsk());
     EXPECT_EQ(done.count(), 0);
@@ -93,10 +95,18 @@ TEST(FailureNotice, TellsWhereAFileThatCouldNotGoBackIsKept) {
         "\"C:\\MACH\\M1\\JOBS\\BRACKET.prg\" Could Not Be Moved !\nThe drive is not ready\n"
         "\"C:\\MACH\\M1\\JOBS\\BRACKET.drw\" Is Kept As \"C:\\MACH\\M1\\PARTS\\~qv";
     ASSERT_EQ(notice.substr(0, head.size()), head);
-    const std::size_t start = notice.rfind("\\~qv") + 1;
+    const std::size_t start = notice.find("\\~qv") + 1;
     const std::string kept = notice.substr(start, notice.find('"', start) - start);
     EXPECT_EQ(world.read(kParts + kept), Bytes("src", "BRACKET.drw"));
     EXPECT_EQ(world.read(std::string(kJobs) + "BRACKET.prg"), Bytes("src", "BRACKET.prg"));
+    const std::string record = std::string("\n\"") + kParts + "~qvset.tmp\" Is Kept To Finish Or Undo The Change Later !";
+    EXPECT_EQ(notice.substr(notice.size() - record.size()), record);
+
+    faulty.disarm();
+    const fileset::Recovery recovery = fileset::RecoverSetChanges(kParts);
+    EXPECT_TRUE(recovery.found && !recovery.finished && recovery.status.ok()) << recovery.status.message();
+    world.expectUntouched(kJobs, kPair, "src");
+    world.expectUntouched(kParts, {}, "src");
 }
 
 // A real read-only folder (only meaningful when not running as root).

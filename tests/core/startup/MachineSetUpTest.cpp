@@ -5,10 +5,12 @@
 #include <sstream>
 
 #include "core/common/State.h"
+#include "core/exchange/FileSet.h"
 #include "core/startup/MachineSetUp.h"
 #include "core/startup/SystemConfiguration.h"
 #include "core/tooling/StationTable.h"
 #include "support/CountingPlatform.h"
+#include "support/FaultyPlatform.h"
 #include "support/InstallationFixture.h"
 #include "support/TableTest.h"
 
@@ -178,6 +180,28 @@ INSTANTIATE_TEST_SUITE_P(
         DirectoryCase{"EmptyMachineFolderGetsQuorvane", {}, "JOBS", "Quorvane"},
         DirectoryCase{"MissingMachineFolderIsMade", {"-"}, "JOBS", "Quorvane"}),
     test::CaseName());
+
+// A set move that lost its drive half-way left a source under a staging
+// name; the next set-up puts it back and removes the intent record.
+TEST(SetUpMachine, UndoesASetChangeCutShortInAProgramDirectory) {
+    MachineLayout m;
+    m.directories = {"JOBS", "PARTS"};
+    Installed in(WithMachine(m));
+    const std::string jobs = "C:\\QUORVANE\\PROGRAMS\\PRESS1\\JOBS\\";
+    const std::string parts = "C:\\QUORVANE\\PROGRAMS\\PRESS1\\PARTS\\";
+    for (const char* name : {"A.drw", "A.prg"}) in.fixture.write(jobs + name, name);
+    {
+        test::FaultyPlatform faulty(in.fixture.platform());
+        platform::ScopedPlatform use(faulty);
+        faulty.arm({test::kMutatingCalls, 3, true, "the drive is not ready"});
+        ASSERT_EQ(MoveFileSet(jobs, "A", parts, "A", 3, [](const std::string&) { return true; }).count(), 0);
+    }
+    ASSERT_EQ(in.fixture.names(parts).size(), 2u);  // one source and the record
+    ASSERT_TRUE(SetUpMachine(1, "JOBS").ok());
+    EXPECT_EQ(in.fixture.names(parts), std::vector<std::string>{});
+    EXPECT_EQ(in.fixture.names(jobs), (std::vector<std::string>{"A.drw", "A.prg"}));
+    EXPECT_EQ(in.fixture.read(jobs + "A.drw"), "A.drw");
+}
 
 TEST(SetUpMachine, SwitchingMachinesStartsFromACleanState) {
     MachineLayout first;

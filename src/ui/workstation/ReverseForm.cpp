@@ -13,6 +13,7 @@
 #include "core/startup/Startup.h"
 #include "ui/startup/EngineForm.h"
 #include "ui/startup/MachineForm.h"
+#include "ui/workstation/MenuWiring.h"
 #include "ui/workstation/ProgramFrame.h"
 #include "ui/workstation/ReversePanel.h"
 #include "ui/workstation/StatusBar.h"
@@ -45,6 +46,9 @@ ReverseForm::ReverseForm(QWidget* parent) : QMainWindow(parent) {
     layout->addWidget(statusBar_);
     setCentralWidget(body);
     connectRun();
+    ConnectDirectoryAndFileMenus(*this);
+    ConnectSearchEditSubMenus(*this);
+    ConnectImportMenus(*this);
     // A fixed window laid out for the reverse panel, as the suite's windows are.
     setFixedSize(sizeHint());
 }

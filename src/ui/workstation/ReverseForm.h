@@ -34,6 +34,9 @@ public:
     void EnableMenus();
     void DisableMenus();
     void PaintStatusBar();
+    /// The steps every menu item shares: menus off, the window shown
+    /// modally, menus on again, then what that item does afterwards.
+    void runModal(const std::function<void()>& show, const std::function<void()>& after = {});
 
     // Menu items, by the control arrays' indexes (element 0 unused).
     std::array<QAction*, 3> MachineItem{};
@@ -57,9 +60,6 @@ public:
 private:
     void createMenus();
     QWidget* createIdlePage();
-    /// The steps every menu item shares: menus off, the window shown
-    /// modally, menus on again, then what that item does afterwards.
-    void runModal(const std::function<void()>& show, const std::function<void()>& after = {});
     void selectMachine();
     void selectReverse();
 

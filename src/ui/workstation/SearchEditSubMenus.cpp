@@ -1,0 +1,10 @@
+// Opens its windows from the main window's menus.
+#include "ui/workstation/MenuWiring.h"
+
+#include "ui/workstation/ReverseForm.h"
+
+namespace qv::ui {
+
+void ConnectSearchEditSubMenus(ReverseForm& /*form*/) {}
+
+}  // namespace qv::ui

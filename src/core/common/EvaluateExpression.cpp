@@ -106,7 +106,9 @@ std::optional<double> EvaluateExpression(const std::string& text) {
             if (i + 1 == work.size()) ended = true;
 
             if (ended && !number.empty()) {
-                values[n++] = LeadingNumber(number);
+                bool outOfRange = false;
+                values[n++] = LeadingNumber(number, &outOfRange);
+                if (outOfRange) return std::nullopt;
                 number.clear();
                 if (n == 2) {
                     const std::optional<double> joined = Apply(values[0], ops[0], values[1]);

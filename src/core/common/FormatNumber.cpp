@@ -15,9 +15,19 @@ std::string GeneralText(Real value, int digits) {
     // Non-finite values cannot come from the suite's numbers; show nothing odd.
     if (value == 0 || !std::isfinite(value)) return "0";
     char buffer[64];
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
-                                       std::chars_format::scientific, digits - 1);
-    const std::string text(buffer, written.ptr);
+    auto written = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific,
+                                 digits - 1);
+    std::string text(buffer, written.ptr);
+    // Near the largest double, rounding up to the digits would give a text
+    // beyond every double; cut the digits instead, so it reads back.
+    double back = 0;
+    if (std::from_chars(text.data(), text.data() + text.size(), back).ec == std::errc::result_out_of_range) {
+        written = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific,
+                                digits + 1);
+        text.assign(buffer, written.ptr);
+        const std::size_t cut = text.find('e');
+        text = text.substr(0, static_cast<std::size_t>(digits) + 1) + text.substr(cut);
+    }
     const std::size_t e = text.find('e');
     std::string mantissa = text.substr(0, 1) + (e > 2 ? text.substr(2, e - 2) : std::string());
     const int exponent = std::atoi(text.c_str() + e + 1);

@@ -1,6 +1,7 @@
 // Number parsing and rounding as the suite's files and boxes expect them.
 #include "core/common/Numbers.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -12,9 +13,20 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Parsed with from_chars, which ignores the host locale (a Qt program sets
 // LC_NUMERIC from the environment, and strtod would then want a comma).
+// Out of range reads as infinity, so the caller can tell it from 0.
 double ParseDecimal(const std::string& text) {
     double value = 0;
     const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (result.ec == std::errc::result_out_of_range) {
+        // A tiny value (1E-999, .000...1) is 0; a huge one is beyond the doubles.
+        const std::size_t e = text.find_first_of("eE");
+        const std::string mantissa = text.substr(0, e);
+        const std::size_t first = mantissa.find_first_of("123456789");
+        const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+        long magnitude = first == std::string::npos ? 0 : static_cast<long>(point) - static_cast<long>(first);
+        if (e != std::string::npos) magnitude += std::strtol(text.c_str() + e + 1, nullptr, 10);
+        return magnitude > 0 ? HUGE_VAL : 0;
+    }
     if (result.ec != std::errc()) return 0;
     return value;
 }
@@ -30,7 +42,8 @@ Int Clamp(double value) {
 }
 }  // namespace
 
-double LeadingNumber(const std::string& text) {
+double LeadingNumber(const std::string& text, bool* outOfRange) {
+    if (outOfRange) *outOfRange = false;
     std::size_t i = 0;
     const std::size_t n = text.size();
     while (i < n && (text[i] == ' ' || text[i] == '\t')) ++i;
@@ -68,7 +81,10 @@ double LeadingNumber(const std::string& text) {
     if (number.front() == '.') number.insert(0, "0");
     const double value = ParseDecimal(number);
     // A number too large for a double reads as no number rather than infinity.
-    if (!std::isfinite(value)) return 0;
+    if (!std::isfinite(value)) {
+        if (outOfRange) *outOfRange = true;
+        return 0;
+    }
     return negative ? -value : value;
 }
 

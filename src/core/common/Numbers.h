@@ -9,7 +9,8 @@ namespace qv {
 /// The value of the text's leading number, as BASIC Val reads it: optional
 /// blanks, a sign, digits with at most one ".", an optional exponent ("E" or
 /// "D"). 0 when the text does not start with a number. "1.5.2" gives 1.5.
-double LeadingNumber(const std::string& text);
+/// A number beyond the doubles gives 0 and sets outOfRange when given.
+double LeadingNumber(const std::string& text, bool* outOfRange = nullptr);
 
 /// Nearest whole number, halves to even, clamped to -32768..32767 (NaN gives 0).
 std::int16_t RoundToInt16(double value);

@@ -9,7 +9,7 @@ namespace qv {
 namespace {
 
 struct ExpressionCase {
-    const char* text;
+    std::string text;
     std::optional<double> value;
 };
 
@@ -32,7 +32,8 @@ TEST(EvaluateExpression, FollowsTheTextRules) {
         // No value.
         {"-", std::nullopt}, {"(1+2", std::nullopt}, {"1+2)", std::nullopt}, {")1(", std::nullopt},
         {"10/0", std::nullopt}, {"10/(5-5)", std::nullopt}, {"", std::nullopt}, {"abc", std::nullopt},
-        {"()", std::nullopt}, {"(0-8)^.5", std::nullopt}, {"10^400", std::nullopt},
+        {"()", std::nullopt}, {"(0-8)^.5", std::nullopt}, {"10^400", std::nullopt}, {std::string(400, '9'), std::nullopt}, {"1+" + std::string(400, '9'), std::nullopt},
+        {"1+." + std::string(400, '0') + "1", 1},
     };
     for (const ExpressionCase& c : cases) {
         SCOPED_TRACE(c.text);

@@ -1,6 +1,8 @@
 // Numbers as display text: general text, leading zeros, tiny values as 0.
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "core/common/Numbers.h"
 #include "core/common/FormatNumber.h"
 
@@ -26,6 +28,12 @@ TEST(FormatNumber, DoublesUseFifteenDigits) {
     for (const DoubleCase& c : cases) {
         SCOPED_TRACE(c.text);
         EXPECT_EQ(FormatNumber(c.value), c.text);
+    }
+    // Text of the largest doubles reads back as a number, not as 0.
+    for (double value : {std::numeric_limits<double>::max(), -std::numeric_limits<double>::max()}) {
+        const std::string text = FormatNumber(value);
+        EXPECT_EQ(text, value > 0 ? "1.79769313486231E+308" : "-1.79769313486231E+308");
+        EXPECT_NEAR(LeadingNumber(text) / value, 1.0, 1e-14) << text;
     }
 }
 

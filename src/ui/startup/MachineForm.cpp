@@ -4,7 +4,7 @@
 #include "core/common/Messages.h"
 #include "core/common/State.h"
 #include "core/startup/MachineList.h"
-#include "core/startup/MachineSetUp.h"
+#include "core/startup/Startup.h"
 #include "core/workstation/RecentFile.h"
 
 namespace qv::ui {
@@ -14,7 +14,7 @@ MachineForm::MachineForm(QWidget* parent) : ChoiceForm(QStringLiteral("MachineFo
 }
 
 void MachineForm::choose(std::int16_t number) {
-    const Status status = SetUpMachine(number, State().Config.CurrentDirectory);
+    const Status status = SelectMachine(number, State().Config.CurrentDirectory);
     if (!status) {
         // The previous machine stays current, and so does its recent program.
         Notify(status.message());

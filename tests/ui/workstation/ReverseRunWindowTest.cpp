@@ -2,27 +2,12 @@
 // of the demo installation. The drawing each run writes is checked in core;
 // here what the windows add: the program frame, the panel's boxes and table,
 // the tool entry dialog, the review window, menus and messages.
-#include <gtest/gtest.h>
-
-#include <QAction>
-#include <QComboBox>
 #include <QGroupBox>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QMenu>
-#include <QPushButton>
 #include <QScrollBar>
-#include <QtTest/QTest>
 #include <map>
 
-#include "support/DemoInstallation.h"
 #include "support/DrawingFile.h"
-#include "support/MessageRecorder.h"
-#include "ui/workstation/ProgramFrame.h"
-#include "ui/workstation/ReverseForm.h"
-#include "ui/workstation/ReversePanel.h"
 #include "ui/workstation/Review.h"
-#include "ui/workstation/TurretTable.h"
 #include "uisupport/MainWindowTest.h"
 
 namespace qv::test {
@@ -32,21 +17,7 @@ constexpr const char* kBracket = "C:\\QUORVANE\\PROGRAMS\\PUNCH1\\JOBS\\BRACKET.
 const std::string kOverwrite = "Drawing for Program\n\n\"BRACKET\"\n\nAlready Exists!  Overwrite it ?";
 const std::string kComplete = "Reverse Engineering Complete !";
 
-class ReverseRunWindow : public MainWindowTest {
-protected:
-    /// Opens the program frame and runs the program selected there.
-    void runSelected() {
-        form->ReverseEngineer->trigger();
-        ASSERT_TRUE(form->ProgFrame->isVisible());
-        QTest::mouseClick(form->ProgFrame->ProgOk, Qt::LeftButton);
-    }
-    QStringList column(int i) const {
-        QStringList texts;
-        QListWidget* list = form->RvsBck->Trt->TrtList[i];
-        for (int r = 0; r < list->count(); ++r) texts << list->item(r)->text();
-        return texts;
-    }
-};
+using ReverseRunWindow = MainWindowTest;
 
 TEST_F(ReverseRunWindow, AcceptedRunTakesTheTypedSheet) {
     start();
@@ -160,31 +131,6 @@ TEST_F(ReverseRunWindow, ReviewWindowShowsTwentyOneBlocksAndClosesWithThePanel) 
     EXPECT_EQ(review->BlockList->item(review->BlockList->count() - 1)->text(), "%");  // the last line too
     QTest::mouseClick(form->RvsBck->RvsCncl, Qt::LeftButton);
     EXPECT_EQ(form->reviewWindow(), nullptr);
-}
-
-/// Picks the row of a combo box whose text starts with prefix.
-void Pick(QWidget* dialog, const char* combo, const QString& prefix) {
-    auto* box = dialog->findChild<QComboBox*>(combo);
-    ASSERT_NE(box, nullptr) << combo;
-    for (int i = 0; i < box->count(); ++i) {
-        if (box->itemText(i).trimmed().startsWith(prefix)) {
-            box->setCurrentIndex(i);
-            return;
-        }
-    }
-    FAIL() << combo << " has no row " << prefix.toStdString();
-}
-
-/// Confirms a tool in the tool entry dialog once it shows; an empty angle
-/// takes none, a typed one goes into the angle box.
-void ConfirmTool(const QString& shape, const QString& size, const QString& station, const QString& typedAngle) {
-    WhenModal("RvsTol", [=](QWidget* dialog) {
-        Pick(dialog, "ShapeList", shape);
-        Pick(dialog, "SizeList", size);
-        Pick(dialog, "StnList", station);
-        if (!typedAngle.isEmpty()) dialog->findChild<QLineEdit*>("AngBox")->setText(typedAngle);
-        QTest::mouseClick(dialog->findChild<QPushButton*>("InptOk"), Qt::LeftButton);
-    });
 }
 
 TEST_F(ReverseRunWindow, ConfirmedToolsReplaceTheirRowsAndReachTheDrawing) {

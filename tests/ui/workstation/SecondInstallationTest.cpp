@@ -1,0 +1,44 @@
+// The main window on an installation written by the tests rather than the
+// demo maker: an inch machine, a metric machine with a library and material
+// of its own, names in mixed case and 8-bit names.
+#include "support/DrawingFile.h"
+#include "support/SecondInstallation.h"
+#include "uisupport/MainWindowTest.h"
+
+namespace qv::test {
+namespace {
+
+constexpr const char* kFlange = "C:\\Quorvane\\Jobs\\Combi\\Parts\\FLANGE.drw";
+
+using SecondInstallationWindow = MainWindowTestOn<SecondInstallation>;
+
+TEST_F(SecondInstallationWindow, MachineSwitchTakesTheNewMachinesLibraryAndMaterial) {
+    start();
+    WhenModal("MachineForm", [](QWidget* w) {
+        QTest::mouseClick(w->findChild<QPushButton*>("MachineOk"), Qt::LeftButton);  // the only other one
+    });
+    form->MachineItem[1]->trigger();
+    form->ReverseEngineer->trigger();
+    ASSERT_EQ(form->ProgFrame->ProgList->count(), 1);
+    form->ProgFrame->ProgList->setCurrentRow(0);
+    QTest::mouseClick(form->ProgFrame->ProgOk, Qt::LeftButton);
+    ASSERT_TRUE(form->RvsBck->isVisible()) << (messages.shown.empty() ? "" : messages.shown.back());
+    QStringList sizes;
+    WhenModal("RvsTol", [&sizes](QWidget* dialog) {
+        auto* list = dialog->findChild<QComboBox*>("SizeList");
+        for (int i = 0; i < list->count(); ++i) sizes << list->itemText(i);
+        Pick(dialog, "SizeList", "8");
+        Pick(dialog, "StnList", "Combi One");
+        QTest::mouseClick(dialog->findChild<QPushButton*>("InptOk"), Qt::LeftButton);
+    });
+    QTest::mouseClick(form->RvsBck->SelectTool, Qt::LeftButton);
+    EXPECT_EQ(sizes, (QStringList{"8", "16"}));
+    QTest::mouseClick(form->RvsBck->RvsOk, Qt::LeftButton);
+    const std::vector<DrawingRecord> records = DrawingRecords(installation.read(kFlange));
+    ASSERT_FALSE(records.empty());
+    EXPECT_FLOAT_EQ(records[0].MaterialValue1(), 3.0f);
+    EXPECT_FLOAT_EQ(records[0].MaterialValue2(), 0.8f);
+}
+
+}  // namespace
+}  // namespace qv::test

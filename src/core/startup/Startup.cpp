@@ -24,7 +24,11 @@ Status RunStartup() {
     std::int16_t machine = config.SelectedMachine;
     if (!FindMachineEntry(machine)) machine = config.MachineTable.front().Number;
     if (Status setUp = SelectMachine(machine, config.CurrentDirectory); !setUp) return setUp;
-    SelectReverse(*reverse);
+    // The list was read moments ago when the reverse product is installed.
+    if (config.ReverseInstalled)
+        SelectReverseFrom(config.ReverseTable, *reverse);
+    else
+        SelectReverse(*reverse);
     return Status::Ok();
 }
 

@@ -8,6 +8,7 @@
 
 #include "support/DrawingFile.h"
 #include "ui/workstation/Review.h"
+#include "ui/workstation/StatusBar.h"
 #include "uisupport/MainWindowTest.h"
 
 namespace qv::test {
@@ -93,6 +94,16 @@ TEST_F(ReverseRunWindow, EveryOtherWayOutKeepsTheDrawingAndGivesTheMenusBack) {
         EXPECT_TRUE(menusEnabled());
         EXPECT_EQ(demo.read(kBracket), drawn);
     }
+}
+
+TEST_F(ReverseRunWindow, ProcessorRunsWithoutTheSuitesMarkers) {
+    for (const char* marker : {"Quordrw.exe", "Quorprg.exe", "Quorrvs.exe"})
+        demo.remove(std::string(DemoInstallation::System) + marker);
+    start();
+    EXPECT_EQ(form->statusBar()->processorText(), "ISO Turret Controls");
+    messages.answer({true});
+    runSelected();
+    EXPECT_TRUE(form->RvsBck->isVisible()) << (messages.shown.empty() ? "" : messages.shown.back());
 }
 
 TEST_F(ReverseRunWindow, InchMachineShowsAndStoresInches) {

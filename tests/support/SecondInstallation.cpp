@@ -12,13 +12,14 @@ namespace {
 
 using Slots = std::vector<std::pair<std::int16_t, std::int16_t>>;
 
-std::string Record(char shape, const std::string& name, std::array<float, 4> size, const Slots& stations) {
+std::string Record(char shape, const std::string& name, std::array<float, 4> size, const Slots& stations,
+                   float secondAngle = 90) {
     LibraryEntry e;
     e.shape = shape;
     e.name = name;
     e.size = size;
     for (std::size_t i = 0; i < stations.size(); ++i) e.stations[i] = stations[i];
-    e.angles = {0, 90, -1, -1, -1, -1};
+    e.angles = {0, secondAngle, -1, -1, -1, -1};
     return EncodeShapeRecord(e);
 }
 
@@ -69,7 +70,7 @@ SecondInstallation::SecondInstallation() {
     write(inchTools + "A", Record('A', "RND 0.5", {12.7f, 0, 0, 0}, {{1, 10}, {2, 10}}) +
                                Record('A', "RND 1", {25.4f, 0, 0, 0}, {{3, 10}}));
     write(inchTools + "D", Record('D', "RECT 1X0.5", {25.4f, 12.7f, 0, 0}, {{2, 45}, {3, 10}}));
-    write(inchTools + "S", Record('S', SpecialName, {}, {{3, 10}}));
+    write(inchTools + "S", Record('S', SpecialName, {}, {{3, 10}}, -1));
     const std::string combiTools = data + "Tools\\COMBI\\COMBI SET.";
     writeLines(combiTools + "lkp", {"******"});
     write(combiTools + "A", Record('A', "RND 8", {8, 0, 0, 0}, {{1, 10}}) +

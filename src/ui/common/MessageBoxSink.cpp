@@ -6,6 +6,7 @@
 
 #include "core/common/State.h"
 #include "platform/Platform.h"
+#include "ui/common/CoreText.h"
 
 namespace qv::ui {
 namespace {
@@ -22,7 +23,7 @@ QMessageBox* MakeBox(const std::string& text) {
     auto* box = new QMessageBox(QApplication::activeWindow());
     box->setWindowTitle(QStringLiteral("Quorvane"));
     box->setIcon(QMessageBox::Warning);  // the exclamation icon
-    box->setText(QString::fromStdString(text));
+    box->setText(FromCore(text));
     box->setAttribute(Qt::WA_DeleteOnClose, false);
     return box;
 }

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "core/common/Messages.h"
+#include "ui/common/CoreText.h"
 
 namespace qv::ui {
 
@@ -53,7 +54,7 @@ ChoiceForm::ChoiceForm(const QString& objectName, QWidget* parent) : QDialog(par
 void ChoiceForm::fill(const ListRows& rows) {
     MachineList->clear();
     for (std::size_t i = 0; i < rows.items.size(); ++i) {
-        auto* line = new QListWidgetItem(QString::fromStdString(rows.items[i]), MachineList);
+        auto* line = new QListWidgetItem(FromCore(rows.items[i]), MachineList);
         line->setData(Qt::UserRole, i < rows.data.size() ? rows.data[i] : 0);
     }
     MachineList->setCurrentRow(rows.selected);

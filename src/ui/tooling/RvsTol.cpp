@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "core/common/Messages.h"
+#include "ui/common/CoreText.h"
 #include "ui/common/KeyFilterHook.h"
 
 namespace qv::ui {
@@ -73,7 +74,7 @@ RvsTol::RvsTol(QWidget* parent) : QDialog(parent) {
     });
     connect(AngList, &QComboBox::currentIndexChanged, this, [this](int row) { entry_.selectAngle(row); });
     connect(AngBox, &QLineEdit::textChanged, this,
-            [this](const QString& text) { entry_.setAngleText(text.toStdString()); });
+            [this](const QString& text) { entry_.setAngleText(ToCore(text)); });
     connect(InptOk, &QPushButton::clicked, this, &RvsTol::confirm);
     connect(InptCncl, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -96,7 +97,7 @@ void RvsTol::createControls() {
     AngList = MakeList("AngList", this);
     AngBox = new QLineEdit(this);
     AngBox->setObjectName(QStringLiteral("AngBox"));
-    AngBox->setText(QString::fromStdString(entry_.view().angleText));
+    AngBox->setText(FromCore(entry_.view().angleText));
     KeyFilterHook::Install(AngBox, AngleBoxMode);
     AngBox->installEventFilter(this);
     Prompt[0]->setBuddy(ShapeList);
@@ -153,25 +154,25 @@ void RvsTol::createLayout() {
 void RvsTol::showEntry() {
     const ToolEntryView& v = entry_.view();
     QStringList rows;
-    for (const ShapeChoice& s : v.shapes) rows << QString::fromStdString(s.name);
+    for (const ShapeChoice& s : v.shapes) rows << FromCore(s.name);
     ShowRows(ShapeList, rows, {}, v.shapeRow);
 
     rows.clear();
     QList<int> records;
     for (const SizeChoice& s : v.sizes) {
-        rows << QString::fromStdString(s.text);
+        rows << FromCore(s.text);
         records << s.recordNumber;
     }
     ShowRows(SizeList, rows, records, v.sizeRow);
     ShowRow(Prompt[1], SizeList, v.sizesShown);
 
     rows.clear();
-    for (const StationChoice& s : v.stations) rows << QString::fromStdString(s.name);
+    for (const StationChoice& s : v.stations) rows << FromCore(s.name);
     ShowRows(StnList, rows, {}, v.stationRow);
     ShowRow(Prompt[2], StnList, v.stationsShown, v.stationsEnabled);
 
     rows.clear();
-    for (const std::string& a : v.angles) rows << QString::fromStdString(a);
+    for (const std::string& a : v.angles) rows << FromCore(a);
     ShowRows(AngList, rows, {}, v.angleRow);
     Prompt[3]->setVisible(v.angleEntry != AngleEntry::Hidden);
     AngList->setVisible(v.angleEntry == AngleEntry::List);

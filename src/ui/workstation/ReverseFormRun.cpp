@@ -18,6 +18,7 @@
 #include "core/workstation/ProcessorLaunch.h"
 #include "core/workstation/RecentFile.h"
 #include "core/workstation/ReverseRunSteps.h"
+#include "ui/common/CoreText.h"
 #include "ui/common/WaitCursor.h"
 #include "ui/tooling/RvsTol.h"
 #include "ui/workstation/ProgramFrame.h"
@@ -31,14 +32,14 @@ namespace {
 
 void FillList(QListWidget* list, const ListRows& rows) {
     list->clear();
-    for (const std::string& item : rows.items) list->addItem(QString::fromStdString(item));
+    for (const std::string& item : rows.items) list->addItem(FromCore(item));
     list->setCurrentRow(rows.selected);
     if (rows.selected < 0) list->clearSelection();
 }
 
 void FillCombo(QComboBox* combo, const ListRows& rows) {
     combo->clear();
-    for (const std::string& item : rows.items) combo->addItem(QString::fromStdString(item));
+    for (const std::string& item : rows.items) combo->addItem(FromCore(item));
     combo->setCurrentIndex(rows.selected);
 }
 
@@ -91,7 +92,7 @@ void ReverseForm::openProgramList() {
 
 void ReverseForm::directoryChosen() {
     if (State().SuppressEvents) return;
-    SelectCurrentDirectory(Trim(ProgFrame->DirectoryList->currentText().toStdString()));
+    SelectCurrentDirectory(Trim(ToCore(ProgFrame->DirectoryList->currentText())));
     fillProgramList("", 0);
     PaintStatusBar();
     if (ProgFrame->isVisible()) ProgFrame->ProgList->setFocus();
@@ -133,7 +134,7 @@ void ReverseForm::progOk() {
 }
 
 void ReverseForm::showPanel(const qv::ReversePanel& panel) {
-    for (int i = 1; i <= 4; ++i) RvsBck->ShtBox[i]->setText(QString::fromStdString(panel.sheetTexts[i - 1]));
+    for (int i = 1; i <= 4; ++i) RvsBck->ShtBox[i]->setText(FromCore(panel.sheetTexts[i - 1]));
     RvsBck->Trt->fill(panel.rows, panel.scrollMaximum, panel.selectedRow);
     {
         SuppressEventsScope quiet;
@@ -141,7 +142,7 @@ void ReverseForm::showPanel(const qv::ReversePanel& panel) {
         if (RvsBck->MaterialList->currentIndex() < 0 && RvsBck->MaterialList->count() > 0)
             RvsBck->MaterialList->setCurrentIndex(0);
     }
-    RvsBck->ViewPanel->setTitle(QString::fromStdString(panel.caption));
+    RvsBck->ViewPanel->setTitle(FromCore(panel.caption));
     RvsBck->RvsOk->setDefault(true);
     centre_->setCurrentWidget(RvsBck);
     RvsBck->Trt->TrtList[1]->setFocus();
@@ -149,7 +150,7 @@ void ReverseForm::showPanel(const qv::ReversePanel& panel) {
 
 void ReverseForm::materialChosen() {
     if (State().SuppressEvents) return;
-    const std::string name = Trim(RvsBck->MaterialList->currentText().toStdString());
+    const std::string name = Trim(ToCore(RvsBck->MaterialList->currentText()));
     Tooling().CurrentMaterial = name;
     SelectMaterial(name);
 }

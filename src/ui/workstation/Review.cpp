@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "core/common/Messages.h"
+#include "ui/common/CoreText.h"
 
 namespace qv::ui {
 namespace {
@@ -87,7 +88,7 @@ void Review::showBlocks() {
     BlockList->clear();
     const Result<std::vector<std::string>> lines = pager_.lines();
     if (lines) {
-        for (const std::string& line : *lines) BlockList->addItem(QString::fromStdString(line));
+        for (const std::string& line : *lines) BlockList->addItem(FromCore(line));
     }
     ListBar->setValue(pager_.TopRecord);
     BlockList->clearSelection();

@@ -10,6 +10,7 @@
 #include <QSignalBlocker>
 
 #include "core/common/State.h"
+#include "ui/common/CoreText.h"
 
 namespace qv::ui {
 namespace {
@@ -77,10 +78,10 @@ void TurretTable::fill(const std::vector<TurretRow>& rows, int scrollMaximum, in
     SuppressEventsScope quiet;
     for (int i = 1; i <= 4; ++i) TrtList[i]->clear();
     for (const TurretRow& row : rows) {
-        TrtList[1]->addItem(QString::fromStdString(row.station));
-        TrtList[2]->addItem(QString::fromStdString(row.type));
-        TrtList[3]->addItem(QString::fromStdString(row.size));
-        TrtList[4]->addItem(QString::fromStdString(row.angle));
+        TrtList[1]->addItem(FromCore(row.station));
+        TrtList[2]->addItem(FromCore(row.type));
+        TrtList[3]->addItem(FromCore(row.size));
+        TrtList[4]->addItem(FromCore(row.angle));
     }
     TrtBar->setRange(0, scrollMaximum);
     TrtBar->setValue(0);
@@ -89,9 +90,9 @@ void TurretTable::fill(const std::vector<TurretRow>& rows, int scrollMaximum, in
 
 void TurretTable::setRow(int row, const TurretRow& texts) {
     if (row < 0 || row >= rowCount()) return;
-    TrtList[2]->item(row)->setText(QString::fromStdString(texts.type));
-    TrtList[3]->item(row)->setText(QString::fromStdString(texts.size));
-    TrtList[4]->item(row)->setText(QString::fromStdString(texts.angle));
+    TrtList[2]->item(row)->setText(FromCore(texts.type));
+    TrtList[3]->item(row)->setText(FromCore(texts.size));
+    TrtList[4]->item(row)->setText(FromCore(texts.angle));
 }
 
 int TurretTable::selectedRow() const { return TrtList[1]->currentRow(); }

@@ -40,5 +40,28 @@ TEST_F(SecondInstallationWindow, MachineSwitchTakesTheNewMachinesLibraryAndMater
     EXPECT_FLOAT_EQ(records[0].MaterialValue2(), 0.8f);
 }
 
+TEST_F(SecondInstallationWindow, EightBitNamesShowAsTheirCharacters) {
+    start();
+    runSelected();  // PANEL: a round tool, an indexable rectangle and the special
+    ASSERT_TRUE(form->RvsBck->isVisible()) << (messages.shown.empty() ? "" : messages.shown.back());
+    const QString special = QString::fromUtf8("Ø20 KEY");
+    EXPECT_EQ(column(3)[2], special);
+    QString size, station;
+    WhenModal("RvsTol", [&](QWidget* dialog) {
+        Pick(dialog, "ShapeList", "Special");
+        size = dialog->findChild<QComboBox*>("SizeList")->currentText();
+        station = dialog->findChild<QComboBox*>("StnList")->currentText();
+        QTest::mouseClick(dialog->findChild<QPushButton*>("InptOk"), Qt::LeftButton);
+    });
+    form->RvsBck->Trt->selectRow(2);
+    QTest::mouseClick(form->RvsBck->SelectTool, Qt::LeftButton);
+    EXPECT_EQ(size + "/" + station, special + "/" + QString::fromUtf8("Ø 50 Station"));
+    QTest::mouseClick(form->RvsBck->RvsOk, Qt::LeftButton);
+    std::string described;
+    for (const DrawingRecord& r : DrawingRecords(installation.read("C:\\Quorvane\\Jobs\\InchPress\\Parts\\PANEL.drw")))
+        if (r.Tool.Defined) described = r.Tool.Description.substr(0, 7);
+    EXPECT_EQ(described, SecondInstallation::SpecialName) << messages.shown.back();
+}
+
 }  // namespace
 }  // namespace qv::test

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "core/common/NumberText.h"
+#include "core/common/State.h"
 #include "core/common/Text.h"
 #include "core/tooling/ShapeTable.h"
 #include "core/workstation/FormatNumber.h"
@@ -27,14 +28,13 @@ TurretRow DescribeTurretRow(const ToolRecord& tool, std::int16_t station, bool i
     TurretRow row;
     row.station = NumberText(station);
     row.type = ShapeName(tool.Shape);
+    // Found and confirmed rows share one column, so both show the machine's units.
+    row.size = DimensionText(tool, inchUnits ? Units::Inches : Units::Millimetres);
     const bool indexed = IsIndexCode(tool.StationCode);
-    if (tool.Defined) {
-        row.size = DimensionText(tool, inchUnits ? Units::Inches : Units::Millimetres);
+    if (tool.Defined)
         row.angle = indexed ? "idx " + FormatNumber(tool.IndexAngle) : FormatNumber(tool.Angle);
-    } else {
-        row.size = DimensionText(tool, Units::AsStored);
+    else
         row.angle = indexed ? "idx" : FormatNumber(tool.Angle);
-    }
     return row;
 }
 
@@ -51,7 +51,7 @@ std::vector<TurretRow> FillTurretTable(ReverseRunState& run) {
         } else if (tool.Shape != 'S') {
             NormaliseShape(tool);
         }
-        rows.push_back(DescribeTurretRow(tool, station, false));
+        rows.push_back(DescribeTurretRow(tool, station, State().Mach.InchUnits));
     }
     return rows;
 }

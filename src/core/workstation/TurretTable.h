@@ -24,9 +24,9 @@ constexpr int TurretVisibleRows = 21;
 /// description trimmed and upper-cased, sizes, code and angles as given.
 ToolRecord ToolFromReverseEntry(const ReverseTool& entry);
 
-/// The rows of the table, one per entry of TurretOrder. Tools of a punch
-/// shape get their padded shape name as description; unknown letters are
-/// normalised to "U".
+/// The rows of the table, one per entry of TurretOrder, sizes in the current
+/// machine's units. Tools of a punch shape get their padded shape name as
+/// description; unknown letters are normalised to "U".
 std::vector<TurretRow> FillTurretTable(ReverseRunState& run);
 
 /// The scroll bar's maximum: rows less the visible rows, not below 0.
@@ -35,9 +35,9 @@ int TurretScrollMaximum(std::size_t rowCount);
 /// True when the tool entry dialog was confirmed: a shape and Defined.
 bool IsConfirmedTool(const ToolRecord& chosen);
 
-/// The texts of a row: a tool as the processor found it shows its sizes as
-/// stored and "idx" in an indexable station; a confirmed (Defined) tool shows
-/// its sizes in inches or millimetres and "idx " with its index angle.
+/// The texts of a row: sizes in inches (4 decimals) or millimetres (3
+/// decimals); a tool as the processor found it shows "idx" in an indexable
+/// station, a confirmed (Defined) tool "idx " with its index angle.
 TurretRow DescribeTurretRow(const ToolRecord& tool, std::int16_t station, bool inchUnits);
 
 /// Copies a confirmed tool into the station of table row `row` and returns

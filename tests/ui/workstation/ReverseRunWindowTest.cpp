@@ -115,6 +115,7 @@ TEST_F(ReverseRunWindow, InchMachineShowsAndStoresInches) {
     ASSERT_TRUE(form->RvsBck->isVisible()) << (messages.shown.empty() ? "" : messages.shown.back());
     EXPECT_EQ(form->RvsBck->ShtBox[1]->text(), "40");
     EXPECT_EQ(form->RvsBck->ShtBox[3]->text(), "10");
+    EXPECT_EQ(column(3), (QStringList{"0.5", "1x0.5"}));  // the processor's millimetres, shown in inches
     form->RvsBck->ShtBox[1]->setText("50");
     QTest::mouseClick(form->RvsBck->RvsOk, Qt::LeftButton);
     const std::vector<DrawingRecord> records =

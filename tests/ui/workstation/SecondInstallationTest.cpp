@@ -45,7 +45,7 @@ TEST_F(SecondInstallationWindow, EightBitNamesShowAsTheirCharacters) {
     runSelected();  // PANEL: a round tool, an indexable rectangle and the special
     ASSERT_TRUE(form->RvsBck->isVisible()) << (messages.shown.empty() ? "" : messages.shown.back());
     const QString special = QString::fromUtf8("Ø20 KEY");
-    EXPECT_EQ(column(3)[2], special);
+    EXPECT_EQ(column(3), (QStringList{"0.5", "1x0.5", special}));
     QString size, station;
     WhenModal("RvsTol", [&](QWidget* dialog) {
         Pick(dialog, "ShapeList", "Special");

@@ -43,8 +43,6 @@ ToolConfirmation Refusal(std::string message, EntryControl focus) {
 
 }  // namespace
 
-ToolEntry::ToolEntry() { ClearToolRecord(Tooling().ChosenTool); }
-
 void ToolEntry::initialise() {
     view_.shapes = ToolShapes();
     view_.shapeRow = 0;
@@ -155,7 +153,6 @@ ToolConfirmation ToolEntry::confirm() {
     tool.StationCode = station.StationCode;
     tool.Angle = angle;
     tool.IndexAngle = indexAngle;
-    CopyToolRecord(tool, Tooling().ChosenTool);
     result.accepted = true;
     return result;
 }

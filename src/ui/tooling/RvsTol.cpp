@@ -84,6 +84,12 @@ RvsTol::RvsTol(QWidget* parent) : QDialog(parent) {
     ShapeList->setFocus();
 }
 
+std::optional<ToolRecord> RvsTol::Choose(QWidget* parent) {
+    RvsTol dialog(parent);
+    dialog.exec();
+    return dialog.chosenTool();
+}
+
 void RvsTol::createControls() {
     const char* captions[] = {"Tool Shape :", "Tool Size :", "Station :", "Angle :"};
     for (std::size_t i = 0; i < Prompt.size(); ++i) {
@@ -184,6 +190,7 @@ void RvsTol::confirm() {
     const ToolConfirmation result = entry_.confirm();
     showEntry();  // rows the confirmation picked by itself stay picked
     if (result.accepted) {
+        chosen_ = result.tool;
         accept();
         return;
     }

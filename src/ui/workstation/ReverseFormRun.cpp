@@ -198,10 +198,8 @@ void ReverseForm::rvsCncl() {
 void ReverseForm::selectTool() {
     const int row = RvsBck->Trt->selectedRow();
     if (row < 0) return;
-    RvsTol dialog(this);
-    dialog.exec();
-    const ToolRecord& chosen = Tooling().ChosenTool;
-    if (IsConfirmedTool(chosen)) RvsBck->Trt->setRow(row, ApplyChosenTool(row, chosen, State().Mach.InchUnits));
+    if (const std::optional<ToolRecord> chosen = RvsTol::Choose(this))
+        RvsBck->Trt->setRow(row, ApplyChosenTool(row, *chosen, State().Mach.InchUnits));
     RvsBck->Trt->TrtList[1]->setFocus();
     RvsBck->RvsOk->setDefault(true);
 }

@@ -10,7 +10,6 @@
 #include <QTimer>
 #include <functional>
 
-#include "core/tooling/ToolingState.h"
 #include "support/MessageRecorder.h"
 #include "support/TableTest.h"
 #include "support/ToolLibraryFixture.h"
@@ -102,7 +101,7 @@ TEST_F(RvsTolTest, FixedStationToolChosenByClicks) {
         QTest::mouseClick(d.InptOk, Qt::LeftButton);
     });
     EXPECT_EQ(result, QDialog::Accepted);
-    EXPECT_EQ(ToolText(Tooling().ChosenTool), "+D 'RECT 20X10' 20x10x0x0 s1 c11 a90 i0 n0");
+    EXPECT_EQ(ToolText(d.chosenTool().value()), "+D 'RECT 20X10' 20x10x0x0 s1 c11 a90 i0 n0");
     EXPECT_TRUE(messages_.shown.empty());
 }
 
@@ -116,7 +115,7 @@ TEST_F(RvsTolTest, EnterConfirmsTheTypedIndexAngle) {
         QTest::keyClick(d.AngBox, Qt::Key_Return);
     });
     EXPECT_EQ(result, QDialog::Accepted);
-    EXPECT_EQ(ToolText(Tooling().ChosenTool), "+D 'RECT 20X10' 20x10x0x0 s2 c45 a0 i135 n0");
+    EXPECT_EQ(ToolText(d.chosenTool().value()), "+D 'RECT 20X10' 20x10x0x0 s2 c45 a0 i135 n0");
 }
 
 TEST_F(RvsTolTest, ShapeWithOneSizeIsChosenDownToItsStation) {
@@ -135,8 +134,6 @@ TEST_F(RvsTolTest, ShapeWithOneSizeIsChosenDownToItsStation) {
 TEST_F(RvsTolTest, CancelLeavesNoTool) {
     for (bool escape : {false, true}) {
         SCOPED_TRACE(escape ? "Escape" : "Cancel button");
-        Tooling().ChosenTool.Defined = true;
-        Tooling().ChosenTool.Shape = 'A';
         RvsTol d;
         const int result = RunModal(d, [&] {
             PickRectangleIn(d, 0);
@@ -147,7 +144,7 @@ TEST_F(RvsTolTest, CancelLeavesNoTool) {
                 QTest::mouseClick(d.InptCncl, Qt::LeftButton);
         });
         EXPECT_EQ(result, QDialog::Rejected);
-        EXPECT_EQ(ToolText(Tooling().ChosenTool), ToolText(ToolRecord()));
+        EXPECT_FALSE(d.chosenTool());
     }
 }
 
@@ -181,7 +178,7 @@ TEST_F(RvsTolTest, EachMissingChoiceIsRefusedWithTheFocusOnItsList) {
         EXPECT_TRUE(d.isVisible());
         ASSERT_TRUE(d.focusWidget());
         EXPECT_EQ(d.focusWidget()->objectName().toStdString(), c.focus);
-        EXPECT_FALSE(Tooling().ChosenTool.Defined);
+        EXPECT_FALSE(d.chosenTool());
     }
 }
 

@@ -69,6 +69,12 @@ public:
     /// Lists the shapes and the first shape's sizes; no size or station yet.
     void initialise();
 
+    /// After initialise: opens on the tool of a table row, as far as the
+    /// library holds it: its shape, then its size, then its station (and a
+    /// fixed station's angle, an indexable one's typed angle). A tool of no
+    /// punch shape leaves the opening as it is. Nothing is confirmed.
+    void startAt(const ToolRecord& tool);
+
     /// The user's changes. Each does nothing when the row is the one the
     /// list already had (returns false); otherwise refills the lists below it.
     bool selectShape(int row);

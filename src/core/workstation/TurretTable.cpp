@@ -60,6 +60,15 @@ int TurretScrollMaximum(std::size_t rowCount) {
     return std::max(0, static_cast<int>(rowCount) - TurretVisibleRows);
 }
 
+ToolRecord TurretRowTool(const ReverseRunState& run, int row) {
+    if (row < 0 || row >= run.TurretCount || row >= static_cast<int>(TurretSlots)) return {};
+    const std::int16_t station = run.TurretOrder[static_cast<std::size_t>(row)];
+    if (station < 0 || station >= static_cast<int>(TurretSlots)) return {};
+    ToolRecord tool = run.TurretTools[static_cast<std::size_t>(station)];
+    tool.Station = station;
+    return tool;
+}
+
 bool IsConfirmedTool(const ToolRecord& chosen) { return chosen.Shape != ' ' && chosen.Defined; }
 
 TurretRow ApplyChosenTool(ReverseRunState& run, int row, const ToolRecord& chosen, bool inchUnits) {

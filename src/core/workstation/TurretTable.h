@@ -32,6 +32,10 @@ std::vector<TurretRow> FillTurretTable(ReverseRunState& run);
 /// The scroll bar's maximum: rows less the visible rows, not below 0.
 int TurretScrollMaximum(std::size_t rowCount);
 
+/// The tool of table row `row` as the tool dialog starts from it, with the
+/// row's station as its Station; a cleared record for a row outside the table.
+ToolRecord TurretRowTool(const ReverseRunState& run, int row);
+
 /// True when the tool entry dialog was confirmed: a shape and Defined.
 bool IsConfirmedTool(const ToolRecord& chosen);
 

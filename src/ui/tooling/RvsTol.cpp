@@ -56,7 +56,7 @@ void ShowRow(QLabel* prompt, QWidget* box, bool shown, bool enabled = true) {
 
 }  // namespace
 
-RvsTol::RvsTol(QWidget* parent) : QDialog(parent) {
+RvsTol::RvsTol(QWidget* parent, const ToolRecord& start) : QDialog(parent) {
     setObjectName(QStringLiteral("RvsTol"));
     setWindowTitle(tr("Tooling"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -79,13 +79,15 @@ RvsTol::RvsTol(QWidget* parent) : QDialog(parent) {
     connect(InptCncl, &QPushButton::clicked, this, &QDialog::reject);
 
     entry_.initialise();
+    entry_.startAt(start);
+    AngBox->setText(FromCore(entry_.view().angleText));
     ButtonPanel->show();
     showEntry();
     ShapeList->setFocus();
 }
 
-std::optional<ToolRecord> RvsTol::Choose(QWidget* parent) {
-    RvsTol dialog(parent);
+std::optional<ToolRecord> RvsTol::Choose(QWidget* parent, const ToolRecord& start) {
+    RvsTol dialog(parent, start);
     dialog.exec();
     return dialog.chosenTool();
 }

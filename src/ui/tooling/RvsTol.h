@@ -19,10 +19,11 @@ namespace qv::ui {
 class RvsTol : public QDialog {
     Q_OBJECT
 public:
-    explicit RvsTol(QWidget* parent = nullptr);
+    /// Opens on start's shape, size and station where the library holds them.
+    explicit RvsTol(QWidget* parent = nullptr, const ToolRecord& start = ToolRecord());
 
     /// Shows the dialog modally: the tool confirmed with Ok, or nothing.
-    static std::optional<ToolRecord> Choose(QWidget* parent);
+    static std::optional<ToolRecord> Choose(QWidget* parent, const ToolRecord& start);
     /// The tool confirmed with Ok; nothing before that or after Cancel.
     const std::optional<ToolRecord>& chosenTool() const { return chosen_; }
 

@@ -198,7 +198,7 @@ void ReverseForm::rvsCncl() {
 void ReverseForm::selectTool() {
     const int row = RvsBck->Trt->selectedRow();
     if (row < 0) return;
-    if (const std::optional<ToolRecord> chosen = RvsTol::Choose(this))
+    if (const std::optional<ToolRecord> chosen = RvsTol::Choose(this, TurretRowTool(ReverseRun(), row)))
         RvsBck->Trt->setRow(row, ApplyChosenTool(row, *chosen, State().Mach.InchUnits));
     RvsBck->Trt->TrtList[1]->setFocus();
     RvsBck->RvsOk->setDefault(true);

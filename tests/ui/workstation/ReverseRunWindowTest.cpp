@@ -158,11 +158,15 @@ TEST_F(ReverseRunWindow, ConfirmedToolsReplaceTheirRowsAndReachTheDrawing) {
     table->selectRow(1);  // station 5, indexable
     ConfirmTool("Rectangle", "20", "Index 5 ", "30");
     QTest::mouseClick(form->RvsBck->SelectTool, Qt::LeftButton);
-    table->selectRow(2);  // station 4: the dialog is cancelled, nothing changes
-    WhenModal("RvsTol", [](QWidget* dialog) {
+    table->selectRow(2);  // station 4: the dialog opens on its tool, is cancelled, nothing changes
+    QStringList opened;
+    WhenModal("RvsTol", [&opened](QWidget* dialog) {
+        for (const char* list : {"ShapeList", "SizeList", "StnList"})
+            opened << dialog->findChild<QComboBox*>(list)->currentText();
         QTest::mouseClick(dialog->findChild<QPushButton*>("InptCncl"), Qt::LeftButton);
     });
     QTest::mouseClick(form->RvsBck->SelectTool, Qt::LeftButton);
+    EXPECT_EQ(opened, (QStringList{"Square", "10", "Station 4 (C)"}));
     EXPECT_EQ(column(1).mid(0, 3), (QStringList{"1", "5", "4"}));
     EXPECT_EQ(column(2).mid(0, 3), (QStringList{"Diameter  ", "Rectangle ", "Square    "}));
     EXPECT_EQ(column(3).mid(0, 2), (QStringList{"10", "20x10"}));

@@ -40,22 +40,28 @@ TEST_F(SecondInstallationWindow, MachineSwitchTakesTheNewMachinesLibraryAndMater
     EXPECT_FLOAT_EQ(records[0].MaterialValue2(), 0.8f);
 }
 
-TEST_F(SecondInstallationWindow, EightBitNamesShowAsTheirCharacters) {
+// PANEL: a round tool, an indexable rectangle and a special named with 0xD8.
+TEST_F(SecondInstallationWindow, InchRowsShowInInchesAndOpenTheDialogOnTheirTools) {
     start();
-    runSelected();  // PANEL: a round tool, an indexable rectangle and the special
+    runSelected();
     ASSERT_TRUE(form->RvsBck->isVisible()) << (messages.shown.empty() ? "" : messages.shown.back());
     const QString special = QString::fromUtf8("Ø20 KEY");
     EXPECT_EQ(column(3), (QStringList{"0.5", "1x0.5", special}));
-    QString size, station;
-    WhenModal("RvsTol", [&](QWidget* dialog) {
-        Pick(dialog, "ShapeList", "Special");
-        size = dialog->findChild<QComboBox*>("SizeList")->currentText();
-        station = dialog->findChild<QComboBox*>("StnList")->currentText();
-        QTest::mouseClick(dialog->findChild<QPushButton*>("InptOk"), Qt::LeftButton);
-    });
-    form->RvsBck->Trt->selectRow(2);
-    QTest::mouseClick(form->RvsBck->SelectTool, Qt::LeftButton);
-    EXPECT_EQ(size + "/" + station, special + "/" + QString::fromUtf8("Ø 50 Station"));
+    const QStringList opened[] = {{"Diameter", "0.5", "Small Round"},
+                                  {"Rectangle", "1x0.5", "Index Two"},
+                                  {"Special", special, QString::fromUtf8("Ø 50 Station")}};
+    for (int row = 0; row < 3; ++row) {
+        QStringList shown;
+        WhenModal("RvsTol", [&shown, row](QWidget* dialog) {
+            for (const char* list : {"ShapeList", "SizeList", "StnList"})
+                shown << dialog->findChild<QComboBox*>(list)->currentText();
+            const char* button = row == 2 ? "InptOk" : "InptCncl";  // the special is confirmed as it opened
+            QTest::mouseClick(dialog->findChild<QPushButton*>(button), Qt::LeftButton);
+        });
+        form->RvsBck->Trt->selectRow(row);
+        QTest::mouseClick(form->RvsBck->SelectTool, Qt::LeftButton);
+        EXPECT_EQ(shown, opened[row]);
+    }
     QTest::mouseClick(form->RvsBck->RvsOk, Qt::LeftButton);
     std::string described;
     for (const DrawingRecord& r : DrawingRecords(installation.read("C:\\Quorvane\\Jobs\\InchPress\\Parts\\PANEL.drw")))

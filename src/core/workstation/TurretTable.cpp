@@ -28,6 +28,7 @@ TurretRow DescribeTurretRow(const ToolRecord& tool, std::int16_t station, bool i
     TurretRow row;
     row.station = NumberText(station);
     row.type = ShapeName(tool.Shape);
+    row.confirmed = tool.Defined;
     // Found and confirmed rows share one column, so both show the machine's units.
     row.size = DimensionText(tool, inchUnits ? Units::Inches : Units::Millimetres);
     const bool indexed = IsIndexCode(tool.StationCode);
@@ -54,6 +55,10 @@ std::vector<TurretRow> FillTurretTable(ReverseRunState& run) {
         rows.push_back(DescribeTurretRow(tool, station, State().Mach.InchUnits));
     }
     return rows;
+}
+
+std::string ConfirmedToolsText(int confirmed, int rows) {
+    return NumberText(confirmed) + " of " + NumberText(rows) + (rows == 1 ? " tool" : " tools") + " confirmed";
 }
 
 int TurretScrollMaximum(std::size_t rowCount) {

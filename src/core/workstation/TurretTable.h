@@ -15,6 +15,7 @@ namespace qv {
 /// One row of the four columns, as the lists show it.
 struct TurretRow {
     std::string station, type, size, angle;
+    bool confirmed = false;  // the user confirmed the row's tool
 };
 
 /// The lists show this many rows at a time.
@@ -28,6 +29,9 @@ ToolRecord ToolFromReverseEntry(const ReverseTool& entry);
 /// machine's units. Tools of a punch shape get their padded shape name as
 /// description; unknown letters are normalised to "U".
 std::vector<TurretRow> FillTurretTable(ReverseRunState& run);
+
+/// "3 of 5 tools confirmed" ("1 tool" when the table has one row).
+std::string ConfirmedToolsText(int confirmed, int rows);
 
 /// The scroll bar's maximum: rows less the visible rows, not below 0.
 int TurretScrollMaximum(std::size_t rowCount);

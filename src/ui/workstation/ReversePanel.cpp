@@ -12,7 +12,9 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "core/workstation/TurretTable.h"
 #include "ui/common/ButtonKeys.h"
+#include "ui/common/CoreText.h"
 #include "ui/workstation/TurretTable.h"
 
 namespace qv::ui {
@@ -63,6 +65,9 @@ ReversePanel::ReversePanel(QWidget* parent) : QFrame(parent) {
     tooling->addWidget(materialLabel);
     tooling->addWidget(MaterialList);
     tooling->addWidget(SelectTool);
+    ConfirmedLabel = new QLabel(ToolingPanel);
+    ConfirmedLabel->setObjectName(QStringLiteral("ConfirmedLabel"));
+    tooling->addWidget(ConfirmedLabel);
 
     QGroupBox* sheet = BoxPair(this, QStringLiteral("X       SHEET       Y"), ShtBox[1], ShtBox[2], 1);
     QGroupBox* clamps = BoxPair(this, QStringLiteral("Left     CLAMPS    Right"), ShtBox[3], ShtBox[4], 3);
@@ -80,6 +85,9 @@ ReversePanel::ReversePanel(QWidget* parent) : QFrame(parent) {
     buttons->addWidget(RvsCncl);
 
     Trt = new TurretTable(this);
+    connect(Trt, &TurretTable::confirmationsChanged, this, [this] {
+        ConfirmedLabel->setText(FromCore(ConfirmedToolsText(Trt->confirmedCount(), Trt->rowCount())));
+    });
 
     auto* side = new QVBoxLayout;
     side->addWidget(ViewPanel);

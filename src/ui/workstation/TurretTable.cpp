@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <algorithm>
 
 #include "core/common/State.h"
 #include "ui/common/CoreText.h"
@@ -83,9 +84,12 @@ void TurretTable::fill(const std::vector<TurretRow>& rows, int scrollMaximum, in
         TrtList[3]->addItem(FromCore(row.size));
         TrtList[4]->addItem(FromCore(row.angle));
     }
+    confirmed_.assign(rows.size(), false);
+    for (std::size_t r = 0; r < rows.size(); ++r) markRow(static_cast<int>(r), rows[r].confirmed);
     TrtBar->setRange(0, scrollMaximum);
     TrtBar->setValue(0);
     for (int i = 1; i <= 4; ++i) TrtList[i]->setCurrentRow(selectedRow);
+    emit confirmationsChanged();
 }
 
 void TurretTable::setRow(int row, const TurretRow& texts) {
@@ -93,6 +97,25 @@ void TurretTable::setRow(int row, const TurretRow& texts) {
     TrtList[2]->item(row)->setText(FromCore(texts.type));
     TrtList[3]->item(row)->setText(FromCore(texts.size));
     TrtList[4]->item(row)->setText(FromCore(texts.angle));
+    markRow(row, texts.confirmed);
+    emit confirmationsChanged();
+}
+
+void TurretTable::markRow(int row, bool confirmed) {
+    confirmed_[static_cast<std::size_t>(row)] = confirmed;
+    for (int i = 1; i <= 4; ++i) {
+        QFont font = TrtList[i]->font();
+        font.setBold(confirmed);
+        TrtList[i]->item(row)->setFont(font);
+    }
+}
+
+int TurretTable::confirmedCount() const {
+    return static_cast<int>(std::count(confirmed_.begin(), confirmed_.end(), true));
+}
+
+bool TurretTable::isConfirmed(int row) const {
+    return row >= 0 && row < static_cast<int>(confirmed_.size()) && confirmed_[static_cast<std::size_t>(row)];
 }
 
 int TurretTable::selectedRow() const { return TrtList[1]->currentRow(); }

@@ -3,6 +3,7 @@
 // here what the windows add: the program frame, the panel's boxes and table,
 // the tool entry dialog, the review window, menus and messages.
 #include <QGroupBox>
+#include <QLabel>
 #include <QScrollBar>
 #include <map>
 
@@ -151,6 +152,7 @@ TEST_F(ReverseRunWindow, ConfirmedToolsReplaceTheirRowsAndReachTheDrawing) {
     runSelected();
     ASSERT_TRUE(form->RvsBck->isVisible());
     ui::TurretTable* table = form->RvsBck->Trt;
+    EXPECT_EQ(form->RvsBck->ConfirmedLabel->text(), "0 of 4 tools confirmed");
 
     table->selectRow(0);  // station 1: a round tool takes no angle
     ConfirmTool("Diameter", "10", "Station 1 ", "");
@@ -171,6 +173,11 @@ TEST_F(ReverseRunWindow, ConfirmedToolsReplaceTheirRowsAndReachTheDrawing) {
     EXPECT_EQ(column(2).mid(0, 3), (QStringList{"Diameter  ", "Rectangle ", "Square    "}));
     EXPECT_EQ(column(3).mid(0, 2), (QStringList{"10", "20x10"}));
     EXPECT_EQ(column(4)[1], "idx 30");
+    EXPECT_EQ(form->RvsBck->ConfirmedLabel->text(), "2 of 4 tools confirmed");
+    for (int row = 0; row < 4; ++row) {
+        EXPECT_EQ(table->isConfirmed(row), row < 2);
+        EXPECT_EQ(table->TrtList[1]->item(row)->font().bold(), row < 2);
+    }
 
     QTest::mouseClick(form->RvsBck->RvsOk, Qt::LeftButton);
     ASSERT_EQ(messages.shown.back(), kComplete);

@@ -93,12 +93,12 @@ std::optional<ToolRecord> RvsTol::Choose(QWidget* parent, const ToolRecord& star
 }
 
 void RvsTol::createControls() {
-    const char* captions[] = {"Tool Shape :", "Tool Size :", "Station :", "Angle :"};
+    const char* captions[] = {"Tool &Shape :", "Tool Si&ze :", "S&tation :", "&Angle :"};
     for (std::size_t i = 0; i < Prompt.size(); ++i) {
         Prompt[i] = new QLabel(tr(captions[i]), this);
         Prompt[i]->setObjectName(QStringLiteral("Prompt%1").arg(i + 1));
     }
-    Prompt[3]->setText(tr("Angle") + QChar(0x00B0) + QStringLiteral(" :"));
+    Prompt[3]->setText(tr("&Angle") + QChar(0x00B0) + QStringLiteral(" :"));
     ShapeList = MakeList("ShapeList", this);
     SizeList = MakeList("SizeList", this);
     StnList = MakeList("StnList", this);
@@ -117,10 +117,10 @@ void RvsTol::createControls() {
     ButtonPanel->setObjectName(QStringLiteral("ButtonPanel"));
     ButtonPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     ButtonPanel->hide();
-    InptOk = new QPushButton(tr("Ok"), ButtonPanel);
+    InptOk = new QPushButton(tr("&Ok"), ButtonPanel);
     InptOk->setObjectName(QStringLiteral("InptOk"));
     InptOk->setDefault(true);
-    InptCncl = new QPushButton(tr("Cancel"), ButtonPanel);
+    InptCncl = new QPushButton(tr("&Cancel"), ButtonPanel);
     InptCncl->setObjectName(QStringLiteral("InptCncl"));
 }
 

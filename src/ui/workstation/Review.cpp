@@ -55,7 +55,7 @@ Review::Review(QWidget* parent) : QDialog(parent) {
     listLayout->addWidget(BlockList);
     listLayout->addWidget(ListBar);
 
-    RvwOk = new QPushButton(QStringLiteral("OK"), this);
+    RvwOk = new QPushButton(QStringLiteral("&OK"), this);
     RvwOk->setObjectName(QStringLiteral("RvwOk"));
     RvwOk->setDefault(true);
     auto* layout = new QVBoxLayout(this);

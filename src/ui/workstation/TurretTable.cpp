@@ -31,9 +31,11 @@ TurretTable::TurretTable(QWidget* parent) : QFrame(parent) {
     grid->setHorizontalSpacing(0);
     grid->setContentsMargins(4, 4, 4, 4);
     // The heading's words sit over their own columns.
-    const char* headings[5] = {"", "STATION", "TYPE", "SIZE", "ANGLE"};
+    const char* headings[5] = {"", "STAT&ION", "TYPE", "SIZE", "ANGLE"};
+    QLabel* stationHeading = nullptr;
     for (int i = 1; i <= 4; ++i) {
         auto* heading = new QLabel(QString::fromLatin1(headings[i]), this);
+        if (i == 1) stationHeading = heading;
         heading->setFont(fixed);
         heading->setIndent(3);
         grid->addWidget(heading, 0, i - 1);
@@ -54,8 +56,17 @@ TurretTable::TurretTable(QWidget* parent) : QFrame(parent) {
         list->setFixedHeight(metrics.height() * VisibleRows + 2 * list->frameWidth() + 4);
         list->viewport()->installEventFilter(this);
         list->viewport()->setProperty("column", i);
+        // One Tab stop for the table: the first column holds the focus for all four.
+        if (i > 1) list->setFocusPolicy(Qt::NoFocus);
         connect(list, &QListWidget::currentRowChanged, this, [this, i](int) {
             if (!State().SuppressEvents) keepInStep(i);
+        });
+        // A click below the last row, or with Ctrl on the selected one, would
+        // leave this column without the row the others keep.
+        connect(list, &QListWidget::itemSelectionChanged, this, [list] {
+            if (State().SuppressEvents || !list->selectedItems().isEmpty() || list->currentRow() < 0) return;
+            const QSignalBlocker block(list);
+            list->currentItem()->setSelected(true);
         });
         // A wheel turned over one column scrolls them all.
         connect(list->verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int top) {
@@ -71,6 +82,8 @@ TurretTable::TurretTable(QWidget* parent) : QFrame(parent) {
     TrtBar = new QScrollBar(Qt::Vertical, this);
     TrtBar->setObjectName(QStringLiteral("TrtBar"));
     TrtBar->setRange(0, 0);
+    TrtBar->setFocusPolicy(Qt::NoFocus);
+    stationHeading->setBuddy(TrtList[1]);
     connect(TrtBar, &QScrollBar::valueChanged, this, &TurretTable::scrollTo);
     grid->addWidget(TrtBar, 1, 4);
 }

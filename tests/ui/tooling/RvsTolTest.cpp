@@ -82,11 +82,12 @@ TEST_F(RvsTolTest, OpensOnTheFirstShapeWithOnlyTheSizesEnabled) {
     EXPECT_FALSE(d.StnList->isEnabled());
     EXPECT_FALSE(d.Prompt[2]->isEnabled());
     EXPECT_TRUE(d.Prompt[3]->isHidden() && d.AngList->isHidden() && d.AngBox->isHidden());
-    EXPECT_EQ(d.Prompt[0]->text(), "Tool Shape :");
-    EXPECT_EQ(d.Prompt[3]->text(), QString("Angle") + QChar(0xB0) + " :");
+    // Captions as written, each with its access key.
+    EXPECT_EQ(d.Prompt[0]->text(), "Tool &Shape :");
+    EXPECT_EQ(d.Prompt[3]->text(), QString("&Angle") + QChar(0xB0) + " :");
     EXPECT_EQ(d.AngBox->text(), "0");
     EXPECT_TRUE(d.InptOk->isDefault());
-    EXPECT_EQ(d.InptOk->text() + "/" + d.InptCncl->text(), "Ok/Cancel");
+    EXPECT_EQ(d.InptOk->text() + "/" + d.InptCncl->text(), "&Ok/&Cancel");
 }
 
 TEST_F(RvsTolTest, FixedStationToolChosenByClicks) {

@@ -2,8 +2,11 @@
 // of the demo installation. The drawing each run writes is checked in core;
 // here what the windows add: the program frame, the panel's boxes and table,
 // the tool entry dialog, the review window, menus and messages.
+#include <QAbstractButton>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QScrollBar>
 #include <map>
 
@@ -20,6 +23,59 @@ const std::string kOverwrite = "Drawing for Program\n\n\"BRACKET\"\n\nAlready Ex
 const std::string kComplete = "Reverse Engineering Complete !";
 
 using ReverseRunWindow = MainWindowTest;
+
+// The window's caption, then the sorted access keys of its menu bar and of its
+// visible buttons and labelled fields; a text without one is listed whole.
+QStringList CaptionAndKeys(QWidget* window) {
+    QStringList keys;
+    auto add = [&keys](const QString& text) {
+        const int at = static_cast<int>(text.indexOf('&'));
+        keys << (at < 0 || at + 1 >= text.size() ? text : text.mid(at + 1, 1).toUpper());
+    };
+    if (auto* main = qobject_cast<QMainWindow*>(window))
+        for (QAction* menu : main->menuBar()->actions()) add(menu->text());
+    for (QAbstractButton* b : window->findChildren<QAbstractButton*>())
+        if (b->isVisibleTo(window)) add(b->text());
+    for (QLabel* l : window->findChildren<QLabel*>())
+        if (l->isVisibleTo(window) && l->buddy()) add(l->text());
+    for (QGroupBox* g : window->findChildren<QGroupBox*>())
+        if (g->isVisibleTo(window) && g->findChild<QLineEdit*>()) add(g->title());
+    keys.sort();
+    return QStringList{window->windowTitle()} + keys;
+}
+
+TEST_F(ReverseRunWindow, EveryButtonAndFieldLabelHasAnAccessKeyOfItsOwn) {
+    start();
+    std::map<QString, QStringList> seen;
+    auto when = [&seen](const char* name) {
+        WhenModal(name, [&seen, name](QWidget* w) {
+            seen[name] = CaptionAndKeys(w);
+            w->close();
+        });
+    };
+    when("MachineForm");
+    form->MachineItem[1]->trigger();
+    when("EngineForm");
+    form->MachineItem[2]->trigger();
+    form->ReverseEngineer->trigger();
+    seen["ProgFrame"] = CaptionAndKeys(form.get());
+    messages.answer({true});
+    QTest::mouseClick(form->ProgFrame->ProgOk, Qt::LeftButton);
+    seen["RvsBck"] = CaptionAndKeys(form.get());
+    form->RvsBck->Trt->selectRow(1);  // an indexable station: every prompt shows
+    when("RvsTol");
+    QTest::mouseClick(form->RvsBck->SelectTool, Qt::LeftButton);
+    QTest::mouseClick(form->RvsBck->ViewProgram, Qt::LeftButton);
+    seen["Review"] = CaptionAndKeys(form->reviewWindow());
+    const std::map<QString, QStringList> expected = {
+        {"MachineForm", {"Select Machine", "C", "M", "O"}},
+        {"EngineForm", {"Select Reverse Processor", "C", "O", "R"}},
+        {"ProgFrame", {"Reverse Engineering", "C", "D", "E", "F", "N", "O", "R", "S"}},
+        {"RvsBck", {"Reverse Engineering", "C", "E", "F", "I", "L", "M", "O", "R", "S", "T", "V"}},
+        {"RvsTol", {"Tooling", "A", "C", "O", "S", "T", "Z"}},
+        {"Review", {"View Program", "O"}}};
+    EXPECT_EQ(seen, expected);
+}
 
 TEST_F(ReverseRunWindow, AcceptedRunTakesTheTypedSheet) {
     start();
@@ -124,6 +180,29 @@ TEST_F(ReverseRunWindow, InchMachineShowsAndStoresInches) {
     ASSERT_FALSE(records.empty());
     EXPECT_FLOAT_EQ(records[0].SheetX(), 1270.0f);
     EXPECT_FLOAT_EQ(records[0].LeftClamp(), 254.0f);
+}
+
+TEST_F(ReverseRunWindow, TableIsOneTabStopWhoseColumnsStayInStep) {
+    start();
+    messages.answer({true});
+    runSelected();
+    ui::TurretTable* table = form->RvsBck->Trt;
+    int stops = 0;
+    for (QWidget* w : table->findChildren<QWidget*>())
+        stops += w->isVisible() && (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus;
+    EXPECT_EQ(stops, 1);
+    table->selectRow(1);
+    for (int i = 1; i <= 4; ++i) {
+        QListWidget* list = table->TrtList[i];
+        const QPoint below(5, list->viewport()->height() - 3), row1 = list->visualItemRect(list->item(1)).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, below);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, below);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, row1);
+        for (int j = 1; j <= 4; ++j) {
+            const QList<QListWidgetItem*> selected = table->TrtList[j]->selectedItems();
+            EXPECT_TRUE(selected.size() == 1 && table->TrtList[j]->row(selected[0]) == 1) << i << " " << j;
+        }
+    }
 }
 
 TEST_F(ReverseRunWindow, ReviewWindowShowsTwentyOneBlocksAndClosesWithThePanel) {

@@ -20,7 +20,7 @@ TEST_F(SecondInstallationWindow, MachineSwitchTakesTheNewMachinesLibraryAndMater
     form->MachineItem[1]->trigger();
     form->ReverseEngineer->trigger();
     ASSERT_EQ(form->ProgFrame->ProgList->count(), 1);
-    form->ProgFrame->ProgList->setCurrentRow(0);
+    QTest::keyClick(form->ProgFrame->ProgList, Qt::Key_Down);  // nothing selected: the first row
     QTest::mouseClick(form->ProgFrame->ProgOk, Qt::LeftButton);
     ASSERT_TRUE(form->RvsBck->isVisible()) << (messages.shown.empty() ? "" : messages.shown.back());
     QStringList sizes;

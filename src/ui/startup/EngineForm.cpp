@@ -7,7 +7,8 @@
 
 namespace qv::ui {
 
-EngineForm::EngineForm(QWidget* parent) : ChoiceForm(QStringLiteral("EngineForm"), QStringLiteral("Select Reverse Processor"),
+EngineForm::EngineForm(QWidget* parent)
+    : ChoiceForm(QStringLiteral("EngineForm"), QStringLiteral("Select Reverse Processor"),
                  QStringLiteral("Select &Reverse Processor"), parent) {
     fill(FillReverseList(State().Reverse.ReverseNumber, false, 1));
 }

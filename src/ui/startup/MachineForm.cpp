@@ -9,7 +9,8 @@
 
 namespace qv::ui {
 
-MachineForm::MachineForm(QWidget* parent) : ChoiceForm(QStringLiteral("MachineForm"), QStringLiteral("Select Machine"),
+MachineForm::MachineForm(QWidget* parent)
+    : ChoiceForm(QStringLiteral("MachineForm"), QStringLiteral("Select Machine"),
                  QStringLiteral("Select &Machine"), parent) {
     fill(FillMachineList(State().Config.SelectedMachine, false, 1));
 }

@@ -2,7 +2,6 @@
 #include "support/InstallationFixture.h"
 
 namespace qv::test {
-namespace {
 
 std::vector<std::string> DescriptionLines(const MachineLayout& m) {
     std::vector<std::string> lines = {"Machine Description",     "Machine Type          : " + m.type,
@@ -21,8 +20,6 @@ std::vector<std::string> DescriptionLines(const MachineLayout& m) {
     }
     return lines;
 }
-
-}  // namespace
 
 MachineLayout OtherMachine(const std::string& number, const std::string& name, const std::string& folder) {
     MachineLayout m;

@@ -28,6 +28,9 @@ struct MachineLayout {
     std::vector<std::string> description;  // the "mch" lines; empty: built from the values above
 };
 
+/// The "mch" lines built from the layout's values.
+std::vector<std::string> DescriptionLines(const MachineLayout& m);
+
 /// A machine like the default one under another number, name and folder.
 MachineLayout OtherMachine(const std::string& number, const std::string& name, const std::string& folder);
 

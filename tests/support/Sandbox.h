@@ -56,6 +56,8 @@ protected:
     /// For a layout another program writes: fill(root) lays out root/<letter>
     /// and returns the host path of its drive map, or "" with error set.
     explicit Sandbox(const std::function<std::string(const std::string& root, std::string& error)>& fill);
+    /// For a layout written here that could not be completed.
+    void setError(std::string why) { error_ = std::move(why); }
 
 private:
     void mount(const std::string& driveMap);

@@ -1,25 +1,61 @@
-// A test of the main window on the demo installation: the demo made, the
-// window started as the program starts it, messages recorded.
+// A test of the main window on an installation (the demo unless another is
+// named): the installation made, the window started as the program starts
+// it, messages recorded.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
+#include <QPushButton>
+#include <QtTest/QTest>
 #include <memory>
 
 #include "support/DemoInstallation.h"
 #include "uisupport/MessageRecorder.h"
+#include "ui/workstation/ProgramFrame.h"
 #include "ui/workstation/ReverseForm.h"
+#include "ui/workstation/ReversePanel.h"
+#include "ui/workstation/TurretTable.h"
 #include "uisupport/UiTest.h"
 
 namespace qv::test {
 
-class MainWindowTest : public ::testing::Test {
+/// Picks the row of a combo box whose text starts with prefix.
+inline void Pick(QWidget* dialog, const char* combo, const QString& prefix) {
+    auto* box = dialog->findChild<QComboBox*>(combo);
+    ASSERT_NE(box, nullptr) << combo;
+    for (int i = 0; i < box->count(); ++i) {
+        if (box->itemText(i).trimmed().startsWith(prefix)) {
+            box->setCurrentIndex(i);
+            return;
+        }
+    }
+    FAIL() << combo << " has no row " << prefix.toStdString();
+}
+
+/// Confirms a tool in the tool entry dialog once it shows; an empty angle
+/// takes none, a typed one goes into the angle box.
+inline void ConfirmTool(const QString& shape, const QString& size, const QString& station,
+                        const QString& typedAngle = {}) {
+    WhenModal("RvsTol", [=](QWidget* dialog) {
+        Pick(dialog, "ShapeList", shape);
+        Pick(dialog, "SizeList", size);
+        Pick(dialog, "StnList", station);
+        if (!typedAngle.isEmpty()) dialog->findChild<QLineEdit*>("AngBox")->setText(typedAngle);
+        QTest::mouseClick(dialog->findChild<QPushButton*>("InptOk"), Qt::LeftButton);
+    });
+}
+
+template <typename Installation>
+class MainWindowTestOn : public ::testing::Test {
 protected:
     void SetUp() override {
         App();
-        ASSERT_TRUE(demo.ok()) << demo.error();
+        ASSERT_TRUE(installation.ok()) << installation.error();
     }
     /// Runs the start-up and shows the window.
     void start() {
@@ -28,10 +64,28 @@ protected:
         form->show();
     }
     bool menusEnabled() const { return form->FileMenu->isEnabled() && form->ReverseEngineer->isEnabled(); }
+    /// Opens the program frame and runs the program selected there.
+    void runSelected() {
+        form->ReverseEngineer->trigger();
+        ASSERT_TRUE(form->ProgFrame->isVisible());
+        QTest::mouseClick(form->ProgFrame->ProgOk, Qt::LeftButton);
+    }
+    /// The texts of one column of the tooling table.
+    QStringList column(int i) const {
+        QStringList texts;
+        QListWidget* list = form->RvsBck->Trt->TrtList[i];
+        for (int r = 0; r < list->count(); ++r) texts << list->item(r)->text();
+        return texts;
+    }
 
-    DemoInstallation demo;
+    Installation installation;
     MessageRecorder messages;
     std::unique_ptr<ui::ReverseForm> form;
+};
+
+class MainWindowTest : public MainWindowTestOn<DemoInstallation> {
+protected:
+    DemoInstallation& demo = installation;
 };
 
 }  // namespace qv::test

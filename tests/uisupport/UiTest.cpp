@@ -1,6 +1,7 @@
 // One QApplication per test program, and modal-window helpers.
 #include "uisupport/UiTest.h"
 
+#include <QPointer>
 #include <QTimer>
 #include <memory>
 
@@ -28,7 +29,10 @@ void WhenModal(const QString& objectName, std::function<void(QWidget*)> action, 
         if (modal && (objectName.isEmpty() || modal->objectName() == objectName)) {
             timer->stop();
             timer->deleteLater();
+            QPointer<QWidget> window = modal;
             action(modal);
+            // An action that failed half-way must not leave the test waiting.
+            if (window && window->isVisible()) QTimer::singleShot(0, window, &QWidget::close);
             return;
         }
         if (*elapsed >= timeoutMs) {

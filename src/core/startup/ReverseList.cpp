@@ -29,17 +29,22 @@ Status LoadReverseTable() {
     return Status::Ok();
 }
 
-// The list was loaded at start-up and this system never writes it, so the
-// table stands in for reading the file again.
-void SelectReverse(std::int16_t number) {
+void SelectReverseFrom(const std::vector<ReverseEntry>& entries, std::int16_t number) {
     auto& reverse = State().Reverse;
     reverse.ReverseNumber = number;
-    for (const auto& entry : State().Config.ReverseTable) {
+    for (const auto& entry : entries) {
         if (entry.Number != number) continue;
         reverse.ReverseName = Trim(entry.Name);
         reverse.ReverseExecutable = Upper(Trim(entry.Executable));
         return;
     }
+}
+
+// The table is empty where the reverse product is not installed, but a
+// processor named in the file can still run.
+void SelectReverse(std::int16_t number) {
+    auto entries = ReadReverseList(ReverseListPath());
+    SelectReverseFrom(entries ? *entries : std::vector<ReverseEntry>(), number);
 }
 
 ListRows FillReverseList(std::int16_t currentNumber, bool includeCurrent, int selectMode) {

@@ -26,8 +26,11 @@ Status LoadReverseTable();
 
 /// Makes the processor numbered number current: ReverseNumber is set, and
 /// ReverseName and ReverseExecutable (upper case) are taken from the first
-/// entry of ReverseTable with that number; without one they keep their values.
+/// entry of "Reverse.lst" with that number; without one (or without a
+/// readable file) they keep their values.
 void SelectReverse(std::int16_t number);
+/// The same over entries already read from "Reverse.lst".
+void SelectReverseFrom(const std::vector<ReverseEntry>& entries, std::int16_t number);
 
 /// The processor list box lines, by the rules of FillMachineList.
 ListRows FillReverseList(std::int16_t currentNumber, bool includeCurrent, int selectMode);

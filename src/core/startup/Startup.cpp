@@ -23,10 +23,19 @@ Status RunStartup() {
     // A machine removed from the list since the last run cannot be set up.
     std::int16_t machine = config.SelectedMachine;
     if (!FindMachineEntry(machine)) machine = config.MachineTable.front().Number;
-    if (Status setUp = SetUpMachine(machine, config.CurrentDirectory); !setUp) return setUp;
+    if (Status setUp = SelectMachine(machine, config.CurrentDirectory); !setUp) return setUp;
+    // The list was read moments ago when the reverse product is installed.
+    if (config.ReverseInstalled)
+        SelectReverseFrom(config.ReverseTable, *reverse);
+    else
+        SelectReverse(*reverse);
+    return Status::Ok();
+}
 
+Status SelectMachine(std::int16_t number, const std::string& directoryName) {
+    if (Status setUp = SetUpMachine(number, directoryName); !setUp) return setUp;
+    // The material and its tool library belong to the machine.
     SelectMaterial("Default");
-    SelectReverse(*reverse);
     return Status::Ok();
 }
 

@@ -1,6 +1,9 @@
 // The start-up sequence run before the main window is first shown.
 #pragma once
 
+#include <cstdint>
+#include <string>
+
 #include "platform/Result.h"
 
 namespace qv {
@@ -14,6 +17,12 @@ namespace qv {
 /// A remembered machine that is no longer in the list gives way to the
 /// list's first machine.
 Status RunStartup();
+
+/// Makes machine number current (SetUpMachine) and then loads its "Default"
+/// material with that material's tool library, so a machine chosen later
+/// is left as a start on it would leave it. A machine that cannot be set up
+/// leaves the current machine and its material as they were.
+Status SelectMachine(std::int16_t number, const std::string& directoryName);
 
 /// "Select Machine" has something to offer: more than one machine.
 bool CanSelectMachine();

@@ -8,6 +8,7 @@
 #include "core/tooling/ShapeFile.h"
 #include "core/tooling/ToolLibrary.h"
 #include "core/tooling/ToolingState.h"
+#include "core/common/FormatNumber.h"
 
 namespace qv {
 
@@ -43,8 +44,6 @@ ToolConfirmation Refusal(std::string message, EntryControl focus) {
 
 }  // namespace
 
-ToolEntry::ToolEntry() { ClearToolRecord(Tooling().ChosenTool); }
-
 void ToolEntry::initialise() {
     view_.shapes = ToolShapes();
     view_.shapeRow = 0;
@@ -53,6 +52,23 @@ void ToolEntry::initialise() {
     lastShapeRow_ = view_.shapeRow;
     lastSizeRow_ = view_.sizeRow;
     lastStationRow_ = view_.stationRow;
+}
+
+void ToolEntry::startAt(const ToolRecord& tool) {
+    const std::size_t shape = PunchShapeLetters().find(tool.Shape);
+    if (!IsPunchShape(tool.Shape) || shape == std::string::npos) return;
+    selectShape(static_cast<int>(shape));
+    const int size = MatchingSizeRow(tool.Shape, view_.sizes, tool);
+    if (size < 0) return;
+    selectSize(size);
+    for (std::size_t i = 0; i < view_.stations.size(); ++i) {
+        if (view_.stations[i].Station != tool.Station) continue;
+        selectStation(static_cast<int>(i));
+        break;
+    }
+    if (view_.angleEntry == AngleEntry::Box) view_.angleText = FormatNumber(tool.IndexAngle);
+    for (std::size_t i = 0; view_.angleEntry == AngleEntry::List && i < view_.angles.size(); ++i)
+        if (view_.angles[i] == FormatNumber(tool.Angle)) view_.angleRow = static_cast<int>(i);
 }
 
 bool ToolEntry::selectShape(int row) {
@@ -155,7 +171,6 @@ ToolConfirmation ToolEntry::confirm() {
     tool.StationCode = station.StationCode;
     tool.Angle = angle;
     tool.IndexAngle = indexAngle;
-    CopyToolRecord(tool, Tooling().ChosenTool);
     result.accepted = true;
     return result;
 }

@@ -1,5 +1,5 @@
 // The tool entry dialog without its window: which rows each list holds, which
-// are chosen, what is shown, and the confirmation that builds ChosenTool.
+// are chosen, what is shown, and the confirmation that builds the tool.
 //
 // The window forwards each user change to one select call and then shows the
 // view again. A call that selects a list's only row runs that row's step at
@@ -48,7 +48,7 @@ struct ToolConfirmation {
     bool accepted = false;
     std::string message;
     EntryControl focus = EntryControl::None;
-    ToolRecord tool;  // the tool, also left in ChosenTool, when accepted
+    ToolRecord tool;  // the tool, when accepted
 };
 
 /// The dialog's refusals.
@@ -63,11 +63,17 @@ std::string LibraryEntryLostText(const std::string& shapeFile);
 
 class ToolEntry {
 public:
-    /// A fresh dialog: clears ChosenTool, every list empty, angle text "0".
-    ToolEntry();
+    /// A fresh dialog: every list empty, angle text "0".
+    ToolEntry() = default;
 
     /// Lists the shapes and the first shape's sizes; no size or station yet.
     void initialise();
+
+    /// After initialise: opens on the tool of a table row, as far as the
+    /// library holds it: its shape, then its size, then its station (and a
+    /// fixed station's angle, an indexable one's typed angle). A tool of no
+    /// punch shape leaves the opening as it is. Nothing is confirmed.
+    void startAt(const ToolRecord& tool);
 
     /// The user's changes. Each does nothing when the row is the one the
     /// list already had (returns false); otherwise refills the lists below it.
@@ -78,7 +84,7 @@ public:
     void setAngleText(const std::string& text);
 
     /// InptOk: checks the choices in order and, when all are made, builds the
-    /// tool from its library record and leaves it in ChosenTool.
+    /// tool from its library record.
     ToolConfirmation confirm();
 
     const ToolEntryView& view() const { return view_; }

@@ -50,6 +50,19 @@ std::vector<SizeChoice> SizeChoices(char letter, SizeRounding rounding) {
     return rows;
 }
 
+int MatchingSizeRow(char letter, const std::vector<SizeChoice>& sizes, const ToolRecord& tool) {
+    const std::string wanted = letter == 'S' ? Trim(tool.Description)
+                                             : SizesText(letter, tool.Size, Units::Millimetres, 3);
+    for (const LibraryEntry& entry : ReadShapeFile(letter)) {
+        const bool same = letter == 'S' ? EqualsNoCase(ShownName(entry.name), wanted)
+                                        : SizesText(letter, entry.size, Units::Millimetres, 3) == wanted;
+        if (!same) continue;
+        for (std::size_t i = 0; i < sizes.size(); ++i)
+            if (sizes[i].recordNumber == entry.recordNumber) return static_cast<int>(i);
+    }
+    return -1;
+}
+
 std::vector<StationChoice> StationChoices(char letter, std::int32_t recordNumber) {
     std::vector<StationChoice> rows;
     const std::optional<LibraryEntry> entry = ReadLibraryRecord(letter, recordNumber);

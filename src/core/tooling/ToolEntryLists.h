@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "core/tooling/ToolRecord.h"
+
 namespace qv {
 
 /// One row of the shape list.
@@ -43,6 +45,11 @@ std::vector<SizeChoice> SizeChoices(char letter, SizeRounding rounding);
 /// (StationAvailable), in slot order. A station named twice is listed twice,
 /// so rows and slots stay aligned. None when the record cannot be read.
 std::vector<StationChoice> StationChoices(char letter, std::int32_t recordNumber);
+
+/// The row of sizes (listed for the letter) whose library entry is the
+/// tool's: for a Special the same name regardless of case, else the same
+/// sizes to the thousandth of a millimetre; -1 when the library has none.
+int MatchingSizeRow(char letter, const std::vector<SizeChoice>& sizes, const ToolRecord& tool);
 
 /// The record's angles that are 0 or more, in slot order, as list texts;
 /// negative angles mark unused slots.

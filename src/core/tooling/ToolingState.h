@@ -1,5 +1,5 @@
 // The tooling subsystem's module-wide values: the tool library in use, the
-// current material with its fields, and the tool entry dialog's result.
+// current material with its fields.
 #pragma once
 
 #include <cstdint>
@@ -37,7 +37,6 @@ struct ToolingState {
     float MaterialValue2 = 0;  // field 13 of the current material
     MaterialFields Material;   // every field of the current material
     ToolRecord DefaultTool;    // field 31, parsed
-    ToolRecord ChosenTool;     // the tool entry dialog's result
 };
 
 /// The one instance the program runs with.

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "core/common/NumberText.h"
+#include "core/common/State.h"
 #include "core/common/Text.h"
 #include "core/tooling/ShapeTable.h"
 #include "core/common/FormatNumber.h"
@@ -27,14 +28,14 @@ TurretRow DescribeTurretRow(const ToolRecord& tool, std::int16_t station, bool i
     TurretRow row;
     row.station = NumberText(station);
     row.type = ShapeName(tool.Shape);
+    row.confirmed = tool.Defined;
+    // Found and confirmed rows share one column, so both show the machine's units.
+    row.size = DimensionText(tool, inchUnits ? Units::Inches : Units::Millimetres);
     const bool indexed = IsIndexCode(tool.StationCode);
-    if (tool.Defined) {
-        row.size = DimensionText(tool, inchUnits ? Units::Inches : Units::Millimetres);
+    if (tool.Defined)
         row.angle = indexed ? "idx " + FormatNumber(tool.IndexAngle) : FormatNumber(tool.Angle);
-    } else {
-        row.size = DimensionText(tool, Units::AsStored);
+    else
         row.angle = indexed ? "idx" : FormatNumber(tool.Angle);
-    }
     return row;
 }
 
@@ -51,13 +52,26 @@ std::vector<TurretRow> FillTurretTable(ReverseRunState& run) {
         } else if (tool.Shape != 'S') {
             NormaliseShape(tool);
         }
-        rows.push_back(DescribeTurretRow(tool, station, false));
+        rows.push_back(DescribeTurretRow(tool, station, State().Mach.InchUnits));
     }
     return rows;
 }
 
+std::string ConfirmedToolsText(int confirmed, int rows) {
+    return NumberText(confirmed) + " of " + NumberText(rows) + (rows == 1 ? " tool" : " tools") + " confirmed";
+}
+
 int TurretScrollMaximum(std::size_t rowCount) {
     return std::max(0, static_cast<int>(rowCount) - TurretVisibleRows);
+}
+
+ToolRecord TurretRowTool(const ReverseRunState& run, int row) {
+    if (row < 0 || row >= run.TurretCount || row >= static_cast<int>(TurretSlots)) return {};
+    const std::int16_t station = run.TurretOrder[static_cast<std::size_t>(row)];
+    if (station < 0 || station >= static_cast<int>(TurretSlots)) return {};
+    ToolRecord tool = run.TurretTools[static_cast<std::size_t>(station)];
+    tool.Station = station;
+    return tool;
 }
 
 bool IsConfirmedTool(const ToolRecord& chosen) { return chosen.Shape != ' ' && chosen.Defined; }

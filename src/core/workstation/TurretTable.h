@@ -15,6 +15,7 @@ namespace qv {
 /// One row of the four columns, as the lists show it.
 struct TurretRow {
     std::string station, type, size, angle;
+    bool confirmed = false;  // the user confirmed the row's tool
 };
 
 /// The lists show this many rows at a time.
@@ -24,20 +25,27 @@ constexpr int TurretVisibleRows = 21;
 /// description trimmed and upper-cased, sizes, code and angles as given.
 ToolRecord ToolFromReverseEntry(const ReverseTool& entry);
 
-/// The rows of the table, one per entry of TurretOrder. Tools of a punch
-/// shape get their padded shape name as description; unknown letters are
-/// normalised to "U".
+/// The rows of the table, one per entry of TurretOrder, sizes in the current
+/// machine's units. Tools of a punch shape get their padded shape name as
+/// description; unknown letters are normalised to "U".
 std::vector<TurretRow> FillTurretTable(ReverseRunState& run);
+
+/// "3 of 5 tools confirmed" ("1 tool" when the table has one row).
+std::string ConfirmedToolsText(int confirmed, int rows);
 
 /// The scroll bar's maximum: rows less the visible rows, not below 0.
 int TurretScrollMaximum(std::size_t rowCount);
 
+/// The tool of table row `row` as the tool dialog starts from it, with the
+/// row's station as its Station; a cleared record for a row outside the table.
+ToolRecord TurretRowTool(const ReverseRunState& run, int row);
+
 /// True when the tool entry dialog was confirmed: a shape and Defined.
 bool IsConfirmedTool(const ToolRecord& chosen);
 
-/// The texts of a row: a tool as the processor found it shows its sizes as
-/// stored and "idx" in an indexable station; a confirmed (Defined) tool shows
-/// its sizes in inches or millimetres and "idx " with its index angle.
+/// The texts of a row: sizes in inches (4 decimals) or millimetres (3
+/// decimals); a tool as the processor found it shows "idx" in an indexable
+/// station, a confirmed (Defined) tool "idx " with its index angle.
 TurretRow DescribeTurretRow(const ToolRecord& tool, std::int16_t station, bool inchUnits);
 
 /// Copies a confirmed tool into the station of table row `row` and returns

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 
 #include "core/tooling/KeyFilter.h"
+#include "ui/common/CoreText.h"
 
 namespace qv::ui {
 
@@ -44,15 +45,19 @@ bool KeyFilterHook::refuses(QKeyEvent* key) const {
         return false;
     } else {
         const QString text = key->text();
-        if (text.size() != 1 || !text.at(0).isPrint()) return false;  // types nothing
+        const std::string typed = ToCore(text);
+        // Keys that type nothing pass; a character beyond 16 bits comes as two units.
+        if (typed.size() != 1 || !(text.at(0).isPrint() || text.at(0).isSurrogate())) return false;
         const Qt::KeyboardModifiers mods = key->modifiers();
         const bool altGr = (mods & Qt::ControlModifier) && (mods & Qt::AltModifier);
         if ((mods & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) && !altGr) return false;
-        code = text.at(0).unicode();
+        // A character the suite's files cannot hold is refused like any other.
+        code = typed == "?" && text != QStringLiteral("?") ? 0 : static_cast<unsigned char>(typed[0]);
     }
     KeyFilterMode() = mode_;
-    const std::string current = edit_->text().toStdString();
-    return FilterKey(code, mode_, current, static_cast<int>(edit_->selectedText().size())) == 0;
+    // Limits count the characters the files will hold.
+    const std::string current = ToCore(edit_->text());
+    return FilterKey(code, mode_, current, static_cast<int>(ToCore(edit_->selectedText()).size())) == 0;
 }
 
 }  // namespace qv::ui

@@ -1,6 +1,6 @@
 // Shows core's notices and questions as the suite's message boxes: title
 // "Quorvane", the exclamation icon, OK for a notice, Yes/No with No as the
-// default for a question.
+// default for a question, centred on the main window once it is shown.
 #pragma once
 
 #include "ui/common/Messages.h"

@@ -9,21 +9,26 @@
 #include <QVBoxLayout>
 
 #include "ui/common/Messages.h"
+#include "ui/common/CoreText.h"
+#include "ui/common/ListKeys.h"
 
 namespace qv::ui {
 
-ChoiceForm::ChoiceForm(const QString& objectName, QWidget* parent) : QDialog(parent) {
+ChoiceForm::ChoiceForm(const QString& objectName, const QString& caption, const QString& listLabel,
+                       QWidget* parent)
+    : QDialog(parent) {
     setObjectName(objectName);
-    setWindowTitle(QStringLiteral("Select Machine"));
+    setWindowTitle(caption);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
     MachineFrame = new QGroupBox(this);
     MachineFrame->setObjectName(QStringLiteral("MachineFrame"));
     auto* listLayout = new QVBoxLayout(MachineFrame);
-    ListLabel = new QLabel(QStringLiteral("Select Machine"), MachineFrame);
+    ListLabel = new QLabel(listLabel, MachineFrame);
     ListLabel->setObjectName(QStringLiteral("ListLabel"));
     MachineList = new QListWidget(MachineFrame);
     MachineList->setObjectName(QStringLiteral("MachineList"));
+    SelectFirstOnDown(MachineList);
     ListLabel->setBuddy(MachineList);
     listLayout->addWidget(ListLabel);
     listLayout->addWidget(MachineList);
@@ -31,10 +36,10 @@ ChoiceForm::ChoiceForm(const QString& objectName, QWidget* parent) : QDialog(par
     ButtonFrame = new QGroupBox(this);
     ButtonFrame->setObjectName(QStringLiteral("ButtonFrame"));
     auto* buttons = new QHBoxLayout(ButtonFrame);
-    MachineOk = new QPushButton(QStringLiteral("OK"), ButtonFrame);
+    MachineOk = new QPushButton(QStringLiteral("&OK"), ButtonFrame);
     MachineOk->setObjectName(QStringLiteral("MachineOk"));
     MachineOk->setDefault(true);
-    MachineCncl = new QPushButton(QStringLiteral("Cancel"), ButtonFrame);
+    MachineCncl = new QPushButton(QStringLiteral("&Cancel"), ButtonFrame);
     MachineCncl->setObjectName(QStringLiteral("MachineCncl"));
     buttons->addStretch();
     buttons->addWidget(MachineOk);
@@ -53,7 +58,7 @@ ChoiceForm::ChoiceForm(const QString& objectName, QWidget* parent) : QDialog(par
 void ChoiceForm::fill(const ListRows& rows) {
     MachineList->clear();
     for (std::size_t i = 0; i < rows.items.size(); ++i) {
-        auto* line = new QListWidgetItem(QString::fromStdString(rows.items[i]), MachineList);
+        auto* line = new QListWidgetItem(FromCore(rows.items[i]), MachineList);
         line->setData(Qt::UserRole, i < rows.data.size() ? rows.data[i] : 0);
     }
     MachineList->setCurrentRow(rows.selected);

@@ -17,7 +17,8 @@ namespace qv::ui {
 class ChoiceForm : public QDialog {
     Q_OBJECT
 public:
-    ChoiceForm(const QString& objectName, QWidget* parent);
+    /// caption is the window's; listLabel the list's, with its access key.
+    ChoiceForm(const QString& objectName, const QString& caption, const QString& listLabel, QWidget* parent);
 
     QListWidget* MachineList = nullptr;
     QLabel* ListLabel = nullptr;

@@ -7,7 +7,9 @@
 
 namespace qv::ui {
 
-EngineForm::EngineForm(QWidget* parent) : ChoiceForm(QStringLiteral("EngineForm"), parent) {
+EngineForm::EngineForm(QWidget* parent)
+    : ChoiceForm(QStringLiteral("EngineForm"), QStringLiteral("Select Reverse Processor"),
+                 QStringLiteral("Select &Reverse Processor"), parent) {
     fill(FillReverseList(State().Reverse.ReverseNumber, false, 1));
 }
 

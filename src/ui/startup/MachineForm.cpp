@@ -4,17 +4,19 @@
 #include "ui/common/Messages.h"
 #include "core/common/State.h"
 #include "core/startup/MachineList.h"
-#include "core/startup/MachineSetUp.h"
+#include "core/startup/Startup.h"
 #include "core/workstation/RecentFile.h"
 
 namespace qv::ui {
 
-MachineForm::MachineForm(QWidget* parent) : ChoiceForm(QStringLiteral("MachineForm"), parent) {
+MachineForm::MachineForm(QWidget* parent)
+    : ChoiceForm(QStringLiteral("MachineForm"), QStringLiteral("Select Machine"),
+                 QStringLiteral("Select &Machine"), parent) {
     fill(FillMachineList(State().Config.SelectedMachine, false, 1));
 }
 
 void MachineForm::choose(std::int16_t number) {
-    const Status status = SetUpMachine(number, State().Config.CurrentDirectory);
+    const Status status = SelectMachine(number, State().Config.CurrentDirectory);
     if (!status) {
         // The previous machine stays current, and so does its recent program.
         Notify(status.message());

@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "ui/common/Messages.h"
+#include "ui/common/CoreText.h"
 #include "ui/common/KeyFilterHook.h"
 
 namespace qv::ui {
@@ -55,7 +56,7 @@ void ShowRow(QLabel* prompt, QWidget* box, bool shown, bool enabled = true) {
 
 }  // namespace
 
-RvsTol::RvsTol(QWidget* parent) : QDialog(parent) {
+RvsTol::RvsTol(QWidget* parent, const ToolRecord& start) : QDialog(parent) {
     setObjectName(QStringLiteral("RvsTol"));
     setWindowTitle(tr("Tooling"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -73,30 +74,38 @@ RvsTol::RvsTol(QWidget* parent) : QDialog(parent) {
     });
     connect(AngList, &QComboBox::currentIndexChanged, this, [this](int row) { entry_.selectAngle(row); });
     connect(AngBox, &QLineEdit::textChanged, this,
-            [this](const QString& text) { entry_.setAngleText(text.toStdString()); });
+            [this](const QString& text) { entry_.setAngleText(ToCore(text)); });
     connect(InptOk, &QPushButton::clicked, this, &RvsTol::confirm);
     connect(InptCncl, &QPushButton::clicked, this, &QDialog::reject);
 
     entry_.initialise();
+    entry_.startAt(start);
+    AngBox->setText(FromCore(entry_.view().angleText));
     ButtonPanel->show();
     showEntry();
     ShapeList->setFocus();
 }
 
+std::optional<ToolRecord> RvsTol::Choose(QWidget* parent, const ToolRecord& start) {
+    RvsTol dialog(parent, start);
+    dialog.exec();
+    return dialog.chosenTool();
+}
+
 void RvsTol::createControls() {
-    const char* captions[] = {"Tool Shape :", "Tool Size :", "Station :", "Angle :"};
+    const char* captions[] = {"Tool &Shape :", "Tool Si&ze :", "S&tation :", "&Angle :"};
     for (std::size_t i = 0; i < Prompt.size(); ++i) {
         Prompt[i] = new QLabel(tr(captions[i]), this);
         Prompt[i]->setObjectName(QStringLiteral("Prompt%1").arg(i + 1));
     }
-    Prompt[3]->setText(tr("Angle") + QChar(0x00B0) + QStringLiteral(" :"));
+    Prompt[3]->setText(tr("&Angle") + QChar(0x00B0) + QStringLiteral(" :"));
     ShapeList = MakeList("ShapeList", this);
     SizeList = MakeList("SizeList", this);
     StnList = MakeList("StnList", this);
     AngList = MakeList("AngList", this);
     AngBox = new QLineEdit(this);
     AngBox->setObjectName(QStringLiteral("AngBox"));
-    AngBox->setText(QString::fromStdString(entry_.view().angleText));
+    AngBox->setText(FromCore(entry_.view().angleText));
     KeyFilterHook::Install(AngBox, AngleBoxMode);
     AngBox->installEventFilter(this);
     Prompt[0]->setBuddy(ShapeList);
@@ -108,10 +117,10 @@ void RvsTol::createControls() {
     ButtonPanel->setObjectName(QStringLiteral("ButtonPanel"));
     ButtonPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     ButtonPanel->hide();
-    InptOk = new QPushButton(tr("Ok"), ButtonPanel);
+    InptOk = new QPushButton(tr("&Ok"), ButtonPanel);
     InptOk->setObjectName(QStringLiteral("InptOk"));
     InptOk->setDefault(true);
-    InptCncl = new QPushButton(tr("Cancel"), ButtonPanel);
+    InptCncl = new QPushButton(tr("&Cancel"), ButtonPanel);
     InptCncl->setObjectName(QStringLiteral("InptCncl"));
 }
 
@@ -153,25 +162,25 @@ void RvsTol::createLayout() {
 void RvsTol::showEntry() {
     const ToolEntryView& v = entry_.view();
     QStringList rows;
-    for (const ShapeChoice& s : v.shapes) rows << QString::fromStdString(s.name);
+    for (const ShapeChoice& s : v.shapes) rows << FromCore(s.name);
     ShowRows(ShapeList, rows, {}, v.shapeRow);
 
     rows.clear();
     QList<int> records;
     for (const SizeChoice& s : v.sizes) {
-        rows << QString::fromStdString(s.text);
+        rows << FromCore(s.text);
         records << s.recordNumber;
     }
     ShowRows(SizeList, rows, records, v.sizeRow);
     ShowRow(Prompt[1], SizeList, v.sizesShown);
 
     rows.clear();
-    for (const StationChoice& s : v.stations) rows << QString::fromStdString(s.name);
+    for (const StationChoice& s : v.stations) rows << FromCore(s.name);
     ShowRows(StnList, rows, {}, v.stationRow);
     ShowRow(Prompt[2], StnList, v.stationsShown, v.stationsEnabled);
 
     rows.clear();
-    for (const std::string& a : v.angles) rows << QString::fromStdString(a);
+    for (const std::string& a : v.angles) rows << FromCore(a);
     ShowRows(AngList, rows, {}, v.angleRow);
     Prompt[3]->setVisible(v.angleEntry != AngleEntry::Hidden);
     AngList->setVisible(v.angleEntry == AngleEntry::List);
@@ -183,6 +192,7 @@ void RvsTol::confirm() {
     const ToolConfirmation result = entry_.confirm();
     showEntry();  // rows the confirmation picked by itself stay picked
     if (result.accepted) {
+        chosen_ = result.tool;
         accept();
         return;
     }

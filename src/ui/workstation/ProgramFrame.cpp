@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "ui/common/ButtonKeys.h"
+#include "ui/common/ListKeys.h"
 
 namespace qv::ui {
 
@@ -15,24 +16,25 @@ ProgramFrame::ProgramFrame(QWidget* parent) : QGroupBox(parent) {
     setObjectName(QStringLiteral("ProgFrame"));
     auto* grid = new QGridLayout(this);
 
-    auto* directoryLabel = new QLabel(QStringLiteral("Directory"), this);
+    auto* directoryLabel = new QLabel(QStringLiteral("&Directory"), this);
     DirectoryList = new QComboBox(this);
     DirectoryList->setObjectName(QStringLiteral("DirectoryList"));
     DirectoryList->setMinimumWidth(260);
     directoryLabel->setBuddy(DirectoryList);
 
-    auto* programLabel = new QLabel(QStringLiteral("Reverse Engineer"), this);
+    auto* programLabel = new QLabel(QStringLiteral("Reverse E&ngineer"), this);
     ProgList = new QListWidget(this);
     ProgList->setObjectName(QStringLiteral("ProgList"));
     ProgList->setMinimumHeight(280);
+    SelectFirstOnDown(ProgList);
     programLabel->setBuddy(ProgList);
 
-    ProgOk = new QPushButton(QStringLiteral("OK"), this);
+    ProgOk = new QPushButton(QStringLiteral("&OK"), this);
     ProgOk->setObjectName(QStringLiteral("ProgOk"));
     ProgOk->setDefault(true);
-    ProgCncl = new QPushButton(QStringLiteral("Cancel"), this);
+    ProgCncl = new QPushButton(QStringLiteral("&Cancel"), this);
     ProgCncl->setObjectName(QStringLiteral("ProgCncl"));
-    Search = new QPushButton(QStringLiteral("Search"), this);
+    Search = new QPushButton(QStringLiteral("&Search"), this);
     Search->setObjectName(QStringLiteral("Search"));
 
     grid->addWidget(directoryLabel, 0, 0);

@@ -11,6 +11,7 @@
 #include "ui/common/Messages.h"
 #include "core/common/State.h"
 #include "core/startup/Startup.h"
+#include "ui/common/CoreText.h"
 #include "ui/startup/EngineForm.h"
 #include "ui/startup/MachineForm.h"
 #include "ui/workstation/MenuWiring.h"
@@ -167,9 +168,9 @@ void ReverseForm::selectReverse() {
 
 void ReverseForm::PaintStatusBar() {
     const ModuleState& s = State();
-    statusBar_->setTexts(QString::fromStdString(s.Config.CurrentDirectory),
-                         QString::fromStdString(s.Reverse.ReverseName),
-                         QString::fromStdString(s.Mach.MachineFolder));
+    statusBar_->setTexts(FromCore(s.Config.CurrentDirectory),
+                         FromCore(s.Reverse.ReverseName),
+                         FromCore(s.Mach.MachineFolder));
 }
 
 }  // namespace qv::ui

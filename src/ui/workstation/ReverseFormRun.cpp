@@ -18,6 +18,7 @@
 #include "core/workstation/RecentFile.h"
 #include "core/workstation/ReverseRunSteps.h"
 #include "ui/common/Messages.h"
+#include "ui/common/CoreText.h"
 #include "ui/common/WaitCursor.h"
 #include "ui/tooling/RvsTol.h"
 #include "ui/workstation/ProgramFrame.h"
@@ -38,7 +39,7 @@ void ShowListError(const ListRows& rows) {
 void FillList(QListWidget* list, const ListRows& rows) {
     ShowListError(rows);
     list->clear();
-    for (const std::string& item : rows.items) list->addItem(QString::fromStdString(item));
+    for (const std::string& item : rows.items) list->addItem(FromCore(item));
     list->setCurrentRow(rows.selected);
     if (rows.selected < 0) list->clearSelection();
 }
@@ -46,7 +47,7 @@ void FillList(QListWidget* list, const ListRows& rows) {
 void FillCombo(QComboBox* combo, const ListRows& rows) {
     ShowListError(rows);
     combo->clear();
-    for (const std::string& item : rows.items) combo->addItem(QString::fromStdString(item));
+    for (const std::string& item : rows.items) combo->addItem(FromCore(item));
     combo->setCurrentIndex(rows.selected);
 }
 
@@ -99,7 +100,7 @@ void ReverseForm::openProgramList() {
 
 void ReverseForm::directoryChosen() {
     if (State().SuppressEvents) return;
-    SelectCurrentDirectory(Trim(ProgFrame->DirectoryList->currentText().toStdString()));
+    SelectCurrentDirectory(Trim(ToCore(ProgFrame->DirectoryList->currentText())));
     fillProgramList("", 0);
     PaintStatusBar();
     if (ProgFrame->isVisible()) ProgFrame->ProgList->setFocus();
@@ -112,7 +113,7 @@ void ReverseForm::progCncl() {
 
 void ReverseForm::progOk() {
     QListWidgetItem* line = ProgFrame->ProgList->currentItem();
-    const std::string selected = line && line->isSelected() ? line->text().toStdString() : std::string();
+    const std::string selected = line && line->isSelected() ? ToCore(line->text()) : std::string();
     std::optional<WaitCursor> busy;
     ReverseRunHooks hooks;
     hooks.ask = AskUser();
@@ -140,7 +141,7 @@ void ReverseForm::progOk() {
 }
 
 void ReverseForm::showPanel(const qv::ReversePanel& panel) {
-    for (int i = 1; i <= 4; ++i) RvsBck->ShtBox[i]->setText(QString::fromStdString(panel.sheetTexts[i - 1]));
+    for (int i = 1; i <= 4; ++i) RvsBck->ShtBox[i]->setText(FromCore(panel.sheetTexts[i - 1]));
     RvsBck->Trt->fill(panel.rows, panel.scrollMaximum, panel.selectedRow);
     {
         SuppressEventsScope quiet;
@@ -148,7 +149,7 @@ void ReverseForm::showPanel(const qv::ReversePanel& panel) {
         if (RvsBck->MaterialList->currentIndex() < 0 && RvsBck->MaterialList->count() > 0)
             RvsBck->MaterialList->setCurrentIndex(0);
     }
-    RvsBck->ViewPanel->setTitle(QString::fromStdString(panel.caption));
+    RvsBck->ViewPanel->setTitle(FromCore(panel.caption));
     RvsBck->RvsOk->setDefault(true);
     centre_->setCurrentWidget(RvsBck);
     RvsBck->Trt->TrtList[1]->setFocus();
@@ -156,7 +157,7 @@ void ReverseForm::showPanel(const qv::ReversePanel& panel) {
 
 void ReverseForm::materialChosen() {
     if (State().SuppressEvents) return;
-    const std::string name = Trim(RvsBck->MaterialList->currentText().toStdString());
+    const std::string name = Trim(ToCore(RvsBck->MaterialList->currentText()));
     Tooling().CurrentMaterial = name;
     SelectMaterial(name);
 }
@@ -183,7 +184,7 @@ void ReverseForm::closeReview() {
 
 void ReverseForm::rvsOk() {
     std::array<std::string, 4> texts;
-    for (int i = 1; i <= 4; ++i) texts[i - 1] = RvsBck->ShtBox[i]->text().toStdString();
+    for (int i = 1; i <= 4; ++i) texts[i - 1] = ToCore(RvsBck->ShtBox[i]->text());
     std::optional<WaitCursor> busy(std::in_place);
     const Outcome outcome = AcceptResult(texts);
     busy.reset();
@@ -207,10 +208,8 @@ void ReverseForm::rvsCncl() {
 void ReverseForm::selectTool() {
     const int row = RvsBck->Trt->selectedRow();
     if (row < 0) return;
-    RvsTol dialog(this);
-    dialog.exec();
-    const ToolRecord& chosen = Tooling().ChosenTool;
-    if (IsConfirmedTool(chosen)) RvsBck->Trt->setRow(row, ApplyChosenTool(row, chosen, State().Mach.InchUnits));
+    if (const std::optional<ToolRecord> chosen = RvsTol::Choose(this, TurretRowTool(ReverseRun(), row)))
+        RvsBck->Trt->setRow(row, ApplyChosenTool(row, *chosen, State().Mach.InchUnits));
     RvsBck->Trt->TrtList[1]->setFocus();
     RvsBck->RvsOk->setDefault(true);
 }

@@ -12,7 +12,9 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "core/workstation/TurretTable.h"
 #include "ui/common/ButtonKeys.h"
+#include "ui/common/CoreText.h"
 #include "ui/workstation/TurretTable.h"
 
 namespace qv::ui {
@@ -46,7 +48,7 @@ ReversePanel::ReversePanel(QWidget* parent) : QFrame(parent) {
     ViewPanel = new QGroupBox(this);
     ViewPanel->setObjectName(QStringLiteral("ViewPanel"));
     auto* viewLayout = new QHBoxLayout(ViewPanel);
-    ViewProgram = new QPushButton(QStringLiteral("View Program"), ViewPanel);
+    ViewProgram = new QPushButton(QStringLiteral("&View Program"), ViewPanel);
     ViewProgram->setObjectName(QStringLiteral("ViewProgram"));
     viewLayout->addWidget(ViewProgram);
 
@@ -54,32 +56,38 @@ ReversePanel::ReversePanel(QWidget* parent) : QFrame(parent) {
     ToolingPanel->setObjectName(QStringLiteral("ToolingPanel"));
     auto* tooling = new QVBoxLayout(ToolingPanel);
     tooling->setContentsMargins(0, 0, 0, 0);
-    auto* materialLabel = new QLabel(QStringLiteral("Material"), ToolingPanel);
+    auto* materialLabel = new QLabel(QStringLiteral("&Material"), ToolingPanel);
     MaterialList = new QComboBox(ToolingPanel);
     MaterialList->setObjectName(QStringLiteral("MaterialList"));
     materialLabel->setBuddy(MaterialList);
-    SelectTool = new QPushButton(QStringLiteral("Select Tool"), ToolingPanel);
+    SelectTool = new QPushButton(QStringLiteral("Select &Tool"), ToolingPanel);
     SelectTool->setObjectName(QStringLiteral("SelectTool"));
     tooling->addWidget(materialLabel);
     tooling->addWidget(MaterialList);
     tooling->addWidget(SelectTool);
+    ConfirmedLabel = new QLabel(ToolingPanel);
+    ConfirmedLabel->setObjectName(QStringLiteral("ConfirmedLabel"));
+    tooling->addWidget(ConfirmedLabel);
 
-    QGroupBox* sheet = BoxPair(this, QStringLiteral("X       SHEET       Y"), ShtBox[1], ShtBox[2], 1);
-    QGroupBox* clamps = BoxPair(this, QStringLiteral("Left     CLAMPS    Right"), ShtBox[3], ShtBox[4], 3);
+    QGroupBox* sheet = BoxPair(this, QStringLiteral("X       &SHEET       Y"), ShtBox[1], ShtBox[2], 1);
+    QGroupBox* clamps = BoxPair(this, QStringLiteral("Left     C&LAMPS    Right"), ShtBox[3], ShtBox[4], 3);
     for (int i = 1; i <= 4; ++i) ShtBox[i]->installEventFilter(this);
 
     BttnPanel = new QFrame(this);
     BttnPanel->setObjectName(QStringLiteral("BttnPanel"));
     auto* buttons = new QVBoxLayout(BttnPanel);
     buttons->setContentsMargins(0, 0, 0, 0);
-    RvsOk = new QPushButton(QStringLiteral("OK"), BttnPanel);
+    RvsOk = new QPushButton(QStringLiteral("&OK"), BttnPanel);
     RvsOk->setObjectName(QStringLiteral("RvsOk"));
-    RvsCncl = new QPushButton(QStringLiteral("Cancel"), BttnPanel);
+    RvsCncl = new QPushButton(QStringLiteral("&Cancel"), BttnPanel);
     RvsCncl->setObjectName(QStringLiteral("RvsCncl"));
     buttons->addWidget(RvsOk);
     buttons->addWidget(RvsCncl);
 
     Trt = new TurretTable(this);
+    connect(Trt, &TurretTable::confirmationsChanged, this, [this] {
+        ConfirmedLabel->setText(FromCore(ConfirmedToolsText(Trt->confirmedCount(), Trt->rowCount())));
+    });
 
     auto* side = new QVBoxLayout;
     side->addWidget(ViewPanel);

@@ -7,6 +7,7 @@
 
 class QComboBox;
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -25,6 +26,7 @@ public:
     QFrame* ToolingPanel = nullptr;
     QComboBox* MaterialList = nullptr;
     QPushButton* SelectTool = nullptr;
+    QLabel* ConfirmedLabel = nullptr;  // "3 of 5 tools confirmed"
     std::array<QLineEdit*, 5> ShtBox{};  // 1 sheet X, 2 sheet Y, 3 left clamp, 4 right clamp
     TurretTable* Trt = nullptr;
     QGroupBox* ViewPanel = nullptr;

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "ui/common/Messages.h"
+#include "ui/common/CoreText.h"
 
 namespace qv::ui {
 namespace {
@@ -54,7 +55,7 @@ Review::Review(QWidget* parent) : QDialog(parent) {
     listLayout->addWidget(BlockList);
     listLayout->addWidget(ListBar);
 
-    RvwOk = new QPushButton(QStringLiteral("OK"), this);
+    RvwOk = new QPushButton(QStringLiteral("&OK"), this);
     RvwOk->setObjectName(QStringLiteral("RvwOk"));
     RvwOk->setDefault(true);
     auto* layout = new QVBoxLayout(this);
@@ -87,7 +88,7 @@ void Review::showBlocks() {
     BlockList->clear();
     const Result<std::vector<std::string>> lines = pager_.lines();
     if (lines) {
-        for (const std::string& line : *lines) BlockList->addItem(QString::fromStdString(line));
+        for (const std::string& line : *lines) BlockList->addItem(FromCore(line));
     }
     ListBar->setValue(pager_.TopRecord);
     BlockList->clearSelection();

@@ -8,8 +8,10 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <algorithm>
 
 #include "core/common/State.h"
+#include "ui/common/CoreText.h"
 
 namespace qv::ui {
 namespace {
@@ -29,9 +31,11 @@ TurretTable::TurretTable(QWidget* parent) : QFrame(parent) {
     grid->setHorizontalSpacing(0);
     grid->setContentsMargins(4, 4, 4, 4);
     // The heading's words sit over their own columns.
-    const char* headings[5] = {"", "STATION", "TYPE", "SIZE", "ANGLE"};
+    const char* headings[5] = {"", "STAT&ION", "TYPE", "SIZE", "ANGLE"};
+    QLabel* stationHeading = nullptr;
     for (int i = 1; i <= 4; ++i) {
         auto* heading = new QLabel(QString::fromLatin1(headings[i]), this);
+        if (i == 1) stationHeading = heading;
         heading->setFont(fixed);
         heading->setIndent(3);
         grid->addWidget(heading, 0, i - 1);
@@ -52,8 +56,17 @@ TurretTable::TurretTable(QWidget* parent) : QFrame(parent) {
         list->setFixedHeight(metrics.height() * VisibleRows + 2 * list->frameWidth() + 4);
         list->viewport()->installEventFilter(this);
         list->viewport()->setProperty("column", i);
+        // One Tab stop for the table: the first column holds the focus for all four.
+        if (i > 1) list->setFocusPolicy(Qt::NoFocus);
         connect(list, &QListWidget::currentRowChanged, this, [this, i](int) {
             if (!State().SuppressEvents) keepInStep(i);
+        });
+        // A click below the last row, or with Ctrl on the selected one, would
+        // leave this column without the row the others keep.
+        connect(list, &QListWidget::itemSelectionChanged, this, [list] {
+            if (State().SuppressEvents || !list->selectedItems().isEmpty() || list->currentRow() < 0) return;
+            const QSignalBlocker block(list);
+            list->currentItem()->setSelected(true);
         });
         // A wheel turned over one column scrolls them all.
         connect(list->verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int top) {
@@ -69,6 +82,8 @@ TurretTable::TurretTable(QWidget* parent) : QFrame(parent) {
     TrtBar = new QScrollBar(Qt::Vertical, this);
     TrtBar->setObjectName(QStringLiteral("TrtBar"));
     TrtBar->setRange(0, 0);
+    TrtBar->setFocusPolicy(Qt::NoFocus);
+    stationHeading->setBuddy(TrtList[1]);
     connect(TrtBar, &QScrollBar::valueChanged, this, &TurretTable::scrollTo);
     grid->addWidget(TrtBar, 1, 4);
 }
@@ -77,21 +92,43 @@ void TurretTable::fill(const std::vector<TurretRow>& rows, int scrollMaximum, in
     SuppressEventsScope quiet;
     for (int i = 1; i <= 4; ++i) TrtList[i]->clear();
     for (const TurretRow& row : rows) {
-        TrtList[1]->addItem(QString::fromStdString(row.station));
-        TrtList[2]->addItem(QString::fromStdString(row.type));
-        TrtList[3]->addItem(QString::fromStdString(row.size));
-        TrtList[4]->addItem(QString::fromStdString(row.angle));
+        TrtList[1]->addItem(FromCore(row.station));
+        TrtList[2]->addItem(FromCore(row.type));
+        TrtList[3]->addItem(FromCore(row.size));
+        TrtList[4]->addItem(FromCore(row.angle));
     }
+    confirmed_.assign(rows.size(), false);
+    for (std::size_t r = 0; r < rows.size(); ++r) markRow(static_cast<int>(r), rows[r].confirmed);
     TrtBar->setRange(0, scrollMaximum);
     TrtBar->setValue(0);
     for (int i = 1; i <= 4; ++i) TrtList[i]->setCurrentRow(selectedRow);
+    emit confirmationsChanged();
 }
 
 void TurretTable::setRow(int row, const TurretRow& texts) {
     if (row < 0 || row >= rowCount()) return;
-    TrtList[2]->item(row)->setText(QString::fromStdString(texts.type));
-    TrtList[3]->item(row)->setText(QString::fromStdString(texts.size));
-    TrtList[4]->item(row)->setText(QString::fromStdString(texts.angle));
+    TrtList[2]->item(row)->setText(FromCore(texts.type));
+    TrtList[3]->item(row)->setText(FromCore(texts.size));
+    TrtList[4]->item(row)->setText(FromCore(texts.angle));
+    markRow(row, texts.confirmed);
+    emit confirmationsChanged();
+}
+
+void TurretTable::markRow(int row, bool confirmed) {
+    confirmed_[static_cast<std::size_t>(row)] = confirmed;
+    for (int i = 1; i <= 4; ++i) {
+        QFont font = TrtList[i]->font();
+        font.setBold(confirmed);
+        TrtList[i]->item(row)->setFont(font);
+    }
+}
+
+int TurretTable::confirmedCount() const {
+    return static_cast<int>(std::count(confirmed_.begin(), confirmed_.end(), true));
+}
+
+bool TurretTable::isConfirmed(int row) const {
+    return row >= 0 && row < static_cast<int>(confirmed_.size()) && confirmed_[static_cast<std::size_t>(row)];
 }
 
 int TurretTable::selectedRow() const { return TrtList[1]->currentRow(); }

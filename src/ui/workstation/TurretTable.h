@@ -28,6 +28,9 @@ public:
     int selectedRow() const;
     void selectRow(int row);
     int rowCount() const;
+    /// Rows whose tool the user confirmed; they show in bold.
+    int confirmedCount() const;
+    bool isConfirmed(int row) const;
 
     std::array<QListWidget*, 5> TrtList{};  // 1 station, 2 type, 3 size, 4 angle
     QScrollBar* TrtBar = nullptr;
@@ -35,6 +38,8 @@ public:
 signals:
     /// A double-click on any column: edit that row's tool.
     void rowActivated(int row);
+    /// The rows were filled or a row's tool was confirmed.
+    void confirmationsChanged();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -42,6 +47,9 @@ protected:
 private:
     void keepInStep(int column);
     void scrollTo(int top);
+    void markRow(int row, bool confirmed);
+
+    std::vector<bool> confirmed_;
 };
 
 }  // namespace qv::ui

@@ -118,19 +118,21 @@ TEST(FillLists, MachineAndReverseListsLeaveOutAndSelectByTheirMode) {
     test::ResetModuleState();
 }
 
-TEST(SelectReverse, TakesNameAndUpperCaseExecutable) {
-    test::ResetModuleState();
-    State().Config.ReverseTable = {{1, " Fanuc ", "F", " fanucrvs "}, {2, "Amada", "A", "amadarvs"},
-                                   {2, "Second Two", "A", "other"}};
+TEST(SelectReverse, ReadsTheListForNameAndUpperCaseExecutable) {
+    InstallationFixture fixture;
+    State().Config.SystemFolder = "C:\\QUORVANE\\";
+    fixture.writeLines("C:\\QUORVANE\\Reverse.lst",
+                       {" 1, Fanuc , F, fanucrvs ", "2,Amada,A,amadarvs", "2,Second Two,A,other", "******"});
     auto chosen = [](std::int16_t number) {
         SelectReverse(number);
         const auto& r = State().Reverse;
         return std::to_string(r.ReverseNumber) + " " + r.ReverseName + " " + r.ReverseExecutable;
     };
-    EXPECT_EQ(chosen(2), "2 Amada AMADARVS");  // the first of a number
+    EXPECT_EQ(chosen(2), "2 Amada AMADARVS");  // the first of a number, with no table loaded
     EXPECT_EQ(chosen(9), "9 Amada AMADARVS");  // not listed: the number only
     EXPECT_EQ(chosen(1), "1 Fanuc FANUCRVS");
-    test::ResetModuleState();
+    fixture.remove("C:\\QUORVANE\\Reverse.lst");
+    EXPECT_EQ(chosen(2), "2 Fanuc FANUCRVS");
 }
 
 TEST(ReverseConfiguration, ReadsTheFirstFieldAtLeastOneAndWritesItWithALeadingBlank) {

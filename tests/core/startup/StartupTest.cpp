@@ -50,14 +50,17 @@ TEST_P(SuitePrograms, DecideWhatIsInstalledAndWhatIsRead) {
     fixture.install(layout);
     if (c.drawing) fixture.write("C:\\QUORVANE\\Quordrw.exe", "");
     if (c.programming) fixture.write("C:\\QUORVANE\\Quorprg.exe", "");
-    // Without the reverse product its list is not read, so it need not exist.
-    if (!c.reverseInstalled) fixture.remove("C:\\QUORVANE\\Reverse.lst");
+    // Without the reverse product its list need not exist; where it does, the
+    // remembered processor is still taken from it.
+    const bool listed = c.reverseInstalled || std::string(c.name) != "Nothing";
+    if (!listed) fixture.remove("C:\\QUORVANE\\Reverse.lst");
 
     Status started = RunStartup();
     ASSERT_TRUE(started.ok()) << started.message();
     EXPECT_EQ(State().Config.FullSuite, c.fullSuite);
     EXPECT_EQ(State().Config.ReverseInstalled, c.reverseInstalled);
     EXPECT_EQ(State().Config.ReverseCount(), c.reverseInstalled ? 2 : 0);
+    EXPECT_EQ(State().Reverse.ReverseExecutable, listed ? "FANUCRVS" : "");
     for (const char* folder : {"C:\\QUORVANE\\Undo", "C:\\QUORVANE\\DATA\\Blocks", "C:\\QUORVANE\\DATA\\Material"})
         EXPECT_EQ(fixture.isFolder(folder), c.fullSuite) << folder;
     EXPECT_EQ(fixture.isFolder("C:\\QUORVANE\\DATA\\RevSubs"), c.reverseInstalled);

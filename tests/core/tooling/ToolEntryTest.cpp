@@ -10,7 +10,6 @@
 #include "core/common/State.h"
 #include "core/tooling/ShapeTable.h"
 #include "core/tooling/ToolEntry.h"
-#include "core/tooling/ToolingState.h"
 #include "support/TableTest.h"
 #include "support/ToolLibraryFixture.h"
 
@@ -63,10 +62,7 @@ protected:
 };
 
 TEST_F(ToolEntryTest, OpensOnDiameterWithNothingChosen) {
-    Tooling().ChosenTool.Defined = true;
-    Tooling().ChosenTool.Shape = 'B';
     ToolEntry entry;
-    EXPECT_EQ(ToolText(Tooling().ChosenTool), ToolText(ToolRecord()));  // a cancelled dialog leaves no tool
     EXPECT_EQ(entry.view().angleText, "0");
     entry.initialise();
     std::string letters;
@@ -111,6 +107,29 @@ TEST_F(ToolEntryTest, EachStepFillsTheListsBelowIt) {
         ToolEntry entry;
         Play(entry, c.steps);
         EXPECT_EQ(Summary(entry.view()), c.view);
+    }
+}
+
+TEST_F(ToolEntryTest, OpensOnTheRowsToolAsFarAsTheLibraryHoldsIt) {
+    const ViewCase cases[] = {
+        {"found in an indexable station", "D,,20,10,0,0,2,45,0,0,0",
+         "shape 3; sizes 20x10|30x15|40x20 @0; stations T1 Fixed/11|Auto Index/45 @1; angles Box  @-1"},
+        {"confirmed in a fixed station with its angle", "D,RECT 20X10,20,10,0,0,1,11,90,0,1",
+         "shape 3; sizes 20x10|30x15|40x20 @0; stations T1 Fixed/11|Auto Index/45 @0; angles List 0|90 @1"},
+        {"special by name regardless of case", "S,d-slot,0,0,0,0,1,11,0,0,0",
+         "shape 13; sizes KEYHOLE|D-SLOT @1; stations T1 Fixed/11|T1 Fixed/12 @0; angles List 0 @0"},
+        {"station the entry does not offer", "A,,10,0,0,0,9,11,0,0,0",
+         "shape 0; sizes 10|12.7 @0; stations T1 Fixed/11|Auto Index/45 @-1; angles Hidden  @-1"},
+        {"size not in the library", "D,,20,11,0,0,1,11,0,0,0",
+         "shape 3; sizes 20x10|30x15|40x20 @-1; stations  @-1 off; angles Hidden  @-1"},
+        {"undefined opens as always", "U,,10,0,0,0,1,11,0,0,0",
+         "shape 0; sizes 10|12.7 @-1; stations  @-1 off; angles Hidden  @-1"},
+    };
+    for (const ViewCase& c : cases) {
+        ToolEntry entry;
+        entry.initialise();
+        entry.startAt(test::Tool(c.steps));
+        EXPECT_EQ(Summary(entry.view()), c.view) << c.name;
     }
 }
 
@@ -188,12 +207,7 @@ TEST_F(ToolEntryTest, ConfirmationRefusesEachMissingChoiceOrBuildsTheTool) {
         EXPECT_EQ(result.accepted, c.message.empty());
         EXPECT_EQ(result.message, c.message);
         EXPECT_EQ(result.focus, c.focus);
-        if (result.accepted) {
-            EXPECT_EQ(ToolText(result.tool), c.tool);
-            EXPECT_EQ(ToolText(Tooling().ChosenTool), c.tool);
-        } else {
-            EXPECT_FALSE(Tooling().ChosenTool.Defined);
-        }
+        EXPECT_EQ(result.accepted ? ToolText(result.tool) : "", c.tool);
     }
 }
 
@@ -220,7 +234,6 @@ TEST_F(ToolEntryTest, EntryGoneFromItsFileIsRefused) {
     EXPECT_FALSE(result.accepted);
     EXPECT_EQ(result.message, LibraryEntryLostText(std::string(Folder) + "Full Library.B"));
     EXPECT_EQ(result.focus, EntryControl::SizeList);
-    EXPECT_FALSE(Tooling().ChosenTool.Defined);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // LastAnswer.
 #include <gtest/gtest.h>
 
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -71,6 +72,20 @@ TEST_F(MessageBoxes, QuestionDefaultsToNoAndKeepsTheAnswer) {
         EXPECT_EQ(seen.buttons, QMessageBox::Yes | QMessageBox::No);
         EXPECT_EQ(seen.defaultButton, QMessageBox::No);
     }
+}
+
+TEST_F(MessageBoxes, SitOverTheMainWindowEvenWhenNoWindowIsActive) {
+    QMainWindow main;
+    main.setGeometry(30, 40, 500, 300);  // away from the screen's centre
+    main.show();
+    QApplication::setActiveWindow(nullptr);  // as while the processor runs
+    QPoint offset(99, 99);
+    WhenModal("", [&](QWidget* w) {
+        offset = w->geometry().center() - main.geometry().center();
+        static_cast<QMessageBox*>(w)->button(QMessageBox::Ok)->click();
+    });
+    Notify("Reverse Engineering Failed");
+    EXPECT_LE(offset.manhattanLength(), 4) << offset.x() << "," << offset.y();
 }
 
 }  // namespace

@@ -82,7 +82,7 @@ TEST_F(SelectionWindows, MachineChangeRewritesConfigurationAndForgetsRecentProgr
         QListWidget* list = List(w);
         ASSERT_EQ(list->count(), 2);  // every machine but the current one
         EXPECT_TRUE(list->selectedItems().isEmpty());
-        list->setCurrentRow(0);  // "Turret Punch 1500 Combi"
+        QTest::keyClick(list, Qt::Key_Down);  // with nothing selected, the first row: "Turret Punch 1500 Combi"
         QTest::mouseClick(Button(w, "MachineOk"), Qt::LeftButton);
     });
     form->MachineItem[1]->trigger();

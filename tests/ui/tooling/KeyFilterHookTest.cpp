@@ -37,6 +37,9 @@ TEST_F(KeyFilterHookTest, TypedKeysGoThroughTheFilter) {
     EXPECT_EQ(Typed(&box, "B").size(), 32u);
     box.setSelection(0, 2);
     EXPECT_EQ(Typed(&box, "B"), "B" + std::string(30, 'A'));
+    box.setText(QString(31, QChar(0xD8)));  // the limit counts characters, not UTF-8 bytes
+    QTest::keyClicks(&box, "AB");
+    EXPECT_EQ(box.text(), QString(31, QChar(0xD8)) + "A");
     QComboBox combo;
     combo.setEditable(true);
     ASSERT_TRUE(KeyFilterHook::Install(&combo, FilterPattern));

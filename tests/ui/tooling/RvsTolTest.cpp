@@ -83,11 +83,12 @@ TEST_F(RvsTolTest, OpensOnTheFirstShapeWithOnlyTheSizesEnabled) {
     EXPECT_FALSE(d.StnList->isEnabled());
     EXPECT_FALSE(d.Prompt[2]->isEnabled());
     EXPECT_TRUE(d.Prompt[3]->isHidden() && d.AngList->isHidden() && d.AngBox->isHidden());
-    EXPECT_EQ(d.Prompt[0]->text(), "Tool Shape :");
-    EXPECT_EQ(d.Prompt[3]->text(), QString("Angle") + QChar(0xB0) + " :");
+    // Captions as written, each with its access key.
+    EXPECT_EQ(d.Prompt[0]->text(), "Tool &Shape :");
+    EXPECT_EQ(d.Prompt[3]->text(), QString("&Angle") + QChar(0xB0) + " :");
     EXPECT_EQ(d.AngBox->text(), "0");
     EXPECT_TRUE(d.InptOk->isDefault());
-    EXPECT_EQ(d.InptOk->text() + "/" + d.InptCncl->text(), "Ok/Cancel");
+    EXPECT_EQ(d.InptOk->text() + "/" + d.InptCncl->text(), "&Ok/&Cancel");
 }
 
 TEST_F(RvsTolTest, FixedStationToolChosenByClicks) {
@@ -102,7 +103,7 @@ TEST_F(RvsTolTest, FixedStationToolChosenByClicks) {
         QTest::mouseClick(d.InptOk, Qt::LeftButton);
     });
     EXPECT_EQ(result, QDialog::Accepted);
-    EXPECT_EQ(ToolText(Tooling().ChosenTool), "+D 'RECT 20X10' 20x10x0x0 s1 c11 a90 i0 n0");
+    EXPECT_EQ(ToolText(d.chosenTool().value()), "+D 'RECT 20X10' 20x10x0x0 s1 c11 a90 i0 n0");
     EXPECT_TRUE(messages_.shown.empty());
 }
 
@@ -116,7 +117,7 @@ TEST_F(RvsTolTest, EnterConfirmsTheTypedIndexAngle) {
         QTest::keyClick(d.AngBox, Qt::Key_Return);
     });
     EXPECT_EQ(result, QDialog::Accepted);
-    EXPECT_EQ(ToolText(Tooling().ChosenTool), "+D 'RECT 20X10' 20x10x0x0 s2 c45 a0 i135 n0");
+    EXPECT_EQ(ToolText(d.chosenTool().value()), "+D 'RECT 20X10' 20x10x0x0 s2 c45 a0 i135 n0");
 }
 
 TEST_F(RvsTolTest, ShapeWithOneSizeIsChosenDownToItsStation) {
@@ -135,8 +136,6 @@ TEST_F(RvsTolTest, ShapeWithOneSizeIsChosenDownToItsStation) {
 TEST_F(RvsTolTest, CancelLeavesNoTool) {
     for (bool escape : {false, true}) {
         SCOPED_TRACE(escape ? "Escape" : "Cancel button");
-        Tooling().ChosenTool.Defined = true;
-        Tooling().ChosenTool.Shape = 'A';
         RvsTol d;
         const int result = RunModal(d, [&] {
             PickRectangleIn(d, 0);
@@ -147,7 +146,7 @@ TEST_F(RvsTolTest, CancelLeavesNoTool) {
                 QTest::mouseClick(d.InptCncl, Qt::LeftButton);
         });
         EXPECT_EQ(result, QDialog::Rejected);
-        EXPECT_EQ(ToolText(Tooling().ChosenTool), ToolText(ToolRecord()));
+        EXPECT_FALSE(d.chosenTool());
     }
 }
 
@@ -181,7 +180,7 @@ TEST_F(RvsTolTest, EachMissingChoiceIsRefusedWithTheFocusOnItsList) {
         EXPECT_TRUE(d.isVisible());
         ASSERT_TRUE(d.focusWidget());
         EXPECT_EQ(d.focusWidget()->objectName().toStdString(), c.focus);
-        EXPECT_FALSE(Tooling().ChosenTool.Defined);
+        EXPECT_FALSE(d.chosenTool());
     }
 }
 

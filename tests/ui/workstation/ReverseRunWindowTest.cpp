@@ -2,27 +2,21 @@
 // of the demo installation. The drawing each run writes is checked in core;
 // here what the windows add: the program frame, the panel's boxes and table,
 // the tool entry dialog, the review window, menus and messages.
-#include <gtest/gtest.h>
-
-#include <QAction>
-#include <QComboBox>
+#include <QAbstractButton>
 #include <QGroupBox>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QMenu>
-#include <QPushButton>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QScrollBar>
-#include <QtTest/QTest>
 #include <map>
 
-#include "support/DemoInstallation.h"
 #include "support/DrawingFile.h"
 #include "uisupport/MessageRecorder.h"
 #include "ui/workstation/ProgramFrame.h"
 #include "ui/workstation/ReverseForm.h"
 #include "ui/workstation/ReversePanel.h"
 #include "ui/workstation/Review.h"
-#include "ui/workstation/TurretTable.h"
+#include "ui/workstation/StatusBar.h"
 #include "uisupport/MainWindowTest.h"
 
 namespace qv::test {
@@ -32,21 +26,60 @@ constexpr const char* kBracket = "C:\\QUORVANE\\PROGRAMS\\PUNCH1\\JOBS\\BRACKET.
 const std::string kOverwrite = "Drawing for Program\n\n\"BRACKET\"\n\nAlready Exists!  Overwrite it ?";
 const std::string kComplete = "Reverse Engineering Complete !";
 
-class ReverseRunWindow : public MainWindowTest {
-protected:
-    /// Opens the program frame and runs the program selected there.
-    void runSelected() {
-        form->ReverseEngineer->trigger();
-        ASSERT_TRUE(form->ProgFrame->isVisible());
-        QTest::mouseClick(form->ProgFrame->ProgOk, Qt::LeftButton);
-    }
-    QStringList column(int i) const {
-        QStringList texts;
-        QListWidget* list = form->RvsBck->Trt->TrtList[i];
-        for (int r = 0; r < list->count(); ++r) texts << list->item(r)->text();
-        return texts;
-    }
-};
+using ReverseRunWindow = MainWindowTest;
+
+// The window's caption, then the sorted access keys of its menu bar and of its
+// visible buttons and labelled fields; a text without one is listed whole.
+QStringList CaptionAndKeys(QWidget* window) {
+    QStringList keys;
+    auto add = [&keys](const QString& text) {
+        const int at = static_cast<int>(text.indexOf('&'));
+        keys << (at < 0 || at + 1 >= text.size() ? text : text.mid(at + 1, 1).toUpper());
+    };
+    if (auto* main = qobject_cast<QMainWindow*>(window))
+        for (QAction* menu : main->menuBar()->actions()) add(menu->text());
+    for (QAbstractButton* b : window->findChildren<QAbstractButton*>())
+        if (b->isVisibleTo(window)) add(b->text());
+    for (QLabel* l : window->findChildren<QLabel*>())
+        if (l->isVisibleTo(window) && l->buddy()) add(l->text());
+    for (QGroupBox* g : window->findChildren<QGroupBox*>())
+        if (g->isVisibleTo(window) && g->findChild<QLineEdit*>()) add(g->title());
+    keys.sort();
+    return QStringList{window->windowTitle()} + keys;
+}
+
+TEST_F(ReverseRunWindow, EveryButtonAndFieldLabelHasAnAccessKeyOfItsOwn) {
+    start();
+    std::map<QString, QStringList> seen;
+    auto when = [&seen](const char* name) {
+        WhenModal(name, [&seen, name](QWidget* w) {
+            seen[name] = CaptionAndKeys(w);
+            w->close();
+        });
+    };
+    when("MachineForm");
+    form->MachineItem[1]->trigger();
+    when("EngineForm");
+    form->MachineItem[2]->trigger();
+    form->ReverseEngineer->trigger();
+    seen["ProgFrame"] = CaptionAndKeys(form.get());
+    messages.answer({true});
+    QTest::mouseClick(form->ProgFrame->ProgOk, Qt::LeftButton);
+    seen["RvsBck"] = CaptionAndKeys(form.get());
+    form->RvsBck->Trt->selectRow(1);  // an indexable station: every prompt shows
+    when("RvsTol");
+    QTest::mouseClick(form->RvsBck->SelectTool, Qt::LeftButton);
+    QTest::mouseClick(form->RvsBck->ViewProgram, Qt::LeftButton);
+    seen["Review"] = CaptionAndKeys(form->reviewWindow());
+    const std::map<QString, QStringList> expected = {
+        {"MachineForm", {"Select Machine", "C", "M", "O"}},
+        {"EngineForm", {"Select Reverse Processor", "C", "O", "R"}},
+        {"ProgFrame", {"Reverse Engineering", "C", "D", "E", "F", "N", "O", "R", "S"}},
+        {"RvsBck", {"Reverse Engineering", "C", "E", "F", "I", "L", "M", "O", "R", "S", "T", "V"}},
+        {"RvsTol", {"Tooling", "A", "C", "O", "S", "T", "Z"}},
+        {"Review", {"View Program", "O"}}};
+    EXPECT_EQ(seen, expected);
+}
 
 TEST_F(ReverseRunWindow, AcceptedRunTakesTheTypedSheet) {
     start();
@@ -124,6 +157,16 @@ TEST_F(ReverseRunWindow, EveryOtherWayOutKeepsTheDrawingAndGivesTheMenusBack) {
     }
 }
 
+TEST_F(ReverseRunWindow, ProcessorRunsWithoutTheSuitesMarkers) {
+    for (const char* marker : {"Quordrw.exe", "Quorprg.exe", "Quorrvs.exe"})
+        demo.remove(std::string(DemoInstallation::System) + marker);
+    start();
+    EXPECT_EQ(form->statusBar()->processorText(), "ISO Turret Controls");
+    messages.answer({true});
+    runSelected();
+    EXPECT_TRUE(form->RvsBck->isVisible()) << (messages.shown.empty() ? "" : messages.shown.back());
+}
+
 TEST_F(ReverseRunWindow, InchMachineShowsAndStoresInches) {
     demo.write("C:\\QUORVANE\\Quorvane.cfg",
                "C:\\QUORVANE\\\r\nC:\\QUORVANE\\DATA\\\r\nC:\\QUORVANE\\PROGRAMS\\\r\n 3\r\nJOBS\r\n******\r\n");
@@ -133,6 +176,7 @@ TEST_F(ReverseRunWindow, InchMachineShowsAndStoresInches) {
     ASSERT_TRUE(form->RvsBck->isVisible()) << (messages.shown.empty() ? "" : messages.shown.back());
     EXPECT_EQ(form->RvsBck->ShtBox[1]->text(), "40");
     EXPECT_EQ(form->RvsBck->ShtBox[3]->text(), "10");
+    EXPECT_EQ(column(3), (QStringList{"0.5", "1x0.5"}));  // the processor's millimetres, shown in inches
     form->RvsBck->ShtBox[1]->setText("50");
     QTest::mouseClick(form->RvsBck->RvsOk, Qt::LeftButton);
     const std::vector<DrawingRecord> records =
@@ -140,6 +184,29 @@ TEST_F(ReverseRunWindow, InchMachineShowsAndStoresInches) {
     ASSERT_FALSE(records.empty());
     EXPECT_FLOAT_EQ(records[0].SheetX(), 1270.0f);
     EXPECT_FLOAT_EQ(records[0].LeftClamp(), 254.0f);
+}
+
+TEST_F(ReverseRunWindow, TableIsOneTabStopWhoseColumnsStayInStep) {
+    start();
+    messages.answer({true});
+    runSelected();
+    ui::TurretTable* table = form->RvsBck->Trt;
+    int stops = 0;
+    for (QWidget* w : table->findChildren<QWidget*>())
+        stops += w->isVisible() && (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus;
+    EXPECT_EQ(stops, 1);
+    table->selectRow(1);
+    for (int i = 1; i <= 4; ++i) {
+        QListWidget* list = table->TrtList[i];
+        const QPoint below(5, list->viewport()->height() - 3), row1 = list->visualItemRect(list->item(1)).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, below);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, below);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, row1);
+        for (int j = 1; j <= 4; ++j) {
+            const QList<QListWidgetItem*> selected = table->TrtList[j]->selectedItems();
+            EXPECT_TRUE(selected.size() == 1 && table->TrtList[j]->row(selected[0]) == 1) << i << " " << j;
+        }
+    }
 }
 
 TEST_F(ReverseRunWindow, ReviewWindowShowsTwentyOneBlocksAndClosesWithThePanel) {
@@ -162,37 +229,13 @@ TEST_F(ReverseRunWindow, ReviewWindowShowsTwentyOneBlocksAndClosesWithThePanel) 
     EXPECT_EQ(form->reviewWindow(), nullptr);
 }
 
-/// Picks the row of a combo box whose text starts with prefix.
-void Pick(QWidget* dialog, const char* combo, const QString& prefix) {
-    auto* box = dialog->findChild<QComboBox*>(combo);
-    ASSERT_NE(box, nullptr) << combo;
-    for (int i = 0; i < box->count(); ++i) {
-        if (box->itemText(i).trimmed().startsWith(prefix)) {
-            box->setCurrentIndex(i);
-            return;
-        }
-    }
-    FAIL() << combo << " has no row " << prefix.toStdString();
-}
-
-/// Confirms a tool in the tool entry dialog once it shows; an empty angle
-/// takes none, a typed one goes into the angle box.
-void ConfirmTool(const QString& shape, const QString& size, const QString& station, const QString& typedAngle) {
-    WhenModal("RvsTol", [=](QWidget* dialog) {
-        Pick(dialog, "ShapeList", shape);
-        Pick(dialog, "SizeList", size);
-        Pick(dialog, "StnList", station);
-        if (!typedAngle.isEmpty()) dialog->findChild<QLineEdit*>("AngBox")->setText(typedAngle);
-        QTest::mouseClick(dialog->findChild<QPushButton*>("InptOk"), Qt::LeftButton);
-    });
-}
-
 TEST_F(ReverseRunWindow, ConfirmedToolsReplaceTheirRowsAndReachTheDrawing) {
     start();
     messages.answer({true});
     runSelected();
     ASSERT_TRUE(form->RvsBck->isVisible());
     ui::TurretTable* table = form->RvsBck->Trt;
+    EXPECT_EQ(form->RvsBck->ConfirmedLabel->text(), "0 of 4 tools confirmed");
 
     table->selectRow(0);  // station 1: a round tool takes no angle
     ConfirmTool("Diameter", "10", "Station 1 ", "");
@@ -200,15 +243,24 @@ TEST_F(ReverseRunWindow, ConfirmedToolsReplaceTheirRowsAndReachTheDrawing) {
     table->selectRow(1);  // station 5, indexable
     ConfirmTool("Rectangle", "20", "Index 5 ", "30");
     QTest::mouseClick(form->RvsBck->SelectTool, Qt::LeftButton);
-    table->selectRow(2);  // station 4: the dialog is cancelled, nothing changes
-    WhenModal("RvsTol", [](QWidget* dialog) {
+    table->selectRow(2);  // station 4: the dialog opens on its tool, is cancelled, nothing changes
+    QStringList opened;
+    WhenModal("RvsTol", [&opened](QWidget* dialog) {
+        for (const char* list : {"ShapeList", "SizeList", "StnList"})
+            opened << dialog->findChild<QComboBox*>(list)->currentText();
         QTest::mouseClick(dialog->findChild<QPushButton*>("InptCncl"), Qt::LeftButton);
     });
     QTest::mouseClick(form->RvsBck->SelectTool, Qt::LeftButton);
+    EXPECT_EQ(opened, (QStringList{"Square", "10", "Station 4 (C)"}));
     EXPECT_EQ(column(1).mid(0, 3), (QStringList{"1", "5", "4"}));
     EXPECT_EQ(column(2).mid(0, 3), (QStringList{"Diameter  ", "Rectangle ", "Square    "}));
     EXPECT_EQ(column(3).mid(0, 2), (QStringList{"10", "20x10"}));
     EXPECT_EQ(column(4)[1], "idx 30");
+    EXPECT_EQ(form->RvsBck->ConfirmedLabel->text(), "2 of 4 tools confirmed");
+    for (int row = 0; row < 4; ++row) {
+        EXPECT_EQ(table->isConfirmed(row), row < 2);
+        EXPECT_EQ(table->TrtList[1]->item(row)->font().bold(), row < 2);
+    }
 
     QTest::mouseClick(form->RvsBck->RvsOk, Qt::LeftButton);
     ASSERT_EQ(messages.shown.back(), kComplete);

@@ -3,10 +3,13 @@
 //
 // Every path given to this interface is in the Windows form the suite's files
 // store ("C:\QUORVANE\DATA\Machine.lst", folders may end in "\"). A bare or
-// relative name ("Quorvane.cfg") is relative to the working folder. On POSIX
-// the drive letter is mapped through "Drives.cfg" (see PosixPlatform.h) and
-// each component is matched without regard to case when the exact name is
-// missing; new files get the case they are given.
+// relative name ("Quorvane.cfg") is relative to the working folder; ".." never
+// climbs above a drive's root, whatever the form. Names are Windows-1252
+// bytes; a path holding a control character (below 0x20) is refused by every
+// call, as no Windows name may hold one. On POSIX the drive letter is mapped
+// through "Drives.cfg" (see PosixPlatform.h) and each component is matched
+// without regard to case when the exact name is missing; new files get the
+// case they are given.
 #pragma once
 
 #include <cstdint>

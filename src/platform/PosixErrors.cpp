@@ -39,10 +39,9 @@ Status FailStatus(const std::string& path, const std::string& reason) {
     return Status::Error(path + ": " + reason);
 }
 
-Status UnmappedStatus(const std::string& path) {
-    WindowsPath parsed = ParseWindowsPath(path);
-    if (parsed.drive == '\0') return FailStatus(path, "no drive holds this path");
-    return FailStatus(path, std::string("drive ") + parsed.drive + ": does not exist");
+Status RefusedStatus(const std::string& path, const std::string& reason) {
+    if (HasControlCharacter(path)) return ControlCharacterStatus(path);
+    return FailStatus(path, reason);
 }
 
 }  // namespace qv::platform

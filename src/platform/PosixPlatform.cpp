@@ -12,6 +12,7 @@
 #include <cstring>
 
 #include "platform/CaseFold.h"
+#include "platform/CodePage1252.h"
 #include "platform/PosixErrors.h"
 #include "platform/Wildcard.h"
 
@@ -90,7 +91,8 @@ bool PosixPlatform::folderExists(const std::string& path) {
 
 std::string PosixPlatform::realName(const std::string& path) {
     HostTarget t = resolver_.resolve(path);
-    return t.exists ? t.name : "";
+    std::string name;
+    return t.exists && Utf8ToCp1252(t.name, name) ? name : "";
 }
 
 std::int64_t PosixPlatform::fileSize(const std::string& path) {
@@ -110,6 +112,8 @@ std::vector<std::string> PosixPlatform::list(const std::string& folder, const st
     while (struct dirent* e = readdir(dir)) {
         const char* name = e->d_name;
         if (std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0) continue;
+        std::string suiteName;  // a name the suite cannot spell is left out
+        if (!HostNameToSuite(name, suiteName)) continue;
         bool isFolder = e->d_type == DT_DIR;
         bool isFile = e->d_type == DT_REG;
         if (e->d_type == DT_LNK || e->d_type == DT_UNKNOWN) {
@@ -120,7 +124,7 @@ std::vector<std::string> PosixPlatform::list(const std::string& folder, const st
             isFile = S_ISREG(st.st_mode);
         }
         if (!((isFile && (kinds & kFiles)) || (isFolder && (kinds & kFolders)))) continue;
-        if (masks.matches(name)) names.emplace_back(name);
+        if (masks.matches(suiteName)) names.push_back(std::move(suiteName));
     }
     closedir(dir);
     SortNames(names);
@@ -165,7 +169,7 @@ std::string PosixPlatform::currentFolder() { return resolver_.currentFolder(); }
 
 Status PosixPlatform::setCurrentFolder(const std::string& path) {
     HostTarget t = resolver_.resolve(path);
-    if (!t.mapped) return UnmappedStatus(path);
+    if (!t.mapped) return RefusedStatus(path, t.refusal);
     if (!t.exists) return FailStatus(path, "no such folder");
     if (!S_ISDIR(t.st.st_mode)) return FailStatus(path, "not a folder");
     if (chdir(t.host.c_str()) != 0) return ErrnoStatus(path, errno);

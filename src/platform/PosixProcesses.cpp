@@ -14,8 +14,10 @@
 #include <thread>
 
 #include "platform/CaseFold.h"
+#include "platform/CodePage1252.h"
 #include "platform/CommandLine.h"
 #include "platform/PosixPlatform.h"
+#include "platform/WindowsPath.h"
 
 extern char** environ;
 
@@ -56,6 +58,11 @@ bool PosixPlatform::Ended(Child& child) {
 std::string PosixPlatform::findProgram(const std::string& word) {
     std::vector<std::string> names{word};
     if (EndsWithExe(word)) names.push_back(word.substr(0, word.size() - 4));
+    // Host paths and names below are the host's (UTF-8) spelling.
+    auto hostForm = [](const std::string& text) {
+        std::string host;
+        return Cp1252ToUtf8(text, host) ? host : "";
+    };
     const bool windowsPath = word.find('\\') != std::string::npos || word.find(':') != std::string::npos;
     const bool hostPathGiven = !windowsPath && word.find('/') != std::string::npos;
     for (const auto& name : names) {
@@ -64,9 +71,11 @@ std::string PosixPlatform::findProgram(const std::string& word) {
             if (t.exists && IsProgram(t.host, t.st)) return t.host;
             continue;
         }
+        const std::string host = hostForm(name);
+        if (host.empty()) continue;
         if (hostPathGiven) {
             struct stat st {};
-            if (stat(name.c_str(), &st) == 0 && IsProgram(name, st)) return name;
+            if (stat(host.c_str(), &st) == 0 && IsProgram(host, st)) return host;
             continue;
         }
         std::vector<std::string> folders{"."};
@@ -82,8 +91,8 @@ std::string PosixPlatform::findProgram(const std::string& word) {
         }
         for (const auto& folder : folders) {
             struct stat st {};
-            std::string host = resolver_.findInHostFolder(folder, name, st);
-            if (!host.empty() && IsProgram(host, st)) return host.find('/') == std::string::npos ? "./" + host : host;
+            std::string found = resolver_.findInHostFolder(folder, host, st);
+            if (!found.empty() && IsProgram(found, st)) return found.find('/') == std::string::npos ? "./" + found : found;
         }
     }
     return "";
@@ -94,6 +103,9 @@ std::int64_t PosixPlatform::startProgram(const std::string& commandLine, WindowS
         it = Ended(*it->second) ? children_.erase(it) : std::next(it);
     std::vector<std::string> words = SplitCommandLine(commandLine);
     if (words.empty()) return 0;
+    // The child would see each word cut at a NUL.
+    for (const std::string& word : words)
+        if (HasControlCharacter(word)) return 0;
     std::string program = findProgram(words[0]);
     if (program.empty()) return 0;
     // Windows paths among the arguments become host paths a host tool can open.

@@ -6,6 +6,7 @@
 #include "platform/CaseFold.h"
 #include "platform/RecordMessages.h"
 #include "platform/Win32Platform.h"
+#include "platform/WindowsPath.h"
 
 namespace qv::platform {
 namespace {
@@ -157,6 +158,8 @@ private:
 }  // namespace
 
 Status Win32Platform::copyFile(const std::string& from, const std::string& to) {
+    if (HasControlCharacter(from)) return ControlCharacterStatus(from);
+    if (HasControlCharacter(to)) return ControlCharacterStatus(to);
     DWORD src = Win32Attributes(from);
     if (src == INVALID_FILE_ATTRIBUTES) return Status::Error(from + ": no such file");
     if (src & FILE_ATTRIBUTE_DIRECTORY) return Status::Error(from + ": not a file");
@@ -173,6 +176,7 @@ Status Win32Platform::copyFile(const std::string& from, const std::string& to) {
 }
 
 Status Win32Platform::syncFile(const std::string& path) {
+    if (HasControlCharacter(path)) return ControlCharacterStatus(path);
     DWORD a = Win32Attributes(path);
     if (a == INVALID_FILE_ATTRIBUTES) return Status::Error(path + ": no such file");
     if (a & FILE_ATTRIBUTE_DIRECTORY) return Status::Error(path + ": not a file");
@@ -188,6 +192,8 @@ Status Win32Platform::syncFile(const std::string& path) {
 }
 
 Status Win32Platform::renameFile(const std::string& from, const std::string& to) {
+    if (HasControlCharacter(from)) return ControlCharacterStatus(from);
+    if (HasControlCharacter(to)) return ControlCharacterStatus(to);
     DWORD src = Win32Attributes(from);
     if (src == INVALID_FILE_ATTRIBUTES) return Status::Error(from + ": no such file");
     if (src & FILE_ATTRIBUTE_DIRECTORY) return Status::Error(from + ": not a file");
@@ -200,6 +206,8 @@ Status Win32Platform::renameFile(const std::string& from, const std::string& to)
 }
 
 Status Win32Platform::renameFolder(const std::string& from, const std::string& to) {
+    if (HasControlCharacter(from)) return ControlCharacterStatus(from);
+    if (HasControlCharacter(to)) return ControlCharacterStatus(to);
     DWORD src = Win32Attributes(from);
     if (src == INVALID_FILE_ATTRIBUTES) return Status::Error(from + ": no such folder");
     if (!(src & FILE_ATTRIBUTE_DIRECTORY)) return Status::Error(from + ": not a folder");
@@ -214,6 +222,7 @@ Status Win32Platform::renameFolder(const std::string& from, const std::string& t
 }
 
 Status Win32Platform::deleteFile(const std::string& path) {
+    if (HasControlCharacter(path)) return ControlCharacterStatus(path);
     DWORD a = Win32Attributes(path);
     if (a == INVALID_FILE_ATTRIBUTES) return Status::Error(path + ": no such file");
     if (a & FILE_ATTRIBUTE_DIRECTORY) return Status::Error(path + ": not a file");
@@ -222,6 +231,7 @@ Status Win32Platform::deleteFile(const std::string& path) {
 }
 
 Status Win32Platform::makeFolder(const std::string& path) {
+    if (HasControlCharacter(path)) return ControlCharacterStatus(path);
     if (Win32Attributes(path) != INVALID_FILE_ATTRIBUTES) return Status::Error(path + ": already exists");
     if (!ParentExists(path)) return Status::Error(path + ": the folder above it does not exist");
     if (!CreateDirectoryA(Win32StripSeparators(path).c_str(), nullptr)) return Win32Status(path, GetLastError());
@@ -229,6 +239,7 @@ Status Win32Platform::makeFolder(const std::string& path) {
 }
 
 Status Win32Platform::removeFolder(const std::string& path) {
+    if (HasControlCharacter(path)) return ControlCharacterStatus(path);
     DWORD a = Win32Attributes(path);
     if (a == INVALID_FILE_ATTRIBUTES) return Status::Error(path + ": no such folder");
     if (!(a & FILE_ATTRIBUTE_DIRECTORY)) return Status::Error(path + ": not a folder");
@@ -238,6 +249,7 @@ Status Win32Platform::removeFolder(const std::string& path) {
 }
 
 Result<std::string> Win32Platform::readFile(const std::string& path) {
+    if (HasControlCharacter(path)) return ControlCharacterStatus(path);
     DWORD a = Win32Attributes(path);
     if (a == INVALID_FILE_ATTRIBUTES) return Status::Error(path + ": no such file");
     if (a & FILE_ATTRIBUTE_DIRECTORY) return Status::Error(path + ": not a file");
@@ -261,6 +273,7 @@ Result<std::string> Win32Platform::readFile(const std::string& path) {
 }
 
 Status Win32Platform::writeFile(const std::string& path, const std::string& content) {
+    if (HasControlCharacter(path)) return ControlCharacterStatus(path);
     if (path.empty()) return Status::Error(path + ": no file name");
     if (IsFolderAttr(Win32Attributes(path))) return Status::Error(path + ": a folder of that name exists");
     if (!ParentExists(path)) return Status::Error(path + ": the folder does not exist");
@@ -286,6 +299,7 @@ Status Win32Platform::writeFile(const std::string& path, const std::string& cont
 
 Result<std::unique_ptr<RecordFile>> Win32Platform::openRecordFile(const std::string& path, std::size_t recordLength,
                                                                   bool create) {
+    if (HasControlCharacter(path)) return ControlCharacterStatus(path);
     if (recordLength == 0) return RecordLengthStatus(path);
     DWORD a = Win32Attributes(path);
     if (a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY)) return Status::Error(path + ": not a file");

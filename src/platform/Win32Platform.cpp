@@ -5,7 +5,9 @@
 #include "platform/Win32Platform.h"
 
 #include "platform/CaseFold.h"
+#include "platform/CommandLine.h"
 #include "platform/Wildcard.h"
+#include "platform/WindowsPath.h"
 
 namespace qv::platform {
 namespace {
@@ -35,7 +37,8 @@ WORD ShowCommand(WindowState state) {
 }  // namespace
 
 unsigned long Win32Attributes(const std::string& path) {
-    if (path.empty()) return INVALID_FILE_ATTRIBUTES;
+    // Cut at a NUL, the path would name another file.
+    if (path.empty() || HasControlCharacter(path)) return INVALID_FILE_ATTRIBUTES;
     QuietErrors quiet;
     return GetFileAttributesA(path.c_str());
 }
@@ -103,7 +106,7 @@ bool Win32Platform::folderExists(const std::string& path) {
 
 std::string Win32Platform::realName(const std::string& path) {
     std::string stripped = Win32StripSeparators(path);
-    if (stripped.empty() || stripped.find_first_of("*?") != std::string::npos) return "";
+    if (stripped.empty() || stripped.find_first_of("*?") != std::string::npos || HasControlCharacter(path)) return "";
     if (IsSeparator(stripped.back()) || stripped.back() == ':') return "";  // a drive root
     QuietErrors quiet;
     WIN32_FIND_DATAA data;
@@ -116,7 +119,8 @@ std::string Win32Platform::realName(const std::string& path) {
 std::int64_t Win32Platform::fileSize(const std::string& path) {
     WIN32_FILE_ATTRIBUTE_DATA data;
     QuietErrors quiet;
-    if (path.empty() || !GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return -1;
+    if (path.empty() || HasControlCharacter(path) || !GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data))
+        return -1;
     if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return -1;
     return (static_cast<std::int64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
@@ -125,6 +129,7 @@ std::vector<std::string> Win32Platform::list(const std::string& folder, const st
     std::vector<std::string> names;
     WildcardSet masks(patterns);
     if (masks.empty()) return names;
+    if (HasControlCharacter(folder)) return names;
     // All names are read and matched here, so both hosts agree on masks and
     // 8.3 short names never match.
     std::string search = Win32StripSeparators(folder);
@@ -192,6 +197,7 @@ std::string Win32Platform::currentFolder() {
 }
 
 Status Win32Platform::setCurrentFolder(const std::string& path) {
+    if (HasControlCharacter(path)) return ControlCharacterStatus(path);
     DWORD a = Win32Attributes(path);
     if (a == INVALID_FILE_ATTRIBUTES) return Status::Error(path + ": no such folder");
     if (!(a & FILE_ATTRIBUTE_DIRECTORY)) return Status::Error(path + ": not a folder");
@@ -209,6 +215,9 @@ std::int64_t Win32Platform::startProgram(const std::string& commandLine, WindowS
         }
     }
     if (commandLine.find_first_not_of(" \t") == std::string::npos) return 0;
+    // CreateProcessA would take the line cut at a NUL.
+    for (const std::string& word : SplitCommandLine(commandLine))
+        if (HasControlCharacter(word)) return 0;
     std::vector<char> line(commandLine.begin(), commandLine.end());
     line.push_back('\0');  // CreateProcessA may write into the command line
     STARTUPINFOA startup;
@@ -249,7 +258,7 @@ void Win32Platform::closeProcess(ProcessHandle handle) {
 void Win32Platform::beep() { MessageBeep(MB_OK); }
 
 std::string Win32Platform::hostPath(const std::string& path) {
-    if (path.empty()) return "";
+    if (path.empty() || HasControlCharacter(path)) return "";
     if (path.size() >= 2 && path[1] == ':') {
         char root[] = {FoldCase(path[0]), ':', '\\', '\0'};
         if (GetDriveTypeA(root) == DRIVE_NO_ROOT_DIR) return "";

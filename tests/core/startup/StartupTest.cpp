@@ -32,6 +32,17 @@ TEST(RunStartup, FullSuiteSetsUpTheConfiguredMachineAndProcessor) {
               "C:\\QUORVANE\\\r\nC:\\QUORVANE\\DATA\\\r\nC:\\QUORVANE\\PROGRAMS\\\r\n 1\r\nJOBS\r\n******\r\n");
 }
 
+// ".." stops at the drive root, so this is C:\QUORVANE\ itself.
+TEST(RunStartup, SystemFolderClimbingAboveTheDriveStaysOnIt) {
+    InstallationFixture fixture;
+    fixture.install();
+    fixture.writeLines("C:\\QUORVANE\\Quorvane.cfg",
+                       {"..\\..\\QUORVANE\\", InstallationFixture::Data, InstallationFixture::Root, " 1", "JOBS"});
+    Status started = RunStartup();
+    ASSERT_TRUE(started.ok()) << started.message();
+    EXPECT_EQ(State().Config.SystemFolder, "..\\..\\QUORVANE\\");
+}
+
 struct SuiteCase {
     const char* name;
     bool drawing, programming, reverse;

@@ -96,12 +96,13 @@ public:
     /// then deletes its source); until it succeeds a power cut may lose the copy.
     virtual Status syncFile(const std::string& path) = 0;
     /// Renames or moves a file within one drive; an existing target is
-    /// replaced atomically.
+    /// replaced atomically. The folder (both, when they differ) is flushed to
+    /// the disc after it, as far as the file system allows.
     virtual Status renameFile(const std::string& from, const std::string& to) = 0;
     virtual Status deleteFile(const std::string& path) = 0;
     virtual Status makeFolder(const std::string& path) = 0;
     virtual Status removeFolder(const std::string& path) = 0;
-    /// Renames a folder.
+    /// Renames a folder; flushed to the disc like renameFile.
     virtual Status renameFolder(const std::string& from, const std::string& to) = 0;
 
     // ---- Whole files --------------------------------------------------------

@@ -119,6 +119,9 @@ Status PosixPlatform::moveEntry(const std::string& from, const std::string& to, 
     }
     fromChange.removed(src.name);
     (toChange ? *toChange : fromChange).added(name);
+    // Without this a power cut may bring back the old name, or neither.
+    SyncHostFolder(src.parent);
+    if (dst.parent != src.parent) SyncHostFolder(dst.parent);
     return Status::Ok();
 }
 

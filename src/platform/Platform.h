@@ -105,6 +105,13 @@ public:
     /// Renames a folder; flushed to the disc like renameFile.
     virtual Status renameFolder(const std::string& from, const std::string& to) = 0;
 
+    // ---- Identity ----------------------------------------------------------
+    /// True when both paths name one existing file or folder by the host's
+    /// identity (device and inode, or volume serial and file index), however
+    /// spelt: other case, links, relative forms. False when either does not
+    /// exist; an error for a path no file system may hold.
+    virtual Result<bool> sameEntry(const std::string& a, const std::string& b) = 0;
+
     // ---- Whole files --------------------------------------------------------
     /// The whole content of a file, bytes as stored.
     virtual Result<std::string> readFile(const std::string& path) = 0;

@@ -238,6 +238,7 @@ const Refusal kRefusals[] = {
     {"RenameFolderNul", [](P& p) { return p.renameFolder(kNulFolder, "C:\\A\\Other"); }, kNulFolderRefused},
     {"EnterNul", [](P& p) { return p.setCurrentFolder(kNulFolder); }, kNulFolderRefused},
     {"OpenRecordsNul", [](P& p) { return p.openRecordFile(kNul, 4, true).status(); }, kNulRefused},
+    {"SameEntryNul", [](P& p) { return p.sameEntry(kNul, "C:\\A\\One.prg").status(); }, kNulRefused},
 };
 
 INSTANTIATE_TEST_SUITE_P(Table, Refusals, ::testing::ValuesIn(kRefusals),

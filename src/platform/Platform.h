@@ -55,6 +55,14 @@ public:
 /// One running or finished child process, opened with the synchronise right.
 using ProcessHandle = std::intptr_t;
 
+/// An operating-system lock on a folder, held until the object is destroyed.
+/// The system drops it when the process ends in any way, so a crash leaves
+/// no stale lock behind; programs the process starts do not inherit it.
+class FolderLock {
+public:
+    virtual ~FolderLock() = default;
+};
+
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -105,12 +113,17 @@ public:
     /// Renames a folder; flushed to the disc like renameFile.
     virtual Status renameFolder(const std::string& from, const std::string& to) = 0;
 
-    // ---- Identity ----------------------------------------------------------
+    // ---- Identity and locks -------------------------------------------------
     /// True when both paths name one existing file or folder by the host's
     /// identity (device and inode, or volume serial and file index), however
     /// spelt: other case, links, relative forms. False when either does not
     /// exist; an error for a path no file system may hold.
     virtual Result<bool> sameEntry(const std::string& a, const std::string& b) = 0;
+    /// Locks an existing folder for this process: exclusive, not waiting,
+    /// held by the returned object. A null lock when another process (or
+    /// another lock object) holds it already; an error naming the folder and
+    /// the reason when it cannot be taken at all.
+    virtual Result<std::unique_ptr<FolderLock>> lockFolder(const std::string& path) = 0;
 
     // ---- Whole files --------------------------------------------------------
     /// The whole content of a file, bytes as stored.

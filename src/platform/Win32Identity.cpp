@@ -1,5 +1,7 @@
-// Entries by identity over Win32.
+// Entries by identity and folder locks over Win32.
 #ifdef _WIN32
+
+#include <cstdio>
 
 #include "platform/Win32Platform.h"
 #include "platform/WindowsPath.h"
@@ -21,6 +23,17 @@ bool Identity(const std::string& path, BY_HANDLE_FILE_INFORMATION& info, DWORD& 
     return known;
 }
 
+// A mutex object lives while a handle to it is open: the system closes the
+// handle when the process ends, however it ends.
+class Win32FolderLock : public FolderLock {
+public:
+    explicit Win32FolderLock(HANDLE mutex) : mutex_(mutex) {}
+    ~Win32FolderLock() override { CloseHandle(mutex_); }
+
+private:
+    HANDLE mutex_;
+};
+
 }  // namespace
 
 Result<bool> Win32Platform::sameEntry(const std::string& a, const std::string& b) {
@@ -34,6 +47,29 @@ Result<bool> Win32Platform::sameEntry(const std::string& a, const std::string& b
     return ia.dwVolumeSerialNumber == ib.dwVolumeSerialNumber && ia.nFileIndexHigh == ib.nFileIndexHigh &&
            ia.nFileIndexLow == ib.nFileIndexLow;
 }
+
+Result<std::unique_ptr<FolderLock>> Win32Platform::lockFolder(const std::string& path) {
+    if (HasControlCharacter(path)) return ControlCharacterStatus(path);
+    const DWORD a = Win32Attributes(path);
+    if (a == INVALID_FILE_ATTRIBUTES) return Status::Error(path + ": no such folder");
+    if (!(a & FILE_ATTRIBUTE_DIRECTORY)) return Status::Error(path + ": not a folder");
+    BY_HANDLE_FILE_INFORMATION info;
+    DWORD error = 0;
+    if (!Identity(path, info, error)) return Win32Status(path, error);
+    // Named after the folder's identity, so every spelling of it meets the
+    // same mutex; "Global" reaches the other sessions of the machine too.
+    char name[64];
+    std::snprintf(name, sizeof name, "Global\\Quorvane-%08lx-%08lx%08lx", info.dwVolumeSerialNumber,
+                  info.nFileIndexHigh, info.nFileIndexLow);
+    HANDLE mutex = CreateMutexA(nullptr, FALSE, name);
+    if (!mutex) return Win32Status(path, GetLastError());
+    if (GetLastError() == ERROR_ALREADY_EXISTS) {
+        CloseHandle(mutex);
+        return std::unique_ptr<FolderLock>();
+    }
+    return std::unique_ptr<FolderLock>(std::make_unique<Win32FolderLock>(mutex));
+}
+
 }  // namespace qv::platform
 
 #endif  // _WIN32

@@ -239,6 +239,7 @@ const Refusal kRefusals[] = {
     {"EnterNul", [](P& p) { return p.setCurrentFolder(kNulFolder); }, kNulFolderRefused},
     {"OpenRecordsNul", [](P& p) { return p.openRecordFile(kNul, 4, true).status(); }, kNulRefused},
     {"SameEntryNul", [](P& p) { return p.sameEntry(kNul, "C:\\A\\One.prg").status(); }, kNulRefused},
+    {"LockNul", [](P& p) { return p.lockFolder(kNulFolder).status(); }, kNulFolderRefused},
 };
 
 INSTANTIATE_TEST_SUITE_P(Table, Refusals, ::testing::ValuesIn(kRefusals),

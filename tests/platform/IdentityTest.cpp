@@ -1,9 +1,11 @@
 // Entries by the host's identity, folder locks between processes, and the
 // folders a rename flushes.
+#include <signal.h>
 #include <unistd.h>
 
 #include "platform/PlatformFixture.h"
 #include "platform/PosixAtomicFile.h"
+#include "support/ForkedChild.h"
 
 namespace qv::test {
 namespace {
@@ -47,6 +49,34 @@ const SameCase kSameCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Table, SameEntry, ::testing::ValuesIn(kSameCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(PlatformTest, FolderLockShutsOutOtherProcessesUntilItsHolderEnds) {
+    makeFolder("C:\\QV");
+    auto other = [&] {
+        return InChild([&] {
+            Result<std::unique_ptr<platform::FolderLock>> lock = platform->lockFolder("c:\\qv\\");
+            return !lock.ok() ? lock.message() : *lock ? "locked" : "held";
+        });
+    };
+    {
+        Result<std::unique_ptr<platform::FolderLock>> mine = platform->lockFolder("C:\\QV");
+        ASSERT_TRUE(mine.ok() && *mine) << mine.message();
+        EXPECT_EQ(other(), "held");
+        EXPECT_EQ(other(), "held");  // a refused attempt leaves the holder's lock alone
+    }
+    EXPECT_EQ(other(), "locked");
+    // A holder killed while it holds the lock leaves none behind.
+    InChild([&]() -> std::string {
+        auto lock = platform->lockFolder("C:\\QV");
+        kill(getpid(), SIGKILL);
+        return "";
+    });
+    Result<std::unique_ptr<platform::FolderLock>> again = platform->lockFolder("C:\\QV");
+    EXPECT_TRUE(again.ok() && *again);
+    EXPECT_EQ(platform->lockFolder("C:\\None").message(), "C:\\None: no such folder");
+    write("C:\\QV\\File", "");
+    EXPECT_EQ(platform->lockFolder("C:\\QV\\File").message(), "C:\\QV\\File: not a folder");
+}
 
 TEST_F(PlatformTest, RenamesFlushEveryFolderTheyChange) {
     std::vector<std::string> synced;

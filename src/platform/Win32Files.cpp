@@ -85,6 +85,38 @@ bool WriteAll(HANDLE h, const char* data, std::size_t size, DWORD& error) {
     return true;
 }
 
+/// Lifts a file's read-only attribute while it lives; put back by restore()
+/// or at the end, unless the file is gone.
+class ReadOnlyLifted {
+public:
+    ReadOnlyLifted(const std::string& path, DWORD attributes) : path_(path), attributes_(attributes) {
+        if (!(attributes & FILE_ATTRIBUTE_READONLY)) return;
+        DWORD plain = attributes & ~static_cast<DWORD>(FILE_ATTRIBUTE_READONLY);
+        if (!SetFileAttributesA(path.c_str(), plain ? plain : FILE_ATTRIBUTE_NORMAL)) error_ = GetLastError();
+        else lifted_ = true;
+    }
+    ~ReadOnlyLifted() { restore(); }
+    ReadOnlyLifted(const ReadOnlyLifted&) = delete;
+    ReadOnlyLifted& operator=(const ReadOnlyLifted&) = delete;
+
+    bool ok() const { return error_ == 0; }
+    DWORD error() const { return error_; }
+    void deleted() { lifted_ = false; }
+    bool restore() {
+        if (!lifted_) return true;
+        lifted_ = false;
+        if (SetFileAttributesA(path_.c_str(), attributes_)) return true;
+        error_ = GetLastError();
+        return false;
+    }
+
+private:
+    std::string path_;
+    DWORD attributes_;
+    bool lifted_ = false;
+    DWORD error_ = 0;
+};
+
 class Win32RecordFile : public RecordFile {
 public:
     Win32RecordFile(HANDLE h, std::string path, std::size_t length, bool writable)
@@ -180,7 +212,11 @@ Status Win32Platform::syncFile(const std::string& path) {
     DWORD a = Win32Attributes(path);
     if (a == INVALID_FILE_ATTRIBUTES) return Status::Error(path + ": no such file");
     if (a & FILE_ATTRIBUTE_DIRECTORY) return Status::Error(path + ": not a file");
-    // FlushFileBuffers needs write access; NTFS journals the name itself.
+    // FlushFileBuffers needs write access, which a read-only file refuses (a
+    // copy made by CopyFileA keeps that attribute): it is lifted for the
+    // flush and put back. NTFS journals the name itself.
+    ReadOnlyLifted lifted(path, a);
+    if (!lifted.ok()) return Win32Status(path, lifted.error());
     HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                            FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) return Win32Status(path, GetLastError());
@@ -188,6 +224,7 @@ Status Win32Platform::syncFile(const std::string& path) {
     const DWORD error = flushed ? 0 : GetLastError();
     CloseHandle(h);
     if (!flushed) return Status::Error(path + ": cannot flush to the disc: " + Win32ErrorText(error));
+    if (!lifted.restore()) return Status::Error(path + ": cannot make it read-only again: " + Win32ErrorText(lifted.error()));
     return Status::Ok();
 }
 
@@ -226,7 +263,11 @@ Status Win32Platform::deleteFile(const std::string& path) {
     DWORD a = Win32Attributes(path);
     if (a == INVALID_FILE_ATTRIBUTES) return Status::Error(path + ": no such file");
     if (a & FILE_ATTRIBUTE_DIRECTORY) return Status::Error(path + ": not a file");
+    // As on POSIX, where the folder decides: a read-only file goes too.
+    ReadOnlyLifted lifted(path, a);
+    if (!lifted.ok()) return Win32Status(path, lifted.error());
     if (!DeleteFileA(path.c_str())) return Win32Status(path, GetLastError());
+    lifted.deleted();
     return Status::Ok();
 }
 

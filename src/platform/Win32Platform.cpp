@@ -237,7 +237,9 @@ std::int64_t Win32Platform::startProgram(const std::string& commandLine, WindowS
 ProcessHandle Win32Platform::openProcess(std::int64_t processId) {
     if (processId <= 0) return 0;
     HANDLE handle = OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(processId));
-    return handle ? reinterpret_cast<ProcessHandle>(handle) : 0;
+    if (!handle) return 0;
+    opened_[reinterpret_cast<ProcessHandle>(handle)] = processId;
+    return reinterpret_cast<ProcessHandle>(handle);
 }
 
 void Win32Platform::waitForProcess(ProcessHandle handle) {
@@ -246,11 +248,16 @@ void Win32Platform::waitForProcess(ProcessHandle handle) {
 
 void Win32Platform::closeProcess(ProcessHandle handle) {
     if (!handle) return;
-    DWORD pid = GetProcessId(reinterpret_cast<HANDLE>(handle));
-    auto it = children_.find(pid);
-    if (it != children_.end()) {
-        CloseHandle(it->second);
-        children_.erase(it);
+    // GetProcessId needs a query right that a synchronise-only handle lacks,
+    // so the process is known by what openProcess noted.
+    auto opened = opened_.find(handle);
+    if (opened != opened_.end()) {
+        auto it = children_.find(opened->second);
+        if (it != children_.end()) {
+            CloseHandle(it->second);
+            children_.erase(it);
+        }
+        opened_.erase(opened);
     }
     CloseHandle(reinterpret_cast<HANDLE>(handle));
 }

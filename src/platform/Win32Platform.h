@@ -69,6 +69,8 @@ private:
     /// Process handles of the children started, kept until opened and
     /// closed or seen to have ended, so a quick child can still be opened.
     std::map<std::int64_t, void*> children_;
+    /// The process each handle of openProcess was opened on.
+    std::map<ProcessHandle, std::int64_t> opened_;
 };
 
 /// Attributes of a path, or INVALID_FILE_ATTRIBUTES (as a plain number).

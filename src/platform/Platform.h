@@ -163,7 +163,8 @@ public:
 
     // ---- Other --------------------------------------------------------------
     virtual void beep() = 0;
-    /// The host path a Windows path maps to ("" when its drive is unmapped).
+    /// The host path a Windows path maps to ("" when it leads to no drive or
+    /// is refused).
     /// For diagnostics and for handing paths to host tools only.
     virtual std::string hostPath(const std::string& path) = 0;
 };

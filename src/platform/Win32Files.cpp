@@ -63,6 +63,8 @@ Status CommitTemp(const std::string& temp, const std::string& target) {
     if (MoveWithRetry(temp, target, flags, error)) return Status::Ok();
     if (Win32Attributes(target) == INVALID_FILE_ATTRIBUTES && Win32Attributes(temp) != INVALID_FILE_ATTRIBUTES)
         return Status::Error(target + ": cannot replace the file (" + Win32ErrorText(error) + "); the new content is in " + temp);
+    // A copy of a read-only file is read-only too and would refuse to go.
+    SetFileAttributesA(temp.c_str(), FILE_ATTRIBUTE_NORMAL);
     DeleteFileA(temp.c_str());
     return Status::Error(target + ": cannot replace the file: " + Win32ErrorText(error));
 }

@@ -40,7 +40,8 @@ function(qv_test name dir)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests ${PROJECT_SOURCE_DIR}/src)
   target_link_libraries(${name} PRIVATE ${ARGN} qv_testsupport GTest::gtest GTest::gtest_main)
   # One variable only: a list here would be split into separate properties.
-  # The windows' tests choose the offscreen platform themselves.
+  # The windows' tests choose the offscreen platform themselves. The label is
+  # the program's name, so "ctest -L" can pick the tests of some programs.
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES
-    PROPERTIES ENVIRONMENT "QV_BIN_DIR=${PROJECT_BINARY_DIR}/bin")
+    PROPERTIES ENVIRONMENT "QV_BIN_DIR=${PROJECT_BINARY_DIR}/bin" LABELS ${name})
 endfunction()

@@ -3,10 +3,13 @@
 //
 // Every path given to this interface is in the Windows form the suite's files
 // store ("C:\QUORVANE\DATA\Machine.lst", folders may end in "\"). A bare or
-// relative name ("Quorvane.cfg") is relative to the working folder. On POSIX
-// the drive letter is mapped through "Drives.cfg" (see PosixPlatform.h) and
-// each component is matched without regard to case when the exact name is
-// missing; new files get the case they are given.
+// relative name ("Quorvane.cfg") is relative to the working folder; ".." never
+// climbs above a drive's root, whatever the form. Names are Windows-1252
+// bytes; a path holding a control character (below 0x20) is refused by every
+// call, as no Windows name may hold one. On POSIX the drive letter is mapped
+// through "Drives.cfg" (see PosixPlatform.h) and each component is matched
+// without regard to case when the exact name is missing; new files get the
+// case they are given.
 #pragma once
 
 #include <cstdint>
@@ -52,6 +55,14 @@ public:
 /// One running or finished child process, opened with the synchronise right.
 using ProcessHandle = std::intptr_t;
 
+/// An operating-system lock on a folder, held until the object is destroyed.
+/// The system drops it when the process ends in any way, so a crash leaves
+/// no stale lock behind; programs the process starts do not inherit it.
+class FolderLock {
+public:
+    virtual ~FolderLock() = default;
+};
+
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -95,13 +106,26 @@ public:
     /// then deletes its source); until it succeeds a power cut may lose the copy.
     virtual Status syncFile(const std::string& path) = 0;
     /// Renames or moves a file within one drive; an existing target is
-    /// replaced atomically.
+    /// replaced atomically. The folder (both, when they differ) is flushed to
+    /// the disc after it, as far as the file system allows.
     virtual Status renameFile(const std::string& from, const std::string& to) = 0;
     virtual Status deleteFile(const std::string& path) = 0;
     virtual Status makeFolder(const std::string& path) = 0;
     virtual Status removeFolder(const std::string& path) = 0;
-    /// Renames a folder.
+    /// Renames a folder; flushed to the disc like renameFile.
     virtual Status renameFolder(const std::string& from, const std::string& to) = 0;
+
+    // ---- Identity and locks -------------------------------------------------
+    /// True when both paths name one existing file or folder by the host's
+    /// identity (device and inode, or volume serial and file index), however
+    /// spelt: other case, links, relative forms. False when either does not
+    /// exist; an error for a path no file system may hold.
+    virtual Result<bool> sameEntry(const std::string& a, const std::string& b) = 0;
+    /// Locks an existing folder for this process: exclusive, not waiting,
+    /// held by the returned object. A null lock when another process (or
+    /// another lock object) holds it already; an error naming the folder and
+    /// the reason when it cannot be taken at all.
+    virtual Result<std::unique_ptr<FolderLock>> lockFolder(const std::string& path) = 0;
 
     // ---- Whole files --------------------------------------------------------
     /// The whole content of a file, bytes as stored.
@@ -144,7 +168,8 @@ public:
 
     // ---- Other --------------------------------------------------------------
     virtual void beep() = 0;
-    /// The host path a Windows path maps to ("" when its drive is unmapped).
+    /// The host path a Windows path maps to ("" when it leads to no drive or
+    /// is refused).
     /// For diagnostics and for handing paths to host tools only.
     virtual std::string hostPath(const std::string& path) = 0;
 };

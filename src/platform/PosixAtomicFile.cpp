@@ -15,6 +15,7 @@ namespace qv::platform {
 namespace {
 
 std::atomic<unsigned> g_tempCounter{0};
+std::function<void(const std::string&)> g_syncWatcher;
 
 bool FallBackToPlainCopy(int error) {
     return error == EXDEV || error == ENOSYS || error == EINVAL || error == EOPNOTSUPP || error == EBADF ||
@@ -121,13 +122,20 @@ Status AtomicFile::commit(Durability durability) {
     committed_ = true;
     if (!synced) return Status::Ok();
     // The rename is done and readers see the new content; a folder that
-    // cannot be synced (some file systems refuse) does not undo it.
-    int dirFd = ::open(folder_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    // cannot be synced does not undo it.
+    SyncHostFolder(folder_);
+    return Status::Ok();
+}
+
+void SyncHostFolder(const std::string& folder) {
+    if (g_syncWatcher) g_syncWatcher(folder);
+    int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dirFd >= 0) {
         fsync(dirFd);
         close(dirFd);
     }
-    return Status::Ok();
 }
+
+void SetFolderSyncWatcher(std::function<void(const std::string&)> watcher) { g_syncWatcher = std::move(watcher); }
 
 }  // namespace qv::platform

@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <sys/types.h>
 
+#include <functional>
 #include <string>
 
 #include "platform/Result.h"
@@ -40,5 +41,12 @@ private:
     int fd_ = -1;
     bool committed_ = false;
 };
+
+/// Flushes a host folder's names (new, removed, renamed) to the disc. Best
+/// effort: some file systems cannot sync a folder, and the change it follows
+/// has happened either way.
+void SyncHostFolder(const std::string& folder);
+/// For tests: called with every folder SyncHostFolder flushes; nullptr for none.
+void SetFolderSyncWatcher(std::function<void(const std::string&)> watcher);
 
 }  // namespace qv::platform

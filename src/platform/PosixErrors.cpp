@@ -62,10 +62,9 @@ Status FailStatus(const std::string& path, const std::string& reason, ErrorKind 
     return Status::Error(path + ": " + reason, kind);
 }
 
-Status UnmappedStatus(const std::string& path) {
-    WindowsPath parsed = ParseWindowsPath(path);
-    if (parsed.drive == '\0') return FailStatus(path, "no drive holds this path", ErrorKind::NotFound);
-    return FailStatus(path, std::string("drive ") + parsed.drive + ": does not exist", ErrorKind::NotFound);
+Status RefusedStatus(const std::string& path, const std::string& reason) {
+    if (HasControlCharacter(path)) return ControlCharacterStatus(path);
+    return FailStatus(path, reason, ErrorKind::NotFound);
 }
 
 }  // namespace qv::platform

@@ -16,7 +16,8 @@ ErrorKind ErrnoKind(int error);
 Status ErrnoStatus(const std::string& path, int error);
 /// "<path>: <reason>".
 Status FailStatus(const std::string& path, const std::string& reason, ErrorKind kind = ErrorKind::Other);
-/// The message for a path whose drive is not mapped.
-Status UnmappedStatus(const std::string& path);
+/// The message for a path that leads to no drive, for the reason the
+/// resolver gave (a control character in the path is named as such).
+Status RefusedStatus(const std::string& path, const std::string& reason);
 
 }  // namespace qv::platform

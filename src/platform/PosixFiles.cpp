@@ -6,6 +6,7 @@
 
 #include <cerrno>
 
+#include "platform/CodePage1252.h"
 #include "platform/PosixAtomicFile.h"
 #include "platform/PosixErrors.h"
 #include "platform/PosixPlatform.h"
@@ -16,15 +17,16 @@ namespace {
 
 bool SameEntry(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
 
-/// The last component of a Windows path as the caller spelt it.
+/// The last component of a Windows path as the caller spelt it, in host form.
 std::string GivenName(const std::string& path) {
     WindowsPath wp = ParseWindowsPath(path);
-    return wp.parts.empty() ? "" : wp.parts.back();
+    std::string name;
+    return !wp.parts.empty() && Cp1252ToUtf8(wp.parts.back(), name) ? name : "";
 }
 
 /// Refuses a path that does not name an existing file.
 Status RequireFile(const HostTarget& t, const std::string& path) {
-    if (!t.mapped) return UnmappedStatus(path);
+    if (!t.mapped) return RefusedStatus(path, t.refusal);
     if (!t.exists) return FailStatus(path, "no such file", ErrorKind::NotFound);
     if (!S_ISREG(t.st.st_mode)) return FailStatus(path, "not a file", ErrorKind::NotAFolder);
     return Status::Ok();
@@ -50,7 +52,7 @@ Status PosixPlatform::copyFile(const std::string& from, const std::string& to) {
     HostTarget src = resolver_.resolve(from);
     if (Status refused = RequireFile(src, from); !refused) return refused;
     HostTarget dst = resolver_.resolve(to);
-    if (!dst.mapped) return UnmappedStatus(to);
+    if (!dst.mapped) return RefusedStatus(to, dst.refusal);
     if (dst.exists && !S_ISREG(dst.st.st_mode)) return FailStatus(to, "a folder of that name exists", ErrorKind::NotAFolder);
     if (!dst.exists && !dst.parentExists) return FailStatus(to, "the folder does not exist", ErrorKind::NotFound);
 
@@ -88,13 +90,13 @@ Status PosixPlatform::syncFile(const std::string& path) {
 
 Status PosixPlatform::moveEntry(const std::string& from, const std::string& to, bool folder) {
     HostTarget src = resolver_.resolve(from);
-    if (!src.mapped) return UnmappedStatus(from);
+    if (!src.mapped) return RefusedStatus(from, src.refusal);
     if (!src.exists) return FailStatus(from, folder ? "no such folder" : "no such file", ErrorKind::NotFound);
     if (folder ? !S_ISDIR(src.st.st_mode) : !S_ISREG(src.st.st_mode))
         return FailStatus(from, folder ? "not a folder" : "not a file", ErrorKind::NotAFolder);
     if (src.parent.empty()) return FailStatus(from, "a drive's root cannot be renamed");
     HostTarget dst = resolver_.resolve(to);
-    if (!dst.mapped) return UnmappedStatus(to);
+    if (!dst.mapped) return RefusedStatus(to, dst.refusal);
     std::string name = dst.name;
     if (dst.exists && SameEntry(dst.st, src.st)) {
         // The same entry under another case: the rename changes the spelling.
@@ -117,6 +119,9 @@ Status PosixPlatform::moveEntry(const std::string& from, const std::string& to, 
     }
     fromChange.removed(src.name);
     (toChange ? *toChange : fromChange).added(name);
+    // Without this a power cut may bring back the old name, or neither.
+    SyncHostFolder(src.parent);
+    if (dst.parent != src.parent) SyncHostFolder(dst.parent);
     return Status::Ok();
 }
 
@@ -139,7 +144,7 @@ Status PosixPlatform::deleteFile(const std::string& path) {
 
 Status PosixPlatform::makeFolder(const std::string& path) {
     HostTarget t = resolver_.resolve(path);
-    if (!t.mapped) return UnmappedStatus(path);
+    if (!t.mapped) return RefusedStatus(path, t.refusal);
     if (t.exists) return FailStatus(path, "already exists", ErrorKind::Exists);
     if (!t.parentExists) return FailStatus(path, "the folder above it does not exist", ErrorKind::NotFound);
     PathResolver::FolderChange change(resolver_, t.parent);
@@ -150,7 +155,7 @@ Status PosixPlatform::makeFolder(const std::string& path) {
 
 Status PosixPlatform::removeFolder(const std::string& path) {
     HostTarget t = resolver_.resolve(path);
-    if (!t.mapped) return UnmappedStatus(path);
+    if (!t.mapped) return RefusedStatus(path, t.refusal);
     if (!t.exists) return FailStatus(path, "no such folder", ErrorKind::NotFound);
     if (!S_ISDIR(t.st.st_mode)) return FailStatus(path, "not a folder", ErrorKind::NotAFolder);
     if (t.parent.empty()) return FailStatus(path, "a drive's root cannot be removed");
@@ -183,7 +188,7 @@ Result<std::string> PosixPlatform::readFile(const std::string& path) {
 
 Status PosixPlatform::writeFile(const std::string& path, const std::string& content) {
     HostTarget t = resolver_.resolve(path);
-    if (!t.mapped) return UnmappedStatus(path);
+    if (!t.mapped) return RefusedStatus(path, t.refusal);
     if (t.exists && !S_ISREG(t.st.st_mode)) return FailStatus(path, "a folder of that name exists", ErrorKind::NotAFolder);
     if (!t.exists && !t.parentExists) return FailStatus(path, "the folder does not exist", ErrorKind::NotFound);
     PathResolver::FolderChange change(resolver_, t.parent);

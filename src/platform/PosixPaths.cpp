@@ -5,7 +5,10 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdio>
+#include <cstdlib>
 
+#include "platform/CodePage1252.h"
 #include "platform/WindowsPath.h"
 
 namespace qv::platform {
@@ -18,37 +21,28 @@ std::string WorkingFolder() {
     return buffer;
 }
 
-/// The drive whose host folder is the longest prefix of hostFolder, and the
-/// rest of the path after it; false when no drive holds it.
-bool ReverseMap(const DriveMap& map, const std::string& hostFolder, char& letter, std::string& rest) {
-    std::size_t best = 0;
-    bool found = false;
-    for (const auto& [drive, entry] : map) {
-        const std::string& root = entry.hostFolder;
-        bool holds = root == "/" ||
-                     (hostFolder.compare(0, root.size(), root) == 0 &&
-                      (hostFolder.size() == root.size() || hostFolder[root.size()] == '/'));
-        if (holds && (!found || root.size() > best)) {
-            found = true;
-            best = root.size();
-            letter = drive;
-            rest = hostFolder.substr(root == "/" ? 0 : root.size());
-        }
+/// True when root holds hostPath, with the rest of the path after it.
+bool Holds(const std::string& root, const std::string& hostPath, std::string& rest) {
+    if (root.empty()) return false;
+    if (root == "/") {
+        rest = hostPath;
+        return true;
     }
-    return found;
+    if (hostPath.compare(0, root.size(), root) != 0) return false;
+    if (hostPath.size() != root.size() && hostPath[root.size()] != '/') return false;
+    rest = hostPath.substr(root.size());
+    return true;
 }
 
-std::string ToWindowsForm(char letter, const std::string& rest) {
-    std::string out{letter, ':', '\\'};
-    for (char c : rest) {
-        if (c == '/') {
-            if (out.back() != '\\') out += '\\';
-        } else {
-            out += c;
-        }
+std::vector<std::string> SplitHost(const std::string& rest) {
+    std::vector<std::string> parts;
+    for (std::size_t start = 0; start < rest.size();) {
+        std::size_t end = rest.find('/', start);
+        if (end == std::string::npos) end = rest.size();
+        if (end > start) parts.push_back(rest.substr(start, end - start));
+        start = end + 1;
     }
-    if (out.back() != '\\') out += '\\';
-    return out;
+    return parts;
 }
 
 bool IsFolder(const struct stat& st) { return S_ISDIR(st.st_mode); }
@@ -69,19 +63,57 @@ void PathResolver::setDriveMap(DriveMap map) {
 
 HostTarget PathResolver::resolve(const std::string& path) {
     HostTarget t;
-    if (path.empty()) return t;
+    t.refusal = "no drive holds this path";
+    if (path.empty() || HasControlCharacter(path)) return t;
     WindowsPath wp = ParseWindowsPath(path);
-    std::string base = ".";
-    if (wp.drive != '\0' || wp.rooted) {
-        char drive = wp.drive != '\0' ? wp.drive : currentDrive();
-        auto it = map_.find(drive);
-        if (it == map_.end()) return t;
-        // "C:name" is relative to the working folder only when C: is its drive.
-        if (wp.rooted || drive != currentDrive()) base = it->second.hostFolder;
+    if (wp.network) {
+        t.refusal = "no drive holds a network path";
+        return t;
     }
+    char drive = wp.drive;
+    std::vector<std::string> parts;
+    // Only a path that is not whole needs the working folder: a lookup of
+    // "C:\..." costs no getcwd.
+    if (drive == '\0' || !wp.rooted) {
+        char working = '\0';
+        std::vector<std::string> workingParts;
+        const bool onDrive = workingLocation(working, workingParts);
+        if (drive == '\0' && wp.rooted) {
+            drive = onDrive ? working : 'C';
+        } else if (drive == '\0' || drive == working) {
+            if (!onDrive) {
+                t.refusal = "the working folder is on no drive";
+                return t;
+            }
+            drive = working;
+            parts = std::move(workingParts);
+        }
+        // Any other drive's current folder is its root.
+    }
+    auto it = map_.find(drive);
+    if (it == map_.end()) {
+        t.refusal = std::string("drive ") + drive + ": does not exist";
+        return t;
+    }
+    for (const std::string& part : wp.parts) {
+        if (part == "..") {
+            if (!parts.empty()) parts.pop_back();
+            continue;
+        }
+        std::string hostName;
+        unsigned char undefined = 0;
+        if (!Cp1252ToUtf8(part, hostName, &undefined)) {
+            char code[8];
+            std::snprintf(code, sizeof code, "0x%02X", static_cast<unsigned>(undefined));
+            t.refusal = std::string("the name holds ") + code + ", which code page 1252 does not define";
+            return t;
+        }
+        parts.push_back(std::move(hostName));
+    }
+    const std::string& base = it->second.hostFolder;
     t.mapped = true;
+    t.refusal.clear();
     t.endsWithSeparator = wp.endsWithSeparator;
-    const auto& parts = wp.parts;
     const std::size_t n = parts.size();
     if (n == 0) {
         t.host = base;
@@ -95,7 +127,7 @@ HostTarget PathResolver::resolve(const std::string& path) {
     for (const auto& part : parts) length += part.size() + 1;
     full.reserve(length);
     std::size_t parentLength = 0;
-    if (base != ".") full = base;
+    full = base;
     for (const auto& part : parts) {
         parentLength = full.size();
         if (!full.empty() && full.back() != '/') full += '/';
@@ -105,7 +137,6 @@ HostTarget PathResolver::resolve(const std::string& path) {
         t.exists = true;
         t.name = parts.back();
         t.parent.assign(full, 0, parentLength);
-        if (t.parent.empty()) t.parent = base;
         t.host = std::move(full);
         return t;
     }
@@ -197,20 +228,49 @@ std::string PathResolver::hostPath(const std::string& path) {
     return JoinHost(WorkingFolder(), t.host == "." ? "" : t.host);
 }
 
-std::string PathResolver::currentFolder() const {
-    std::string cwd = WorkingFolder();
-    char letter = 'C';
-    std::string rest;
-    // A working folder outside every drive is shown as if C: were the host root.
-    if (!ReverseMap(map_, cwd, letter, rest)) rest = cwd;
-    return ToWindowsForm(letter, rest);
+const std::string& PathResolver::canonicalFolder(char letter, const std::string& folder) const {
+    std::string& known = canonical_[letter];
+    if (known.empty()) {
+        if (char* real = realpath(folder.c_str(), nullptr)) {
+            known = real;
+            free(real);
+        }
+    }
+    return known;
 }
 
-char PathResolver::currentDrive() const {
+bool PathResolver::workingLocation(char& letter, std::vector<std::string>& parts) const {
+    const std::string cwd = WorkingFolder();
+    if (cwd.empty()) return false;
+    // getcwd resolves links, so a drive's folder is also compared resolved.
+    std::size_t best = 0;
+    std::string bestRest;
+    for (const auto& [drive, entry] : map_) {
+        for (const std::string* root : {&entry.hostFolder, &canonicalFolder(drive, entry.hostFolder)}) {
+            std::string rest;
+            if (!Holds(*root, cwd, rest) || root->size() <= best) continue;
+            best = root->size();
+            letter = drive;
+            bestRest = rest;
+        }
+    }
+    if (best == 0) return false;
+    parts = SplitHost(bestRest);
+    return true;
+}
+
+std::string PathResolver::currentFolder() const {
     char letter = 'C';
-    std::string rest;
-    ReverseMap(map_, WorkingFolder(), letter, rest);
-    return letter;
+    std::vector<std::string> parts;
+    // A working folder outside every drive is shown as if C: were the host root.
+    if (!workingLocation(letter, parts)) parts = SplitHost(WorkingFolder());
+    std::string out{letter, ':', '\\'};
+    for (const std::string& part : parts) {
+        std::string name;
+        out += Utf8ToCp1252(part, name) ? name : part;
+        out += '\\';
+    }
+    return out;
 }
 
 PathResolver::FolderChange::FolderChange(PathResolver& resolver, const std::string& folder)

@@ -1,10 +1,19 @@
 // Maps Windows paths onto host paths through the drive map, matching each
 // component without regard to case when the exact name is missing.
+//
+// Every path is first made whole in Windows terms: a relative or
+// drive-relative one is put after the working folder (another drive's
+// current folder is its root), and ".." climbs no higher than the drive's
+// root, so only names below a drive's host folder ever reach the host.
+// Symbolic links are followed as the host follows them: they are the
+// administrator's own mapping. Components turn from Windows-1252 into UTF-8.
 #pragma once
 
 #include <sys/stat.h>
 
+#include <map>
 #include <string>
+#include <vector>
 
 #include "platform/DriveMap.h"
 #include "platform/PosixNameCache.h"
@@ -13,12 +22,13 @@ namespace qv::platform {
 
 /// Where a Windows path lands on the host.
 struct HostTarget {
-    bool mapped = false;   // false: the drive is unmapped or the path empty
-    std::string host;      // host path (relative to the working folder for relative names)
+    bool mapped = false;   // false: the path leads to no drive, see refusal
+    std::string refusal;   // why it does not, when !mapped
+    std::string host;      // absolute host path
     bool exists = false;
     struct stat st {};     // valid when exists
     std::string parent;    // host path of the containing folder ("" for a drive root)
-    std::string name;      // last component as on disc, or as given when missing
+    std::string name;      // last component as on disc, or as given when missing (host form)
     bool parentExists = false;  // the containing folder exists (set when !exists)
     bool endsWithSeparator = false;
 };
@@ -42,15 +52,20 @@ public:
 
     /// The working folder in Windows form, ending in "\".
     std::string currentFolder() const;
-    /// Letter of the drive the working folder lies on ('C' when none does).
-    char currentDrive() const;
 
     NameCache& cache() { return cache_; }
     /// Tell the cache the program changed a folder (see NameCache::noteChange).
     class FolderChange;
 
 private:
+    /// The drive the working folder lies on and the host names below its
+    /// root; false when it lies on none.
+    bool workingLocation(char& letter, std::vector<std::string>& parts) const;
+    /// A drive's host folder with every link resolved ("" while missing).
+    const std::string& canonicalFolder(char letter, const std::string& folder) const;
+
     DriveMap map_;
+    mutable std::map<char, std::string> canonical_;
     NameCache cache_;
 };
 

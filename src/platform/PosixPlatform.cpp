@@ -12,6 +12,7 @@
 #include <cstring>
 
 #include "platform/CaseFold.h"
+#include "platform/CodePage1252.h"
 #include "platform/PosixErrors.h"
 #include "platform/Wildcard.h"
 
@@ -90,7 +91,8 @@ bool PosixPlatform::folderExists(const std::string& path) {
 
 std::string PosixPlatform::realName(const std::string& path) {
     HostTarget t = resolver_.resolve(path);
-    return t.exists ? t.name : "";
+    std::string name;
+    return t.exists && Utf8ToCp1252(t.name, name) ? name : "";
 }
 
 std::int64_t PosixPlatform::fileSize(const std::string& path) {
@@ -104,15 +106,24 @@ Result<std::vector<std::string>> PosixPlatform::list(const std::string& folder, 
     WildcardSet masks(patterns);
     if (masks.empty()) return names;
     HostTarget t = resolver_.resolve(folder);
-    if (!t.mapped) return UnmappedStatus(folder);
+    if (!t.mapped) return RefusedStatus(folder, t.refusal);
     if (!t.exists) return FailStatus(folder, "no such folder", ErrorKind::NotFound);
     if (!S_ISDIR(t.st.st_mode)) return FailStatus(folder, "not a folder", ErrorKind::NotAFolder);
     DIR* dir = opendir(t.host.c_str());
     if (!dir) return ErrnoStatus(folder, errno);
-    errno = 0;
-    while (struct dirent* e = readdir(dir)) {
+    int readError = 0;
+    for (;;) {
+        // Only readdir's own errno tells a failed read from the end.
+        errno = 0;
+        struct dirent* e = readdir(dir);
+        if (!e) {
+            readError = errno;
+            break;
+        }
         const char* name = e->d_name;
         if (std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0) continue;
+        std::string suiteName;  // a name the suite cannot spell is left out
+        if (!HostNameToSuite(name, suiteName)) continue;
         bool isFolder = e->d_type == DT_DIR;
         bool isFile = e->d_type == DT_REG;
         if (e->d_type == DT_LNK || e->d_type == DT_UNKNOWN) {
@@ -123,10 +134,8 @@ Result<std::vector<std::string>> PosixPlatform::list(const std::string& folder, 
             isFile = S_ISREG(st.st_mode);
         }
         if (!((isFile && (kinds & kFiles)) || (isFolder && (kinds & kFolders)))) continue;
-        if (masks.matches(name)) names.emplace_back(name);
-        errno = 0;
+        if (masks.matches(suiteName)) names.push_back(std::move(suiteName));
     }
-    const int readError = errno;
     closedir(dir);
     if (readError != 0) return ErrnoStatus(folder, readError);
     SortNames(names);
@@ -171,7 +180,7 @@ std::string PosixPlatform::currentFolder() { return resolver_.currentFolder(); }
 
 Status PosixPlatform::setCurrentFolder(const std::string& path) {
     HostTarget t = resolver_.resolve(path);
-    if (!t.mapped) return UnmappedStatus(path);
+    if (!t.mapped) return RefusedStatus(path, t.refusal);
     if (!t.exists) return FailStatus(path, "no such folder", ErrorKind::NotFound);
     if (!S_ISDIR(t.st.st_mode)) return FailStatus(path, "not a folder", ErrorKind::NotAFolder);
     if (chdir(t.host.c_str()) != 0) return ErrnoStatus(path, errno);

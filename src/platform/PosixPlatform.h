@@ -52,6 +52,9 @@ public:
     Status removeFolder(const std::string& path) override;
     Status renameFolder(const std::string& from, const std::string& to) override;
 
+    Result<bool> sameEntry(const std::string& a, const std::string& b) override;
+    Result<std::unique_ptr<FolderLock>> lockFolder(const std::string& path) override;
+
     Result<std::string> readFile(const std::string& path) override;
     Status writeFile(const std::string& path, const std::string& content) override;
 

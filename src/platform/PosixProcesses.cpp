@@ -14,9 +14,11 @@
 #include <thread>
 
 #include "platform/CaseFold.h"
+#include "platform/CodePage1252.h"
 #include "platform/CommandLine.h"
 #include "platform/PosixErrors.h"
 #include "platform/PosixPlatform.h"
+#include "platform/WindowsPath.h"
 
 extern char** environ;
 
@@ -57,6 +59,11 @@ bool PosixPlatform::Ended(Child& child) {
 Result<std::string> PosixPlatform::findProgram(const std::string& word) {
     std::vector<std::string> names{word};
     if (EndsWithExe(word)) names.push_back(word.substr(0, word.size() - 4));
+    // Host paths and names below are the host's (UTF-8) spelling.
+    auto hostForm = [](const std::string& text) {
+        std::string host;
+        return Cp1252ToUtf8(text, host) ? host : "";
+    };
     const bool windowsPath = word.find('\\') != std::string::npos || word.find(':') != std::string::npos;
     const bool hostPathGiven = !windowsPath && word.find('/') != std::string::npos;
     bool notAProgram = false;
@@ -67,10 +74,12 @@ Result<std::string> PosixPlatform::findProgram(const std::string& word) {
             notAProgram = notAProgram || (t.exists && S_ISREG(t.st.st_mode));
             continue;
         }
+        const std::string host = hostForm(name);
+        if (host.empty()) continue;
         if (hostPathGiven) {
             struct stat st {};
-            const bool found = stat(name.c_str(), &st) == 0;
-            if (found && IsProgram(name, st)) return name;
+            const bool found = stat(host.c_str(), &st) == 0;
+            if (found && IsProgram(host, st)) return host;
             notAProgram = notAProgram || (found && S_ISREG(st.st_mode));
             continue;
         }
@@ -87,8 +96,8 @@ Result<std::string> PosixPlatform::findProgram(const std::string& word) {
         }
         for (const auto& folder : folders) {
             struct stat st {};
-            std::string host = resolver_.findInHostFolder(folder, name, st);
-            if (!host.empty() && IsProgram(host, st)) return host.find('/') == std::string::npos ? "./" + host : host;
+            std::string found = resolver_.findInHostFolder(folder, host, st);
+            if (!found.empty() && IsProgram(found, st)) return found.find('/') == std::string::npos ? "./" + found : found;
         }
     }
     if (notAProgram) return FailStatus(word, "not a program the system can start", ErrorKind::Denied);
@@ -101,13 +110,17 @@ Result<std::int64_t> PosixPlatform::startProgram(const std::string& commandLine,
         it = Ended(*it->second) ? children_.erase(it) : std::next(it);
     std::vector<std::string> words = SplitCommandLine(commandLine);
     if (words.empty()) return FailStatus(commandLine, "no program named", ErrorKind::NotFound);
+    // The child would see each word cut at a NUL.
+    for (const std::string& word : words)
+        if (HasControlCharacter(word)) return ControlCharacterStatus(word);
     Result<std::string> found = findProgram(words[0]);
     if (!found.ok()) return found.status();
     std::string program = *found;
     std::string output;
     if (!outputFile.empty()) {
-        output = resolver_.hostPath(outputFile);
-        if (output.empty()) return UnmappedStatus(outputFile);
+        const HostTarget target = resolver_.resolve(outputFile);
+        if (!target.mapped) return RefusedStatus(outputFile, target.refusal);
+        output = target.host;
     }
     // Windows paths among the arguments become host paths a host tool can open.
     std::vector<std::string> args{program};

@@ -87,7 +87,7 @@ Result<std::unique_ptr<RecordFile>> PosixPlatform::openRecordFile(const std::str
                                                                   bool create) {
     if (recordLength == 0) return RecordLengthStatus(path);
     HostTarget t = resolver_.resolve(path);
-    if (!t.mapped) return UnmappedStatus(path);
+    if (!t.mapped) return RefusedStatus(path, t.refusal);
     if (t.exists && !S_ISREG(t.st.st_mode)) return FailStatus(path, "not a file", ErrorKind::NotAFolder);
     if (!t.exists && !create) return FailStatus(path, "no such file", ErrorKind::NotFound);
     if (!t.exists && !t.parentExists) return FailStatus(path, "the folder does not exist", ErrorKind::NotFound);

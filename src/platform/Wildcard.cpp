@@ -43,62 +43,52 @@ std::string RewriteMask(const std::string& mask) {
     return out;
 }
 
-class Matcher {
-public:
-    Matcher(const std::string& mask, const std::string& name)
-        : mask_(mask), name_(name), lastDot_(name.rfind('.')),
-          memo_((mask.size() + 1) * (name.size() + 1), kUnknown) {}
-
-    bool match(std::size_t m, std::size_t n) {
-        char& memo = memo_[m * (name_.size() + 1) + n];
-        if (memo == kUnknown) memo = compute(m, n) ? kYes : kNo;
-        return memo == kYes;
-    }
-
-private:
-    static const char kUnknown = 0, kYes = 1, kNo = 2;
-
-    bool compute(std::size_t m, std::size_t n) {
-        const std::size_t size = name_.size();
-        if (m == mask_.size()) return n == size;
-        char c = mask_[m];
-        if (c == '*') {
-            for (std::size_t k = n; k <= size; ++k)
-                if (match(m + 1, k)) return true;
-            return false;
-        }
-        if (c == kDosStar) {
-            // Runs up to the last dot of the name, never past it.
-            std::size_t limit = (lastDot_ != std::string::npos && lastDot_ >= n) ? lastDot_ : size;
-            for (std::size_t k = n; k <= limit; ++k)
-                if (match(m + 1, k)) return true;
-            return false;
-        }
-        if (c == kDosQm) {
-            if (n == size || name_[n] == '.') {
-                std::size_t after = m;
-                while (after < mask_.size() && mask_[after] == kDosQm) ++after;
-                return match(after, n);
+// Whether mask[m..] matches name[n..], worked out row by row from the end of
+// the mask: row m needs only row m + 1 and, for a run of DOS_QM, the row
+// after the run. No recursion, so a long mask costs no stack.
+bool Match(const std::string& mask, const std::string& name) {
+    const std::size_t size = name.size();
+    const std::size_t lastDot = name.rfind('.');
+    std::vector<char> next(size + 1, 0), cur(size + 1, 0), afterRun;
+    std::vector<std::size_t> before(size + 2, 0);  // matches in row m + 1 before each position
+    next[size] = 1;  // the end of the mask matches only the end of the name
+    // Matches of row m + 1 at any position from n to last.
+    auto anyFrom = [&](std::size_t n, std::size_t last) { return before[last + 1] > before[n]; };
+    for (std::size_t m = mask.size(); m-- > 0;) {
+        const char c = mask[m];
+        if (c == kDosQm && (m + 1 == mask.size() || mask[m + 1] != kDosQm)) afterRun = next;
+        if (c == '*' || c == kDosStar)
+            for (std::size_t k = 0; k <= size; ++k) before[k + 1] = before[k] + (next[k] ? 1 : 0);
+        for (std::size_t n = 0; n <= size; ++n) {
+            const bool atEnd = n == size;
+            switch (c) {
+                case '*':
+                    cur[n] = anyFrom(n, size);
+                    break;
+                case kDosStar:
+                    // Runs up to the last dot of the name, never past it.
+                    cur[n] = anyFrom(n, (lastDot != std::string::npos && lastDot >= n) ? lastDot : size);
+                    break;
+                case kDosQm:
+                    cur[n] = (atEnd || name[n] == '.') ? afterRun[n] : next[n + 1];
+                    break;
+                case kDosDot:
+                    cur[n] = atEnd ? next[n] : (name[n] == '.' && next[n + 1]);
+                    break;
+                default:
+                    cur[n] = !atEnd && FoldCase(c) == FoldCase(name[n]) && next[n + 1];
+                    break;
             }
-            return match(m + 1, n + 1);
         }
-        if (c == kDosDot) {
-            if (n == size) return match(m + 1, n);
-            return name_[n] == '.' && match(m + 1, n + 1);
-        }
-        return n < size && FoldCase(c) == FoldCase(name_[n]) && match(m + 1, n + 1);
+        std::swap(cur, next);
     }
-
-    const std::string& mask_;
-    const std::string& name_;
-    std::size_t lastDot_;
-    std::vector<char> memo_;
-};
+    return next[0] != 0;
+}
 
 bool MatchRewritten(const std::string& rewritten, const std::string& name) {
     if (name.empty()) return false;
     if (rewritten == "*") return true;
-    return Matcher(rewritten, name).match(0, 0);
+    return Match(rewritten, name);
 }
 
 }  // namespace

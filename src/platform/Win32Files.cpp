@@ -6,6 +6,7 @@
 #include "platform/CaseFold.h"
 #include "platform/RecordMessages.h"
 #include "platform/Win32Platform.h"
+#include "platform/WindowsPath.h"
 
 namespace qv::platform {
 namespace {
@@ -62,6 +63,8 @@ Status CommitTemp(const std::string& temp, const std::string& target) {
     if (MoveWithRetry(temp, target, flags, error)) return Status::Ok();
     if (Win32Attributes(target) == INVALID_FILE_ATTRIBUTES && Win32Attributes(temp) != INVALID_FILE_ATTRIBUTES)
         return Status::Error(target + ": cannot replace the file (" + Win32ErrorText(error) + "); the new content is in " + temp, Win32ErrorKind(error));
+    // A copy of a read-only file is read-only too and would refuse to go.
+    SetFileAttributesA(temp.c_str(), FILE_ATTRIBUTE_NORMAL);
     DeleteFileA(temp.c_str());
     return Status::Error(target + ": cannot replace the file: " + Win32ErrorText(error), Win32ErrorKind(error));
 }
@@ -83,6 +86,38 @@ bool WriteAll(HANDLE h, const char* data, std::size_t size, DWORD& error) {
     }
     return true;
 }
+
+/// Lifts a file's read-only attribute while it lives; put back by restore()
+/// or at the end, unless the file is gone.
+class ReadOnlyLifted {
+public:
+    ReadOnlyLifted(const std::string& path, DWORD attributes) : path_(path), attributes_(attributes) {
+        if (!(attributes & FILE_ATTRIBUTE_READONLY)) return;
+        DWORD plain = attributes & ~static_cast<DWORD>(FILE_ATTRIBUTE_READONLY);
+        if (!SetFileAttributesA(path.c_str(), plain ? plain : FILE_ATTRIBUTE_NORMAL)) error_ = GetLastError();
+        else lifted_ = true;
+    }
+    ~ReadOnlyLifted() { restore(); }
+    ReadOnlyLifted(const ReadOnlyLifted&) = delete;
+    ReadOnlyLifted& operator=(const ReadOnlyLifted&) = delete;
+
+    bool ok() const { return error_ == 0; }
+    DWORD error() const { return error_; }
+    void deleted() { lifted_ = false; }
+    bool restore() {
+        if (!lifted_) return true;
+        lifted_ = false;
+        if (SetFileAttributesA(path_.c_str(), attributes_)) return true;
+        error_ = GetLastError();
+        return false;
+    }
+
+private:
+    std::string path_;
+    DWORD attributes_;
+    bool lifted_ = false;
+    DWORD error_ = 0;
+};
 
 class Win32RecordFile : public RecordFile {
 public:
@@ -157,6 +192,8 @@ private:
 }  // namespace
 
 Status Win32Platform::copyFile(const std::string& from, const std::string& to) {
+    if (HasControlCharacter(from)) return ControlCharacterStatus(from);
+    if (HasControlCharacter(to)) return ControlCharacterStatus(to);
     DWORD src = Win32Attributes(from);
     if (src == INVALID_FILE_ATTRIBUTES) return Status::Error(from + ": no such file", ErrorKind::NotFound);
     if (src & FILE_ATTRIBUTE_DIRECTORY) return Status::Error(from + ": not a file", ErrorKind::NotAFolder);
@@ -173,10 +210,15 @@ Status Win32Platform::copyFile(const std::string& from, const std::string& to) {
 }
 
 Status Win32Platform::syncFile(const std::string& path) {
+    if (HasControlCharacter(path)) return ControlCharacterStatus(path);
     DWORD a = Win32Attributes(path);
     if (a == INVALID_FILE_ATTRIBUTES) return Status::Error(path + ": no such file", ErrorKind::NotFound);
     if (a & FILE_ATTRIBUTE_DIRECTORY) return Status::Error(path + ": not a file", ErrorKind::NotAFolder);
-    // FlushFileBuffers needs write access; NTFS journals the name itself.
+    // FlushFileBuffers needs write access, which a read-only file refuses (a
+    // copy made by CopyFileA keeps that attribute): it is lifted for the
+    // flush and put back. NTFS journals the name itself.
+    ReadOnlyLifted lifted(path, a);
+    if (!lifted.ok()) return Win32Status(path, lifted.error());
     HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                            FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) return Win32Status(path, GetLastError());
@@ -184,10 +226,13 @@ Status Win32Platform::syncFile(const std::string& path) {
     const DWORD error = flushed ? 0 : GetLastError();
     CloseHandle(h);
     if (!flushed) return Status::Error(path + ": cannot flush to the disc: " + Win32ErrorText(error), Win32ErrorKind(error));
+    if (!lifted.restore()) return Status::Error(path + ": cannot make it read-only again: " + Win32ErrorText(lifted.error()), Win32ErrorKind(lifted.error()));
     return Status::Ok();
 }
 
 Status Win32Platform::renameFile(const std::string& from, const std::string& to) {
+    if (HasControlCharacter(from)) return ControlCharacterStatus(from);
+    if (HasControlCharacter(to)) return ControlCharacterStatus(to);
     DWORD src = Win32Attributes(from);
     if (src == INVALID_FILE_ATTRIBUTES) return Status::Error(from + ": no such file", ErrorKind::NotFound);
     if (src & FILE_ATTRIBUTE_DIRECTORY) return Status::Error(from + ": not a file", ErrorKind::NotAFolder);
@@ -200,6 +245,8 @@ Status Win32Platform::renameFile(const std::string& from, const std::string& to)
 }
 
 Status Win32Platform::renameFolder(const std::string& from, const std::string& to) {
+    if (HasControlCharacter(from)) return ControlCharacterStatus(from);
+    if (HasControlCharacter(to)) return ControlCharacterStatus(to);
     DWORD src = Win32Attributes(from);
     if (src == INVALID_FILE_ATTRIBUTES) return Status::Error(from + ": no such folder", ErrorKind::NotFound);
     if (!(src & FILE_ATTRIBUTE_DIRECTORY)) return Status::Error(from + ": not a folder", ErrorKind::NotAFolder);
@@ -214,14 +261,20 @@ Status Win32Platform::renameFolder(const std::string& from, const std::string& t
 }
 
 Status Win32Platform::deleteFile(const std::string& path) {
+    if (HasControlCharacter(path)) return ControlCharacterStatus(path);
     DWORD a = Win32Attributes(path);
     if (a == INVALID_FILE_ATTRIBUTES) return Status::Error(path + ": no such file", ErrorKind::NotFound);
     if (a & FILE_ATTRIBUTE_DIRECTORY) return Status::Error(path + ": not a file", ErrorKind::NotAFolder);
+    // As on POSIX, where the folder decides: a read-only file goes too.
+    ReadOnlyLifted lifted(path, a);
+    if (!lifted.ok()) return Win32Status(path, lifted.error());
     if (!DeleteFileA(path.c_str())) return Win32Status(path, GetLastError());
+    lifted.deleted();
     return Status::Ok();
 }
 
 Status Win32Platform::makeFolder(const std::string& path) {
+    if (HasControlCharacter(path)) return ControlCharacterStatus(path);
     if (Win32Attributes(path) != INVALID_FILE_ATTRIBUTES) return Status::Error(path + ": already exists", ErrorKind::Exists);
     if (!ParentExists(path)) return Status::Error(path + ": the folder above it does not exist", ErrorKind::NotFound);
     if (!CreateDirectoryA(Win32StripSeparators(path).c_str(), nullptr)) return Win32Status(path, GetLastError());
@@ -229,6 +282,7 @@ Status Win32Platform::makeFolder(const std::string& path) {
 }
 
 Status Win32Platform::removeFolder(const std::string& path) {
+    if (HasControlCharacter(path)) return ControlCharacterStatus(path);
     DWORD a = Win32Attributes(path);
     if (a == INVALID_FILE_ATTRIBUTES) return Status::Error(path + ": no such folder", ErrorKind::NotFound);
     if (!(a & FILE_ATTRIBUTE_DIRECTORY)) return Status::Error(path + ": not a folder", ErrorKind::NotAFolder);
@@ -238,6 +292,7 @@ Status Win32Platform::removeFolder(const std::string& path) {
 }
 
 Result<std::string> Win32Platform::readFile(const std::string& path) {
+    if (HasControlCharacter(path)) return ControlCharacterStatus(path);
     DWORD a = Win32Attributes(path);
     if (a == INVALID_FILE_ATTRIBUTES) return Status::Error(path + ": no such file", ErrorKind::NotFound);
     if (a & FILE_ATTRIBUTE_DIRECTORY) return Status::Error(path + ": not a file", ErrorKind::NotAFolder);
@@ -261,6 +316,7 @@ Result<std::string> Win32Platform::readFile(const std::string& path) {
 }
 
 Status Win32Platform::writeFile(const std::string& path, const std::string& content) {
+    if (HasControlCharacter(path)) return ControlCharacterStatus(path);
     if (path.empty()) return Status::Error(path + ": no file name");
     if (IsFolderAttr(Win32Attributes(path))) return Status::Error(path + ": a folder of that name exists", ErrorKind::NotAFolder);
     if (!ParentExists(path)) return Status::Error(path + ": the folder does not exist", ErrorKind::NotFound);
@@ -286,6 +342,7 @@ Status Win32Platform::writeFile(const std::string& path, const std::string& cont
 
 Result<std::unique_ptr<RecordFile>> Win32Platform::openRecordFile(const std::string& path, std::size_t recordLength,
                                                                   bool create) {
+    if (HasControlCharacter(path)) return ControlCharacterStatus(path);
     if (recordLength == 0) return RecordLengthStatus(path);
     DWORD a = Win32Attributes(path);
     if (a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY)) return Status::Error(path + ": not a file", ErrorKind::NotAFolder);

@@ -5,7 +5,9 @@
 #include "platform/Win32Platform.h"
 
 #include "platform/CaseFold.h"
+#include "platform/CommandLine.h"
 #include "platform/Wildcard.h"
+#include "platform/WindowsPath.h"
 
 namespace qv::platform {
 namespace {
@@ -35,7 +37,8 @@ WORD ShowCommand(WindowState state) {
 }  // namespace
 
 unsigned long Win32Attributes(const std::string& path) {
-    if (path.empty()) return INVALID_FILE_ATTRIBUTES;
+    // Cut at a NUL, the path would name another file.
+    if (path.empty() || HasControlCharacter(path)) return INVALID_FILE_ATTRIBUTES;
     QuietErrors quiet;
     return GetFileAttributesA(path.c_str());
 }
@@ -124,7 +127,7 @@ bool Win32Platform::folderExists(const std::string& path) {
 
 std::string Win32Platform::realName(const std::string& path) {
     std::string stripped = Win32StripSeparators(path);
-    if (stripped.empty() || stripped.find_first_of("*?") != std::string::npos) return "";
+    if (stripped.empty() || stripped.find_first_of("*?") != std::string::npos || HasControlCharacter(path)) return "";
     if (IsSeparator(stripped.back()) || stripped.back() == ':') return "";  // a drive root
     QuietErrors quiet;
     WIN32_FIND_DATAA data;
@@ -137,7 +140,8 @@ std::string Win32Platform::realName(const std::string& path) {
 std::int64_t Win32Platform::fileSize(const std::string& path) {
     WIN32_FILE_ATTRIBUTE_DATA data;
     QuietErrors quiet;
-    if (path.empty() || !GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return -1;
+    if (path.empty() || HasControlCharacter(path) || !GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data))
+        return -1;
     if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return -1;
     return (static_cast<std::int64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
@@ -146,6 +150,7 @@ Result<std::vector<std::string>> Win32Platform::list(const std::string& folder, 
     std::vector<std::string> names;
     WildcardSet masks(patterns);
     if (masks.empty()) return names;
+    if (HasControlCharacter(folder)) return names;
     // All names are read and matched here, so both hosts agree on masks and
     // 8.3 short names never match.
     std::string search = Win32StripSeparators(folder);
@@ -219,6 +224,7 @@ std::string Win32Platform::currentFolder() {
 }
 
 Status Win32Platform::setCurrentFolder(const std::string& path) {
+    if (HasControlCharacter(path)) return ControlCharacterStatus(path);
     DWORD a = Win32Attributes(path);
     if (a == INVALID_FILE_ATTRIBUTES) return Status::Error(path + ": no such folder", ErrorKind::NotFound);
     if (!(a & FILE_ATTRIBUTE_DIRECTORY)) return Status::Error(path + ": not a folder", ErrorKind::NotAFolder);
@@ -236,8 +242,11 @@ Result<std::int64_t> Win32Platform::startProgram(const std::string& commandLine,
             ++it;
         }
     }
-    if (commandLine.find_first_not_of(" \t") == std::string::npos)
+    if (commandLine.find_first_not_of(" 	") == std::string::npos)
         return Status::Error(commandLine + ": no program named", ErrorKind::NotFound);
+    // CreateProcessA would take the line cut at a NUL.
+    for (const std::string& word : SplitCommandLine(commandLine))
+        if (HasControlCharacter(word)) return ControlCharacterStatus(word);
     std::vector<char> line(commandLine.begin(), commandLine.end());
     line.push_back('\0');  // CreateProcessA may write into the command line
     STARTUPINFOA startup;
@@ -271,7 +280,9 @@ Result<std::int64_t> Win32Platform::startProgram(const std::string& commandLine,
 ProcessHandle Win32Platform::openProcess(std::int64_t processId) {
     if (processId <= 0) return 0;
     HANDLE handle = OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(processId));
-    return handle ? reinterpret_cast<ProcessHandle>(handle) : 0;
+    if (!handle) return 0;
+    opened_[reinterpret_cast<ProcessHandle>(handle)] = processId;
+    return reinterpret_cast<ProcessHandle>(handle);
 }
 
 void Win32Platform::waitForProcess(ProcessHandle handle) {
@@ -280,11 +291,16 @@ void Win32Platform::waitForProcess(ProcessHandle handle) {
 
 void Win32Platform::closeProcess(ProcessHandle handle) {
     if (!handle) return;
-    DWORD pid = GetProcessId(reinterpret_cast<HANDLE>(handle));
-    auto it = children_.find(pid);
-    if (it != children_.end()) {
-        CloseHandle(it->second);
-        children_.erase(it);
+    // GetProcessId needs a query right that a synchronise-only handle lacks,
+    // so the process is known by what openProcess noted.
+    auto opened = opened_.find(handle);
+    if (opened != opened_.end()) {
+        auto it = children_.find(opened->second);
+        if (it != children_.end()) {
+            CloseHandle(it->second);
+            children_.erase(it);
+        }
+        opened_.erase(opened);
     }
     CloseHandle(reinterpret_cast<HANDLE>(handle));
 }
@@ -292,7 +308,7 @@ void Win32Platform::closeProcess(ProcessHandle handle) {
 void Win32Platform::beep() { MessageBeep(MB_OK); }
 
 std::string Win32Platform::hostPath(const std::string& path) {
-    if (path.empty()) return "";
+    if (path.empty() || HasControlCharacter(path)) return "";
     if (path.size() >= 2 && path[1] == ':') {
         char root[] = {FoldCase(path[0]), ':', '\\', '\0'};
         if (GetDriveTypeA(root) == DRIVE_NO_ROOT_DIR) return "";

@@ -40,6 +40,9 @@ public:
     Status removeFolder(const std::string& path) override;
     Status renameFolder(const std::string& from, const std::string& to) override;
 
+    Result<bool> sameEntry(const std::string& a, const std::string& b) override;
+    Result<std::unique_ptr<FolderLock>> lockFolder(const std::string& path) override;
+
     Result<std::string> readFile(const std::string& path) override;
     Status writeFile(const std::string& path, const std::string& content) override;
 
@@ -67,6 +70,8 @@ private:
     /// Process handles of the children started, kept until opened and
     /// closed or seen to have ended, so a quick child can still be opened.
     std::map<std::int64_t, void*> children_;
+    /// The process each handle of openProcess was opened on.
+    std::map<ProcessHandle, std::int64_t> opened_;
 };
 
 /// Attributes of a path, or INVALID_FILE_ATTRIBUTES (as a plain number).

@@ -2,6 +2,7 @@
 #include "platform/WindowsPath.h"
 
 #include <cctype>
+#include <cstdio>
 
 #include "platform/CaseFold.h"
 
@@ -16,6 +17,7 @@ WindowsPath ParseWindowsPath(const std::string& path) {
     }
     auto isSep = [](char c) { return c == '\\' || c == '/'; };
     if (pos < path.size() && isSep(path[pos])) out.rooted = true;
+    out.network = out.drive == '\0' && path.size() >= 2 && isSep(path[0]) && isSep(path[1]);
     while (pos < path.size()) {
         while (pos < path.size() && isSep(path[pos])) ++pos;
         std::size_t end = pos;
@@ -34,6 +36,26 @@ WindowsPath ParseWindowsPath(const std::string& path) {
     }
     out.endsWithSeparator = !path.empty() && isSep(path.back()) && !out.parts.empty();
     return out;
+}
+
+bool HasControlCharacter(const std::string& path) {
+    for (char c : path)
+        if (static_cast<unsigned char>(c) < 0x20) return true;
+    return false;
+}
+
+Status ControlCharacterStatus(const std::string& path) {
+    std::string shown;
+    for (char c : path) {
+        if (static_cast<unsigned char>(c) >= 0x20) {
+            shown += c;
+            continue;
+        }
+        char code[8];
+        std::snprintf(code, sizeof code, "[0x%02X]", static_cast<unsigned>(static_cast<unsigned char>(c)));
+        shown += code;
+    }
+    return Status::Error(shown + ": a file name cannot hold a control character");
 }
 
 }  // namespace qv::platform

@@ -171,6 +171,10 @@ TEST_P(Refusals, NameThePathAndTouchNothing) {
 }
 
 using P = platform::Platform;
+const std::string kNul = std::string("C:\\A\\One.prg\0x", 14);
+const std::string kNulFolder = std::string("C:\\A\\Sub\0", 9);
+const char* const kNulRefused = "C:\\A\\One.prg[0x00]x: a file name cannot hold a control character";
+const char* const kNulFolderRefused = "C:\\A\\Sub[0x00]: a file name cannot hold a control character";
 
 const Refusal kRefusals[] = {
     {"ReadMissing", [](P& p) { return p.readFile("C:\\Nope.txt").status(); }, "C:\\Nope.txt: no such file"},
@@ -221,6 +225,22 @@ const Refusal kRefusals[] = {
     {"EnterUnmapped", [](P& p) { return p.setCurrentFolder("Q:\\"); }, "Q:\\: drive Q: does not exist"},
     {"OpenRecordsUnmapped", [](P& p) { return p.openRecordFile("Q:\\A.drw", 4, true).status(); },
      "Q:\\A.drw: drive Q: does not exist"},
+    // The host would see these paths cut at the NUL, as "C:\A\One.prg".
+    {"ReadNul", [](P& p) { return p.readFile(kNul).status(); }, kNulRefused},
+    {"WriteNul", [](P& p) { return p.writeFile(kNul, "n"); }, kNulRefused},
+    {"CopyFromNul", [](P& p) { return p.copyFile(kNul, "C:\\A\\B.prg"); }, kNulRefused},
+    {"CopyToNul", [](P& p) { return p.copyFile("C:\\A\\One.prg", kNul); }, kNulRefused},
+    {"SyncNul", [](P& p) { return p.syncFile(kNul); }, kNulRefused},
+    {"RenameFromNul", [](P& p) { return p.renameFile(kNul, "C:\\A\\B.prg"); }, kNulRefused},
+    {"RenameToNul", [](P& p) { return p.renameFile("C:\\A\\One.prg", kNul); }, kNulRefused},
+    {"DeleteNul", [](P& p) { return p.deleteFile(kNul); }, kNulRefused},
+    {"MakeFolderNul", [](P& p) { return p.makeFolder(kNul); }, kNulRefused},
+    {"RemoveFolderNul", [](P& p) { return p.removeFolder(kNulFolder); }, kNulFolderRefused},
+    {"RenameFolderNul", [](P& p) { return p.renameFolder(kNulFolder, "C:\\A\\Other"); }, kNulFolderRefused},
+    {"EnterNul", [](P& p) { return p.setCurrentFolder(kNulFolder); }, kNulFolderRefused},
+    {"OpenRecordsNul", [](P& p) { return p.openRecordFile(kNul, 4, true).status(); }, kNulRefused},
+    {"SameEntryNul", [](P& p) { return p.sameEntry(kNul, "C:\\A\\One.prg").status(); }, kNulRefused},
+    {"LockNul", [](P& p) { return p.lockFolder(kNulFolder).status(); }, kNulFolderRefused},
 };
 
 INSTANTIATE_TEST_SUITE_P(Table, Refusals, ::testing::ValuesIn(kRefusals),

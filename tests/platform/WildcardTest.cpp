@@ -54,6 +54,14 @@ const MaskCase kMaskCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Table, Masks, ::testing::ValuesIn(kMaskCases));
 
+// Matching takes no stack per mask character.
+TEST(Masks, LongMasks) {
+    const std::string stars(200000, '*');
+    EXPECT_TRUE(MatchWildcard(stars + "a", "xa"));
+    EXPECT_FALSE(MatchWildcard(stars + "b", "xa"));
+    EXPECT_TRUE(MatchWildcard(std::string(200000, '?') + ".d", "abc.d"));
+}
+
 TEST(PatternList, AnyMaskMatches) {
     EXPECT_EQ(SplitPatterns(" *.prg ; *.drw ;;"), (std::vector<std::string>{"*.prg", "*.drw"}));
     WildcardSet masks("*.prg;*.drw");

@@ -47,6 +47,13 @@ public:
         return pass("renameFolder").renameFolder(from, to);
     }
 
+    Result<bool> sameEntry(const std::string& a, const std::string& b) override {
+        return pass("sameEntry").sameEntry(a, b);
+    }
+    Result<std::unique_ptr<platform::FolderLock>> lockFolder(const std::string& path) override {
+        return pass("lockFolder").lockFolder(path);
+    }
+
     Result<std::string> readFile(const std::string& path) override { return pass("readFile").readFile(path); }
     Status writeFile(const std::string& path, const std::string& content) override {
         return pass("writeFile").writeFile(path, content);

@@ -44,6 +44,11 @@ Result<std::vector<std::string>> ReadLines(const std::string& path) {
 
 Status WriteLines(const std::string& path, const std::vector<std::string>& lines) {
     std::string content;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (lines[i].find('\x1A') != std::string::npos)
+            return Status::Error(path + ": line " + std::to_string(i + 1) +
+                                 " holds the end-of-file character Ctrl-Z, which would end the file there");
+    }
     for (const std::string& line : lines) {
         content += line;
         content += "\r\n";

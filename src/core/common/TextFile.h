@@ -17,7 +17,9 @@ Result<std::vector<std::string>> ReadLines(const std::string& path);
 /// Splits text content into lines by the same rules as ReadLines.
 std::vector<std::string> SplitLines(const std::string& content);
 
-/// Replaces the file with the lines, each followed by CR LF, atomically.
+/// Replaces the file with the lines, each followed by CR LF, atomically. A
+/// line holding Ctrl-Z is refused and the file left as it was: every reader
+/// would take it for the end of the file.
 Status WriteLines(const std::string& path, const std::vector<std::string>& lines);
 
 /// Reads text as fields separated by commas or line ends, as the suite's list

@@ -152,15 +152,9 @@ bool IsPlainName(const std::string& name) {
 
 bool SameFolder(const std::string& a, const std::string& b) {
     if (EqualsNoCase(a, b)) return true;
-    // Two spellings ("C:\JOBS\" and "c:\jobs\.\") may still be one folder.
-    platform::Platform& fs = platform::Current();
-    const std::string hostA = fs.hostPath(a);
-    const std::string hostB = fs.hostPath(b);
-    auto strip = [](std::string path) {
-        while (path.size() > 1 && path.back() == '/') path.pop_back();
-        return path;
-    };
-    return !hostA.empty() && strip(hostA) == strip(hostB);
+    // Other spellings, a relative form or a link may still reach the same
+    // folder: only the host's identity of the folder tells.
+    return platform::Current().sameEntry(a, b).value_or(false);
 }
 
 }  // namespace fileset

@@ -60,7 +60,8 @@ std::string WithSeparator(const std::string& folder);
 /// separators, a drive colon or wildcard characters.
 bool IsPlainName(const std::string& name);
 
-/// True when two folders name the same place (letter case aside).
+/// True when two folders are one: the same text (letter case aside) or the
+/// same existing folder by the host's identity (links, relative forms).
 bool SameFolder(const std::string& a, const std::string& b);
 
 /// The existing file at path, spelt as its folder spells it, or "" when

@@ -7,10 +7,40 @@
 #include "core/startup/ReverseList.h"
 #include "core/startup/SystemConfiguration.h"
 #include "core/tooling/Material.h"
+#include "platform/Platform.h"
 
 namespace qv {
+namespace {
+
+// Held for the life of the program. A later start-up in the same process
+// (tests do that) gives its own lock up first, or it would shut itself out.
+std::unique_ptr<platform::FolderLock>& HeldSystemFolderLock() {
+    static std::unique_ptr<platform::FolderLock> lock;
+    return lock;
+}
+
+// Two programs on one system folder would overwrite each other's
+// configuration, recent file and exchange files.
+Status LockSystemFolder() {
+    auto& held = HeldSystemFolderLock();
+    held.reset();
+    auto& host = platform::Current();
+    const std::string folder = host.currentFolder();
+    Result<std::unique_ptr<platform::FolderLock>> lock = host.lockFolder(".");
+    if (!lock) {
+        std::string reason = lock.message();
+        if (reason.rfind(".: ", 0) == 0) reason.erase(0, 3);
+        return Status::Error("The system folder \"" + folder + "\" cannot be locked (" + reason + ").");
+    }
+    if (!*lock) return Status::Error("Another Quorvane is already using the system folder \"" + folder + "\".");
+    held = std::move(*lock);
+    return Status::Ok();
+}
+
+}  // namespace
 
 Status RunStartup() {
+    if (Status locked = LockSystemFolder(); !locked) return locked;
     if (Status read = ReadSystemConfiguration(); !read) return read;
     auto& config = State().Config;
     if (config.MachineTable.empty())

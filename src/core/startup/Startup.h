@@ -8,8 +8,11 @@
 
 namespace qv {
 
-/// Reads the configuration and lists, sets up the configured machine, loads
-/// the "Default" material and selects the remembered reverse processor.
+/// First locks the system folder (the working folder) for the life of the
+/// program: when another Quorvane holds it, start-up ends with a message
+/// naming the folder and nothing is read. Then reads the configuration and
+/// lists, sets up the configured machine, loads the "Default" material and
+/// selects the remembered reverse processor.
 /// A missing or unreadable required file ("Quorvane.cfg", "Machine.lst",
 /// "Reverse.lst" with the reverse product, "Reverse.cfg", the machine's
 /// description or station files) gives an error with one message naming

@@ -36,7 +36,9 @@ Status ClearScratchFiles() {
 // rewritten "Reverse.pth" since this run's panel was filled.
 bool SameProgram(const std::string& named, const std::string& shown) {
     if (shown.empty()) return false;
-    return EqualsNoCase(named, shown);
+    if (EqualsNoCase(named, shown)) return true;
+    const Result<bool> same = platform::Current().sameEntry(named + ".prg", shown + ".prg");
+    return same.ok() && *same;
 }
 
 HeaderValues HeaderValuesFrom(const std::array<std::string, 4>& sheetTexts) {

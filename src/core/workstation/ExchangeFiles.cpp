@@ -148,6 +148,13 @@ Result<ReversePath> ReadReversePath(const std::string& path) {
         if (values[i].empty() && i != 2) {
             return Status::Error(path + ": line " + std::to_string(i + 1) + " (" + names[i] + ") is empty");
         }
+        // A path is handed on through c_str(): a NUL would cut it short.
+        for (char c : values[i]) {
+            if (static_cast<unsigned char>(c) < 0x20) {
+                return Status::Error(path + ": line " + std::to_string(i + 1) + " (" + names[i] +
+                                     ") holds a control character");
+            }
+        }
     }
     return ReversePath{values[0], values[1], values[2], values[3]};
 }

@@ -102,5 +102,14 @@ TEST(TextFileOnDisc, ReadsWritesAndNamesTheFileOnFailure) {
     for (const Status& m : missing) EXPECT_NE(m.message().find("C:\\DATA\\Gone.lst"), std::string::npos) << m.message();
 }
 
+// Read back, Ctrl-Z would end the file at that line: "Lastfile.lst" would lose its end.
+TEST(TextFileOnDisc, EndOfFileCharacterIsRefusedAndTheFileKept) {
+    test::Sandbox box;
+    box.write("C:\\Lastfile.lst", "old");
+    EXPECT_EQ(WriteLines("C:\\Lastfile.lst", {"\"C:\\JOBS\\\"", "\"PART\x1A" "1\"", "******"}).message(),
+              "C:\\Lastfile.lst: line 2 holds the end-of-file character Ctrl-Z, which would end the file there");
+    EXPECT_EQ(box.read("C:\\Lastfile.lst"), "old");
+}
+
 }  // namespace
 }  // namespace qv

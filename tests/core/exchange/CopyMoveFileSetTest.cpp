@@ -2,6 +2,8 @@
 // into folders of the selected machine and of another one.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <tuple>
 
 #include "FileSetWorld.h"
@@ -140,6 +142,24 @@ TEST(SameFolderTransfer, RenameMovesAndCopyAsKeepsTheOriginal) {
     world.expectFolder(kJobs, {"HOLDER.drw<BRACKET.drw", "HOLDER.nst<BRACKET.nst", "HOLDER.prg<BRACKET.prg",
                                "COPY.prg<BRACKET.prg"}, "src");
     EXPECT_EQ(messages.asked, std::vector<std::string>{OverwriteQuestion("HOLDER")});
+}
+
+// E:\JOBS is a link to C:\PROGRAMS\JOBS: one folder under two names, so a
+// set copied or moved onto itself by the other name must stay whole.
+TEST(LinkedFolder, SetOntoItselfByAnotherNameLosesNothing) {
+    Sandbox box({{'C'}, {'E', "removable"}});
+    Answers& messages = SharedAnswers();
+    messages = Answers{true, true, true, true};
+    const char* const jobs = "C:\\PROGRAMS\\JOBS\\";
+    for (const char* name : {"BRACKET.drw", "BRACKET.prg", "BRACKET.inf", "BRACKET.nst"})
+        box.write(jobs + std::string(name), Bytes("src", name));
+    ASSERT_EQ(symlink(box.host(jobs).c_str(), box.host("E:\\JOBS").c_str()), 0);
+    const Snapshot before = box.snapshot();
+    EXPECT_EQ(CopyFileSet(jobs, "BRACKET", "E:\\JOBS\\", "BRACKET", 3, SharedAsk()).count(), 0);
+    EXPECT_EQ(MoveFileSet(jobs, "BRACKET", "e:\\jobs", "bracket", 3, SharedAsk()).count(), 0);
+    EXPECT_EQ(MoveFileSet("E:\\JOBS\\", "BRACKET", jobs, "BRACKET", 3, SharedAsk()).count(), 0);
+    EXPECT_EQ(box.snapshot(), before);
+    EXPECT_TRUE(messages.shown.empty());
 }
 
 }  // namespace

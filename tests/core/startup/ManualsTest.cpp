@@ -93,7 +93,9 @@ INSTANTIATE_TEST_SUITE_P(
         RecordedCase{"ManualsWithoutBackslashGetsOne", Reader5, "  C:\\DOCS  ", Reader5, "C:\\DOCS\\"},
         RecordedCase{"ManualsEndMarkerTakesDefault", Reader5, "******", Reader5, "C:\\QUORVANE\\Manuals\\"},
         RecordedCase{"ManualsOneCharacterTakesDefault", Reader5, "X", Reader5, "C:\\QUORVANE\\Manuals\\"},
-        RecordedCase{"ManualsWithoutPdfEmptied", Reader5, "C:\\EMPTY\\", Reader5, ""}),
+        RecordedCase{"ManualsWithoutPdfEmptied", Reader5, "C:\\EMPTY\\", Reader5, ""},
+        // From C:\QUORVANE, ".." stops at the root: C:\DOCS, never a folder beside drive C:.
+        RecordedCase{"ManualsAboveTheDriveRootStayOnIt", Reader5, "..\\..\\DOCS", Reader5, "..\\..\\DOCS\\"}),
     test::CaseName());
 
 }  // namespace

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "core/common/State.h"
+#include "core/common/SystemConfigurationFile.h"
 #include "core/startup/Startup.h"
 #include "support/CountingPlatform.h"
+#include "support/ForkedChild.h"
 #include "support/InstallationFixture.h"
 #include "support/TableTest.h"
 
@@ -30,6 +32,30 @@ TEST(RunStartup, FullSuiteSetsUpTheConfiguredMachineAndProcessor) {
     EXPECT_TRUE(CanSelectReverse());
     EXPECT_EQ(fixture.read("C:\\QUORVANE\\Quorvane.cfg"),
               "C:\\QUORVANE\\\r\nC:\\QUORVANE\\DATA\\\r\nC:\\QUORVANE\\PROGRAMS\\\r\n 1\r\nJOBS\r\n******\r\n");
+}
+
+// The first program keeps its system folder: a second start there ends at once.
+TEST(RunStartup, SecondProgramOnTheSameSystemFolderRefusesToStart) {
+    InstallationFixture fixture;
+    fixture.install();
+    ASSERT_TRUE(RunStartup().ok());
+    const std::string refused = "Another Quorvane is already using the system folder \"C:\\QUORVANE\\\".";
+    EXPECT_EQ(test::InChild([] { return RunStartup().message(); }), refused);
+    fixture.remove("C:\\QUORVANE\\Quorvane.cfg");
+    EXPECT_EQ(test::InChild([] { return RunStartup().message(); }), refused);
+    State().Config.CurrentDirectory = "JOBS";
+    EXPECT_TRUE(WriteSystemConfiguration().ok());
+}
+
+// ".." stops at the drive root, so this is C:\QUORVANE\ itself.
+TEST(RunStartup, SystemFolderClimbingAboveTheDriveStaysOnIt) {
+    InstallationFixture fixture;
+    fixture.install();
+    fixture.writeLines("C:\\QUORVANE\\Quorvane.cfg",
+                       {"..\\..\\QUORVANE\\", InstallationFixture::Data, InstallationFixture::Root, " 1", "JOBS"});
+    Status started = RunStartup();
+    ASSERT_TRUE(started.ok()) << started.message();
+    EXPECT_EQ(State().Config.SystemFolder, "..\\..\\QUORVANE\\");
 }
 
 struct SuiteCase {

@@ -168,6 +168,8 @@ INSTANTIATE_TEST_SUITE_P(
         Malformed{"PathThreeLines", "Reverse.pth", "C:\\A\\P\r\nP\r\nJOBS\r\n", "line 4 (machine folder) is missing"},
         Malformed{"PathBlankProgram", "Reverse.pth", "   \r\nP\r\nJOBS\r\nM\r\n", "line 1 (program path) is empty"},
         Malformed{"PathBlankName", "Reverse.pth", "C:\\A\\P\r\n\r\nJOBS\r\nM\r\n", "line 2 (program name) is empty"},
+        Malformed{"PathControlCharacter", "Reverse.pth", "C:\\A\\P\r\nP\x1b.prg\r\nJOBS\r\nM\r\n",
+                  "line 2 (program name) holds a control character"},
         Malformed{"FlagEmpty", "Finished.flg", "", "the file is empty"},
         Malformed{"FlagTrailingText", "Finished.flg", "0abc\r\n", "status \"0abc\" is not a whole number"},
         Malformed{"FlagBlankLine", "Finished.flg", "\r\n0\r\n", "status \"\" is not a whole number"},

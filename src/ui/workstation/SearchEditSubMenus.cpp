@@ -12,6 +12,7 @@
 #include "platform/Platform.h"
 #include "ui/common/ListFill.h"
 #include "ui/common/WaitCursor.h"
+#include "ui/exchange/EditForm.h"
 #include "ui/folders/SearchForm.h"
 #include "ui/workstation/MenuWiring.h"
 #include "ui/workstation/ProgramFrame.h"
@@ -73,12 +74,20 @@ void ProgramFrameSearch(ReverseForm& form) {
         frame->ProgList->setFocus();
 }
 
+void EditProgram(ReverseForm& form) {
+    form.runModal([&form] {
+        State().Modes.EditMode = 1;
+        EditForm([&form] { form.PaintStatusBar(); }, &form).exec();
+    });
+}
+
 }  // namespace
 
 void ConnectSearchEditSubMenus(ReverseForm& form) {
     QObject::connect(form.SearchItem, &QAction::triggered, &form, [&form] { SearchFromMenu(form); });
     QObject::connect(form.ProgFrame->Search, &QPushButton::clicked, &form, [&form] { ProgramFrameSearch(form); });
-    form.SearchItem->setEnabled(true);
+    QObject::connect(form.EditItem[1], &QAction::triggered, &form, [&form] { EditProgram(form); });
+    for (QAction* item : {form.SearchItem, form.EditItem[1]}) item->setEnabled(true);
     form.ProgFrame->Search->setEnabled(true);
 }
 

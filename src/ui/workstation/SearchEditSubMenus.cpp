@@ -14,6 +14,7 @@
 #include "ui/common/WaitCursor.h"
 #include "ui/exchange/EditForm.h"
 #include "ui/folders/SearchForm.h"
+#include "ui/folders/SubForm.h"
 #include "ui/workstation/MenuWiring.h"
 #include "ui/workstation/ProgramFrame.h"
 #include "ui/workstation/ReverseForm.h"
@@ -81,13 +82,25 @@ void EditProgram(ReverseForm& form) {
     });
 }
 
+void SubRoutines(ReverseForm& form, std::int16_t mode) {
+    form.runModal([&form, mode] {
+        State().Modes.SubMode = mode;
+        SubForm(&form).exec();
+    });
+}
+
 }  // namespace
 
 void ConnectSearchEditSubMenus(ReverseForm& form) {
     QObject::connect(form.SearchItem, &QAction::triggered, &form, [&form] { SearchFromMenu(form); });
     QObject::connect(form.ProgFrame->Search, &QPushButton::clicked, &form, [&form] { ProgramFrameSearch(form); });
     QObject::connect(form.EditItem[1], &QAction::triggered, &form, [&form] { EditProgram(form); });
-    for (QAction* item : {form.SearchItem, form.EditItem[1]}) item->setEnabled(true);
+    QObject::connect(form.EditItem[2], &QAction::triggered, &form, [&form] { SubRoutines(form, 4); });
+    for (std::int16_t i = 1; i <= 3; ++i)
+        QObject::connect(form.SubItem[i], &QAction::triggered, &form, [&form, i] { SubRoutines(form, i); });
+    for (QAction* item : {form.SearchItem, form.EditItem[1], form.EditItem[2], form.SubItem[1], form.SubItem[2],
+                          form.SubItem[3]})
+        item->setEnabled(true);
     form.ProgFrame->Search->setEnabled(true);
 }
 

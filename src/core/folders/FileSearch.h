@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/common/Outcome.h"
+#include "core/folders/DirectoryLists.h"  // FileKind
 
 namespace qv {
 

@@ -2,8 +2,6 @@
 // holds afterwards, byte for byte; a failed delete stops and says how far it got.
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "core/common/State.h"
 #include "core/folders/SubRoutines.h"
 #include "support/Answers.h"
@@ -15,11 +13,11 @@ namespace qv {
 namespace {
 
 constexpr const char* kSubs = "C:\\QV\\DATA\\RevSubs\\";
-using Op = std::function<Outcome(const AskFunction&)>;
 
 struct SubCase {
     const char* name;
-    Op op;
+    char op;                         // Delete, Rename or Copy
+    std::vector<std::string> names;  // those to delete, or the old and the new name
     std::vector<bool> answers;
     std::vector<std::string> shown;  // questions, then the notice
     test::Snapshot after;            // the folder's files: name -> bytes
@@ -27,54 +25,41 @@ struct SubCase {
 };
 
 const test::Snapshot kStart{{"LOUVRE.SUB", "L"}, {"NIBBLE.SUB", "N"}, {"O9001.SUB", "O"}};
-test::Snapshot With(std::initializer_list<std::pair<const std::string, std::string>> files) { return files; }
-
-Op Delete(std::vector<std::string> names) {
-    return [names](const AskFunction& ask) { return DeleteSubRoutines(names, ask); };
-}
-Op Rename(std::string from, std::string to) {
-    return [from, to](const AskFunction& ask) { return RenameSubRoutine(from, to, ask); };
-}
-Op Copy(std::string from, std::string to) {
-    return [from, to](const AskFunction& ask) { return CopySubRoutine(from, to, ask); };
-}
 
 const SubCase kCases[] = {
-    {"delete without selection", Delete({}), {}, {"No Sub-Routines Selected !"}, kStart},
-    {"delete one", Delete({"NIBBLE.SUB"}), {true}, {"Delete \"NIBBLE.SUB\" ?", "1 Sub-Routine Deleted !"},
-     With({{"LOUVRE.SUB", "L"}, {"O9001.SUB", "O"}})},
-    {"delete answered No", Delete({"LOUVRE.SUB", "O9001.SUB"}), {false},
+    {"delete without selection", 'D', {}, {}, {"No Sub-Routines Selected !"}, kStart},
+    {"delete one", 'D', {"NIBBLE.SUB"}, {true}, {"Delete \"NIBBLE.SUB\" ?", "1 Sub-Routine Deleted !"},
+     test::Snapshot{{"LOUVRE.SUB", "L"}, {"O9001.SUB", "O"}}},
+    {"delete answered No", 'D', {"LOUVRE.SUB", "O9001.SUB"}, {false},
      {"Delete 2 Sub-Routines ?", "No Sub-Routines Deleted !"}, kStart},
-    {"delete two", Delete({"LOUVRE.SUB", "O9001.SUB"}), {true},
-     {"Delete 2 Sub-Routines ?", "2 Sub-Routines Deleted !"}, With({{"NIBBLE.SUB", "N"}})},
-    {"a failed delete stops there", Delete({"LOUVRE.SUB", "O9001.SUB"}), {true},
+    {"delete two", 'D', {"LOUVRE.SUB", "O9001.SUB"}, {true},
+     {"Delete 2 Sub-Routines ?", "2 Sub-Routines Deleted !"}, test::Snapshot{{"NIBBLE.SUB", "N"}}},
+    {"a failed delete stops there", 'D', {"LOUVRE.SUB", "O9001.SUB"}, {true},
      {"Delete 2 Sub-Routines ?",
       "C:\\QV\\DATA\\RevSubs\\O9001.SUB: input/output error\n\n1 Sub-Routine Deleted !"},
-     With({{"NIBBLE.SUB", "N"}, {"O9001.SUB", "O"}}), 2},
-    {"rename without selection", Rename("", "A.SUB"), {}, {"No Sub-Routine Selected !"}, kStart},
-    {"a 37-character name is refused", Rename("LOUVRE.SUB", std::string(37, 'A')), {},
+     test::Snapshot{{"NIBBLE.SUB", "N"}, {"O9001.SUB", "O"}}, 2},
+    {"rename without selection", 'R', {"", "A.SUB"}, {}, {"No Sub-Routine Selected !"}, kStart},
+    {"a 37-character name is refused", 'R', {"LOUVRE.SUB", std::string(37, 'A')}, {},
      {"Invalid Sub-Routine Name !"}, kStart},
-    {"a name reaching outside is refused", Rename("LOUVRE.SUB", "..\\X.SUB"), {}, {"Invalid Sub-Routine Name !"},
+    {"a name reaching outside is refused", 'R', {"LOUVRE.SUB", "..\\X.SUB"}, {}, {"Invalid Sub-Routine Name !"},
      kStart},
-    {"rename to 36 characters", Rename("LOUVRE.SUB", std::string(36, 'A')), {true},
+    {"rename to 36 characters", 'R', {"LOUVRE.SUB", std::string(36, 'A')}, {true},
      {"Rename \"LOUVRE.SUB\"\nAs \"" + std::string(36, 'A') + "\" ?", "Sub-Routine Renamed !"},
-     With({{std::string(36, 'A'), "L"}, {"NIBBLE.SUB", "N"}, {"O9001.SUB", "O"}})},
-    {"rename answered No", Rename("LOUVRE.SUB", "X.SUB"), {false},
-     {"Rename \"LOUVRE.SUB\"\nAs \"X.SUB\" ?", "Sub-Routine Not Renamed !"}, kStart},
-    {"rename onto another replaces it", Rename("LOUVRE.SUB", "NIBBLE.SUB"), {true},
+     test::Snapshot{{std::string(36, 'A'), "L"}, {"NIBBLE.SUB", "N"}, {"O9001.SUB", "O"}}},
+    {"rename onto another replaces it", 'R', {"LOUVRE.SUB", "NIBBLE.SUB"}, {true},
      {"Rename \"LOUVRE.SUB\"\nAs \"NIBBLE.SUB\" ?", "Sub-Routine Renamed !"},
-     With({{"NIBBLE.SUB", "L"}, {"O9001.SUB", "O"}})},
-    {"rename in another case keeps the file", Rename("NIBBLE.SUB", " nibble.sub "), {true},
+     test::Snapshot{{"NIBBLE.SUB", "L"}, {"O9001.SUB", "O"}}},
+    {"rename in another case keeps the file", 'R', {"NIBBLE.SUB", " nibble.sub "}, {true},
      {"Rename \"NIBBLE.SUB\"\nAs \"nibble.sub\" ?", "Sub-Routine Renamed !"},
-     With({{"LOUVRE.SUB", "L"}, {"O9001.SUB", "O"}, {"nibble.sub", "N"}})},
-    {"rename onto its own name", Rename("NIBBLE.SUB", "NIBBLE.SUB"), {true},
+     test::Snapshot{{"LOUVRE.SUB", "L"}, {"O9001.SUB", "O"}, {"nibble.sub", "N"}}},
+    {"rename onto its own name", 'R', {"NIBBLE.SUB", "NIBBLE.SUB"}, {true},
      {"Rename \"NIBBLE.SUB\"\nAs \"NIBBLE.SUB\" ?", "Sub-Routine Renamed !"}, kStart},
-    {"copy onto another replaces it", Copy("O9001.SUB", "LOUVRE.SUB"), {true},
+    {"copy onto another replaces it", 'C', {"O9001.SUB", "LOUVRE.SUB"}, {true},
      {"Copy \"O9001.SUB\"\nAs \"LOUVRE.SUB\" ?", "Sub-Routine Copied !"},
-     With({{"LOUVRE.SUB", "O"}, {"NIBBLE.SUB", "N"}, {"O9001.SUB", "O"}})},
-    {"copy onto itself in another case", Copy("O9001.SUB", "o9001.sub"), {true},
+     test::Snapshot{{"LOUVRE.SUB", "O"}, {"NIBBLE.SUB", "N"}, {"O9001.SUB", "O"}}},
+    {"copy onto itself in another case", 'C', {"O9001.SUB", "o9001.sub"}, {true},
      {"Copy \"O9001.SUB\"\nAs \"o9001.sub\" ?", "Sub-Routine Copied !"}, kStart},
-    {"copy answered No", Copy("O9001.SUB", "NEW.SUB"), {false},
+    {"copy answered No", 'C', {"O9001.SUB", "NEW.SUB"}, {false},
      {"Copy \"O9001.SUB\"\nAs \"NEW.SUB\" ?", "Sub-Routine Not Copied !"}, kStart},
 };
 
@@ -91,7 +76,9 @@ TEST_P(SubRoutines, FolderAfterwards) {
     if (c.failAtDelete) faulty.arm({test::kDelete, c.failAtDelete});
     test::Answers answers;
     for (bool yes : c.answers) answers.answer({yes});
-    const Outcome outcome = answers.show(c.op(answers));
+    const Outcome outcome = answers.show(c.op == 'D'   ? DeleteSubRoutines(c.names, answers)
+                                         : c.op == 'R' ? RenameSubRoutine(c.names[0], c.names[1], answers)
+                                                       : CopySubRoutine(c.names[0], c.names[1], answers));
     EXPECT_EQ(answers.shown, c.shown);
     EXPECT_EQ(outcome.state() == Outcome::State::Refused, answers.asked.empty());
     test::Snapshot after;

@@ -1,8 +1,6 @@
 // Pictures of the search, edit and sub-routine windows on the demo
 // installation, for the README: into the folder QV_SCREENSHOTS names, else
 // into a temporary folder, so that the windows are at least drawn.
-#include <gtest/gtest.h>
-
 #include <QAction>
 #include <QDir>
 #include <QLineEdit>
@@ -22,44 +20,39 @@ class SearchEditSubScreenshots : public MainWindowTest {
 protected:
     void save(QWidget* window, const char* name) {
         QApplication::processEvents();
-        const QString folder = qEnvironmentVariableIsEmpty("QV_SCREENSHOTS")
-                                   ? QString::fromStdString(scratch.path())
-                                   : qEnvironmentVariable("QV_SCREENSHOTS");
+        const QString folder = qEnvironmentVariableIsEmpty("QV_SCREENSHOTS") ? QString::fromStdString(scratch.path())
+                                                                             : qEnvironmentVariable("QV_SCREENSHOTS");
         ASSERT_TRUE(QDir().mkpath(folder));
-        const QPixmap picture = window->grab();
-        EXPECT_FALSE(picture.isNull()) << name;
-        EXPECT_TRUE(picture.save(QDir(folder).filePath(QString::fromLatin1(name)), "PNG")) << name;
+        EXPECT_TRUE(window->grab().save(QDir(folder).filePath(QString::fromLatin1(name)), "PNG")) << name;
+    }
+    /// Opens a window from its menu item, lets act prepare it, saves it and closes it.
+    void take(const char* window, QAction* item, const std::function<void(QWidget*)>& act) {
+        WhenModal(window, [&](QWidget* w) {
+            act(w);
+            w->close();
+        });
+        item->trigger();
     }
     TempDir scratch;
 };
 
 TEST_F(SearchEditSubScreenshots, Windows) {
     start();
-    WhenModal("SearchForm", [this](QWidget* w) {
+    take("SearchForm", form->SearchItem, [this](QWidget* w) {
         auto* search = static_cast<ui::SearchForm*>(w);
         search->CriteriaBox->setText("o");
         save(w, "search-criteria.png");
         QTest::mouseClick(search->CriteriaOk, Qt::LeftButton);
         search->SearchList[1]->setCurrentRow(1);
         save(w, "search-results.png");
-        w->close();
     });
-    form->SearchItem->trigger();
-
-    WhenModal("EditForm", [this](QWidget* w) {
-        save(w, "edit-form.png");
-        w->close();
-    });
-    form->EditItem[1]->trigger();
-
-    WhenModal("SubForm", [this](QWidget* w) {
+    take("EditForm", form->EditItem[1], [this](QWidget* w) { save(w, "edit-form.png"); });
+    take("SubForm", form->SubItem[2], [this](QWidget* w) {
         auto* sub = static_cast<ui::SubForm*>(w);
         sub->SubList[1]->setCurrentRow(1);
         sub->SubBox->setText("NIBBLE2.SUB");
         save(w, "sub-form.png");
-        w->close();
     });
-    form->SubItem[2]->trigger();
 }
 
 }  // namespace

@@ -44,7 +44,7 @@ ProgramFrame::ProgramFrame(QWidget* parent) : QGroupBox(parent) {
     grid->addWidget(ProgOk, 4, 0);
     grid->addWidget(ProgCncl, 4, 1);
     grid->addWidget(Search, 4, 2);
-    Search->setEnabled(false);  // the search window comes later
+    Search->setEnabled(false);  // until the search window is wired to it
     AddButtonKeys(this, ProgOk, ProgCncl);
 }
 

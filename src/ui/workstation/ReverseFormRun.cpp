@@ -19,6 +19,7 @@
 #include "core/workstation/ReverseRunSteps.h"
 #include "ui/common/Messages.h"
 #include "ui/common/CoreText.h"
+#include "ui/common/ListFill.h"
 #include "ui/common/WaitCursor.h"
 #include "ui/tooling/RvsTol.h"
 #include "ui/workstation/ProgramFrame.h"
@@ -28,30 +29,6 @@
 #include "ui/workstation/TurretTable.h"
 
 namespace qv::ui {
-namespace {
-
-// A folder that cannot be read is said so rather than shown as empty; one
-// that is not there simply holds nothing.
-void ShowListError(const ListRows& rows) {
-    if (!rows.error.ok() && rows.error.kind() != ErrorKind::NotFound) Notify(rows.error.message());
-}
-
-void FillList(QListWidget* list, const ListRows& rows) {
-    ShowListError(rows);
-    list->clear();
-    for (const std::string& item : rows.items) list->addItem(FromCore(item));
-    list->setCurrentRow(rows.selected);
-    if (rows.selected < 0) list->clearSelection();
-}
-
-void FillCombo(QComboBox* combo, const ListRows& rows) {
-    ShowListError(rows);
-    combo->clear();
-    for (const std::string& item : rows.items) combo->addItem(FromCore(item));
-    combo->setCurrentIndex(rows.selected);
-}
-
-}  // namespace
 
 void ReverseForm::connectRun() {
     connect(ReverseEngineer, &QAction::triggered, this, &ReverseForm::openProgramList);
@@ -70,7 +47,7 @@ void ReverseForm::connectRun() {
 void ReverseForm::fillProgramList(const std::string& current, int mode) {
     const ModuleState& s = State();
     WaitCursor busy;
-    FillList(ProgFrame->ProgList, FillFileList(s.Mach.MachineFolder, s.Config.CurrentDirectory, current, mode, 2, ""));
+    FillListWidget(ProgFrame->ProgList, FillFileList(s.Mach.MachineFolder, s.Config.CurrentDirectory, current, mode, 2, ""));
 }
 
 void ReverseForm::openProgramList() {
@@ -91,7 +68,7 @@ void ReverseForm::openProgramList() {
             fillProgramList("", 0);
         }
         WaitCursor busy;
-        FillCombo(ProgFrame->DirectoryList,
+        FillComboBox(ProgFrame->DirectoryList,
                   FillDirectoryList(s.Mach.MachineFolder, s.Config.CurrentDirectory, true, true, 2));
     }
     centre_->setCurrentWidget(programPage_);
@@ -145,7 +122,7 @@ void ReverseForm::showPanel(const qv::ReversePanel& panel) {
     RvsBck->Trt->fill(panel.rows, panel.scrollMaximum, panel.selectedRow);
     {
         SuppressEventsScope quiet;
-        FillCombo(RvsBck->MaterialList, panel.materials);
+        FillComboBox(RvsBck->MaterialList, panel.materials);
         if (RvsBck->MaterialList->currentIndex() < 0 && RvsBck->MaterialList->count() > 0)
             RvsBck->MaterialList->setCurrentIndex(0);
     }

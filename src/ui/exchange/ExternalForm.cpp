@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QVBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -45,7 +46,7 @@ ExternalForm::ExternalForm(QWidget* parent) : QDialog(parent), mode_(State().Mod
     ExDirectoryList = new QListWidget(this);
     ExDirectoryList->setObjectName(QStringLiteral("ExDirectoryList"));
     folderLabel->setBuddy(ExDirectoryList);
-    ListLabel = new QLabel(caption, this);
+    ListLabel = new QLabel(subs ? QStringLiteral("Import &Sub-Routines") : QStringLiteral("Import &Files"), this);
     ListLabel->setObjectName(QStringLiteral("ListLabel"));
     ExFileList = new QListWidget(this);
     ExFileList->setObjectName(QStringLiteral("ExFileList"));
@@ -67,21 +68,25 @@ ExternalForm::ExternalForm(QWidget* parent) : QDialog(parent), mode_(State().Mod
     ExternalCncl->setObjectName(QStringLiteral("ExternalCncl"));
     ExternalCncl->setAutoDefault(false);
 
-    auto* grid = new QGridLayout(this);
-    grid->addWidget(driveLabel, 0, 0);
-    grid->addWidget(ExDriveList, 1, 0);
-    grid->addWidget(folderLabel, 2, 0);
-    grid->addWidget(ExDirectoryList, 3, 0, 3, 1);
-    grid->addWidget(ListLabel, 0, 1);
-    grid->addWidget(ExFileList, 1, 1, 3, 1);
-    grid->addWidget(patternLabel, 4, 1);
-    grid->addWidget(ExPatternCombo, 5, 1);
+    auto* outside = new QVBoxLayout;
+    outside->addWidget(driveLabel);
+    outside->addWidget(ExDriveList);
+    outside->addWidget(folderLabel);
+    outside->addWidget(ExDirectoryList, 1);
+    auto* files = new QVBoxLayout;
+    files->addWidget(ListLabel);
+    files->addWidget(ExFileList, 1);
+    files->addWidget(patternLabel);
+    files->addWidget(ExPatternCombo);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(SelectAll);
     buttons->addStretch();
     buttons->addWidget(ExternalOk);
     buttons->addWidget(ExternalCncl);
-    grid->addLayout(buttons, 6, 0, 1, 2);
+    auto* grid = new QGridLayout(this);
+    grid->addLayout(outside, 0, 0);
+    grid->addLayout(files, 0, 1);
+    grid->addLayout(buttons, 1, 0, 1, 2);
     resize(560, 380);
 
     {

@@ -5,7 +5,9 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QFileInfo>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QtTest/QTest>
 
 #include "core/common/State.h"
@@ -103,6 +105,27 @@ INSTANTIATE_TEST_SUITE_P(
                     "1 Sub-Routine Imported !"},
                    {std::string(Subs) + "PART1.TAP"}, {std::string(Jobs) + "PART1.TAP.prg"}, false, "E:\\"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Both modes' pictures: into QV_SCREENSHOTS for the README, else a temporary folder.
+TEST_F(MainWindowTest, ImportWindowPictures) {
+    QTemporaryDir scratch;
+    const QString folder = qEnvironmentVariableIsSet("QV_SCREENSHOTS") ? qEnvironmentVariable("QV_SCREENSHOTS")
+                                                                       : scratch.path();
+    start();
+    State().Config.ExchangeFolder = "E:\\";
+    for (int item : {1, 2}) {
+        const QString file = folder + (item == 1 ? "/import-files.png" : "/import-subroutines.png");
+        WhenModal("ExternalForm", [&](QWidget* w) {
+            auto* form = static_cast<ui::ExternalForm*>(w);
+            if (form->ExFileList->count() > 1) form->ExFileList->item(1)->setSelected(true);
+            QApplication::processEvents();
+            EXPECT_TRUE(w->grab().save(file));
+            w->close();
+        });
+        form->ImportItem[item]->trigger();
+        EXPECT_GT(QFileInfo(file).size(), 1000) << file.toStdString();
+    }
+}
 
 }  // namespace
 }  // namespace qv::test

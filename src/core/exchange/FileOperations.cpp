@@ -78,17 +78,8 @@ Outcome CopyFileAs(const std::string& folder, const std::string& source, const s
 
 Outcome TransferFiles(const std::string& sourceFolder, const std::vector<std::string>& names,
                       const std::string& targetFolder, std::int16_t kind, bool move, const AskFunction& ask) {
-    const char* verb = move ? "Moved" : "Copied";
-    int total = 0;
-    for (const std::string& nameIn : names) {
-        const std::string name = Trim(nameIn);
-        const Outcome done = move ? MoveFileSet(sourceFolder, name, targetFolder, name, kind, ask)
-                                  : CopyFileSet(sourceFolder, name, targetFolder, name, kind, ask);
-        if (done.state() == Outcome::State::Failed || done.state() == Outcome::State::Refused)
-            return Counted(done, total, verb);
-        total += done.count();
-    }
-    return Counted(Outcome::Done(), total, verb);
+    const Outcome done = TransferFileSets(sourceFolder, names, targetFolder, kind, move, ask);
+    return Counted(done, done.count(), move ? "Moved" : "Copied");
 }
 
 Outcome RenameSetCase(const std::string& folderIn, const std::string& base, const std::string& target,

@@ -4,7 +4,8 @@
 // operations; each returns its outcome with the count of sets really
 // processed and the count message ("No Files Copied !", "1 File Copied !",
 // "3 Files Copied !"). A set operation that fails stops the work: the
-// outcome is Failed, with the failure and then the count of what was done.
+// outcome is Failed, with the failure and then the count of what was done
+// (sets moved or copied together are done all or none).
 #pragma once
 
 #include <cstdint>
@@ -34,8 +35,8 @@ Outcome RenameFile(const std::string& folder, const std::string& source, const s
 Outcome CopyFileAs(const std::string& folder, const std::string& source, const std::string& target,
                    std::int16_t kind, const AskFunction& ask);
 
-/// Moves or copies the sets of names, in order, to targetFolder under their
-/// own names; a set whose overwrite the user refuses counts 0.
+/// Moves or copies the sets of names to targetFolder under their own names,
+/// all or none; a set whose overwrite the user refuses counts 0.
 Outcome TransferFiles(const std::string& sourceFolder, const std::vector<std::string>& names,
                       const std::string& targetFolder, std::int16_t kind, bool move, const AskFunction& ask);
 

@@ -2,59 +2,49 @@
 // installation, for the README: into QV_SCREENSHOTS when it names a folder
 // (scripts/screenshots.sh), else into a temporary folder, so the windows are
 // drawn in every run.
-#include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
-#include <QPixmap>
 #include <QTemporaryDir>
+#include <memory>
 
 #include "FolderWindowTest.h"
+#include "core/common/State.h"
 #include "ui/folders/DirectoryForm.h"
 #include "ui/folders/FileForm.h"
 
 namespace qv::test {
 namespace {
 
-class FolderScreenshots : public MainWindowTest {
-protected:
-    void save(QWidget& window, const char* name) {
-        window.show();
-        QApplication::processEvents();
-        const QString path = QDir(folder).filePath(QString::fromLatin1(name));
-        EXPECT_TRUE(window.grab().save(path, "PNG")) << name;
-        EXPECT_GT(QImage(path).width(), 100) << name;
-        window.close();
-    }
-
-    QTemporaryDir temporary;
-    QString folder = qEnvironmentVariableIsEmpty("QV_SCREENSHOTS") ? temporary.path() : qEnvironmentVariable("QV_SCREENSHOTS");
-};
+class FolderScreenshots : public MainWindowTest {};
 
 TEST_F(FolderScreenshots, EveryMode) {
-    start();
+    QTemporaryDir temporary;
+    const QString folder = qEnvironmentVariable("QV_SCREENSHOTS", temporary.path());
     ASSERT_TRUE(QDir().mkpath(folder));
-    const char* directoryNames[] = {"directory-change.png", "directory-create.png", "directory-rename.png",
-                                    "directory-delete.png"};
-    for (int mode = 1; mode <= 4; ++mode) {
-        State().Modes.DirectoryMode = static_cast<std::int16_t>(mode);
-        ui::DirectoryForm window(form.get());
-        if (mode == 2) window.DirectoryBox->setText("NEW JOBS");
-        if (mode >= 3) Select(window.DirectoryList, {"PROTOTYPES"});
-        if (mode == 3) window.DirectoryBox->setText("PROTOS");
-        save(window, directoryNames[mode - 1]);
-    }
-    const char* fileNames[] = {"files-delete.png", "file-rename.png", "file-copy.png", "files-move.png",
-                               "files-copy.png"};
-    for (int mode = 1; mode <= 5; ++mode) {
-        State().Modes.FileMode = static_cast<std::int16_t>(mode);
-        ui::FileForm window(form.get());
-        if (mode == 2 || mode == 3) {
-            Select(window.FileList[1], {"BRACKET"});
-            window.FileBox->setText(mode == 2 ? "BRACKET2" : "BRACKET COPY");
+    start();
+    const char* pictures[] = {"directory-change", "directory-create", "directory-rename", "directory-delete",
+                              "files-delete",     "file-rename",      "file-copy",        "files-move", "files-copy"};
+    for (std::int16_t i = 0; i < 9; ++i) {
+        std::unique_ptr<QDialog> window;
+        const auto mode = static_cast<std::int16_t>(i < 4 ? i + 1 : i - 3);
+        if (i < 4) {
+            State().Modes.DirectoryMode = mode;
+            auto* directories = new ui::DirectoryForm(form.get());
+            if (mode >= 3) Select(directories->DirectoryList, {"PROTOTYPES"});
+            directories->DirectoryBox->setText(mode == 2 ? "NEW JOBS" : "PROTOS");
+            window.reset(directories);
         } else {
-            Select(window.FileList[2], {"BRACKET", "COVER"});
+            State().Modes.FileMode = mode;
+            auto* files = new ui::FileForm(form.get());
+            Select(files->FileList[mode == 2 || mode == 3 ? 1 : 2], {"BRACKET"});
+            if (mode != 2 && mode != 3) Select(files->FileList[2], {"COVER"});
+            files->FileBox->setText("BRACKET2");
+            window.reset(files);
         }
-        save(window, fileNames[mode - 1]);
+        window->show();
+        QApplication::processEvents();
+        const QString path = QDir(folder).filePath(QString::fromLatin1(pictures[i]) + ".png");
+        EXPECT_TRUE(window->grab().save(path, "PNG") && QImage(path).width() > 100) << pictures[i];
     }
 }
 

@@ -1,17 +1,16 @@
 // The directory and file windows opened from the main window's File menu on
-// the demo installation: a row acts on the window and presses OK; the test
-// reads back the messages, whether the window stayed open and where its focus
-// went, the window mode and the folders.
+// the demo installation. A row acts on the window and presses OK; the test
+// reads back the messages and beeps, whether the window stayed open and where
+// its focus went, the window mode, the current directory and the folders.
 #pragma once
 
 #include <QListWidget>
-#include <QPushButton>
-#include <QtTest/QTest>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
-#include "core/common/State.h"
+#include "support/FaultyPlatform.h"
 #include "uisupport/MainWindowTest.h"
 
 namespace qv::test {
@@ -34,50 +33,37 @@ private:
     ScopedMessageSink scope_;
 };
 
-/// Selects the lines of list with these texts.
-inline void Select(QListWidget* list, std::initializer_list<const char*> texts) {
-    for (const char* text : texts) {
-        const auto found = list->findItems(QString::fromLatin1(text), Qt::MatchExactly);
-        if (found.isEmpty()) ADD_FAILURE() << "no line " << text;
-        for (QListWidgetItem* line : found) {
-            list->setCurrentItem(line);
-            line->setSelected(true);
-        }
-    }
-}
+using Folders = std::vector<std::pair<std::string, std::vector<std::string>>>;
 
-/// Host-side names of a demo folder; empty when it is gone.
-inline std::vector<std::string> Names(const DemoInstallation& demo, const std::string& folder) {
-    return demo.exists(folder) ? demo.names(folder) : std::vector<std::string>{};
-}
+struct WindowCase {
+    const char* name;
+    int mode;
+    std::function<void(QWidget&)> act;
+    std::vector<bool> answers;
+    std::vector<std::string> shown;  // questions and notices in order
+    const char* focus;               // "" when the window closed
+    Folders after;                   // host names of each folder afterwards
+    std::function<void(DemoInstallation&, HookedSink&)> prepare = {};
+    Fault fault = {0};
+    std::string current = "JOBS";
+    std::string lastFile = {};  // "Lastfile.lst" afterwards; "" unchecked
+};
+
+/// Runs a table's rows in the directory window (files false) or the file window.
+class FolderWindow : public MainWindowTest, public ::testing::WithParamInterface<WindowCase> {
+protected:
+    void run(bool files);
+};
+
+/// Selects the lines of list with these texts.
+void Select(QListWidget* list, std::initializer_list<const char*> texts);
 
 constexpr const char* kPunch1 = "C:\\QUORVANE\\PROGRAMS\\PUNCH1\\";
 constexpr const char* kJobs = "C:\\QUORVANE\\PROGRAMS\\PUNCH1\\JOBS\\";
 constexpr const char* kPrototypes = "C:\\QUORVANE\\PROGRAMS\\PUNCH1\\PROTOTYPES\\";
+constexpr const char* kCard = "E: [Removable Drive]";
 
-/// What a row found: the window stayed open (with its focus) or closed.
-struct WindowRun {
-    bool open = false;
-    QString focus;
-};
-
-/// Opens the window of menu item with the mode it sets, acts on it, presses
-/// ok and closes it again when it stayed open.
-template <typename Form>
-WindowRun RunWindow(const char* objectName, QAction* item, const std::function<void(Form&)>& act,
-                    QPushButton* Form::*ok) {
-    WindowRun run;
-    WhenModal(QString::fromLatin1(objectName), [&](QWidget* w) {
-        Form& form = *static_cast<Form*>(w);
-        if (act) act(form);
-        QTest::mouseClick(form.*ok, Qt::LeftButton);
-        run.open = form.isVisible();
-        if (!run.open) return;
-        run.focus = form.focusWidget() ? form.focusWidget()->objectName() : QString();
-        form.reject();
-    });
-    item->trigger();
-    return run;
-}
+/// The demo's E: drive without its disc.
+void NoDisc(DemoInstallation& demo, HookedSink&);
 
 }  // namespace qv::test

@@ -62,7 +62,8 @@ struct World : qv::test::MachineSandbox {
     void makeBig() const {
         makeFolder("C:\\JOBS\\M1\\BIG");
         const std::string big = folder("BIG");
-        for (int i = 0; i < kDirectoryFiles; ++i) WriteHost(big + "/F" + Padded(i / 2) + (i % 2 ? ".drw" : ".prg"), 300);
+        for (int i = 0; i < kDirectoryFiles; ++i)
+            WriteHost(big + "/F" + Padded(i / 2) + (i % 2 ? ".drw" : ".prg"), 300);
     }
     std::vector<std::string> names;
 };
@@ -149,7 +150,8 @@ int main(int argc, char** argv) {
     benchmark::RunSpecifiedBenchmarks();
     std::printf("%s: %.2f (goal at most 1.50)\n", "delete of a 20,000-file directory / rm -r",
                 Ratio("delete of a 20,000-file directory / rm -r"));
-    std::printf("%s: %.2f (goal at most 1.30)\n", "copy of 1,000 program sets / cp", Ratio("copy of 1,000 program sets / cp"));
+    std::printf("%s: %.2f (goal at most 1.30)\n", "copy of 1,000 program sets / cp",
+                Ratio("copy of 1,000 program sets / cp"));
     benchmark::Shutdown();
     return 0;
 }

@@ -40,9 +40,4 @@ Outcome CopyFileAs(const std::string& folder, const std::string& source, const s
 Outcome TransferFiles(const std::string& sourceFolder, const std::vector<std::string>& names,
                       const std::string& targetFolder, std::int16_t kind, bool move, const AskFunction& ask);
 
-/// Gives every member of set base in folder the spelling target, which
-/// differs from base in letter case only; all or nothing.
-Outcome RenameSetCase(const std::string& folder, const std::string& base, const std::string& target,
-                      std::int16_t kind);
-
 }  // namespace qv

@@ -311,7 +311,8 @@ void FileForm::nameFile() {
     const bool copy = mode_ == CopyAsMode;
     if (Ask(NewNameQuestion(copy, source, target))) {
         const std::string& folder = State().Config.CurrentDirectoryPath;
-        Show(copy ? CopyFileAs(folder, source, target, k, AskUser()) : RenameFile(folder, source, target, k, AskUser()));
+        Show(copy ? CopyFileAs(folder, source, target, k, AskUser())
+                  : RenameFile(folder, source, target, k, AskUser()));
     }
     accept();
 }
@@ -340,9 +341,9 @@ void FileForm::transferFiles() {
         accept();
         return;
     }
-    const std::string machine = MachineList->currentIndex() < 0
-                                    ? State().Mach.MachineFolder
-                                    : MachineFieldLookup(static_cast<std::int16_t>(MachineList->currentData().toInt()), 2);
+    const auto number = static_cast<std::int16_t>(MachineList->currentData().toInt());
+    const std::string machine =
+        MachineList->currentIndex() < 0 ? State().Mach.MachineFolder : MachineFieldLookup(number, 2);
     if (HasColon(directory) && !DriveReady(directory)) {
         Refuse("Disc Not Ready !");
         // The disc may have gone in while the notice was up.

@@ -30,7 +30,9 @@ std::function<void(QWidget&)> Pick(const char* entry, const char* typed = nullpt
     };
 }
 
-Folders Renamed(const char* name) { return {{kPunch1, {"EXSUBS", "JOBS", name}}, {kPunch1 + std::string(name), kProto}}; }
+Folders Renamed(const char* name) {
+    return {{kPunch1, {"EXSUBS", "JOBS", name}}, {kPunch1 + std::string(name), kProto}};
+}
 
 const WindowCase kChangeRows[] = {
     {"offers_the_others_and_drives", 1,
@@ -65,8 +67,9 @@ const WindowCase kCreateRows[] = {
      "DirectoryBox", kUnchanged},
     {"existing_in_other_case", 2, Pick(nullptr, "jobs"), {}, {"Directory \"jobs\" Already Exists !"}, "DirectoryBox",
      kUnchanged},
-    {"refused_by_the_file_system", 2, Pick(nullptr, "NEW"), {}, {"Directory \"NEW\" Could Not Be Created !\nAccess denied"},
-     "", kUnchanged, {}, {kMakeFolder, 1, true, "access denied", false, ErrorKind::Denied}},
+    {"refused_by_the_file_system", 2, Pick(nullptr, "NEW"), {},
+     {"Directory \"NEW\" Could Not Be Created !\nAccess denied"}, "", kUnchanged, {},
+     {kMakeFolder, 1, true, "access denied", false, ErrorKind::Denied}},
 };
 
 const WindowCase kRenameRows[] = {
@@ -92,7 +95,8 @@ const WindowCase kDeleteRows[] = {
     {"empty_asks_once", 4, Pick("EMPTY"), {true}, {"Delete \"EMPTY\" !"}, "", kUnchanged,
      [](DemoInstallation& demo, HookedSink&) { demo.makeFolder(std::string(kPunch1) + "EMPTY"); }},
     {"stopped_half_way_names_the_gone_files", 4, Pick("PROTOTYPES"), {true, true},
-     {"Delete \"PROTOTYPES\" !", kNotEmpty, kGone + "\"PROTO1.drw\": Input/output error\n\n1 File Deleted !\nBROKEN.prg"},
+     {"Delete \"PROTOTYPES\" !", kNotEmpty,
+      kGone + "\"PROTO1.drw\": Input/output error\n\n1 File Deleted !\nBROKEN.prg"},
      "", {{kPrototypes, {"PROTO1.drw", "PROTO1.prg"}}}, {}, {kDelete, 2}},
     {"many_stopped_name_the_first_and_last", 4, Pick("PROTOTYPES"), {true, true},
      {"Delete \"PROTOTYPES\" !", kNotEmpty,
@@ -114,7 +118,7 @@ const WindowCase kDeleteRows[] = {
     {"answered_no", 4, Pick("PROTOTYPES"), {true, false}, {"Delete \"PROTOTYPES\" !", kNotEmpty}, "", kUnchanged},
     {"nothing_selected", 4, {}, {}, {"No Directory Selected !"}, "DirectoryList", kUnchanged},
     {"holding_a_folder", 4, Pick("PROTOTYPES"), {true, true},
-     {"Delete \"PROTOTYPES\" !", kNotEmpty, "Directory \"PROTOTYPES\" Could Not Be Deleted !\nIt holds the folder \"OLD\""},
+     {"Delete \"PROTOTYPES\" !", kNotEmpty, kGone + "It holds the folder \"OLD\""},
      "", {{kPrototypes, {"BROKEN.prg", "OLD", "PROTO1.drw", "PROTO1.prg"}}},
      [](DemoInstallation& demo, HookedSink&) { demo.makeFolder(std::string(kPrototypes) + "OLD"); }},
 };

@@ -56,7 +56,8 @@ void FolderWindow::run(bool files) {
     // Each failed check beeps, and so does the warning before a directory's files go.
     int beeps = 0;
     for (const std::string& text : c.shown) {
-        for (const char* end : {"Selected !", "Name !", "Exists !", "Ready !", "Anyway ?"}) beeps += EndsWith(text, end);
+        for (const char* end : {"Selected !", "Name !", "Exists !", "Ready !", "Anyway ?"})
+            beeps += EndsWith(text, end);
     }
     EXPECT_EQ(messages.beeps, beeps);
     EXPECT_EQ(open ? focus : "", c.focus);

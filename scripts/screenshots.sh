@@ -9,6 +9,6 @@ qv_build -- test_ui_workstation test_ui_folders test_ui_exchange quorvane-demo r
 export QV_BIN_DIR="$QV_BUILD/bin" QV_SCREENSHOTS="$QV_ROOT/docs/screenshots"
 export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
 "$QV_BUILD/bin/test_ui_workstation" --gtest_filter='Screenshots.*'
-"$QV_BUILD/bin/test_ui_folders" --gtest_filter='SearchEditSubScreenshots.*'
+"$QV_BUILD/bin/test_ui_folders" --gtest_filter='SearchEditSubScreenshots.*:FolderScreenshots.*'
 "$QV_BUILD/bin/test_ui_exchange" --gtest_filter='*Pictures*'
 echo "Pictures in $QV_SCREENSHOTS"

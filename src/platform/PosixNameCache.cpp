@@ -87,7 +87,7 @@ std::vector<std::string> NameCache::find(const std::string& folder, const struct
         if (entry.caseBlindFolder) return {};
         auto hit = entry.names.find(folded);
         if (hit != entry.names.end()) return hit->second;
-        if (entry.builtNs - entry.mtimeNs > kRacyNs) return {};
+        if (entry.patched || entry.builtNs - entry.mtimeNs > kRacyNs) return {};
     }
     if (it == entries_.end()) {
         if (entries_.size() >= kMaxEntries) entries_.clear();
@@ -114,9 +114,12 @@ void NameCache::noteChange(const struct stat& before, const struct stat& after, 
     }
     if (!removed.empty()) RemoveName(entry.names, removed);
     if (!added.empty()) AddName(entry.names, added);
-    // The build time stays: absences are trusted again only once the folder
-    // has been left alone long enough and the entry is rebuilt.
     entry.mtimeNs = ModifiedNs(after);
+    // A folder kept with sub-second times shows any stranger's change at
+    // once, except one within the same clock tick as this change: absences
+    // are then trusted, or a run of changes (a thousand copies into one
+    // folder) would read the whole folder again for every new name.
+    if (entry.mtimeNs % 1'000'000'000 != 0) entry.patched = true;
 }
 
 }  // namespace qv::platform

@@ -6,7 +6,9 @@
 // A caller hands in a fresh stat of the folder; an entry whose time differs
 // is rebuilt. A cached "absent" is trusted only when the folder had not
 // changed for more than 2 s when the entry was built: changes within one
-// tick of the clock leave the time unchanged (git's "racy" rule).
+// tick of the clock leave the time unchanged (git's "racy" rule); or when
+// the folder keeps sub-second times and the program's own changes have
+// kept the entry in step since.
 // A folder the file system already treats without regard to case is not
 // read at all: the exact lookup has answered for every spelling.
 // Not thread-safe: the platform is used from one thread.
@@ -47,6 +49,7 @@ private:
         std::int64_t mtimeNs = 0;
         std::int64_t builtNs = 0;
         bool caseBlindFolder = false;
+        bool patched = false;  // in step with the program's own changes: absences trusted
         std::unordered_map<std::string, std::vector<std::string>> names;
     };
     static Key KeyOf(const struct stat& st);

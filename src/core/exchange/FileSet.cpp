@@ -1,6 +1,8 @@
 // Deleting, copying, moving and importing program and drawing sets.
 #include "core/exchange/FileSet.h"
 
+#include <optional>
+
 #include "core/common/State.h"
 #include "core/common/Text.h"
 #include "core/exchange/FileSetMembers.h"
@@ -40,33 +42,98 @@ Status RecoverFirst(std::initializer_list<std::string> folders) {
     return Status::Ok();
 }
 
-Outcome TransferSet(const std::string& sourceFolderIn, const std::string& sourceBase,
-                    const std::string& targetFolderIn, const std::string& targetBase,
-                    std::int16_t kind, bool move, const AskFunction& ask) {
+// The two folders' sets, listed once when many sets go across together.
+struct Listings {
+    fileset::FolderSets source;
+    fileset::FolderSets target;
+};
+
+bool HasExtension(const std::vector<fileset::Member>& members, const char* extension) {
+    for (const fileset::Member& member : members) {
+        if (EqualsNoCase(member.extension, extension)) return true;
+    }
+    return false;
+}
+
+// Adds copying or moving one set to change, after its overwrite question;
+// Done when the set is in the change (or has nothing to bring).
+Outcome PlanTransfer(const std::string& sourceFolder, const std::string& sourceBase, const std::string& targetFolder,
+                     const std::string& targetBase, std::int16_t kind, const AskFunction& ask,
+                     const Listings* listed, SetChange& change) {
     if (!IsSetKind(kind)) return Outcome::Declined();
     if (!fileset::IsPlainName(sourceBase) || !fileset::IsPlainName(targetBase)) return Outcome::Refused(InvalidName);
-    const std::string sourceFolder = fileset::WithSeparator(sourceFolderIn);
-    const std::string targetFolder = fileset::WithSeparator(targetFolderIn);
     // A set onto itself: its own files would answer the conflict test, and
     // clearing the target would delete the source.
     if (EqualsNoCase(sourceBase, targetBase) && fileset::SameFolder(sourceFolder, targetFolder))
         return Outcome::Declined();
-
-    if (Status recovered = RecoverFirst({sourceFolder, targetFolder}); !recovered.ok())
-        return Outcome::Failed(recovered);
-    const bool drawingClash = (kind & fileset::kDrawingSet) && Fs().fileExists(targetFolder + targetBase + ".drw");
-    const bool programClash = (kind & fileset::kProgramSet) && Fs().fileExists(targetFolder + targetBase + ".prg");
+    std::vector<fileset::Member> targetFiles;
+    if (listed) targetFiles = listed->target.all(targetBase);
+    auto clash = [&](const char* extension) {
+        return listed ? HasExtension(targetFiles, extension)
+                      : Fs().fileExists(targetFolder + targetBase + "." + extension);
+    };
+    const bool drawingClash = (kind & fileset::kDrawingSet) && clash("drw");
+    const bool programClash = (kind & fileset::kProgramSet) && clash("prg");
     if (!OverwriteAllowed(drawingClash || programClash, targetBase, ask)) return Outcome::Declined();
 
-    auto transfers = fileset::CopyMembers(sourceFolder, sourceBase, targetFolder, targetBase, kind);
-    if (!transfers.ok()) return Outcome::Failed(transfers.status());
-    auto removals = fileset::DeletionMembers(targetFolder, targetBase, kind);
-    if (!removals.ok()) return Outcome::Failed(removals.status());
+    std::vector<fileset::Transfer> transfers;
+    std::vector<std::string> removals;
+    if (listed) {
+        transfers = fileset::CopyMembersOf(sourceFolder, listed->source.members(sourceBase, kind), targetFolder,
+                                           targetBase, kind);
+        removals = fileset::DeletionMembersOf(targetFolder, listed->target.members(targetBase, kind), kind);
+    } else {
+        auto copies = fileset::CopyMembers(sourceFolder, sourceBase, targetFolder, targetBase, kind);
+        if (!copies.ok()) return Outcome::Failed(copies.status());
+        auto deletions = fileset::DeletionMembers(targetFolder, targetBase, kind);
+        if (!deletions.ok()) return Outcome::Failed(deletions.status());
+        transfers = std::move(*copies);
+        removals = std::move(*deletions);
+    }
+    // The set's old target files go only when something comes in their place.
+    if (transfers.empty()) return Outcome::Done({}, 1);
+    change.transfers.insert(change.transfers.end(), transfers.begin(), transfers.end());
+    change.removals.insert(change.removals.end(), removals.begin(), removals.end());
+    return Outcome::Done({}, 1);
+}
+
+using NamePairs = std::vector<std::pair<std::string, std::string>>;  // source base, target base
+
+// All the sets as one change: every question first, then all or none. Many
+// sets are found from one listing of each folder rather than name by name.
+Outcome TransferSets(const std::string& sourceFolderIn, const NamePairs& names, const std::string& targetFolderIn,
+                     std::int16_t kind, bool move, const AskFunction& ask) {
+    if (!IsSetKind(kind)) return Outcome::Declined();
+    const std::string sourceFolder = fileset::WithSeparator(sourceFolderIn);
+    const std::string targetFolder = fileset::WithSeparator(targetFolderIn);
+    if (Status recovered = RecoverFirst({sourceFolder, targetFolder}); !recovered.ok())
+        return Outcome::Failed(recovered);
+    std::optional<Listings> listed;
+    if (names.size() > 1) {
+        auto source = fileset::FolderSets::List(sourceFolder);
+        if (!source.ok()) return Outcome::Failed(source.status());
+        auto target = fileset::FolderSets::List(targetFolder);
+        if (!target.ok()) return Outcome::Failed(target.status());
+        listed = Listings{std::move(*source), std::move(*target)};
+    }
     SetChange change;
-    change.transfers = std::move(*transfers);
-    change.removals = std::move(*removals);
     change.move = move;
-    return Apply(change);
+    int sets = 0;
+    for (const auto& [source, target] : names) {
+        const Outcome planned =
+            PlanTransfer(sourceFolder, source, targetFolder, target, kind, ask, listed ? &*listed : nullptr, change);
+        if (planned.state() == Outcome::State::Failed || planned.state() == Outcome::State::Refused) return planned;
+        sets += planned.count();
+    }
+    if (change.transfers.empty()) return sets > 0 ? Outcome::Done({}, sets) : Outcome::Declined();
+    const Status status = fileset::ApplySetChange(change);
+    return status.ok() ? Outcome::Done({}, sets) : Outcome::Failed(status);
+}
+
+Outcome TransferSet(const std::string& sourceFolderIn, const std::string& sourceBase,
+                    const std::string& targetFolderIn, const std::string& targetBase,
+                    std::int16_t kind, bool move, const AskFunction& ask) {
+    return TransferSets(sourceFolderIn, {{sourceBase, targetBase}}, targetFolderIn, kind, move, ask);
 }
 
 }  // namespace
@@ -105,6 +172,13 @@ Outcome MoveFileSet(const std::string& sourceFolder, const std::string& sourceBa
                     const std::string& targetFolder, const std::string& targetBase,
                     std::int16_t kind, const AskFunction& ask) {
     return TransferSet(sourceFolder, sourceBase, targetFolder, targetBase, kind, true, ask);
+}
+
+Outcome TransferFileSets(const std::string& sourceFolder, const std::vector<std::string>& bases,
+                         const std::string& targetFolder, std::int16_t kind, bool move, const AskFunction& ask) {
+    NamePairs names;
+    for (const std::string& base : bases) names.emplace_back(Trim(base), Trim(base));
+    return TransferSets(sourceFolder, names, targetFolder, kind, move, ask);
 }
 
 Outcome ImportFile(const std::string& sourceFolderIn, const std::string& targetFolderIn,

@@ -17,6 +17,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/common/Outcome.h"
 
@@ -50,6 +51,13 @@ Outcome CopyFileSet(const std::string& sourceFolder, const std::string& sourceBa
 Outcome MoveFileSet(const std::string& sourceFolder, const std::string& sourceBase,
                     const std::string& targetFolder, const std::string& targetBase,
                     std::int16_t kind, const AskFunction& ask);
+
+/// Copies or moves the sets of several base names from sourceFolder into
+/// targetFolder under the same names as one change: every overwrite question
+/// first, then all the sets go across or, on a failure, none. The count is
+/// the number of sets processed; a refused overwrite counts 0.
+Outcome TransferFileSets(const std::string& sourceFolder, const std::vector<std::string>& bases,
+                         const std::string& targetFolder, std::int16_t kind, bool move, const AskFunction& ask);
 
 /// Brings one file, named with its extension, from another folder into
 /// targetFolder: a drawing or program with its companions, a single companion

@@ -89,20 +89,68 @@ std::string ExistingFile(const std::string& path) {
     return real.empty() ? path : folder + real;
 }
 
-Result<std::vector<std::string>> DeletionMembers(const std::string& folder, const std::string& base,
-                                         std::int16_t kind) {
-    std::vector<std::string> paths;
+namespace {
+
+const char* const kProgramOrder[] = {"prg", "inf", "rpt", "stp"};
+
+// A program set is taken by its four names, written with these extensions;
+// any other kind by a search of the folder.
+Result<std::vector<Member>> KindMembers(const std::string& folder, const std::string& base, std::int16_t kind) {
+    std::vector<Member> members;
     if (kind == kProgramSet) {
-        for (const char* extension : {"prg", "inf", "rpt", "stp"}) {
+        for (const char* extension : kProgramOrder) {
             const std::string path = ExistingFile(folder + base + "." + extension);
-            if (!path.empty()) paths.push_back(path);
+            if (!path.empty()) members.push_back({path.substr(folder.size()), extension});
         }
-        return paths;
+        return members;
     }
-    if (kind != kDrawingSet && kind != kBothSets) return paths;
-    Result<std::vector<Member>> members = FindMembers(folder, base);
-    if (!members.ok()) return members.status();
-    for (const Member& member : *members) {
+    if (kind != kDrawingSet && kind != kBothSets) return members;
+    return FindMembers(folder, base);
+}
+
+}  // namespace
+
+Result<FolderSets> FolderSets::List(const std::string& folder) {
+    FolderSets sets;
+    Result<std::vector<std::string>> names = platform::Current().listFiles(folder, "*");
+    if (!names.ok()) {
+        if (names.kind() == ErrorKind::NotFound) return sets;
+        return names.status();
+    }
+    for (const std::string& name : *names) {
+        const std::string extension = FileExtension(name);
+        const std::string base = extension.empty() ? name : name.substr(0, name.size() - extension.size() - 1);
+        sets.sets_[Upper(base)].push_back({name, extension});
+    }
+    return sets;
+}
+
+std::vector<Member> FolderSets::all(const std::string& base) const {
+    const auto it = sets_.find(Upper(base));
+    return it == sets_.end() ? std::vector<Member>{} : it->second;
+}
+
+std::vector<Member> FolderSets::members(const std::string& base, std::int16_t kind) const {
+    std::vector<Member> found = all(base);
+    if (kind == kDrawingSet || kind == kBothSets) return found;
+    std::vector<Member> program;
+    if (kind != kProgramSet) return program;
+    for (const char* extension : kProgramOrder) {
+        // The name spelt as asked comes first, as a lookup of it finds it.
+        const Member* match = nullptr;
+        for (const Member& member : found) {
+            if (!EqualsNoCase(member.extension, extension)) continue;
+            if (!match || member.name == base + "." + extension) match = &member;
+        }
+        if (match) program.push_back({match->name, extension});
+    }
+    return program;
+}
+
+std::vector<std::string> DeletionMembersOf(const std::string& folder, const std::vector<Member>& members,
+                                           std::int16_t kind) {
+    std::vector<std::string> paths;
+    for (const Member& member : members) {
         if (EqualsNoCase(member.extension, "nst")) continue;
         if (kind == kDrawingSet && !InDrawingSet(member.extension)) continue;
         paths.push_back(folder + member.name);
@@ -110,32 +158,34 @@ Result<std::vector<std::string>> DeletionMembers(const std::string& folder, cons
     return paths;
 }
 
-Result<std::vector<Transfer>> CopyMembers(const std::string& sourceFolder, const std::string& sourceBase,
-                                  const std::string& targetFolder, const std::string& targetBase,
-                                  std::int16_t kind) {
+std::vector<Transfer> CopyMembersOf(const std::string& sourceFolder, const std::vector<Member>& members,
+                                    const std::string& targetFolder, const std::string& targetBase,
+                                    std::int16_t kind) {
     std::vector<Transfer> transfers;
     std::set<std::string> targets;  // upper case: a case-sensitive host may hold B.drw and b.DRW
     const bool machineOk = MachineRuleHolds(targetFolder);
-    auto add = [&](const std::string& from, const std::string& extension) {
-        if (IsMachineBound(extension, kind) && !machineOk) return;
-        const std::string to = targetFolder + MemberName(targetBase, extension);
-        if (targets.insert(Upper(to)).second) transfers.push_back({from, to});
-    };
-    if (kind == kProgramSet) {
-        for (const char* extension : {"prg", "inf", "rpt", "stp"}) {
-            const std::string from = ExistingFile(sourceFolder + sourceBase + "." + extension);
-            if (!from.empty()) add(from, extension);
-        }
-        return transfers;
-    }
-    if (kind != kDrawingSet && kind != kBothSets) return transfers;
-    Result<std::vector<Member>> members = FindMembers(sourceFolder, sourceBase);
-    if (!members.ok()) return members.status();
-    for (const Member& member : *members) {
+    for (const Member& member : members) {
         if (kind == kDrawingSet && !InDrawingSet(member.extension)) continue;
-        add(sourceFolder + member.name, member.extension);
+        if (IsMachineBound(member.extension, kind) && !machineOk) continue;
+        const std::string to = targetFolder + MemberName(targetBase, member.extension);
+        if (targets.insert(Upper(to)).second) transfers.push_back({sourceFolder + member.name, to});
     }
     return transfers;
+}
+
+Result<std::vector<std::string>> DeletionMembers(const std::string& folder, const std::string& base,
+                                                 std::int16_t kind) {
+    Result<std::vector<Member>> members = KindMembers(folder, base, kind);
+    if (!members.ok()) return members.status();
+    return DeletionMembersOf(folder, *members, kind);
+}
+
+Result<std::vector<Transfer>> CopyMembers(const std::string& sourceFolder, const std::string& sourceBase,
+                                          const std::string& targetFolder, const std::string& targetBase,
+                                          std::int16_t kind) {
+    Result<std::vector<Member>> members = KindMembers(sourceFolder, sourceBase, kind);
+    if (!members.ok()) return members.status();
+    return CopyMembersOf(sourceFolder, *members, targetFolder, targetBase, kind);
 }
 
 std::string WithSeparator(const std::string& folder) {

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/Result.h"
@@ -52,6 +53,29 @@ Result<std::vector<std::string>> DeletionMembers(const std::string& folder, cons
 Result<std::vector<Transfer>> CopyMembers(const std::string& sourceFolder, const std::string& sourceBase,
                                   const std::string& targetFolder, const std::string& targetBase,
                                   std::int16_t kind);
+
+/// The sets of a whole folder from one listing, for work on many sets at
+/// once: what FindMembers, DeletionMembers and CopyMembers would find for
+/// each base name, without a look at the disc per name.
+class FolderSets {
+public:
+    /// A folder that does not exist holds none; one that cannot be read fails.
+    static Result<FolderSets> List(const std::string& folder);
+    /// Every member of base, as FindMembers finds them.
+    std::vector<Member> all(const std::string& base) const;
+    /// The members of base for kind, as DeletionMembers and CopyMembers take them.
+    std::vector<Member> members(const std::string& base, std::int16_t kind) const;
+
+private:
+    std::unordered_map<std::string, std::vector<Member>> sets_;  // by upper-case base name
+};
+
+/// DeletionMembers and CopyMembers from members already found.
+std::vector<std::string> DeletionMembersOf(const std::string& folder, const std::vector<Member>& members,
+                                           std::int16_t kind);
+std::vector<Transfer> CopyMembersOf(const std::string& sourceFolder, const std::vector<Member>& members,
+                                    const std::string& targetFolder, const std::string& targetBase,
+                                    std::int16_t kind);
 
 /// folder with a final "\" (an empty folder, the working folder, stays empty).
 std::string WithSeparator(const std::string& folder);

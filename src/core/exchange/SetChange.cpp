@@ -105,7 +105,9 @@ public:
             return withNotes(status);
         }
         Status finished = finish();
-        Status closed = closeIntent();
+        // A finished change leaves no staging file: every one was renamed
+        // into place or deleted, so there is nothing to look for.
+        Status closed = closeIntent(!finished.ok());
         if (!finished.ok()) {
             if (!closed.ok()) notes_.push_back(Quoted(intentPath_) + " Could Not Be Removed !");
             return withNotes(finished);
@@ -153,10 +155,12 @@ private:
 
     // The record goes once no staging file is left; otherwise it stays for
     // the recovery to finish the work, and the notice says so.
-    Status closeIntent() {
+    Status closeIntent(bool look = true) {
         bool left = false;
-        for (const SetIntent::Staged& staged : intent_.staged) left = left || Fs().entryExists(staged.temp);
-        for (const SetIntent::Aside& aside : intent_.aside) left = left || Fs().entryExists(aside.temp);
+        if (look) {
+            for (const SetIntent::Staged& staged : intent_.staged) left = left || Fs().entryExists(staged.temp);
+            for (const SetIntent::Aside& aside : intent_.aside) left = left || Fs().entryExists(aside.temp);
+        }
         if (left) {
             notes_.push_back(Quoted(intentPath_) + " Is Kept To Finish Or Undo The Change Later !");
             return Status::Ok();

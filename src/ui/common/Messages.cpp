@@ -32,6 +32,8 @@ void Refuse(const std::string& text) {
     g_sink->notify(text);
 }
 
+void Beep() { g_sink->beep(); }
+
 bool Ask(const std::string& text) {
     State().LastAnswer = g_sink->ask(text);
     return State().LastAnswer == AnswerYes;

@@ -25,6 +25,8 @@ public:
 void Notify(const std::string& text);
 /// A failed check: beep, then the notice.
 void Refuse(const std::string& text);
+/// The warning beep before a question.
+void Beep();
 /// Asks a question and keeps the answer in LastAnswer; true on Yes.
 bool Ask(const std::string& text);
 

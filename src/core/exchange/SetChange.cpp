@@ -50,9 +50,12 @@ std::string ReasonOf(const std::string& message, std::initializer_list<std::stri
 
 std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
-Status Failure(const std::string& path, const std::string& what, const std::string& message,
+// The failure keeps the kind of the one that caused it, so that callers can
+// decide by kind.
+Status Failure(const std::string& path, const std::string& what, const Status& cause,
                std::initializer_list<std::string> involved = {}) {
-    return Status::Error(Quoted(path) + " Could Not Be " + what + " !\n" + ReasonOf(message, involved));
+    return Status::Error(Quoted(path) + " Could Not Be " + what + " !\n" + ReasonOf(cause.message(), involved),
+                         cause.kind());
 }
 
 std::string NewStagingName(const std::string& folder, const char* tag) {
@@ -150,7 +153,7 @@ private:
         Status written = WriteIntent(intentPath_, intent_);
         if (written.ok()) return written;
         const std::string& first = change_.transfers.empty() ? change_.removals.front() : change_.transfers.front().from;
-        return Failure(first, verb(), written.message(), {intentPath_});
+        return Failure(first, verb(), written, {intentPath_});
     }
 
     // The record goes once no staging file is left; otherwise it stays for
@@ -166,7 +169,7 @@ private:
             return Status::Ok();
         }
         Status removed = RemoveTemporary(intentPath_);
-        return removed.ok() ? removed : Failure(intentPath_, "Deleted", removed.message(), {intentPath_});
+        return removed.ok() ? removed : Failure(intentPath_, "Deleted", removed, {intentPath_});
     }
 
     Status stage() {
@@ -180,7 +183,7 @@ private:
                     continue;
                 }
                 if (!IsCrossDevice(renamed))
-                    return Failure(transfer.from, "Moved", renamed.message(), {transfer.from, temp});
+                    return Failure(transfer.from, "Moved", renamed, {transfer.from, temp});
             }
             const std::int64_t size = Fs().fileSize(transfer.from);
             Status copied = Fs().copyFile(transfer.from, temp);
@@ -188,11 +191,11 @@ private:
             if (!copied.ok()) {
                 if (Fs().entryExists(temp) && !RemoveTemporary(temp).ok())
                     notes_.push_back(Quoted(temp) + " Could Not Be Removed !");
-                return Failure(transfer.from, what, copied.message(), {transfer.from, temp});
+                return Failure(transfer.from, what, copied, {transfer.from, temp});
             }
             staged_.push_back({transfer, temp, false});
             if (size >= 0 && Fs().fileSize(temp) != size)
-                return Failure(transfer.from, what, "the copy is incomplete");
+                return Failure(transfer.from, what, Status::Error("the copy is incomplete"));
         }
         return Status::Ok();
     }
@@ -202,7 +205,7 @@ private:
         for (const SetIntent::Aside& planned : intent_.aside) {
             Status renamed = Fs().renameFile(planned.original, planned.temp);
             if (!renamed.ok())
-                return Failure(planned.original, what, renamed.message(), {planned.original, planned.temp});
+                return Failure(planned.original, what, renamed, {planned.original, planned.temp});
             aside_.push_back({planned.original, planned.temp});
         }
         return Status::Ok();
@@ -212,7 +215,7 @@ private:
         for (Staging& staging : staged_) {
             Status renamed = Fs().renameFile(staging.temp, staging.transfer.to);
             if (!renamed.ok())
-                return Failure(staging.transfer.to, "Written", renamed.message(),
+                return Failure(staging.transfer.to, "Written", renamed,
                                {staging.temp, staging.transfer.to});
             staging.where = Where::Committed;
         }
@@ -228,7 +231,7 @@ private:
             if (staging.renamed) continue;
             Status synced = Fs().syncFile(staging.transfer.to);
             if (!synced.ok())
-                return Failure(staging.transfer.from, "Moved", synced.message(), {staging.transfer.to});
+                return Failure(staging.transfer.from, "Moved", synced, {staging.transfer.to});
         }
         return Status::Ok();
     }
@@ -238,7 +241,7 @@ private:
         for (std::size_t i = 0; i < aside_.size(); ++i) {
             Status failed = RemoveTemporary(aside_[i].temp);
             if (failed.ok()) continue;
-            Status notice = Failure(aside_[i].original, "Deleted", failed.message(), {aside_[i].temp});
+            Status notice = Failure(aside_[i].original, "Deleted", failed, {aside_[i].temp});
             // What cannot be deleted keeps its own name where that is free.
             for (std::size_t j = i; j < aside_.size(); ++j) {
                 if (Fs().entryExists(aside_[j].original)) {
@@ -254,7 +257,7 @@ private:
             if (staging.renamed) continue;
             Status deleted = Fs().deleteFile(staging.transfer.from);
             if (!deleted.ok())
-                return Failure(staging.transfer.from, "Deleted", deleted.message(), {staging.transfer.from});
+                return Failure(staging.transfer.from, "Deleted", deleted, {staging.transfer.from});
         }
         return Status::Ok();
     }
@@ -309,7 +312,7 @@ private:
     Status withNotes(const Status& status) const {
         std::string text = status.message();
         for (const std::string& note : notes_) text += "\n" + note;
-        return Status::Error(text);
+        return Status::Error(text, status.kind());
     }
 
     const SetChange& change_;

@@ -2,13 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <tuple>
 #include <vector>
 
-#include "core/common/State.h"
-#include "core/tooling/FailingReads.h"
-#include "core/tooling/Material.h"
 #include "core/common/FormatNumber.h"
+#include "core/common/State.h"
+#include "core/tooling/Material.h"
+#include "support/CountingPlatform.h"
 #include "support/Sandbox.h"
 #include "support/TableTest.h"
 
@@ -20,8 +19,8 @@ const std::string kTools = "C:\\QV\\DATA\\Tools\\M1\\";
 
 // A material file with the sections a machine of that kind reads.
 std::string MaterialText(bool punch, bool secondary) {
-    std::string t = "Material Data\r\nGauge : 2.5\r\nThickness : 1.5\r\nTensile: 4e2\r\nShear : abc\r\n"
-                    "Grade : mild st\r\n";
+    std::string t =
+        "Material Data\r\nGauge : 2.5\r\nThickness : 1.5\r\nTensile: 4e2\r\nShear : abc\r\nGrade : mild st\r\n";
     if (punch) t += "Library : Thin Sheet\r\nValue 12 : 12.5\r\nValue 13 : 3.25\r\n";
     if (secondary) t += "Value 21: 21\r\nValue 22 : -22.5\r\nValue 23 : 3.5\r\n";
     if (punch && secondary) t += "Default Tool : A,Punch 10,10,0,0,0,5,11,0,0,1\r\n";
@@ -55,29 +54,24 @@ std::string Fields(const std::string& name) {
     return line;
 }
 
-using KindCase = std::tuple<int /*machine type*/, bool /*inches*/>;
-
-class MaterialFieldsByKind : public MaterialTest, public ::testing::WithParamInterface<KindCase> {};
-
-TEST_P(MaterialFieldsByKind, ReadsTheMachinesSections) {
-    const int type = std::get<0>(GetParam());
-    const bool punch = type >= 10;
-    const bool secondary = type % 10 != 0;
-    setKind(punch, secondary);
-    // Material values are taken as written whatever the machine's units.
-    State().Mach.ImperialMachine = State().Mach.InchUnits = std::get<1>(GetParam());
-    box.write(kMaterials + "Steel.mtl", MaterialText(punch, secondary));
-    // Gauge 2.5 rounds to the even neighbour; fields 6 and 32 do not exist.
-    EXPECT_EQ(Fields("Steel"), std::string("Steel|2|1.5|400|0|MILD ST|-|") +
-                                   (punch ? "Thin Sheet|12.5|3.25|" : "|0|0|") +
-                                   (secondary ? "21|-22.5|4|" : "0|0|0|") +
-                                   (punch && secondary ? "A,Punch 10,10,0,0,0,5,11,0,0,1|" : "|") + "-|");
-}
-
-INSTANTIATE_TEST_SUITE_P(Kinds, MaterialFieldsByKind,
-                         ::testing::Combine(::testing::Values(0, 1, 20, 21), ::testing::Bool()));
-
-TEST_F(MaterialTest, UnknownNamesReadDefaultOrNothing) {
+// Gauge 2.5 rounds to the even neighbour; fields 6 and 32 do not exist.
+// Values are taken as written whatever the machine's units.
+TEST_F(MaterialTest, FieldsFollowTheMachinesKind) {
+    for (int type : {0, 1, 20, 21}) {
+        for (bool inches : {false, true}) {
+            const bool punch = type >= 10, secondary = type % 10 != 0;
+            setKind(punch, secondary);
+            State().Mach.ImperialMachine = State().Mach.InchUnits = inches;
+            box.write(kMaterials + "Steel.mtl", MaterialText(punch, secondary));
+            EXPECT_EQ(Fields("Steel"), std::string("Steel|2|1.5|400|0|MILD ST|-|") +
+                                           (punch ? "Thin Sheet|12.5|3.25|" : "|0|0|") +
+                                           (secondary ? "21|-22.5|4|" : "0|0|0|") +
+                                           (punch && secondary ? "A,Punch 10,10,0,0,0,5,11,0,0,1|" : "|") + "-|")
+                << type << " " << inches;
+        }
+    }
+    setKind(true, true);
+    box.remove(kMaterials + "Steel.mtl");
     // Without any file: numbers 0, texts "", fields 3 and 4 no value.
     EXPECT_EQ(Fields("Copper"), "Default|0|0|-|-||-||0|0|0|0|0||-|");
     box.write(kMaterials + "Default.mtl", MaterialText(true, true));
@@ -89,33 +83,28 @@ TEST_F(MaterialTest, UnknownNamesReadDefaultOrNothing) {
 
 struct SelectCase {
     const char* name;
-    bool secondary;                   // the machine's kind; it always punches
-    bool defaultFile;                 // "Default.mtl" exists
-    bool libraryList;                 // "Thin Sheet.lkp" exists
-    std::vector<std::string> picks;   // selected in turn
-    const char* material;             // then current
+    bool secondary;                  // the machine's kind; it always punches
+    bool defaultFile;                // "Default.mtl" exists
+    bool libraryList;                // "Thin Sheet.lkp" exists
+    std::vector<std::string> picks;  // selected in turn
+    const char* material;            // then current
     float value1, value2;
     const char* library;
-    const char* defaultTool;
+    bool defaultTool;  // the material's "A,Punch 10" tool, else none
 };
 
 const SelectCase kSelections[] = {
-    {"values, default tool and library", true, false, true, {" Steel "}, "Steel", 1.5f, 3.25f, "Thin Sheet",
-     "+A 'Punch 10' 10x0x0x0 s5 c11 a0 i0 n1"},
-    {"nine lines complete a punch machine", false, false, true, {"Alu"}, "Alu", 1.5f, 3.25f, "Thin Sheet",
-     "-  '' 0x0x0x0 s0 c0 a0 i0 n0"},
-    {"unknown library becomes Full Library", true, false, false, {"Steel"}, "Steel", 1.5f, 3.25f, "Full Library",
-     "+A 'Punch 10' 10x0x0x0 s5 c11 a0 i0 n1"},
-    {"unknown name selects Default", true, true, false, {"Copper"}, "Default", 1.5f, 3.25f, "Full Library",
-     "+A 'Punch 10' 10x0x0x0 s5 c11 a0 i0 n1"},
-    {"blank name selects Default", true, true, false, {"   "}, "Default", 1.5f, 3.25f, "Full Library",
-     "+A 'Punch 10' 10x0x0x0 s5 c11 a0 i0 n1"},
+    {"values, default tool and library", true, false, true, {" Steel "}, "Steel", 1.5f, 3.25f, "Thin Sheet", true},
+    {"nine lines complete a punch machine", false, false, true, {"Alu"}, "Alu", 1.5f, 3.25f, "Thin Sheet", false},
+    {"unknown library becomes Full Library", true, false, false, {"Steel"}, "Steel", 1.5f, 3.25f, "Full Library", true},
+    {"unknown name selects Default", true, true, false, {"Copper"}, "Default", 1.5f, 3.25f, "Full Library", true},
+    {"blank name selects Default", true, true, false, {"   "}, "Default", 1.5f, 3.25f, "Full Library", true},
     {"missing Default leaves zero values", true, false, true, {"Steel", "Copper"}, "Default", 0, 0, "Full Library",
-     "-  '' 0x0x0x0 s0 c0 a0 i0 n0"},
-    {"no value of the last material lingers", true, false, true, {"Steel", "Short"}, "Short", 0.8f, 0,
-     "Full Library", "-  '' 0x0x0x0 s0 c0 a0 i0 n0"},
+     false},
+    {"no value of the last material lingers", true, false, true, {"Steel", "Short"}, "Short", 0.8f, 0, "Full Library",
+     false},
     {"an unreadable material gives zero values", true, false, true, {"Steel", "Locked"}, "Locked", 0, 0,
-     "Full Library", "-  '' 0x0x0x0 s0 c0 a0 i0 n0"},
+     "Full Library", false},
 };
 
 class MaterialSelection : public MaterialTest, public ::testing::WithParamInterface<SelectCase> {};
@@ -129,7 +118,9 @@ TEST_P(MaterialSelection, TakesItsValuesAndLibrary) {
     box.write(kMaterials + "Locked.mtl", MaterialText(true, true));
     if (c.defaultFile) box.write(kMaterials + "Default.mtl", MaterialText(true, true));
     if (c.libraryList) box.write(kTools + "Thin Sheet.lkp", "******\r\n");
-    test::FailingReads unreadable(box.platform(), "Locked.mtl");
+    test::CountingPlatform unreadable(box.platform());
+    unreadable.unreadable.insert(kMaterials + "Locked.mtl");
+    platform::ScopedPlatform use(unreadable);
     for (const std::string& name : c.picks) SelectMaterial(name);
 
     const ToolingState& t = Tooling();
@@ -139,11 +130,10 @@ TEST_P(MaterialSelection, TakesItsValuesAndLibrary) {
     EXPECT_EQ(t.ToolLibraryName, c.library);
     EXPECT_EQ(t.ToolLibraryPrefix, kTools + c.library + ".");
     EXPECT_TRUE(box.exists(kTools + c.library + ".lkp"));
-    EXPECT_EQ(test::ToolText(t.DefaultTool), c.defaultTool);
-    if (std::string(c.material) == "Steel") {
-        EXPECT_EQ(t.Material.Field5, "MILD ST");
-        EXPECT_EQ(t.Material.Field23, 4);
-    }
+    EXPECT_EQ(test::ToolText(t.DefaultTool),
+              c.defaultTool ? "+A 'Punch 10' 10x0x0x0 s5 c11 a0 i0 n1" : "-  '' 0x0x0x0 s0 c0 a0 i0 n0");
+    if (std::string(c.material) == "Steel") { EXPECT_EQ(t.Material.Field5 + " " + std::to_string(t.Material.Field23),
+                                                        "MILD ST 4"); }
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, MaterialSelection, ::testing::ValuesIn(kSelections), test::CaseName());
@@ -158,41 +148,36 @@ TEST_F(MaterialTest, WithoutTheFullSuiteNothingChanges) {
     EXPECT_FALSE(box.exists(kTools + "Full Library.lkp"));
 }
 
-struct ListCase {
-    const char* name;
-    std::vector<std::string> files;
-    std::string current;
-    std::vector<std::string> rows;
-    int selected;
-    const char* machine = "M1";
-};
-
-const ListCase kLists[] = {
-    {"default first then folder order", {"Steel.mtl", "default.mtl", "Alu.mtl"}, "Default",
-     {"Default", "Alu", "Steel"}, 0},
-    {"current found regardless of case", {"Steel.mtl", "default.mtl", "Alu.mtl"}, "steel",
-     {"Default", "Alu", "Steel"}, 2},
-    {"current trimmed", {"Steel.mtl"}, " Steel ", {"Default", "Steel"}, 1},
-    {"unknown current selects nothing", {"Steel.mtl"}, "Copper", {"Default", "Steel"}, -1},
-    {"default listed without its file", {"Zinc.mtl"}, "default", {"Default", "Zinc"}, 0},
-    {"no material file gives no rows", {"Stock.lst"}, "Default", {}, -1},
-    {"other files ignored", {"Stock.lst", "Brass.mtl", "x.txt"}, "Brass", {"Default", "Brass"}, 1},
-    {"dotted names keep their dots", {"St.37.mtl"}, "St.37", {"Default", "St.37"}, 1},
-    {"a missing folder gives no rows", {"Steel.mtl"}, "Default", {}, -1, "M9"},
-};
-
-class MaterialList : public MaterialTest, public ::testing::WithParamInterface<ListCase> {};
-
-TEST_P(MaterialList, OrderAndSelection) {
-    const ListCase& c = GetParam();
-    for (const std::string& f : c.files) box.write(kMaterials + f, "x\r\n");
-    const ListRows rows = FillMaterialList(c.machine, c.current);
-    EXPECT_EQ(rows.items, c.rows);
-    EXPECT_EQ(rows.selected, c.selected);
-    EXPECT_EQ(rows.data.size(), rows.items.size());
+// "Default" first, then the material files in folder order.
+TEST_F(MaterialTest, ListOrderAndSelection) {
+    const struct {
+        std::vector<std::string> files;
+        std::string current;
+        std::vector<std::string> rows;
+        int selected;
+        const char* machine = "M1";
+    } cases[] = {
+        {{"Steel.mtl", "default.mtl", "Alu.mtl"}, "Default", {"Default", "Alu", "Steel"}, 0},
+        {{"Steel.mtl", "default.mtl", "Alu.mtl"}, "steel", {"Default", "Alu", "Steel"}, 2},
+        {{"Steel.mtl"}, " Steel ", {"Default", "Steel"}, 1},
+        {{"Steel.mtl"}, "Copper", {"Default", "Steel"}, -1},
+        {{"Zinc.mtl"}, "default", {"Default", "Zinc"}, 0},
+        {{"Stock.lst"}, "Default", {}, -1},
+        {{"Stock.lst", "Brass.mtl", "x.txt"}, "Brass", {"Default", "Brass"}, 1},
+        {{"St.37.mtl"}, "St.37", {"Default", "St.37"}, 1},
+        {{"Steel.mtl"}, "Default", {}, -1, "M9"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.current);
+        box.remove(kMaterials);
+        box.makeFolder(kMaterials);
+        for (const std::string& f : c.files) box.write(kMaterials + f, "x\r\n");
+        const ListRows rows = FillMaterialList(c.machine, c.current);
+        EXPECT_EQ(rows.items, c.rows);
+        EXPECT_EQ(rows.selected, c.selected);
+        EXPECT_EQ(rows.data.size(), rows.items.size());
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Cases, MaterialList, ::testing::ValuesIn(kLists), test::CaseName());
 
 }  // namespace
 }  // namespace qv

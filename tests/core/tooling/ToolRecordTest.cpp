@@ -1,4 +1,5 @@
-// The tool record: text form, shape names, dimension texts and stored form.
+// The tool record: text form, shape names, dimension texts, station codes
+// and the stored form.
 #include <gtest/gtest.h>
 
 #include "core/common/Text.h"
@@ -8,83 +9,65 @@
 namespace qv {
 namespace {
 
-TEST(ToolRecord, ClearAndCopy) {
-    ToolRecord source;
-    ParseToolText("K,Key 10,10,3,-1.5,0,7,22,0,45,2", source);
-    ToolRecord record = source;
+using test::ToolText;
+const std::string kCleared = "-  '' 0x0x0x0 s0 c0 a0 i0 n0";
+
+// Fields in order from a cleared record; a count below 1 is stored as 1, and
+// a text that stops early leaves the record undefined.
+TEST(ToolRecord, ParseToolTextFillsFieldsInOrder) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"A, Punch 10, 10, 0, 0, 0, 5, 11, 0, 0, 1", "+A 'Punch 10' 10x0x0x0 s5 c11 a0 i0 n1"},
+        {"A, Punch 10, 10, 0, 0, 0, 5, 11, 30, 45", "-A 'Punch 10' 10x0x0x0 s5 c11 a30 i0 n0"},
+        {"D,R,20,10,0,0,3,0,90,0,0", "+D 'R' 20x10x0x0 s3 c0 a90 i0 n1"},
+        {"D,R,20,10,0,0,3,0,90,0,-3", "+D 'R' 20x10x0x0 s3 c0 a90 i0 n1"},
+        {"B,Sq,5,0,0,0,1,1,0,0, 7.9 ", "+B 'Sq' 5x0x0x0 s1 c1 a0 i0 n7"},
+        {"A,x,1,0,0,0,7.9,-2.5,0,0,1", "+A 'x' 1x0x0x0 s7 c-2 a0 i0 n1"},  // stations truncate towards zero
+        {"a,Punch,10,0,0,0,5,11,0,0,1", kCleared}, {"Z,Punch,10,0,0,0,5,11,0,0,1", kCleared},
+        {"AB,Punch,10,0,0,0,5,11,0,0,1", kCleared}, {"A", kCleared}, {"", kCleared},
+        {"P,Plasma,3,0,0,0,1,0,0,0,1", "+P 'Plasma' 3x0x0x0 s1 c0 a0 i0 n1"},
+        {"U,Undefined,0,0,0,0,0,0,0,0,1", "+U 'Undefined' 0x0x0x0 s0 c0 a0 i0 n1"},
+        {"S,Keyhole", "-S '' 0x0x0x0 s0 c0 a0 i0 n0"},
+        {"E,RR,20,10,", "-E 'RR' 20x10x0x0 s0 c0 a0 i0 n0"},
+        {"C,Rs,ten,x,,4mm,st,,a,b,c", "+C 'Rs' 0x0x0x4 s0 c0 a0 i0 n1"},
+        {"A,x,1,0,0,0,99999,0,0,0,1", "+A 'x' 1x0x0x0 s32767 c0 a0 i0 n1"},
+        {"S," + std::string(70, 'n') + ",0,0,0,0,1,0,0,0,1",
+         "+S '" + std::string(64, 'n') + "' 0x0x0x0 s1 c0 a0 i0 n1"},
+    };
+    for (const auto& [text, tool] : cases) {
+        ToolRecord record;
+        record.Count = 99;
+        ParseToolText(text, record);
+        EXPECT_EQ(ToolText(record), tool) << text;
+    }
+    ToolRecord record = test::Tool("K,Key 10,10,3,-1.5,0,7,22,0,45,2");
     ClearToolRecord(record);
-    EXPECT_EQ(test::ToolText(record), "-  '' 0x0x0x0 s0 c0 a0 i0 n0");
+    EXPECT_EQ(ToolText(record), kCleared);
+    ToolRecord source = test::Tool("K,short,10,3,-1.5,0,7,22,0,45,2");
     source.Description = "short";
     CopyToolRecord(source, record);  // the description kept at 64 characters
-    EXPECT_EQ(test::ToolText(record), "+K 'short' 10x3x-1.5x0 s7 c22 a0 i45 n2");
+    EXPECT_EQ(ToolText(record), "+K 'short' 10x3x-1.5x0 s7 c22 a0 i45 n2");
 }
-
-TEST(ToolRecord, ParseToolTextFillsFieldsInOrder) {
-    const struct {
-        const char* name;
-        std::string text;
-        std::string tool;
-    } cases[] = {
-        {"full text", "A, Punch 10, 10, 0, 0, 0, 5, 11, 0, 0, 1", "+A 'Punch 10' 10x0x0x0 s5 c11 a0 i0 n1"},
-        {"no count stops before the index angle", "A, Punch 10, 10, 0, 0, 0, 5, 11, 30, 45",
-         "-A 'Punch 10' 10x0x0x0 s5 c11 a30 i0 n0"},
-        {"count 0 stored as 1", "D,R,20,10,0,0,3,0,90,0,0", "+D 'R' 20x10x0x0 s3 c0 a90 i0 n1"},
-        {"count -3 stored as 1", "D,R,20,10,0,0,3,0,90,0,-3", "+D 'R' 20x10x0x0 s3 c0 a90 i0 n1"},
-        {"count keeps whole part", "B,Sq,5,0,0,0,1,1,0,0, 7.9 ", "+B 'Sq' 5x0x0x0 s1 c1 a0 i0 n7"},
-        {"stations truncate towards zero", "A,x,1,0,0,0,7.9,-2.5,0,0,1", "+A 'x' 1x0x0x0 s7 c-2 a0 i0 n1"},
-        {"lower-case letter leaves it cleared", "a,Punch,10,0,0,0,5,11,0,0,1", "-  '' 0x0x0x0 s0 c0 a0 i0 n0"},
-        {"unknown letter leaves it cleared", "Z,Punch,10,0,0,0,5,11,0,0,1", "-  '' 0x0x0x0 s0 c0 a0 i0 n0"},
-        {"two letters leave it cleared", "AB,Punch,10,0,0,0,5,11,0,0,1", "-  '' 0x0x0x0 s0 c0 a0 i0 n0"},
-        {"P is kept as a letter", "P,Plasma,3,0,0,0,1,0,0,0,1", "+P 'Plasma' 3x0x0x0 s1 c0 a0 i0 n1"},
-        {"U is kept as a letter", "U,Undefined,0,0,0,0,0,0,0,0,1", "+U 'Undefined' 0x0x0x0 s0 c0 a0 i0 n1"},
-        {"no comma at all", "A", "-  '' 0x0x0x0 s0 c0 a0 i0 n0"},
-        {"stops after the shape", "S,Keyhole", "-S '' 0x0x0x0 s0 c0 a0 i0 n0"},
-        {"stops inside the sizes", "E,RR,20,10,", "-E 'RR' 20x10x0x0 s0 c0 a0 i0 n0"},
-        {"non-numbers read as 0", "C,Rs,ten,x,,4mm,st,,a,b,c", "+C 'Rs' 0x0x0x4 s0 c0 a0 i0 n1"},
-        {"huge station clamped", "A,x,1,0,0,0,99999,0,0,0,1", "+A 'x' 1x0x0x0 s32767 c0 a0 i0 n1"},
-        {"long description cut to 64", "S," + std::string(70, 'n') + ",0,0,0,0,1,0,0,0,1",
-         "+S '" + std::string(64, 'n') + "' 0x0x0x0 s1 c0 a0 i0 n1"},
-        {"empty text", "", "-  '' 0x0x0x0 s0 c0 a0 i0 n0"},
-    };
-    for (const auto& c : cases) {
-        ToolRecord record;
-        record.Count = 99;  // the parse starts from a cleared record
-        ParseToolText(c.text, record);
-        EXPECT_EQ(test::ToolText(record), c.tool) << c.name;
-    }
-}
-
-struct ShapeCase {
-    char letter;
-    const char* listName;
-    const char* padded;
-    const char* asStored;
-    const char* inches;
-};
 
 // Sizes 25.4, 12.7, -5.08, 2.54 mm: 1, 0.5, -0.2, 0.1 inch.
 TEST(ToolRecord, ShapeNamesAndDimensionTexts) {
-    const ShapeCase cases[] = {
-        {'A', "Diameter", "Diameter  ", "25.4", "1"},
-        {'B', "Square", "Square    ", "25.4", "1"},
-        {'C', "Rad-Square", "Rad-Square", "25.4r2.54", "1r0.1"},
-        {'D', "Rectangle", "Rectangle ", "25.4x12.7", "1x0.5"},
-        {'E', "Rad-Rect", "Rad-Rect  ", "25.4x12.7r2.54", "1x0.5r0.1"},
-        {'F', "Obround", "Obround   ", "25.4x12.7", "1x0.5"},
-        {'G', "Single-D", "Single-D  ", "25.4x12.7", "1x0.5"},
-        {'H', "Double-D", "Double-D  ", "25.4x12.7", "1x0.5"},
-        {'I', "Cannon-D", "Cannon-D  ", "25.4x12.7", "1x0.5"},
-        {'J', "Hexagon", "Hexagon   ", "25.4", "1"},
-        {'K', "Keyway", "Keyway    ", "25.4x12.7w5.08", "1x0.5w0.2"},
-        {'L', "Louvre", "Louvre    ", "25.4x12.7", "1x0.5"},
-        {'M', "Cruciform", "Cruciform ", "25.4w-5.08r2.54", "1w-0.2r0.1"},
-        {'S', "Special", "Special   ", "Key Hole", "Key Hole"},
-        {'U', "", "Undefined   ", "", ""},
-        {'P', "", "Undefined   ", "", ""},
-        {'a', "", "Undefined   ", "", ""},
+    const struct {
+        char letter;
+        const char *listName, *padded, *asStored, *inches;
+    } cases[] = {
+        {'A', "Diameter", "Diameter  ", "25.4", "1"}, {'B', "Square", "Square    ", "25.4", "1"},
+        {'C', "Rad-Square", "Rad-Square", "25.4r2.54", "1r0.1"}, {'D', "Rectangle", "Rectangle ", "25.4x12.7", "1x0.5"},
+        {'E', "Rad-Rect", "Rad-Rect  ", "25.4x12.7r2.54", "1x0.5r0.1"}, {'F', "Obround", "Obround   ", "25.4x12.7",
+                                                                         "1x0.5"},
+        {'G', "Single-D", "Single-D  ", "25.4x12.7", "1x0.5"}, {'H', "Double-D", "Double-D  ", "25.4x12.7", "1x0.5"},
+        {'I', "Cannon-D", "Cannon-D  ", "25.4x12.7", "1x0.5"}, {'J', "Hexagon", "Hexagon   ", "25.4", "1"},
+        {'K', "Keyway", "Keyway    ", "25.4x12.7w5.08", "1x0.5w0.2"}, {'L', "Louvre", "Louvre    ", "25.4x12.7",
+                                                                       "1x0.5"},
+        {'M', "Cruciform", "Cruciform ", "25.4w-5.08r2.54", "1w-0.2r0.1"}, {'S', "Special", "Special   ", "Key Hole",
+                                                                            "Key Hole"},
+        {'U', "", "Undefined   ", "", ""}, {'P', "", "Undefined   ", "", ""}, {'a', "", "Undefined   ", "", ""},
         {' ', "", "Undefined   ", "", ""},
     };
-    for (const ShapeCase& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.letter);
         EXPECT_EQ(ShapeListName(c.letter), c.listName);
         EXPECT_EQ(ShapeName(c.letter), c.padded);
@@ -96,19 +79,14 @@ TEST(ToolRecord, ShapeNamesAndDimensionTexts) {
         EXPECT_EQ(DimensionText(record, Units::Millimetres), c.asStored);
         EXPECT_EQ(DimensionText(record, Units::Inches), c.inches);
     }
-}
-
-TEST(ToolRecord, DimensionTextRoundsPerUnits) {
     const struct {
         float size;
         Units units;
         const char* shown;
-    } cases[] = {
-        {12.34567f, Units::AsStored, "12.34567"}, {12.34567f, Units::Millimetres, "12.346"},
-        {10.0004f, Units::Millimetres, "10"},     {13.3333f, Units::Inches, "0.5249"},
-        {0.00001f, Units::AsStored, "0"},
-    };
-    for (const auto& c : cases) {
+    } rounded[] = {{12.34567f, Units::AsStored, "12.34567"}, {12.34567f, Units::Millimetres, "12.346"},
+                   {10.0004f, Units::Millimetres, "10"}, {13.3333f, Units::Inches, "0.5249"},
+                   {0.00001f, Units::AsStored, "0"}};
+    for (const auto& c : rounded) {
         ToolRecord record;
         record.Shape = 'A';
         record.Size[0] = c.size;
@@ -116,82 +94,63 @@ TEST(ToolRecord, DimensionTextRoundsPerUnits) {
     }
     // The size list of the tool dialog rounds inches to 3 decimals in places.
     EXPECT_EQ(SizesText('D', {12.34567f, 10, 0, 0}, Units::Inches, 3), "0.486x0.394");
-}
-
-TEST(ToolRecord, NormaliseShapeOnlyTouchesUnknownLetters) {
     for (char letter : std::string("UPaZ ") + PunchShapeLetters()) {
         ToolRecord record = test::Tool("A,Punch,10,0,0,0,5,11,0,0,1");
         record.Shape = letter;
         NormaliseShape(record);
         const bool punch = PunchShapeLetters().find(letter) != std::string::npos;
-        EXPECT_EQ(test::ToolText(record), punch ? std::string("+") + letter + " 'Punch' 10x0x0x0 s5 c11 a0 i0 n1"
-                                                : "-U 'Undefined' 10x0x0x0 s5 c11 a0 i0 n1")
+        EXPECT_EQ(ToolText(record), punch ? std::string("+") + letter + " 'Punch' 10x0x0x0 s5 c11 a0 i0 n1"
+                                          : "-U 'Undefined' 10x0x0x0 s5 c11 a0 i0 n1")
             << letter;
     }
 }
 
-TEST(ToolRecord, StationTests) {
-    struct Case {
+TEST(ToolRecord, StationCodeTests) {
+    const struct {
         std::int16_t x;
         bool atLeastTen, notMultipleOfTen, indexCode;
-    };
-    const Case cases[] = {
-        {0, false, false, false},  {9, false, true, false},   {10, true, false, false},
-        {19, true, true, false},   {20, true, false, true},   {99, true, true, true},
-        {100, true, false, false}, {-3, false, true, false},  {-20, false, false, false},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.x);
-        EXPECT_EQ(IsAtLeastTen(c.x), c.atLeastTen);
-        EXPECT_EQ(IsNotMultipleOfTen(c.x), c.notMultipleOfTen);
-        EXPECT_EQ(IsIndexCode(c.x), c.indexCode);
+    } cases[] = {{0, false, false, false}, {9, false, true, false},  {10, true, false, false},
+                 {19, true, true, false},  {20, true, false, true},  {99, true, true, true},
+                 {100, true, false, false}, {-3, false, true, false}, {-20, false, false, false}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(IsAtLeastTen(c.x), c.atLeastTen) << c.x;
+        EXPECT_EQ(IsNotMultipleOfTen(c.x), c.notMultipleOfTen) << c.x;
+        EXPECT_EQ(IsIndexCode(c.x), c.indexCode) << c.x;
     }
 }
 
 std::string FromHex(const std::string& hex) {
     std::string bytes;
-    for (std::size_t i = 0; i + 1 < hex.size(); i += 2) {
-        bytes += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
-    }
+    for (std::size_t i = 0; i + 1 < hex.size(); i += 2) bytes += static_cast<char>(std::stoi(hex.substr(i, 2),
+        nullptr, 16));
     return bytes;
 }
 
+// Defined -1, "D", name padded to 64, sizes 20/10/0/2.5, station -2, code 25,
+// angle 0, index angle 90, count 3; a cleared record has flag 0 and blanks.
 TEST(ToolRecord, StoredFormIsNinetyNineBytes) {
-    ToolRecord record;
-    ParseToolText("D,Rect 20x10,20,10,0,2.5,-2,25,0,90,3", record);
-    // Defined -1, "D", name padded to 64, sizes 20/10/0/2.5, station -2,
-    // code 25, angle 0, index angle 90, count 3.
+    const ToolRecord record = test::Tool("D,Rect 20x10,20,10,0,2.5,-2,25,0,90,3");
     const std::string expected = FromHex("FFFF44") + FixedText("Rect 20x10", 64) +
-                                 FromHex("0000A041" "00002041" "00000000" "00002040"
-                                         "FEFF" "1900" "00000000" "0000B442" "03000000");
+                                 FromHex("0000A041" "00002041" "00000000" "00002040" "FEFF" "1900" "00000000"
+                                         "0000B442" "03000000");
     ASSERT_EQ(expected.size(), ToolRecordSize);
-
     std::string buffer(5, '\x7F');
     EncodeToolRecord(record, buffer, 5);
-    ASSERT_EQ(buffer.size(), 5 + ToolRecordSize);
-    EXPECT_EQ(buffer.substr(0, 5), std::string(5, '\x7F'));
-    EXPECT_EQ(buffer.substr(5), expected);
-
+    EXPECT_EQ(buffer, std::string(5, '\x7F') + expected);
     const ToolRecord decoded = DecodeToolRecord(buffer, 5);
     std::string again(ToolRecordSize + 10, '\0');
     EncodeToolRecord(decoded, again, 0);
-    EXPECT_EQ(again.substr(0, ToolRecordSize), expected);
-    EXPECT_EQ(again.substr(ToolRecordSize), std::string(10, '\0'));
-    EXPECT_EQ(test::ToolText(decoded), test::ToolText(record));
-}
+    EXPECT_EQ(again, expected + std::string(10, '\0'));
+    EXPECT_EQ(ToolText(decoded), ToolText(record));
 
-TEST(ToolRecord, StoredFormOfAClearedRecordAndShortBuffers) {
-    std::string buffer;
-    EncodeToolRecord(ToolRecord(), buffer, 0);
-    EXPECT_EQ(buffer, FromHex("000020") + std::string(64, ' ') + std::string(32, '\0'));
-
-    // Any non-zero flag reads as defined.
-    buffer[0] = 1;
-    EXPECT_TRUE(DecodeToolRecord(buffer, 0).Defined);
-
+    std::string cleared;
+    EncodeToolRecord(ToolRecord(), cleared, 0);
+    EXPECT_EQ(cleared, FromHex("000020") + std::string(64, ' ') + std::string(32, '\0'));
+    cleared[0] = 1;  // any non-zero flag reads as defined
+    EXPECT_TRUE(DecodeToolRecord(cleared, 0).Defined);
     // A buffer too short for the record gives a cleared one.
-    EXPECT_EQ(test::ToolText(DecodeToolRecord(buffer.substr(0, ToolRecordSize - 1), 0)), test::ToolText(ToolRecord()));
-    EXPECT_FALSE(DecodeToolRecord(buffer, 1).Defined);
+    EXPECT_EQ(ToolText(DecodeToolRecord(cleared.substr(0, ToolRecordSize - 1), 0)), kCleared);
+    EXPECT_FALSE(DecodeToolRecord(cleared, 1).Defined);
 }
 
 }  // namespace

@@ -12,127 +12,96 @@
 namespace qv {
 namespace {
 
+std::string Path(const std::string& name) { return "C:\\QV\\" + name; }
+
 class ExchangeFiles : public ::testing::Test {
 protected:
     void SetUp() override { box.makeFolder("C:\\QV"); }
-    void put(const std::string& name, const std::string& bytes) { box.write(path(name), bytes); }
-    std::string get(const std::string& name) { return box.read(path(name)); }
-    static std::string path(const std::string& name) { return "C:\\QV\\" + name; }
+    void put(const std::string& name, const std::string& bytes) { box.write(Path(name), bytes); }
+    std::string get(const std::string& name) { return box.read(Path(name)); }
 
     test::Sandbox box;
 };
 
-TEST_F(ExchangeFiles, ReversePathRoundTripsByteForByte) {
-    const ReversePath value{"C:\\QUORVANE\\PROGRAMS\\PUNCH1\\JOBS\\BRACKET", "BRACKET", "JOBS", "PUNCH1"};
-    ASSERT_TRUE(WriteReversePath(path("Reverse.pth"), value).ok());
-    const std::string bytes = get("Reverse.pth");
-    EXPECT_EQ(bytes, "C:\\QUORVANE\\PROGRAMS\\PUNCH1\\JOBS\\BRACKET\r\nBRACKET\r\nJOBS\r\nPUNCH1\r\n");
-    Result<ReversePath> back = ReadReversePath(path("Reverse.pth"));
-    ASSERT_TRUE(back.ok()) << back.message();
-    ASSERT_TRUE(WriteReversePath(path("Reverse.pth"), *back).ok());
-    EXPECT_EQ(get("Reverse.pth"), bytes);
-}
-
-TEST_F(ExchangeFiles, ReversePathKeepsCommasAndAllowsAnEmptyDirectory) {
+// Each file read back and written again gives the same bytes; lines are
+// trimmed, commas kept in a path, and an empty directory allowed.
+TEST_F(ExchangeFiles, PathFlagAndSheetRoundTripByteForByte) {
+    ASSERT_TRUE(WriteReversePath(Path("Reverse.pth"), {"C:\\QUORVANE\\PROGRAMS\\PUNCH1\\JOBS\\BRACKET", "BRACKET",
+                                                        "JOBS", "PUNCH1"}).ok());
+    const std::string pth = get("Reverse.pth");
+    EXPECT_EQ(pth, "C:\\QUORVANE\\PROGRAMS\\PUNCH1\\JOBS\\BRACKET\r\nBRACKET\r\nJOBS\r\nPUNCH1\r\n");
+    ASSERT_TRUE(WriteReversePath(Path("Reverse.pth"), ReadReversePath(Path("Reverse.pth")).value_or({})).ok());
+    EXPECT_EQ(get("Reverse.pth"), pth);
     put("Reverse.pth", "  E:\\PART, ONE \r\nPART, ONE\r\n\r\nPUNCH1\r\nextra\r\n");
-    Result<ReversePath> back = ReadReversePath(path("Reverse.pth"));
-    ASSERT_TRUE(back.ok()) << back.message();
-    EXPECT_EQ(back->ProgramPath, "E:\\PART, ONE");
-    EXPECT_EQ(back->CurrentDirectory, "");
-    EXPECT_FALSE(WriteReversePath(path("Reverse.pth"), {"C:\\A\r\nB", "B", "J", "M"}).ok());
-}
+    const ReversePath back = ReadReversePath(Path("Reverse.pth")).value_or({});
+    EXPECT_EQ(back.ProgramPath + "|" + back.CurrentDirectory, "E:\\PART, ONE|");
+    EXPECT_FALSE(WriteReversePath(Path("Reverse.pth"), {"C:\\A\r\nB", "B", "J", "M"}).ok());
 
-TEST_F(ExchangeFiles, FinishedFlagRoundTripsAndReadsTheFirstItem) {
     for (std::int16_t status : {0, 1, -1, 32767, -32768}) {
-        ASSERT_TRUE(WriteFinishedFlag(path("Finished.flg"), status).ok());
-        Result<std::int16_t> back = ReadFinishedFlag(path("Finished.flg"));
-        ASSERT_TRUE(back.ok()) << back.message();
-        EXPECT_EQ(*back, status);
+        ASSERT_TRUE(WriteFinishedFlag(Path("Finished.flg"), status).ok());
+        EXPECT_EQ(ReadFinishedFlag(Path("Finished.flg")).value_or(7), status);
     }
     EXPECT_EQ(get("Finished.flg"), "-32768\r\n");
-    put("Finished.flg", " 3 , done\r\n");
-    EXPECT_EQ(ReadFinishedFlag(path("Finished.flg")).value_or(0), 3);
-}
+    put("Finished.flg", " 3 , done\r\n");  // the first item
+    EXPECT_EQ(ReadFinishedFlag(Path("Finished.flg")).value_or(0), 3);
 
-TEST_F(ExchangeFiles, SheetRoundTripsExactlyIncludingAwkwardValues) {
-    const ReverseSheet sheets[] = {
-        {{1000, 500, 250, 750}},
-        {{1219.2, 609.6, 0.1 + 0.2, -0.0}},
-        {{1e-7, 1e20, 38.099999999999994, 123456789.123}},
-    };
-    for (const ReverseSheet& sheet : sheets) {
-        ASSERT_TRUE(WriteReverseSheet(path("Reverse.sht"), sheet).ok());
+    for (const ReverseSheet& sheet : {ReverseSheet{{1000, 500, 250, 750}}, ReverseSheet{{1219.2, 609.6, 0.1 + 0.2,
+        -0.0}},
+                                      ReverseSheet{{1e-7, 1e20, 38.099999999999994, 123456789.123}}}) {
+        ASSERT_TRUE(WriteReverseSheet(Path("Reverse.sht"), sheet).ok());
         const std::string bytes = get("Reverse.sht");
-        Result<ReverseSheet> back = ReadReverseSheet(path("Reverse.sht"));
-        ASSERT_TRUE(back.ok()) << back.message();
-        for (std::size_t i = 0; i < 4; ++i) EXPECT_EQ(back->Values[i], sheet.Values[i]) << bytes;
-        ASSERT_TRUE(WriteReverseSheet(path("Reverse.sht"), *back).ok());
+        const ReverseSheet read = ReadReverseSheet(Path("Reverse.sht")).value_or({});
+        EXPECT_EQ(read.Values, sheet.Values) << bytes;
+        ASSERT_TRUE(WriteReverseSheet(Path("Reverse.sht"), read).ok());
         EXPECT_EQ(get("Reverse.sht"), bytes);
     }
-    ASSERT_TRUE(WriteReverseSheet(path("Reverse.sht"), sheets[0]).ok());
+    ASSERT_TRUE(WriteReverseSheet(Path("Reverse.sht"), ReverseSheet{{1000, 500, 250, 750}}).ok());
     EXPECT_EQ(get("Reverse.sht"), "1000\r\n500\r\n250\r\n750\r\n");
     put("Reverse.sht", "1000, 500\r\n250,750\r\n");
-    EXPECT_DOUBLE_EQ(ReadReverseSheet(path("Reverse.sht"))->RightClamp(), 750);
+    EXPECT_DOUBLE_EQ(ReadReverseSheet(Path("Reverse.sht")).value_or({}).RightClamp(), 750);
 }
 
-std::vector<ReverseTool> SampleTools() {
-    ReverseTool round{1, "A", "Diameter  ", {10, 0, 0, 0}, 10, 0, 0};
-    ReverseTool rect{5, "D", "Rectangle ", {20, 10, 0, 0}, 45, 0, 90};
-    ReverseTool special{120, "S", "KEY, HOLE", {0, 0, 0, 0}, 11, 12.5f, 0};
-    ReverseTool odd{7, "c", "1/2\" SQ", {0.1f, 1.0f / 3.0f, 3.4028235e38f, -1.5e-8f}, -2, 359.999f, 1e-30f};
-    return {round, rect, special, odd};
-}
-
+// The odd singles come back exact, a description keeps its comma.
 TEST_F(ExchangeFiles, ToolsRoundTripByteForByte) {
-    const std::vector<ReverseTool> tools = SampleTools();
-    ASSERT_TRUE(WriteReverseTools(path("Reverse.trt"), tools).ok());
+    const std::vector<ReverseTool> tools = {
+        {1, "A", "Diameter  ", {10, 0, 0, 0}, 10, 0, 0},
+        {5, "D", "Rectangle ", {20, 10, 0, 0}, 45, 0, 90},
+        {120, "S", "KEY, HOLE", {0, 0, 0, 0}, 11, 12.5f, 0},
+        {7, "c", "1/2\" SQ", {0.1f, 1.0f / 3.0f, 3.4028235e38f, -1.5e-8f}, -2, 359.999f, 1e-30f}};
+    ASSERT_TRUE(WriteReverseTools(Path("Reverse.trt"), tools).ok());
     const std::string bytes = get("Reverse.trt");
     EXPECT_EQ(bytes.substr(0, bytes.find('\n') + 1), "1,A,\"Diameter  \",10,0,0,0,10,0,0\r\n");
     EXPECT_EQ(bytes.substr(bytes.size() - 3), "0\r\n");
-
-    Result<std::vector<ReverseTool>> back = ReadReverseTools(path("Reverse.trt"));
-    ASSERT_TRUE(back.ok()) << back.message();
-    ASSERT_EQ(back->size(), tools.size());
-    EXPECT_EQ((*back)[3].Size, tools[3].Size);  // the odd singles come back exact
-    EXPECT_EQ((*back)[2].Description, "KEY, HOLE");
-    // Written again, every value comes out as it went in.
-    ASSERT_TRUE(WriteReverseTools(path("Reverse.trt"), *back).ok());
+    const std::vector<ReverseTool> back = ReadReverseTools(Path("Reverse.trt")).value_or({});
+    ASSERT_EQ(back.size(), tools.size());
+    EXPECT_EQ(back[3].Size, tools[3].Size);
+    EXPECT_EQ(back[2].Description, "KEY, HOLE");
+    ASSERT_TRUE(WriteReverseTools(Path("Reverse.trt"), back).ok());
     EXPECT_EQ(get("Reverse.trt"), bytes);
 }
 
-TEST_F(ExchangeFiles, ToolListsEndAtStationZeroNegativeBlankOrEndOfFile) {
-    const struct {
-        const char* content;
-        std::size_t count;
-    } cases[] = {
-        {"0\r\n1,A,x,1,0,0,0,10,0,0\r\n", 0},
-        {"", 0},
-        {"1,A,x,1,0,0,0,10,0,0\r\n-3\r\n2,A,x,1,0,0,0,10,0,0\r\n", 1},
-        {"1,A,x,1,0,0,0,10,0,0\r\n", 1},
-        {"1,A,x,1,0,0,0,10,0,0\r\n\r\n2,A,x,1,0,0,0,10,0,0\r\n", 1},
-        {"1,A,x,1,0,0,0,10,0,0\r\n******\r\n", 1},
-        {"1,A,x,1,0,0,0,10,0,0,\r\n2,A,x,1,0,0,0,10,0,0\r\n0\r\n", 2},
+// A tool list ends at station 0, a negative one, a blank line, the end marker
+// or the end of the file; exactly 121 entries are accepted.
+TEST_F(ExchangeFiles, ToolListsEndWhereTheFormatSays) {
+    const std::string one = "1,A,x,1,0,0,0,10,0,0\r\n";
+    const std::pair<std::string, std::size_t> cases[] = {
+        {"0\r\n" + one, 0}, {"", 0}, {one + "-3\r\n" + one, 1}, {one, 1}, {one + "\r\n" + one, 1},
+        {one + "******\r\n", 1}, {"1,A,x,1,0,0,0,10,0,0,\r\n" + one + "0\r\n", 2},
     };
-    for (const auto& c : cases) {
-        put("Reverse.trt", c.content);
-        Result<std::vector<ReverseTool>> tools = ReadReverseTools(path("Reverse.trt"));
-        ASSERT_TRUE(tools.ok()) << c.content << ": " << tools.message();
-        EXPECT_EQ(tools->size(), c.count) << c.content;
+    for (const auto& [content, count] : cases) {
+        put("Reverse.trt", content);
+        const Result<std::vector<ReverseTool>> read = ReadReverseTools(Path("Reverse.trt"));
+        ASSERT_TRUE(read.ok()) << content << ": " << read.message();
+        EXPECT_EQ(read->size(), count) << content;
     }
-}
-
-TEST_F(ExchangeFiles, ExactlyOneHundredAndTwentyOneEntriesAreAccepted) {
     std::string content;
     for (int i = 0; i < 121; ++i) content += std::to_string(i % 120 + 1) + ",A,x,1,0,0,0,10,0,0\r\n";
     put("Reverse.trt", content);
-    EXPECT_EQ(ReadReverseTools(path("Reverse.trt"))->size(), 121u);
-    put("Reverse.trt", content + "9,A,x,1,0,0,0,10,0,0\r\n");
-    const auto tooMany = ReadReverseTools(path("Reverse.trt"));
-    ASSERT_FALSE(tooMany.ok());
-    EXPECT_NE(tooMany.message().find("more than 121 entries"), std::string::npos);
+    EXPECT_EQ(ReadReverseTools(Path("Reverse.trt")).value_or({}).size(), 121u);
+    put("Reverse.trt", content + one);
+    EXPECT_NE(ReadReverseTools(Path("Reverse.trt")).message().find("more than 121 entries"), std::string::npos);
 }
 
-// Every malformed file: the reader refuses it, names the file and the place.
 struct Malformed {
     const char* name;
     const char* file;
@@ -142,23 +111,19 @@ struct Malformed {
 
 class MalformedExchangeFile : public ExchangeFiles, public ::testing::WithParamInterface<Malformed> {};
 
-Status ReadAny(const std::string& file, const std::string& fullPath) {
-    if (file == "Reverse.pth") return ReadReversePath(fullPath).status();
-    if (file == "Finished.flg") return ReadFinishedFlag(fullPath).status();
-    if (file == "Reverse.sht") return ReadReverseSheet(fullPath).status();
-    return ReadReverseTools(fullPath).status();
-}
-
+// The reader refuses it and names the file and the place.
 TEST_P(MalformedExchangeFile, IsRefusedWithTheFileAndPlaceNamed) {
     const Malformed& c = GetParam();
     if (c.content) put(c.file, c.content);
-    const Status status = ReadAny(c.file, path(c.file));
-    ASSERT_FALSE(status.ok()) << c.name;
+    const std::string file = c.file, path = Path(file);
+    const Status status = file == "Reverse.pth"    ? ReadReversePath(path).status()
+                          : file == "Finished.flg" ? ReadFinishedFlag(path).status()
+                          : file == "Reverse.sht"  ? ReadReverseSheet(path).status()
+                                                   : ReadReverseTools(path).status();
+    ASSERT_FALSE(status.ok());
     EXPECT_NE(status.message().find(c.file), std::string::npos) << status.message();
     EXPECT_NE(status.message().find(c.expected), std::string::npos) << status.message();
 }
-
-const std::string kTool = "1,A,x,1,0,0,0,10,0,0\r\n";
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, MalformedExchangeFile,
@@ -197,18 +162,17 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(ExchangeFiles, WritersRefuseWhatTheReaderWouldRefuse) {
     const std::function<Status()> refused[] = {
-        [] { return WriteReverseTools(path("Reverse.trt"), {ReverseTool{121, "A", "", {}, 0, 0, 0}}); },
-        [] { return WriteReverseTools(path("Reverse.trt"), {ReverseTool{0, "A", "", {}, 0, 0, 0}}); },
-        [] { return WriteReverseTools(path("Reverse.trt"), std::vector<ReverseTool>(122, ReverseTool{1, "A", ""})); },
-        [] { return WriteReverseTools(path("Reverse.trt"), {ReverseTool{1, "A", " \"quoted\" ", {}, 0, 0, 0}}); },
-        [] { return WriteReverseTools(path("Reverse.trt"), {ReverseTool{1, "A", "x", {NAN, 0, 0, 0}, 0, 0, 0}}); },
-        [] { return WriteReverseSheet(path("Reverse.sht"), ReverseSheet{{INFINITY, 0, 0, 0}}); },
+        [] { return WriteReverseTools(Path("Reverse.trt"), {ReverseTool{121, "A", "", {}, 0, 0, 0}}); },
+        [] { return WriteReverseTools(Path("Reverse.trt"), {ReverseTool{0, "A", "", {}, 0, 0, 0}}); },
+        [] { return WriteReverseTools(Path("Reverse.trt"), std::vector<ReverseTool>(122, ReverseTool{1, "A", ""})); },
+        [] { return WriteReverseTools(Path("Reverse.trt"), {ReverseTool{1, "A", " \"quoted\" ", {}, 0, 0, 0}}); },
+        [] { return WriteReverseTools(Path("Reverse.trt"), {ReverseTool{1, "A", "x", {NAN, 0, 0, 0}, 0, 0, 0}}); },
+        [] { return WriteReverseSheet(Path("Reverse.sht"), ReverseSheet{{INFINITY, 0, 0, 0}}); },
     };
     put("Reverse.trt", "old");
     put("Reverse.sht", "old");
     for (const auto& write : refused) EXPECT_FALSE(write().ok());
-    EXPECT_EQ(get("Reverse.trt"), "old");
-    EXPECT_EQ(get("Reverse.sht"), "old");
+    EXPECT_EQ(get("Reverse.trt") + get("Reverse.sht"), "oldold");
 }
 
 }  // namespace

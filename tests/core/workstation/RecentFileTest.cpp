@@ -6,90 +6,69 @@
 
 #include "core/workstation/RecentFile.h"
 #include "support/Sandbox.h"
-#include "support/TableTest.h"
 
 namespace qv {
 namespace {
 
-const char* const LastFile = "C:\\QV\\Lastfile.lst";
-const std::string Empty = "******\r\n";
+const char* const kLastFile = "C:\\QV\\Lastfile.lst";
+const std::string kEmpty = "******\r\n";
 
-// Programs of machine M1 live under C:\JOBS\M1\.
-void Program(test::Sandbox& box, const std::string& directory, const std::string& name) {
-    box.write("C:\\JOBS\\M1\\" + directory + "\\" + name + ".prg", "%\r\n");
-}
-
-struct RoundTripCase {
-    const char* name;
-    std::string directory, program;
-    std::string file;  // "Lastfile.lst" after remembering
-    std::string recalledDirectory, recalledProgram;
-};
-
-class RoundTrip : public ::testing::TestWithParam<RoundTripCase> {};
-
-TEST_P(RoundTrip, RemembersAndRecallsWhileTheProgramExists) {
-    const auto& c = GetParam();
-    test::MachineSandbox box;
-    Program(box, c.recalledDirectory, c.recalledProgram);
-    ASSERT_TRUE(RememberLastFile(c.directory, c.program));
-    EXPECT_EQ(box.read(LastFile), c.file);
-    std::string directory, program;
-    ASSERT_TRUE(RecallLastFile(directory, program));
-    EXPECT_EQ(directory + "/" + program, c.recalledDirectory + "/" + c.recalledProgram);
-    EXPECT_EQ(box.read(LastFile), c.file);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Names, RoundTrip,
-    ::testing::Values(
-        RoundTripCase{"Plain", "JOBS", "P7", "JOBS\r\nP7\r\n******\r\n", "JOBS", "P7"},
-        RoundTripCase{"Trimmed", "  JOBS ", " P7  ", "JOBS\r\nP7\r\n******\r\n", "JOBS", "P7"},
-        RoundTripCase{"Blanks", "My Jobs", "Part 7", "My Jobs\r\nPart 7\r\n******\r\n", "My Jobs", "Part 7"},
-        RoundTripCase{"CommaInDirectory", "Jobs, 2024", "P7", "\"Jobs, 2024\"\r\nP7\r\n******\r\n", "Jobs, 2024", "P7"},
-        RoundTripCase{"CommaInProgram", "JOBS", "Part,7", "JOBS\r\n\"Part,7\"\r\n******\r\n", "JOBS", "Part,7"}),
-    test::CaseName());
-
-TEST(RememberLastFile, NoDirectoryOrProgramLeavesThePreviousMemory) {
+// Programs of machine M1 live under C:\JOBS\M1\; names are trimmed and
+// quoted when they hold a comma.
+TEST(RecentFile, RemembersAndRecallsWhileTheProgramExists) {
+    const struct {
+        const char *directory, *program, *file, *recalled;
+    } cases[] = {
+        {"JOBS", "P7", "JOBS\r\nP7\r\n******\r\n", "JOBS/P7"},
+        {"  JOBS ", " P7  ", "JOBS\r\nP7\r\n******\r\n", "JOBS/P7"},
+        {"My Jobs", "Part 7", "My Jobs\r\nPart 7\r\n******\r\n", "My Jobs/Part 7"},
+        {"Jobs, 2024", "P7", "\"Jobs, 2024\"\r\nP7\r\n******\r\n", "Jobs, 2024/P7"},
+        {"JOBS", "Part,7", "JOBS\r\n\"Part,7\"\r\n******\r\n", "JOBS/Part,7"},
+    };
+    for (const auto& c : cases) {
+        test::MachineSandbox box;
+        const std::string recalled = c.recalled;
+        const std::size_t slash = recalled.find('/');
+        box.write("C:\\JOBS\\M1\\" + recalled.substr(0, slash) + "\\" + recalled.substr(slash + 1) + ".prg", "%\r\n");
+        ASSERT_TRUE(RememberLastFile(c.directory, c.program));
+        EXPECT_EQ(box.read(kLastFile), c.file);
+        std::string directory, program;
+        ASSERT_TRUE(RecallLastFile(directory, program));
+        EXPECT_EQ(directory + "/" + program, recalled);
+        EXPECT_EQ(box.read(kLastFile), c.file);
+    }
+    // No directory, a drive, or no program leaves the previous memory.
     test::MachineSandbox box;
     ASSERT_TRUE(RememberLastFile("JOBS", "P7"));
-    const std::string before = box.read(LastFile);
-    for (const auto& [directory, program] : {std::pair<const char*, const char*>{"A: [Floppy Disk]", "P1"},
-                                             {"  ", "P1"}, {"JOBS", " "}}) {
+    const std::string before = box.read(kLastFile);
+    for (const auto& [directory, program] : {std::pair<const char*, const char*>{"A: [Floppy Disk]", "P1"}, {"  ",
+        "P1"},
+                                             {"JOBS", " "}}) {
         EXPECT_TRUE(RememberLastFile(directory, program));
-        EXPECT_EQ(box.read(LastFile), before) << directory << "/" << program;
+        EXPECT_EQ(box.read(kLastFile), before) << directory << "/" << program;
     }
-    ASSERT_TRUE(ResetLastFile());  // the single end marker
-    EXPECT_EQ(box.read(LastFile), Empty);
+    ASSERT_TRUE(ResetLastFile());
+    EXPECT_EQ(box.read(kLastFile), kEmpty);
 }
 
-struct StaleCase {
-    const char* name;
-    std::optional<std::string> file;  // nullopt: no "Lastfile.lst"
-    const char* read = nullptr;       // directory and program handed back all the same
-};
-
-class EmptyMemory : public ::testing::TestWithParam<StaleCase> {};
-
-TEST_P(EmptyMemory, RecallsNothingAndLeavesTheEmptyMemory) {
-    test::MachineSandbox box;
-    Program(box, "JOBS", "P7");
-    if (GetParam().file) box.write(LastFile, *GetParam().file);
-    std::string directory, program;
-    EXPECT_FALSE(RecallLastFile(directory, program));
-    EXPECT_EQ(box.read(LastFile), Empty);
-    if (GetParam().read) {
-        EXPECT_EQ(directory + "/" + program, GetParam().read);
+// Nothing to recall leaves the empty memory; a program gone is handed back
+// all the same.
+TEST(RecentFile, EmptyMemoryRecallsNothing) {
+    const std::pair<std::optional<std::string>, const char*> cases[] = {
+        {std::nullopt, nullptr}, {kEmpty, nullptr}, {"", nullptr}, {"  \r\nP7\r\n", nullptr}, {"JOBS\r\n", nullptr},
+        {"JOBS\r\n\r\n******\r\n", nullptr}, {"OLD\r\nP7\r\n******\r\n", "OLD/P7"},
+    };
+    for (const auto& [file, read] : cases) {
+        SCOPED_TRACE(file.value_or("no file"));
+        test::MachineSandbox box;
+        box.write("C:\\JOBS\\M1\\JOBS\\P7.prg", "%\r\n");
+        if (file) box.write(kLastFile, *file);
+        std::string directory, program;
+        EXPECT_FALSE(RecallLastFile(directory, program));
+        EXPECT_EQ(box.read(kLastFile), kEmpty);
+        if (read) { EXPECT_EQ(directory + "/" + program, read); }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Files, EmptyMemory,
-    ::testing::Values(StaleCase{"Missing", std::nullopt}, StaleCase{"EndMarker", Empty},
-                      StaleCase{"EmptyFile", ""}, StaleCase{"BlankFirstLine", "  \r\nP7\r\n"},
-                      StaleCase{"NoProgramLine", "JOBS\r\n"}, StaleCase{"EmptyProgramLine", "JOBS\r\n\r\n******\r\n"},
-                      StaleCase{"ProgramGone", "OLD\r\nP7\r\n******\r\n", "OLD/P7"}),
-    test::CaseName());
 
 }  // namespace
 }  // namespace qv

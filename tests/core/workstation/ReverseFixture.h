@@ -6,69 +6,87 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <string>
 
+#include "core/common/State.h"
+#include "core/common/Text.h"
 #include "core/startup/Startup.h"
-#include "support/DrawingFile.h"
-#include "support/InstallationFixture.h"
-#include "support/Answers.h"
-#include "core/workstation/Acceptance.h"
 #include "core/workstation/ReverseRunSteps.h"
+#include "support/Answers.h"
+#include "support/InstallationFixture.h"
 #include "support/TableTest.h"
 
 namespace qv::test {
 
-class ReverseFixture : public ::testing::Test {
-protected:
-    static constexpr const char* Jobs = "C:\\QUORVANE\\PROGRAMS\\PRESS1\\JOBS\\";
-    static constexpr const char* Answers = "C:\\QUORVANE\\ANSWERS\\";
+inline const char* const kFailed = "Reverse Engineering Failed";
+inline std::string Sys(const std::string& name) { return "C:\\QUORVANE\\" + name; }
+inline std::string Job(const std::string& name) { return "C:\\QUORVANE\\PROGRAMS\\PRESS1\\JOBS\\" + name; }
 
+inline std::vector<std::string> Rows(const ReversePanel& panel) {
+    std::vector<std::string> rows;
+    for (const TurretRow& r : panel.rows) rows.push_back(r.station + "|" + r.type + "|" + r.size + "|" + r.angle);
+    return rows;
+}
+
+class ReverseRunTest : public ::testing::Test {
+protected:
     void SetUp() override {
         installation.install();
         Status started = RunStartup();
         ASSERT_TRUE(started.ok()) << started.message();
-    }
-
-    static std::string sys(const std::string& name) { return std::string(InstallationFixture::System) + name; }
-    static std::string job(const std::string& name) { return std::string(Jobs) + name; }
-
-    /// The selected processor: copies whatever answer files exist, the
-    /// drawing answer to P1's drawing, and leaves "ran.mark".
-    void installScriptProcessor() {
-        const std::string exe = sys("FANUCRVS.exe");
+        installation.writeLines(Job("P1.prg"), {"%", "O1234 (DEMO)", "", "   ", "G92X1830.Y1270.", "G50"});
         std::string script = "#!/bin/sh\n";
         for (const char* name : {"Reverse.sht", "Reverse.trt", "Finished.flg"})
             script += std::string("[ -f ANSWERS/") + name + " ] && cp ANSWERS/" + name + " .\n";
-        script += "[ -f ANSWERS/drawing.drw ] && cp ANSWERS/drawing.drw '" + installation.host(job("P1.drw")) + "'\n";
-        installation.write(exe, script + "touch ran.mark\nexit 0\n");
-        std::filesystem::permissions(installation.host(exe), std::filesystem::perms::owner_all,
+        processor(script + "touch ran.mark\nexit 0\n");
+    }
+    /// The selected processor; the script copies whatever answers exist and leaves "ran.mark".
+    void processor(const char* bytes) { processor(std::string(bytes)); }
+    void processor(const std::string& bytes) {
+        installation.write(Sys("FANUCRVS.exe"), bytes);
+        std::filesystem::permissions(installation.host(Sys("FANUCRVS.exe")), std::filesystem::perms::owner_all,
                                      std::filesystem::perm_options::add);
     }
-
-    /// Prepared answers of the script processor.
-    void answer(const std::string& name, const std::string& bytes) {
-        installation.write(std::string(Answers) + name, bytes);
+    /// The processor's answers; nullptr writes none.
+    void answer(const char* flag, const char* sheet = "1000,500,250,750\r\n", const char* tools = "0\r\n") {
+        for (const auto& [name, bytes] : {std::pair<const char*, const char*>{"Finished.flg", flag},
+                                          {"Reverse.sht", sheet}, {"Reverse.trt", tools}}) {
+            installation.remove(Sys("ANSWERS\\") + name);
+            installation.remove(Sys(name));
+            if (bytes) installation.write(Sys("ANSWERS\\") + name, bytes);
+        }
     }
-    void answerSuccess(const std::string& sheet = "1000,500,250,750\r\n",
-                       const std::string& tools = "1,A,,10,0,0,0,0,0,0\r\n0\r\n") {
-        answer("Finished.flg", "0\r\n");
-        answer("Reverse.sht", sheet);
-        answer("Reverse.trt", tools);
-    }
-
     /// A run as the window makes it, its questions and notices recorded.
-    std::optional<ReversePanel> RunReverse(const std::string& line) {
+    std::optional<ReversePanel> run(const std::string& line) {
         ReverseRunHooks hooks;
         hooks.ask = messages.ask();
         hooks.programChosen = [this](const RunRequest& request) { chosen = request; };
-        lastRun = qv::RunReverse(line, hooks);
+        lastRun = RunReverse(line, hooks);
         for (const Outcome& notice : lastRun.notices) messages.show(notice);
         return lastRun.panel;
     }
-    Outcome AcceptResult(const std::array<std::string, 4>& boxes) { return messages.show(qv::AcceptResult(boxes)); }
+    /// A run whose result is known, to check that failures keep it.
+    void makePreviousRun() {
+        ReverseRunState& previous = ReverseRun();
+        previous.ProgramName = "OLD";
+        previous.SheetValues = {1, 2, 3, 4};
+        previous.TurretCount = 1;
+        previous.TurretOrder[0] = 7;
+        previous.TurretTools[7].Shape = 'B';
+        previous.BlockCount = 3;
+        installation.write(Sys("Reverse.rnd"), std::string(240, 'x'));
+    }
+    void expectPreviousRunKept() {
+        const ReverseRunState& kept = ReverseRun();
+        EXPECT_EQ(kept.ProgramName + " " + std::to_string(kept.TurretCount) + " " +
+                      std::to_string(kept.TurretOrder[0]) + " " + kept.TurretTools[7].Shape + " " +
+                      std::to_string(kept.BlockCount),
+                  "OLD 1 7 B 3");
+        EXPECT_EQ(kept.SheetValues, (std::array<double, 4>{1, 2, 3, 4}));
+        EXPECT_EQ(installation.read(Sys("Reverse.rnd")), std::string(240, 'x'));
+    }
 
     InstallationFixture installation;
-    test::Answers messages;
+    Answers messages;
     RunOutcome lastRun;
     std::optional<RunRequest> chosen;
 };

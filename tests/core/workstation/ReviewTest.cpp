@@ -1,0 +1,124 @@
+// The review records and their paging: records of a program read a piece at
+// a time equal those of the whole program's lines wherever a line, a line
+// end, a long blank run or the end-of-file mark falls against the pieces;
+// which records show, how keys and the scroll bar move, counts past 16 bits.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "core/common/Text.h"
+#include "core/common/TextFile.h"
+#include "core/workstation/ReverseRunState.h"
+#include "core/workstation/ReviewPager.h"
+#include "core/workstation/ReviewRecords.h"
+#include "support/Sandbox.h"
+
+namespace qv {
+namespace {
+
+constexpr std::size_t kPiece = 1 << 16;
+
+std::string Filled(std::size_t size, char c) { return std::string(size, c); }
+
+TEST(ReviewRecords, EqualTheRecordsOfTheWholeProgramsLines) {
+    const std::string programs[] = {
+        "", "   \r\n\t\r\n \n\r", "%\r\nO1234\rG50\nT1",
+        " \tX" + Filled(100, ' ') + "\r\nY" + Filled(78, 'y') + " \t \r\nZ" + Filled(75, 'z') + Filled(10, '\t') +
+            "q\r\n" + Filled(81, 'w'),
+        Filled(kPiece - 1, 'a') + "\r\nB\r\n",                       // CR LF split by a piece
+        "N1\r\n" + Filled(kPiece, 'c') + " \r\nN2",                  // a line across pieces
+        Filled(kPiece + 7, ' ') + "Q  \r\n" + Filled(3 * kPiece, '\t'),  // blanks longer than a piece
+        Filled(kPiece + 10, 'e') + "\r\nF\x1aG\r\nH\r\n",            // the end-of-file mark in a later piece
+        Filled(2 * kPiece - 1, '\n') + "T",                          // a tail of every length
+    };
+    for (const std::string& content : programs) {
+        SCOPED_TRACE(content.size());
+        test::Sandbox box;
+        box.write("C:\\JOBS\\P.prg", content);
+        std::string expected;
+        std::int32_t count = 0;
+        for (const std::string& line : SplitLines(content)) {
+            if (Trim(line).empty()) continue;
+            expected += ReviewRecordText(line);
+            ++count;
+        }
+        auto written = WriteReviewRecords("C:\\JOBS\\P.prg", "C:\\JOBS\\Reverse.rnd");
+        ASSERT_TRUE(written.ok()) << written.message();
+        EXPECT_EQ(written.value(), count);
+        EXPECT_TRUE(box.read("C:\\JOBS\\Reverse.rnd") == expected);
+    }
+    test::Sandbox box;
+    EXPECT_EQ(WriteReviewRecords("C:\\P.prg", "C:\\Reverse.rnd").message(), "C:\\P.prg: no such file");
+    EXPECT_FALSE(box.exists("C:\\Reverse.rnd.tmp"));
+}
+
+std::vector<std::string> Blocks(int first, int last) {
+    std::vector<std::string> lines;
+    for (int n = first; n <= last; ++n) lines.push_back("N" + std::to_string(n));
+    return lines;
+}
+
+// Twenty-one records show; End shows the last page.
+TEST(ReviewPager, ShowsTheRecordsOfTheRun) {
+    const struct {
+        int blocks;
+        std::int32_t scrollMaximum, topAfterEnd;
+    } cases[] = {{5, 1, 1}, {21, 1, 1}, {100, 80, 80}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.blocks);
+        test::MachineSandbox box;
+        std::string bytes;
+        for (int n = 1; n <= c.blocks; ++n) bytes += FixedText("N" + std::to_string(n), 80);
+        box.write("C:\\QV\\Reverse.rnd", bytes);
+        ReverseRun().BlockCount = c.blocks;
+        ReviewPager pager = ReviewPager::ForCurrentRun();
+        EXPECT_EQ(pager.lines().value_or({}), Blocks(1, std::min(c.blocks, 21)));
+        EXPECT_EQ(pager.scrollMinimum(), 1);
+        EXPECT_EQ(pager.scrollMaximum(), c.scrollMaximum);
+        EXPECT_EQ(pager.onKey(ReviewKey::End).moved, c.topAfterEnd != 1);
+        EXPECT_EQ(pager.TopRecord, c.topAfterEnd);
+        EXPECT_EQ(pager.lines().value_or({}), Blocks(c.topAfterEnd, c.blocks));
+    }
+    test::MachineSandbox box;
+    ReviewPager pager;
+    pager.BlockCount = 3;
+    EXPECT_NE(pager.lines().message().find("C:\\QV\\Reverse.rnd"), std::string::npos);
+}
+
+// Page keys are consumed; the others are left to the list.
+TEST(ReviewPager, KeysAndTheScrollBarMoveWithinTheRecords) {
+    const struct {
+        std::int32_t top;
+        ReviewKey key;
+        std::int32_t topAfter;
+        bool consumed;
+    } keys[] = {
+        {1, ReviewKey::PageDown, 21, true}, {70, ReviewKey::PageDown, 80, true}, {80, ReviewKey::PageDown, 80, true},
+        {41, ReviewKey::PageUp, 21, true},  {5, ReviewKey::PageUp, 1, true},     {1, ReviewKey::PageUp, 1, true},
+        {57, ReviewKey::Home, 1, false},    {3, ReviewKey::End, 80, false},      {57, ReviewKey::Up, 56, false},
+        {1, ReviewKey::Up, 1, false},       {57, ReviewKey::Down, 58, false},    {80, ReviewKey::Down, 80, false},
+        {57, ReviewKey::Other, 57, false},
+    };
+    ReviewPager pager;
+    pager.BlockCount = 100;
+    for (const auto& c : keys) {
+        pager.TopRecord = c.top;
+        const ReviewKeyResult result = pager.onKey(c.key);
+        EXPECT_EQ(pager.TopRecord, c.topAfter) << static_cast<int>(c.key) << " at " << c.top;
+        EXPECT_EQ(result.consumed, c.consumed) << static_cast<int>(c.key) << " at " << c.top;
+        EXPECT_EQ(result.moved, c.top != c.topAfter) << static_cast<int>(c.key) << " at " << c.top;
+    }
+    for (auto [value, top] : std::vector<std::pair<std::int32_t, std::int32_t>>{{50, 50}, {0, 1}, {500, 80}}) {
+        pager.scrollTo(value);
+        EXPECT_EQ(pager.TopRecord, top) << value;
+    }
+    pager.BlockCount = 70000;
+    EXPECT_EQ(pager.scrollMaximum(), 69980);
+    pager.onKey(ReviewKey::End);
+    EXPECT_EQ(pager.TopRecord, 69980);
+    pager.onKey(ReviewKey::PageUp);
+    EXPECT_EQ(pager.TopRecord, 69960);
+}
+
+}  // namespace
+}  // namespace qv

@@ -106,12 +106,6 @@ ListRows OutsideFiles(const std::string& folder, const std::string& pattern) {
     return rows;
 }
 
-std::string CountNotice(int count, const std::string& one, const std::string& many, const std::string& verb) {
-    if (count == 0) return "No " + many + " " + verb + " !";
-    if (count == 1) return "1 " + one + " " + verb + " !";
-    return NumberText(count) + " " + many + " " + verb + " !";
-}
-
 std::string ImportQuestion(const std::vector<std::string>& names, std::int16_t mode, const std::string& directory) {
     const bool one = names.size() == 1;
     if (mode == ImportSubRoutinesMode)
@@ -125,17 +119,17 @@ Outcome ImportFiles(const std::string& source, const std::vector<std::string>& n
     for (const std::string& name : names) {
         const Outcome one = ImportFile(source, State().Config.CurrentDirectoryPath, Trim(name), ask);
         if (one.state() == Outcome::State::Failed || one.state() == Outcome::State::Refused)
-            return Outcome::Failed(one.message(), one.kind(), count).with(CountNotice(count, "File", "Files", "Imported"));
+            return Outcome::Failed(one.message(), one.kind(), count).with(CountMessage(count, "File", "Files", "Imported"));
         count += one.count();
     }
-    return Outcome::Done(CountNotice(count, "File", "Files", "Imported"), count);
+    return Outcome::Done(CountMessage(count, "File", "Files", "Imported"), count);
 }
 
 Outcome ImportSubRoutines(const std::string& sourceIn, const std::vector<std::string>& names,
                           const AskFunction& ask) {
     const std::string source = fileset::WithSeparator(sourceIn);
     const std::string target = State().Config.ReverseSubsFolder;
-    auto notice = [](int n) { return CountNotice(n, "Sub-Routine", "Sub-Routines", "Imported"); };
+    auto notice = [](int n) { return CountMessage(n, "Sub-Routine", "Sub-Routines", "Imported"); };
     // Copying the folder's own files onto themselves would gain nothing.
     if (fileset::SameFolder(source, target)) return Outcome::Done(notice(0), 0);
     int count = 0;

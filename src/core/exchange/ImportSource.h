@@ -46,10 +46,6 @@ std::string ImportPattern(const std::string& boxText);
 /// The files of folder matching the pattern, in name order.
 ListRows OutsideFiles(const std::string& folder, const std::string& pattern);
 
-/// "No Files Imported !", "1 File Imported !", "<n> Files Imported !" and the
-/// like for any noun and verb.
-std::string CountNotice(int count, const std::string& one, const std::string& many, const std::string& verb);
-
 /// The question before an import of names into what.
 std::string ImportQuestion(const std::vector<std::string>& names, std::int16_t mode, const std::string& directory);
 

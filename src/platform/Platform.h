@@ -114,6 +114,12 @@ public:
     virtual Status removeFolder(const std::string& path) = 0;
     /// Renames a folder; flushed to the disc like renameFile.
     virtual Status renameFolder(const std::string& from, const std::string& to) = 0;
+    /// Until the matching flushDeferredFolders, renames leave their folders
+    /// to be flushed once each at its end: a batch of renames that is made
+    /// safe as a whole (a staged change with its intent record) need not wait
+    /// for the disc after every file. Calls may nest.
+    virtual void deferFolderFlushes() {}
+    virtual void flushDeferredFolders() {}
 
     // ---- Identity and locks -------------------------------------------------
     /// True when both paths name one existing file or folder by the host's

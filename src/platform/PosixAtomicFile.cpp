@@ -7,6 +7,8 @@
 
 #include <atomic>
 #include <cerrno>
+#include <set>
+#include <utility>
 
 #include "platform/PosixErrors.h"
 #include "platform/PosixPaths.h"
@@ -127,7 +129,25 @@ Status AtomicFile::commit(Durability durability) {
     return Status::Ok();
 }
 
+namespace {
+int g_deferDepth = 0;
+std::set<std::string> g_deferred;
+}  // namespace
+
+void BeginDeferredFolderSyncs() { ++g_deferDepth; }
+
+void EndDeferredFolderSyncs() {
+    if (g_deferDepth == 0 || --g_deferDepth > 0) return;
+    const std::set<std::string> folders = std::move(g_deferred);
+    g_deferred.clear();
+    for (const std::string& folder : folders) SyncHostFolder(folder);
+}
+
 void SyncHostFolder(const std::string& folder) {
+    if (g_deferDepth > 0) {
+        g_deferred.insert(folder);
+        return;
+    }
     if (g_syncWatcher) g_syncWatcher(folder);
     int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dirFd >= 0) {

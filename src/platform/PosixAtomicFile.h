@@ -46,6 +46,10 @@ private:
 /// effort: some file systems cannot sync a folder, and the change it follows
 /// has happened either way.
 void SyncHostFolder(const std::string& folder);
+/// While deferred (calls nest), SyncHostFolder only notes its folder; the
+/// outermost EndDeferredFolderSyncs flushes each noted folder once.
+void BeginDeferredFolderSyncs();
+void EndDeferredFolderSyncs();
 /// For tests: called with every folder SyncHostFolder flushes; nullptr for none.
 void SetFolderSyncWatcher(std::function<void(const std::string&)> watcher);
 

@@ -71,6 +71,10 @@ Status PosixPlatform::copyFile(const std::string& from, const std::string& to) {
     return s;
 }
 
+void PosixPlatform::deferFolderFlushes() { BeginDeferredFolderSyncs(); }
+
+void PosixPlatform::flushDeferredFolders() { EndDeferredFolderSyncs(); }
+
 Status PosixPlatform::syncFile(const std::string& path) {
     HostTarget t = resolver_.resolve(path);
     if (Status refused = RequireFile(t, path); !refused) return refused;

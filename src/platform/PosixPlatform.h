@@ -47,6 +47,8 @@ public:
     Status copyFile(const std::string& from, const std::string& to) override;
     Status syncFile(const std::string& path) override;
     Status renameFile(const std::string& from, const std::string& to) override;
+    void deferFolderFlushes() override;
+    void flushDeferredFolders() override;
     Status deleteFile(const std::string& path) override;
     Status makeFolder(const std::string& path) override;
     Status removeFolder(const std::string& path) override;

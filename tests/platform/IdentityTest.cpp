@@ -97,6 +97,14 @@ TEST_F(PlatformTest, RenamesFlushEveryFolderTheyChange) {
         ASSERT_TRUE(c.rename().ok());
         EXPECT_EQ(synced, c.folders);
     }
+    // A batch flushes each folder once, at its end.
+    synced.clear();
+    platform->deferFolderFlushes();
+    ASSERT_TRUE(platform->renameFile("C:\\B\\Two.prg", "C:\\B\\Three.prg").ok());
+    ASSERT_TRUE(platform->renameFile("C:\\B\\Three.prg", "C:\\B\\Four.prg").ok());
+    EXPECT_TRUE(synced.empty());
+    platform->flushDeferredFolders();
+    EXPECT_EQ(synced, std::vector<std::string>{host("C:\\B")});
     platform::SetFolderSyncWatcher(nullptr);
 }
 

@@ -97,9 +97,7 @@ public:
     Status apply() {
         plan();
         if (Status begun = record(false); !begun.ok()) return begun;
-        Status status = stage();
-        if (status.ok()) status = setAside();
-        if (status.ok()) status = commit();
+        Status status = renameAll();
         if (status.ok()) status = syncCopies();
         if (status.ok() && workAfterCommit()) status = record(true);
         if (!status.ok()) {
@@ -135,6 +133,19 @@ private:
         }
         const std::string& anchor = change_.transfers.empty() ? change_.removals.front() : change_.transfers.front().to;
         intentPath_ = IntentPath(FolderOf(anchor));
+    }
+
+    // The intent record makes the renames safe as a whole, so their folders
+    // go to the disc once at the end rather than after every file.
+    Status renameAll() {
+        struct Flush {
+            Flush() { Fs().deferFolderFlushes(); }
+            ~Flush() { Fs().flushDeferredFolders(); }
+        } flush;
+        Status status = stage();
+        if (status.ok()) status = setAside();
+        if (status.ok()) status = commit();
+        return status;
     }
 
     // Only files still to delete need the committed mark; without it a crash

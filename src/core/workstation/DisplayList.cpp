@@ -137,6 +137,32 @@ struct DisplayListBuilder::Impl {
         }
     }
 
+    // A processor may write a circle's holes as single hits too: each hole
+    // is kept once, as the single hit (it carries the block's own angle).
+    void mergeCircleHoles() {
+        std::unordered_map<std::uint64_t, std::size_t> holes;
+        const auto key = [](const DisplayHit& h) {
+            const auto x = static_cast<std::uint64_t>(std::llround(double(h.X) * 100)) & 0xFFFFFF;
+            const auto y = static_cast<std::uint64_t>(std::llround(double(h.Y) * 100)) & 0xFFFFFF;
+            return (x << 40) | (y << 16) | static_cast<std::uint16_t>(h.Station);
+        };
+        for (std::size_t i = 0; i < list.Hits.size(); ++i)
+            if (list.Hits[i].Flags & HitFromCircle) holes.emplace(key(list.Hits[i]), i);
+        if (holes.empty()) return;
+        std::vector<bool> drop(list.Hits.size(), false);
+        for (DisplayHit& h : list.Hits) {
+            if (h.Flags & HitFromCircle) continue;
+            const auto found = holes.find(key(h));
+            if (found == holes.end() || drop[found->second]) continue;
+            drop[found->second] = true;
+            h.Flags |= HitFromCircle;
+        }
+        std::size_t out = 0;
+        for (std::size_t i = 0; i < list.Hits.size(); ++i)
+            if (!drop[i]) list.Hits[out++] = list.Hits[i];
+        list.Hits.resize(out);
+    }
+
     void addArrow(const std::string& r, std::uint32_t number) {
         const double distance = Double(r, 0);
         if (!std::isfinite(distance)) {
@@ -184,6 +210,7 @@ void DisplayListBuilder::add(const std::string& record, std::uint32_t number) {
 
 DisplayList DisplayListBuilder::finish() {
     DisplayList& list = impl_->list;
+    impl_->mergeCircleHoles();
     list.Hits.shrink_to_fit();
     list.Extent = list.Sheet;
     for (const DrawBox& c : list.Clamps) list.Extent.add(c);

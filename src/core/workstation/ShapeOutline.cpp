@@ -50,13 +50,16 @@ using Points = std::vector<DrawPoint>;
 
 double Radians(double degrees) { return degrees * Pi / 180; }
 
-// An arc from angle a to b (degrees, b > a for counter-clockwise), end points included.
+// An arc from angle a to b (degrees; b < a turns clockwise), end points
+// included. Inner points sit on a fixed grid of angles that holds the four
+// axis directions, so an arc's extent is exact.
 void Arc(Points& out, double cx, double cy, double r, double a, double b) {
-    const int steps = std::max(2, static_cast<int>(std::ceil(std::fabs(b - a) / 360 * CircleSegments)));
-    for (int i = 0; i <= steps; ++i) {
-        const double t = Radians(a + (b - a) * i / steps);
-        out.push_back({cx + r * std::cos(t), cy + r * std::sin(t)});
-    }
+    const double step = 360.0 / CircleSegments, dir = b >= a ? 1 : -1;
+    const auto put = [&](double deg) { out.push_back({cx + r * std::cos(Radians(deg)), cy + r * std::sin(Radians(deg))}); };
+    put(a);
+    for (double k = dir > 0 ? std::floor(a / step) + 1 : std::ceil(a / step) - 1; (k * step - b) * dir < -1e-9; k += dir)
+        if ((k * step - a) * dir > 1e-9) put(k * step);
+    put(b);
 }
 
 Points Rounded(double w, double h, double r) {

@@ -1,6 +1,7 @@
 // Building the display list from a drawing's records.
 #include "core/workstation/DisplayList.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <unordered_map>
@@ -58,7 +59,12 @@ ToolRecord EntityTool(const std::string& r) {
     return t;
 }
 
-double Double(const std::string& r, std::size_t i) { return GetF64(r, at::Doubles6 + 8 * i); }
+// Callers pass whole records only; hosts are little-endian, as the file is.
+double Double(const std::string& r, std::size_t i) {
+    double value;
+    std::memcpy(&value, r.data() + at::Doubles6 + 8 * i, sizeof value);
+    return value;
+}
 
 // Angles kept to 0.001 degree in [0, 360), so equal turns share an outline.
 float NormalAngle(double degrees) {
@@ -95,11 +101,14 @@ struct DisplayListBuilder::Impl {
         return lastOutline;
     }
 
-    void addHit(double x, double y, const ToolRecord& entity, std::uint32_t number, std::uint8_t flags) {
-        if (!std::isfinite(x) || !std::isfinite(y)) {
-            ++list.Skipped;
-            return;
-        }
+    // What a hit's tool comes to: its outline and whether it is confirmed.
+    struct Resolved {
+        std::uint32_t outline = 0;
+        bool confirmed = false;
+        std::int16_t station = 0;
+    };
+
+    Resolved resolve(const ToolRecord& entity) {
         const ToolRecord* tool = &entity;
         bool confirmed = source.EntityTools;
         double angle = double(entity.Angle) + entity.IndexAngle;
@@ -112,13 +121,59 @@ struct DisplayListBuilder::Impl {
             // angle only in an indexable station.
             angle = tool->Angle + (IsIndexCode(tool->StationCode) ? entity.IndexAngle : 0.0f);
         }
+        return {outlineOf(*tool, NormalAngle(angle)), confirmed, entity.Station};
+    }
+
+    // Most hits repeat a tool seen just before. What decides a hit's
+    // outline is the tool's shape letter and its numbers (bytes 67 to 94 of
+    // the tool: sizes, station, code, angles), and a Special's name: those
+    // bytes find what the tool came to without decoding it again.
+    static constexpr std::size_t NumbersAt = 67, NumbersSize = 28;
+    struct Recent {
+        char numbers[NumbersSize];
+        char shape;
+        Resolved resolved;
+    };
+    Recent recent[4]{};
+    std::size_t recentCount = 0;
+    std::unordered_map<std::string, Resolved> seen;
+
+    Resolved resolve(const std::string& record) {
+        const char* tool = record.data() + at::Tool;
+        const char shape = tool[2];
+        const bool special = shape == 'S';
+        if (!special) {
+            const std::size_t held = std::min<std::size_t>(recentCount, 4);
+            for (std::size_t i = 0; i < held; ++i)
+                if (recent[i].shape == shape && std::memcmp(recent[i].numbers, tool + NumbersAt, NumbersSize) == 0)
+                    return recent[i].resolved;
+        }
+        std::string key(1, shape);
+        key.append(tool + NumbersAt, NumbersSize);
+        if (special) key.append(tool + 3, ToolDescriptionWidth);
+        auto found = seen.find(key);
+        if (found == seen.end()) found = seen.emplace(std::move(key), resolve(EntityTool(record))).first;
+        if (!special) {
+            Recent& slot = recent[recentCount++ % 4];
+            std::memcpy(slot.numbers, tool + NumbersAt, NumbersSize);
+            slot.shape = shape;
+            slot.resolved = found->second;
+        }
+        return found->second;
+    }
+
+    void addHit(double x, double y, const Resolved& tool, std::uint32_t number, std::uint8_t flags) {
+        if (!std::isfinite(x) || !std::isfinite(y)) {
+            ++list.Skipped;
+            return;
+        }
         DisplayHit hit;
         hit.X = static_cast<float>(x);
         hit.Y = static_cast<float>(y);
-        hit.Outline = outlineOf(*tool, NormalAngle(angle));
+        hit.Outline = tool.outline;
         hit.Record = number;
-        hit.Station = entity.Station;
-        hit.Flags = static_cast<std::uint8_t>(flags | (confirmed ? HitConfirmed : 0));
+        hit.Station = tool.station;
+        hit.Flags = static_cast<std::uint8_t>(flags | (tool.confirmed ? HitConfirmed : 0));
         list.Hits.push_back(hit);
     }
 
@@ -129,7 +184,7 @@ struct DisplayListBuilder::Impl {
             ++list.Skipped;
             return;
         }
-        const ToolRecord tool = EntityTool(r);
+        const Resolved tool = resolve(r);
         const int holes = static_cast<int>(std::lround(count));
         for (int k = 0; k < holes; ++k) {
             const double a = (start + 360.0 * k / holes) * 3.14159265358979323846 / 180;
@@ -192,6 +247,14 @@ DisplayListBuilder::DisplayListBuilder(DisplaySource source) : impl_(std::make_u
     impl_->clampAt = s.LeftClamp > 0 ? s.LeftClamp : 0;
 }
 
+DisplayListBuilder::DisplayListBuilder(DisplaySource source, DisplayList&& reuse)
+    : DisplayListBuilder(std::move(source)) {
+    std::vector<DisplayHit>& hits = impl_->list.Hits;
+    hits = std::move(reuse.Hits);
+    hits.clear();
+    reuse = DisplayList();
+}
+
 DisplayListBuilder::~DisplayListBuilder() = default;
 
 void DisplayListBuilder::reserve(std::size_t hits) { impl_->list.Hits.reserve(hits); }
@@ -200,7 +263,7 @@ void DisplayListBuilder::add(const std::string& record, std::uint32_t number) {
     ++impl_->list.Records;
     if (number <= 1 || record.size() < DrawingRecordSize) return;
     switch (GetI16(record, at::EntityCode)) {
-        case 210: impl_->addHit(Double(record, 0), Double(record, 1), EntityTool(record), number, 0); break;
+        case 210: impl_->addHit(Double(record, 0), Double(record, 1), impl_->resolve(record), number, 0); break;
         case 220: impl_->addCircle(record, number); break;
         case 120: impl_->addArrow(record, number); break;
         case 110: case 311: case 312: break;  // sheet and clamps come from the source
@@ -211,14 +274,25 @@ void DisplayListBuilder::add(const std::string& record, std::uint32_t number) {
 DisplayList DisplayListBuilder::finish() {
     DisplayList& list = impl_->list;
     impl_->mergeCircleHoles();
-    list.Hits.shrink_to_fit();
+    if (list.Hits.capacity() - list.Hits.size() > list.Hits.size() / 8) list.Hits.shrink_to_fit();
     list.Extent = list.Sheet;
     for (const DrawBox& c : list.Clamps) list.Extent.add(c);
     for (const DisplayArrow& a : list.Arrows) {
         list.Extent.add(a.From.X, a.From.Y);
         list.Extent.add(a.To.X, a.To.Y);
     }
-    for (const DisplayHit& h : list.Hits) list.Extent.add(list.boundsOf(h));
+    if (!list.Hits.empty()) {
+        float minX = HUGE_VALF, minY = HUGE_VALF, maxX = -HUGE_VALF, maxY = -HUGE_VALF;
+        for (const DisplayHit& h : list.Hits) {
+            const DrawBox& b = list.Outlines[h.Outline].Bounds;
+            minX = std::min(minX, h.X + float(b.MinX));
+            minY = std::min(minY, h.Y + float(b.MinY));
+            maxX = std::max(maxX, h.X + float(b.MaxX));
+            maxY = std::max(maxY, h.Y + float(b.MaxY));
+        }
+        list.Extent.add(minX, minY);
+        list.Extent.add(maxX, maxY);
+    }
     return std::move(list);
 }
 
@@ -254,10 +328,14 @@ Result<OpenDrawing> OpenForDisplay(const std::string& path) {
 }  // namespace
 
 Result<DisplayList> BuildDisplayList(const std::string& path, const DisplaySource& source) {
+    return BuildDisplayList(path, source, DisplayList());
+}
+
+Result<DisplayList> BuildDisplayList(const std::string& path, const DisplaySource& source, DisplayList&& reuse) {
     auto open = OpenForDisplay(path);
     if (!open) return open.status();
     RecordScanner& scanner = *open->scanner;
-    DisplayListBuilder builder(source);
+    DisplayListBuilder builder(source, std::move(reuse));
     builder.reserve(static_cast<std::size_t>(scanner.count()));
     builder.add(open->header, 1);
     std::string record;

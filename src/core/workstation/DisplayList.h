@@ -87,6 +87,9 @@ DisplaySource PanelDisplaySource(const ReverseRunState& run, const std::array<do
 class DisplayListBuilder {
 public:
     explicit DisplayListBuilder(DisplaySource source);
+    /// Builds into the storage of `reuse`, a list being replaced: memory
+    /// touched for the first time is costly at hundreds of thousands of hits.
+    DisplayListBuilder(DisplaySource source, DisplayList&& reuse);
     ~DisplayListBuilder();
     /// One 518-byte record; `number` counts from 1 (the header).
     void add(const std::string& record, std::uint32_t number);
@@ -103,6 +106,8 @@ private:
 /// not whole records, one without a header or with a header that is not
 /// one gives an error naming the file.
 Result<DisplayList> BuildDisplayList(const std::string& path, const DisplaySource& source);
+/// The same, reusing the storage of the list it replaces (left empty).
+Result<DisplayList> BuildDisplayList(const std::string& path, const DisplaySource& source, DisplayList&& reuse);
 
 /// The drawing's own sheet and clamps (from its header), entity tools.
 Result<DisplaySource> DrawingDisplaySource(const std::string& path);

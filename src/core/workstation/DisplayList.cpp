@@ -1,0 +1,387 @@
+// Building the display list from a drawing's records.
+#include "core/workstation/DisplayList.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <unordered_map>
+
+#include "core/common/Bytes.h"
+#include "core/workstation/DrawingRecord.h"
+#include "core/workstation/RecordStream.h"
+#include "core/workstation/TurretTable.h"
+
+namespace qv {
+
+DrawBox DisplayList::boundsOf(const DisplayHit& hit) const {
+    const DrawBox& b = Outlines[hit.Outline].Bounds;
+    return DrawBox::Of(hit.X + b.MinX, hit.Y + b.MinY, hit.X + b.MaxX, hit.Y + b.MaxY);
+}
+
+std::size_t DisplayList::memoryBytes() const {
+    std::size_t bytes = sizeof(DisplayList) + Hits.capacity() * sizeof(DisplayHit) +
+                        Arrows.capacity() * sizeof(DisplayArrow) + Clamps.capacity() * sizeof(DrawBox) +
+                        Outlines.capacity() * sizeof(ShapeOutline);
+    for (const ShapeOutline& o : Outlines) {
+        bytes += o.Contours.capacity() * sizeof(Contour) + o.Label.capacity();
+        for (const Contour& c : o.Contours) bytes += c.Points.capacity() * sizeof(DrawPoint);
+    }
+    return bytes;
+}
+
+DisplaySource PanelDisplaySource(const ReverseRunState& run, const std::array<double, 4>& sheetValues) {
+    DisplaySource source;
+    source.SheetX = sheetValues[0];
+    source.SheetY = sheetValues[1];
+    source.LeftClamp = sheetValues[2];
+    source.RightClamp = sheetValues[3];
+    source.EntityTools = false;
+    source.Tools = run.TurretTools;
+    for (std::size_t s = 0; s < TurretSlots; ++s) source.Confirmed[s] = IsConfirmedTool(run.TurretTools[s]);
+    return source;
+}
+
+namespace {
+namespace at = drawing_offset;
+
+// The parts of an entity's tool a hit needs, read straight from the bytes.
+ToolRecord EntityTool(const std::string& r) {
+    ToolRecord t;
+    const std::size_t o = at::Tool;
+    t.Defined = GetI16(r, o) != 0;
+    t.Shape = r[o + 2];
+    if (t.Shape == 'S') t.Description = GetText(r, o + 3, ToolDescriptionWidth);
+    for (std::size_t i = 0; i < 4; ++i) t.Size[i] = GetF32(r, o + 67 + 4 * i);
+    t.Station = GetI16(r, o + 83);
+    t.StationCode = GetI16(r, o + 85);
+    t.Angle = GetF32(r, o + 87);
+    t.IndexAngle = GetF32(r, o + 91);
+    return t;
+}
+
+// Callers pass whole records only; hosts are little-endian, as the file is.
+double Double(const std::string& r, std::size_t i) {
+    double value;
+    std::memcpy(&value, r.data() + at::Doubles6 + 8 * i, sizeof value);
+    return value;
+}
+
+// Angles kept to 0.001 degree in [0, 360), so equal turns share an outline.
+float NormalAngle(double degrees) {
+    if (!std::isfinite(degrees)) return 0;
+    double a = std::fmod(std::round(degrees * 1000) / 1000, 360.0);
+    if (a < 0) a += 360;
+    return a >= 360 ? 0.0f : static_cast<float>(a);
+}
+}  // namespace
+
+struct DisplayListBuilder::Impl {
+    DisplaySource source;
+    DisplayList list;
+    std::unordered_map<std::string, std::uint32_t> outlines;
+    std::string key, lastKey;
+    std::uint32_t lastOutline = 0;
+    double clampAt = 0;  // where the left clamp stands after the moves so far
+
+    std::uint32_t outlineOf(const ToolRecord& tool, float angle) {
+        if (tool.Shape == 'S') angle = 0;
+        key.assign(1, tool.Shape);
+        key.append(reinterpret_cast<const char*>(tool.Size.data()), sizeof(float) * 4);
+        key.append(reinterpret_cast<const char*>(&angle), sizeof angle);
+        if (tool.Shape == 'S') key += tool.Description;
+        if (!list.Outlines.empty() && key == lastKey) return lastOutline;
+        auto found = outlines.find(key);
+        if (found == outlines.end()) {
+            const auto index = static_cast<std::uint32_t>(list.Outlines.size());
+            list.Outlines.push_back(MakeShapeOutline(tool, angle));
+            found = outlines.emplace(key, index).first;
+        }
+        lastKey = key;
+        lastOutline = found->second;
+        return lastOutline;
+    }
+
+    // What a hit's tool comes to: its outline and whether it is confirmed.
+    struct Resolved {
+        std::uint32_t outline = 0;
+        bool confirmed = false;
+        std::int16_t station = 0;
+    };
+
+    Resolved resolve(const ToolRecord& entity) {
+        const ToolRecord* tool = &entity;
+        bool confirmed = source.EntityTools;
+        double angle = double(entity.Angle) + entity.IndexAngle;
+        const int station = entity.Station;
+        if (!source.EntityTools && station >= 0 && station < static_cast<int>(TurretSlots) &&
+            source.Tools[static_cast<std::size_t>(station)].Shape != ' ') {
+            tool = &source.Tools[static_cast<std::size_t>(station)];
+            confirmed = source.Confirmed[static_cast<std::size_t>(station)];
+            // As the accepted drawing will hold it: the hit's own index
+            // angle only in an indexable station.
+            angle = tool->Angle + (IsIndexCode(tool->StationCode) ? entity.IndexAngle : 0.0f);
+        }
+        return {outlineOf(*tool, NormalAngle(angle)), confirmed, entity.Station};
+    }
+
+    // Most hits repeat a tool seen just before. What decides a hit's
+    // outline is the tool's shape letter and its numbers (bytes 67 to 94 of
+    // the tool: sizes, station, code, angles), and a Special's name: those
+    // bytes find what the tool came to without decoding it again.
+    static constexpr std::size_t NumbersAt = 67, NumbersSize = 28;
+    struct Recent {
+        char numbers[NumbersSize];
+        char shape;
+        Resolved resolved;
+    };
+    Recent recent[4]{};
+    std::size_t recentCount = 0;
+    std::unordered_map<std::string, Resolved> seen;
+
+    Resolved resolve(const std::string& record) {
+        const char* tool = record.data() + at::Tool;
+        const char shape = tool[2];
+        const bool special = shape == 'S';
+        if (!special) {
+            const std::size_t held = std::min<std::size_t>(recentCount, 4);
+            for (std::size_t i = 0; i < held; ++i)
+                if (recent[i].shape == shape && std::memcmp(recent[i].numbers, tool + NumbersAt, NumbersSize) == 0)
+                    return recent[i].resolved;
+        }
+        std::string key(1, shape);
+        key.append(tool + NumbersAt, NumbersSize);
+        if (special) key.append(tool + 3, ToolDescriptionWidth);
+        auto found = seen.find(key);
+        if (found == seen.end()) found = seen.emplace(std::move(key), resolve(EntityTool(record))).first;
+        if (!special) {
+            Recent& slot = recent[recentCount++ % 4];
+            std::memcpy(slot.numbers, tool + NumbersAt, NumbersSize);
+            slot.shape = shape;
+            slot.resolved = found->second;
+        }
+        return found->second;
+    }
+
+    void addHit(double x, double y, const Resolved& tool, std::uint32_t number, std::uint8_t flags) {
+        if (!std::isfinite(x) || !std::isfinite(y)) {
+            ++list.Skipped;
+            return;
+        }
+        DisplayHit hit;
+        hit.X = static_cast<float>(x);
+        hit.Y = static_cast<float>(y);
+        hit.Outline = tool.outline;
+        hit.Record = number;
+        hit.Station = tool.station;
+        hit.Flags = static_cast<std::uint8_t>(flags | (tool.confirmed ? HitConfirmed : 0));
+        list.Hits.push_back(hit);
+    }
+
+    void addCircle(const std::string& r, std::uint32_t number) {
+        const double cx = Double(r, 0), cy = Double(r, 1), radius = Double(r, 2), start = Double(r, 3);
+        const double count = Double(r, 4);
+        if (!std::isfinite(radius) || !std::isfinite(start) || !std::isfinite(count) || count < 1 || count > 100000) {
+            ++list.Skipped;
+            return;
+        }
+        const Resolved tool = resolve(r);
+        const int holes = static_cast<int>(std::lround(count));
+        for (int k = 0; k < holes; ++k) {
+            const double a = (start + 360.0 * k / holes) * 3.14159265358979323846 / 180;
+            addHit(cx + radius * std::cos(a), cy + radius * std::sin(a), tool, number, HitFromCircle);
+        }
+    }
+
+    // A processor may write a circle's holes as single hits too: each hole
+    // is kept once, as the single hit (it carries the block's own angle).
+    void mergeCircleHoles() {
+        std::unordered_map<std::uint64_t, std::size_t> holes;
+        const auto key = [](const DisplayHit& h) {
+            const auto x = static_cast<std::uint64_t>(std::llround(double(h.X) * 100)) & 0xFFFFFF;
+            const auto y = static_cast<std::uint64_t>(std::llround(double(h.Y) * 100)) & 0xFFFFFF;
+            return (x << 40) | (y << 16) | static_cast<std::uint16_t>(h.Station);
+        };
+        for (std::size_t i = 0; i < list.Hits.size(); ++i)
+            if (list.Hits[i].Flags & HitFromCircle) holes.emplace(key(list.Hits[i]), i);
+        if (holes.empty()) return;
+        std::vector<bool> drop(list.Hits.size(), false);
+        for (DisplayHit& h : list.Hits) {
+            if (h.Flags & HitFromCircle) continue;
+            const auto found = holes.find(key(h));
+            if (found == holes.end() || drop[found->second]) continue;
+            drop[found->second] = true;
+            h.Flags |= HitFromCircle;
+        }
+        std::size_t out = 0;
+        for (std::size_t i = 0; i < list.Hits.size(); ++i)
+            if (!drop[i]) list.Hits[out++] = list.Hits[i];
+        list.Hits.resize(out);
+    }
+
+    void addArrow(const std::string& r, std::uint32_t number) {
+        const double distance = Double(r, 0);
+        if (!std::isfinite(distance)) {
+            ++list.Skipped;
+            return;
+        }
+        DisplayArrow arrow;
+        arrow.Distance = distance;
+        arrow.Sign = GetI16(r, at::SecondSetting) < 0 ? -1 : 1;
+        arrow.Record = number;
+        const double y = -ClampDepth - ArrowRowGap * static_cast<double>(list.Arrows.size() + 1);
+        arrow.From = {clampAt, y};
+        clampAt += arrow.Sign * distance;
+        arrow.To = {clampAt, y};
+        list.Arrows.push_back(arrow);
+    }
+};
+
+DisplayListBuilder::DisplayListBuilder(DisplaySource source) : impl_(std::make_unique<Impl>()) {
+    impl_->source = std::move(source);
+    const DisplaySource& s = impl_->source;
+    DisplayList& list = impl_->list;
+    if (s.SheetX > 0 && s.SheetY > 0) list.Sheet = DrawBox::Of(0, 0, s.SheetX, s.SheetY);
+    for (double clamp : {s.LeftClamp, s.RightClamp})
+        if (clamp > 0)
+            list.Clamps.push_back(DrawBox::Of(clamp - ClampWidth / 2, -ClampDepth, clamp + ClampWidth / 2, ClampDepth));
+    impl_->clampAt = s.LeftClamp > 0 ? s.LeftClamp : 0;
+}
+
+DisplayListBuilder::DisplayListBuilder(DisplaySource source, DisplayList&& reuse)
+    : DisplayListBuilder(std::move(source)) {
+    std::vector<DisplayHit>& hits = impl_->list.Hits;
+    hits = std::move(reuse.Hits);
+    hits.clear();
+    reuse = DisplayList();
+}
+
+DisplayListBuilder::~DisplayListBuilder() = default;
+
+void DisplayListBuilder::reserve(std::size_t hits) { impl_->list.Hits.reserve(hits); }
+
+void DisplayListBuilder::add(const std::string& record, std::uint32_t number) {
+    ++impl_->list.Records;
+    if (number <= 1 || record.size() < DrawingRecordSize) return;
+    switch (GetI16(record, at::EntityCode)) {
+        case 210: impl_->addHit(Double(record, 0), Double(record, 1), impl_->resolve(record), number, 0); break;
+        case 220: impl_->addCircle(record, number); break;
+        case 120: impl_->addArrow(record, number); break;
+        case 110: case 311: case 312: break;  // sheet and clamps come from the source
+        default: ++impl_->list.Skipped; break;
+    }
+}
+
+DisplayList DisplayListBuilder::finish() {
+    DisplayList& list = impl_->list;
+    impl_->mergeCircleHoles();
+    if (list.Hits.capacity() - list.Hits.size() > list.Hits.size() / 8) list.Hits.shrink_to_fit();
+    list.Extent = list.Sheet;
+    for (const DrawBox& c : list.Clamps) list.Extent.add(c);
+    for (const DisplayArrow& a : list.Arrows) {
+        list.Extent.add(a.From.X, a.From.Y);
+        list.Extent.add(a.To.X, a.To.Y);
+    }
+    if (!list.Hits.empty()) {
+        float minX = HUGE_VALF, minY = HUGE_VALF, maxX = -HUGE_VALF, maxY = -HUGE_VALF;
+        for (const DisplayHit& h : list.Hits) {
+            const DrawBox& b = list.Outlines[h.Outline].Bounds;
+            minX = std::min(minX, h.X + float(b.MinX));
+            minY = std::min(minY, h.Y + float(b.MinY));
+            maxX = std::max(maxX, h.X + float(b.MaxX));
+            maxY = std::max(maxY, h.Y + float(b.MaxY));
+        }
+        list.Extent.add(minX, minY);
+        list.Extent.add(maxX, maxY);
+    }
+    return std::move(list);
+}
+
+namespace {
+struct OpenDrawing {
+    std::unique_ptr<RecordScanner> scanner;
+    std::string header;
+};
+
+Result<OpenDrawing> OpenForDisplay(const std::string& path) {
+    const std::int64_t size = platform::Current().fileSize(path);
+    if (size < 0) return Status::Error(path + ": the drawing does not exist", ErrorKind::NotFound);
+    if (size < static_cast<std::int64_t>(DrawingRecordSize))
+        return Status::Error(path + ": the drawing is too short to hold its header (" + std::to_string(size) +
+                             " bytes)");
+    if (size % static_cast<std::int64_t>(DrawingRecordSize) != 0)
+        return Status::Error(path + ": the drawing is not whole 518-byte records (" + std::to_string(size) +
+                             " bytes)");
+    auto scanner = RecordScanner::Open(path, DrawingRecordSize);
+    if (!scanner) return scanner.status();
+    OpenDrawing open{std::move(scanner.value()), {}};
+    Status read = open.scanner->next(open.header);
+    if (!read) return read;
+    const std::int16_t code = GetI16(open.header, at::EntityCode);
+    if (code != 0)
+        return Status::Error(path + ": record 1 is no drawing header (entity code " + std::to_string(code) + ")");
+    const std::int32_t declared = GetI32(open.header, at::RecordCount);
+    if (declared > open.scanner->count())
+        return Status::Error(path + ": the drawing is cut short (the header counts " + std::to_string(declared) +
+                             " records, the file holds " + std::to_string(open.scanner->count()) + ")");
+    return open;
+}
+}  // namespace
+
+Result<DisplayList> BuildDisplayList(const std::string& path, const DisplaySource& source) {
+    return BuildDisplayList(path, source, DisplayList());
+}
+
+Result<DisplayList> BuildDisplayList(const std::string& path, const DisplaySource& source, DisplayList&& reuse) {
+    auto open = OpenForDisplay(path);
+    if (!open) return open.status();
+    RecordScanner& scanner = *open->scanner;
+    DisplayListBuilder builder(source, std::move(reuse));
+    builder.reserve(static_cast<std::size_t>(scanner.count()));
+    builder.add(open->header, 1);
+    std::string record;
+    while (!scanner.atEnd()) {
+        const auto number = static_cast<std::uint32_t>(scanner.position());
+        Status read = scanner.next(record);
+        if (!read) return read;
+        builder.add(record, number);
+    }
+    return builder.finish();
+}
+
+Result<DisplaySource> DrawingDisplaySource(const std::string& path) {
+    auto open = OpenForDisplay(path);
+    if (!open) return open.status();
+    DisplaySource source;
+    const auto single = [&](std::size_t i) { return GetF32(open->header, at::Singles20 + 4 * i); };
+    source.SheetX = single(header_single::SheetX);
+    source.SheetY = single(header_single::SheetY);
+    source.LeftClamp = single(header_single::LeftClamp);
+    source.RightClamp = single(header_single::RightClamp);
+    return source;
+}
+
+int HitAt(const DisplayList& list, double x, double y, double tolerance) {
+    int best = -1;
+    double bestEdge = HUGE_VAL, bestCentre = HUGE_VAL;
+    for (std::size_t i = 0; i < list.Hits.size(); ++i) {
+        const DisplayHit& h = list.Hits[i];
+        const DrawBox& b = list.Outlines[h.Outline].Bounds;
+        const double edge = b.distance(x - h.X, y - h.Y);
+        if (edge > tolerance || edge > bestEdge) continue;
+        const double centre = std::hypot(x - h.X, y - h.Y);
+        if (edge < bestEdge || centre < bestCentre) {
+            best = static_cast<int>(i);
+            bestEdge = edge;
+            bestCentre = centre;
+        }
+    }
+    return best;
+}
+
+double MachineUnits(double mm, bool inchUnits) { return inchUnits ? mm / 25.4 : mm; }
+
+DrawPoint MachinePoint(DrawPoint mm, bool inchUnits) {
+    return {MachineUnits(mm.X, inchUnits), MachineUnits(mm.Y, inchUnits)};
+}
+
+}  // namespace qv

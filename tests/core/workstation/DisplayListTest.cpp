@@ -1,0 +1,111 @@
+// Tool outlines, refused drawings, and finding a hit under the pointer.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+
+#include "core/workstation/DisplayList.h"
+#include "core/workstation/DrawingRecord.h"
+#include "support/DrawingFile.h"
+#include "support/Sandbox.h"
+#include "support/TableTest.h"
+
+namespace qv {
+namespace {
+
+std::string BoxText(const DrawBox& b) {
+    char text[96];
+    std::snprintf(text, sizeof text, "%.3f %.3f %.3f %.3f", b.MinX + 0.0, b.MinY + 0.0, b.MaxX + 0.0, b.MaxY + 0.0);
+    return text;
+}
+
+TEST(ShapeOutline, BoundsFollowShapeSizesAndAngle) {
+    const struct {
+        const char* tool;
+        double angle;
+        OutlineKind kind;
+        const char* bounds;
+    } cases[] = {
+        {"A,,10,0,0,0,1,10,0,0,1", 90, OutlineKind::Hole, "-5.000 -5.000 5.000 5.000"},
+        {"B,,10,0,0,0,1,10,0,0,1", 45, OutlineKind::Hole, "-7.071 -7.071 7.071 7.071"},
+        {"C,,10,0,0,2,1,10,0,0,1", 0, OutlineKind::Hole, "-5.000 -5.000 5.000 5.000"},
+        {"D,,20,10,0,0,1,10,0,0,1", 0, OutlineKind::Hole, "-10.000 -5.000 10.000 5.000"},
+        {"D,,20,10,0,0,1,10,0,0,1", 90, OutlineKind::Hole, "-5.000 -10.000 5.000 10.000"},
+        {"E,,20,10,0,2,1,10,0,0,1", 180, OutlineKind::Hole, "-10.000 -5.000 10.000 5.000"},
+        {"F,,30,10,0,0,1,10,0,0,1", 0, OutlineKind::Hole, "-15.000 -5.000 15.000 5.000"},
+        {"G,,10,8,0,0,1,10,0,0,1", 0, OutlineKind::Hole, "-5.000 -5.000 5.000 3.000"},
+        {"H,,10,6,0,0,1,10,0,0,1", 90, OutlineKind::Hole, "-3.000 -5.000 3.000 5.000"},
+        {"I,,20,10,0,0,1,10,0,0,1", 0, OutlineKind::Hole, "-10.000 -5.000 10.000 5.000"},
+        {"J,,10,0,0,0,1,10,0,0,1", 0, OutlineKind::Hole, "-5.774 -5.000 5.774 5.000"},
+        {"K,,10,12,2,0,1,10,0,0,1", 0, OutlineKind::Hole, "-5.000 -5.000 5.000 7.000"},
+        {"K,,10,12,-2,0,1,10,0,0,1", 0, OutlineKind::Hole, "-5.000 -7.000 5.000 5.000"},
+        {"L,,20,10,0,0,1,10,0,0,1", 0, OutlineKind::Form, "-10.000 -5.000 10.000 5.000"},
+        {"M,,30,0,5,1,1,10,0,0,1", 0, OutlineKind::Hole, "-15.000 -15.000 15.000 15.000"},
+        {"S,KEYHOLE,0,0,0,0,1,10,0,0,1", 45, OutlineKind::Special, "-2.000 -2.000 2.000 2.000"},
+        {"U,,10,0,0,0,1,10,0,0,1", 0, OutlineKind::Undefined, "-3.000 -3.000 3.000 3.000"},
+        {"D,,20,0,0,0,1,10,0,0,1", 0, OutlineKind::Undefined, "-3.000 -3.000 3.000 3.000"},
+        {"K,,10,12,0,0,1,10,0,0,1", 0, OutlineKind::Undefined, "-3.000 -3.000 3.000 3.000"},
+        {"P,,10,0,0,0,1,10,0,0,1", 0, OutlineKind::Undefined, "-3.000 -3.000 3.000 3.000"},
+    };
+    for (const auto& c : cases) {
+        const ShapeOutline o = MakeShapeOutline(test::Tool(c.tool), c.angle);
+        EXPECT_EQ(BoxText(o.Bounds), c.bounds) << c.tool << " @" << c.angle;
+        EXPECT_EQ(o.Kind, c.kind) << c.tool;
+    }
+    EXPECT_EQ(MakeShapeOutline(test::Tool("S,KEYHOLE,0,0,0,0,1,10,0,0,1"), 0).Label, "KEYHOLE");
+}
+
+TEST(DisplayList, RefusesWhatIsNoWholeDrawing) {
+    test::Sandbox box;
+    DrawingRecord header, hit;
+    header.RecordCount = 2;
+    hit.EntityCode = 210;
+    const std::string good = test::DrawingBytes({header, hit});
+    const struct {
+        const char* name;
+        std::string bytes;
+        const char* error;
+    } cases[] = {
+        {"missing", "", "C:\\D.drw: the drawing does not exist"},
+        {"short", std::string(100, '\0'), "C:\\D.drw: the drawing is too short to hold its header (100 bytes)"},
+        {"part", good + "xyz", "C:\\D.drw: the drawing is not whole 518-byte records (1039 bytes)"},
+        {"no header", good.substr(518) + good, "C:\\D.drw: record 1 is no drawing header (entity code 210)"},
+        {"cut", good.substr(0, 518), "C:\\D.drw: the drawing is cut short (the header counts 2 records, the file holds 1)"},
+        {"good", good, ""},
+    };
+    for (const auto& c : cases) {
+        box.remove("C:\\D.drw");
+        if (std::string(c.name) != "missing") box.write("C:\\D.drw", c.bytes);
+        const auto list = BuildDisplayList("C:\\D.drw", DisplaySource());
+        EXPECT_EQ(list.ok() ? "" : list.message(), c.error) << c.name;
+        EXPECT_EQ(list.ok() ? list->Hits.size() : 1u, 1u) << c.name;
+    }
+}
+
+TEST(DisplayList, PointerFindsNearestHitAndReadsInMachineUnits) {
+    DrawingRecord header, a, b;
+    a.EntityCode = b.EntityCode = 210;
+    a.Doubles6 = {100, 100};
+    a.Tool = test::Tool("D,,20,10,0,0,3,10,0,0,1");
+    b.Doubles6 = {125, 100};
+    b.Tool = test::Tool("A,,10,0,0,0,7,10,0,0,1");
+    DisplayListBuilder builder{DisplaySource()};
+    builder.add(EncodeDrawingRecord(header), 1);
+    builder.add(EncodeDrawingRecord(a), 2);
+    builder.add(EncodeDrawingRecord(b), 3);
+    const DisplayList list = builder.finish();
+    const struct {
+        double x, y, tolerance;
+        int hit;
+    } cases[] = {{100, 100, 0, 0}, {109, 104, 0, 0}, {112, 100, 1, -1}, {112, 100, 2.5, 0},
+                 {116, 100, 5, 1}, {125, 105.5, 0.4, -1}, {125, 105.5, 1, 1}, {300, 300, 50, -1}};
+    for (const auto& c : cases) EXPECT_EQ(HitAt(list, c.x, c.y, c.tolerance), c.hit) << c.x << "," << c.y;
+    EXPECT_EQ(list.Hits[1].Station, 7);
+    EXPECT_EQ(MachinePoint({254, 12.7}, true).X, 10);
+    EXPECT_EQ(MachinePoint({254, 12.7}, true).Y, 0.5);
+    EXPECT_EQ(MachinePoint({254, 12.7}, false).X, 254);
+    EXPECT_LE(list.memoryBytes(), 64 * list.Hits.size() + 4096);
+}
+
+}  // namespace
+}  // namespace qv

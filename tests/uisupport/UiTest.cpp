@@ -2,6 +2,8 @@
 #include "uisupport/UiTest.h"
 
 #include <QPointer>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <memory>
 
@@ -16,6 +18,9 @@ QApplication& App() {
     if (!app) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         app = new QApplication(argc, argv);
+        // The window remembers its size for the user; tests keep theirs apart.
+        static QTemporaryDir settings;
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     }
     return *app;
 }

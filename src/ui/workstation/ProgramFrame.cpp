@@ -9,6 +9,7 @@
 
 #include "ui/common/ButtonKeys.h"
 #include "ui/common/ListKeys.h"
+#include "ui/workstation/DrawingView.h"
 
 namespace qv::ui {
 
@@ -44,6 +45,9 @@ ProgramFrame::ProgramFrame(QWidget* parent) : QGroupBox(parent) {
     grid->addWidget(ProgOk, 4, 0);
     grid->addWidget(ProgCncl, 4, 1);
     grid->addWidget(Search, 4, 2);
+    Preview = new DrawingView(this, false);
+    Preview->setFixedSize(300, 240);
+    grid->addWidget(Preview, 1, 3, 3, 1, Qt::AlignTop);
     Search->setEnabled(false);  // until the search window is wired to it
     AddButtonKeys(this, ProgOk, ProgCncl);
 }

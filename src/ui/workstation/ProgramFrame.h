@@ -1,4 +1,5 @@
-// The program frame of a reverse run: the directory and the programs in it.
+// The program frame of a reverse run: the directory, the programs in it and
+// a preview of the selected program's drawing.
 #pragma once
 
 #include <QGroupBox>
@@ -6,6 +7,10 @@
 class QComboBox;
 class QListWidget;
 class QPushButton;
+
+namespace qv::ui {
+class DrawingView;
+}
 
 namespace qv::ui {
 
@@ -19,6 +24,7 @@ public:
     QPushButton* ProgOk = nullptr;
     QPushButton* ProgCncl = nullptr;
     QPushButton* Search = nullptr;
+    DrawingView* Preview = nullptr;  // the selected program's drawing
 };
 
 }  // namespace qv::ui

@@ -35,7 +35,6 @@ ReverseForm::ReverseForm(QWidget* parent) : QMainWindow(parent) {
     programPage_ = new QWidget(centre_);
     auto* programLayout = new QHBoxLayout(programPage_);
     ProgFrame = new ProgramFrame(programPage_);
-    ProgFrame->setFixedWidth(380);
     programLayout->addStretch();
     programLayout->addWidget(ProgFrame);
     programLayout->addStretch();
@@ -50,8 +49,10 @@ ReverseForm::ReverseForm(QWidget* parent) : QMainWindow(parent) {
     ConnectDirectoryAndFileMenus(*this);
     ConnectSearchEditSubMenus(*this);
     ConnectImportMenus(*this);
-    // A fixed window laid out for the reverse panel, as the suite's windows are.
-    setFixedSize(sizeHint());
+    connectView();
+    // Never smaller than the reverse panel needs; the drawing takes any room beyond.
+    setMinimumSize(sizeHint());
+    restoreWindow();
 }
 
 ReverseForm::~ReverseForm() = default;

@@ -9,6 +9,7 @@
 class QAction;
 class QMenu;
 class QStackedWidget;
+class QTimer;
 
 namespace qv {
 struct ReversePanel;  // what a run gives the panel to show
@@ -78,11 +79,22 @@ private:
     void rvsCncl();
     void closeReview();
 
+    // The drawing view and the program preview (ReverseFormView.cpp).
+    void connectView();
+    void refreshView(bool keepView);
+    void previewProgram();
+    void highlightRow(int row);
+    void stationClicked(int station);
+
+    void closeEvent(QCloseEvent* event) override;
+    void restoreWindow();
+
     StatusBar* statusBar_ = nullptr;
     QStackedWidget* centre_ = nullptr;
     QWidget* idle_ = nullptr;
     QWidget* programPage_ = nullptr;
     Review* review_ = nullptr;
+    QTimer* viewTimer_ = nullptr;  // redraws once typing in a box pauses
 };
 
 }  // namespace qv::ui

@@ -119,7 +119,7 @@ void ReverseForm::progOk() {
 
 void ReverseForm::showPanel(const qv::ReversePanel& panel) {
     for (int i = 1; i <= 4; ++i) RvsBck->ShtBox[i]->setText(FromCore(panel.sheetTexts[i - 1]));
-    RvsBck->Trt->fill(panel.rows, panel.scrollMaximum, panel.selectedRow);
+    RvsBck->Trt->fill(panel.rows, panel.selectedRow);
     {
         SuppressEventsScope quiet;
         FillComboBox(RvsBck->MaterialList, panel.materials);
@@ -129,6 +129,8 @@ void ReverseForm::showPanel(const qv::ReversePanel& panel) {
     RvsBck->ViewPanel->setTitle(FromCore(panel.caption));
     RvsBck->RvsOk->setDefault(true);
     centre_->setCurrentWidget(RvsBck);
+    refreshView(false);
+    highlightRow(panel.selectedRow);
     RvsBck->Trt->TrtList[1]->setFocus();
 }
 

@@ -15,6 +15,7 @@
 #include "core/workstation/TurretTable.h"
 #include "ui/common/ButtonKeys.h"
 #include "ui/common/CoreText.h"
+#include "ui/workstation/DrawingView.h"
 #include "ui/workstation/TurretTable.h"
 
 namespace qv::ui {
@@ -89,6 +90,15 @@ ReversePanel::ReversePanel(QWidget* parent) : QFrame(parent) {
         ConfirmedLabel->setText(FromCore(ConfirmedToolsText(Trt->confirmedCount(), Trt->rowCount())));
     });
 
+    View = new DrawingView(this);
+    ViewCoords = new QLabel(this);
+    ViewCoords->setObjectName(QStringLiteral("ViewCoords"));
+    ViewCoords->setToolTip(QStringLiteral("Wheel: zoom   Drag: pan   Home: whole drawing   Click a hit: its tool"));
+    connect(View, &DrawingView::pointerMoved, ViewCoords, &QLabel::setText);
+    auto* drawing = new QVBoxLayout;
+    drawing->addWidget(View, 1);
+    drawing->addWidget(ViewCoords);
+
     auto* side = new QVBoxLayout;
     side->addWidget(ViewPanel);
     side->addWidget(ToolingPanel);
@@ -98,7 +108,8 @@ ReversePanel::ReversePanel(QWidget* parent) : QFrame(parent) {
     side->addWidget(BttnPanel);
 
     auto* layout = new QHBoxLayout(this);
-    layout->addWidget(Trt, 0, Qt::AlignTop);
+    layout->addWidget(Trt);
+    layout->addLayout(drawing, 1);
     layout->addLayout(side);
 
     // RvsOk is the default button and RvsCncl the cancel button of the panel.

@@ -1,5 +1,6 @@
 // The reverse panel shown after a successful run: sheet and clamp boxes,
-// material, the tooling table, the program's name and the way out.
+// material, the tooling table, the drawing as it will be written, the
+// program's name and the way out.
 #pragma once
 
 #include <QFrame>
@@ -13,6 +14,7 @@ class QPushButton;
 
 namespace qv::ui {
 
+class DrawingView;
 class TurretTable;
 
 class ReversePanel : public QFrame {
@@ -29,6 +31,8 @@ public:
     QLabel* ConfirmedLabel = nullptr;  // "3 of 5 tools confirmed"
     std::array<QLineEdit*, 5> ShtBox{};  // 1 sheet X, 2 sheet Y, 3 left clamp, 4 right clamp
     TurretTable* Trt = nullptr;
+    DrawingView* View = nullptr;
+    QLabel* ViewCoords = nullptr;  // the pointer's position in the machine's units
     QGroupBox* ViewPanel = nullptr;
     QPushButton* ViewProgram = nullptr;
 

@@ -40,7 +40,8 @@ TurretTable::TurretTable(QWidget* parent) : QFrame(parent) {
         heading->setIndent(3);
         grid->addWidget(heading, 0, i - 1);
     }
-    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    // As wide as its columns; as tall as the window lets it be.
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
 
     for (int i = 1; i <= 4; ++i) {
         auto* list = new QListWidget(this);
@@ -53,7 +54,8 @@ TurretTable::TurretTable(QWidget* parent) : QFrame(parent) {
         list->setUniformItemSizes(true);
         list->setFixedWidth(metrics.horizontalAdvance(QString(kColumnChars[i], QLatin1Char(' '))) +
                             2 * list->frameWidth() + 6);
-        list->setFixedHeight(metrics.height() * VisibleRows + 2 * list->frameWidth() + 4);
+        list->setMinimumHeight(metrics.height() * VisibleRows + 2 * list->frameWidth() + 4);
+        list->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
         list->viewport()->installEventFilter(this);
         list->viewport()->setProperty("column", i);
         // One Tab stop for the table: the first column holds the focus for all four.
@@ -88,7 +90,23 @@ TurretTable::TurretTable(QWidget* parent) : QFrame(parent) {
     grid->addWidget(TrtBar, 1, 4);
 }
 
-void TurretTable::fill(const std::vector<TurretRow>& rows, int scrollMaximum, int selectedRow) {
+int TurretTable::visibleRows() const {
+    const QListWidget* list = TrtList[1];
+    const int rowHeight = list->count() > 0 ? list->sizeHintForRow(0) : list->fontMetrics().height();
+    return std::max(1, list->viewport()->height() / std::max(1, rowHeight));
+}
+
+void TurretTable::updateScrollRange() {
+    TrtBar->setRange(0, std::max(0, rowCount() - visibleRows()));
+    TrtBar->setPageStep(visibleRows());
+}
+
+void TurretTable::resizeEvent(QResizeEvent* event) {
+    QFrame::resizeEvent(event);
+    updateScrollRange();
+}
+
+void TurretTable::fill(const std::vector<TurretRow>& rows, int selectedRow) {
     SuppressEventsScope quiet;
     for (int i = 1; i <= 4; ++i) TrtList[i]->clear();
     for (const TurretRow& row : rows) {
@@ -99,7 +117,7 @@ void TurretTable::fill(const std::vector<TurretRow>& rows, int scrollMaximum, in
     }
     confirmed_.assign(rows.size(), false);
     for (std::size_t r = 0; r < rows.size(); ++r) markRow(static_cast<int>(r), rows[r].confirmed);
-    TrtBar->setRange(0, scrollMaximum);
+    updateScrollRange();
     TrtBar->setValue(0);
     for (int i = 1; i <= 4; ++i) TrtList[i]->setCurrentRow(selectedRow);
     emit confirmationsChanged();
@@ -135,12 +153,13 @@ int TurretTable::selectedRow() const { return TrtList[1]->currentRow(); }
 
 int TurretTable::rowCount() const { return TrtList[1]->count(); }
 
-void TurretTable::selectRow(int row) {
+void TurretTable::selectRow(int row, bool focus) {
+    const QSignalBlocker block(TrtList[1]);
     TrtList[1]->setCurrentRow(row);
-    keepInStep(1);
+    keepInStep(1, focus);
 }
 
-void TurretTable::keepInStep(int column) {
+void TurretTable::keepInStep(int column, bool focus) {
     const int row = TrtList[column]->currentRow();
     for (int i = 1; i <= 4; ++i) {
         const QSignalBlocker block(TrtList[i]);
@@ -152,8 +171,14 @@ void TurretTable::keepInStep(int column) {
         const QSignalBlocker block(TrtBar);
         TrtBar->setValue(top.isValid() ? top.row() : 0);
     }
+    // A row picked elsewhere (a hit in the drawing) is brought into view.
+    if (!focus && row >= 0) {
+        const int top = TrtBar->value();
+        if (row < top || row >= top + visibleRows()) TrtBar->setValue(std::min(row, TrtBar->maximum()));
+    }
     scrollTo(TrtBar->value());
-    TrtList[1]->setFocus();
+    if (focus) TrtList[1]->setFocus();
+    emit rowSelected(row);
 }
 
 void TurretTable::scrollTo(int top) {

@@ -1,5 +1,6 @@
 // The tooling table: four list columns (station, type, size, angle) that
-// select and scroll together under one scroll bar, 21 rows visible.
+// select and scroll together under one scroll bar; at least 21 rows visible,
+// more when the window is taller.
 #pragma once
 
 #include <QFrame>
@@ -22,11 +23,15 @@ public:
     explicit TurretTable(QWidget* parent = nullptr);
 
     /// Replaces every row; selects selectedRow (-1 none) in every column.
-    void fill(const std::vector<TurretRow>& rows, int scrollMaximum, int selectedRow);
+    void fill(const std::vector<TurretRow>& rows, int selectedRow);
+    /// Whole rows the columns show at their present height.
+    int visibleRows() const;
     /// Rewrites the type, size and angle of one row; the station stays.
     void setRow(int row, const TurretRow& texts);
     int selectedRow() const;
-    void selectRow(int row);
+    /// Selects a row in every column; without focus the table does not take
+    /// the keyboard (a hit clicked in the drawing selects its row).
+    void selectRow(int row, bool focus = true);
     int rowCount() const;
     /// Rows whose tool the user confirmed; they show in bold.
     int confirmedCount() const;
@@ -40,14 +45,18 @@ signals:
     void rowActivated(int row);
     /// The rows were filled or a row's tool was confirmed.
     void confirmationsChanged();
+    /// The user moved the selection to another row.
+    void rowSelected(int row);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void keepInStep(int column);
+    void keepInStep(int column, bool focus = true);
     void scrollTo(int top);
     void markRow(int row, bool confirmed);
+    void updateScrollRange();
 
     std::vector<bool> confirmed_;
 };

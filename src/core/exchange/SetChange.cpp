@@ -7,6 +7,7 @@
 #include "core/common/NumberText.h"
 #include "core/common/Text.h"
 #include "core/exchange/SetIntent.h"
+#include "core/exchange/StagingNames.h"
 #include "core/exchange/SetRecovery.h"
 #include "platform/Platform.h"
 
@@ -56,14 +57,6 @@ Status Failure(const std::string& path, const std::string& what, const Status& c
                std::initializer_list<std::string> involved = {}) {
     return Status::Error(Quoted(path) + " Could Not Be " + what + " !\n" + ReasonOf(cause.message(), involved),
                          cause.kind());
-}
-
-std::string NewStagingName(const std::string& folder, const char* tag) {
-    static unsigned counter = 0;
-    for (;;) {
-        const std::string path = folder + "~qv" + tag + NumberText(++counter) + ".tmp";
-        if (!Fs().entryExists(path)) return path;
-    }
 }
 
 // A scanner or indexer may hold a file it has just seen for a moment, so
@@ -120,16 +113,17 @@ private:
     // Every temporary name and every file to set aside is chosen before the
     // intent record is written, so the record names all of them.
     void plan() {
+        StagingNames names;
         intent_.move = change_.move;
         for (const Transfer& transfer : change_.transfers)
-            intent_.staged.push_back({NewStagingName(FolderOf(transfer.to), "n"), transfer.from, transfer.to});
+            intent_.staged.push_back({names.next(FolderOf(transfer.to), "n"), transfer.from, transfer.to});
         std::vector<std::string> originals = change_.removals;
         for (const Transfer& transfer : change_.transfers) originals.push_back(transfer.to);
         std::set<std::string> seen;
         for (const std::string& listed : originals) {
             const std::string original = ExistingFile(listed);
             if (original.empty() || !seen.insert(Upper(original)).second) continue;
-            intent_.aside.push_back({NewStagingName(FolderOf(original), "o"), original});
+            intent_.aside.push_back({names.next(FolderOf(original), "o"), original});
         }
         const std::string& anchor = change_.transfers.empty() ? change_.removals.front() : change_.transfers.front().to;
         intentPath_ = IntentPath(FolderOf(anchor));

@@ -164,3 +164,24 @@ TEST(LinkedFolder, SetOntoItselfByAnotherNameLosesNothing) {
 
 }  // namespace
 }  // namespace qv::test
+
+namespace qv::test {
+namespace {
+
+// Someone else's files under names like ours, in another letter case, are
+// neither replaced nor taken for staging.
+TEST(StagingNamesTest, FilesUnderOurTemporaryNamesAreLeftAlone) {
+    FileSetWorld world;
+    const std::vector<std::string> theirs = {"~QVN1.TMP", "~qVn2.tmp", "~QVO3.TMP"};
+    world.putFiles(kJobs, {"BRACKET.prg", "BRACKET.drw"}, "src");
+    world.putFiles(kParts, theirs, "old");
+    world.putFiles(kParts, {"BRACKET.prg"}, "old");
+    State().LastAnswer = 0;
+    SharedAnswers() = Answers{};
+    SharedAnswers().answer({true});
+    EXPECT_TRUE(CopyFileSet(kJobs, "BRACKET", kParts, "BRACKET", 3, SharedAsk()).done());
+    world.expectFolder(kParts, {"BRACKET.prg<BRACKET.prg", "BRACKET.drw<BRACKET.drw", theirs[0], theirs[1], theirs[2]}, "src");
+}
+
+}  // namespace
+}  // namespace qv::test

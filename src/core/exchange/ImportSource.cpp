@@ -94,16 +94,8 @@ Result<OutsideFolder> BrowseOutside(const std::string& folderIn) {
 std::string ImportPattern(const std::string& boxText) { return Trim(boxText.substr(0, 12)); }
 
 ListRows OutsideFiles(const std::string& folder, const std::string& pattern) {
-    ListRows rows;
-    if (pattern.empty()) return rows;
-    Result<std::vector<std::string>> files = Fs().listFiles(fileset::WithSeparator(folder), pattern);
-    if (!files.ok()) {
-        rows.error = files.status();
-        return rows;
-    }
-    rows.items = std::move(*files);
-    rows.data.assign(rows.items.size(), 0);
-    return rows;
+    if (pattern.empty()) return {};
+    return RowsOf(Fs().listFiles(fileset::WithSeparator(folder), pattern));
 }
 
 std::string ImportQuestion(const std::vector<std::string>& names, std::int16_t mode, const std::string& directory) {

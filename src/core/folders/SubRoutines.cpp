@@ -32,15 +32,7 @@ std::optional<Outcome> Confirm(const char* verb, const char* notDone, const std:
 }  // namespace
 
 ListRows SubRoutineList() {
-    ListRows rows;
-    Result<std::vector<std::string>> files = platform::Current().listFiles(Folder(), "*");
-    if (!files.ok()) {
-        rows.error = files.status();
-        return rows;
-    }
-    rows.items = std::move(*files);
-    rows.data.assign(rows.items.size(), 0);
-    return rows;
+    return RowsOf(platform::Current().listFiles(Folder(), "*"));
 }
 
 Outcome DeleteSubRoutines(const std::vector<std::string>& names, const AskFunction& ask) {

@@ -1,6 +1,8 @@
 // Routing of notices and questions to the installed sink.
 #include "ui/common/Messages.h"
 
+#include <QWidget>
+
 #include <iostream>
 
 #include "core/common/State.h"
@@ -30,6 +32,11 @@ void Notify(const std::string& text) { g_sink->notify(text); }
 void Refuse(const std::string& text) {
     g_sink->beep();
     g_sink->notify(text);
+}
+
+void Refuse(const std::string& text, QWidget* focus) {
+    Refuse(text);
+    if (focus) focus->setFocus();
 }
 
 void Beep() { g_sink->beep(); }

@@ -9,6 +9,8 @@
 
 #include "core/common/Outcome.h"
 
+class QWidget;
+
 namespace qv {
 
 class MessageSink {
@@ -25,6 +27,8 @@ public:
 void Notify(const std::string& text);
 /// A failed check: beep, then the notice.
 void Refuse(const std::string& text);
+/// The same, then the focus goes to the control the user has to put right.
+void Refuse(const std::string& text, QWidget* focus);
 /// The warning beep before a question.
 void Beep();
 /// Asks a question and keeps the answer in LastAnswer; true on Yes.

@@ -163,8 +163,7 @@ void EditForm::editOk() {
     } else {
         std::string directory;
         if (!RecallLastFile(directory, name)) {
-            Refuse("No Program Selected !");
-            EditList[1]->setFocus();
+            Refuse("No Program Selected !", EditList[1]);
             return;
         }
         SelectCurrentDirectory(directory);

@@ -180,8 +180,7 @@ void ExternalForm::importSelected() {
         if (ExFileList->item(i)->isSelected()) names.push_back(Trim(ToCore(ExFileList->item(i)->text())));
     const bool subs = mode_ == ImportSubRoutinesMode;
     if (names.empty()) {
-        Refuse(subs ? "No Sub-Routines Selected !" : "No Files Selected !");
-        ExFileList->setFocus();
+        Refuse(subs ? "No Sub-Routines Selected !" : "No Files Selected !", ExFileList);
         return;
     }
     const std::string source = folder_;

@@ -176,8 +176,7 @@ void DirectoryForm::listDoubleClicked() {
 std::string DirectoryForm::selectedEntry() {
     QListWidgetItem* line = DirectoryList->currentItem();
     if (line && line->isSelected()) return Trim(ToCore(line->text()));
-    Refuse(kNoDirectorySelected);
-    DirectoryList->setFocus();
+    Refuse(kNoDirectorySelected, DirectoryList);
     return {};
 }
 

@@ -281,8 +281,7 @@ void FileForm::deleteFiles() {
     const std::int16_t k = kind();
     const std::vector<std::string> names = selectedNames();
     if (names.empty()) {
-        Refuse("No Files Selected !");
-        FileList[2]->setFocus();
+        Refuse("No Files Selected !", FileList[2]);
         return;
     }
     if (Ask(DeleteFilesQuestion(names))) {
@@ -298,15 +297,13 @@ void FileForm::nameFile() {
     const std::int16_t k = kind();
     QListWidgetItem* line = FileList[1]->currentItem();
     if (!line || !line->isSelected()) {
-        Refuse("No File Selected !");
-        FileList[1]->setFocus();
+        Refuse("No File Selected !", FileList[1]);
         return;
     }
     const std::string source = Trim(ToCore(line->text()));
     const std::string target = Trim(ToCore(FileBox->text()));
     if (!NameLengthOk(target)) {
-        Refuse("Invalid File Name !");
-        FileBox->setFocus();
+        Refuse("Invalid File Name !", FileBox);
         return;
     }
     const bool copy = mode_ == CopyAsMode;
@@ -322,18 +319,15 @@ void FileForm::transferFiles() {
     const std::int16_t k = kind();
     const std::vector<std::string> names = selectedNames();
     if (names.empty()) {
-        Refuse("No Files Selected !");
-        FileList[2]->setFocus();
+        Refuse("No Files Selected !", FileList[2]);
         return;
     }
     if (DirectoryList->currentIndex() < 0) {
-        Refuse("No Directory Selected !");
-        DirectoryList->setFocus();
+        Refuse("No Directory Selected !", DirectoryList);
         return;
     }
     if (!MchListFrame->isHidden() && MachineList->currentIndex() < 0) {
-        Refuse("No Machine Selected !");
-        MachineList->setFocus();
+        Refuse("No Machine Selected !", MachineList);
         return;
     }
     const bool move = mode_ == MoveMode;

@@ -73,8 +73,7 @@ void ChoiceForm::showEvent(QShowEvent* event) {
 void ChoiceForm::confirm() {
     QListWidgetItem* line = MachineList->currentItem();
     if (!line || !line->isSelected()) {
-        Refuse(nothingSelectedText());
-        MachineList->setFocus();
+        Refuse(nothingSelectedText(), MachineList);
         return;
     }
     choose(static_cast<std::int16_t>(line->data(Qt::UserRole).toInt()));

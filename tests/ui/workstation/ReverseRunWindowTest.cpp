@@ -84,7 +84,7 @@ TEST_F(ReverseRunWindow, EveryButtonAndFieldLabelHasAnAccessKeyOfItsOwn) {
     EXPECT_EQ(seen, expected);
 }
 
-TEST_F(ReverseRunWindow, AcceptedRunTakesTheTypedSheet) {
+TEST_F(ReverseRunWindow, AcceptedRunTakesTheConfirmedToolsAndTheTypedSheet) {
     start();
     messages.answer({true});
     form->ReverseEngineer->trigger();
@@ -110,6 +110,33 @@ TEST_F(ReverseRunWindow, AcceptedRunTakesTheTypedSheet) {
     EXPECT_EQ(form->RvsBck->Trt->TrtBar->maximum(), 0);
     EXPECT_EQ(form->RvsBck->MaterialList->currentText(), "Default");
 
+    ui::TurretTable* table = form->RvsBck->Trt;
+    EXPECT_EQ(form->RvsBck->ConfirmedLabel->text(), "0 of 4 tools confirmed");
+    table->selectRow(0);  // station 1: a round tool takes no angle
+    ConfirmTool("Diameter", "10", "Station 1 ", "");
+    QTest::mouseClick(form->RvsBck->SelectTool, Qt::LeftButton);
+    table->selectRow(1);  // station 5, indexable
+    ConfirmTool("Rectangle", "20", "Index 5 ", "30");
+    QTest::mouseClick(form->RvsBck->SelectTool, Qt::LeftButton);
+    table->selectRow(2);  // station 4: the dialog opens on its tool, is cancelled, nothing changes
+    QStringList opened;
+    WhenModal("RvsTol", [&opened](QWidget* dialog) {
+        for (const char* list : {"ShapeList", "SizeList", "StnList"})
+            opened << dialog->findChild<QComboBox*>(list)->currentText();
+        QTest::mouseClick(dialog->findChild<QPushButton*>("InptCncl"), Qt::LeftButton);
+    });
+    QTest::mouseClick(form->RvsBck->SelectTool, Qt::LeftButton);
+    EXPECT_EQ(opened, (QStringList{"Square", "10", "Station 4 (C)"}));
+    EXPECT_EQ(column(1), (QStringList{"1", "5", "4", "8"}));
+    EXPECT_EQ(column(2), (QStringList{"Diameter  ", "Rectangle ", "Square    ", "Special   "}));
+    EXPECT_EQ(column(3).mid(0, 2), (QStringList{"10", "20x10"}));
+    EXPECT_EQ(column(4)[1], "idx 30");
+    EXPECT_EQ(form->RvsBck->ConfirmedLabel->text(), "2 of 4 tools confirmed");
+    for (int row = 0; row < 4; ++row) {
+        EXPECT_EQ(table->isConfirmed(row), row < 2);
+        EXPECT_EQ(table->TrtList[1]->item(row)->font().bold(), row < 2);
+    }
+
     form->RvsBck->ShtBox[1]->setText("2*600-100");  // typed values are expressions
     QTest::mouseClick(form->RvsBck->RvsOk, Qt::LeftButton);
     EXPECT_EQ(messages.shown.back(), kComplete);
@@ -120,6 +147,11 @@ TEST_F(ReverseRunWindow, AcceptedRunTakesTheTypedSheet) {
     EXPECT_FLOAT_EQ(records[0].SheetX(), 1100.0f);
     EXPECT_EQ(records[0].MaterialName.substr(0, 8), "Default ");
     EXPECT_FALSE(demo.exists(std::string(kBracket) + "~"));  // the processor's scratch drawing
+    std::map<int, int> confirmed;  // station -> hits with a library tool
+    for (const DrawingRecord& r : records)
+        if (r.Tool.Defined) ++confirmed[r.Tool.Station];
+    EXPECT_EQ(confirmed.size(), 2u);
+    EXPECT_GT(confirmed[1] * confirmed[5], 0);
 }
 
 TEST_F(ReverseRunWindow, EveryOtherWayOutKeepsTheDrawingAndGivesTheMenusBack) {
@@ -202,46 +234,6 @@ TEST_F(ReverseRunWindow, ReviewWindowShowsTwentyOneBlocksAndClosesWithThePanel) 
     EXPECT_EQ(review->BlockList->item(review->BlockList->count() - 1)->text(), "%");  // the last line too
     QTest::mouseClick(form->RvsBck->RvsCncl, Qt::LeftButton);
     EXPECT_EQ(form->reviewWindow(), nullptr);
-}
-
-TEST_F(ReverseRunWindow, ConfirmedToolsReplaceTheirRowsAndReachTheDrawing) {
-    ASSERT_TRUE(openPanel()) << lastShown();
-    ui::TurretTable* table = form->RvsBck->Trt;
-    EXPECT_EQ(form->RvsBck->ConfirmedLabel->text(), "0 of 4 tools confirmed");
-
-    table->selectRow(0);  // station 1: a round tool takes no angle
-    ConfirmTool("Diameter", "10", "Station 1 ", "");
-    QTest::mouseClick(form->RvsBck->SelectTool, Qt::LeftButton);
-    table->selectRow(1);  // station 5, indexable
-    ConfirmTool("Rectangle", "20", "Index 5 ", "30");
-    QTest::mouseClick(form->RvsBck->SelectTool, Qt::LeftButton);
-    table->selectRow(2);  // station 4: the dialog opens on its tool, is cancelled, nothing changes
-    QStringList opened;
-    WhenModal("RvsTol", [&opened](QWidget* dialog) {
-        for (const char* list : {"ShapeList", "SizeList", "StnList"})
-            opened << dialog->findChild<QComboBox*>(list)->currentText();
-        QTest::mouseClick(dialog->findChild<QPushButton*>("InptCncl"), Qt::LeftButton);
-    });
-    QTest::mouseClick(form->RvsBck->SelectTool, Qt::LeftButton);
-    EXPECT_EQ(opened, (QStringList{"Square", "10", "Station 4 (C)"}));
-    EXPECT_EQ(column(1).mid(0, 3), (QStringList{"1", "5", "4"}));
-    EXPECT_EQ(column(2).mid(0, 3), (QStringList{"Diameter  ", "Rectangle ", "Square    "}));
-    EXPECT_EQ(column(3).mid(0, 2), (QStringList{"10", "20x10"}));
-    EXPECT_EQ(column(4)[1], "idx 30");
-    EXPECT_EQ(form->RvsBck->ConfirmedLabel->text(), "2 of 4 tools confirmed");
-    for (int row = 0; row < 4; ++row) {
-        EXPECT_EQ(table->isConfirmed(row), row < 2);
-        EXPECT_EQ(table->TrtList[1]->item(row)->font().bold(), row < 2);
-    }
-
-    QTest::mouseClick(form->RvsBck->RvsOk, Qt::LeftButton);
-    ASSERT_EQ(messages.shown.back(), kComplete);
-    std::map<int, int> confirmed;  // station -> hits with a library tool
-    for (const DrawingRecord& r : DrawingRecords(demo.read(kBracket)))
-        if (r.Tool.Defined) ++confirmed[r.Tool.Station];
-    EXPECT_EQ(confirmed.size(), 2u);
-    EXPECT_GT(confirmed[1], 0);
-    EXPECT_GT(confirmed[5], 0);
 }
 
 constexpr const char* kFlange = "C:\\Quorvane\\Jobs\\Combi\\Parts\\FLANGE.drw";

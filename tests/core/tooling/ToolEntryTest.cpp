@@ -166,13 +166,10 @@ const ConfirmCase kConfirmations[] = {
     {"index angle typed", "D z0 t1 =45", "", EntryControl::None, "+D 'RECT 20X10' 20x10x0x0 s2 c45 a0 i45 n0"},
     {"index angle fraction", "D z0 t1 =22.5", "", EntryControl::None, "+D 'RECT 20X10' 20x10x0x0 s2 c45 a0 i22.5 n0"},
     {"index angle rounded", "D z0 t1 =10/3", "", EntryControl::None, "+D 'RECT 20X10' 20x10x0x0 s2 c45 a0 i3.333 n0"},
-    {"index angle rounded to 0", "D z0 t1 =-0.0004", "", EntryControl::None,
-     "+D 'RECT 20X10' 20x10x0x0 s2 c45 a0 i0 n0"},
+    {"index angle to 0", "D z0 t1 =-0.0004", "", EntryControl::None, "+D 'RECT 20X10' 20x10x0x0 s2 c45 a0 i0 n0"},
     // Typed for an earlier shape of this opening, the box text still counts.
-    {"round tool in an indexable station", "A =30 z0 t1", "", EntryControl::None,
-     "+A 'RND 10' 10x0x0x0 s2 c45 a0 i30 n0"},
-    {"round tool ignores a bad box text", "A =(45 z0 t1", "", EntryControl::None,
-     "+A 'RND 10' 10x0x0x0 s2 c45 a0 i0 n0"},
+    {"round tool, indexable station", "A =30 z0 t1", "", EntryControl::None, "+A 'RND 10' 10x0x0x0 s2 c45 a0 i30 n0"},
+    {"round tool, a bad box text", "A =(45 z0 t1", "", EntryControl::None, "+A 'RND 10' 10x0x0x0 s2 c45 a0 i0 n0"},
     {"round tool in a fixed station", "A z1", "", EntryControl::None, "+A 'RND 12.7' 12.7x0x0x0 s1 c11 a0 i0 n0"},
     {"special in an indexable station", "S z0 =90", "", EntryControl::None, "+S 'KEYHOLE' 0x0x0x0 s2 c45 a0 i90 n0"},
 };

@@ -5,10 +5,9 @@ set -euo pipefail
 source "$(dirname "$0")/setup.sh"
 
 qv_install_packages
-qv_build -- test_ui_workstation test_ui_folders test_ui_exchange quorvane-demo revsample
+qv_build -- test_ui_workstation test_ui_folders quorvane-demo revsample
 export QV_BIN_DIR="$QV_BUILD/bin" QV_SCREENSHOTS="$QV_ROOT/docs/screenshots"
 export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
 "$QV_BUILD/bin/test_ui_workstation" --gtest_filter='Screenshots.*'
-"$QV_BUILD/bin/test_ui_folders" --gtest_filter='SearchEditSubScreenshots.*:FolderScreenshots.*'
-"$QV_BUILD/bin/test_ui_exchange" --gtest_filter='*Pictures*'
+"$QV_BUILD/bin/test_ui_folders" --gtest_filter='FolderScreenshots.*'
 echo "Pictures in $QV_SCREENSHOTS"

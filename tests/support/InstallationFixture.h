@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/common/State.h"
 #include "support/Sandbox.h"
 
 namespace qv::test {
@@ -34,11 +35,7 @@ std::vector<std::string> DescriptionLines(const MachineLayout& m);
 /// A machine like the default one under another number, name and folder.
 MachineLayout OtherMachine(const std::string& number, const std::string& name, const std::string& folder);
 
-struct ProcessorLayout {
-    std::string number;
-    std::string name;
-    std::string executable;
-};
+struct ProcessorLayout { std::string number; std::string name; std::string executable; };
 
 struct InstallationLayout {
     bool fullSuite = true;       // "Quordrw.exe" and "Quorprg.exe"
@@ -56,8 +53,11 @@ public:
     static constexpr const char* Data = "C:\\QUORVANE\\DATA\\";
     static constexpr const char* Root = "C:\\QUORVANE\\PROGRAMS\\";
 
-    /// An empty drive C: with C:\QUORVANE as the working folder.
-    InstallationFixture() { enter(System); }
+    /// An empty drive C: with C:\QUORVANE as the working folder and the system folder.
+    InstallationFixture() {
+        enter(System);
+        State().Config.SystemFolder = System;
+    }
 
     /// Writes the whole installation the layout describes.
     void install(const InstallationLayout& layout = InstallationLayout());

@@ -27,6 +27,14 @@ struct CaseName {
 /// characters, else whole with its length: "'x'[5]".
 std::string ToolText(const ToolRecord& tool);
 
+/// Bytes from hexadecimal text, two digits a byte: golden records.
+inline std::string FromHex(const std::string& hex) {
+    std::string bytes;
+    for (std::size_t i = 0; i + 1 < hex.size(); i += 2)
+        bytes += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
+    return bytes;
+}
+
 /// A tool from its eleven-field text form "A,Punch 10,10,0,0,0,5,11,0,0,1".
 inline ToolRecord Tool(const std::string& text) {
     ToolRecord tool;

@@ -70,6 +70,16 @@ protected:
         ASSERT_TRUE(form->ProgFrame->isVisible());
         QTest::mouseClick(form->ProgFrame->ProgOk, Qt::LeftButton);
     }
+    /// Starts, runs the program selected in the program frame, overwriting
+    /// its drawing, and tells whether the reverse panel shows.
+    bool openPanel() {
+        start();
+        messages.answer({true});
+        runSelected();
+        return form->RvsBck->isVisible();
+    }
+    /// The last message shown, to explain a failed check.
+    std::string lastShown() const { return messages.shown.empty() ? "" : messages.shown.back(); }
     /// The texts of one column of the tooling table.
     QStringList column(int i) const {
         QStringList texts;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/common/State.h"
 #include "ui/common/Messages.h"
 
 namespace qv::test {
@@ -15,7 +16,12 @@ public:
     MessageRecorder() : scope_(*this) {}
 
     void notify(const std::string& text) override { shown.push_back(text); }
-    std::int16_t ask(const std::string& text) override;
+    std::int16_t ask(const std::string& text) override {
+        shown.push_back(text);
+        const bool yes = !answers.empty() && answers.front();
+        if (!answers.empty()) answers.pop_front();
+        return yes ? AnswerYes : AnswerNo;
+    }
     void beep() override { ++beeps; }
 
     /// Queues the answers to the next questions (true = Yes).

@@ -16,10 +16,4 @@ QApplication& App();
 /// test never waits for a person.
 void WhenModal(const QString& objectName, std::function<void(QWidget*)> action, int timeoutMs = 5000);
 
-/// Finds a child by object name, failing the test when missing.
-template <typename T>
-T* Child(QWidget* parent, const QString& name) {
-    return parent->findChild<T*>(name);
-}
-
 }  // namespace qv::test

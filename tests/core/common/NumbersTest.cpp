@@ -24,10 +24,7 @@ TEST(Numbers, LeadingNumberReadsLikeVal) {
 }
 
 TEST(Numbers, SixteenBitConversionsRoundOrTruncateAndClamp) {
-    const struct {
-        double value;
-        std::int16_t rounded, truncated;
-    } cases[] = {
+    const struct { double value; std::int16_t rounded, truncated; } cases[] = {
         {2.5, 2, 2},   {3.5, 4, 3},   {-2.5, -2, -2},          {7.9, 8, 7},          {-7.9, -8, -7},
         {0.49, 0, 0},  {40000, 32767, 32767}, {-40000, -32768, -32768}, {32767.4, 32767, 32767}, {std::nan(""), 0, 0},
     };
@@ -41,11 +38,7 @@ TEST(Numbers, SixteenBitConversionsRoundOrTruncateAndClamp) {
 }
 
 TEST(Numbers, RoundDecimalsRoundsHalvesAwayFromZeroAsWritten) {
-    const struct {
-        double value;
-        int decimals;
-        double rounded;
-    } cases[] = {
+    const struct { double value; int decimals; double rounded; } cases[] = {
         {2.675, 2, 2.68}, {-2.675, 2, -2.68}, {0.125, 2, 0.13}, {1.23449, 3, 1.234}, {12.7 / 25.4, 4, 0.5},
         {25.4 / 25.4, 4, 1}, {static_cast<float>(12.7), 3, 12.7}, {0.004, 2, 0}, {0.005, 2, 0.01}, {0.0004, 2, 0},
         {9.9996, 3, 10}, {999.9995, 3, 1000}, {2.5, 0, 3}, {1e20, 5, 1e20}, {0, 3, 0}, {1.5, -1, 2},
@@ -76,7 +69,7 @@ TEST(FormatNumber, GeneralTextWithLeadingZeros) {
 // Left to right with no precedence, innermost group first, each group's value
 // written back as its 15-digit text.
 TEST(EvaluateExpression, FollowsTheTextRules) {
-    const std::pair<const char*, std::optional<double>> cases[] = {
+    const std::pair<std::string, std::optional<double>> cases[] = {
         {"2+3*4", 20}, {"2*(3+4)", 14}, {"10/4", 2.5}, {"2^10", 1024}, {"2^3^2", 64}, {"1000-2*12.5", 12475},
         {"(90+45)/2", 67.5}, {"2^0.5", 1.4142135623730951},
         // Signs and written-back negative groups.
@@ -93,6 +86,8 @@ TEST(EvaluateExpression, FollowsTheTextRules) {
         {"-", std::nullopt}, {"(1+2", std::nullopt}, {"1+2)", std::nullopt}, {")1(", std::nullopt},
         {"10/0", std::nullopt}, {"10/(5-5)", std::nullopt}, {"", std::nullopt}, {"abc", std::nullopt},
         {"()", std::nullopt}, {"(0-8)^.5", std::nullopt}, {"10^400", std::nullopt},
+        {std::string(400, '9'), std::nullopt}, {"1+" + std::string(400, '9'), std::nullopt},
+        {"1+." + std::string(400, '0') + "1", 1},
     };
     for (const auto& [text, value] : cases) {
         const std::optional<double> got = EvaluateExpression(text);

@@ -29,10 +29,7 @@ TEST(Text, TrimCaseAndColonValues) {
     EXPECT_EQ(FindNoCase(names, "JOBS"), &names[1]);  // the exact spelling first
     EXPECT_EQ(FindNoCase(names, "Jobs"), &names[0]);
     EXPECT_EQ(FindNoCase(names, "Job"), nullptr);
-    const struct {
-        const char* line;
-        bool hasColon;
-        const char* value;
+    const struct { const char* line; bool hasColon; const char* value;
     } cases[] = {{"Nesting ? (Yes / No)                         : No", true, "No"},
                  {"Folder : C:\\DATA\\ ", true, "C:\\DATA\\"}, {"  plain value  ", false, "plain value"},
                  {"Label:", true, ""}, {":", true, ""}, {"", false, ""}};
@@ -110,6 +107,10 @@ TEST(TextFile, SplitsLinesReadsWritesAndNamesTheFileOnFailure) {
                                        ReadLines("C:\\NOWHERE\\Out.lst").message(),
                                        OpenFieldReader("C:\\NOWHERE\\Out.lst").message()})
         EXPECT_NE(message.find("C:\\NOWHERE\\Out.lst"), std::string::npos) << message;
+    // Read back, Ctrl-Z would end the file at that line: "Lastfile.lst" would lose its end.
+    EXPECT_EQ(WriteLines("C:\\DATA\\Machine.lst", {"\"C:\\JOBS\\\"", "\"PART\x1A" "1\"", "******"}).message(),
+              "C:\\DATA\\Machine.lst: line 2 holds the end-of-file character Ctrl-Z, which would end the file there");
+    EXPECT_EQ(box.read("C:\\DATA\\Machine.lst"), "JOBS\r\nP7\r\n******\r\n");
 }
 
 }  // namespace

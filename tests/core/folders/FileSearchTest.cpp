@@ -33,14 +33,9 @@ public:
 
 const std::string kNote = "\n\nNot Searched:\nC:\\JOBS\\M1\\Locked\\: permission denied";
 
-struct SearchCase {
-    const char* name;
-    std::string text;
-    int kind;
-    std::vector<std::string> hits;  // "name@directory"
-    std::string notice;             // of a refusal
-    bool drawings = true;           // the drawings are there
-};
+// hits: "name@directory"; notice: of a refusal; drawings: the drawings are there.
+struct SearchCase { const char* name; std::string text; int kind; std::vector<std::string> hits; std::string notice;
+    bool drawings = true; };
 
 const SearchCase kCases[] = {
     {"any case anywhere in the name, one row per name", "pa", 3,

@@ -51,11 +51,7 @@ std::string Held(const Machine& m) {
     return out.str();
 }
 
-struct DescriptionCase {
-    const char* name;
-    void (*change)(MachineLayout&);
-    const char* held;
-};
+struct DescriptionCase { const char* name; void (*change)(MachineLayout&); std::string held; };
 
 // Clamp ranges 10-15, 20-25... and the count line as given.
 void Clamps(MachineLayout& m, const char* count, int pairs) {
@@ -63,6 +59,30 @@ void Clamps(MachineLayout& m, const char* count, int pairs) {
     m.clamps.clear();
     for (int i = 1; i <= pairs; ++i) m.clamps.push_back({std::to_string(i * 10), std::to_string(i * 10 + 5)});
 }
+
+// What the default layout holds around a type and clamp ranges.
+std::string Usual(const char* type, const char* clamps = "2: 100-900 1200-2400 0-0 0-0") {
+    return std::string(type) + " | 3 4 | 2500x1250 | " + clamps + " | 5 15 23 yes";
+}
+
+const DescriptionCase kDescriptions[] = {
+    {"Metric", [](MachineLayout&) {}, Usual("20 punch")},
+    {"InchesRoundedToThreeDecimals", [](MachineLayout& m) {
+         m.measurement = "imperial", m.sheetX = "48", m.sheetY = "1.25", m.clamps = {{"2", "10.0001"}};
+     },
+     "20 punch | 3 4 | 1219.2x31.75 | 1: 50.8-254.003 0-0 0-0 0-0 | 127 381 584.2 yes inch"},
+    {"Type21", [](MachineLayout& m) { m.type = "21"; }, Usual("21 punch secondary")},
+    {"Type10", [](MachineLayout& m) { m.type = "10"; }, Usual("10 punch")},
+    {"Type5", [](MachineLayout& m) { m.type = "5"; }, Usual("5 secondary")},
+    {"ThreeClamps", [](MachineLayout& m) { Clamps(m, "3", 3); }, Usual("20 punch", "3: 10-15 20-25 30-35 0-0")},
+    {"SixClampsTakenAsFour", [](MachineLayout& m) { Clamps(m, "6", 6); },
+     Usual("20 punch", "4: 10-15 20-25 30-35 40-45")},
+    {"ZeroClampsTakenAsOne", [](MachineLayout& m) { Clamps(m, "0", 1); }, Usual("20 punch", "1: 10-15 0-0 0-0 0-0")},
+    {"ClampCountTruncated", [](MachineLayout& m) { Clamps(m, "2.9", 2); }, Usual("20 punch", "2: 10-15 20-25 0-0 0-0")},
+    {"ClampCountBeyondTheFile", [](MachineLayout& m) { Clamps(m, "3", 1); }, Usual("20 punch", "3: 10-15 0-0 0-0 0-0")},
+    {"ShortFileReadsZeros", [](MachineLayout& m) { m.description = {"Title", "Type : 21", "V3 : x7"}; },
+     "21 punch secondary | 0 0 | 0x0 | 1: 0-0 0-0 0-0 0-0 | 0 0 0"},
+};
 
 class Description : public ::testing::TestWithParam<DescriptionCase> {};
 
@@ -75,39 +95,7 @@ TEST_P(Description, IsHeldInMillimetresWithinTheFormat) {
     EXPECT_EQ(Held(State().Mach), GetParam().held);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Machines, Description,
-    ::testing::Values(
-        DescriptionCase{"Metric", [](MachineLayout&) {},
-                        "20 punch | 3 4 | 2500x1250 | 2: 100-900 1200-2400 0-0 0-0 | 5 15 23 yes"},
-        DescriptionCase{"InchesRoundedToThreeDecimals",
-                        [](MachineLayout& m) {
-                            m.measurement = "imperial";
-                            m.sheetX = "48";
-                            m.sheetY = "1.25";
-                            m.clamps = {{"2", "10.0001"}};
-                        },
-                        "20 punch | 3 4 | 1219.2x31.75 | 1: 50.8-254.003 0-0 0-0 0-0 | 127 381 584.2 yes inch"},
-        DescriptionCase{"Type21", [](MachineLayout& m) { m.type = "21"; },
-                        "21 punch secondary | 3 4 | 2500x1250 | 2: 100-900 1200-2400 0-0 0-0 | 5 15 23 yes"},
-        DescriptionCase{"Type10", [](MachineLayout& m) { m.type = "10"; },
-                        "10 punch | 3 4 | 2500x1250 | 2: 100-900 1200-2400 0-0 0-0 | 5 15 23 yes"},
-        DescriptionCase{"Type5", [](MachineLayout& m) { m.type = "5"; },
-                        "5 secondary | 3 4 | 2500x1250 | 2: 100-900 1200-2400 0-0 0-0 | 5 15 23 yes"},
-        DescriptionCase{"ThreeClamps", [](MachineLayout& m) { Clamps(m, "3", 3); },
-                        "20 punch | 3 4 | 2500x1250 | 3: 10-15 20-25 30-35 0-0 | 5 15 23 yes"},
-        DescriptionCase{"SixClampsTakenAsFour", [](MachineLayout& m) { Clamps(m, "6", 6); },
-                        "20 punch | 3 4 | 2500x1250 | 4: 10-15 20-25 30-35 40-45 | 5 15 23 yes"},
-        DescriptionCase{"ZeroClampsTakenAsOne", [](MachineLayout& m) { Clamps(m, "0", 1); },
-                        "20 punch | 3 4 | 2500x1250 | 1: 10-15 0-0 0-0 0-0 | 5 15 23 yes"},
-        DescriptionCase{"ClampCountTruncated", [](MachineLayout& m) { Clamps(m, "2.9", 2); },
-                        "20 punch | 3 4 | 2500x1250 | 2: 10-15 20-25 0-0 0-0 | 5 15 23 yes"},
-        DescriptionCase{"ClampCountBeyondTheFile", [](MachineLayout& m) { Clamps(m, "3", 1); },
-                        "20 punch | 3 4 | 2500x1250 | 3: 10-15 0-0 0-0 0-0 | 5 15 23 yes"},
-        DescriptionCase{"ShortFileReadsZeros",
-                        [](MachineLayout& m) { m.description = {"Title", "Type : 21", "V3 : x7"}; },
-                        "21 punch secondary | 0 0 | 0x0 | 1: 0-0 0-0 0-0 0-0 | 0 0 0"}),
-    test::CaseName());
+INSTANTIATE_TEST_SUITE_P(Machines, Description, ::testing::ValuesIn(kDescriptions), test::CaseName());
 
 TEST(SetUpMachine, PathsAndFoldersFollowTheKindOfMachine) {
     const std::string data = "C:\\QUORVANE\\DATA\\";
@@ -134,11 +122,8 @@ TEST(SetUpMachine, PathsAndFoldersFollowTheKindOfMachine) {
     }
 }
 
-struct DirectoryCase {
-    const char* name;
-    std::vector<std::string> folders;  // made in the machine folder; "-" makes no machine folder
-    std::string requested;
-    std::string current;
+// folders: made in the machine folder; "-" makes no machine folder.
+struct DirectoryCase { const char* name; std::vector<std::string> folders; std::string requested; std::string current;
 };
 
 class DirectoryChoice : public ::testing::TestWithParam<DirectoryCase> {};
@@ -166,20 +151,20 @@ TEST_P(DirectoryChoice, FallsBackFromOneListingOfTheMachineFolder) {
     EXPECT_TRUE(in.fixture.isFolder(machineFolder + "\\" + c.current));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Folders, DirectoryChoice,
-    ::testing::Values(
-        DirectoryCase{"RememberedDirectoryKept", {"Alpha", "JOBS", "Quorvane"}, "JOBS", "JOBS"},
-        DirectoryCase{"RememberedInAnotherCase", {"Alpha", "JOBS"}, " jobs", "JOBS"},
-        DirectoryCase{"QuorvaneFirst", {"Alpha", "Quorvane", "Quorvane Directory"}, "Gone", "Quorvane"},
-        DirectoryCase{"ThenQuorvaneDirectory", {"Alpha", "Quorvane Directory"}, "Gone", "Quorvane Directory"},
-        DirectoryCase{"ThenTheFirstEntry", {"Beta", "Alpha"}, "Gone", "Alpha"},
-        DirectoryCase{"EmptyNameTakesTheFirst", {"Beta", "Quorvane"}, "", "Beta"},
-        DirectoryCase{"ExsubsPassedOver", {"EXSUBS", "Zeta"}, "Gone", "Zeta"},
-        DirectoryCase{"DriveEntryFallsBack", {"Beta"}, "A: [Floppy Disk]", "Beta"},
-        DirectoryCase{"EmptyMachineFolderGetsQuorvane", {}, "JOBS", "Quorvane"},
-        DirectoryCase{"MissingMachineFolderIsMade", {"-"}, "JOBS", "Quorvane"}),
-    test::CaseName());
+const DirectoryCase kDirectoryChoiceCases[] = {
+    {"RememberedDirectoryKept", {"Alpha", "JOBS", "Quorvane"}, "JOBS", "JOBS"},
+    {"RememberedInAnotherCase", {"Alpha", "JOBS"}, " jobs", "JOBS"},
+    {"QuorvaneFirst", {"Alpha", "Quorvane", "Quorvane Directory"}, "Gone", "Quorvane"},
+    {"ThenQuorvaneDirectory", {"Alpha", "Quorvane Directory"}, "Gone", "Quorvane Directory"},
+    {"ThenTheFirstEntry", {"Beta", "Alpha"}, "Gone", "Alpha"},
+    {"EmptyNameTakesTheFirst", {"Beta", "Quorvane"}, "", "Beta"},
+    {"ExsubsPassedOver", {"EXSUBS", "Zeta"}, "Gone", "Zeta"},
+    {"DriveEntryFallsBack", {"Beta"}, "A: [Floppy Disk]", "Beta"},
+    {"EmptyMachineFolderGetsQuorvane", {}, "JOBS", "Quorvane"},
+    {"MissingMachineFolderIsMade", {"-"}, "JOBS", "Quorvane"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Folders, DirectoryChoice, ::testing::ValuesIn(kDirectoryChoiceCases), test::CaseName());
 
 // A set move that lost its drive half-way left a source under a staging
 // name; the next set-up puts it back and removes the intent record.
@@ -217,17 +202,13 @@ TEST(SetUpMachine, SwitchingMachinesStartsFromACleanState) {
     ASSERT_TRUE(SetUpMachine(2, "JOBS").ok());
     EXPECT_EQ(State().Config.SelectedMachine, 2);
     EXPECT_EQ(State().Mach.MachineFolder, "PRESS2");
-    EXPECT_EQ(Held(State().Mach), "20 punch | 3 4 | 2500x1250 | 1: 100-200 0-0 0-0 0-0 | 5 15 23 yes");
+    EXPECT_EQ(Held(State().Mach), Usual("20 punch", "1: 100-200 0-0 0-0 0-0"));
     EXPECT_EQ(State().Config.CurrentDirectory, "JOBS");
     EXPECT_EQ(State().Config.CurrentDirectoryPath, "C:\\QUORVANE\\PROGRAMS\\PRESS2\\JOBS\\");
 }
 
-struct RefusalCase {
-    const char* name;
-    std::int16_t number;
-    const char* file;     // changed before the set-up, or ""
-    const char* content;  // its new content; nullptr removes it
-    const char* message;
+// file: changed before the set-up, or ""; content: its new content; nullptr removes it.
+struct RefusalCase { const char* name; std::int16_t number; const char* file; const char* content; const char* message;
 };
 
 class SetUpRefusal : public ::testing::TestWithParam<RefusalCase> {};
@@ -253,23 +234,22 @@ TEST_P(SetUpRefusal, LeavesTheCurrentMachineAsItWas) {
     EXPECT_EQ(in.fixture.read("C:\\QUORVANE\\Quorvane.cfg"), configuration);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, SetUpRefusal,
-    ::testing::Values(
-        RefusalCase{"NotInTheList", 9, "", nullptr,
-                    "Machine 9 is not in the machine list \"C:\\QUORVANE\\Machine.lst\"."},
-        RefusalCase{"NoFolderName", 3, "", nullptr,
-                    "Machine 3 in the machine list \"C:\\QUORVANE\\Machine.lst\" has no folder name."},
-        RefusalCase{"NoMeasurementFile", 2, "C:\\QUORVANE\\DATA\\Data\\PRESS2.msr", nullptr,
-                    "The measurement file \"C:\\QUORVANE\\DATA\\Data\\PRESS2.msr\" is missing."},
-        RefusalCase{"NoDescription", 2, "C:\\QUORVANE\\DATA\\Data\\PRESS2.mch", nullptr,
-                    "The machine description \"C:\\QUORVANE\\DATA\\Data\\PRESS2.mch\" is missing."},
-        RefusalCase{"NoStations", 2, "C:\\QUORVANE\\DATA\\Data\\PRESS2.stn", nullptr,
-                    "The station file \"C:\\QUORVANE\\DATA\\Data\\PRESS2.stn\" is missing."},
-        RefusalCase{"BrokenStations", 2, "C:\\QUORVANE\\DATA\\Data\\PRESS2.stn", "x,Bad\r\n",
-                    "The station file \"C:\\QUORVANE\\DATA\\Data\\PRESS2.stn\" cannot be read "
-                    "(C:\\QUORVANE\\DATA\\Data\\PRESS2.stn: station number \"x\" is not a number)."}),
-    test::CaseName());
+const RefusalCase kSetUpRefusalCases[] = {
+    {"NotInTheList", 9, "", nullptr, "Machine 9 is not in the machine list \"C:\\QUORVANE\\Machine.lst\"."},
+    {"NoFolderName", 3, "", nullptr,
+     "Machine 3 in the machine list \"C:\\QUORVANE\\Machine.lst\" has no folder name."},
+    {"NoMeasurementFile", 2, "C:\\QUORVANE\\DATA\\Data\\PRESS2.msr", nullptr,
+     "The measurement file \"C:\\QUORVANE\\DATA\\Data\\PRESS2.msr\" is missing."},
+    {"NoDescription", 2, "C:\\QUORVANE\\DATA\\Data\\PRESS2.mch", nullptr,
+     "The machine description \"C:\\QUORVANE\\DATA\\Data\\PRESS2.mch\" is missing."},
+    {"NoStations", 2, "C:\\QUORVANE\\DATA\\Data\\PRESS2.stn", nullptr,
+     "The station file \"C:\\QUORVANE\\DATA\\Data\\PRESS2.stn\" is missing."},
+    {"BrokenStations", 2, "C:\\QUORVANE\\DATA\\Data\\PRESS2.stn", "x,Bad\r\n",
+     "The station file \"C:\\QUORVANE\\DATA\\Data\\PRESS2.stn\" cannot be read "
+     "(C:\\QUORVANE\\DATA\\Data\\PRESS2.stn: station number \"x\" is not a number)."},
+};
+
+INSTANTIATE_TEST_SUITE_P(Cases, SetUpRefusal, ::testing::ValuesIn(kSetUpRefusalCases), test::CaseName());
 
 TEST(SetUpMachine, ExportSettingsAndStockListAreMadeOnceAndKept) {
     Installed in;

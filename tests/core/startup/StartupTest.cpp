@@ -1,9 +1,14 @@
 // The start-up sequence on small installations: what it reads, derives,
-// creates and refuses.
+// creates and refuses; the PDF reader and manuals folder it locates and
+// records; the nesting option's level and the files and folder it makes.
 #include <gtest/gtest.h>
+
+#include <optional>
 
 #include "core/common/State.h"
 #include "core/common/SystemConfigurationFile.h"
+#include "core/startup/Manuals.h"
+#include "core/startup/Nesting.h"
 #include "core/startup/Startup.h"
 #include "support/CountingPlatform.h"
 #include "support/ForkedChild.h"
@@ -16,23 +21,6 @@ namespace {
 using test::InstallationFixture;
 using test::InstallationLayout;
 using test::MachineLayout;
-
-TEST(RunStartup, FullSuiteSetsUpTheConfiguredMachineAndProcessor) {
-    InstallationFixture fixture;
-    fixture.install();
-    Status started = RunStartup();
-    ASSERT_TRUE(started.ok()) << started.message();
-
-    const auto& config = State().Config;
-    EXPECT_EQ(config.ExchangeFolder, "C:\\");
-    EXPECT_EQ(config.ReverseSubsFolder, "C:\\QUORVANE\\DATA\\RevSubs\\");
-    EXPECT_EQ(State().Reverse.ReverseName, "Fanuc");
-    EXPECT_EQ(State().Reverse.ReverseExecutable, "FANUCRVS");
-    EXPECT_FALSE(CanSelectMachine());
-    EXPECT_TRUE(CanSelectReverse());
-    EXPECT_EQ(fixture.read("C:\\QUORVANE\\Quorvane.cfg"),
-              "C:\\QUORVANE\\\r\nC:\\QUORVANE\\DATA\\\r\nC:\\QUORVANE\\PROGRAMS\\\r\n 1\r\nJOBS\r\n******\r\n");
-}
 
 // The first program keeps its system folder: a second start there ends at once.
 TEST(RunStartup, SecondProgramOnTheSameSystemFolderRefusesToStart) {
@@ -58,11 +46,7 @@ TEST(RunStartup, SystemFolderClimbingAboveTheDriveStaysOnIt) {
     EXPECT_EQ(State().Config.SystemFolder, "..\\..\\QUORVANE\\");
 }
 
-struct SuiteCase {
-    const char* name;
-    bool drawing, programming, reverse;
-    bool fullSuite, reverseInstalled;
-};
+struct SuiteCase { const char* name; bool drawing, programming, reverse; bool fullSuite, reverseInstalled; };
 
 class SuitePrograms : public ::testing::TestWithParam<SuiteCase> {};
 
@@ -86,7 +70,8 @@ TEST_P(SuitePrograms, DecideWhatIsInstalledAndWhatIsRead) {
     EXPECT_EQ(State().Config.FullSuite, c.fullSuite);
     EXPECT_EQ(State().Config.ReverseInstalled, c.reverseInstalled);
     EXPECT_EQ(State().Config.ReverseCount(), c.reverseInstalled ? 2 : 0);
-    EXPECT_EQ(State().Reverse.ReverseExecutable, listed ? "FANUCRVS" : "");
+    EXPECT_EQ(State().Reverse.ReverseName + State().Reverse.ReverseExecutable, listed ? "FanucFANUCRVS" : "");
+    EXPECT_EQ(State().Config.ExchangeFolder + State().Config.ReverseSubsFolder, "C:\\C:\\QUORVANE\\DATA\\RevSubs\\");
     for (const char* folder : {"C:\\QUORVANE\\Undo", "C:\\QUORVANE\\DATA\\Blocks", "C:\\QUORVANE\\DATA\\Material"})
         EXPECT_EQ(fixture.isFolder(folder), c.fullSuite) << folder;
     EXPECT_EQ(fixture.isFolder("C:\\QUORVANE\\DATA\\RevSubs"), c.reverseInstalled);
@@ -140,13 +125,8 @@ TEST(RunStartup, ChoicesNoLongerListedGiveWay) {
     EXPECT_EQ(State().Reverse.ReverseName + State().Reverse.ReverseExecutable, "");
 }
 
-struct RefusalCase {
-    const char* name;
-    const char* file;
-    const char* content;  // written to the file; nullptr removes it, or makes it unreadable
-    bool unreadable;
-    const char* message;
-};
+// content: written to the file; nullptr removes it, or makes it unreadable.
+struct RefusalCase { const char* name; const char* file; const char* content; bool unreadable; const char* message; };
 
 class StartupRefusal : public ::testing::TestWithParam<RefusalCase> {};
 
@@ -168,23 +148,152 @@ TEST_P(StartupRefusal, StopsWithOneMessageNamingTheFile) {
     EXPECT_FALSE(fixture.exists("C:\\QUORVANE\\DATA\\Data\\PRESS1.xpt"));
 }
 
+const RefusalCase kStartupRefusalCases[] = {
+    {"NoConfiguration", "C:\\QUORVANE\\Quorvane.cfg", nullptr, false,
+     "The system configuration \"Quorvane.cfg\" in the working folder \"C:\\QUORVANE\\\" is "
+     "missing. Quorvane is to be started with the system folder as its working folder."},
+    {"NoMachineList", "C:\\QUORVANE\\Machine.lst", nullptr, false,
+     "The machine list \"C:\\QUORVANE\\Machine.lst\" is missing."},
+    {"UnreadableMachineList", "C:\\QUORVANE\\Machine.lst", nullptr, true,
+     "The machine list \"C:\\QUORVANE\\Machine.lst\" cannot be read "
+     "(C:\\QUORVANE\\Machine.lst: permission denied)."},
+    {"EmptyMachineList", "C:\\QUORVANE\\Machine.lst", "******\r\n", false,
+     "The machine list \"C:\\QUORVANE\\Machine.lst\" lists no machine."},
+    {"NoReverseList", "C:\\QUORVANE\\Reverse.lst", nullptr, false,
+     "The reverse processor list \"C:\\QUORVANE\\Reverse.lst\" is missing."},
+    {"NoReverseChoice", "C:\\QUORVANE\\Reverse.cfg", nullptr, false,
+     "The reverse processor choice \"C:\\QUORVANE\\Reverse.cfg\" is missing."},
+};
+
+INSTANTIATE_TEST_SUITE_P(Files, StartupRefusal, ::testing::ValuesIn(kStartupRefusalCases), test::CaseName());
+
+const char* const AcrobatCfg = "C:\\QUORVANE\\Acrobat.cfg";
+const char* const ManualsCfg = "C:\\QUORVANE\\Manuals.cfg";
+const char* const Reader5 = "C:\\Program Files\\Adobe\\Acrobat 5.0\\Reader\\AcroRd32.exe";
+
+TEST(FindPdfReader, TakesTheLastMatchInNameOrder) {
+    InstallationFixture fixture;
+    const std::string adobe = "C:\\Program Files\\Adobe\\";
+    fixture.makeFolder(adobe + "Acrobat 6.0\\Reader");
+    EXPECT_EQ(FindPdfReader(), std::optional<std::string>(""));  // found nothing, which is no failure
+    fixture.write(adobe + "Acrobat 4.0\\Acrobat\\Acrobat.exe", "");
+    fixture.write(adobe + "Acrobat 5.0\\Reader\\ACRORD32.EXE", "");
+    fixture.write(adobe + "Acrobat 5.0\\Setup\\AcroRd32.exe", "");
+    fixture.write(adobe + "Acrobat 5.0\\Reader\\Other.exe", "");
+    fixture.write(adobe + "Photoshop\\Reader\\AcroRd32.exe", "");
+    EXPECT_EQ(FindPdfReader(), adobe + "Acrobat 5.0\\Reader\\ACRORD32.EXE");
+}
+
+TEST(LocateManuals, FirstStartRecordsWhatItFindsOrTriesAgainNextTime) {
+    InstallationFixture fixture;
+    EXPECT_FALSE(FindPdfReader().has_value());
+    LocateManuals();
+    EXPECT_EQ(State().Config.ReaderPath, "");
+    EXPECT_FALSE(fixture.exists(AcrobatCfg));
+    EXPECT_FALSE(fixture.exists(ManualsCfg));
+
+    fixture.write(Reader5, "exe");
+    LocateManuals();
+    EXPECT_EQ(State().Config.ReaderPath, Reader5);
+    EXPECT_EQ(fixture.read(AcrobatCfg), std::string(Reader5) + "\r\n******\r\n");
+    EXPECT_EQ(fixture.read(ManualsCfg), "C:\\QUORVANE\\Manuals\\\r\n******\r\n");
+    EXPECT_TRUE(fixture.isFolder("C:\\QUORVANE\\Manuals"));
+    EXPECT_EQ(State().Config.ManualsFolder, "");  // the new folder holds no manual
+
+    fixture.write("C:\\QUORVANE\\Manuals\\Guide.pdf", "pdf");
+    LocateManuals();
+    EXPECT_EQ(State().Config.ManualsFolder, "C:\\QUORVANE\\Manuals\\");
+}
+
+// acrobat: first line of "Acrobat.cfg"; manuals: first line of "Manuals.cfg".
+struct RecordedCase { const char* name; std::string acrobat; std::string manuals; const char* readerPath;
+    const char* manualsFolder; };
+
+class RecordedFiles : public ::testing::TestWithParam<RecordedCase> {};
+
+TEST_P(RecordedFiles, AreReadAndNeverRewritten) {
+    const auto& c = GetParam();
+    InstallationFixture fixture;
+    fixture.write(Reader5, "exe");  // would be found by a search
+    fixture.write("C:\\DOCS\\Guide.pdf", "pdf");
+    fixture.makeFolder("C:\\EMPTY");
+    fixture.write("C:\\QUORVANE\\Manuals\\Default.pdf", "pdf");
+    fixture.writeLines(AcrobatCfg, {c.acrobat, "******"});
+    fixture.writeLines(ManualsCfg, {c.manuals, "******"});
+    const std::string acrobat = fixture.read(AcrobatCfg);
+    const std::string manuals = fixture.read(ManualsCfg);
+
+    LocateManuals();
+    EXPECT_EQ(State().Config.ReaderPath, c.readerPath);
+    EXPECT_EQ(State().Config.ManualsFolder, c.manualsFolder);
+    EXPECT_EQ(fixture.read(AcrobatCfg), acrobat);
+    EXPECT_EQ(fixture.read(ManualsCfg), manuals);
+}
+
+const RecordedCase kRecordedFilesCases[] = {
+    {"Recorded", Reader5, "C:\\DOCS\\", Reader5, "C:\\DOCS\\"},
+    {"EndMarkerMeansNoReaderWithoutSearch", "******", "C:\\DOCS\\", "", "C:\\DOCS\\"},
+    {"ReaderGoneIsEmptied", "C:\\Program Files\\Gone\\AcroRd32.exe", "C:\\DOCS\\", "", "C:\\DOCS\\"},
+    {"ReaderTooShort", "C:\\a.e", "C:\\DOCS\\", "", "C:\\DOCS\\"},
+    {"ManualsWithoutBackslashGetsOne", Reader5, "  C:\\DOCS  ", Reader5, "C:\\DOCS\\"},
+    {"ManualsEndMarkerTakesDefault", Reader5, "******", Reader5, "C:\\QUORVANE\\Manuals\\"},
+    {"ManualsOneCharacterTakesDefault", Reader5, "X", Reader5, "C:\\QUORVANE\\Manuals\\"},
+    {"ManualsWithoutPdfEmptied", Reader5, "C:\\EMPTY\\", Reader5, ""},
+    // From C:\QUORVANE, ".." stops at the root: C:\DOCS, never a folder beside drive C:.
+    {"ManualsAboveTheDriveRootStayOnIt", Reader5, "..\\..\\DOCS", Reader5, "..\\..\\DOCS\\"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Contents, RecordedFiles, ::testing::ValuesIn(kRecordedFilesCases), test::CaseName());
+
+const char* const NestFile = "C:\\QUORVANE\\DATA\\Data\\PRESS1.nst";
+const std::string NewNestFile =
+    "Nesting ? (Yes / No)                         : No\r\n******\r\n";
+
+const std::nullopt_t None = std::nullopt;
+
+// nestingCfg: nullopt: no "Nesting.cfg"; nestingProgram: "Quornst.exe"; machineFile: nullopt: no machine nesting file;
+// madeAnew: the machine file is (re)written with the answer "No".
+struct NestingCase { const char* name; std::optional<std::string> nestingCfg; bool nestingProgram; bool fullSuite;
+    std::optional<std::string> machineFile; std::int16_t level; bool madeAnew; };
+
+class NestingLevels : public ::testing::TestWithParam<NestingCase> {};
+
+TEST_P(NestingLevels, FollowTheFilesPresent) {
+    const auto& c = GetParam();
+    InstallationFixture fixture;
+    fixture.makeFolder("C:\\QUORVANE\\DATA\\Data");
+    fixture.write("C:\\QUORVANE\\NEST\\Setup.nsc", "setup");
+    if (c.nestingCfg) fixture.write("C:\\QUORVANE\\Nesting.cfg", *c.nestingCfg);
+    if (c.nestingProgram) fixture.write("C:\\QUORVANE\\Quornst.exe", "");
+    if (c.machineFile) fixture.write(NestFile, *c.machineFile);
+    State().Config.FullSuite = c.fullSuite;
+    State().Config.NestingLevel = 7;
+    State().Mach.MachinePrefix = "C:\\QUORVANE\\DATA\\Data\\PRESS1.";
+
+    SetUpNesting();
+    EXPECT_EQ(State().Config.NestingLevel, c.level);
+    const std::optional<std::string> after = c.madeAnew ? NewNestFile : c.machineFile;
+    EXPECT_EQ(fixture.exists(NestFile) ? std::optional<std::string>(fixture.read(NestFile)) : None, after);
+    EXPECT_EQ(fixture.isFolder("C:\\QUORVANE\\Nesting"), c.level == 2);
+}
+
+const std::string Setup = "C:\\QUORVANE\\NEST\\Setup.nsc\r\n";
+const std::string Yes = "Nesting ? (Yes / No) : Yes\r\n******\r\n";
+
 INSTANTIATE_TEST_SUITE_P(
-    Files, StartupRefusal,
-    ::testing::Values(
-        RefusalCase{"NoConfiguration", "C:\\QUORVANE\\Quorvane.cfg", nullptr, false,
-                    "The system configuration \"Quorvane.cfg\" in the working folder \"C:\\QUORVANE\\\" is "
-                    "missing. Quorvane is to be started with the system folder as its working folder."},
-        RefusalCase{"NoMachineList", "C:\\QUORVANE\\Machine.lst", nullptr, false,
-                    "The machine list \"C:\\QUORVANE\\Machine.lst\" is missing."},
-        RefusalCase{"UnreadableMachineList", "C:\\QUORVANE\\Machine.lst", nullptr, true,
-                    "The machine list \"C:\\QUORVANE\\Machine.lst\" cannot be read "
-                    "(C:\\QUORVANE\\Machine.lst: permission denied)."},
-        RefusalCase{"EmptyMachineList", "C:\\QUORVANE\\Machine.lst", "******\r\n", false,
-                    "The machine list \"C:\\QUORVANE\\Machine.lst\" lists no machine."},
-        RefusalCase{"NoReverseList", "C:\\QUORVANE\\Reverse.lst", nullptr, false,
-                    "The reverse processor list \"C:\\QUORVANE\\Reverse.lst\" is missing."},
-        RefusalCase{"NoReverseChoice", "C:\\QUORVANE\\Reverse.cfg", nullptr, false,
-                    "The reverse processor choice \"C:\\QUORVANE\\Reverse.cfg\" is missing."}),
+    Cases, NestingLevels,
+    ::testing::Values(NestingCase{"NoConfiguration", None, true, true, None, 0, false},
+                      NestingCase{"NoNestingProgram", Setup, false, true, None, 1, false},
+                      NestingCase{"NotTheFullSuite", Setup, true, false, Yes, 1, false},
+                      NestingCase{"EndMarkerFirst", "******\r\n", true, true, None, 1, false},
+                      NestingCase{"EmptyFirstLine", "\r\n" + Setup, true, true, None, 1, false},
+                      NestingCase{"EmptyConfiguration", "", true, true, None, 1, false},
+                      NestingCase{"SetupFileMissing", "C:\\QUORVANE\\NEST\\Gone.nsc\r\n", true, true, None, 1, false},
+                      NestingCase{"MachineFileMadeWithNo", Setup, true, true, None, 1, true},
+                      NestingCase{"EmptyMachineFileRewritten", Setup, true, true, "", 1, true},
+                      NestingCase{"MachineAnswersNo", Setup, true, true, "Nesting ? : no\r\n******\r\n", 1, false},
+                      NestingCase{"MachineAnswersYes", Setup, true, true, Yes, 2, false},
+                      NestingCase{"AnyOtherAnswerNests", Setup, true, true, "Nest : maybe\r\n", 2, false}),
     test::CaseName());
 
 }  // namespace

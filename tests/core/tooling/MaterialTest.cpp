@@ -81,16 +81,10 @@ TEST_F(MaterialTest, FieldsFollowTheMachinesKind) {
     EXPECT_EQ(ReadMaterialField("  Steel ", 0).text, "Steel");
 }
 
-struct SelectCase {
-    const char* name;
-    bool secondary;                  // the machine's kind; it always punches
-    bool defaultFile;                // "Default.mtl" exists
-    bool libraryList;                // "Thin Sheet.lkp" exists
-    std::vector<std::string> picks;  // selected in turn
-    const char* material;            // then current
-    float value1, value2;
-    const char* library;
-    bool defaultTool;  // the material's "A,Punch 10" tool, else none
+// secondary: the machine's kind; it always punches; defaultFile: "Default.mtl" exists; libraryList: "Thin Sheet.lkp"
+// exists; picks: selected in turn; material: then current; defaultTool: the material's "A,Punch 10" tool, else none.
+struct SelectCase { const char* name; bool secondary; bool defaultFile; bool libraryList;
+    std::vector<std::string> picks; const char* material; float value1, value2; const char* library; bool defaultTool;
 };
 
 const SelectCase kSelections[] = {
@@ -150,13 +144,8 @@ TEST_F(MaterialTest, WithoutTheFullSuiteNothingChanges) {
 
 // "Default" first, then the material files in folder order.
 TEST_F(MaterialTest, ListOrderAndSelection) {
-    const struct {
-        std::vector<std::string> files;
-        std::string current;
-        std::vector<std::string> rows;
-        int selected;
-        const char* machine = "M1";
-    } cases[] = {
+    const struct { std::vector<std::string> files; std::string current; std::vector<std::string> rows; int selected;
+        const char* machine = "M1"; } cases[] = {
         {{"Steel.mtl", "default.mtl", "Alu.mtl"}, "Default", {"Default", "Alu", "Steel"}, 0},
         {{"Steel.mtl", "default.mtl", "Alu.mtl"}, "steel", {"Default", "Alu", "Steel"}, 2},
         {{"Steel.mtl"}, " Steel ", {"Default", "Steel"}, 1},

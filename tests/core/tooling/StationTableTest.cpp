@@ -14,13 +14,9 @@ namespace {
 
 const char* const kStationFile = "C:\\QV\\DATA\\Data\\M1.stn";
 
-struct StationCase {
-    const char* name;
-    const char* text;  // nullptr: no station file
-    bool ok;
-    std::vector<int> loaded;   // entries holding a station afterwards
-    std::vector<int> offered;  // stations StationAvailable accepts
-};
+// text: nullptr: no station file; loaded: entries holding a station afterwards; offered: stations StationAvailable
+// accepts.
+struct StationCase { const char* name; const char* text; bool ok; std::vector<int> loaded; std::vector<int> offered; };
 
 const StationCase kCases[] = {
     {"marker first leaves the table empty", "******\r\n1,One,0,0,0,1\r\n", true, {}, {}},

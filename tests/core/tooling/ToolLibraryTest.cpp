@@ -1,10 +1,12 @@
-// Choosing the tool library and the companion files created for it.
+// The tool library: choosing it and the companion files created for it; its
+// shape files: the record layout, round trips, live entries and reading.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "core/common/State.h"
+#include "core/common/Text.h"
 #include "core/tooling/ToolLibrary.h"
 #include "core/tooling/ToolingState.h"
 #include "support/Sandbox.h"
@@ -12,6 +14,8 @@
 
 namespace qv {
 namespace {
+
+using test::FromHex;
 
 const std::string kTools = "C:\\QV\\DATA\\Tools\\M1\\";
 const std::string kTurrets = "C:\\QV\\DATA\\Turrets\\M1\\";
@@ -29,12 +33,8 @@ protected:
     test::MachineSandbox box;
 };
 
-struct ChoiceCase {
-    const char* name;
-    std::vector<std::string> listFiles;  // ".lkp" files already in the tool folder
-    std::string wanted;
-    std::string chosen;
-};
+// listFiles: ".lkp" files already in the tool folder.
+struct ChoiceCase { const char* name; std::vector<std::string> listFiles; std::string wanted; std::string chosen; };
 
 const ChoiceCase kChoices[] = {
     {"named library present", {"Thin.lkp", "Full Library.lkp"}, "Thin", "Thin"},
@@ -108,6 +108,101 @@ TEST_F(ToolLibraryTest, NonPunchMachineOnlySetsThePrefix) {
     EXPECT_EQ(Tooling().ToolLibraryPrefix, kTools + "Thick.");
     EXPECT_FALSE(box.exists(kTools + "Full Library.lkp"));
     EXPECT_FALSE(box.exists(kTools + "Thick.dft"));
+}
+
+const std::string kLib = "C:\\QV\\DATA\\Tools\\M1\\Lib.";
+
+LibraryEntry Entry(char shape, float size1, const std::string& name = "Punch") {
+    LibraryEntry e;
+    e.shape = shape;
+    e.name = FixedText(name, LibraryNameWidth);
+    e.size = {size1, 2.5f, -1.5f, 0.75f};
+    e.stations = {{{3, 11}, {70, 0}, {5, 25}, {0, 0}, {0, 0}, {-1, -1}}};
+    e.angles = {0.0f, 90.0f, -1.0f, -1.0f, 45.5f, -1.0f};
+    return e;
+}
+
+// Shape, name, sizes 20 2.5 -1.5 0.75, stations (3,11) (70,0) (5,25) (0,0)
+// (0,0) (-1,-1), angles 0 90 -1 -1 45.5 -1, the unused tail; little-endian.
+TEST(ShapeRecord, FieldsSitAtTheirOffsetsAndAnyRecordRoundTrips) {
+    LibraryEntry e = Entry('D', 20.0f, "Slot 20x2.5");
+    e.unused = "\x01\x02\x03\x04\x05\x06";
+    const std::string expected = "D" + FixedText("Slot 20x2.5", 18) +
+                                 FromHex("0000A041" "00002040" "0000C0BF" "0000403F" "03000B00" "46000000" "05001900"
+                                         "00000000" "00000000" "FFFFFFFF" "00000000" "0000B442" "000080BF" "000080BF"
+                                         "00003642" "000080BF" "010203040506");
+    ASSERT_EQ(expected.size(), ShapeRecordSize);
+    EXPECT_EQ(EncodeShapeRecord(e), expected);
+    // Every byte value in every position, the unused tail included; the
+    // floats kept ordinary numbers so that no NaN bit pattern is in play.
+    for (int seed = 0; seed < 8; ++seed) {
+        std::string raw(ShapeRecordSize, '\0');
+        for (std::size_t i = 0; i < raw.size(); ++i) raw[i] = static_cast<char>((i * 37 + seed * 101 + 7) & 0xFF);
+        for (std::size_t off : {19u, 23u, 27u, 31u, 59u, 63u, 67u, 71u, 75u, 79u})
+            raw[off + 3] = static_cast<char>(0x40 + seed);
+        Result<LibraryEntry> decoded = DecodeShapeRecord(raw, 4);
+        ASSERT_TRUE(decoded.ok());
+        EXPECT_EQ(decoded->recordNumber, 4);
+        EXPECT_EQ(EncodeShapeRecord(*decoded), raw) << "seed " << seed;
+    }
+    const Result<LibraryEntry> shortRecord = DecodeShapeRecord(std::string(88, ' '), 3);
+    EXPECT_NE(shortRecord.message().find("record 3"), std::string::npos) << shortRecord.message();
+}
+
+// Live entries lie strictly between the size limits, or are specials with a name.
+TEST(ShapeRecord, LiveEntries) {
+    const struct { char letter; float size1; std::string name; bool live; } cases[] = {
+        {'A', 0.1f, "P", false}, {'A', 1000.0f, "P", false}, {'A', 0.11f, "P", true}, {'B', 999.9f, "P", true},
+        {'M', 0.0f, "P", false}, {'A', -5.0f, "P", false},   {'S', 0.0f, "KEYHOLE", true},
+        {'S', 50.0f, "          ", false}, {'S', 50.0f, std::string(18, '\0'), false},
+    };
+    for (const auto& c : cases) {
+        LibraryEntry e = Entry(c.letter, c.size1);
+        e.name = c.name;
+        EXPECT_EQ(IsLiveEntry(e, c.letter), c.live) << c.letter << " " << c.size1 << " '" << c.name << "'";
+    }
+}
+
+class ShapeFileRead : public ::testing::Test {
+protected:
+    void SetUp() override {
+        box.makeFolder("C:\\QV\\DATA\\Tools\\M1");
+        Tooling().ToolLibraryPrefix = kLib;
+    }
+    test::MachineSandbox box;
+};
+
+// Reading changes nothing; a partial record at the end is no record.
+TEST_F(ShapeFileRead, ListsLiveRecordsWithTheirNumbersAndReadsOneRecord) {
+    std::string bytes;
+    for (float s : {10.0f, 0.0f, 0.1f, 12.7f, 1000.0f, 999.9f}) bytes += EncodeShapeRecord(Entry('A', s));
+    box.write(kLib + "A", bytes + std::string(40, 'x'));
+    std::string numbers;
+    for (const LibraryEntry& e : ReadShapeFile('A')) numbers += std::to_string(e.recordNumber) + " ";
+    EXPECT_EQ(numbers, "1 4 6 ");
+    EXPECT_EQ(box.read(kLib + "A"), bytes + std::string(40, 'x'));
+    box.write(kLib + "D", EncodeShapeRecord(Entry('D', 20.0f, "Slot")) + EncodeShapeRecord(Entry('D', 0.0f, "Gone")));
+    const std::optional<LibraryEntry> first = ReadLibraryRecord('D', 1);
+    ASSERT_TRUE(first.has_value());
+    EXPECT_EQ(first->name, "Slot              ");
+    EXPECT_EQ(first->stations[2], (std::pair<std::int16_t, std::int16_t>{5, 25}));
+    EXPECT_FLOAT_EQ(first->angles[4], 45.5f);
+    EXPECT_EQ(ReadLibraryRecord('D', 2).value_or(LibraryEntry()).recordNumber, 2);  // read live or not
+    for (int n : {3, 0}) EXPECT_FALSE(ReadLibraryRecord('D', n).has_value()) << n;
+}
+
+// A missing file of a shape letter is created empty; other letters and an
+// unprepared library give nothing and create nothing.
+TEST_F(ShapeFileRead, MissingFilesAndLettersGiveNoEntries) {
+    EXPECT_TRUE(ReadShapeFile('F').empty());
+    EXPECT_TRUE(box.exists(kLib + "F"));
+    EXPECT_EQ(box.read(kLib + "F"), "");
+    EXPECT_TRUE(ReadShapeFile('Z').empty() && ReadShapeFile('a').empty());
+    EXPECT_FALSE(ReadLibraryRecord('Z', 1).has_value() || ReadLibraryRecord('E', 1).has_value());
+    EXPECT_FALSE(box.exists(kLib + "Z") || box.exists(kLib + "E"));
+    Tooling().ToolLibraryPrefix.clear();
+    EXPECT_TRUE(ReadShapeFile('A').empty());
+    EXPECT_FALSE(ReadLibraryRecord('A', 1).has_value());
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 namespace qv {
 namespace {
 
+using test::FromHex;
 using test::ToolText;
 const std::string kCleared = "-  '' 0x0x0x0 s0 c0 a0 i0 n0";
 
@@ -50,10 +51,7 @@ TEST(ToolRecord, ParseToolTextFillsFieldsInOrder) {
 
 // Sizes 25.4, 12.7, -5.08, 2.54 mm: 1, 0.5, -0.2, 0.1 inch.
 TEST(ToolRecord, ShapeNamesAndDimensionTexts) {
-    const struct {
-        char letter;
-        const char *listName, *padded, *asStored, *inches;
-    } cases[] = {
+    const struct { char letter; const char *listName, *padded, *asStored, *inches; } cases[] = {
         {'A', "Diameter", "Diameter  ", "25.4", "1"}, {'B', "Square", "Square    ", "25.4", "1"},
         {'C', "Rad-Square", "Rad-Square", "25.4r2.54", "1r0.1"}, {'D', "Rectangle", "Rectangle ", "25.4x12.7", "1x0.5"},
         {'E', "Rad-Rect", "Rad-Rect  ", "25.4x12.7r2.54", "1x0.5r0.1"}, {'F', "Obround", "Obround   ", "25.4x12.7",
@@ -79,10 +77,7 @@ TEST(ToolRecord, ShapeNamesAndDimensionTexts) {
         EXPECT_EQ(DimensionText(record, Units::Millimetres), c.asStored);
         EXPECT_EQ(DimensionText(record, Units::Inches), c.inches);
     }
-    const struct {
-        float size;
-        Units units;
-        const char* shown;
+    const struct { float size; Units units; const char* shown;
     } rounded[] = {{12.34567f, Units::AsStored, "12.34567"}, {12.34567f, Units::Millimetres, "12.346"},
                    {10.0004f, Units::Millimetres, "10"}, {13.3333f, Units::Inches, "0.5249"},
                    {0.00001f, Units::AsStored, "0"}};
@@ -106,9 +101,7 @@ TEST(ToolRecord, ShapeNamesAndDimensionTexts) {
 }
 
 TEST(ToolRecord, StationCodeTests) {
-    const struct {
-        std::int16_t x;
-        bool atLeastTen, notMultipleOfTen, indexCode;
+    const struct { std::int16_t x; bool atLeastTen, notMultipleOfTen, indexCode;
     } cases[] = {{0, false, false, false}, {9, false, true, false},  {10, true, false, false},
                  {19, true, true, false},  {20, true, false, true},  {99, true, true, true},
                  {100, true, false, false}, {-3, false, true, false}, {-20, false, false, false}};
@@ -117,13 +110,6 @@ TEST(ToolRecord, StationCodeTests) {
         EXPECT_EQ(IsNotMultipleOfTen(c.x), c.notMultipleOfTen) << c.x;
         EXPECT_EQ(IsIndexCode(c.x), c.indexCode) << c.x;
     }
-}
-
-std::string FromHex(const std::string& hex) {
-    std::string bytes;
-    for (std::size_t i = 0; i + 1 < hex.size(); i += 2) bytes += static_cast<char>(std::stoi(hex.substr(i, 2),
-        nullptr, 16));
-    return bytes;
 }
 
 // Defined -1, "D", name padded to 64, sizes 20/10/0/2.5, station -2, code 25,

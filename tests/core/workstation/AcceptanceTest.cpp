@@ -116,13 +116,10 @@ TEST_F(AcceptanceTest, RewritesTheDrawingRecordByRecord) {
     EXPECT_EQ(entities()[3].substr(0, 6) + entities()[4].substr(0, 6), "120 1 220 -1");
 }
 
-struct RefusalCase {
-    const char* name;
-    bool pathFile;
-    const char* drawingBytes;  // nullptr: none; "*": three and a bit records
-    const char* named;         // what the message must name
-    const char* shown = "P1";  // the program of the panel's run
-};
+// drawingBytes: nullptr: none; "*": three and a bit records; named: what the message must name; shown: the program of
+// the panel's run.
+struct RefusalCase { const char* name; bool pathFile; const char* drawingBytes; const char* named;
+    const char* shown = "P1"; };
 
 class AcceptRefusal : public AcceptanceTest, public ::testing::WithParamInterface<RefusalCase> {};
 
@@ -190,9 +187,7 @@ TEST_F(AcceptanceTest, AFaultAtAnyStepNeverCostsTheDrawing) {
 }
 
 TEST(HeaderSettings, FixUpThenFollowTheMachine) {
-    const struct {
-        std::int16_t level, machine, second, machineAfter, secondAfter;
-        bool changed;
+    const struct { std::int16_t level, machine, second, machineAfter, secondAfter; bool changed;
     } cases[] = {{500, 0, 1, 1, 0, false}, {1000, 0, 1, 1, 1, true}, {500, 0, 0, 1, 0, true},
                  {500, 2, 1, 1, 1, true},  {1200, 1, 5, 1, 5, false}};
     for (const auto& c : cases) {
@@ -211,11 +206,7 @@ TEST(HeaderSettings, FixUpThenFollowTheMachine) {
 // Sides of 10 or less take the machine's defaults; a clamp outside its range
 // clears both; a value a single cannot hold counts as none, never as infinity.
 TEST(SheetRules, GiveTheStoredValues) {
-    const struct {
-        std::array<std::string, 4> boxes;
-        bool inch;
-        int rangeCount;
-        std::array<float, 4> stored;
+    const struct { std::array<std::string, 4> boxes; bool inch; int rangeCount; std::array<float, 4> stored;
     } cases[] = {
         {{"1000", "500", "250", "1300"}, false, 2, {1000, 500, 250, 1300}},
         {{"1000-2*12.5", "(90+45)*2", "200+50", "1300"}, false, 2, {12475, 270, 250, 1300}},

@@ -1,10 +1,13 @@
 // The reverse run's exchange files on real files: byte-exact round trips,
-// and every malformed file refused with the file and place named.
+// and every malformed file refused with the file and place named; the
+// 518-byte drawing record: field positions and byte-exact round trips.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <functional>
 
+#include "core/common/Bytes.h"
+#include "core/workstation/DrawingRecord.h"
 #include "core/workstation/ExchangeFiles.h"
 #include "support/Sandbox.h"
 #include "support/TableTest.h"
@@ -102,12 +105,8 @@ TEST_F(ExchangeFiles, ToolListsEndWhereTheFormatSays) {
     EXPECT_NE(ReadReverseTools(Path("Reverse.trt")).message().find("more than 121 entries"), std::string::npos);
 }
 
-struct Malformed {
-    const char* name;
-    const char* file;
-    const char* content;  // nullptr: the file is missing
-    const char* expected;
-};
+// content: nullptr: the file is missing.
+struct Malformed { const char* name; const char* file; const char* content; const char* expected; };
 
 class MalformedExchangeFile : public ExchangeFiles, public ::testing::WithParamInterface<Malformed> {};
 
@@ -125,40 +124,39 @@ TEST_P(MalformedExchangeFile, IsRefusedWithTheFileAndPlaceNamed) {
     EXPECT_NE(status.message().find(c.expected), std::string::npos) << status.message();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, MalformedExchangeFile,
-    ::testing::Values(
-        Malformed{"PathMissing", "Reverse.pth", nullptr, "Reverse.pth"},
-        Malformed{"PathEmptyFile", "Reverse.pth", "", "line 1 (program path) is missing"},
-        Malformed{"PathThreeLines", "Reverse.pth", "C:\\A\\P\r\nP\r\nJOBS\r\n", "line 4 (machine folder) is missing"},
-        Malformed{"PathBlankProgram", "Reverse.pth", "   \r\nP\r\nJOBS\r\nM\r\n", "line 1 (program path) is empty"},
-        Malformed{"PathBlankName", "Reverse.pth", "C:\\A\\P\r\n\r\nJOBS\r\nM\r\n", "line 2 (program name) is empty"},
-        Malformed{"PathControlCharacter", "Reverse.pth", "C:\\A\\P\r\nP\x1b.prg\r\nJOBS\r\nM\r\n",
-                  "line 2 (program name) holds a control character"},
-        Malformed{"FlagEmpty", "Finished.flg", "", "the file is empty"},
-        Malformed{"FlagTrailingText", "Finished.flg", "0abc\r\n", "status \"0abc\" is not a whole number"},
-        Malformed{"FlagBlankLine", "Finished.flg", "\r\n0\r\n", "status \"\" is not a whole number"},
-        Malformed{"FlagFraction", "Finished.flg", "0.5\r\n", "status \"0.5\""},
-        Malformed{"FlagTooLarge", "Finished.flg", "40000\r\n", "status \"40000\""},
-        Malformed{"SheetEmpty", "Reverse.sht", "", "item 1 (sheet length X) is missing"},
-        Malformed{"SheetThreeItems", "Reverse.sht", "1000\r\n500\r\n250\r\n", "item 4 (right clamp) is missing"},
-        Malformed{"SheetText", "Reverse.sht", "1000\r\nwide\r\n250\r\n750\r\n",
-                  "item 2 (sheet width Y) \"wide\" is not a number"},
-        Malformed{"SheetInfinity", "Reverse.sht", "1E999,500,250,750\r\n", "item 1 (sheet length X)"},
-        Malformed{"SheetBlankItem", "Reverse.sht", "1000,,250,750\r\n", "item 2 (sheet width Y) \"\""},
-        Malformed{"ToolsMissing", "Reverse.trt", nullptr, "Reverse.trt"},
-        Malformed{"ToolsStation121", "Reverse.trt", "121,A,x,1,0,0,0,10,0,0\r\n",
-                  "entry 1: station 121 is outside 1 to 120"},
-        Malformed{"ToolsStationText", "Reverse.trt", "T1,A,x,1,0,0,0,10,0,0\r\n", "entry 1: station \"T1\""},
-        Malformed{"ToolsCutShort", "Reverse.trt", "1,A,x,1,0,0,0,10,0,0\r\n2,A,x,1,0\r\n",
-                  "entry 2 (station 2) ends before its size 3"},
-        Malformed{"ToolsNoFields", "Reverse.trt", "3\r\n", "entry 1 (station 3) ends before its shape letter"},
-        Malformed{"ToolsSizeText", "Reverse.trt", "1,A,x,1,0,ten,0,10,0,0\r\n", "entry 1 (station 1): size 3 \"ten\""},
-        Malformed{"ToolsSizeTooLarge", "Reverse.trt", "1,A,x,1E39,0,0,0,10,0,0\r\n", "entry 1 (station 1): size 1"},
-        Malformed{"ToolsCodeFraction", "Reverse.trt", "1,A,x,1,0,0,0,10.5,0,0\r\n", "station code \"10.5\""},
-        Malformed{"ToolsAngleText", "Reverse.trt", "1,A,x,1,0,0,0,10,idx,0\r\n", "entry 1 (station 1): angle \"idx\""},
-        Malformed{"ToolsNoIndexAngle", "Reverse.trt", "1,A,x,1,0,0,0,10,0,\r\n", "ends before its index angle"}),
-    test::CaseName());
+const Malformed kMalformed[] = {
+    {"PathMissing", "Reverse.pth", nullptr, "Reverse.pth"},
+    {"PathEmptyFile", "Reverse.pth", "", "line 1 (program path) is missing"},
+    {"PathThreeLines", "Reverse.pth", "C:\\A\\P\r\nP\r\nJOBS\r\n", "line 4 (machine folder) is missing"},
+    {"PathBlankProgram", "Reverse.pth", "   \r\nP\r\nJOBS\r\nM\r\n", "line 1 (program path) is empty"},
+    {"PathBlankName", "Reverse.pth", "C:\\A\\P\r\n\r\nJOBS\r\nM\r\n", "line 2 (program name) is empty"},
+    {"PathControlCharacter", "Reverse.pth", "C:\\A\\P\r\nP\x1b.prg\r\nJOBS\r\nM\r\n",
+     "line 2 (program name) holds a control character"},
+    {"FlagEmpty", "Finished.flg", "", "the file is empty"},
+    {"FlagTrailingText", "Finished.flg", "0abc\r\n", "status \"0abc\" is not a whole number"},
+    {"FlagBlankLine", "Finished.flg", "\r\n0\r\n", "status \"\" is not a whole number"},
+    {"FlagFraction", "Finished.flg", "0.5\r\n", "status \"0.5\""},
+    {"FlagTooLarge", "Finished.flg", "40000\r\n", "status \"40000\""},
+    {"SheetEmpty", "Reverse.sht", "", "item 1 (sheet length X) is missing"},
+    {"SheetThreeItems", "Reverse.sht", "1000\r\n500\r\n250\r\n", "item 4 (right clamp) is missing"},
+    {"SheetText", "Reverse.sht", "1000\r\nwide\r\n250\r\n750\r\n",
+     "item 2 (sheet width Y) \"wide\" is not a number"},
+    {"SheetInfinity", "Reverse.sht", "1E999,500,250,750\r\n", "item 1 (sheet length X)"},
+    {"SheetBlankItem", "Reverse.sht", "1000,,250,750\r\n", "item 2 (sheet width Y) \"\""},
+    {"ToolsMissing", "Reverse.trt", nullptr, "Reverse.trt"},
+    {"ToolsStation121", "Reverse.trt", "121,A,x,1,0,0,0,10,0,0\r\n", "entry 1: station 121 is outside 1 to 120"},
+    {"ToolsStationText", "Reverse.trt", "T1,A,x,1,0,0,0,10,0,0\r\n", "entry 1: station \"T1\""},
+    {"ToolsCutShort", "Reverse.trt", "1,A,x,1,0,0,0,10,0,0\r\n2,A,x,1,0\r\n",
+     "entry 2 (station 2) ends before its size 3"},
+    {"ToolsNoFields", "Reverse.trt", "3\r\n", "entry 1 (station 3) ends before its shape letter"},
+    {"ToolsSizeText", "Reverse.trt", "1,A,x,1,0,ten,0,10,0,0\r\n", "entry 1 (station 1): size 3 \"ten\""},
+    {"ToolsSizeTooLarge", "Reverse.trt", "1,A,x,1E39,0,0,0,10,0,0\r\n", "entry 1 (station 1): size 1"},
+    {"ToolsCodeFraction", "Reverse.trt", "1,A,x,1,0,0,0,10.5,0,0\r\n", "station code \"10.5\""},
+    {"ToolsAngleText", "Reverse.trt", "1,A,x,1,0,0,0,10,idx,0\r\n", "entry 1 (station 1): angle \"idx\""},
+    {"ToolsNoIndexAngle", "Reverse.trt", "1,A,x,1,0,0,0,10,0,\r\n", "ends before its index angle"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Cases, MalformedExchangeFile, ::testing::ValuesIn(kMalformed), test::CaseName());
 
 TEST_F(ExchangeFiles, WritersRefuseWhatTheReaderWouldRefuse) {
     const std::function<Status()> refused[] = {
@@ -173,6 +171,100 @@ TEST_F(ExchangeFiles, WritersRefuseWhatTheReaderWouldRefuse) {
     put("Reverse.sht", "old");
     for (const auto& write : refused) EXPECT_FALSE(write().ok());
     EXPECT_EQ(get("Reverse.trt") + get("Reverse.sht"), "oldold");
+}
+
+// Every byte different, so a field read from the wrong place shows.
+std::string PatternBytes() {
+    std::string bytes(DrawingRecordSize, '\0');
+    for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<char>((i * 7 + 3) & 0xFF);
+    return bytes;
+}
+
+// Any bytes, the bits of a NaN single and a negative zero double among them,
+// which a value compare would lose, come back unchanged.
+TEST(DrawingRecord, AnyBytesRoundTripUnchanged) {
+    std::string odd(DrawingRecordSize, '\0');
+    PutI32(odd, drawing_offset::Singles20, 0x7FC01234);
+    PutI32(odd, drawing_offset::Doubles6 + 4, static_cast<std::int32_t>(0x80000000u));
+    for (const std::string& bytes : {PatternBytes(), std::string(DrawingRecordSize, '\0'),
+                                     std::string(DrawingRecordSize, '\xFF'), std::string(DrawingRecordSize, ' '), odd})
+        EXPECT_EQ(EncodeDrawingRecord(DecodeDrawingRecord(bytes)), bytes);
+}
+
+// The header's sheet, material values and clamps are single elements 1, 2,
+// 3, 7, 8 and 16 at offset 150.
+TEST(DrawingRecord, FieldsSitAtTheirOffsets) {
+    std::string bytes(DrawingRecordSize, '\0');
+    PutI16(bytes, 0, 210);
+    PutText(bytes, 20, 72, "MILD STEEL");
+    PutI32(bytes, 94, 123456);
+    PutI16(bytes, 98, 1000);
+    PutF64(bytes, 102 + 8, 250.5);
+    PutI16(bytes, 254, -1);
+    PutI16(bytes, 256, 3);
+    PutI16(bytes, 290 + 83, 17);  // the first tool's station
+    PutF32(bytes, 290 + 91, 90.0f);
+    PutI16(bytes, 389 + 83, 42);  // the second tool's station
+    bytes[517] = 'Z';
+    const DrawingRecord r = DecodeDrawingRecord(bytes);
+    EXPECT_EQ(r.EntityCode, 210);
+    EXPECT_EQ(r.MaterialName.substr(0, 10), "MILD STEEL");
+    EXPECT_EQ(r.RecordCount, 123456);
+    EXPECT_EQ(r.LevelNumber, 1000);
+    EXPECT_DOUBLE_EQ(r.Doubles6[1], 250.5);
+    EXPECT_EQ(r.SignField(), -1);
+    EXPECT_EQ(r.MachineSetting, 3);
+    EXPECT_EQ(r.Tool.Station, 17);
+    EXPECT_FLOAT_EQ(r.Tool.IndexAngle, 90.0f);
+    EXPECT_EQ(r.Tool2.Station, 42);
+    EXPECT_EQ(r.Tail30.back(), 'Z');
+
+    DrawingRecord header;
+    header.SetSheet(2500, 1250);
+    header.SetClamps(300, 900);
+    header.SetMaterialValues(1.5f, 0.8f);
+    const std::string written = EncodeDrawingRecord(header);
+    std::vector<float> singles;
+    for (int element : {0, 1, 2, 6, 7, 15}) singles.push_back(GetF32(written, 150 + 4 * element));
+    EXPECT_EQ(singles, (std::vector<float>{2500, 1250, 1.5f, 300, 900, 0.8f}));
+    EXPECT_FLOAT_EQ(DecodeDrawingRecord(written).LeftClamp(), 300);
+}
+
+// What the workstation changes is written; everything else is kept, and a
+// new record is zeroed with blank texts and a cleared tool.
+TEST(DrawingRecord, ChangedFieldsAreWrittenAndTheRestKept) {
+    const std::string original = PatternBytes();
+    DrawingRecord r = DecodeDrawingRecord(original);
+    r.MaterialName = "ALU";
+    r.RecordCount = 7;
+    r.SecondSetting = static_cast<std::int16_t>(-r.SecondSetting);
+    const std::string bytes = EncodeDrawingRecord(r);
+    EXPECT_EQ(bytes.substr(20, 72), "ALU" + std::string(69, ' '));
+    EXPECT_EQ(GetI32(bytes, 94), 7);
+    EXPECT_EQ(GetI16(bytes, 254), static_cast<std::int16_t>(-GetI16(original, 254)));
+    EXPECT_EQ(bytes.substr(0, 20), original.substr(0, 20));
+    EXPECT_EQ(bytes.substr(102, 152), original.substr(102, 152));
+    EXPECT_EQ(bytes.substr(256), original.substr(256));
+
+    const std::string fresh = EncodeDrawingRecord(DrawingRecord());
+    ASSERT_EQ(fresh.size(), DrawingRecordSize);
+    EXPECT_EQ(fresh.substr(2, 90), std::string(90, ' '));
+    EXPECT_EQ(fresh.substr(102, 188), std::string(188, '\0'));
+    EXPECT_EQ(fresh.substr(drawing_offset::Tool + 2, 65), std::string(65, ' '));
+    EXPECT_EQ(fresh.substr(drawing_offset::Tail30), std::string(30, '\0'));
+}
+
+TEST(DrawingRecord, AnOddToolFlagSurvivesUnlessTheToolChanges) {
+    std::string bytes(DrawingRecordSize, '\0');
+    PutI16(bytes, drawing_offset::Tool, 1);  // another program's "true"
+    PutI16(bytes, drawing_offset::Tool + 83, 5);
+    DrawingRecord r = DecodeDrawingRecord(bytes);
+    EXPECT_TRUE(r.Tool.Defined);
+    EXPECT_EQ(EncodeDrawingRecord(r), bytes);
+    r.Tool.Station = 6;
+    const std::string changed = EncodeDrawingRecord(r);
+    EXPECT_EQ(GetI16(changed, drawing_offset::Tool), -1);
+    EXPECT_EQ(GetI16(changed, drawing_offset::Tool + 83), 6);
 }
 
 }  // namespace

@@ -1,7 +1,12 @@
 // The reverse run on a real installation: the program chosen, the overwrite
 // question, the panel, and every way a run fails while keeping the last
-// result.
+// result; a tool confirmed in the turret table; the recent-program memory.
 #include "ReverseFixture.h"
+
+#include <optional>
+
+#include "core/workstation/RecentFile.h"
+#include "core/workstation/TurretTable.h"
 
 namespace qv {
 namespace {
@@ -50,13 +55,8 @@ std::string Tools(int count) {
 
 // Ten rows show without scrolling; a first station 0 gives an empty table.
 TEST_F(ReverseRunTest, PanelShowsSheetAndToolsInTheMachinesUnits) {
-    const struct {
-        bool inch;
-        std::string sheet, tools;
-        std::array<std::string, 4> boxes;
-        std::size_t rows;
-        int scrollMaximum, selectedRow;
-    } cases[] = {
+    const struct { bool inch; std::string sheet, tools; std::array<std::string, 4> boxes; std::size_t rows;
+        int scrollMaximum, selectedRow; } cases[] = {
         {false, "1000,500,250,750\r\n", Tools(10), {"1000", "500", "250", "750"}, 10, 0, 0},
         {false, "1000,500,250,750\r\n", Tools(30), {"1000", "500", "250", "750"}, 30, 9, 0},
         {false, "1000,500,250,750\r\n", "0\r\n1,A,r,5,0,0,0,0,0,0\r\n", {"1000", "500", "250", "750"}, 0, 0, -1},
@@ -94,33 +94,14 @@ TEST_F(ReverseRunTest, NoSelectionTakesTheRecentProgramOrIsRefused) {
     EXPECT_EQ(State().Config.CurrentDirectory, "OTHER");
 }
 
-// Declined: nothing written, nothing run.
-TEST_F(ReverseRunTest, OverwriteQuestionDecidesTheRun) {
-    answer("0\r\n");
-    for (bool yes : {false, true}) {
-        installation.write(Job("P1.drw"), "old drawing");
-        messages.shown.clear();
-        messages.answer({yes});
-        EXPECT_EQ(run("P1").has_value(), yes);
-        EXPECT_EQ(messages.shown,
-                  (std::vector<std::string>{"Drawing for Program\n\n\"P1\"\n\nAlready Exists!  Overwrite it ?"}));
-        EXPECT_EQ(State().LastAnswer, yes ? AnswerYes : AnswerNo);
-        EXPECT_EQ(installation.exists(Sys("Reverse.pth")), yes);
-        EXPECT_EQ(installation.exists(Sys("ran.mark")), yes);
-        if (!yes) { EXPECT_EQ(installation.read(Job("P1.drw")), "old drawing"); }
-    }
-}
-
 // A missing processor is named and gives both messages in order; one that
 // cannot start gives the system's reason; one that fails says why in its own
 // words. "Reverse.pth" is written before the processor is looked for.
 TEST_F(ReverseRunTest, ProcessorThatDoesNotRunSaysWhy) {
     const std::string missing =
         "Reverse Processor is Missing\n\n\"" + Sys("FANUCRVS.exe") + "\"\n\nReverse Engineering Aborted";
-    const struct {
-        const char* file;  // nullptr: no processor file
-        std::vector<std::string> shown;
-    } cases[] = {
+    // file nullptr: no processor file.
+    const struct { const char* file; std::vector<std::string> shown; } cases[] = {
         {nullptr, {missing, kFailed}},
         {"not a program",
          {std::string(kFailed) + "\n\n" + Sys("FANUCRVS.exe") + ": not a program the system can start"}},
@@ -146,10 +127,8 @@ TEST_F(ReverseRunTest, ProcessorThatDoesNotRunSaysWhy) {
 // read (each malformed file is refused by its reader, see the exchange file
 // tests), fails the run and keeps the previous result.
 TEST_F(ReverseRunTest, AnswersDecideTheRunAndAFailureKeepsThePreviousResult) {
-    const struct {
-        const char *flag, *sheet, *tools, *reason;  // reason "" for success
-        bool program = true;
-    } cases[] = {
+    // reason "" for success.
+    const struct { const char *flag, *sheet, *tools, *reason; bool program = true; } cases[] = {
         {"0\r\n", "1000,500,250,750\r\n", "0\r\n", ""},
         {"-2\r\n", "1000,500,250,750\r\n", "0\r\n", ""},
         {"3\r\n", "1000,500,250,750\r\n", "0\r\n", kFailed},
@@ -178,6 +157,105 @@ TEST_F(ReverseRunTest, AnswersDecideTheRunAndAFailureKeepsThePreviousResult) {
         EXPECT_NE(messages.shown[0].find(c.reason), std::string::npos) << messages.shown[0];
         expectPreviousRunKept();
         EXPECT_EQ(installation.read(Sys("Lastfile.lst")).find("P1"), std::string::npos);
+    }
+}
+
+using test::Tool;
+using test::ToolText;
+
+std::string RowText(const TurretRow& row) { return row.station + "|" + row.type + "|" + row.size + "|" + row.angle; }
+
+// Stations 4 and 17 found by the run; the tool is confirmed for the second
+// row and shown in the machine's units, millimetres to 3 decimals.
+TEST(ChosenTool, IsCopiedIntoItsStationAndShown) {
+    const struct { const char *tool, *row; bool inch; } cases[] = {
+        {"A,LIB TOOL,12.7,0,0,0,2,11,0,0,0", "17|Diameter  |0.5|0", true},
+        {"A,LIB TOOL,10.0004,0,0,0,2,11,0,0,0", "17|Diameter  |10|0", false},
+        {"D,LIB TOOL,20,10,0,0,2,45,0,30,0", "17|Rectangle |20x10|idx 30", false},
+        {"F,LIB TOOL,30,5,0,0,2,11,90,0,0", "17|Obround   |30x5|90", false},
+        {"S,LIB TOOL,0,0,0,0,2,11,0,0,0", "17|Special   |LIB TOOL|0", false},
+    };
+    for (const auto& c : cases) {
+        ReverseRunState run;
+        run.TurretCount = 2;
+        run.TurretOrder[0] = 4;
+        run.TurretOrder[1] = 17;
+        ToolRecord chosen = Tool(c.tool);
+        chosen.Defined = true;  // as the dialog leaves it
+        EXPECT_EQ(RowText(ApplyChosenTool(run, 1, chosen, c.inch)), c.row) << c.tool;
+        EXPECT_EQ(ToolText(run.TurretTools[17]), ToolText(chosen));
+        EXPECT_EQ(ToolText(run.TurretTools[4]), ToolText(ToolRecord()));
+    }
+    // A cancelled dialog (a blank shape) or a row outside the table changes nothing.
+    ReverseRunState run;
+    run.TurretCount = 1;
+    run.TurretOrder[0] = 45;
+    run.TurretTools[45] = Tool("B,,12,0,0,0,0,50,0,0");  // as found: not confirmed
+    EXPECT_EQ(RowText(FillTurretTable(run)[0]), "45|Square    |12|idx");
+    EXPECT_EQ(ToolText(run.TurretTools[45]), "-B 'Square' 12x0x0x0 s0 c50 a0 i0 n0");  // described by the table
+    ToolRecord cancelled;
+    cancelled.Defined = true;
+    EXPECT_EQ(RowText(ApplyChosenTool(run, 0, cancelled, false)), "45|Square    |12|idx");
+    const ToolRecord chosen = Tool("A,,10,0,0,0,45,11,0,0,1");
+    EXPECT_EQ(ApplyChosenTool(run, 1, chosen, false).station + ApplyChosenTool(run, -1, chosen, false).station, "");
+    EXPECT_EQ(ToolText(run.TurretTools[45]), "-B 'Square' 12x0x0x0 s0 c50 a0 i0 n0");
+}
+
+const char* const kLastFile = "C:\\QV\\Lastfile.lst";
+const std::string kEmpty = "******\r\n";
+
+// Programs of machine M1 live under C:\JOBS\M1\; names are trimmed and
+// quoted when they hold a comma.
+TEST(RecentFile, RemembersAndRecallsWhileTheProgramExists) {
+    const struct { const char *directory, *program, *file, *recalled; } cases[] = {
+        {"JOBS", "P7", "JOBS\r\nP7\r\n******\r\n", "JOBS/P7"},
+        {"  JOBS ", " P7  ", "JOBS\r\nP7\r\n******\r\n", "JOBS/P7"},
+        {"My Jobs", "Part 7", "My Jobs\r\nPart 7\r\n******\r\n", "My Jobs/Part 7"},
+        {"Jobs, 2024", "P7", "\"Jobs, 2024\"\r\nP7\r\n******\r\n", "Jobs, 2024/P7"},
+        {"JOBS", "Part,7", "JOBS\r\n\"Part,7\"\r\n******\r\n", "JOBS/Part,7"},
+    };
+    for (const auto& c : cases) {
+        test::MachineSandbox box;
+        const std::string recalled = c.recalled;
+        const std::size_t slash = recalled.find('/');
+        box.write("C:\\JOBS\\M1\\" + recalled.substr(0, slash) + "\\" + recalled.substr(slash + 1) + ".prg", "%\r\n");
+        ASSERT_TRUE(RememberLastFile(c.directory, c.program));
+        EXPECT_EQ(box.read(kLastFile), c.file);
+        std::string directory, program;
+        ASSERT_TRUE(RecallLastFile(directory, program));
+        EXPECT_EQ(directory + "/" + program, recalled);
+        EXPECT_EQ(box.read(kLastFile), c.file);
+    }
+    // No directory, a drive, or no program leaves the previous memory.
+    test::MachineSandbox box;
+    ASSERT_TRUE(RememberLastFile("JOBS", "P7"));
+    const std::string before = box.read(kLastFile);
+    for (const auto& [directory, program] : {std::pair<const char*, const char*>{"A: [Floppy Disk]", "P1"}, {"  ",
+        "P1"},
+                                             {"JOBS", " "}}) {
+        EXPECT_TRUE(RememberLastFile(directory, program));
+        EXPECT_EQ(box.read(kLastFile), before) << directory << "/" << program;
+    }
+    ASSERT_TRUE(ResetLastFile());
+    EXPECT_EQ(box.read(kLastFile), kEmpty);
+}
+
+// Nothing to recall leaves the empty memory; a program gone is handed back
+// all the same.
+TEST(RecentFile, EmptyMemoryRecallsNothing) {
+    const std::pair<std::optional<std::string>, const char*> cases[] = {
+        {std::nullopt, nullptr}, {kEmpty, nullptr}, {"", nullptr}, {"  \r\nP7\r\n", nullptr}, {"JOBS\r\n", nullptr},
+        {"JOBS\r\n\r\n******\r\n", nullptr}, {"OLD\r\nP7\r\n******\r\n", "OLD/P7"},
+    };
+    for (const auto& [file, read] : cases) {
+        SCOPED_TRACE(file.value_or("no file"));
+        test::MachineSandbox box;
+        box.write("C:\\JOBS\\M1\\JOBS\\P7.prg", "%\r\n");
+        if (file) box.write(kLastFile, *file);
+        std::string directory, program;
+        EXPECT_FALSE(RecallLastFile(directory, program));
+        EXPECT_EQ(box.read(kLastFile), kEmpty);
+        if (read) { EXPECT_EQ(directory + "/" + program, read); }
     }
 }
 

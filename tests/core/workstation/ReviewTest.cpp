@@ -60,9 +60,7 @@ std::vector<std::string> Blocks(int first, int last) {
 
 // Twenty-one records show; End shows the last page.
 TEST(ReviewPager, ShowsTheRecordsOfTheRun) {
-    const struct {
-        int blocks;
-        std::int32_t scrollMaximum, topAfterEnd;
+    const struct { int blocks; std::int32_t scrollMaximum, topAfterEnd;
     } cases[] = {{5, 1, 1}, {21, 1, 1}, {100, 80, 80}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.blocks);
@@ -87,12 +85,7 @@ TEST(ReviewPager, ShowsTheRecordsOfTheRun) {
 
 // Page keys are consumed; the others are left to the list.
 TEST(ReviewPager, KeysAndTheScrollBarMoveWithinTheRecords) {
-    const struct {
-        std::int32_t top;
-        ReviewKey key;
-        std::int32_t topAfter;
-        bool consumed;
-    } keys[] = {
+    const struct { std::int32_t top; ReviewKey key; std::int32_t topAfter; bool consumed; } keys[] = {
         {1, ReviewKey::PageDown, 21, true}, {70, ReviewKey::PageDown, 80, true}, {80, ReviewKey::PageDown, 80, true},
         {41, ReviewKey::PageUp, 21, true},  {5, ReviewKey::PageUp, 1, true},     {1, ReviewKey::PageUp, 1, true},
         {57, ReviewKey::Home, 1, false},    {3, ReviewKey::End, 80, false},      {57, ReviewKey::Up, 56, false},

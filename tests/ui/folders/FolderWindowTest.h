@@ -35,19 +35,12 @@ private:
 
 using Folders = std::vector<std::pair<std::string, std::vector<std::string>>>;
 
-struct WindowCase {
-    const char* name;
-    int mode;
-    std::function<void(QWidget&)> act;
-    std::vector<bool> answers;
-    std::vector<std::string> shown;  // questions and notices in order
-    const char* focus;               // "" when the window closed
-    Folders after;                   // host names of each folder afterwards
-    std::function<void(DemoInstallation&, HookedSink&)> prepare = {};
-    Fault fault = {0};
-    std::string current = "JOBS";
-    std::string lastFile = {};  // "Lastfile.lst" afterwards; "" unchecked
-};
+// shown: questions and notices in order; focus: "" when the window closed; after: host names of each folder afterwards;
+// lastFile: "Lastfile.lst" afterwards; "" unchecked.
+struct WindowCase { const char* name; int mode; std::function<void(QWidget&)> act; std::vector<bool> answers;
+    std::vector<std::string> shown; const char* focus; Folders after;
+    std::function<void(DemoInstallation&, HookedSink&)> prepare = {}; Fault fault = {0}; std::string current = "JOBS";
+    std::string lastFile = {}; };
 
 /// Runs a table's rows in the directory window (files false) or the file window.
 class FolderWindow : public MainWindowTest, public ::testing::WithParamInterface<WindowCase> {

@@ -1,7 +1,12 @@
 // The tool entry dialog driven as a user drives it: clicks, keys, Ok and
 // Cancel. What the lists hold and which tool is built is tested in core; here
-// what the window adds: enabling, visibility, messages and focus.
+// what the window adds: enabling, visibility, messages and focus. And the
+// keystroke hook on text boxes and editable combo boxes.
+#include <gtest/gtest.h>
+
 #include <QAbstractItemView>
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,11 +15,13 @@
 #include <QTimer>
 #include <functional>
 
+#include "core/tooling/KeyFilter.h"
 #include "core/tooling/ToolingState.h"
-#include "uisupport/MessageRecorder.h"
 #include "support/TableTest.h"
 #include "support/ToolLibraryFixture.h"
+#include "ui/common/KeyFilterHook.h"
 #include "ui/tooling/RvsTol.h"
+#include "uisupport/MessageRecorder.h"
 #include "uisupport/UiTest.h"
 
 // Readable failures for the window's texts.
@@ -56,6 +63,12 @@ void PickRectangleIn(RvsTol& d, int stationRow) {
     Pick(d.StnList, stationRow);
 }
 
+// A rectangle in the fixed station at its first angle: everything chosen.
+void Complete(RvsTol& d) {
+    PickRectangleIn(d, 0);
+    Pick(d.AngList, 0);
+}
+
 void TypeAngle(RvsTol& d, const char* text) {
     d.AngBox->setFocus();
     d.AngBox->selectAll();
@@ -91,33 +104,34 @@ TEST_F(RvsTolTest, OpensOnTheFirstShapeWithOnlyTheSizesEnabled) {
     EXPECT_EQ(d.InptOk->text() + "/" + d.InptCncl->text(), "&Ok/&Cancel");
 }
 
-TEST_F(RvsTolTest, FixedStationToolChosenByClicks) {
-    RvsTol d;
-    const int result = RunModal(d, [&] {
-        PickRectangleIn(d, 0);
-        EXPECT_EQ(Rows(d.StnList), (QStringList{"T1 Fixed", "Auto Index"}));
-        EXPECT_TRUE(d.AngList->isVisible());
-        EXPECT_FALSE(d.AngBox->isVisible());
-        EXPECT_EQ(Rows(d.AngList), (QStringList{"0", "90"}));
-        Pick(d.AngList, 1);
-        QTest::mouseClick(d.InptOk, Qt::LeftButton);
-    });
-    EXPECT_EQ(result, QDialog::Accepted);
-    EXPECT_EQ(ToolText(d.chosenTool().value()), "+D 'RECT 20X10' 20x10x0x0 s1 c11 a90 i0 n0");
-    EXPECT_TRUE(messages_.shown.empty());
-}
-
-TEST_F(RvsTolTest, EnterConfirmsTheTypedIndexAngle) {
-    RvsTol d;
-    const int result = RunModal(d, [&] {
-        PickRectangleIn(d, 1);
-        EXPECT_TRUE(d.AngBox->isVisible());
-        EXPECT_FALSE(d.AngList->isVisible());
-        TypeAngle(d, "90+45");
-        QTest::keyClick(d.AngBox, Qt::Key_Return);
-    });
-    EXPECT_EQ(result, QDialog::Accepted);
-    EXPECT_EQ(ToolText(d.chosenTool().value()), "+D 'RECT 20X10' 20x10x0x0 s2 c45 a0 i135 n0");
+// A fixed station offers the library's angles, an indexable one a typed angle.
+TEST_F(RvsTolTest, OkAndEnterConfirmCancelAndEscapeLeaveNoTool) {
+    const struct { const char* name; std::function<void(RvsTol&)> act; const char* tool; } cases[] = {
+        {"fixed station by clicks", [](RvsTol& d) {
+             PickRectangleIn(d, 0);
+             EXPECT_EQ(Rows(d.StnList), (QStringList{"T1 Fixed", "Auto Index"}));
+             EXPECT_TRUE(d.AngList->isVisible() && !d.AngBox->isVisible());
+             EXPECT_EQ(Rows(d.AngList), (QStringList{"0", "90"}));
+             Pick(d.AngList, 1);
+             QTest::mouseClick(d.InptOk, Qt::LeftButton);
+         }, "+D 'RECT 20X10' 20x10x0x0 s1 c11 a90 i0 n0"},
+        {"typed index angle and Enter", [](RvsTol& d) {
+             PickRectangleIn(d, 1);
+             EXPECT_TRUE(d.AngBox->isVisible() && !d.AngList->isVisible());
+             TypeAngle(d, "90+45");
+             QTest::keyClick(d.AngBox, Qt::Key_Return);
+         }, "+D 'RECT 20X10' 20x10x0x0 s2 c45 a0 i135 n0"},
+        // Complete choices, then left.
+        {"Cancel", [](RvsTol& d) { Complete(d), QTest::mouseClick(d.InptCncl, Qt::LeftButton); }, nullptr},
+        {"Escape", [](RvsTol& d) { Complete(d), QTest::keyClick(d.AngList, Qt::Key_Escape); }, nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        RvsTol d;
+        EXPECT_EQ(RunModal(d, [&] { c.act(d); }), c.tool ? QDialog::Accepted : QDialog::Rejected);
+        EXPECT_EQ(d.chosenTool() ? ToolText(*d.chosenTool()) : "", c.tool ? c.tool : "");
+        EXPECT_TRUE(messages_.shown.empty());
+    }
 }
 
 TEST_F(RvsTolTest, ShapeWithOneSizeIsChosenDownToItsStation) {
@@ -133,29 +147,8 @@ TEST_F(RvsTolTest, ShapeWithOneSizeIsChosenDownToItsStation) {
     EXPECT_FALSE(d.AngList->isVisible() || d.AngBox->isVisible() || d.Prompt[3]->isVisible());
 }
 
-TEST_F(RvsTolTest, CancelLeavesNoTool) {
-    for (bool escape : {false, true}) {
-        SCOPED_TRACE(escape ? "Escape" : "Cancel button");
-        RvsTol d;
-        const int result = RunModal(d, [&] {
-            PickRectangleIn(d, 0);
-            Pick(d.AngList, 0);
-            if (escape)
-                QTest::keyClick(d.AngList, Qt::Key_Escape);
-            else
-                QTest::mouseClick(d.InptCncl, Qt::LeftButton);
-        });
-        EXPECT_EQ(result, QDialog::Rejected);
-        EXPECT_FALSE(d.chosenTool());
-    }
-}
-
 TEST_F(RvsTolTest, EachMissingChoiceIsRefusedWithTheFocusOnItsList) {
-    const struct {
-        const char* name;
-        std::function<void(RvsTol&)> prepare;
-        std::string message;
-        const char* focus;
+    const struct { const char* name; std::function<void(RvsTol&)> prepare; std::string message; const char* focus;
     } cases[] = {
         {"no shape", [](RvsTol& d) { d.ShapeList->setCurrentIndex(-1); }, "Tool Type Must Be Selected !", "ShapeList"},
         {"no size", [](RvsTol&) {}, "Tool Size Must Be Selected !", "SizeList"},
@@ -195,6 +188,68 @@ TEST_F(RvsTolTest, AngleBoxFiltersKeysAndSelectsItsTextOnFocus) {
     d.AngBox->setFocus(Qt::MouseFocusReason);
     QTest::qWait(20);
     EXPECT_EQ(d.AngBox->selectedText(), "90+451");
+}
+
+using ui::KeyFilterHook;
+
+using KeyFilterHookTest = RvsTolTest;
+
+std::string Typed(QWidget* box, const char* keys) {
+    QTest::keyClicks(box, keys);
+    if (auto* combo = qobject_cast<QComboBox*>(box)) return combo->currentText().toStdString();
+    return static_cast<QLineEdit*>(box)->text().toStdString();
+}
+
+// Which keys each mode takes is tested on the filter itself; here that the
+// boxes' keys go through it, with the box's text and selection.
+TEST_F(KeyFilterHookTest, TypedKeysGoThroughTheFilter) {
+    QLineEdit box;
+    ASSERT_TRUE(KeyFilterHook::Install(&box, FilterName));
+    box.show();
+    EXPECT_EQ(Typed(&box, " Pa/r:t* 1"), "Part 1");
+    box.setText(QString(32, QLatin1Char('A')));
+    EXPECT_EQ(Typed(&box, "B").size(), 32u);
+    box.setSelection(0, 2);
+    EXPECT_EQ(Typed(&box, "B"), "B" + std::string(30, 'A'));
+    box.setText(QString(31, QChar(0xD8)));  // the limit counts characters, not UTF-8 bytes
+    QTest::keyClicks(&box, "AB");
+    EXPECT_EQ(box.text(), QString(31, QChar(0xD8)) + "A");
+    QComboBox combo;
+    combo.setEditable(true);
+    ASSERT_TRUE(KeyFilterHook::Install(&combo, FilterPattern));
+    combo.show();
+    EXPECT_EQ(Typed(&combo, "*.prg;?"), "*.prg?");
+}
+
+TEST_F(KeyFilterHookTest, KeysThatTypeNothingPass) {
+    QLineEdit box;
+    KeyFilterHook::Install(&box, 6);
+    box.show();
+    int returns = 0;
+    QObject::connect(&box, &QLineEdit::returnPressed, [&returns] { ++returns; });
+    Typed(&box, "12345");
+    QTest::keyClick(&box, Qt::Key_Home);
+    QTest::keyClick(&box, Qt::Key_Delete);
+    QTest::keyClick(&box, Qt::Key_End);
+    QTest::keyClick(&box, Qt::Key_Backspace);
+    EXPECT_EQ(box.text().toStdString(), "234");
+    QTest::keyClick(&box, Qt::Key_Return);
+    EXPECT_EQ(returns, 1);
+}
+
+// Paste would bypass the filter; a box that takes no typed text takes no hook.
+TEST_F(KeyFilterHookTest, PasteIsRefusedAndOnlyTextBoxesTakeAHook) {
+    QLineEdit box;
+    KeyFilterHook::Install(&box, FilterName);
+    box.show();
+    QApplication::clipboard()->setText(QStringLiteral("a/b:c"));
+    QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(box.text().toStdString(), "");
+    EXPECT_EQ(box.contextMenuPolicy(), Qt::NoContextMenu);
+    QComboBox fixed;  // not editable: its keys choose rows
+    QWidget plain;
+    EXPECT_EQ(KeyFilterHook::Install(&fixed, FilterName), nullptr);
+    EXPECT_EQ(KeyFilterHook::Install(&plain, FilterName), nullptr);
 }
 
 }  // namespace

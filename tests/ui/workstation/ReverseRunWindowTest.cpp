@@ -1,7 +1,9 @@
-// A whole reverse run through the main window, against the sample processor
-// of the demo installation. The drawing each run writes is checked in core;
-// here what the windows add: the program frame, the panel's boxes and table,
-// the tool entry dialog, the review window, menus and messages.
+// Whole reverse runs through the main window: against the sample processor
+// of the demo installation, and on an installation written by the tests (an
+// inch machine, a metric machine with a library and material of its own,
+// names in mixed case and 8-bit names). The drawing each run writes is
+// checked in core; here what the windows add: the program frame, the panel's
+// boxes and table, the tool entry dialog, the review window, menus and messages.
 #include <QAbstractButton>
 #include <QGroupBox>
 #include <QLabel>
@@ -11,13 +13,14 @@
 #include <map>
 
 #include "support/DrawingFile.h"
-#include "uisupport/MessageRecorder.h"
+#include "support/SecondInstallation.h"
 #include "ui/workstation/ProgramFrame.h"
 #include "ui/workstation/ReverseForm.h"
 #include "ui/workstation/ReversePanel.h"
 #include "ui/workstation/Review.h"
 #include "ui/workstation/StatusBar.h"
 #include "uisupport/MainWindowTest.h"
+#include "uisupport/MessageRecorder.h"
 
 namespace qv::test {
 namespace {
@@ -81,7 +84,7 @@ TEST_F(ReverseRunWindow, EveryButtonAndFieldLabelHasAnAccessKeyOfItsOwn) {
     EXPECT_EQ(seen, expected);
 }
 
-TEST_F(ReverseRunWindow, AcceptedRunTakesTheTypedSheet) {
+TEST_F(ReverseRunWindow, AcceptedRunTakesTheConfirmedToolsAndTheTypedSheet) {
     start();
     messages.answer({true});
     form->ReverseEngineer->trigger();
@@ -107,6 +110,33 @@ TEST_F(ReverseRunWindow, AcceptedRunTakesTheTypedSheet) {
     EXPECT_EQ(form->RvsBck->Trt->TrtBar->maximum(), 0);
     EXPECT_EQ(form->RvsBck->MaterialList->currentText(), "Default");
 
+    ui::TurretTable* table = form->RvsBck->Trt;
+    EXPECT_EQ(form->RvsBck->ConfirmedLabel->text(), "0 of 4 tools confirmed");
+    table->selectRow(0);  // station 1: a round tool takes no angle
+    ConfirmTool("Diameter", "10", "Station 1 ", "");
+    QTest::mouseClick(form->RvsBck->SelectTool, Qt::LeftButton);
+    table->selectRow(1);  // station 5, indexable
+    ConfirmTool("Rectangle", "20", "Index 5 ", "30");
+    QTest::mouseClick(form->RvsBck->SelectTool, Qt::LeftButton);
+    table->selectRow(2);  // station 4: the dialog opens on its tool, is cancelled, nothing changes
+    QStringList opened;
+    WhenModal("RvsTol", [&opened](QWidget* dialog) {
+        for (const char* list : {"ShapeList", "SizeList", "StnList"})
+            opened << dialog->findChild<QComboBox*>(list)->currentText();
+        QTest::mouseClick(dialog->findChild<QPushButton*>("InptCncl"), Qt::LeftButton);
+    });
+    QTest::mouseClick(form->RvsBck->SelectTool, Qt::LeftButton);
+    EXPECT_EQ(opened, (QStringList{"Square", "10", "Station 4 (C)"}));
+    EXPECT_EQ(column(1), (QStringList{"1", "5", "4", "8"}));
+    EXPECT_EQ(column(2), (QStringList{"Diameter  ", "Rectangle ", "Square    ", "Special   "}));
+    EXPECT_EQ(column(3).mid(0, 2), (QStringList{"10", "20x10"}));
+    EXPECT_EQ(column(4)[1], "idx 30");
+    EXPECT_EQ(form->RvsBck->ConfirmedLabel->text(), "2 of 4 tools confirmed");
+    for (int row = 0; row < 4; ++row) {
+        EXPECT_EQ(table->isConfirmed(row), row < 2);
+        EXPECT_EQ(table->TrtList[1]->item(row)->font().bold(), row < 2);
+    }
+
     form->RvsBck->ShtBox[1]->setText("2*600-100");  // typed values are expressions
     QTest::mouseClick(form->RvsBck->RvsOk, Qt::LeftButton);
     EXPECT_EQ(messages.shown.back(), kComplete);
@@ -116,21 +146,24 @@ TEST_F(ReverseRunWindow, AcceptedRunTakesTheTypedSheet) {
     ASSERT_FALSE(records.empty());
     EXPECT_FLOAT_EQ(records[0].SheetX(), 1100.0f);
     EXPECT_EQ(records[0].MaterialName.substr(0, 8), "Default ");
+    EXPECT_FALSE(demo.exists(std::string(kBracket) + "~"));  // the processor's scratch drawing
+    std::map<int, int> confirmed;  // station -> hits with a library tool
+    for (const DrawingRecord& r : records)
+        if (r.Tool.Defined) ++confirmed[r.Tool.Station];
+    EXPECT_EQ(confirmed.size(), 2u);
+    EXPECT_GT(confirmed[1] * confirmed[5], 0);
 }
 
 TEST_F(ReverseRunWindow, EveryOtherWayOutKeepsTheDrawingAndGivesTheMenusBack) {
-    const struct {
-        const char* name;
-        bool overwrite;
-        bool processor;
-        bool escape;  // leave the panel by its cancel key
-        std::vector<std::string> shown;
+    // escape: leave the panel by its cancel key.
+    const struct { const char* name; bool overwrite; bool processor; bool escape; std::vector<std::string> shown;
     } cases[] = {
         {"declined overwrite", false, true, false, {kOverwrite}},
         {"cancelled panel", true, true, false, {kOverwrite}},
         {"escape from the panel", true, true, true, {kOverwrite}},
         {"missing processor", true, false, false,
-         {kOverwrite, "Reverse Processor is Missing\n\n\"C:\\QUORVANE\\REVISO.exe\"\n\nReverse Engineering Aborted", "Reverse Engineering Failed"}},
+         {kOverwrite, "Reverse Processor is Missing\n\n\"C:\\QUORVANE\\REVISO.exe\"\n\nReverse Engineering Aborted",
+          "Reverse Engineering Failed"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -151,6 +184,7 @@ TEST_F(ReverseRunWindow, EveryOtherWayOutKeepsTheDrawingAndGivesTheMenusBack) {
             EXPECT_TRUE(demo.exists("C:\\QUORVANE\\Reverse.pth"));
         }
         EXPECT_EQ(messages.shown, c.shown);
+        EXPECT_TRUE(c.overwrite || !demo.exists("C:\\QUORVANE\\Reverse.pth"));  // declined: nothing written
         EXPECT_FALSE(form->RvsBck->isVisible() || form->ProgFrame->isVisible());
         EXPECT_TRUE(menusEnabled());
         EXPECT_EQ(demo.read(kBracket), drawn);
@@ -160,36 +194,12 @@ TEST_F(ReverseRunWindow, EveryOtherWayOutKeepsTheDrawingAndGivesTheMenusBack) {
 TEST_F(ReverseRunWindow, ProcessorRunsWithoutTheSuitesMarkers) {
     for (const char* marker : {"Quordrw.exe", "Quorprg.exe", "Quorrvs.exe"})
         demo.remove(std::string(DemoInstallation::System) + marker);
-    start();
+    EXPECT_TRUE(openPanel()) << lastShown();
     EXPECT_EQ(form->statusBar()->processorText(), "ISO Turret Controls");
-    messages.answer({true});
-    runSelected();
-    EXPECT_TRUE(form->RvsBck->isVisible()) << (messages.shown.empty() ? "" : messages.shown.back());
-}
-
-TEST_F(ReverseRunWindow, InchMachineShowsAndStoresInches) {
-    demo.write("C:\\QUORVANE\\Quorvane.cfg",
-               "C:\\QUORVANE\\\r\nC:\\QUORVANE\\DATA\\\r\nC:\\QUORVANE\\PROGRAMS\\\r\n 3\r\nJOBS\r\n******\r\n");
-    demo.write("C:\\QUORVANE\\Lastfile.lst", "JOBS\r\nINCHPART\r\n******\r\n");
-    start();
-    runSelected();
-    ASSERT_TRUE(form->RvsBck->isVisible()) << (messages.shown.empty() ? "" : messages.shown.back());
-    EXPECT_EQ(form->RvsBck->ShtBox[1]->text(), "40");
-    EXPECT_EQ(form->RvsBck->ShtBox[3]->text(), "10");
-    EXPECT_EQ(column(3), (QStringList{"0.5", "1x0.5"}));  // the processor's millimetres, shown in inches
-    form->RvsBck->ShtBox[1]->setText("50");
-    QTest::mouseClick(form->RvsBck->RvsOk, Qt::LeftButton);
-    const std::vector<DrawingRecord> records =
-        DrawingRecords(demo.read("C:\\QUORVANE\\PROGRAMS\\PUNCHIN\\JOBS\\INCHPART.drw"));
-    ASSERT_FALSE(records.empty());
-    EXPECT_FLOAT_EQ(records[0].SheetX(), 1270.0f);
-    EXPECT_FLOAT_EQ(records[0].LeftClamp(), 254.0f);
 }
 
 TEST_F(ReverseRunWindow, TableIsOneTabStopWhoseColumnsStayInStep) {
-    start();
-    messages.answer({true});
-    runSelected();
+    ASSERT_TRUE(openPanel()) << lastShown();
     ui::TurretTable* table = form->RvsBck->Trt;
     int stops = 0;
     for (QWidget* w : table->findChildren<QWidget*>())
@@ -210,10 +220,7 @@ TEST_F(ReverseRunWindow, TableIsOneTabStopWhoseColumnsStayInStep) {
 }
 
 TEST_F(ReverseRunWindow, ReviewWindowShowsTwentyOneBlocksAndClosesWithThePanel) {
-    start();
-    messages.answer({true});
-    runSelected();
-    ASSERT_TRUE(form->RvsBck->isVisible());
+    ASSERT_TRUE(openPanel()) << lastShown();
     QTest::mouseClick(form->RvsBck->ViewProgram, Qt::LeftButton);
     ui::Review* review = form->reviewWindow();
     ASSERT_NE(review, nullptr);
@@ -229,47 +236,70 @@ TEST_F(ReverseRunWindow, ReviewWindowShowsTwentyOneBlocksAndClosesWithThePanel) 
     EXPECT_EQ(form->reviewWindow(), nullptr);
 }
 
-TEST_F(ReverseRunWindow, ConfirmedToolsReplaceTheirRowsAndReachTheDrawing) {
-    start();
-    messages.answer({true});
-    runSelected();
-    ASSERT_TRUE(form->RvsBck->isVisible());
-    ui::TurretTable* table = form->RvsBck->Trt;
-    EXPECT_EQ(form->RvsBck->ConfirmedLabel->text(), "0 of 4 tools confirmed");
+constexpr const char* kFlange = "C:\\Quorvane\\Jobs\\Combi\\Parts\\FLANGE.drw";
 
-    table->selectRow(0);  // station 1: a round tool takes no angle
-    ConfirmTool("Diameter", "10", "Station 1 ", "");
-    QTest::mouseClick(form->RvsBck->SelectTool, Qt::LeftButton);
-    table->selectRow(1);  // station 5, indexable
-    ConfirmTool("Rectangle", "20", "Index 5 ", "30");
-    QTest::mouseClick(form->RvsBck->SelectTool, Qt::LeftButton);
-    table->selectRow(2);  // station 4: the dialog opens on its tool, is cancelled, nothing changes
-    QStringList opened;
-    WhenModal("RvsTol", [&opened](QWidget* dialog) {
-        for (const char* list : {"ShapeList", "SizeList", "StnList"})
-            opened << dialog->findChild<QComboBox*>(list)->currentText();
-        QTest::mouseClick(dialog->findChild<QPushButton*>("InptCncl"), Qt::LeftButton);
+using SecondInstallationWindow = MainWindowTestOn<SecondInstallation>;
+
+TEST_F(SecondInstallationWindow, MachineSwitchTakesTheNewMachinesLibraryAndMaterial) {
+    start();
+    WhenModal("MachineForm", [](QWidget* w) {
+        QTest::mouseClick(w->findChild<QPushButton*>("MachineOk"), Qt::LeftButton);  // the only other one
+    });
+    form->MachineItem[1]->trigger();
+    form->ReverseEngineer->trigger();
+    ASSERT_EQ(form->ProgFrame->ProgList->count(), 1);
+    QTest::keyClick(form->ProgFrame->ProgList, Qt::Key_Down);  // nothing selected: the first row
+    QTest::mouseClick(form->ProgFrame->ProgOk, Qt::LeftButton);
+    ASSERT_TRUE(form->RvsBck->isVisible()) << lastShown();
+    QStringList sizes;
+    WhenModal("RvsTol", [&sizes](QWidget* dialog) {
+        auto* list = dialog->findChild<QComboBox*>("SizeList");
+        for (int i = 0; i < list->count(); ++i) sizes << list->itemText(i);
+        Pick(dialog, "SizeList", "8");
+        Pick(dialog, "StnList", "Combi One");
+        QTest::mouseClick(dialog->findChild<QPushButton*>("InptOk"), Qt::LeftButton);
     });
     QTest::mouseClick(form->RvsBck->SelectTool, Qt::LeftButton);
-    EXPECT_EQ(opened, (QStringList{"Square", "10", "Station 4 (C)"}));
-    EXPECT_EQ(column(1).mid(0, 3), (QStringList{"1", "5", "4"}));
-    EXPECT_EQ(column(2).mid(0, 3), (QStringList{"Diameter  ", "Rectangle ", "Square    "}));
-    EXPECT_EQ(column(3).mid(0, 2), (QStringList{"10", "20x10"}));
-    EXPECT_EQ(column(4)[1], "idx 30");
-    EXPECT_EQ(form->RvsBck->ConfirmedLabel->text(), "2 of 4 tools confirmed");
-    for (int row = 0; row < 4; ++row) {
-        EXPECT_EQ(table->isConfirmed(row), row < 2);
-        EXPECT_EQ(table->TrtList[1]->item(row)->font().bold(), row < 2);
-    }
-
+    EXPECT_EQ(sizes, (QStringList{"8", "16"}));
     QTest::mouseClick(form->RvsBck->RvsOk, Qt::LeftButton);
-    ASSERT_EQ(messages.shown.back(), kComplete);
-    std::map<int, int> confirmed;  // station -> hits with a library tool
-    for (const DrawingRecord& r : DrawingRecords(demo.read(kBracket)))
-        if (r.Tool.Defined) ++confirmed[r.Tool.Station];
-    EXPECT_EQ(confirmed.size(), 2u);
-    EXPECT_GT(confirmed[1], 0);
-    EXPECT_GT(confirmed[5], 0);
+    const std::vector<DrawingRecord> records = DrawingRecords(installation.read(kFlange));
+    ASSERT_FALSE(records.empty());
+    EXPECT_FLOAT_EQ(records[0].MaterialValue1(), 3.0f);
+    EXPECT_FLOAT_EQ(records[0].MaterialValue2(), 0.8f);
+}
+
+// PANEL: a round tool, an indexable rectangle and a special named with 0xD8.
+TEST_F(SecondInstallationWindow, InchRowsShowInInchesAndOpenTheDialogOnTheirTools) {
+    ASSERT_TRUE(openPanel()) << lastShown();
+    const QString special = QString::fromUtf8("Ø20 KEY");
+    EXPECT_EQ(column(3), (QStringList{"0.5", "1x0.5", special}));
+    const QStringList opened[] = {{"Diameter", "0.5", "Small Round"},
+                                  {"Rectangle", "1x0.5", "Index Two"},
+                                  {"Special", special, QString::fromUtf8("Ø 50 Station")}};
+    for (int row = 0; row < 3; ++row) {
+        QStringList shown;
+        WhenModal("RvsTol", [&shown, row](QWidget* dialog) {
+            for (const char* list : {"ShapeList", "SizeList", "StnList"})
+                shown << dialog->findChild<QComboBox*>(list)->currentText();
+            const char* button = row == 2 ? "InptOk" : "InptCncl";  // the special is confirmed as it opened
+            QTest::mouseClick(dialog->findChild<QPushButton*>(button), Qt::LeftButton);
+        });
+        form->RvsBck->Trt->selectRow(row);
+        QTest::mouseClick(form->RvsBck->SelectTool, Qt::LeftButton);
+        EXPECT_EQ(shown, opened[row]);
+    }
+    // The sheet and clamps in inches, typed in inches, stored in millimetres.
+    EXPECT_EQ(form->RvsBck->ShtBox[1]->text() + " " + form->RvsBck->ShtBox[3]->text(), "40 10");
+    form->RvsBck->ShtBox[1]->setText("50");
+    QTest::mouseClick(form->RvsBck->RvsOk, Qt::LeftButton);
+    const auto records = DrawingRecords(installation.read("C:\\Quorvane\\Jobs\\InchPress\\Parts\\PANEL.drw"));
+    ASSERT_FALSE(records.empty()) << lastShown();
+    EXPECT_FLOAT_EQ(records[0].SheetX(), 1270.0f);
+    EXPECT_FLOAT_EQ(records[0].LeftClamp(), 254.0f);
+    std::string described;
+    for (const DrawingRecord& r : records)
+        if (r.Tool.Defined) described = r.Tool.Description.substr(0, 7);
+    EXPECT_EQ(described, SecondInstallation::SpecialName);
 }
 
 }  // namespace

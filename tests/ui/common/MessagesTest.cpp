@@ -1,25 +1,22 @@
 // The suite's message boxes: title, icon, buttons, the default answer and
-// LastAnswer.
+// LastAnswer; and core's 8-bit text as Qt's, code page 1252 both ways.
 #include <gtest/gtest.h>
 
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "ui/common/Messages.h"
 #include "core/common/State.h"
+#include "ui/common/CoreText.h"
+#include "ui/common/Messages.h"
 #include "ui/common/MessageBoxSink.h"
 #include "uisupport/UiTest.h"
 
 namespace qv::test {
 namespace {
 
-struct Seen {
-    QString title, text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QMessageBox::StandardButtons buttons;
-    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
-};
+struct Seen { QString title, text; QMessageBox::Icon icon = QMessageBox::NoIcon; QMessageBox::StandardButtons buttons;
+    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton; };
 
 /// Notes what the box shows, then presses button (or Enter for the default).
 void WhenBox(Seen& seen, QMessageBox::StandardButton press) {
@@ -56,11 +53,7 @@ TEST_F(MessageBoxes, NoticeHasTitleIconAndOk) {
 }
 
 TEST_F(MessageBoxes, QuestionDefaultsToNoAndKeepsTheAnswer) {
-    struct Case {
-        QMessageBox::StandardButton press;
-        bool yes;
-        std::int16_t answer;
-    };
+    struct Case { QMessageBox::StandardButton press; bool yes; std::int16_t answer; };
     for (const Case& c : {Case{QMessageBox::NoButton, false, AnswerNo}, Case{QMessageBox::Yes, true, AnswerYes},
                           Case{QMessageBox::No, false, AnswerNo}}) {
         Seen seen;
@@ -86,6 +79,20 @@ TEST_F(MessageBoxes, SitOverTheMainWindowEvenWhenNoWindowIsActive) {
     });
     Notify("Reverse Engineering Failed");
     EXPECT_LE(offset.manhattanLength(), 4) << offset.x() << "," << offset.y();
+}
+
+TEST(CoreText, EveryByteTheCodePageDefinesRoundTripsAndOthersBecomeQuestionMarks) {
+    std::string bytes;
+    for (int b = 0x80; b <= 0xFF; ++b)
+        if (b != 0x81 && b != 0x8D && b != 0x8F && b != 0x90 && b != 0x9D) bytes += static_cast<char>(b);
+    QString expected = QString::fromUtf8("€‚ƒ„…†‡ˆ‰Š‹ŒŽ‘’“”•–—˜™š›œžŸ");
+    for (char16_t c = 0xA0; c <= 0xFF; ++c) expected += QChar(c);
+    EXPECT_EQ(ui::FromCore(bytes), expected);
+    EXPECT_EQ(ui::ToCore(expected), bytes);
+    EXPECT_EQ(ui::FromCore("\xD8" "20 KEY"), QString::fromUtf8("Ø20 KEY"));
+    // Outside the code page: question marks; undefined bytes kept.
+    EXPECT_EQ(ui::ToCore(QString::fromUtf8("Ω x \xF0\x9F\x94\xA7 ?")), "? x ? ?");  // Greek, a tool emoji
+    EXPECT_EQ(ui::ToCore(ui::FromCore(std::string("\x81\x9D", 2))), std::string("\x81\x9D", 2));  // undefined kept
 }
 
 }  // namespace

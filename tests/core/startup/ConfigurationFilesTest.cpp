@@ -1,0 +1,210 @@
+// "Quorvane.cfg", "Machine.lst", "Reverse.lst" and "Reverse.cfg": reading
+// rules, the rewrites, list box lines and the processor choice.
+#include <gtest/gtest.h>
+
+#include "core/common/State.h"
+#include "core/common/SystemConfigurationFile.h"
+#include "core/startup/MachineList.h"
+#include "core/startup/ReverseList.h"
+#include "support/InstallationFixture.h"
+#include "support/TableTest.h"
+
+namespace qv {
+namespace {
+
+using test::InstallationFixture;
+
+struct ListCase { const char* name; std::string content; std::vector<std::int16_t> numbers;
+    std::vector<std::string> names; };
+
+class ReadLists : public ::testing::TestWithParam<ListCase> {};
+
+TEST_P(ReadLists, MachineListStopsWhereTheFormatSays) {
+    InstallationFixture fixture;
+    fixture.write("C:\\QUORVANE\\Machine.lst", GetParam().content);
+    auto entries = ReadMachineList("C:\\QUORVANE\\Machine.lst");
+    ASSERT_TRUE(entries.ok()) << entries.message();
+    std::vector<std::int16_t> numbers;
+    std::vector<std::string> names;
+    for (const auto& e : *entries) {
+        numbers.push_back(e.Number);
+        names.push_back(e.Name);
+    }
+    EXPECT_EQ(numbers, GetParam().numbers);
+    EXPECT_EQ(names, GetParam().names);
+}
+
+const ListCase kReadListsCases[] = {
+    {"OnePerLine", "1,Alpha,A,x,y\r\n2,Beta,B,x,y\r\n******\r\n", {1, 2}, {"Alpha", "Beta"}},
+    {"ZeroInSecondEntryEndsTheList", "1,Alpha,A,x,y\r\n0,Beta,B,x,y\r\n3,Gamma,C,x,y\r\n", {1}, {"Alpha"}},
+    {"MinusOneEndsTheList", "1,Alpha,A,x,y\r\n-1,Beta,B,x,y\r\n3,Gamma,C,x,y\r\n", {1}, {"Alpha"}},
+    {"EndMarkerEndsTheList", "1,Alpha,A,x,y\r\n******\r\n2,Beta,B,x,y\r\n", {1}, {"Alpha"}},
+    {"EmptyLineEndsTheList", "1,Alpha,A,x,y\r\n\r\n2,Beta,B,x,y\r\n", {1}, {"Alpha"}},
+    {"NumberTruncated", "2.9,Alpha,A,x,y\r\n", {2}, {"Alpha"}},
+    {"FractionBelowOneEnds", "0.5,Alpha,A,x,y\r\n", {}, {}},
+    {"TextNumberEnds", "one,Alpha,A,x,y\r\n", {}, {}},
+    {"FieldsAcrossLines", "1\r\nAlpha\r\nA\r\nx\r\ny\r\n2,Beta,B,x,y\r\n", {1, 2}, {"Alpha", "Beta"}},
+    {"LastEntryCutShortKeepsWhatItHas", "1,Alpha,A,x,y\r\n2,Beta", {1, 2}, {"Alpha", "Beta"}},
+    {"EmptyFile", "", {}, {}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Contents, ReadLists, ::testing::ValuesIn(kReadListsCases), test::CaseName());
+
+TEST(ReadReverseList, ReadsFourFieldsAndStopsLikeTheMachineList) {
+    InstallationFixture fixture;
+    fixture.write("C:\\QUORVANE\\Reverse.lst",
+                  "1, Fanuc ,F, fanucrvs \r\n2,\"Amada, old\",A,amadarvs\r\n-1,Gone,G,gone\r\n4,Late,L,late\r\n");
+    auto entries = ReadReverseList("C:\\QUORVANE\\Reverse.lst");
+    ASSERT_TRUE(entries.ok()) << entries.message();
+    std::vector<std::string> read;
+    for (const auto& e : *entries)
+        read.push_back(std::to_string(e.Number) + "|" + e.Name + "|" + e.Field2 + "|" + e.Executable);
+    EXPECT_EQ(read, (std::vector<std::string>{"1|Fanuc|F|fanucrvs", "2|Amada, old|A|amadarvs"}));
+}
+
+// entries: numbered 1..entries, named M1...
+struct FillCase { const char* name; int entries; std::int16_t current; bool includeCurrent; int selectMode;
+    std::vector<std::string> items; int selected; };
+
+TEST(FillLists, MachineAndReverseListsLeaveOutAndSelectByTheirMode) {
+    const FillCase cases[] = {
+        {"three without current select none", 3, 2, false, 1, {"M1", "M3"}, -1},
+        {"two without current select the other", 2, 1, false, 1, {"M2"}, 0},
+        {"two with current, mode 1 selects none", 2, 1, true, 1, {"M1", "M2"}, -1},
+        {"mode 2 selects the current", 3, 2, true, 2, {"M1", "M2", "M3"}, 1},
+        {"mode 2 without current selects none", 3, 2, false, 2, {"M1", "M3"}, -1},
+        {"mode 0 selects none", 1, 5, true, 0, {"M1"}, -1},
+        {"other mode selects none", 1, 5, true, 7, {"M1"}, -1},
+        {"empty table", 0, 1, true, 1, {}, -1},
+    };
+    for (const FillCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        test::ResetModuleState();
+        for (int i = 1; i <= c.entries; ++i) {
+            const auto n = static_cast<std::int16_t>(i);
+            const std::string name = "  M" + std::to_string(i) + " ";
+            State().Config.MachineTable.push_back({n, name, "F", "", ""});
+            State().Config.ReverseTable.push_back({n, name, "F", "EXE"});
+        }
+        for (const ListRows& rows : {FillMachineList(c.current, c.includeCurrent, c.selectMode),
+                                     FillReverseList(c.current, c.includeCurrent, c.selectMode)}) {
+            EXPECT_EQ(rows.items, c.items);
+            EXPECT_EQ(rows.selected, c.selected);
+            ASSERT_EQ(rows.data.size(), rows.items.size());
+            for (std::size_t i = 0; i < rows.items.size(); ++i)
+                EXPECT_EQ("M" + std::to_string(rows.data[i]), rows.items[i]);
+        }
+    }
+    test::ResetModuleState();
+}
+
+TEST(SelectReverse, ReadsTheListForNameAndUpperCaseExecutable) {
+    InstallationFixture fixture;
+    fixture.writeLines("C:\\QUORVANE\\Reverse.lst",
+                       {" 1, Fanuc , F, fanucrvs ", "2,Amada,A,amadarvs", "2,Second Two,A,other", "******"});
+    auto chosen = [](std::int16_t number) {
+        SelectReverse(number);
+        const auto& r = State().Reverse;
+        return std::to_string(r.ReverseNumber) + " " + r.ReverseName + " " + r.ReverseExecutable;
+    };
+    EXPECT_EQ(chosen(2), "2 Amada AMADARVS");  // the first of a number, with no table loaded
+    EXPECT_EQ(chosen(9), "9 Amada AMADARVS");  // not listed: the number only
+    EXPECT_EQ(chosen(1), "1 Fanuc FANUCRVS");
+    fixture.remove("C:\\QUORVANE\\Reverse.lst");
+    EXPECT_EQ(chosen(2), "2 Fanuc FANUCRVS");
+}
+
+TEST(ReverseConfiguration, ReadsTheFirstFieldAtLeastOneAndWritesItWithALeadingBlank) {
+    InstallationFixture fixture;
+    const struct { const char* content; std::int16_t number;
+    } cases[] = {{" 3\r\n", 3},   {"0\r\n", 1},   {"-4\r\n", 1},   {"", 1},
+                 {"abc\r\n", 1}, {"2.5\r\n", 2}, {"2,9\r\n", 2}};
+    for (const auto& c : cases) {
+        fixture.write("C:\\QUORVANE\\Reverse.cfg", c.content);
+        auto number = ReadReverseConfiguration();
+        ASSERT_TRUE(number.ok()) << number.message();
+        EXPECT_EQ(*number, c.number) << c.content;
+    }
+    ASSERT_TRUE(WriteReverseConfiguration(3).ok());
+    EXPECT_EQ(fixture.read("C:\\QUORVANE\\Reverse.cfg"), " 3\r\n");
+}
+
+struct ReadCase { const char* name; std::vector<std::string> lines; std::int16_t machine; const char* directory; };
+
+class ReadConfiguration : public ::testing::TestWithParam<ReadCase> {};
+
+// The system and data folder lines lack their "\"; the program root has one.
+TEST_P(ReadConfiguration, TakesEachLineByItsRule) {
+    InstallationFixture fixture;
+    fixture.writeLines("C:\\QUORVANE\\Quorvane.cfg", GetParam().lines);
+    auto values = ReadSystemConfigurationValues();
+    ASSERT_TRUE(values.ok()) << values.message();
+    EXPECT_EQ(values->SystemFolder, "C:\\QUORVANE\\");
+    EXPECT_EQ(values->DataFolder, "C:\\QUORVANE\\DATA\\");
+    EXPECT_EQ(values->MachineRoot, "C:\\QUORVANE\\PROGRAMS\\");
+    EXPECT_EQ(values->SelectedMachine, GetParam().machine);
+    EXPECT_EQ(values->CurrentDirectory, GetParam().directory);
+}
+
+std::vector<std::string> Config(const std::string& machine, const std::string& directory) {
+    return {"  C:\\QUORVANE ", "C:\\QUORVANE\\DATA", "  C:\\QUORVANE\\PROGRAMS\\  ", machine, directory};
+}
+
+const ReadCase kReadConfigurationCases[] = {
+    {"MachineEmptyIsOne", Config("", "JOBS"), 1, "JOBS"},
+    {"MachineZeroIsOne", Config("0", "JOBS"), 1, "JOBS"},
+    {"MachineNegativeIsOne", Config("-3", "JOBS"), 1, "JOBS"},
+    {"MachineHalfRoundsToEvenDown", Config("2.5", "JOBS"), 2, "JOBS"},
+    {"MachineHalfRoundsToEvenUp", Config("3.5", "JOBS"), 4, "JOBS"},
+    {"MachineWithLeadingBlank", Config(" 7", "JOBS"), 7, "JOBS"},
+    {"MachineLeadingNumberOnly", Config("4 presses", "JOBS"), 4, "JOBS"},
+    {"MachineNotANumberIsOne", Config("two", "JOBS"), 1, "JOBS"},
+    {"DirectoryWithDriveIsEmptied", Config("1", "D:\\JOBS"), 1, ""},
+    {"DirectoryFloppyEntryIsEmptied", Config("1", "A: [Floppy Disk]"), 1, ""},
+    {"DirectoryTrimmed", Config("1", "  My Jobs  "), 1, "My Jobs"},
+    {"MissingLinesFourAndFive", {"C:\\QUORVANE\\", "C:\\QUORVANE\\DATA", "C:\\QUORVANE\\PROGRAMS"}, 1, ""},
+    {"LinesAfterTheFifthIgnored",
+             {"C:\\QUORVANE", "C:\\QUORVANE\\DATA\\", "C:\\QUORVANE\\PROGRAMS\\", "2", "JOBS", "******", "9", "x"},
+     2, "JOBS"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Lines, ReadConfiguration, ::testing::ValuesIn(kReadConfigurationCases), test::CaseName());
+
+TEST(ReadConfigurationFailure, NamesFileAndWorkingFolderAndKeepsConfiguration) {
+    const std::string has = "The system configuration \"Quorvane.cfg\" in the working folder \"C:\\QUORVANE\\\" "
+                            "has no ";
+    const std::string end = ". Quorvane is to be started with the system folder as its working folder.";
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"C:\\QUORVANE", "C:\\QUORVANE\\DATA"}, has + "program root folder on line 3" + end},
+        {{"   ", "C:\\QUORVANE\\DATA", "C:\\QUORVANE\\PROGRAMS"}, has + "system folder on line 1" + end},
+    };
+    for (const auto& [lines, message] : cases) {
+        InstallationFixture fixture;
+        fixture.writeLines("C:\\QUORVANE\\Quorvane.cfg", lines);
+        State().Config.SystemFolder = "C:\\BEFORE\\";
+        EXPECT_EQ(ReadSystemConfigurationFile().message(), message);
+        EXPECT_EQ(State().Config.SystemFolder, "C:\\BEFORE\\");
+    }
+}
+
+TEST(WriteSystemConfiguration, WritesSixLinesWithLeadingBlankAndReadsBack) {
+    InstallationFixture fixture;
+    auto& config = State().Config;
+    config.DataFolder = "C:\\QUORVANE\\DATA\\";
+    config.MachineRoot = "C:\\QUORVANE\\PROGRAMS\\";
+    config.SelectedMachine = 12;
+    config.CurrentDirectory = "Job, Shop";
+    ASSERT_TRUE(WriteSystemConfiguration().ok());
+    EXPECT_EQ(fixture.read("C:\\QUORVANE\\Quorvane.cfg"),
+              "C:\\QUORVANE\\\r\nC:\\QUORVANE\\DATA\\\r\nC:\\QUORVANE\\PROGRAMS\\\r\n 12\r\n"
+              "Job, Shop\r\n******\r\n");
+
+    config = Configuration{};
+    ASSERT_TRUE(ReadSystemConfigurationFile().ok());
+    EXPECT_EQ(config.SystemFolder, "C:\\QUORVANE\\");
+    EXPECT_EQ(config.SelectedMachine, 12);
+    EXPECT_EQ(config.CurrentDirectory, "Job, Shop");
+}
+
+}  // namespace
+}  // namespace qv

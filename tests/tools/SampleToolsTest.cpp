@@ -1,0 +1,237 @@
+// The sample processor's dialect parser: hits, patterns, clamps, units and
+// the lines it refuses; the drawing it reports for a parsed program; and the
+// demo maker and the processor run as programs on the demo installation.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <sys/wait.h>
+
+#include "core/common/FormatNumber.h"
+#include "core/workstation/ExchangeFiles.h"
+#include "sample_reverse/PunchProgram.h"
+#include "sample_reverse/ReverseResult.h"
+#include "support/DemoInstallation.h"
+#include "support/TableTest.h"
+
+namespace qv::revsample {
+namespace {
+
+std::string Lines(std::initializer_list<const char*> lines) {
+    std::string text;
+    for (const char* line : lines) text += std::string(line) + "\r\n";
+    return text;
+}
+
+PunchProgram Parse(const std::string& text) {
+    Result<PunchProgram> program = ParsePunchProgram(text);
+    EXPECT_TRUE(program.ok()) << program.message();
+    return program.ok() ? *program : PunchProgram();
+}
+
+// "x,y@station" per hit, "c<angle>" after one with an index angle.
+std::string Hits(const PunchProgram& p) {
+    std::string text;
+    for (const Hit& h : p.Hits)
+        text += (text.empty() ? "" : " ") + FormatNumber(h.X) + "," + FormatNumber(h.Y) + "@" +
+                std::to_string(h.Station) + (h.IndexAngle != 0 ? "c" + FormatNumber(h.IndexAngle) : "");
+    return text;
+}
+
+// "1000x500x1.5 250/750", with the clamp moves as " G27:500@1".
+std::string Sheet(const PunchProgram& p) {
+    std::string text = FormatNumber(p.SheetX) + "x" + FormatNumber(p.SheetY) + "x" + FormatNumber(p.Thickness) +
+                       " " + FormatNumber(p.LeftClamp) + "/" + FormatNumber(p.RightClamp);
+    for (const ClampMove& m : p.ClampMoves)
+        text += " G" + std::to_string(m.Code) + ":" + FormatNumber(m.Distance) + "@" + std::to_string(m.Station);
+    return text;
+}
+
+TEST(PunchProgram, IncrementalMovesAddUpFromTheCurrentPoint) {
+    // G92 puts the punch at 500, 500; G70 moves without a hit; after G50 absolute again.
+    const PunchProgram p = Parse(Lines({"(T2 A 5)", "G92X500.Y500.", "G91X10.Y20.T2", "X-5.", "G70Y100.",
+                                        "Y.5", "G90X1.", "G50", "X7.Y8."}));
+    EXPECT_EQ(Hits(p), "510,520@2 505,520@2 505,620.5@2 1,620.5@2 7,8@2");
+}
+
+TEST(PunchProgram, BoltHoleCirclesPutKHitsAroundThePatternOrigin) {
+    const PunchProgram p = Parse(Lines({"(T1 A 10)", "G90G72X100.Y100.", "G26I50.J90.K4T1C15."}));
+    EXPECT_EQ(Hits(p), "100,150@1c15 50,100@1c15 100,50@1c15 150,100@1c15");
+    ASSERT_EQ(p.Circles.size(), 1u);
+    EXPECT_EQ(p.Circles[0].Count, 4);
+    EXPECT_DOUBLE_EQ(p.Circles[0].Radius, 50);
+    EXPECT_EQ(p.Circles[0].Station, 1);
+}
+
+TEST(PunchProgram, InchProgramsAreReportedInMillimetres) {
+    for (const char* mark : {"(INCH)", "G20", "(inch)"}) {
+        const PunchProgram p = Parse(Lines({mark, "(SHEET 40 X 20 X 0.06)", "(CLAMPS 10 30)", "(T5 D 1 0.5 IDX)",
+                                            "G92X72.Y50.", "G90X2.Y2.T5C90.", "G91X0.5", "G25X12."}));
+        EXPECT_TRUE(p.Inch) << mark;
+        EXPECT_EQ(Sheet(p), "1016x508x1.524 254/762 G25:304.8@5");
+        EXPECT_EQ(Hits(p), "50.8,50.8@5c90 63.5,50.8@5");  // angles stay degrees
+        EXPECT_EQ(p.FindTool(5)->Size, (std::array<double, 4>{25.4, 12.7, 0, 0}));
+        EXPECT_TRUE(p.FindTool(5)->Indexable);
+    }
+    EXPECT_FALSE(Parse(Lines({"G21", "(T1 A 10)", "X10.Y10.T1"})).Inch);
+}
+
+TEST(PunchProgram, HeaderCommentsAreReadInTheirSeveralSpellings) {
+    // A T word names its station modulo 1000.
+    const PunchProgram p = Parse(Lines({"(sheet1200x600)", "(TOP SIDE FIRST)", "(T110 S KEY Hole IDX)",
+                                        "; (SHEET 1 X 1) is no header here", "X5.Y5.T110", "X6.T1110"}));
+    EXPECT_EQ(Sheet(p), "1200x600x0 0/0");
+    EXPECT_FALSE(p.HasClamps);
+    ASSERT_NE(p.FindTool(110), nullptr);
+    EXPECT_EQ(p.FindTool(110)->SpecialName, "KEY Hole");
+    EXPECT_TRUE(p.FindTool(110)->Indexable);
+    EXPECT_EQ(Hits(p), "5,5@110 6,5@110");
+    EXPECT_EQ(p.StationOrder, (std::vector<std::int16_t>{110}));
+}
+
+TEST(PunchProgram, WithoutASheetCommentTheHitsBoundTheSheet) {
+    // The block after M30 is not read.
+    const PunchProgram p = Parse(Lines({"X50.Y50.T3", "X550.Y50.", "X550.Y350.", "M30", "X900.Y900."}));
+    EXPECT_FALSE(p.HasSheet);
+    EXPECT_EQ(Sheet(p), "550x350x0 0/0");
+    EXPECT_EQ(p.FindTool(3), nullptr);
+    EXPECT_EQ(p.Hits.size(), 3u);
+}
+
+struct Refused { const char* name; std::string text; const char* expected; };
+
+class RefusedProgram : public ::testing::TestWithParam<Refused> {};
+
+TEST_P(RefusedProgram, IsRefusedWithItsLine) {
+    Result<PunchProgram> program = ParsePunchProgram(GetParam().text);
+    ASSERT_FALSE(program.ok());
+    EXPECT_NE(program.message().find(GetParam().expected), std::string::npos) << program.message();
+}
+
+const Refused kRefusedProgramCases[] = {
+    {"NoHits", Lines({"%", "O1 (NOTHING)", "(T1 A 10)", "G92X1.Y1.", "T1", "G50", "%"}), "the program has no hits"},
+    {"UnknownWord", Lines({"(T1 A 10)", "X1.Y1.T1", "X200.Z5."}), "line 3: unknown word \"Z\""},
+    {"UnknownG", Lines({"(T1 A 10)", "G81X1.Y1.T1"}), "line 2: G81 is not part of this dialect"},
+    {"HitWithoutTool", Lines({"G90", "X1.Y1."}), "line 2: a hit before any T word"},
+    {"StationTooHigh", Lines({"X1.Y1.T121"}), "line 1: \"T121\" names no station"},
+    {"OpenComment", Lines({"(T1 A 10", "X1.Y1.T1"}), "line 1: comment not closed"},
+    {"WordWithoutNumber", Lines({"X1.Y.T1"}), "line 1: word \"Y.\" has no number"},
+    {"TwiceInABlock", Lines({"X1.X2.T1"}), "line 1: X given twice"},
+    {"TwoActions", Lines({"(T1 A 10)", "X1.Y1.T1", "G70G72X5."}), "line 3: G70 and G72 in one block"},
+    {"FractionalT", Lines({"X1.Y1.T1.5"}), "line 1: \"T1.5\" wants a whole number"},
+    {"CircleWithoutCount", Lines({"(T1 A 10)", "X1.Y1.T1", "G26I10."}), "line 3: G26 needs"},
+    {"CircleTooManyHoles", Lines({"(T1 A 10)", "X1.Y1.T1", "G26I10.K361"}), "line 3: G26 hole count"},
+    {"CircleBadRadius", Lines({"(T1 A 10)", "X1.Y1.T1", "G26I0K4"}), "line 3: G26 radius"},
+    {"LooseI", Lines({"(T1 A 10)", "X1.Y1.T1I5."}), "line 2: I, J and K belong"},
+    {"ClampWithoutX", Lines({"X1.Y1.T1", "G27Y5."}), "line 2: G27 needs the distance X"},
+    {"MixedUnits", Lines({"(INCH)", "G21", "X1.Y1.T1"}), "line 2: millimetre units, but line 1 set inches"},
+    {"BadSheet", Lines({"(SHEET 1000)", "X1.Y1.T1"}), "line 1: SHEET wants"},
+    {"BadClamps", Lines({"(CLAMPS 250 left)", "X1.Y1.T1"}), "line 1: CLAMPS wants"},
+    {"ToolWithoutShape", Lines({"(T5 20 10)", "X1.Y1.T5"}), "line 1: tool comment for T5 needs a shape letter"},
+    {"ToolFiveSizes", Lines({"(T5 D 1 2 3 4 5)", "X1.Y1.T5"}), "line 1: tool comment for T5: \"5\""},
+    {"ToolTwice", Lines({"(T5 A 1)", "(T5 A 2)", "X1.Y1.T5"}), "line 2: station 5 is already described on line 1"},
+    {"ToolStationOutOfRange", Lines({"(T201 A 10)", "X1.Y1.T1"}), "line 1: tool comment \"T201\""},
+    {"StrayCharacter", Lines({"X1.Y1.T1 #5"}), "line 1: unexpected character \"#\""},
+};
+
+INSTANTIATE_TEST_SUITE_P(Cases, RefusedProgram, ::testing::ValuesIn(kRefusedProgramCases), test::CaseName());
+
+// The dialect's example in whole.
+TEST(ReverseResult, TheDrawingHasAHeaderAndEveryKindOfEntityInOrder) {
+    const PunchProgram program =
+        Parse(Lines({"(SHEET 1000 X 500 X 1.5)", "(CLAMPS 250 750)", "(T1 A 10)", "(T5 D 20 10 IDX)", "(T8 S KEYHOLE)",
+                     "G92X1830.Y1270.", "G90X100.Y100.T1", "X450.Y250.T5C90.", "G91X50.", "G90G72X700.Y250.",
+                     "G26I60.J0K3T1", "G27X500.", "X10.Y10.T3", "X20.Y20.T8", "G25X100.", "G50"}));
+    const std::vector<DrawingRecord> records = DrawingOf(program, "BRACKET");
+    ASSERT_EQ(records.size(), 16u);
+    const DrawingRecord& header = records.front();
+    EXPECT_EQ(header.RecordCount, 16);
+    EXPECT_EQ(header.LevelNumber, 1000);
+    EXPECT_EQ(header.MachineSetting, 0);
+    EXPECT_EQ(header.SecondSetting, 0);
+    EXPECT_EQ(header.Text18, "BRACKET           ");
+    EXPECT_EQ((std::vector<float>{header.SheetX(), header.SheetY(), header.LeftClamp(), header.RightClamp(),
+                                  header.MaterialValue1()}),
+              (std::vector<float>{1000, 500, 250, 750, 1.5f}));
+
+    // Code, sign field, first value and tool of every entity.
+    std::vector<std::string> entities;
+    for (std::size_t i = 1; i < records.size(); ++i) {
+        const DrawingRecord& r = records[i];
+        entities.push_back(std::to_string(r.EntityCode) + " " + std::to_string(r.SignField()) + " " +
+                           FormatNumber(r.Doubles6[0]) + " " + test::ToolText(r.Tool));
+    }
+    const std::string none = "-  '' 0x0x0x0 s0 c0 a0 i0 n0";
+    const std::string round = "+A 'Diameter' 10x0x0x0 s1 c10 a0 i0 n1";
+    const std::string special = "+S 'KEYHOLE' 0x0x0x0 s8 c10 a0 i0 n1";
+    EXPECT_EQ(entities, (std::vector<std::string>{
+                            "110 0 0 " + none, "311 0 250 " + none, "311 0 750 " + none,
+                            "210 0 100 " + round,
+                            "210 0 450 +D 'Rectangle' 20x10x0x0 s5 c45 a0 i90 n1",  // C holds for its block
+                            "210 0 500 +D 'Rectangle' 20x10x0x0 s5 c45 a0 i0 n1",   // G91 X50 from 450
+                            "210 0 760 " + round, "210 0 670 " + round, "210 0 670 " + round,
+                            "210 0 10 -U 'Undefined' 0x0x0x0 s3 c10 a0 i0 n1",  // no tool comment
+                            "210 0 20 " + special,
+                            "220 1 700 " + round,
+                            "120 1 500 " + round,     // G27
+                            "120 -1 100 " + special,  // G25
+                            "999 0 0 " + none}));
+    const DrawingRecord& circle = records[12];
+    EXPECT_EQ(circle.Doubles6, (std::array<double, 6>{700, 250, 60, 0, 3, 0}));
+}
+
+std::string Quote(const std::string& s) { return "'" + s + "'"; }
+
+int RunCommand(const std::string& command) {
+    const int status = std::system(command.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+class DemoEndToEnd : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(demo.ok()) << demo.error(); }
+
+    /// Runs the ISO processor on a program as the workstation would: a fresh
+    /// "Reverse.pth", no old flag, the system folder as working folder.
+    int reverse(const std::string& machine, const std::string& directory, const std::string& program) {
+        const std::string path = "C:\\QUORVANE\\PROGRAMS\\" + machine + "\\" + directory + "\\" + program;
+        EXPECT_TRUE(WriteReversePath("C:\\QUORVANE\\Reverse.pth", {path, program, directory, machine}).ok());
+        demo.remove("C:\\QUORVANE\\Finished.flg");
+        return RunCommand("cd " + Quote(demo.systemHost()) + " && ./REVISO 2> " + Quote(out / "stderr.txt"));
+    }
+    std::string errors() const { return test::ReadHostFile(out / "stderr.txt"); }
+
+    test::DemoInstallation demo;
+    test::TempDir out;
+};
+
+// A whole run against the sample processor is the reverse-run window test's; here what it does not see.
+TEST_F(DemoEndToEnd, AProgramItCannotReadGivesStatusOneAndNoDrawing) {
+    EXPECT_EQ(reverse("PUNCH1", "PROTOTYPES", "BROKEN"), 1);
+    EXPECT_EQ(ReadFinishedFlag("C:\\QUORVANE\\Finished.flg").value_or(0), 1);
+    EXPECT_NE(errors().find("BROKEN.prg: line 6: unknown word \"Z\""), std::string::npos) << errors();
+    EXPECT_FALSE(demo.exists("C:\\QUORVANE\\PROGRAMS\\PUNCH1\\PROTOTYPES\\BROKEN.drw"));
+
+    EXPECT_EQ(reverse("PUNCH1", "JOBS", "MISSING"), 1);
+    EXPECT_EQ(ReadFinishedFlag("C:\\QUORVANE\\Finished.flg").value_or(0), 1);
+    EXPECT_NE(errors().find("MISSING.prg"), std::string::npos);
+}
+
+TEST_F(DemoEndToEnd, TheDemoIsWrittenOnlyIntoAnEmptyFolderOrOverAnEarlierDemo) {
+    const std::string maker = Quote(test::BinDir() + "/quorvane-demo") + " ";
+    const std::string log = " > " + Quote(out / "again.out") + " 2>&1";
+    demo.write("C:\\QUORVANE\\Scratch.txt", "mine");
+    EXPECT_NE(RunCommand(maker + Quote(demo.root()) + log), 0);
+    EXPECT_NE(test::ReadHostFile(out / "again.out").find("--replace"), std::string::npos);
+    EXPECT_TRUE(demo.exists("C:\\QUORVANE\\Scratch.txt"));
+
+    EXPECT_EQ(RunCommand(maker + Quote(demo.root()) + " --replace" + log), 0) << test::ReadHostFile(out / "again.out");
+    EXPECT_FALSE(demo.exists("C:\\QUORVANE\\Scratch.txt"));
+    EXPECT_TRUE(demo.exists("C:\\QUORVANE\\Quorvane.cfg"));
+
+    test::WriteHostFile(out / "other/keep.txt", "not a demo");
+    EXPECT_NE(RunCommand(maker + Quote(out / "other") + " --replace" + log), 0);
+    EXPECT_EQ(test::ReadHostFile(out / "other/keep.txt"), "not a demo");
+}
+
+}  // namespace
+}  // namespace qv::revsample

@@ -2,6 +2,7 @@
 #include "core/workstation/DisplayList.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstring>
 #include <unordered_map>
@@ -104,16 +105,15 @@ struct DisplayListBuilder::Impl {
     Resolved resolve(const ToolRecord& entity) {
         const ToolRecord* tool = &entity;
         bool confirmed = source.EntityTools;
-        double angle = double(entity.Angle) + entity.IndexAngle;
         const int station = entity.Station;
         if (!source.EntityTools && station >= 0 && station < static_cast<int>(TurretSlots) &&
             source.Tools[static_cast<std::size_t>(station)].Shape != ' ') {
             tool = &source.Tools[static_cast<std::size_t>(station)];
             confirmed = source.Confirmed[static_cast<std::size_t>(station)];
-            // As the accepted drawing will hold it: the hit's own index
-            // angle only in an indexable station.
-            angle = tool->Angle + (IsIndexCode(tool->StationCode) ? entity.IndexAngle : 0.0f);
         }
+        // A tool in an indexable station turns by the hit's own index angle,
+        // any other by its fixed angle, as the accepted drawing will hold it.
+        const double angle = IsIndexCode(tool->StationCode) ? entity.IndexAngle : tool->Angle;
         return {outlineOf(*tool, NormalAngle(angle)), confirmed, entity.Station};
     }
 
@@ -265,7 +265,9 @@ void DisplayListBuilder::add(const std::string& record, std::uint32_t number) {
 }
 
 DisplayList DisplayListBuilder::finish() {
+    static std::atomic<std::uint64_t> generations{0};
     DisplayList& list = impl_->list;
+    list.Generation = ++generations;
     impl_->mergeCircleHoles();
     if (list.Hits.capacity() - list.Hits.size() > list.Hits.size() / 8) list.Hits.shrink_to_fit();
     list.Extent = list.Sheet;

@@ -92,6 +92,11 @@ int HitAt(const DisplayList& list, double x, double y, double tolerance) {
     return best;
 }
 
+int StationAt(const DisplayList& list, double x, double y, double tolerance) {
+    const int hit = HitAt(list, x, y, tolerance);
+    return hit < 0 ? -1 : list.Hits[static_cast<std::size_t>(hit)].Station;
+}
+
 double MachineUnits(double mm, bool inchUnits) { return inchUnits ? mm / 25.4 : mm; }
 
 DrawPoint MachinePoint(DrawPoint mm, bool inchUnits) {

@@ -62,9 +62,10 @@ void DrawingPainter::invalidate() {
 }
 
 void DrawingPainter::prepare(const DisplayList& list, double scale) {
-    if (list_ != &list || outlineCount_ != list.Outlines.size()) {
+    if (list_ != &list || generation_ != list.Generation || outlineCount_ != list.Outlines.size()) {
         invalidate();
         list_ = &list;
+        generation_ = list.Generation;
         outlineCount_ = list.Outlines.size();
         for (const ShapeOutline& o : list.Outlines) paths_.push_back(PathOf(o));
         scale_ = 0;

@@ -100,7 +100,7 @@ TEST(DisplayList, PointerFindsNearestHitAndReadsInMachineUnits) {
     } cases[] = {{100, 100, 0, 0}, {109, 104, 0, 0}, {112, 100, 1, -1}, {112, 100, 2.5, 0},
                  {116, 100, 5, 1}, {125, 105.5, 0.4, -1}, {125, 105.5, 1, 1}, {300, 300, 50, -1}};
     for (const auto& c : cases) EXPECT_EQ(HitAt(list, c.x, c.y, c.tolerance), c.hit) << c.x << "," << c.y;
-    EXPECT_EQ(list.Hits[1].Station, 7);
+    EXPECT_EQ((std::vector<int>{StationAt(list, 126, 101, 0), StationAt(list, 0, 0, 1)}), (std::vector<int>{7, -1}));
     EXPECT_EQ(MachinePoint({254, 12.7}, true).X, 10);
     EXPECT_EQ(MachinePoint({254, 12.7}, true).Y, 0.5);
     EXPECT_EQ(MachinePoint({254, 12.7}, false).X, 254);

@@ -95,7 +95,8 @@ Status RunPlot(const PlotRequest& request, std::string& summary) {
     Status written = platform::Current().writeFile(request.Output, bytes);
     if (!written) return written;
     summary = request.Drawing + ": " + NumberText(static_cast<std::int64_t>(list->Hits.size())) + " hits, " +
-              NumberText(static_cast<std::int64_t>(list->Outlines.size())) + " outlines -> " + request.Output;
+              NumberText(static_cast<std::int64_t>(list->Outlines.size())) + " outlines" +
+              (list->Skipped ? ", " + NumberText(list->Skipped) + " entities not drawn" : "") + " -> " + request.Output;
     return Status::Ok();
 }
 

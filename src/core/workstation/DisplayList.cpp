@@ -44,6 +44,10 @@ DisplaySource PanelDisplaySource(const ReverseRunState& run, const std::array<do
 namespace {
 namespace at = drawing_offset;
 
+// Coordinates beyond a kilometre are damage, not geometry; they would
+// spoil the extent a view fits to.
+constexpr double MaxCoordinate = 1e6;
+
 // The parts of an entity's tool a hit needs, read straight from the bytes.
 ToolRecord EntityTool(const std::string& r) {
     ToolRecord t;
@@ -156,7 +160,7 @@ struct DisplayListBuilder::Impl {
     }
 
     void addHit(double x, double y, const Resolved& tool, std::uint32_t number, std::uint8_t flags) {
-        if (!std::isfinite(x) || !std::isfinite(y)) {
+        if (!(std::fabs(x) <= MaxCoordinate) || !(std::fabs(y) <= MaxCoordinate)) {
             ++list.Skipped;
             return;
         }
@@ -173,7 +177,7 @@ struct DisplayListBuilder::Impl {
     void addCircle(const std::string& r, std::uint32_t number) {
         const double cx = Double(r, 0), cy = Double(r, 1), radius = Double(r, 2), start = Double(r, 3);
         const double count = Double(r, 4);
-        if (!std::isfinite(radius) || !std::isfinite(start) || !std::isfinite(count) || count < 1 || count > 100000) {
+        if (!(std::fabs(radius) <= MaxCoordinate) || !std::isfinite(start) || !(count >= 1 && count <= 100000)) {
             ++list.Skipped;
             return;
         }
@@ -213,7 +217,7 @@ struct DisplayListBuilder::Impl {
 
     void addArrow(const std::string& r, std::uint32_t number) {
         const double distance = Double(r, 0);
-        if (!std::isfinite(distance)) {
+        if (!(std::fabs(distance) <= MaxCoordinate)) {
             ++list.Skipped;
             return;
         }

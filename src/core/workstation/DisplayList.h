@@ -55,7 +55,7 @@ struct DisplayList {
     std::vector<DisplayArrow> Arrows;
     DrawBox Extent;  // everything above
     std::int64_t Records = 0;  // records read, header included
-    std::int64_t Skipped = 0;  // entities of kinds not drawn
+    std::int64_t Skipped = 0;  // entities not drawn: kinds a view leaves out, damaged geometry
     /// Different for every list built, so a painter can tell a list rebuilt
     /// in place from the one it drew before.
     std::uint64_t Generation = 0;

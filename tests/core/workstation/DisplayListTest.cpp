@@ -57,28 +57,35 @@ TEST(ShapeOutline, BoundsFollowShapeSizesAndAngle) {
 
 TEST(DisplayList, RefusesWhatIsNoWholeDrawing) {
     test::Sandbox box;
-    DrawingRecord header, hit;
+    DrawingRecord header, hit, lost, note;
     header.RecordCount = 2;
-    hit.EntityCode = 210;
+    hit.EntityCode = lost.EntityCode = 210;
+    lost.Doubles6[0] = std::nan("");
+    note.EntityCode = 999;
     const std::string good = test::DrawingBytes({header, hit});
     const struct {
         const char* name;
         std::string bytes;
         const char* error;
+        std::size_t hits = 0, skipped = 0;
     } cases[] = {
         {"missing", "", "C:\\D.drw: the drawing does not exist"},
         {"short", std::string(100, '\0'), "C:\\D.drw: the drawing is too short to hold its header (100 bytes)"},
         {"part", good + "xyz", "C:\\D.drw: the drawing is not whole 518-byte records (1039 bytes)"},
         {"no header", good.substr(518) + good, "C:\\D.drw: record 1 is no drawing header (entity code 210)"},
         {"cut", good.substr(0, 518), "C:\\D.drw: the drawing is cut short (the header counts 2 records, the file holds 1)"},
-        {"good", good, ""},
+        {"good", good, "", 1, 0},
+        {"damaged and unknown entities", test::DrawingBytes({header, hit, lost, note}), "", 1, 2},
     };
     for (const auto& c : cases) {
         box.remove("C:\\D.drw");
         if (std::string(c.name) != "missing") box.write("C:\\D.drw", c.bytes);
         const auto list = BuildDisplayList("C:\\D.drw", DisplaySource());
         EXPECT_EQ(list.ok() ? "" : list.message(), c.error) << c.name;
-        EXPECT_EQ(list.ok() ? list->Hits.size() : 1u, 1u) << c.name;
+        if (list.ok()) {
+            EXPECT_EQ(list->Hits.size(), c.hits) << c.name;
+            EXPECT_EQ(list->Skipped, static_cast<std::int64_t>(c.skipped)) << c.name;
+        }
     }
 }
 

@@ -2,12 +2,14 @@
 // helpers that fit and zoom.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QImage>
 #include <QPainter>
 #include <cmath>
 #include <cstdlib>
 
 #include "core/workstation/DrawingRecord.h"
+#include "support/TempDir.h"
 #include "support/TableTest.h"
 #include "ui/workstation/DrawingPainter.h"
 #include "uisupport/UiTest.h"
@@ -109,6 +111,52 @@ TEST(DrawingPainter, FitZoomAndSubPixelHits) {
     painter.end();
     EXPECT_EQ(ColourAt(image, far.toPixel(40, 50)), "confirmed");
     EXPECT_EQ(ColourAt(image, far.toPixel(100, 50)), "unconfirmed");
+}
+
+// Every shape at 0, 30 and 90 degrees (stations 1 to 16, confirmed; the
+// rectangle's station highlighted), and once more unconfirmed (stations 21
+// to 36): saved for the README into QV_SCREENSHOTS (else a temporary folder);
+// each filled shape covers its own centre.
+TEST(DrawingPictures, EveryShape) {
+    test::App();
+    const char* tools[] = {"A,,30,0,0,0", "B,,30,0,0,0", "C,,30,0,0,6", "D,,40,20,0,0", "E,,40,20,0,5",
+                           "F,,40,16,0,0", "G,,30,24,0,0", "H,,30,20,0,0", "I,,40,20,0,0", "J,,30,0,0,0",
+                           "K,,30,36,8,0", "L,,40,12,0,0", "M,,40,0,10,3", "S,LOGO,0,0,0,0", "U,,0,0,0,0",
+                           "D,,40,0,0,0"};
+    DisplaySource source;
+    source.SheetX = 1180, source.SheetY = 330, source.LeftClamp = 300, source.RightClamp = 900;
+    source.EntityTools = false;
+    for (int i = 0; i < 16; ++i) {
+        source.Tools[i + 1] = source.Tools[i + 21] =
+            test::Tool(std::string(tools[i]) + "," + std::to_string(i + 1) + ",45,0,0,1");
+        source.Confirmed[i + 1] = true;
+    }
+    DisplayListBuilder builder(source);
+    builder.add(EncodeDrawingRecord(DrawingRecord()), 1);
+    for (int i = 0; i < 16; ++i)
+        for (int row = 0; row < 4; ++row) {
+            DrawingRecord hit;
+            hit.EntityCode = 210;
+            hit.Doubles6 = {45.0 + 70 * i, 60.0 + 70 * row};
+            hit.Tool.Station = static_cast<std::int16_t>(i + 1 + (row == 3 ? 20 : 0));
+            hit.Tool.IndexAngle = row == 1 ? 30 : row == 2 ? 90 : 0;
+            builder.add(EncodeDrawingRecord(hit), 2);
+        }
+    const DisplayList list = builder.finish();
+    QImage image(1200, 440, QImage::Format_ARGB32_Premultiplied);
+    const ViewTransform view = FitToRect(list.Extent, QRectF(image.rect()), 10);
+    QPainter painter(&image);
+    DrawingPainter drawer;
+    drawer.HighlightStation = 4;
+    drawer.paint(painter, list, view);
+    painter.end();
+    std::string centres;
+    for (int i = 0; i < 16; ++i) centres += ColourAt(image, view.toPixel(45.0 + 70 * i, 60)).substr(0, 1);
+    EXPECT_EQ(centres, "ccchcccccccscscc");  // the sheet shows through the louvre and the Special's box
+    test::TempDir temp;
+    const QString folder = qEnvironmentVariableIsSet("QV_SCREENSHOTS") ? qEnvironmentVariable("QV_SCREENSHOTS")
+                                                                         : QString::fromUtf8(temp.path().c_str());
+    EXPECT_TRUE(QDir().mkpath(folder) && image.save(folder + "/drawing-shapes.png"));
 }
 
 }  // namespace

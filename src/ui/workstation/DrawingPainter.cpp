@@ -70,10 +70,9 @@ void DrawingPainter::prepare(const DisplayList& list, double scale) {
         for (const ShapeOutline& o : list.Outlines) paths_.push_back(PathOf(o));
         scale_ = 0;
     }
-    if (scale_ != scale || highlight_ != HighlightStation) {
+    if (scale_ != scale) {
         sprites_.assign(list.Outlines.size() * StyleCount, Sprite{});
         scale_ = scale;
-        highlight_ = HighlightStation;
     }
 }
 

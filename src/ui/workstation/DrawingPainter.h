@@ -57,7 +57,7 @@ public:
 
     void paint(QPainter& painter, const DisplayList& list, const ViewTransform& view);
     /// Forget what was drawn for the list (a rebuilt list is noticed by its
-    /// Generation; this is for a list changed by hand).
+    /// Generation; this is for a list changed by hand, or new Colours).
     void invalidate();
 
 private:
@@ -77,7 +77,6 @@ private:
     std::uint64_t generation_ = 0;
     std::size_t outlineCount_ = 0;
     double scale_ = 0;
-    int highlight_ = -1;
     std::vector<QPainterPath> paths_;
     std::vector<Sprite> sprites_;
 };

@@ -72,6 +72,7 @@ Result<PlotRequest> ParsePlotArguments(const std::vector<std::string>& args) {
 
 std::string PngOf(const DisplayList& list, int width, int height) {
     QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull()) return "";  // no memory for it
     {
         QPainter painter(&image);
         ui::DrawingPainter drawer;

@@ -206,6 +206,8 @@ struct DisplayListBuilder::Impl {
             if (h.Flags & HitFromCircle) continue;
             const auto found = holes.find(key(h));
             if (found == holes.end() || drop[found->second]) continue;
+            const DisplayHit& hole = list.Hits[found->second];
+            if (std::fabs(hole.X - h.X) > 0.011f || std::fabs(hole.Y - h.Y) > 0.011f) continue;  // key wrapped
             drop[found->second] = true;
             h.Flags |= HitFromCircle;
         }

@@ -125,7 +125,7 @@ struct DisplayListBuilder::Impl {
     // outline is the tool's shape letter and its numbers (bytes 67 to 94 of
     // the tool: sizes, station, code, angles), and a Special's name: those
     // bytes find what the tool came to without decoding it again.
-    static constexpr std::size_t NumbersAt = 67, NumbersSize = 28;
+    static constexpr std::size_t NumbersAt = 67, NumbersSize = 28, ToolKeyEnd = NumbersAt + NumbersSize;
     struct Recent {
         char numbers[NumbersSize];
         char shape;
@@ -133,29 +133,46 @@ struct DisplayListBuilder::Impl {
     };
     Recent recent[4]{};
     std::size_t recentCount = 0;
-    std::unordered_map<std::string, Resolved> seen;
+    struct ToolKey {
+        char bytes[32];  // the shape letter, then the numbers, zero padded
+        bool operator==(const ToolKey& o) const { return std::memcmp(bytes, o.bytes, sizeof bytes) == 0; }
+    };
+    struct ToolKeyHash {
+        std::size_t operator()(const ToolKey& k) const {
+            std::uint64_t h = 0x9E3779B97F4A7C15ull;
+            for (std::size_t i = 0; i < sizeof k.bytes; i += 8) {
+                std::uint64_t w;
+                std::memcpy(&w, k.bytes + i, 8);
+                h = (h ^ w) * 0xFF51AFD7ED558CCDull;
+            }
+            return static_cast<std::size_t>(h ^ (h >> 31));
+        }
+    };
+    std::unordered_map<ToolKey, Resolved, ToolKeyHash> seen;
+    std::unordered_map<std::string, Resolved> specials;  // by name as well
 
     Resolved resolve(const std::string& record) {
         const char* tool = record.data() + at::Tool;
         const char shape = tool[2];
-        const bool special = shape == 'S';
-        if (!special) {
-            const std::size_t held = std::min<std::size_t>(recentCount, 4);
-            for (std::size_t i = 0; i < held; ++i)
-                if (recent[i].shape == shape && std::memcmp(recent[i].numbers, tool + NumbersAt, NumbersSize) == 0)
-                    return recent[i].resolved;
+        if (shape == 'S') {
+            const std::string key(tool, ToolKeyEnd);  // the name counts too
+            auto found = specials.find(key);
+            if (found == specials.end()) found = specials.emplace(key, resolve(EntityTool(record))).first;
+            return found->second;
         }
-        std::string key(1, shape);
-        key.append(tool + NumbersAt, NumbersSize);
-        if (special) key.append(tool + 3, ToolDescriptionWidth);
+        const std::size_t held = std::min<std::size_t>(recentCount, 4);
+        for (std::size_t i = 0; i < held; ++i)
+            if (recent[i].shape == shape && std::memcmp(recent[i].numbers, tool + NumbersAt, NumbersSize) == 0)
+                return recent[i].resolved;
+        ToolKey key{};
+        key.bytes[0] = shape;
+        std::memcpy(key.bytes + 1, tool + NumbersAt, NumbersSize);
         auto found = seen.find(key);
-        if (found == seen.end()) found = seen.emplace(std::move(key), resolve(EntityTool(record))).first;
-        if (!special) {
-            Recent& slot = recent[recentCount++ % 4];
-            std::memcpy(slot.numbers, tool + NumbersAt, NumbersSize);
-            slot.shape = shape;
-            slot.resolved = found->second;
-        }
+        if (found == seen.end()) found = seen.emplace(key, resolve(EntityTool(record))).first;
+        Recent& slot = recent[recentCount++ % 4];
+        std::memcpy(slot.numbers, tool + NumbersAt, NumbersSize);
+        slot.shape = shape;
+        slot.resolved = found->second;
         return found->second;
     }
 

@@ -8,6 +8,6 @@ qv_install_packages
 qv_build -- test_ui_workstation test_ui_folders quorvane-demo revsample
 export QV_BIN_DIR="$QV_BUILD/bin" QV_SCREENSHOTS="$QV_ROOT/docs/screenshots"
 export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
-"$QV_BUILD/bin/test_ui_workstation" --gtest_filter='Screenshots.*'
+"$QV_BUILD/bin/test_ui_workstation" --gtest_filter='Screenshots.*:DrawingPictures.*'
 "$QV_BUILD/bin/test_ui_folders" --gtest_filter='FolderScreenshots.*'
 echo "Pictures in $QV_SCREENSHOTS"

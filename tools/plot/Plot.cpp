@@ -72,6 +72,7 @@ Result<PlotRequest> ParsePlotArguments(const std::vector<std::string>& args) {
 
 std::string PngOf(const DisplayList& list, int width, int height) {
     QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull()) return "";  // no memory for it
     {
         QPainter painter(&image);
         ui::DrawingPainter drawer;
@@ -95,7 +96,8 @@ Status RunPlot(const PlotRequest& request, std::string& summary) {
     Status written = platform::Current().writeFile(request.Output, bytes);
     if (!written) return written;
     summary = request.Drawing + ": " + NumberText(static_cast<std::int64_t>(list->Hits.size())) + " hits, " +
-              NumberText(static_cast<std::int64_t>(list->Outlines.size())) + " outlines -> " + request.Output;
+              NumberText(static_cast<std::int64_t>(list->Outlines.size())) + " outlines" +
+              (list->Skipped ? ", " + NumberText(list->Skipped) + " entities not drawn" : "") + " -> " + request.Output;
     return Status::Ok();
 }
 

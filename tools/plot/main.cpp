@@ -44,7 +44,9 @@ int main(int argc, char** argv) {
     std::unique_ptr<QGuiApplication> app;
     if (request->Format == qv::plot::PlotFormat::Png) {
         // Text needs a Gui application; no display is needed for an image.
-        if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 0);
+#ifndef _WIN32
+        setenv("QT_QPA_PLATFORM", "offscreen", 0);
+#endif
         // Qt's notes about the session (no runtime folder...) are not the
         // program's messages; only failures are reported.
         qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {

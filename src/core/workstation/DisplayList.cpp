@@ -1,14 +1,14 @@
-// Building the display list from a drawing's records.
+// Building the display list from a drawing's records, one record at a time.
 #include "core/workstation/DisplayList.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstring>
 #include <unordered_map>
 
 #include "core/common/Bytes.h"
 #include "core/workstation/DrawingRecord.h"
-#include "core/workstation/RecordStream.h"
 #include "core/workstation/TurretTable.h"
 
 namespace qv {
@@ -43,6 +43,10 @@ DisplaySource PanelDisplaySource(const ReverseRunState& run, const std::array<do
 
 namespace {
 namespace at = drawing_offset;
+
+// Coordinates beyond a kilometre are damage, not geometry; they would
+// spoil the extent a view fits to.
+constexpr double MaxCoordinate = 1e6;
 
 // The parts of an entity's tool a hit needs, read straight from the bytes.
 ToolRecord EntityTool(const std::string& r) {
@@ -79,26 +83,20 @@ struct DisplayListBuilder::Impl {
     DisplaySource source;
     DisplayList list;
     std::unordered_map<std::string, std::uint32_t> outlines;
-    std::string key, lastKey;
-    std::uint32_t lastOutline = 0;
     double clampAt = 0;  // where the left clamp stands after the moves so far
 
     std::uint32_t outlineOf(const ToolRecord& tool, float angle) {
-        if (tool.Shape == 'S') angle = 0;
-        key.assign(1, tool.Shape);
+        if (tool.Shape == 'S') angle = 0;  // markers stay upright
+        std::string key(1, tool.Shape);
         key.append(reinterpret_cast<const char*>(tool.Size.data()), sizeof(float) * 4);
         key.append(reinterpret_cast<const char*>(&angle), sizeof angle);
         if (tool.Shape == 'S') key += tool.Description;
-        if (!list.Outlines.empty() && key == lastKey) return lastOutline;
         auto found = outlines.find(key);
         if (found == outlines.end()) {
-            const auto index = static_cast<std::uint32_t>(list.Outlines.size());
+            found = outlines.emplace(std::move(key), static_cast<std::uint32_t>(list.Outlines.size())).first;
             list.Outlines.push_back(MakeShapeOutline(tool, angle));
-            found = outlines.emplace(key, index).first;
         }
-        lastKey = key;
-        lastOutline = found->second;
-        return lastOutline;
+        return found->second;
     }
 
     // What a hit's tool comes to: its outline and whether it is confirmed.
@@ -111,16 +109,15 @@ struct DisplayListBuilder::Impl {
     Resolved resolve(const ToolRecord& entity) {
         const ToolRecord* tool = &entity;
         bool confirmed = source.EntityTools;
-        double angle = double(entity.Angle) + entity.IndexAngle;
         const int station = entity.Station;
         if (!source.EntityTools && station >= 0 && station < static_cast<int>(TurretSlots) &&
             source.Tools[static_cast<std::size_t>(station)].Shape != ' ') {
             tool = &source.Tools[static_cast<std::size_t>(station)];
             confirmed = source.Confirmed[static_cast<std::size_t>(station)];
-            // As the accepted drawing will hold it: the hit's own index
-            // angle only in an indexable station.
-            angle = tool->Angle + (IsIndexCode(tool->StationCode) ? entity.IndexAngle : 0.0f);
         }
+        // A tool in an indexable station turns by the hit's own index angle,
+        // any other by its fixed angle, as the accepted drawing will hold it.
+        const double angle = IsIndexCode(tool->StationCode) ? entity.IndexAngle : tool->Angle;
         return {outlineOf(*tool, NormalAngle(angle)), confirmed, entity.Station};
     }
 
@@ -128,7 +125,7 @@ struct DisplayListBuilder::Impl {
     // outline is the tool's shape letter and its numbers (bytes 67 to 94 of
     // the tool: sizes, station, code, angles), and a Special's name: those
     // bytes find what the tool came to without decoding it again.
-    static constexpr std::size_t NumbersAt = 67, NumbersSize = 28;
+    static constexpr std::size_t NumbersAt = 67, NumbersSize = 28, ToolKeyEnd = NumbersAt + NumbersSize;
     struct Recent {
         char numbers[NumbersSize];
         char shape;
@@ -136,34 +133,51 @@ struct DisplayListBuilder::Impl {
     };
     Recent recent[4]{};
     std::size_t recentCount = 0;
-    std::unordered_map<std::string, Resolved> seen;
+    struct ToolKey {
+        char bytes[32];  // the shape letter, then the numbers, zero padded
+        bool operator==(const ToolKey& o) const { return std::memcmp(bytes, o.bytes, sizeof bytes) == 0; }
+    };
+    struct ToolKeyHash {
+        std::size_t operator()(const ToolKey& k) const {
+            std::uint64_t h = 0x9E3779B97F4A7C15ull;
+            for (std::size_t i = 0; i < sizeof k.bytes; i += 8) {
+                std::uint64_t w;
+                std::memcpy(&w, k.bytes + i, 8);
+                h = (h ^ w) * 0xFF51AFD7ED558CCDull;
+            }
+            return static_cast<std::size_t>(h ^ (h >> 31));
+        }
+    };
+    std::unordered_map<ToolKey, Resolved, ToolKeyHash> seen;
+    std::unordered_map<std::string, Resolved> specials;  // by name as well
 
     Resolved resolve(const std::string& record) {
         const char* tool = record.data() + at::Tool;
         const char shape = tool[2];
-        const bool special = shape == 'S';
-        if (!special) {
-            const std::size_t held = std::min<std::size_t>(recentCount, 4);
-            for (std::size_t i = 0; i < held; ++i)
-                if (recent[i].shape == shape && std::memcmp(recent[i].numbers, tool + NumbersAt, NumbersSize) == 0)
-                    return recent[i].resolved;
+        if (shape == 'S') {
+            const std::string key(tool, ToolKeyEnd);  // the name counts too
+            auto found = specials.find(key);
+            if (found == specials.end()) found = specials.emplace(key, resolve(EntityTool(record))).first;
+            return found->second;
         }
-        std::string key(1, shape);
-        key.append(tool + NumbersAt, NumbersSize);
-        if (special) key.append(tool + 3, ToolDescriptionWidth);
+        const std::size_t held = std::min<std::size_t>(recentCount, 4);
+        for (std::size_t i = 0; i < held; ++i)
+            if (recent[i].shape == shape && std::memcmp(recent[i].numbers, tool + NumbersAt, NumbersSize) == 0)
+                return recent[i].resolved;
+        ToolKey key{};
+        key.bytes[0] = shape;
+        std::memcpy(key.bytes + 1, tool + NumbersAt, NumbersSize);
         auto found = seen.find(key);
-        if (found == seen.end()) found = seen.emplace(std::move(key), resolve(EntityTool(record))).first;
-        if (!special) {
-            Recent& slot = recent[recentCount++ % 4];
-            std::memcpy(slot.numbers, tool + NumbersAt, NumbersSize);
-            slot.shape = shape;
-            slot.resolved = found->second;
-        }
+        if (found == seen.end()) found = seen.emplace(key, resolve(EntityTool(record))).first;
+        Recent& slot = recent[recentCount++ % 4];
+        std::memcpy(slot.numbers, tool + NumbersAt, NumbersSize);
+        slot.shape = shape;
+        slot.resolved = found->second;
         return found->second;
     }
 
     void addHit(double x, double y, const Resolved& tool, std::uint32_t number, std::uint8_t flags) {
-        if (!std::isfinite(x) || !std::isfinite(y)) {
+        if (!(std::fabs(x) <= MaxCoordinate) || !(std::fabs(y) <= MaxCoordinate)) {
             ++list.Skipped;
             return;
         }
@@ -180,7 +194,7 @@ struct DisplayListBuilder::Impl {
     void addCircle(const std::string& r, std::uint32_t number) {
         const double cx = Double(r, 0), cy = Double(r, 1), radius = Double(r, 2), start = Double(r, 3);
         const double count = Double(r, 4);
-        if (!std::isfinite(radius) || !std::isfinite(start) || !std::isfinite(count) || count < 1 || count > 100000) {
+        if (!(std::fabs(radius) <= MaxCoordinate) || !std::isfinite(start) || !(count >= 1 && count <= 100000)) {
             ++list.Skipped;
             return;
         }
@@ -209,6 +223,8 @@ struct DisplayListBuilder::Impl {
             if (h.Flags & HitFromCircle) continue;
             const auto found = holes.find(key(h));
             if (found == holes.end() || drop[found->second]) continue;
+            const DisplayHit& hole = list.Hits[found->second];
+            if (std::fabs(hole.X - h.X) > 0.011f || std::fabs(hole.Y - h.Y) > 0.011f) continue;  // key wrapped
             drop[found->second] = true;
             h.Flags |= HitFromCircle;
         }
@@ -220,7 +236,7 @@ struct DisplayListBuilder::Impl {
 
     void addArrow(const std::string& r, std::uint32_t number) {
         const double distance = Double(r, 0);
-        if (!std::isfinite(distance)) {
+        if (!(std::fabs(distance) <= MaxCoordinate)) {
             ++list.Skipped;
             return;
         }
@@ -272,7 +288,9 @@ void DisplayListBuilder::add(const std::string& record, std::uint32_t number) {
 }
 
 DisplayList DisplayListBuilder::finish() {
+    static std::atomic<std::uint64_t> generations{0};
     DisplayList& list = impl_->list;
+    list.Generation = ++generations;
     impl_->mergeCircleHoles();
     if (list.Hits.capacity() - list.Hits.size() > list.Hits.size() / 8) list.Hits.shrink_to_fit();
     list.Extent = list.Sheet;
@@ -294,94 +312,6 @@ DisplayList DisplayListBuilder::finish() {
         list.Extent.add(maxX, maxY);
     }
     return std::move(list);
-}
-
-namespace {
-struct OpenDrawing {
-    std::unique_ptr<RecordScanner> scanner;
-    std::string header;
-};
-
-Result<OpenDrawing> OpenForDisplay(const std::string& path) {
-    const std::int64_t size = platform::Current().fileSize(path);
-    if (size < 0) return Status::Error(path + ": the drawing does not exist", ErrorKind::NotFound);
-    if (size < static_cast<std::int64_t>(DrawingRecordSize))
-        return Status::Error(path + ": the drawing is too short to hold its header (" + std::to_string(size) +
-                             " bytes)");
-    if (size % static_cast<std::int64_t>(DrawingRecordSize) != 0)
-        return Status::Error(path + ": the drawing is not whole 518-byte records (" + std::to_string(size) +
-                             " bytes)");
-    auto scanner = RecordScanner::Open(path, DrawingRecordSize);
-    if (!scanner) return scanner.status();
-    OpenDrawing open{std::move(scanner.value()), {}};
-    Status read = open.scanner->next(open.header);
-    if (!read) return read;
-    const std::int16_t code = GetI16(open.header, at::EntityCode);
-    if (code != 0)
-        return Status::Error(path + ": record 1 is no drawing header (entity code " + std::to_string(code) + ")");
-    const std::int32_t declared = GetI32(open.header, at::RecordCount);
-    if (declared > open.scanner->count())
-        return Status::Error(path + ": the drawing is cut short (the header counts " + std::to_string(declared) +
-                             " records, the file holds " + std::to_string(open.scanner->count()) + ")");
-    return open;
-}
-}  // namespace
-
-Result<DisplayList> BuildDisplayList(const std::string& path, const DisplaySource& source) {
-    return BuildDisplayList(path, source, DisplayList());
-}
-
-Result<DisplayList> BuildDisplayList(const std::string& path, const DisplaySource& source, DisplayList&& reuse) {
-    auto open = OpenForDisplay(path);
-    if (!open) return open.status();
-    RecordScanner& scanner = *open->scanner;
-    DisplayListBuilder builder(source, std::move(reuse));
-    builder.reserve(static_cast<std::size_t>(scanner.count()));
-    builder.add(open->header, 1);
-    std::string record;
-    while (!scanner.atEnd()) {
-        const auto number = static_cast<std::uint32_t>(scanner.position());
-        Status read = scanner.next(record);
-        if (!read) return read;
-        builder.add(record, number);
-    }
-    return builder.finish();
-}
-
-Result<DisplaySource> DrawingDisplaySource(const std::string& path) {
-    auto open = OpenForDisplay(path);
-    if (!open) return open.status();
-    DisplaySource source;
-    const auto single = [&](std::size_t i) { return GetF32(open->header, at::Singles20 + 4 * i); };
-    source.SheetX = single(header_single::SheetX);
-    source.SheetY = single(header_single::SheetY);
-    source.LeftClamp = single(header_single::LeftClamp);
-    source.RightClamp = single(header_single::RightClamp);
-    return source;
-}
-
-int HitAt(const DisplayList& list, double x, double y, double tolerance) {
-    int best = -1;
-    double bestEdge = HUGE_VAL, bestCentre = HUGE_VAL;
-    for (std::size_t i = 0; i < list.Hits.size(); ++i) {
-        const DisplayHit& h = list.Hits[i];
-        const DrawBox& b = list.Outlines[h.Outline].Bounds;
-        const double edge = b.distance(x - h.X, y - h.Y);
-        if (edge > tolerance || edge > bestEdge) continue;
-        const double centre = std::hypot(x - h.X, y - h.Y);
-        if (edge < bestEdge || centre < bestCentre) {
-            best = static_cast<int>(i);
-            bestEdge = edge;
-            bestCentre = centre;
-        }
-    }
-    return best;
-}
-
-double MachineUnits(double mm, bool inchUnits) { return inchUnits ? mm / 25.4 : mm; }
-
-DrawPoint MachinePoint(DrawPoint mm, bool inchUnits) {
-    return {MachineUnits(mm.X, inchUnits), MachineUnits(mm.Y, inchUnits)};
 }
 
 }  // namespace qv

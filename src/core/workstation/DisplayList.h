@@ -55,7 +55,10 @@ struct DisplayList {
     std::vector<DisplayArrow> Arrows;
     DrawBox Extent;  // everything above
     std::int64_t Records = 0;  // records read, header included
-    std::int64_t Skipped = 0;  // entities of kinds not drawn
+    std::int64_t Skipped = 0;  // entities not drawn: kinds a view leaves out, damaged geometry
+    /// Different for every list built, so a painter can tell a list rebuilt
+    /// in place from the one it drew before.
+    std::uint64_t Generation = 0;
 
     /// Angle (degrees) a hit is drawn at.
     float angleOf(const DisplayHit& hit) const { return Outlines[hit.Outline].Angle; }
@@ -115,6 +118,8 @@ Result<DisplaySource> DrawingDisplaySource(const std::string& path);
 /// Index of the hit nearest (x, y) whose outline lies within `tolerance`
 /// (mm) of it, -1 when none does.
 int HitAt(const DisplayList& list, double x, double y, double tolerance);
+/// The station of that hit, -1 when there is none.
+int StationAt(const DisplayList& list, double x, double y, double tolerance);
 
 /// A length or coordinate in the machine's units for read-outs (inches on
 /// an inch machine).

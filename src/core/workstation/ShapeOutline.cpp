@@ -101,7 +101,9 @@ Points Hexagon(double acrossFlats) {
 
 Points Keyway(double d, double height, double width) {
     const double r = d / 2, half = std::min(std::fabs(width) / 2, r);
-    const double top = height - r, a0 = std::acos(half / r) * 180 / Pi;
+    const double a0 = std::acos(half / r) * 180 / Pi, top = height - r;
+    // A key that would end inside the circle is no notch: the circle stays whole.
+    if (top <= std::sqrt(r * r - half * half)) return CutCircle(r, -r, r);
     Points p{{half, top}, {-half, top}};
     Arc(p, 0, 0, r, 180 - a0, 360 + a0);
     if (width < 0)

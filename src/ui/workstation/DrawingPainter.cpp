@@ -62,17 +62,17 @@ void DrawingPainter::invalidate() {
 }
 
 void DrawingPainter::prepare(const DisplayList& list, double scale) {
-    if (list_ != &list || outlineCount_ != list.Outlines.size()) {
+    if (list_ != &list || generation_ != list.Generation || outlineCount_ != list.Outlines.size()) {
         invalidate();
         list_ = &list;
+        generation_ = list.Generation;
         outlineCount_ = list.Outlines.size();
         for (const ShapeOutline& o : list.Outlines) paths_.push_back(PathOf(o));
         scale_ = 0;
     }
-    if (scale_ != scale || highlight_ != HighlightStation) {
+    if (scale_ != scale) {
         sprites_.assign(list.Outlines.size() * StyleCount, Sprite{});
         scale_ = scale;
-        highlight_ = HighlightStation;
     }
 }
 
@@ -129,7 +129,7 @@ void DrawingPainter::paint(QPainter& p, const DisplayList& list, const ViewTrans
 
     const DrawPoint low = view.toWorld(area.bottomLeft()), high = view.toWorld(area.topRight());
     const DrawBox visible = DrawBox::Of(low.X, low.Y, high.X, high.Y);
-    std::vector<QPointF> points[StyleCount];
+    std::vector<QPoint> points[StyleCount];
     std::vector<std::size_t> large, labels;
     for (std::size_t i = 0; i < list.Hits.size(); ++i) {
         const DisplayHit& hit = list.Hits[i];
@@ -141,7 +141,8 @@ void DrawingPainter::paint(QPainter& p, const DisplayList& list, const ViewTrans
         const double size = std::max(b.width(), b.height()) * view.Scale;
         const int style = styleOf(hit);
         if (size < 1.5) {
-            points[style].push_back(view.toPixel(hit.X, hit.Y));
+            const QPointF at = view.toPixel(hit.X, hit.Y);  // the pixel the point falls in
+            points[style].push_back(QPoint(static_cast<int>(std::floor(at.x())), static_cast<int>(std::floor(at.y()))));
         } else if (size > MaxSpritePixels) {
             large.push_back(i);
         } else {

@@ -56,7 +56,8 @@ public:
     int HighlightStation = -1;
 
     void paint(QPainter& painter, const DisplayList& list, const ViewTransform& view);
-    /// Forget what was drawn for the list (call when it is rebuilt in place).
+    /// Forget what was drawn for the list (a rebuilt list is noticed by its
+    /// Generation; this is for a list changed by hand, or new Colours).
     void invalidate();
 
 private:
@@ -73,9 +74,9 @@ private:
                      double penWidth) const;
 
     const DisplayList* list_ = nullptr;
+    std::uint64_t generation_ = 0;
     std::size_t outlineCount_ = 0;
     double scale_ = 0;
-    int highlight_ = -1;
     std::vector<QPainterPath> paths_;
     std::vector<Sprite> sprites_;
 };

@@ -39,6 +39,7 @@ TEST(ShapeOutline, BoundsFollowShapeSizesAndAngle) {
         {"J,,10,0,0,0,1,10,0,0,1", 0, OutlineKind::Hole, "-5.774 -5.000 5.774 5.000"},
         {"K,,10,12,2,0,1,10,0,0,1", 0, OutlineKind::Hole, "-5.000 -5.000 5.000 7.000"},
         {"K,,10,12,-2,0,1,10,0,0,1", 0, OutlineKind::Hole, "-5.000 -7.000 5.000 5.000"},
+        {"K,,10,6,2,0,1,10,0,0,1", 0, OutlineKind::Hole, "-5.000 -5.000 5.000 5.000"},
         {"L,,20,10,0,0,1,10,0,0,1", 0, OutlineKind::Form, "-10.000 -5.000 10.000 5.000"},
         {"M,,30,0,5,1,1,10,0,0,1", 0, OutlineKind::Hole, "-15.000 -15.000 15.000 15.000"},
         {"S,KEYHOLE,0,0,0,0,1,10,0,0,1", 45, OutlineKind::Special, "-2.000 -2.000 2.000 2.000"},
@@ -57,28 +58,35 @@ TEST(ShapeOutline, BoundsFollowShapeSizesAndAngle) {
 
 TEST(DisplayList, RefusesWhatIsNoWholeDrawing) {
     test::Sandbox box;
-    DrawingRecord header, hit;
+    DrawingRecord header, hit, lost, note;
     header.RecordCount = 2;
-    hit.EntityCode = 210;
+    hit.EntityCode = lost.EntityCode = 210;
+    lost.Doubles6[0] = std::nan("");
+    note.EntityCode = 999;
     const std::string good = test::DrawingBytes({header, hit});
     const struct {
         const char* name;
         std::string bytes;
         const char* error;
+        std::size_t hits = 0, skipped = 0;
     } cases[] = {
         {"missing", "", "C:\\D.drw: the drawing does not exist"},
         {"short", std::string(100, '\0'), "C:\\D.drw: the drawing is too short to hold its header (100 bytes)"},
         {"part", good + "xyz", "C:\\D.drw: the drawing is not whole 518-byte records (1039 bytes)"},
         {"no header", good.substr(518) + good, "C:\\D.drw: record 1 is no drawing header (entity code 210)"},
         {"cut", good.substr(0, 518), "C:\\D.drw: the drawing is cut short (the header counts 2 records, the file holds 1)"},
-        {"good", good, ""},
+        {"good", good, "", 1, 0},
+        {"damaged and unknown entities", test::DrawingBytes({header, hit, lost, note}), "", 1, 2},
     };
     for (const auto& c : cases) {
         box.remove("C:\\D.drw");
         if (std::string(c.name) != "missing") box.write("C:\\D.drw", c.bytes);
         const auto list = BuildDisplayList("C:\\D.drw", DisplaySource());
         EXPECT_EQ(list.ok() ? "" : list.message(), c.error) << c.name;
-        EXPECT_EQ(list.ok() ? list->Hits.size() : 1u, 1u) << c.name;
+        if (list.ok()) {
+            EXPECT_EQ(list->Hits.size(), c.hits) << c.name;
+            EXPECT_EQ(list->Skipped, static_cast<std::int64_t>(c.skipped)) << c.name;
+        }
     }
 }
 
@@ -100,7 +108,7 @@ TEST(DisplayList, PointerFindsNearestHitAndReadsInMachineUnits) {
     } cases[] = {{100, 100, 0, 0}, {109, 104, 0, 0}, {112, 100, 1, -1}, {112, 100, 2.5, 0},
                  {116, 100, 5, 1}, {125, 105.5, 0.4, -1}, {125, 105.5, 1, 1}, {300, 300, 50, -1}};
     for (const auto& c : cases) EXPECT_EQ(HitAt(list, c.x, c.y, c.tolerance), c.hit) << c.x << "," << c.y;
-    EXPECT_EQ(list.Hits[1].Station, 7);
+    EXPECT_EQ((std::vector<int>{StationAt(list, 126, 101, 0), StationAt(list, 0, 0, 1)}), (std::vector<int>{7, -1}));
     EXPECT_EQ(MachinePoint({254, 12.7}, true).X, 10);
     EXPECT_EQ(MachinePoint({254, 12.7}, true).Y, 0.5);
     EXPECT_EQ(MachinePoint({254, 12.7}, false).X, 254);

@@ -1,0 +1,163 @@
+// The painter on an offscreen image: what colour lands where, and the view
+// helpers that fit and zoom.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QImage>
+#include <QPainter>
+#include <cmath>
+#include <cstdlib>
+
+#include "core/workstation/DrawingRecord.h"
+#include "support/TempDir.h"
+#include "support/TableTest.h"
+#include "ui/workstation/DrawingPainter.h"
+#include "uisupport/UiTest.h"
+
+namespace qv::ui {
+namespace {
+
+// Sheet 200 x 100 with clamps at 50 and 150; station 1 a confirmed 20 x 10
+// rectangle at (40, 50), station 2 a found, unconfirmed 10 round at (100, 50).
+DisplayList Sample() {
+    DisplaySource source;
+    source.SheetX = 200, source.SheetY = 100, source.LeftClamp = 50, source.RightClamp = 150;
+    source.EntityTools = false;
+    source.Tools[1] = test::Tool("D,LIB,20,10,0,0,1,10,0,0,1");
+    source.Confirmed[1] = true;
+    source.Tools[2] = test::Tool("A,,10,0,0,0,2,10,0,0,1");
+    DisplayListBuilder builder(source);
+    builder.add(EncodeDrawingRecord(DrawingRecord()), 1);
+    for (const auto& [x, station] : {std::pair{40.0, 1}, {100.0, 2}}) {
+        DrawingRecord hit;
+        hit.EntityCode = 210;
+        hit.Doubles6 = {x, 50};
+        hit.Tool.Station = static_cast<std::int16_t>(station);
+        hit.Tool.Shape = 'U';
+        builder.add(EncodeDrawingRecord(hit), 2);
+    }
+    return builder.finish();
+}
+
+// The name of the palette colour nearest the pixel, so that an antialiased
+// edge still tells which colour it is.
+std::string ColourAt(const QImage& image, QPointF at) {
+    const DrawingColours c;
+    const std::pair<const char*, QColor> palette[] = {
+        {"sheet", c.Sheet}, {"confirmed", c.Confirmed}, {"unconfirmed", c.Unconfirmed}, {"highlight", c.Highlight},
+        {"clamp", c.Clamp}, {"background", c.Background}, {"arrow", c.Arrow}};
+    const QPoint pixel(static_cast<int>(std::floor(at.x())), static_cast<int>(std::floor(at.y())));
+    if (!image.rect().contains(pixel)) return "outside the image";
+    const QColor p = image.pixelColor(pixel);
+    const char* best = "";
+    int bestDistance = 1 << 30;
+    for (const auto& [name, colour] : palette) {
+        const int d = std::abs(p.red() - colour.red()) + std::abs(p.green() - colour.green()) + std::abs(p.blue() - colour.blue());
+        if (d < bestDistance) best = name, bestDistance = d;
+    }
+    return best;
+}
+
+TEST(DrawingPainter, ColoursLandWhereTheDrawingIs) {
+    test::App();
+    const DisplayList list = Sample();
+    const struct {
+        const char* name;
+        double x, y;
+        int highlight;
+        double zoom;  // about (40, 50): 8 draws the rectangle as a path, not a cached image
+        const char* colour;
+    } cases[] = {
+        {"sheet corner", 1, 99, -1, 1, "sheet"},
+        {"confirmed hit", 40, 50, -1, 1, "confirmed"},
+        {"highlighted hit", 40, 50, 1, 1, "highlight"},
+        {"unconfirmed inside", 100, 50, -1, 1, "sheet"},
+        {"unconfirmed edge", 104.9, 50, -1, 1, "unconfirmed"},
+        {"clamp", 50, -20, -1, 1, "clamp"},
+        {"outside", 100, 110, -1, 1, "background"},
+        {"below the clamps", 100, -40, 2, 1, "background"},
+        {"large hit", 49, 54, -1, 8, "confirmed"},
+        {"beside a large hit", 40, 55.5, 1, 8, "sheet"},
+        {"large highlighted hit", 31, 46, 1, 8, "highlight"},
+    };
+    const ViewTransform fit = FitToRect(list.Extent, QRectF(0, 0, 440, 240), 20);
+    for (const auto& k : cases) {
+        const ViewTransform view = ZoomAbout(fit, fit.toPixel(40, 50), k.zoom);
+        QImage image(440, 240, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::black);
+        QPainter painter(&image);
+        DrawingPainter drawer;
+        drawer.HighlightStation = k.highlight;
+        drawer.paint(painter, list, view);
+        painter.end();
+        EXPECT_EQ(ColourAt(image, view.toPixel(k.x, k.y)), k.colour) << k.name;
+    }
+}
+
+TEST(DrawingPainter, FitZoomAndSubPixelHits) {
+    test::App();
+    const DisplayList list = Sample();
+    const ViewTransform fit = FitToRect(DrawBox::Of(0, 0, 200, 100), QRectF(0, 0, 440, 240), 20);
+    EXPECT_EQ(fit.toPixel(0, 0), QPointF(20, 220));
+    EXPECT_EQ(fit.toPixel(200, 100), QPointF(420, 20));
+    const ViewTransform zoomed = ZoomAbout(fit, QPointF(100, 60), 4);
+    EXPECT_EQ(zoomed.Scale, 8);
+    EXPECT_EQ(zoomed.toPixel(fit.toWorld(QPointF(100, 60))), QPointF(100, 60));
+    // 0.05 pixels a mm: the 20 mm rectangle is a single point.
+    QImage image(40, 40, QImage::Format_ARGB32_Premultiplied);
+    const ViewTransform far{0.05, 10, 30};
+    QPainter painter(&image);
+    PaintDisplayList(painter, list, far);
+    painter.end();
+    EXPECT_EQ(ColourAt(image, far.toPixel(40, 50)), "confirmed");
+    EXPECT_EQ(ColourAt(image, far.toPixel(100, 50)), "unconfirmed");
+}
+
+// Every shape at 0, 30 and 90 degrees (stations 1 to 16, confirmed; the
+// rectangle's station highlighted), and once more unconfirmed (stations 21
+// to 36): saved for the README into QV_SCREENSHOTS (else a temporary folder);
+// each filled shape covers its own centre.
+TEST(DrawingPictures, EveryShape) {
+    test::App();
+    const char* tools[] = {"A,,30,0,0,0", "B,,30,0,0,0", "C,,30,0,0,6", "D,,40,20,0,0", "E,,40,20,0,5",
+                           "F,,40,16,0,0", "G,,30,24,0,0", "H,,30,20,0,0", "I,,40,20,0,0", "J,,30,0,0,0",
+                           "K,,30,36,8,0", "L,,40,12,0,0", "M,,40,0,10,3", "S,LOGO,0,0,0,0", "U,,0,0,0,0",
+                           "D,,40,0,0,0"};
+    DisplaySource source;
+    source.SheetX = 1180, source.SheetY = 330, source.LeftClamp = 300, source.RightClamp = 900;
+    source.EntityTools = false;
+    for (int i = 0; i < 16; ++i) {
+        source.Tools[i + 1] = source.Tools[i + 21] =
+            test::Tool(std::string(tools[i]) + "," + std::to_string(i + 1) + ",45,0,0,1");
+        source.Confirmed[i + 1] = true;
+    }
+    DisplayListBuilder builder(source);
+    builder.add(EncodeDrawingRecord(DrawingRecord()), 1);
+    for (int i = 0; i < 16; ++i)
+        for (int row = 0; row < 4; ++row) {
+            DrawingRecord hit;
+            hit.EntityCode = 210;
+            hit.Doubles6 = {45.0 + 70 * i, 60.0 + 70 * row};
+            hit.Tool.Station = static_cast<std::int16_t>(i + 1 + (row == 3 ? 20 : 0));
+            hit.Tool.IndexAngle = row == 1 ? 30 : row == 2 ? 90 : 0;
+            builder.add(EncodeDrawingRecord(hit), 2);
+        }
+    const DisplayList list = builder.finish();
+    QImage image(1200, 440, QImage::Format_ARGB32_Premultiplied);
+    const ViewTransform view = FitToRect(list.Extent, QRectF(image.rect()), 10);
+    QPainter painter(&image);
+    DrawingPainter drawer;
+    drawer.HighlightStation = 4;
+    drawer.paint(painter, list, view);
+    painter.end();
+    std::string centres;
+    for (int i = 0; i < 16; ++i) centres += ColourAt(image, view.toPixel(45.0 + 70 * i, 60)).substr(0, 1);
+    EXPECT_EQ(centres, "ccchcccccccscscc");  // the sheet shows through the louvre and the Special's box
+    test::TempDir temp;
+    const QString folder = qEnvironmentVariableIsSet("QV_SCREENSHOTS") ? qEnvironmentVariable("QV_SCREENSHOTS")
+                                                                         : QString::fromUtf8(temp.path().c_str());
+    EXPECT_TRUE(QDir().mkpath(folder) && image.save(folder + "/drawing-shapes.png"));
+}
+
+}  // namespace
+}  // namespace qv::ui

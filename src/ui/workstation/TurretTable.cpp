@@ -93,7 +93,8 @@ TurretTable::TurretTable(QWidget* parent) : QFrame(parent) {
 int TurretTable::visibleRows() const {
     const QListWidget* list = TrtList[1];
     const int rowHeight = list->count() > 0 ? list->sizeHintForRow(0) : list->fontMetrics().height();
-    return std::max(1, list->viewport()->height() / std::max(1, rowHeight));
+    // Never fewer than the least height holds, also before the first layout.
+    return std::max(VisibleRows, list->viewport()->height() / std::max(1, rowHeight));
 }
 
 void TurretTable::updateScrollRange() {

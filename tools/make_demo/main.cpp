@@ -44,6 +44,9 @@ int main(int argc, char** argv) {
     namespace fs = std::filesystem;
     std::error_code ec;
     target = fs::absolute(target, ec).lexically_normal().string();
+    // The demo is written from its system folder, so a relative processor
+    // path must be made whole first.
+    if (!processor.empty()) processor = fs::absolute(processor, ec).lexically_normal().string();
     if (target.size() > 1 && target.back() == '/') target.pop_back();
     if (qv::Status s = qv::demo::PrepareTarget(target, replace); !s) return Fail(s);
     if (qv::Status s = qv::demo::WriteDriveMap(target); !s) return Fail(s);

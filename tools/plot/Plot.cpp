@@ -95,9 +95,13 @@ Status RunPlot(const PlotRequest& request, std::string& summary) {
     if (bytes.empty()) return Status::Error(request.Output + ": the picture could not be made");
     Status written = platform::Current().writeFile(request.Output, bytes);
     if (!written) return written;
-    summary = request.Drawing + ": " + NumberText(static_cast<std::int64_t>(list->Hits.size())) + " hits, " +
-              NumberText(static_cast<std::int64_t>(list->Outlines.size())) + " outlines" +
-              (list->Skipped ? ", " + NumberText(list->Skipped) + " entities not drawn" : "") + " -> " + request.Output;
+    auto count = [](std::int64_t n, const char* one, const char* many) {
+        return NumberText(n) + " " + (n == 1 ? one : many);
+    };
+    summary = request.Drawing + ": " + count(static_cast<std::int64_t>(list->Hits.size()), "hit", "hits") + ", " +
+              count(static_cast<std::int64_t>(list->Outlines.size()), "outline", "outlines") +
+              (list->Skipped ? ", " + count(list->Skipped, "entity", "entities") + " not drawn" : "") + " -> " +
+              request.Output;
     return Status::Ok();
 }
 

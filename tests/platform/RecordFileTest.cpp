@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include "platform/PlatformFixture.h"
+#include "support/Unprivileged.h"
 
 namespace qv::test {
 namespace {
@@ -45,14 +46,15 @@ TEST_F(PlatformTest, ExistingFileKeepsItsContentAndPartialTailIsNoRecord) {
 }
 
 TEST_F(PlatformTest, ReadOnlyRecordFileIsReadButNotWritten) {
-    if (geteuid() == 0) GTEST_SKIP() << "root writes read-only files";
     write("C:\\Locked.drw", "abcd");
     chmod(host("C:\\Locked.drw").c_str(), 0444);
-    auto file = std::move(platform->openRecordFile("C:\\Locked.drw", 4, false).value());
-    std::string out;
-    EXPECT_TRUE(file->read(1, out).ok());
-    EXPECT_EQ(file->write(1, "wxyz").message(), "C:\\Locked.drw: record 1 cannot be written: access denied");
-    EXPECT_EQ(read("C:\\Locked.drw"), "abcd");
+    AsUnprivileged(root(), [&] {
+        auto file = std::move(platform->openRecordFile("C:\\Locked.drw", 4, false).value());
+        std::string out;
+        EXPECT_TRUE(file->read(1, out).ok());
+        EXPECT_EQ(file->write(1, "wxyz").message(), "C:\\Locked.drw: record 1 cannot be written: access denied");
+        EXPECT_EQ(read("C:\\Locked.drw"), "abcd");
+    });
 }
 
 struct RefusalCase {

@@ -136,6 +136,11 @@ std::string ExactNumberText(float value) {
 Result<ReversePath> ReadReversePath(const std::string& path) {
     Result<std::vector<std::string>> lines = ReadLines(path);
     if (!lines) return lines.status();
+    return ParseReversePath(path, *lines);
+}
+
+Result<ReversePath> ParseReversePath(const std::string& path, const std::vector<std::string>& read) {
+    const std::vector<std::string>* lines = &read;
     static const char* const names[] = {"program path", "program name", "current directory",
                                         "machine folder"};
     if (lines->size() < 4) {

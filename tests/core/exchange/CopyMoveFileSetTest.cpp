@@ -6,7 +6,7 @@
 
 #include <tuple>
 
-#include "FileSetWorld.h"
+#include "support/FileSetWorld.h"
 #include "core/common/State.h"
 #include "core/exchange/FileSet.h"
 #include "support/Answers.h"

@@ -9,7 +9,7 @@
 #include <functional>
 #include <set>
 
-#include "FileSetWorld.h"
+#include "support/FileSetWorld.h"
 #include "core/exchange/FileSet.h"
 #include "core/exchange/SetRecovery.h"
 #include "support/ForwardingPlatform.h"

@@ -1,7 +1,7 @@
 // Deleting drawing sets, program sets and both, on real folders.
 #include <gtest/gtest.h>
 
-#include "FileSetWorld.h"
+#include "support/FileSetWorld.h"
 #include "core/exchange/FileSet.h"
 #include "support/Answers.h"
 

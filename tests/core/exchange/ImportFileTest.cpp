@@ -2,7 +2,7 @@
 // another drive.
 #include <gtest/gtest.h>
 
-#include "FileSetWorld.h"
+#include "support/FileSetWorld.h"
 #include "core/exchange/FileSet.h"
 #include "support/Answers.h"
 

@@ -3,7 +3,7 @@
 // flushes every copy to the disc before it deletes any source.
 #include <gtest/gtest.h>
 
-#include "FileSetWorld.h"
+#include "support/FileSetWorld.h"
 #include "core/exchange/FileSet.h"
 #include "support/FaultyPlatform.h"
 #include "support/ForwardingPlatform.h"

@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "FileSetWorld.h"
+#include "support/FileSetWorld.h"
 #include "core/common/State.h"
 #include "core/exchange/FileSet.h"
 #include "support/Answers.h"

@@ -1,5 +1,5 @@
 // Temporary drives and file contents for the file-set tests.
-#include "FileSetWorld.h"
+#include "support/FileSetWorld.h"
 
 #include <gtest/gtest.h>
 

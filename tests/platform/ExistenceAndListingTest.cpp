@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include "platform/PlatformFixture.h"
+#include "support/Unprivileged.h"
 
 namespace qv::test {
 namespace {
@@ -62,13 +63,13 @@ TEST_F(Listing, MissingOrUnreadableFolderSaysWhy) {
     EXPECT_EQ(platform->listFiles("C:\\Mach\\Jobs\\b.prg", "*.*").kind(), ErrorKind::NotAFolder);
     EXPECT_EQ(platform->listFolders("C:\\Nowhere\\Deeper").kind(), ErrorKind::NotFound);
     EXPECT_EQ(platform->listEntries("Q:\\", "*.*").message(), "Q:\\: drive Q: does not exist");
-    if (geteuid() != 0) {  // root reads any folder
+    AsUnprivileged(root(), [&] {
         chmod(host("C:\\Mach\\Jobs").c_str(), 0);
         const Result<Names> denied = platform->listFiles("C:\\Mach\\Jobs", "*.*");
         chmod(host("C:\\Mach\\Jobs").c_str(), 0755);
         EXPECT_EQ(denied.message(), "C:\\Mach\\Jobs: access denied");
         EXPECT_EQ(denied.kind(), ErrorKind::Denied);
-    }
+    });
 }
 
 struct ExistCase {

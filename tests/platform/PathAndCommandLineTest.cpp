@@ -1,8 +1,7 @@
-// Taking Windows paths and command lines apart.
+// Taking command lines apart.
 #include <gtest/gtest.h>
 
 #include "platform/CommandLine.h"
-#include "platform/WindowsPath.h"
 
 namespace qv::platform {
 namespace {
@@ -40,42 +39,6 @@ TEST(CommandLines, DrivePathsAreRecognised) {
     EXPECT_FALSE(LooksLikeDrivePath("/tmp/x"));
     EXPECT_FALSE(LooksLikeDrivePath("-o:\\x"));
 }
-
-struct PathCase {
-    const char* path;
-    char drive;
-    bool rooted;
-    Words parts;
-    bool endsWithSeparator;
-};
-
-class WindowsPaths : public ::testing::TestWithParam<PathCase> {};
-
-TEST_P(WindowsPaths, Parse) {
-    const PathCase& c = GetParam();
-    WindowsPath p = ParseWindowsPath(c.path);
-    EXPECT_EQ(p.drive, c.drive);
-    EXPECT_EQ(p.rooted, c.rooted);
-    EXPECT_EQ(p.parts, c.parts);
-    EXPECT_EQ(p.endsWithSeparator, c.endsWithSeparator);
-}
-
-const PathCase kPathCases[] = {
-    {"C:\\QUORVANE\\DATA\\", 'C', true, {"QUORVANE", "DATA"}, true},
-    {"c:/a//b", 'C', true, {"a", "b"}, false},
-    {"\\A\\B.txt", '\0', true, {"A", "B.txt"}, false},
-    {"Quorvane.cfg", '\0', false, {"Quorvane.cfg"}, false},
-    {"C:", 'C', false, {}, false},
-    {"C:\\", 'C', true, {}, false},
-    {"e:Sub\\x", 'E', false, {"Sub", "x"}, false},
-    {"C:\\a\\.\\b\\..\\c", 'C', true, {"a", "c"}, false},
-    {"C:\\..\\a", 'C', true, {"a"}, false},
-    {"..\\..\\a", '\0', false, {"..", "..", "a"}, false},
-    {"1:\\x", '\0', false, {"1:", "x"}, false},
-    {"", '\0', false, {}, false},
-};
-
-INSTANTIATE_TEST_SUITE_P(Table, WindowsPaths, ::testing::ValuesIn(kPathCases));
 
 }  // namespace
 }  // namespace qv::platform

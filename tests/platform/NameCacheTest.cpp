@@ -86,15 +86,6 @@ const OwnChange kOwnChanges[] = {
 INSTANTIATE_TEST_SUITE_P(Table, OwnChanges, ::testing::ValuesIn(kOwnChanges),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(NameCacheTest, OutsideChangesAreSeen) {
-    EXPECT_EQ(platform->realName("C:\\Jobs\\NEW.PRG"), "");
-    write("C:\\Jobs\\new.prg", "n");
-    EXPECT_EQ(platform->realName("C:\\Jobs\\NEW.PRG"), "new.prg");
-    rename(host("C:\\Jobs\\new.prg").c_str(), host("C:\\Jobs\\renamed.prg").c_str());
-    EXPECT_EQ(platform->realName("C:\\Jobs\\NEW.PRG"), "");
-    EXPECT_EQ(platform->realName("C:\\Jobs\\RENAMED.PRG"), "renamed.prg");
-}
-
 TEST_F(NameCacheTest, AbsenceInAFreshFolderIsCheckedAgain) {
     // Changes within one clock tick leave the time unchanged.
     const struct stat st = folderStat();

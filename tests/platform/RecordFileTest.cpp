@@ -57,35 +57,30 @@ TEST_F(PlatformTest, ReadOnlyRecordFileIsReadButNotWritten) {
     });
 }
 
-struct RefusalCase {
-    const char* name;
-    std::int64_t record;
-    std::size_t dataLength;  // 0: a read
-    const char* message;
-};
-
-class RecordRefusals : public PlatformTest, public ::testing::WithParamInterface<RefusalCase> {};
-
-TEST_P(RecordRefusals, NameFileAndRecord) {
-    write("C:\\One.drw", std::string(4, 'x'));
-    auto file = std::move(platform->openRecordFile("C:\\One.drw", 4, false).value());
-    const RefusalCase& c = GetParam();
-    std::string out;
-    Status s = c.dataLength == 0 ? file->read(c.record, out) : file->write(c.record, std::string(c.dataLength, 'y'));
-    EXPECT_EQ(s.message(), c.message);
-    EXPECT_EQ(read("C:\\One.drw"), std::string(4, 'x'));
+TEST_F(PlatformTest, RecordRefusalsNameFileAndRecord) {
+    const struct {
+        const char* name;
+        std::int64_t record;
+        std::size_t dataLength;  // 0: a read
+        const char* message;
+    } cases[] = {
+        {"ReadZero", 0, 0, "C:\\One.drw: record 0 does not exist (records are numbered from 1)"},
+        {"ReadNegative", -3, 0, "C:\\One.drw: record -3 does not exist (records are numbered from 1)"},
+        {"ReadPastEnd", 2, 0, "C:\\One.drw: record 2 is past the end (1 record)"},
+        {"WriteZero", 0, 4, "C:\\One.drw: record 0 does not exist (records are numbered from 1)"},
+        {"WriteTooLong", 1, 5, "C:\\One.drw: record 1 has 5 bytes, more than the record length 4"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        write("C:\\One.drw", std::string(4, 'x'));
+        auto file = std::move(platform->openRecordFile("C:\\One.drw", 4, false).value());
+        std::string out;
+        Status s = c.dataLength == 0 ? file->read(c.record, out)
+                                     : file->write(c.record, std::string(c.dataLength, 'y'));
+        EXPECT_EQ(s.message(), c.message);
+        EXPECT_EQ(read("C:\\One.drw"), std::string(4, 'x'));
+    }
 }
-
-const RefusalCase kRefusals[] = {
-    {"ReadZero", 0, 0, "C:\\One.drw: record 0 does not exist (records are numbered from 1)"},
-    {"ReadNegative", -3, 0, "C:\\One.drw: record -3 does not exist (records are numbered from 1)"},
-    {"ReadPastEnd", 2, 0, "C:\\One.drw: record 2 is past the end (1 record)"},
-    {"WriteZero", 0, 4, "C:\\One.drw: record 0 does not exist (records are numbered from 1)"},
-    {"WriteTooLong", 1, 5, "C:\\One.drw: record 1 has 5 bytes, more than the record length 4"},
-};
-
-INSTANTIATE_TEST_SUITE_P(Table, RecordRefusals, ::testing::ValuesIn(kRefusals),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace qv::test

@@ -59,7 +59,8 @@ void AsUnprivileged(const std::string& hostFolder, const std::function<void()>& 
     close(fds[1]);
     std::string text;
     char buffer[512];
-    for (ssize_t got; (got = read(fds[0], buffer, sizeof buffer)) > 0;) text.append(buffer, static_cast<std::size_t>(got));
+    for (ssize_t got; (got = read(fds[0], buffer, sizeof buffer)) > 0;)
+        text.append(buffer, static_cast<std::size_t>(got));
     close(fds[0]);
     int status = 0;
     waitpid(pid, &status, 0);

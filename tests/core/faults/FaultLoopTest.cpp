@@ -4,6 +4,7 @@
 // its old bytes or its whole new bytes, a file the clean run does not leave
 // is named in the notice, and a failure says Failed with the error's kind.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <functional>
@@ -15,6 +16,7 @@
 #include "core/common/State.h"
 #include "core/common/SystemConfigurationFile.h"
 #include "core/exchange/FileSet.h"
+#include "core/exchange/SetRecovery.h"
 #include "core/startup/ReverseList.h"
 #include "core/startup/Startup.h"
 #include "core/workstation/Acceptance.h"
@@ -24,6 +26,7 @@
 #include "support/Answers.h"
 #include "support/DrawingFile.h"
 #include "support/FileSetWorld.h"
+#include "support/ForwardingPlatform.h"
 #include "support/InstallationFixture.h"
 #include "support/SysFaults.h"
 
@@ -39,7 +42,8 @@ struct Scenario {
     std::function<std::unique_ptr<Sandbox>()> prepare;
     std::function<Outcome()> run;
     bool move = false;
-    unsigned lacks = 0;  // kinds of call the operation never makes
+    unsigned lacks = 0;           // kinds of call the operation never makes
+    const char* intent = nullptr; // the folder that records a set change
 };
 
 struct Mode {
@@ -115,29 +119,29 @@ AskFunction Yes() {
 
 const Scenario kScenarios[] = {
     {"CopyOverSet", Sets({{kJobs, kSet}}, {{kParts, kOldSet}}),
-     [] { return CopyFileSet(kJobs, "BRACKET", kParts, "BRACKET", 3, Yes()); }},
+     [] { return CopyFileSet(kJobs, "BRACKET", kParts, "BRACKET", 3, Yes()); }, false, 0, kParts},
     {"CopyDrawingBesideProgram", Sets({{kJobs, kSet}}, {{kOtherDriveOwn, kOldSet}}),
-     [] { return CopyFileSet(kJobs, "BRACKET", kOtherDriveOwn, "BRACKET", 1, Yes()); }},
+     [] { return CopyFileSet(kJobs, "BRACKET", kOtherDriveOwn, "BRACKET", 1, Yes()); }, false, 0, kOtherDriveOwn},
     {"MoveWithinDrive", Sets({{kJobs, kSet}}, {{kParts, kOldSet}}),
-     [] { return MoveFileSet(kJobs, "BRACKET", kParts, "BRACKET", 3, Yes()); }, true},
+     [] { return MoveFileSet(kJobs, "BRACKET", kParts, "BRACKET", 3, Yes()); }, true, 0, kParts},
     {"MoveAcrossDrives", Sets({{kJobs, kSet}}, {{kOtherDriveOwn, kOldSet}}),
-     [] { return MoveFileSet(kJobs, "BRACKET", kOtherDriveOwn, "BRACKET", 3, Yes()); }, true},
+     [] { return MoveFileSet(kJobs, "BRACKET", kOtherDriveOwn, "BRACKET", 3, Yes()); }, true, 0, kOtherDriveOwn},
     {"MoveProgramToForeignMachine",
      Sets({{kJobs, {"BRACKET.prg", "BRACKET.inf", "BRACKET.stp", "BRACKET.drw"}}},
           {{kForeign, {"BRACKET.prg", "BRACKET.stp"}}}),
-     [] { return MoveFileSet(kJobs, "BRACKET", kForeign, "BRACKET", 2, Yes()); }, true},
+     [] { return MoveFileSet(kJobs, "BRACKET", kForeign, "BRACKET", 2, Yes()); }, true, 0, kForeign},
     {"RenameInFolder", Sets({{kJobs, kSet}}, {{kJobs, {"HOLDER.drw", "HOLDER.stp"}}}),
-     [] { return MoveFileSet(kJobs, "BRACKET", kJobs, "HOLDER", 3, Yes()); }, true},
+     [] { return MoveFileSet(kJobs, "BRACKET", kJobs, "HOLDER", 3, Yes()); }, true, 0, kJobs},
     {"MoveSeveralSets", Sets({{kJobs, {"A.drw", "A.prg", "B.drw", "B.nst"}}}, {{kParts, {"A.drw", "A.rpt"}}}),
-     [] { return TransferFileSets(kJobs, {"A", "B"}, kParts, 3, true, Yes()); }, true},
+     [] { return TransferFileSets(kJobs, {"A", "B"}, kParts, 3, true, Yes()); }, true, 0, kParts},
     {"DeleteBoth", Sets({{kJobs, kSet}, {kJobs, {"OTHER.drw"}}}), [] { return DeleteFileSet(kJobs, "BRACKET", 3); },
-     false, kSysCopyRange | kSysMakeFolder},
+     false, kSysCopyRange | kSysMakeFolder, kJobs},
     {"ImportDrawing",
      Sets({{kExchange, {"PART1.drw", "PART1.usr", "PART1.nst", "PART1.prg"}}},
           {{kJobs, {"PART1.drw", "PART1.seq", "PART1.prg"}}}),
-     [] { return ImportFile(kExchange, kJobs, "PART1.drw", Yes()); }},
+     [] { return ImportFile(kExchange, kJobs, "PART1.drw", Yes()); }, false, 0, kJobs},
     {"ImportForeignFile", Sets({{kExchange, {"PART1.TAP"}}}, {{kJobs, {"PART1.TAP.prg", "PART1.TAP.inf"}}}),
-     [] { return ImportFile(kExchange, kJobs, "PART1.TAP", Yes()); }},
+     [] { return ImportFile(kExchange, kJobs, "PART1.TAP", Yes()); }, false, 0, kJobs},
     {"SystemConfiguration", Configured, [] { return Checked(WriteSystemConfiguration()); }, false,
      kSysCopyRange | kSysMakeFolder | kSysList},
     {"ReverseConfiguration", Configured, [] { return Checked(WriteReverseConfiguration(2)); }, false,
@@ -261,6 +265,85 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) {
         return std::string(std::get<0>(info.param).label) + "_" + std::get<1>(info.param).label;
     });
+
+// ---- Crashes ----------------------------------------------------------
+
+constexpr int kKilled = 70, kDone = 71;
+
+// Ends the process with no clean-up just before its Nth change to the disc.
+class Killing : public ForwardingPlatform {
+public:
+    Killing(platform::Platform& inner, int nth) : ForwardingPlatform(inner), left_(nth) {}
+
+protected:
+    void onCall(const char* name) override {
+        static const std::set<std::string> kChanges = {"copyFile",     "syncFile",  "renameFile",    "deleteFile",
+                                                       "makeFolder",   "removeFolder", "renameFolder",
+                                                       "writeFile",    "openRecordFile"};
+        if (kChanges.count(name) && --left_ == 0) _exit(kKilled);
+    }
+
+private:
+    int left_;
+};
+
+std::vector<Scenario> SetChanges() {
+    std::vector<Scenario> out;
+    for (const Scenario& scenario : kScenarios)
+        if (scenario.intent) out.push_back(scenario);
+    return out;
+}
+
+class CrashTest : public ::testing::TestWithParam<Scenario> {};
+
+// Killed before its Nth change, for every N, then recovered as the next start
+// does it or, for a copy, by the same operation run again: every set ends
+// whole at one end and no staging file or record is left.
+TEST_P(CrashTest, EverySetEndsWholeAtOneEnd) {
+    const Scenario& scenario = GetParam();
+    const Attempt clean = RunOnce(scenario, nullptr);
+    for (int n = 1;; ++n) {
+        ASSERT_LT(n, 100) << "the operation never completed";
+        SCOPED_TRACE("killed before change " + std::to_string(n));
+        SysFaults quiet;
+        ResetModuleState();
+        const std::unique_ptr<Sandbox> world = scenario.prepare();
+        const pid_t pid = fork();
+        if (pid == 0) {
+            Killing killing(world->platform(), n);
+            platform::ScopedPlatform use(killing);
+            (void)scenario.run();
+            _exit(kDone);
+        }
+        int status = 0;
+        waitpid(pid, &status, 0);
+        const int code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        ASSERT_TRUE(code == kKilled || code == kDone) << code;
+        if (code == kDone) {
+            EXPECT_EQ(world->snapshot(), clean.after);
+            std::cout << scenario.label << ": killed " << n - 1 << " times\n";
+            break;
+        }
+        // A new platform, as after a new start: no name cache survives.
+        platform::PosixPlatform fresh(world->root() + "/Drives.cfg");
+        platform::ScopedPlatform use(fresh);
+        bool finished = true;
+        if (!scenario.move && n % 2 == 0) {
+            const Outcome again = scenario.run();
+            EXPECT_TRUE(again.done()) << again.message();
+        } else {
+            const fileset::Recovery recovery = fileset::RecoverSetChanges(scenario.intent);
+            EXPECT_TRUE(recovery.status.ok()) << recovery.status.message();
+            finished = recovery.finished;
+        }
+        const Snapshot after = world->snapshot();
+        EXPECT_EQ(after, finished ? clean.after : clean.before);
+        EXPECT_EQ(StagingLeftovers(after), std::vector<std::string>{});
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(SetChanges, CrashTest, ::testing::ValuesIn(SetChanges()),
+                         [](const auto& info) { return std::string(info.param.label); });
 
 }  // namespace
 }  // namespace qv::test

@@ -19,12 +19,8 @@ struct ImportCase {
     const char* base = "PART1";
 };
 
-void PrintTo(const ImportCase& c, std::ostream* os) { *os << c.label; }
-
-class ImportFileTest : public ::testing::TestWithParam<ImportCase> {};
-
-TEST_P(ImportFileTest, BringsTheFileAndItsCompanions) {
-    const ImportCase& c = GetParam();
+void ExpectImported(const ImportCase& c) {
+    SCOPED_TRACE(c.label);
     FileSetWorld world;
     Answers& messages = SharedAnswers();
     messages = Answers{};
@@ -41,9 +37,8 @@ TEST_P(ImportFileTest, BringsTheFileAndItsCompanions) {
               question.empty() ? std::vector<std::string>{} : std::vector<std::string>{OverwriteQuestion(question)});
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Imports, ImportFileTest,
-    ::testing::Values(
+TEST(ImportFile, BringsTheFileAndItsCompanions) {
+    const ImportCase cases[] = {
         // No machine rule: "usr" and "seq" come along into a foreign machine's folder.
         ImportCase{"Drawing", "PART1.drw", "drw usr seq nst prg inf old.drw -", "", "drw usr seq nst", ""},
         // Every member keeps the name its folder gives it.
@@ -57,8 +52,10 @@ INSTANTIATE_TEST_SUITE_P(
         ImportCase{"ForeignExtension", "PART1.TAP", "TAP", "", "/PART1.TAP.prg<PART1.TAP", ""},
         ImportCase{"NoExtension", "PART7", "- prg", "", "/PART7.prg<PART7", "", "PART7"},
         ImportCase{"FourLetterExtension", "PART1.NCPG", "NCPG", "NCPG.prg NCPG.inf", "/PART1.NCPG.prg<PART1.NCPG",
-                   "PART1.NCPG"}),
-    [](const auto& info) { return std::string(info.param.label); });
+                   "PART1.NCPG"},
+    };
+    for (const ImportCase& c : cases) ExpectImported(c);
+}
 
 }  // namespace
 }  // namespace qv::test

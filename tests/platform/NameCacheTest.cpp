@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "platform/PlatformFixture.h"
+#include "support/SysFaults.h"
 
 namespace qv::test {
 namespace {
@@ -118,6 +119,17 @@ TEST_F(NameCacheTest, StaleCachedNameIsDropped) {
     restoreTime(st);
     EXPECT_EQ(platform->realName("C:\\Jobs\\ALPHA.PRG"), "");
     EXPECT_EQ(platform->realName("C:\\Jobs\\other.prg"), "Other.prg");
+}
+
+// A listing cut short is not taken for the whole folder: the names it
+// missed would be absent for good.
+TEST_F(NameCacheTest, ListingCutShortIsNotKept) {
+    ageFolder(10);
+    SysFaults faults;
+    faults.arm({kSysList, 2, false, EIO});  // the first entry, after the folder is opened
+    EXPECT_EQ(platform->realName("C:\\Jobs\\ALPHA.PRG"), "");
+    faults.disarm();
+    EXPECT_EQ(platform->realName("C:\\Jobs\\ALPHA.PRG"), "Alpha.prg");
 }
 
 TEST_F(NameCacheTest, RemovedFolderLeavesNoEntry) {

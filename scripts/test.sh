@@ -12,7 +12,7 @@ export QT_QPA_PLATFORM=offscreen
 (cd "$QV_BUILD" && ctest --output-on-failure -j"$(nproc)")
 
 # The whole reverse run of the workstation tests starts the sample programs.
-asan_targets=(test_platform test_core_common test_core_tooling test_core_folders test_core_startup
+asan_targets=(test_platform test_core_common test_core_tooling test_core_folders test_core_startup test_core_faults
             test_core_exchange test_core_workstation revsample quorvane-demo)
 sanitizers="-O1 -g -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
 QV_BUILD="$QV_ROOT/build-asan"

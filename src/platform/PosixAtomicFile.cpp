@@ -12,6 +12,7 @@
 
 #include "platform/PosixErrors.h"
 #include "platform/PosixPaths.h"
+#include "platform/PosixSysCalls.h"
 
 namespace qv::platform {
 namespace {
@@ -34,13 +35,19 @@ AtomicFile::~AtomicFile() { discard(); }
 void AtomicFile::discard() {
     if (fd_ >= 0) close(fd_);
     fd_ = -1;
-    if (!temp_.empty() && !committed_) unlink(temp_.c_str());
+    // A passing failure gets a second try; a temporary file that still will
+    // not go is named in the failure, so the user can remove it.
+    if (!temp_.empty() && !committed_ && Sys().unlink(temp_.c_str()) != 0 && errno != ENOENT &&
+        Sys().unlink(temp_.c_str()) != 0 && errno != ENOENT)
+        left_ = temp_.substr(temp_.rfind('/') + 1);
     temp_.clear();
 }
 
 Status AtomicFile::fail(int error, const std::string& what) {
     discard();
-    return FailStatus(display_, what.empty() ? ErrnoText(error) : what + ": " + ErrnoText(error), ErrnoKind(error));
+    std::string reason = what.empty() ? ErrnoText(error) : what + ": " + ErrnoText(error);
+    if (!left_.empty()) reason += "; its temporary file " + left_ + " is left beside it";
+    return FailStatus(display_, reason, ErrnoKind(error));
 }
 
 Status AtomicFile::open(mode_t mode, const struct stat* keepOwnerOf) {
@@ -48,7 +55,7 @@ Status AtomicFile::open(mode_t mode, const struct stat* keepOwnerOf) {
     for (int attempt = 0; attempt < 100; ++attempt) {
         std::string temp = JoinHost(folder_, ".~qv" + std::to_string(getpid()) + "-" +
                                                  std::to_string(g_tempCounter++) + ".tmp");
-        fd_ = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+        fd_ = Sys().open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
         if (fd_ >= 0) {
             temp_ = temp;
             break;
@@ -70,7 +77,7 @@ Status AtomicFile::open(mode_t mode, const struct stat* keepOwnerOf) {
 
 Status AtomicFile::write(const char* data, std::size_t size) {
     while (size > 0) {
-        ssize_t done = ::write(fd_, data, size);
+        ssize_t done = Sys().write(fd_, data, size);
         if (done < 0) {
             if (errno == EINTR) continue;
             return fail(errno, "cannot write");
@@ -87,7 +94,7 @@ Status AtomicFile::copyFrom(int sourceFd, off_t size) {
     bool fast = true;
     while (fast && copied < size) {
         off_t in = copied, out = copied;
-        ssize_t done = copy_file_range(sourceFd, &in, fd_, &out, static_cast<std::size_t>(size - copied), 0);
+        ssize_t done = Sys().copyFileRange(sourceFd, &in, fd_, &out, static_cast<std::size_t>(size - copied), 0);
         if (done < 0 && errno == EINTR) continue;
         if (done < 0 && !FallBackToPlainCopy(errno)) return fail(errno, "cannot copy");
         // Some file systems report 0 instead of an error: finish by hand.
@@ -96,7 +103,7 @@ Status AtomicFile::copyFrom(int sourceFd, off_t size) {
     }
     char buffer[65536];
     while (copied < size) {
-        ssize_t got = pread(sourceFd, buffer, sizeof buffer, copied);
+        ssize_t got = Sys().pread(sourceFd, buffer, sizeof buffer, copied);
         if (got < 0 && errno == EINTR) continue;
         if (got < 0) return fail(errno, "cannot read the source");
         if (got == 0) break;
@@ -115,12 +122,12 @@ Status AtomicFile::copyFrom(int sourceFd, off_t size) {
 Status AtomicFile::commit(Durability durability) {
     if (fd_ < 0) return FailStatus(display_, "no temporary file to commit");
     const bool synced = durability == Durability::Synced;
-    if (synced && fsync(fd_) != 0) return fail(errno, "cannot flush to the disc");
+    if (synced && Sys().fsync(fd_) != 0) return fail(errno, "cannot flush to the disc");
     int fd = fd_;
     fd_ = -1;
     if (close(fd) != 0) return fail(errno, "cannot close");
     std::string target = JoinHost(folder_, name_);
-    if (rename(temp_.c_str(), target.c_str()) != 0) return fail(errno, "cannot replace the file");
+    if (Sys().rename(temp_.c_str(), target.c_str()) != 0) return fail(errno, "cannot replace the file");
     committed_ = true;
     if (!synced) return Status::Ok();
     // The rename is done and readers see the new content; a folder that
@@ -149,9 +156,9 @@ void SyncHostFolder(const std::string& folder) {
         return;
     }
     if (g_syncWatcher) g_syncWatcher(folder);
-    int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    int dirFd = Sys().open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);
     if (dirFd >= 0) {
-        fsync(dirFd);
+        Sys().fsync(dirFd);
         close(dirFd);
     }
 }

@@ -37,7 +37,7 @@ private:
     Status fail(int error, const std::string& what);
     void discard();
 
-    std::string folder_, name_, display_, temp_;
+    std::string folder_, name_, display_, temp_, left_;
     int fd_ = -1;
     bool committed_ = false;
 };

@@ -10,6 +10,7 @@
 #include "platform/PosixAtomicFile.h"
 #include "platform/PosixErrors.h"
 #include "platform/PosixPlatform.h"
+#include "platform/PosixSysCalls.h"
 #include "platform/WindowsPath.h"
 
 namespace qv::platform {
@@ -56,7 +57,7 @@ Status PosixPlatform::copyFile(const std::string& from, const std::string& to) {
     if (dst.exists && !S_ISREG(dst.st.st_mode)) return FailStatus(to, "a folder of that name exists", ErrorKind::NotAFolder);
     if (!dst.exists && !dst.parentExists) return FailStatus(to, "the folder does not exist", ErrorKind::NotFound);
 
-    Fd in(open(src.host.c_str(), O_RDONLY | O_CLOEXEC));
+    Fd in(Sys().open(src.host.c_str(), O_RDONLY | O_CLOEXEC, 0));
     if (in.get() < 0) return ErrnoStatus(from, errno);
     struct stat st {};
     if (fstat(in.get(), &st) != 0) return ErrnoStatus(from, errno);
@@ -79,15 +80,15 @@ Status PosixPlatform::syncFile(const std::string& path) {
     HostTarget t = resolver_.resolve(path);
     if (Status refused = RequireFile(t, path); !refused) return refused;
     // fsync works through a read-only descriptor, so read-only files sync too.
-    Fd fd(open(t.host.c_str(), O_RDONLY | O_CLOEXEC));
+    Fd fd(Sys().open(t.host.c_str(), O_RDONLY | O_CLOEXEC, 0));
     if (fd.get() < 0) return ErrnoStatus(path, errno);
-    if (fsync(fd.get()) != 0) return FailStatus(path, "cannot flush to the disc: " + ErrnoText(errno), ErrnoKind(errno));
+    if (Sys().fsync(fd.get()) != 0) return FailStatus(path, "cannot flush to the disc: " + ErrnoText(errno), ErrnoKind(errno));
     // The folder holds the file's name: without it a fresh name may vanish.
-    Fd folder(open(t.parent.empty() ? "." : t.parent.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    Fd folder(Sys().open(t.parent.empty() ? "." : t.parent.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0));
     if (folder.get() < 0) return FailStatus(path, "cannot flush its folder to the disc: " + ErrnoText(errno), ErrnoKind(errno));
     // Some file systems cannot sync a folder and say so; their names are
     // safe by other means, so only a real failure counts.
-    if (fsync(folder.get()) != 0 && errno != EINVAL && errno != ENOTSUP && errno != EOPNOTSUPP)
+    if (Sys().fsync(folder.get()) != 0 && errno != EINVAL && errno != ENOTSUP && errno != EOPNOTSUPP)
         return FailStatus(path, "cannot flush its folder to the disc: " + ErrnoText(errno), ErrnoKind(errno));
     return Status::Ok();
 }
@@ -117,7 +118,7 @@ Status PosixPlatform::moveEntry(const std::string& from, const std::string& to, 
     PathResolver::FolderChange fromChange(resolver_, src.parent);
     std::unique_ptr<PathResolver::FolderChange> toChange;
     if (dst.parent != src.parent) toChange = std::make_unique<PathResolver::FolderChange>(resolver_, dst.parent);
-    if (rename(src.host.c_str(), target.c_str()) != 0) {
+    if (Sys().rename(src.host.c_str(), target.c_str()) != 0) {
         int error = errno;
         return FailStatus(from, "cannot move to " + to + ": " + ErrnoText(error), ErrnoKind(error));
     }
@@ -141,7 +142,7 @@ Status PosixPlatform::deleteFile(const std::string& path) {
     HostTarget t = resolver_.resolve(path);
     if (Status refused = RequireFile(t, path); !refused) return refused;
     PathResolver::FolderChange change(resolver_, t.parent);
-    if (unlink(t.host.c_str()) != 0) return ErrnoStatus(path, errno);
+    if (Sys().unlink(t.host.c_str()) != 0) return ErrnoStatus(path, errno);
     change.removed(t.name);
     return Status::Ok();
 }
@@ -152,7 +153,7 @@ Status PosixPlatform::makeFolder(const std::string& path) {
     if (t.exists) return FailStatus(path, "already exists", ErrorKind::Exists);
     if (!t.parentExists) return FailStatus(path, "the folder above it does not exist", ErrorKind::NotFound);
     PathResolver::FolderChange change(resolver_, t.parent);
-    if (mkdir(t.host.c_str(), 0755) != 0) return ErrnoStatus(path, errno);
+    if (Sys().mkdir(t.host.c_str(), 0755) != 0) return ErrnoStatus(path, errno);
     change.added(t.name);
     return Status::Ok();
 }
@@ -164,7 +165,7 @@ Status PosixPlatform::removeFolder(const std::string& path) {
     if (!S_ISDIR(t.st.st_mode)) return FailStatus(path, "not a folder", ErrorKind::NotAFolder);
     if (t.parent.empty()) return FailStatus(path, "a drive's root cannot be removed");
     PathResolver::FolderChange change(resolver_, t.parent);
-    if (rmdir(t.host.c_str()) != 0) return ErrnoStatus(path, errno);
+    if (Sys().rmdir(t.host.c_str()) != 0) return ErrnoStatus(path, errno);
     // Its inode may be reused by a new folder.
     resolver_.cache().forget(t.st);
     change.removed(t.name);
@@ -174,14 +175,14 @@ Status PosixPlatform::removeFolder(const std::string& path) {
 Result<std::string> PosixPlatform::readFile(const std::string& path) {
     HostTarget t = resolver_.resolve(path);
     if (Status refused = RequireFile(t, path); !refused) return refused;
-    Fd fd(open(t.host.c_str(), O_RDONLY | O_CLOEXEC));
+    Fd fd(Sys().open(t.host.c_str(), O_RDONLY | O_CLOEXEC, 0));
     if (fd.get() < 0) return ErrnoStatus(path, errno);
     std::string content;
     struct stat st {};
     if (fstat(fd.get(), &st) == 0 && st.st_size > 0) content.reserve(static_cast<std::size_t>(st.st_size));
     char buffer[65536];
     for (;;) {
-        ssize_t got = read(fd.get(), buffer, sizeof buffer);
+        ssize_t got = Sys().read(fd.get(), buffer, sizeof buffer);
         if (got < 0 && errno == EINTR) continue;
         if (got < 0) return ErrnoStatus(path, errno);
         if (got == 0) break;

@@ -7,6 +7,7 @@
 
 #include "platform/PosixErrors.h"
 #include "platform/PosixPlatform.h"
+#include "platform/PosixSysCalls.h"
 #include "platform/WindowsPath.h"
 
 namespace qv::platform {
@@ -40,7 +41,7 @@ Result<std::unique_ptr<FolderLock>> PosixPlatform::lockFolder(const std::string&
     if (!t.exists) return FailStatus(path, "no such folder");
     if (!S_ISDIR(t.st.st_mode)) return FailStatus(path, "not a folder");
     // O_CLOEXEC: programs started later must not keep the lock alive.
-    int fd = open(t.host.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    int fd = Sys().open(t.host.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);
     if (fd < 0) return ErrnoStatus(path, errno);
     while (flock(fd, LOCK_EX | LOCK_NB) != 0) {
         const int error = errno;

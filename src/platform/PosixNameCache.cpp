@@ -9,9 +9,11 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 
 #include "platform/CaseFold.h"
+#include "platform/PosixSysCalls.h"
 
 namespace qv::platform {
 namespace {
@@ -56,7 +58,7 @@ bool NameCache::build(const std::string& folder, const struct stat& folderStat, 
     // Taken before reading, so a change during the scan counts as racy.
     entry.builtNs = NowNs();
     entry.mtimeNs = ModifiedNs(folderStat);
-    int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    int fd = Sys().open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);
     if (fd < 0) return false;
     long flags = 0;
     if (ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0 && (flags & FS_CASEFOLD_FL)) {
@@ -64,17 +66,23 @@ bool NameCache::build(const std::string& folder, const struct stat& folderStat, 
         close(fd);
         return true;
     }
-    DIR* dir = fdopendir(fd);
+    DIR* dir = Sys().fdopendir(fd);
     if (!dir) {
         close(fd);
         return false;
     }
-    while (struct dirent* e = readdir(dir)) {
+    // A listing cut short must not be taken for the whole folder: the names
+    // it missed would count as absent.
+    for (;;) {
+        errno = 0;
+        struct dirent* e = Sys().readdir(dir);
+        if (!e) break;
         if (std::strcmp(e->d_name, ".") == 0 || std::strcmp(e->d_name, "..") == 0) continue;
         AddName(entry.names, e->d_name);
     }
+    const bool whole = errno == 0;
     closedir(dir);
-    return true;
+    return whole;
 }
 
 std::vector<std::string> NameCache::find(const std::string& folder, const struct stat& folderStat,

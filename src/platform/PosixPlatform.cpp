@@ -14,17 +14,18 @@
 #include "platform/CaseFold.h"
 #include "platform/CodePage1252.h"
 #include "platform/PosixErrors.h"
+#include "platform/PosixSysCalls.h"
 #include "platform/Wildcard.h"
 
 namespace qv::platform {
 namespace {
 
 bool ReadWholeHostFile(const std::string& path, std::string& out) {
-    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    int fd = Sys().open(path.c_str(), O_RDONLY | O_CLOEXEC, 0);
     if (fd < 0) return false;
     char buffer[8192];
     for (;;) {
-        ssize_t got = read(fd, buffer, sizeof buffer);
+        ssize_t got = Sys().read(fd, buffer, sizeof buffer);
         if (got < 0 && errno == EINTR) continue;
         if (got <= 0) {
             close(fd);
@@ -109,13 +110,13 @@ Result<std::vector<std::string>> PosixPlatform::list(const std::string& folder, 
     if (!t.mapped) return RefusedStatus(folder, t.refusal);
     if (!t.exists) return FailStatus(folder, "no such folder", ErrorKind::NotFound);
     if (!S_ISDIR(t.st.st_mode)) return FailStatus(folder, "not a folder", ErrorKind::NotAFolder);
-    DIR* dir = opendir(t.host.c_str());
+    DIR* dir = Sys().opendir(t.host.c_str());
     if (!dir) return ErrnoStatus(folder, errno);
     int readError = 0;
     for (;;) {
         // Only readdir's own errno tells a failed read from the end.
         errno = 0;
-        struct dirent* e = readdir(dir);
+        struct dirent* e = Sys().readdir(dir);
         if (!e) {
             readError = errno;
             break;
@@ -168,10 +169,10 @@ DriveType PosixPlatform::driveType(char letter) {
 bool PosixPlatform::driveReady(char letter) {
     auto it = resolver_.driveMap().find(FoldCase(letter));
     if (it == resolver_.driveMap().end()) return false;
-    DIR* dir = opendir(it->second.hostFolder.c_str());
+    DIR* dir = Sys().opendir(it->second.hostFolder.c_str());
     if (!dir) return false;
     errno = 0;
-    bool readable = readdir(dir) != nullptr || errno == 0;
+    bool readable = Sys().readdir(dir) != nullptr || errno == 0;
     closedir(dir);
     return readable;
 }

@@ -7,6 +7,7 @@
 
 #include "platform/PosixErrors.h"
 #include "platform/PosixPlatform.h"
+#include "platform/PosixSysCalls.h"
 #include "platform/RecordMessages.h"
 
 namespace qv::platform {
@@ -34,7 +35,7 @@ public:
         std::string buffer(length_, '\0');
         std::size_t got = 0;
         while (got < length_) {
-            ssize_t done = pread(fd_, &buffer[got], length_ - got, offsetOf(n) + static_cast<off_t>(got));
+            ssize_t done = Sys().pread(fd_, &buffer[got], length_ - got, offsetOf(n) + static_cast<off_t>(got));
             if (done < 0 && errno == EINTR) continue;
             if (done < 0) return recordError(n, "cannot be read", errno);
             if (done == 0) return pastEnd(n, recordCount());
@@ -52,7 +53,7 @@ public:
         record.resize(length_, '\0');
         std::size_t put = 0;
         while (put < length_) {
-            ssize_t done = pwrite(fd_, record.data() + put, length_ - put, offsetOf(n) + static_cast<off_t>(put));
+            ssize_t done = Sys().pwrite(fd_, record.data() + put, length_ - put, offsetOf(n) + static_cast<off_t>(put));
             if (done < 0 && errno == EINTR) continue;
             if (done < 0) return recordError(n, "cannot be written", errno);
             if (done == 0) return recordError(n, "cannot be written", ENOSPC);
@@ -62,7 +63,7 @@ public:
     }
 
     Status sync() override {
-        if (fsync(fd_) != 0) return FailStatus(path_, "cannot flush to the disc: " + ErrnoText(errno), ErrnoKind(errno));
+        if (Sys().fsync(fd_) != 0) return FailStatus(path_, "cannot flush to the disc: " + ErrnoText(errno), ErrnoKind(errno));
         return Status::Ok();
     }
 
@@ -94,11 +95,11 @@ Result<std::unique_ptr<RecordFile>> PosixPlatform::openRecordFile(const std::str
     PathResolver::FolderChange change(resolver_, t.parent);
     int writeError = 0;
     int flags = O_RDWR | O_CLOEXEC | (t.exists ? 0 : O_CREAT);
-    int fd = open(t.host.c_str(), flags, 0644);
+    int fd = Sys().open(t.host.c_str(), flags, 0644);
     // A read-only file (or drive) can still be read record by record.
     if (fd < 0 && t.exists && (errno == EACCES || errno == EROFS || errno == EPERM)) {
         writeError = errno;
-        fd = open(t.host.c_str(), O_RDONLY | O_CLOEXEC);
+        fd = Sys().open(t.host.c_str(), O_RDONLY | O_CLOEXEC, 0);
     }
     if (fd < 0) return ErrnoStatus(path, errno);
     if (!t.exists) change.added(t.name);

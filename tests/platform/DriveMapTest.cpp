@@ -6,13 +6,6 @@
 namespace qv::platform {
 namespace {
 
-struct MapCase {
-    const char* name;
-    const char* text;
-    const char* drives;  // "C=/x:3 E=/y:2" (letter=folder:type), sorted
-    const char* problems;  // joined by "|"
-};
-
 std::string Describe(const DriveMap& map) {
     std::string out;
     for (const auto& [letter, entry] : map) {
@@ -22,37 +15,39 @@ std::string Describe(const DriveMap& map) {
     return out;
 }
 
-class DriveMapParsing : public ::testing::TestWithParam<MapCase> {};
-
-TEST_P(DriveMapParsing, Table) {
-    const MapCase& c = GetParam();
-    DriveMapParse parsed = ParseDriveMap(c.text);
-    EXPECT_EQ(Describe(parsed.drives), c.drives);
-    std::string problems;
-    for (const std::string& problem : parsed.problems) problems += (problems.empty() ? "" : "|") + problem;
-    EXPECT_EQ(problems, c.problems);
+TEST(DriveMapParsing, Table) {
+    const struct {
+        const char* name;
+        const char* text;
+        const char* drives;  // "C=/x:3 E=/y:2" (letter=folder:type), sorted
+        const char* problems;  // joined by "|"
+    } cases[] = {
+        {"TwoDrives", "C, /home/me/demo/C, fixed\nE, /home/me/demo/E, removable\n",
+         "C=/home/me/demo/C:3 E=/home/me/demo/E:2", ""},
+        {"CommentsAndBlanks", "; drives\n# more\n\n   \nD, /d, cdrom\r\n", "D=/d:5", ""},
+        {"AllTypesCaseBlind", "a,/a,Removable\nN,/n,REMOTE\nR,/r,ramdisk\nF,/f,FIXED",
+         "A=/a:2 F=/f:3 N=/n:4 R=/r:6", ""},
+        {"TypeLeftOutIsFixed", "C, /data", "C=/data:3", ""},
+        {"LowerLetterAndColon", "e:, /media/usb , removable", "E=/media/usb:2", ""},
+        {"TrailingSlashDropped", "C, /x/y/, fixed\nD, /, fixed", "C=/x/y:3 D=/:3", ""},
+        {"FolderWithCommas", "C, /a, b, fixed", "C=/a, b:3", ""},
+        {"LastLineWins", "C, /one, fixed\nC, /two, fixed", "C=/two:3", ""},
+        {"UnknownType", "C, /c, floppy\nD, /d, fixed", "D=/d:3", "line 1: unknown drive type \"floppy\""},
+        {"BadLetter", "CD, /c, fixed\n1, /d, fixed", "",
+         "line 1: \"CD\" is not a drive letter|line 2: \"1\" is not a drive letter"},
+        {"NoComma", "C /c fixed", "", "line 1: expected \"letter, host folder, type\""},
+        {"NoFolder", "C, , fixed", "", "line 1: no host folder for drive C"},
+        {"RelativeFolderKept", "C, demo/C, fixed", "C=demo/C:3", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        DriveMapParse parsed = ParseDriveMap(c.text);
+        EXPECT_EQ(Describe(parsed.drives), c.drives);
+        std::string problems;
+        for (const std::string& problem : parsed.problems) problems += (problems.empty() ? "" : "|") + problem;
+        EXPECT_EQ(problems, c.problems);
+    }
 }
-
-const MapCase kMapCases[] = {
-    {"TwoDrives", "C, /home/me/demo/C, fixed\nE, /home/me/demo/E, removable\n",
-     "C=/home/me/demo/C:3 E=/home/me/demo/E:2", ""},
-    {"CommentsAndBlanks", "; drives\n# more\n\n   \nD, /d, cdrom\r\n", "D=/d:5", ""},
-    {"AllTypesCaseBlind", "a,/a,Removable\nN,/n,REMOTE\nR,/r,ramdisk\nF,/f,FIXED", "A=/a:2 F=/f:3 N=/n:4 R=/r:6", ""},
-    {"TypeLeftOutIsFixed", "C, /data", "C=/data:3", ""},
-    {"LowerLetterAndColon", "e:, /media/usb , removable", "E=/media/usb:2", ""},
-    {"TrailingSlashDropped", "C, /x/y/, fixed\nD, /, fixed", "C=/x/y:3 D=/:3", ""},
-    {"FolderWithCommas", "C, /a, b, fixed", "C=/a, b:3", ""},
-    {"LastLineWins", "C, /one, fixed\nC, /two, fixed", "C=/two:3", ""},
-    {"UnknownType", "C, /c, floppy\nD, /d, fixed", "D=/d:3", "line 1: unknown drive type \"floppy\""},
-    {"BadLetter", "CD, /c, fixed\n1, /d, fixed", "",
-     "line 1: \"CD\" is not a drive letter|line 2: \"1\" is not a drive letter"},
-    {"NoComma", "C /c fixed", "", "line 1: expected \"letter, host folder, type\""},
-    {"NoFolder", "C, , fixed", "", "line 1: no host folder for drive C"},
-    {"RelativeFolderKept", "C, demo/C, fixed", "C=demo/C:3", ""},
-};
-
-INSTANTIATE_TEST_SUITE_P(Table, DriveMapParsing, ::testing::ValuesIn(kMapCases),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace qv::platform

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include "platform/PlatformFixture.h"
+#include "support/Unprivileged.h"
 
 namespace qv::test {
 namespace {
@@ -21,34 +22,30 @@ protected:
     }
 };
 
-struct ListCase {
-    const char* name;
-    const char* patterns;
-    Names files;
-};
-
-class ListFiles : public Listing, public ::testing::WithParamInterface<ListCase> {};
-
-TEST_P(ListFiles, SortedCaseBlindOncePerName) {
-    EXPECT_EQ(platform->listFiles("C:\\MACH\\jobs\\", GetParam().patterns).value_or({}), GetParam().files);
+TEST_F(Listing, SortedCaseBlindOncePerName) {
+    const struct {
+        const char* name;
+        const char* patterns;
+        Names files;
+    } cases[] = {
+        {"Programs", "*.prg", {".hidden.prg", "A.PRG", "b.prg", "link.prg", "X.Y.prg"}},
+        {"ProgramsAndDrawings", "*.drw;*.prg",
+         {".hidden.prg", "a.drw", "A.PRG", "b.prg", "C.drw", "link.prg", "X.Y.prg"}},
+        {"BlanksAroundPatterns", " *.drw ; *.DRW ", {"a.drw", "C.drw"}},
+        {"Everything", "*.*",
+         {".hidden.prg", "a.drw", "A.PRG", "b.prg", "C.drw", "link.prg", "NOTES", "part.inf", "X.Y.prg"}},
+        {"NoExtension", "*.", {"NOTES"}},
+        {"OneName", "notes", {"NOTES"}},
+        {"BaseAndAnyExtension", "notes.*", {"NOTES"}},
+        {"Empty", "", {}},
+        {"OnlySeparators", " ; ", {}},
+        {"NothingMatches", "*.xyz", {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(platform->listFiles("C:\\MACH\\jobs\\", c.patterns).value_or({}), c.files);
+    }
 }
-
-const ListCase kListCases[] = {
-    {"Programs", "*.prg", {".hidden.prg", "A.PRG", "b.prg", "link.prg", "X.Y.prg"}},
-    {"ProgramsAndDrawings", "*.drw;*.prg", {".hidden.prg", "a.drw", "A.PRG", "b.prg", "C.drw", "link.prg", "X.Y.prg"}},
-    {"BlanksAroundPatterns", " *.drw ; *.DRW ", {"a.drw", "C.drw"}},
-    {"Everything", "*.*",
-     {".hidden.prg", "a.drw", "A.PRG", "b.prg", "C.drw", "link.prg", "NOTES", "part.inf", "X.Y.prg"}},
-    {"NoExtension", "*.", {"NOTES"}},
-    {"OneName", "notes", {"NOTES"}},
-    {"BaseAndAnyExtension", "notes.*", {"NOTES"}},
-    {"Empty", "", {}},
-    {"OnlySeparators", " ; ", {}},
-    {"NothingMatches", "*.xyz", {}},
-};
-
-INSTANTIATE_TEST_SUITE_P(Table, ListFiles, ::testing::ValuesIn(kListCases),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Listing, FoldersAndEntries) {
     EXPECT_EQ(platform->listFolders("C:\\Mach\\Jobs").value_or({}), (Names{"archive.prg", "Sub"}));
@@ -62,61 +59,46 @@ TEST_F(Listing, MissingOrUnreadableFolderSaysWhy) {
     EXPECT_EQ(platform->listFiles("C:\\Mach\\Jobs\\b.prg", "*.*").kind(), ErrorKind::NotAFolder);
     EXPECT_EQ(platform->listFolders("C:\\Nowhere\\Deeper").kind(), ErrorKind::NotFound);
     EXPECT_EQ(platform->listEntries("Q:\\", "*.*").message(), "Q:\\: drive Q: does not exist");
-    if (geteuid() != 0) {  // root reads any folder
+    AsUnprivileged(root(), [&] {
         chmod(host("C:\\Mach\\Jobs").c_str(), 0);
         const Result<Names> denied = platform->listFiles("C:\\Mach\\Jobs", "*.*");
         chmod(host("C:\\Mach\\Jobs").c_str(), 0755);
         EXPECT_EQ(denied.message(), "C:\\Mach\\Jobs: access denied");
         EXPECT_EQ(denied.kind(), ErrorKind::Denied);
+    });
+}
+
+TEST_F(Listing, ExistenceAndRealNames) {
+    const struct {
+        const char* name;
+        const char* path;
+        bool file, folder, entry;
+        const char* realName;
+        std::int64_t size;
+    } cases[] = {
+        {"File", "C:\\Mach\\Jobs\\b.prg", true, false, true, "b.prg", 1},
+        {"FileOtherCase", "c:\\mach\\JOBS\\B.PRG", true, false, true, "b.prg", 1},
+        {"Folder", "C:\\Mach\\Jobs\\Sub", false, true, true, "Sub", -1},
+        {"FolderOtherCaseWithSeparator", "C:\\MACH\\JOBS\\SUB\\", false, true, true, "Sub", -1},
+        // A file of the folder's name counts as an entry: no folder is made over it.
+        {"FileWhereFolderAsked", "C:\\Mach\\Jobs\\NOTES", true, false, true, "NOTES", 1},
+        {"Missing", "C:\\Mach\\Jobs\\none.prg", false, false, false, "", -1},
+        {"MissingFolderOnTheWay", "C:\\Mach\\Other\\b.prg", false, false, false, "", -1},
+        {"FileAsFolderOnTheWay", "C:\\Mach\\Jobs\\b.prg\\x", false, false, false, "", -1},
+        {"LinkToFile", "C:\\Mach\\Jobs\\LINK.prg", true, false, true, "link.prg", 1},
+        {"DanglingLink", "C:\\Mach\\Jobs\\dangling.prg", false, false, false, "", -1},
+        {"DriveRoot", "E:\\", false, true, true, "", -1},
+        {"UnmappedDrive", "Q:\\A.txt", false, false, false, "", -1},
+        {"Empty", "", false, false, false, "", -1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(platform->fileExists(c.path), c.file);
+        EXPECT_EQ(platform->folderExists(c.path), c.folder);
+        EXPECT_EQ(platform->entryExists(c.path), c.entry);
+        EXPECT_EQ(platform->realName(c.path), c.realName);
+        EXPECT_EQ(platform->fileSize(c.path), c.size);
     }
-}
-
-struct ExistCase {
-    const char* name;
-    const char* path;
-    bool file, folder, entry;
-    const char* realName;
-    std::int64_t size;
-};
-
-class Existence : public Listing, public ::testing::WithParamInterface<ExistCase> {};
-
-TEST_P(Existence, Table) {
-    const ExistCase& c = GetParam();
-    EXPECT_EQ(platform->fileExists(c.path), c.file);
-    EXPECT_EQ(platform->folderExists(c.path), c.folder);
-    EXPECT_EQ(platform->entryExists(c.path), c.entry);
-    EXPECT_EQ(platform->realName(c.path), c.realName);
-    EXPECT_EQ(platform->fileSize(c.path), c.size);
-}
-
-const ExistCase kExistCases[] = {
-    {"File", "C:\\Mach\\Jobs\\b.prg", true, false, true, "b.prg", 1},
-    {"FileOtherCase", "c:\\mach\\JOBS\\B.PRG", true, false, true, "b.prg", 1},
-    {"Folder", "C:\\Mach\\Jobs\\Sub", false, true, true, "Sub", -1},
-    {"FolderOtherCaseWithSeparator", "C:\\MACH\\JOBS\\SUB\\", false, true, true, "Sub", -1},
-    // A file of the folder's name counts as an entry: no folder is made over it.
-    {"FileWhereFolderAsked", "C:\\Mach\\Jobs\\NOTES", true, false, true, "NOTES", 1},
-    {"Missing", "C:\\Mach\\Jobs\\none.prg", false, false, false, "", -1},
-    {"MissingFolderOnTheWay", "C:\\Mach\\Other\\b.prg", false, false, false, "", -1},
-    {"FileAsFolderOnTheWay", "C:\\Mach\\Jobs\\b.prg\\x", false, false, false, "", -1},
-    {"LinkToFile", "C:\\Mach\\Jobs\\LINK.prg", true, false, true, "link.prg", 1},
-    {"DanglingLink", "C:\\Mach\\Jobs\\dangling.prg", false, false, false, "", -1},
-    {"DriveRoot", "E:\\", false, true, true, "", -1},
-    {"UnmappedDrive", "Q:\\A.txt", false, false, false, "", -1},
-    {"Empty", "", false, false, false, "", -1},
-};
-
-INSTANTIATE_TEST_SUITE_P(Table, Existence, ::testing::ValuesIn(kExistCases),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(Listing, TwoSpellingsPickTheExactOneFirst) {
-    write("C:\\Mach\\Jobs\\Twin.txt", "1");
-    write("C:\\Mach\\Jobs\\TWIN.txt", "2");
-    EXPECT_EQ(platform->realName("C:\\Mach\\Jobs\\TWIN.txt"), "TWIN.txt");
-    EXPECT_EQ(platform->realName("C:\\Mach\\Jobs\\Twin.txt"), "Twin.txt");
-    // Neither spelling given: the first in byte order.
-    EXPECT_EQ(platform->realName("C:\\Mach\\Jobs\\twin.TXT"), "TWIN.txt");
 }
 
 TEST_F(PlatformTest, DrivesFromTheMap) {

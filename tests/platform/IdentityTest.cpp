@@ -10,45 +10,39 @@
 namespace qv::test {
 namespace {
 
-struct SameCase {
-    const char* name;
-    const char* a;
-    const char* b;
-    bool same;
-};
-
-class SameEntry : public PlatformTest, public ::testing::WithParamInterface<SameCase> {};
-
 // E:\JOBS links to C:\A; C:\A\Hard.prg is a second name of One.prg; the
 // working folder is C:\A.
-TEST_P(SameEntry, ByHostIdentity) {
+TEST_F(PlatformTest, SameEntryByHostIdentity) {
     write("C:\\A\\One.prg", "1");
     write("C:\\A\\Two.prg", "1");
     ASSERT_EQ(link(host("C:\\A\\One.prg").c_str(), host("C:\\A\\Hard.prg").c_str()), 0);
     ASSERT_EQ(symlink(host("C:\\A").c_str(), host("E:\\JOBS").c_str()), 0);
     enter("C:\\A");
-    const SameCase& c = GetParam();
-    Result<bool> same = platform->sameEntry(c.a, c.b);
-    ASSERT_TRUE(same.ok()) << same.message();
-    EXPECT_EQ(*same, c.same);
+    const struct {
+        const char* name;
+        const char* a;
+        const char* b;
+        bool same;
+    } cases[] = {
+        {"OtherCase", "C:\\A\\One.prg", "c:\\a\\ONE.PRG", true},
+        {"FolderWithSeparator", "C:\\A", "C:\\A\\", true},
+        {"ThroughALink", "E:\\JOBS\\", "C:\\A\\", true},
+        {"FileThroughALink", "e:\\jobs\\one.prg", "C:\\A\\One.prg", true},
+        {"HardLink", "C:\\A\\Hard.prg", "C:\\A\\One.prg", true},
+        {"Relative", "One.prg", "C:\\A\\One.prg", true},
+        {"DotDot", "C:\\A\\..\\A\\Two.prg", "Two.prg", true},
+        {"EqualContent", "C:\\A\\One.prg", "C:\\A\\Two.prg", false},
+        {"FileAndFolder", "C:\\A\\One.prg", "C:\\A", false},
+        {"BothMissing", "C:\\A\\None.prg", "C:\\A\\None.prg", false},
+        {"UnmappedDrive", "Q:\\A", "Q:\\A", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Result<bool> same = platform->sameEntry(c.a, c.b);
+        ASSERT_TRUE(same.ok()) << same.message();
+        EXPECT_EQ(*same, c.same);
+    }
 }
-
-const SameCase kSameCases[] = {
-    {"OtherCase", "C:\\A\\One.prg", "c:\\a\\ONE.PRG", true},
-    {"FolderWithSeparator", "C:\\A", "C:\\A\\", true},
-    {"ThroughALink", "E:\\JOBS\\", "C:\\A\\", true},
-    {"FileThroughALink", "e:\\jobs\\one.prg", "C:\\A\\One.prg", true},
-    {"HardLink", "C:\\A\\Hard.prg", "C:\\A\\One.prg", true},
-    {"Relative", "One.prg", "C:\\A\\One.prg", true},
-    {"DotDot", "C:\\A\\..\\A\\Two.prg", "Two.prg", true},
-    {"EqualContent", "C:\\A\\One.prg", "C:\\A\\Two.prg", false},
-    {"FileAndFolder", "C:\\A\\One.prg", "C:\\A", false},
-    {"BothMissing", "C:\\A\\None.prg", "C:\\A\\None.prg", false},
-    {"UnmappedDrive", "Q:\\A", "Q:\\A", false},
-};
-
-INSTANTIATE_TEST_SUITE_P(Table, SameEntry, ::testing::ValuesIn(kSameCases),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(PlatformTest, FolderLockShutsOutOtherProcessesUntilItsHolderEnds) {
     makeFolder("C:\\QV");

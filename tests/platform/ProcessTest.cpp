@@ -59,37 +59,32 @@ TEST_F(ProcessTest, ProgramIsFoundWithoutExeInWorkingFolderThenPath) {
     EXPECT_EQ(read("C:\\Path.txt"), "path\n");
 }
 
-struct NoStartCase {
-    const char* name;
-    const char* commandLine;
-    bool missing;  // no such program, as opposed to one the system will not start
-};
-
-class ProgramsThatCannotStart : public ProcessTest, public ::testing::WithParamInterface<NoStartCase> {};
-
-TEST_P(ProgramsThatCannotStart, SayWhy) {
-    write("C:\\Tools\\Plain.txt", "not a program");
-    makeFolder("C:\\Tools\\Folder.exe");
-    write("C:\\Tools\\Broken", "\x7f" "ELF garbage");
-    chmod(host("C:\\Tools\\Broken").c_str(), 0755);
-    Result<std::int64_t> pid = platform->startProgram(GetParam().commandLine, WindowState::Normal, "");
-    ASSERT_FALSE(pid.ok());
-    EXPECT_EQ(pid.kind() == ErrorKind::NotFound, GetParam().missing) << pid.message();
-    EXPECT_FALSE(pid.message().empty());
+TEST_F(ProcessTest, ProgramsThatCannotStartSayWhy) {
+    const struct {
+        const char* name;
+        const char* commandLine;
+        bool missing;  // no such program, as opposed to one the system will not start
+    } cases[] = {
+        {"MissingWindowsPath", "C:\\Tools\\None.exe arg", true},
+        {"MissingBareName", "qv-no-such-program-here.exe", true},
+        {"UnmappedDrive", "Q:\\Tools\\Prog.exe", true},
+        {"NotExecutable", "C:\\Tools\\Plain.txt", false},
+        {"Folder", "C:\\Tools\\Folder.exe", true},
+        {"ExecFails", "C:\\Tools\\Broken", false},
+        {"Empty", "   ", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        write("C:\\Tools\\Plain.txt", "not a program");
+        makeFolder("C:\\Tools\\Folder.exe");
+        write("C:\\Tools\\Broken", "\x7f" "ELF garbage");
+        chmod(host("C:\\Tools\\Broken").c_str(), 0755);
+        Result<std::int64_t> pid = platform->startProgram(c.commandLine, WindowState::Normal, "");
+        ASSERT_FALSE(pid.ok());
+        EXPECT_EQ(pid.kind() == ErrorKind::NotFound, c.missing) << pid.message();
+        EXPECT_FALSE(pid.message().empty());
+    }
 }
-
-const NoStartCase kNoStart[] = {
-    {"MissingWindowsPath", "C:\\Tools\\None.exe arg", true},
-    {"MissingBareName", "qv-no-such-program-here.exe", true},
-    {"UnmappedDrive", "Q:\\Tools\\Prog.exe", true},
-    {"NotExecutable", "C:\\Tools\\Plain.txt", false},
-    {"Folder", "C:\\Tools\\Folder.exe", true},
-    {"ExecFails", "C:\\Tools\\Broken", false},
-    {"Empty", "   ", true},
-};
-
-INSTANTIATE_TEST_SUITE_P(Table, ProgramsThatCannotStart, ::testing::ValuesIn(kNoStart),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ProcessTest, UnknownProcessGivesNoHandle) {
     EXPECT_EQ(platform->openProcess(getpid()), 0);

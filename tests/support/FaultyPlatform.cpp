@@ -4,13 +4,6 @@
 namespace qv::test {
 namespace {
 
-int IndexOf(Call kind) {
-    for (int i = 0; i < kCallKinds; ++i) {
-        if (static_cast<unsigned>(kind) == (1u << i)) return i;
-    }
-    return -1;
-}
-
 // Record files opened through the faulty platform fail their writes and
 // reads as the platform says. They must not outlive it.
 class FaultyRecordFile : public platform::RecordFile {
@@ -48,14 +41,7 @@ void FaultyPlatform::arm(const Fault& fault) {
     fired_ = 0;
 }
 
-int FaultyPlatform::calls(Call kind) const {
-    const int index = IndexOf(kind);
-    return index < 0 ? 0 : perKind_[static_cast<std::size_t>(index)];
-}
-
 Status FaultyPlatform::check(Call kind, const std::string& path) {
-    const int index = IndexOf(kind);
-    if (index >= 0) ++perKind_[static_cast<std::size_t>(index)];
     if (!armed_ || (fault_.kinds & kind) == 0) return Status::Ok();
     ++counted_;
     const bool fails = fault_.persistent ? counted_ >= fault_.nth : counted_ == fault_.nth;

@@ -1,21 +1,9 @@
-// A platform for fault-injection tests: passes every call to another
-// platform (usually the host's) and fails the Nth call of the chosen kinds,
-// once or from then on, with a chosen reason. It counts the calls of every
-// kind it can fail, so a test can loop N = 1, 2, ... until no fault fires:
-//
-//   FaultyPlatform faulty(host);
-//   platform::ScopedPlatform use(faulty);
-//   for (int n = 1;; ++n) {
-//       prepare();
-//       faulty.arm({kMutatingCalls, n});
-//       runTheOperation();
-//       faulty.disarm();
-//       checkNothingWasLost();
-//       if (!faulty.fired()) break;
-//   }
+// A platform for tests that fail whole platform calls: passes every call to
+// another platform and fails the Nth call of the chosen kinds, once or from
+// then on, with a chosen reason. Faults inside a call, at the system calls,
+// are SysFaults' work.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -41,7 +29,6 @@ enum Call : unsigned {
     kStartProgram = 1u << 11,   // startProgram
     kSync = 1u << 12,           // syncFile
 };
-constexpr int kCallKinds = 13;
 
 /// Every call that changes something on the disc or flushes it there.
 constexpr unsigned kMutatingCalls = kWrite | kCopy | kRename | kDelete | kMakeFolder | kRemoveFolder |
@@ -68,18 +55,11 @@ public:
 
     /// Starts counting afresh for this fault.
     void arm(const Fault& fault);
-    /// No call fails from now on; the counts are kept.
+    /// No call fails from now on.
     void disarm() { armed_ = false; }
 
     /// True when a call was failed since the last arm.
     bool fired() const { return fired_ > 0; }
-    /// How many calls were failed since the last arm.
-    int failures() const { return fired_; }
-    /// Calls of the armed kinds since the last arm.
-    int counted() const { return counted_; }
-    /// Calls of one kind (a single Call value) since construction or resetCounts.
-    int calls(Call kind) const;
-    void resetCounts() { perKind_.fill(0); }
 
     /// Counts a call of kind and tells whether it is to fail; for the record
     /// files this platform hands out.
@@ -125,7 +105,6 @@ private:
     bool armed_ = false;
     int counted_ = 0;
     int fired_ = 0;
-    std::array<int, kCallKinds> perKind_{};
 };
 
 }  // namespace qv::test

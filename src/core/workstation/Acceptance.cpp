@@ -3,6 +3,7 @@
 
 #include "core/common/State.h"
 #include "core/common/Text.h"
+#include "core/common/TextFile.h"
 #include "core/tooling/ToolingState.h"
 #include "core/workstation/DrawingReplace.h"
 #include "core/workstation/ExchangeFiles.h"
@@ -15,9 +16,14 @@ namespace qv {
 
 namespace {
 
-Outcome NotAccepted(const std::string& reason) {
-    return Outcome::Refused("Reverse Engineering Result Not Accepted\n\n" + reason);
-}
+std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
+
+const char* const NotAcceptedText = "Reverse Engineering Result Not Accepted\n\n";
+
+// A failed check refuses the result; a failing file system is a failure of
+// its own kind, so that the window need not tell the two apart by text.
+Outcome NotAccepted(const std::string& reason) { return Outcome::Refused(NotAcceptedText + reason); }
+Outcome NotWritten(const Status& status) { return Outcome::Failed(NotAcceptedText + status.message(), status.kind()); }
 
 /// Leftovers of an earlier acceptance would mix with the new drawing.
 Status ClearScratchFiles() {
@@ -56,7 +62,11 @@ HeaderValues HeaderValuesFrom(const std::array<std::string, 4>& sheetTexts) {
 
 Outcome AcceptResult(const std::array<std::string, 4>& sheetTexts) {
     platform::Platform& os = platform::Current();
-    auto path = ReadReversePath(SystemFile(ReversePathFile));
+    // A missing path file, or one that says too little, is the run's fault;
+    // a read that fails is the disc's.
+    auto lines = ReadLines(SystemFile(ReversePathFile));
+    if (!lines) return lines.kind() == ErrorKind::NotFound ? NotAccepted(lines.message()) : NotWritten(lines.status());
+    auto path = ParseReversePath(SystemFile(ReversePathFile), *lines);
     if (!path) return NotAccepted(path.message());
     const std::string program = Trim(path->ProgramPath);
     if (!SameProgram(program, ReverseRun().ProgramPath))
@@ -68,21 +78,25 @@ Outcome AcceptResult(const std::array<std::string, 4>& sheetTexts) {
 
     const std::string scratch = SystemFile(ScratchDrawingFile);
     status = ClearScratchFiles();
-    if (!status) return NotAccepted(status.message());
+    if (!status) return NotWritten(status);
     auto written = BuildScratchDrawing(drawing, scratch, HeaderValuesFrom(sheetTexts), ReverseRun().TurretTools);
     if (written) status = ReplaceDrawing(scratch, drawing);
     else status = written.status();
     if (!status) {
-        if (os.fileExists(scratch)) (void)os.deleteFile(scratch);
-        return NotAccepted(status.message());
+        if (os.fileExists(scratch) && !os.deleteFile(scratch))
+            return NotWritten(Status::Error(status.message() + "\n" + Quoted(scratch) + " Could Not Be Removed !",
+                                            status.kind()));
+        return NotWritten(status);
     }
 
     // The drawing is in place; what is left are the run's exchange files.
+    // One that will not go is named, as it would be taken for a new run's.
+    std::string notice = "Reverse Engineering Complete !";
     for (const char* name : {ReviewRecordsFile, ReversePathFile, ReverseSheetFile, ReverseToolsFile}) {
         const std::string file = SystemFile(name);
-        if (os.fileExists(file)) (void)os.deleteFile(file);
+        if (os.fileExists(file) && !os.deleteFile(file)) notice += "\n" + Quoted(file) + " Could Not Be Removed !";
     }
-    return Outcome::Done("Reverse Engineering Complete !", written.value());
+    return Outcome::Done(notice, written.value());
 }
 
 }  // namespace qv

@@ -136,15 +136,19 @@ std::string ExactNumberText(float value) {
 Result<ReversePath> ReadReversePath(const std::string& path) {
     Result<std::vector<std::string>> lines = ReadLines(path);
     if (!lines) return lines.status();
+    return ParseReversePath(path, *lines);
+}
+
+Result<ReversePath> ParseReversePath(const std::string& path, const std::vector<std::string>& lines) {
     static const char* const names[] = {"program path", "program name", "current directory",
                                         "machine folder"};
-    if (lines->size() < 4) {
-        return Status::Error(path + ": line " + std::to_string(lines->size() + 1) + " (" +
-                             names[lines->size()] + ") is missing");
+    if (lines.size() < 4) {
+        return Status::Error(path + ": line " + std::to_string(lines.size() + 1) + " (" +
+                             names[lines.size()] + ") is missing");
     }
     std::string values[4];
     for (std::size_t i = 0; i < 4; ++i) {
-        values[i] = Trim((*lines)[i]);
+        values[i] = Trim(lines[i]);
         if (values[i].empty() && i != 2) {
             return Status::Error(path + ": line " + std::to_string(i + 1) + " (" + names[i] + ") is empty");
         }

@@ -28,6 +28,8 @@ struct ReversePath {
 /// Lines are trimmed. Lines 1, 2 and 4 must not be empty; line 3 may be.
 /// Lines after the fourth are ignored.
 Result<ReversePath> ReadReversePath(const std::string& path);
+/// The same from the lines already read; path names the file in messages.
+Result<ReversePath> ParseReversePath(const std::string& path, const std::vector<std::string>& lines);
 /// Refuses values holding a line break (they would shift the lines).
 Status WriteReversePath(const std::string& path, const ReversePath& value);
 

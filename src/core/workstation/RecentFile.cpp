@@ -11,11 +11,11 @@ namespace qv {
 
 std::string RecentFilePath() { return State().Config.SystemFolder + "Lastfile.lst"; }
 
-bool RememberLastFile(const std::string& directory, const std::string& name) {
+Status RememberLastFile(const std::string& directory, const std::string& name) {
     const std::string dir = Trim(directory);
     const std::string program = Trim(name);
-    if (dir.empty() || HasColon(dir) || program.empty()) return true;
-    return WriteLines(RecentFilePath(), {QuoteField(dir), QuoteField(program), "******"}).ok();
+    if (dir.empty() || HasColon(dir) || program.empty()) return Status::Ok();
+    return WriteLines(RecentFilePath(), {QuoteField(dir), QuoteField(program), "******"});
 }
 
 bool RecallLastFile(std::string& directory, std::string& name) {
@@ -37,6 +37,6 @@ bool RecallLastFile(std::string& directory, std::string& name) {
     return found;
 }
 
-bool ResetLastFile() { return WriteLines(RecentFilePath(), {"******"}).ok(); }
+Status ResetLastFile() { return WriteLines(RecentFilePath(), {"******"}); }
 
 }  // namespace qv

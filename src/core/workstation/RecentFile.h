@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "platform/Result.h"
+
 namespace qv {
 
 /// SystemFolder & "Lastfile.lst".
@@ -12,8 +14,8 @@ std::string RecentFilePath();
 /// Remembers program name in directory (both trimmed). A drive entry (a
 /// directory holding ":") or an empty text leaves the memory as it was.
 /// A name holding a comma or a quote is written quoted so it reads back
-/// whole. False when the memory could not be written.
-bool RememberLastFile(const std::string& directory, const std::string& name);
+/// whole. The error when the memory could not be written.
+Status RememberLastFile(const std::string& directory, const std::string& name);
 
 /// The remembered directory and program when the program still exists in
 /// the current machine's folder. Otherwise false, and the memory is emptied
@@ -22,7 +24,6 @@ bool RememberLastFile(const std::string& directory, const std::string& name);
 bool RecallLastFile(std::string& directory, std::string& name);
 
 /// Empties the memory: "Lastfile.lst" holds the single line "******".
-/// False when it could not be written.
-bool ResetLastFile();
+Status ResetLastFile();
 
 }  // namespace qv

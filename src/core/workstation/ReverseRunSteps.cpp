@@ -87,7 +87,7 @@ std::variant<ReversePanel, Outcome> LoadRunResult(const RunRequest& request, std
     panel.materials = FillMaterialList(State().Mach.MachineFolder, Tooling().CurrentMaterial);
     if (panel.materials.selected < 0 && !panel.materials.items.empty()) panel.materials.selected = 0;
 
-    RememberLastFile(State().Config.CurrentDirectory, run.ProgramName);
+    (void)RememberLastFile(State().Config.CurrentDirectory, run.ProgramName);
     return panel;
 }
 

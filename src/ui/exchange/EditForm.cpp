@@ -176,7 +176,7 @@ void EditForm::editOk() {
         EditList[1]->setFocus();
         return;
     }
-    RememberLastFile(State().Config.CurrentDirectory, name);
+    (void)RememberLastFile(State().Config.CurrentDirectory, name);
     accept();
 }
 

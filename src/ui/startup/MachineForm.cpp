@@ -22,7 +22,7 @@ void MachineForm::choose(std::int16_t number) {
         Notify(status.message());
         return;
     }
-    ResetLastFile();
+    (void)ResetLastFile();
 }
 
 }  // namespace qv::ui

@@ -46,7 +46,7 @@ void SearchFromMenu(ReverseForm& form) {
                       EnterFoundDirectory(form);
                       // A drawing without a program is no program to remember.
                       if (platform::Current().fileExists(s.Config.CurrentDirectoryPath + s.Search.FileName + ".prg"))
-                          RememberLastFile(s.Config.CurrentDirectory, s.Search.FileName);
+                          (void)RememberLastFile(s.Config.CurrentDirectory, s.Search.FileName);
                   });
 }
 

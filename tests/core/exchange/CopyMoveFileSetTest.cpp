@@ -6,7 +6,7 @@
 
 #include <tuple>
 
-#include "FileSetWorld.h"
+#include "support/FileSetWorld.h"
 #include "core/common/State.h"
 #include "core/exchange/FileSet.h"
 #include "support/Answers.h"
@@ -17,13 +17,13 @@ namespace {
 struct TransferCase {
     const char* label;
     std::int16_t kind;
-    bool ownMachine;                       // target folder of the selected machine "M1"
-    std::vector<std::string> source;       // files of the source folder
-    std::vector<std::string> target;       // files already in the target folder
+    bool ownMachine;  // target folder of the selected machine "M1"
+    const char* source;
+    const char* target;  // files already in the target folder
     const char* targetBase;
-    std::vector<std::string> expected;     // target after: "NEW<SOURCE" for a copy, "NAME" for an old file kept
-    std::vector<std::string> leftByMove;   // source files a move leaves behind
-    bool asks;                             // the overwrite question is asked
+    const char* expected;    // the target after
+    const char* leftByMove;  // source files a move leaves behind
+    bool asks;               // the overwrite question is asked
 };
 
 void PrintTo(const TransferCase& c, std::ostream* os) { *os << c.label; }
@@ -43,80 +43,44 @@ TEST_P(CopyMoveFileSetTest, BringsTheMembersAcrossAndLeavesTheRest) {
     State().LastAnswer = 0;
     const std::string target = drive == 'C' ? (c.ownMachine ? kParts : kForeign)
                                             : (c.ownMachine ? kOtherDriveOwn : kOtherDriveForeign);
-    world.putFiles(kJobs, c.source, "src");
-    world.putFiles(target, c.target, "old");
+    world.putFiles(kJobs, Files(c.source), "src");
+    world.putFiles(target, Files(c.target), "old");
 
     const Outcome done = op == Op::Copy ? CopyFileSet(kJobs, "BRACKET", target, c.targetBase, c.kind, SharedAsk())
-                                              : MoveFileSet(kJobs, "BRACKET", target, c.targetBase, c.kind, SharedAsk());
+                                        : MoveFileSet(kJobs, "BRACKET", target, c.targetBase, c.kind, SharedAsk());
 
     EXPECT_TRUE(done.done()) << done.message();
     EXPECT_EQ(done.count(), 1);
     EXPECT_EQ(State().LastAnswer, AnswerYes);
     EXPECT_EQ(messages.asked.size(), c.asks ? 1u : 0u);
-    world.expectFolder(target, c.expected, "src");
-    world.expectUntouched(kJobs, op == Op::Copy ? c.source : c.leftByMove, "src");
+    world.expectFolder(target, Files(c.expected, "BRACKET", c.targetBase), "src");
+    world.expectUntouched(kJobs, Files(op == Op::Copy ? c.source : c.leftByMove), "src");
 }
 
 const TransferCase kCases[] = {
-    {"WorkedExample", 1, false,
-     {"BRACKET.drw", "BRACKET.usr", "BRACKET.nst", "BRACKET.prg", "BRACKET.inf"}, {}, "BRACKET",
-     {"BRACKET.drw<BRACKET.drw", "BRACKET.nst<BRACKET.nst"},
-     {"BRACKET.usr", "BRACKET.prg", "BRACKET.inf"}, false},
-    {"DrawingOwnMachine", 1, true,
-     {"BRACKET.drw", "BRACKET.usr", "BRACKET.seq", "BRACKET.nst", "BRACKET.dxf", "BRACKET.prg", "BRACKET.inf",
-      "BRACKET.stp"},
-     {}, "BRACKET",
-     {"BRACKET.drw<BRACKET.drw", "BRACKET.usr<BRACKET.usr", "BRACKET.seq<BRACKET.seq", "BRACKET.nst<BRACKET.nst",
-      "BRACKET.dxf<BRACKET.dxf"},
-     {"BRACKET.prg", "BRACKET.inf", "BRACKET.stp"}, false},
-    {"ProgramOwnMachine", 2, true,
-     {"BRACKET.prg", "BRACKET.inf", "BRACKET.rpt", "BRACKET.stp", "BRACKET.drw", "BRACKET.usr"}, {}, "BRACKET",
-     {"BRACKET.prg<BRACKET.prg", "BRACKET.inf<BRACKET.inf", "BRACKET.rpt<BRACKET.rpt", "BRACKET.stp<BRACKET.stp"},
-     {"BRACKET.drw", "BRACKET.usr"}, false},
-    {"ProgramForeignMachine", 2, false,
-     {"BRACKET.prg", "BRACKET.inf", "BRACKET.rpt", "BRACKET.stp", "BRACKET.drw", "BRACKET.usr"}, {}, "BRACKET",
-     {"BRACKET.prg<BRACKET.prg", "BRACKET.inf<BRACKET.inf", "BRACKET.rpt<BRACKET.rpt"},
-     {"BRACKET.stp", "BRACKET.drw", "BRACKET.usr"}, false},
-    {"BothForeignMachine", 3, false,
-     {"BRACKET.drw", "BRACKET.prg", "BRACKET.inf", "BRACKET.rpt", "BRACKET.stp", "BRACKET.usr", "BRACKET.seq",
-      "BRACKET.nst", "BRACKET.dxf", "BRACKET"},
-     {}, "BRACKET",
-     {"BRACKET.drw<BRACKET.drw", "BRACKET.prg<BRACKET.prg", "BRACKET.inf<BRACKET.inf", "BRACKET.rpt<BRACKET.rpt",
-      "BRACKET.nst<BRACKET.nst", "BRACKET.dxf<BRACKET.dxf", "BRACKET<BRACKET"},
-     {"BRACKET.stp", "BRACKET.usr", "BRACKET.seq"}, false},
-    {"BothOwnMachine", 3, true,
-     {"BRACKET.drw", "BRACKET.prg", "BRACKET.stp", "BRACKET.usr", "BRACKET.seq", "BRACKET"}, {}, "BRACKET",
-     {"BRACKET.drw<BRACKET.drw", "BRACKET.prg<BRACKET.prg", "BRACKET.stp<BRACKET.stp", "BRACKET.usr<BRACKET.usr",
-      "BRACKET.seq<BRACKET.seq", "BRACKET<BRACKET"},
-     {}, false},
-    {"UpperCaseCompanions", 1, false,
-     {"BRACKET.DRW", "BRACKET.PRG", "BRACKET.INF", "BRACKET.NST", "BRACKET.USR"}, {}, "BRACKET",
-     {"BRACKET.DRW<BRACKET.DRW", "BRACKET.NST<BRACKET.NST"}, {"BRACKET.PRG", "BRACKET.INF", "BRACKET.USR"}, false},
-    {"UpperCaseMachineBound", 3, false, {"BRACKET.Stp", "BRACKET.USR", "BRACKET.prg"}, {}, "BRACKET",
-     {"BRACKET.prg<BRACKET.prg"}, {"BRACKET.Stp", "BRACKET.USR"}, false},
-    {"NamesOfNoSet", 3, true,
-     {"BRACKET.drw", "BRACKET.old.prg", "BRACKET.text", "BRACKETS.drw", "BRACKET.prg.bak"}, {}, "BRACKET",
-     {"BRACKET.drw<BRACKET.drw"}, {"BRACKET.old.prg", "BRACKET.text", "BRACKETS.drw", "BRACKET.prg.bak"}, false},
-    {"NewBaseName", 3, true, {"BRACKET.drw", "BRACKET.prg", "BRACKET"}, {}, "HOLDER",
-     {"HOLDER.drw<BRACKET.drw", "HOLDER.prg<BRACKET.prg", "HOLDER<BRACKET"}, {}, false},
-    {"DrawingKeepsTargetProgram", 1, true, {"BRACKET.drw", "BRACKET.usr"},
-     {"BRACKET.drw", "BRACKET.prg", "BRACKET.inf", "BRACKET.rpt", "BRACKET.stp", "BRACKET.nst", "BRACKET.dxf"},
-     "BRACKET",
-     {"BRACKET.drw<BRACKET.drw", "BRACKET.usr<BRACKET.usr", "BRACKET.prg", "BRACKET.inf", "BRACKET.rpt",
-      "BRACKET.stp", "BRACKET.nst"},
-     {}, true},
-    {"ReplacesTheTargetSet", 3, true, {"BRACKET.drw", "BRACKET.prg"},
-     {"BRACKET.drw", "BRACKET.prg", "BRACKET.inf", "BRACKET.nst", "BRACKET.seq", "OTHER.prg"}, "BRACKET",
-     {"BRACKET.drw<BRACKET.drw", "BRACKET.prg<BRACKET.prg", "BRACKET.nst", "OTHER.prg"}, {}, true},
-    {"SourceNestingReplacesTarget", 1, true, {"BRACKET.drw", "BRACKET.nst"}, {"BRACKET.nst"}, "BRACKET",
-     {"BRACKET.drw<BRACKET.drw", "BRACKET.nst<BRACKET.nst"}, {}, false},
-    {"ProgramClearsForeignTargetSet", 2, false, {"BRACKET.prg", "BRACKET.stp"}, {"BRACKET.prg", "BRACKET.stp"},
-     "BRACKET", {"BRACKET.prg<BRACKET.prg"}, {"BRACKET.stp"}, true},
+    {"WorkedExample", 1, false, "drw usr nst prg inf", "", "BRACKET", "drw nst", "usr prg inf", false},
+    {"DrawingOwnMachine", 1, true, "drw usr seq nst dxf prg inf stp", "", "BRACKET", "drw usr seq nst dxf",
+     "prg inf stp", false},
+    {"ProgramOwnMachine", 2, true, "prg inf rpt stp drw usr", "", "BRACKET", "prg inf rpt stp", "drw usr", false},
+    {"ProgramForeignMachine", 2, false, "prg inf rpt stp drw usr", "", "BRACKET", "prg inf rpt", "stp drw usr", false},
+    {"BothForeignMachine", 3, false, "drw prg inf rpt stp usr seq nst dxf -", "", "BRACKET",
+     "drw prg inf rpt nst dxf -", "stp usr seq", false},
+    {"BothOwnMachine", 3, true, "drw prg stp usr seq -", "", "BRACKET", "drw prg stp usr seq -", "", false},
+    {"UpperCaseCompanions", 1, false, "DRW PRG INF NST USR", "", "BRACKET", "DRW NST", "PRG INF USR", false},
+    {"UpperCaseMachineBound", 3, false, "Stp USR prg", "", "BRACKET", "prg", "Stp USR", false},
+    {"NamesOfNoSet", 3, true, "drw old.prg text /BRACKETS.drw prg.bak", "", "BRACKET", "drw",
+     "old.prg text /BRACKETS.drw prg.bak", false},
+    {"NewBaseName", 3, true, "drw prg -", "", "HOLDER", "drw prg -", "", false},
+    {"DrawingKeepsTargetProgram", 1, true, "drw usr", "drw prg inf rpt stp nst dxf", "BRACKET",
+     "drw usr =prg =inf =rpt =stp =nst", "", true},
+    {"ReplacesTheTargetSet", 3, true, "drw prg", "drw prg inf nst seq /OTHER.prg", "BRACKET",
+     "drw prg =nst /OTHER.prg", "", true},
+    {"SourceNestingReplacesTarget", 1, true, "drw nst", "nst", "BRACKET", "drw nst", "", false},
+    {"ProgramClearsForeignTargetSet", 2, false, "prg stp", "prg stp", "BRACKET", "prg", "stp", true},
     // Only the drawing and the program of the target count as a conflict.
-    {"CompanionIsNoConflict", 3, true, {"BRACKET.drw", "BRACKET.prg"}, {"BRACKET.inf"}, "BRACKET",
-     {"BRACKET.drw<BRACKET.drw", "BRACKET.prg<BRACKET.prg"}, {}, false},
-    {"BaseSpeltInAnotherCase", 3, true, {"bracket.drw", "Bracket.PRG"}, {}, "BRACKET",
-     {"BRACKET.drw<bracket.drw", "BRACKET.PRG<Bracket.PRG"}, {}, false},
+    {"CompanionIsNoConflict", 3, true, "drw prg", "inf", "BRACKET", "drw prg", "", false},
+    {"BaseSpeltInAnotherCase", 3, true, "/bracket.drw /Bracket.PRG", "", "BRACKET",
+     "/BRACKET.drw<bracket.drw /BRACKET.PRG<Bracket.PRG", "", false},
 };
 
 std::string Name(const ::testing::TestParamInfo<Param>& info) {

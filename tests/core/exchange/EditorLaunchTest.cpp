@@ -8,7 +8,6 @@
 #include "core/exchange/EditorLaunch.h"
 #include "support/ForwardingPlatform.h"
 #include "support/Sandbox.h"
-#include "support/TableTest.h"
 
 namespace qv {
 namespace {
@@ -54,36 +53,36 @@ const EditorCase kCases[] = {
      "The Editor Could Not Be Started\n\n\"C:\\NONE.EXE\"\n\nC:\\NONE.EXE: no such program"},
 };
 
-class EditorLaunch : public ::testing::TestWithParam<EditorCase> {
+class EditorLaunch : public ::testing::Test {
 protected:
     void TearDown() override {
         for (const char* name : {"VISUAL", "EDITOR"}) unsetenv(name);
     }
 };
 
-TEST_P(EditorLaunch, StartsTheEditorOnThePath) {
-    const EditorCase& c = GetParam();
-    test::MachineSandbox box;
-    setenv("VISUAL", c.visual, 1);
-    setenv("EDITOR", c.editor, 1);
-    if (c.configuration) box.write("C:\\QV\\Editor.cfg", c.configuration);
-    box.write(kProgram, "x");
-    box.write("C:\\JOBS\\M1\\MY JOBS\\A.prg", "x");
-    RecordingPlatform recording(box.platform());
-    platform::ScopedPlatform use(recording);
+TEST_F(EditorLaunch, StartsTheEditorOnThePath) {
+    for (const EditorCase& c : kCases) {
+        SCOPED_TRACE(c.name);
+        test::MachineSandbox box;
+        setenv("VISUAL", c.visual, 1);
+        setenv("EDITOR", c.editor, 1);
+        if (c.configuration) box.write("C:\\QV\\Editor.cfg", c.configuration);
+        box.write(kProgram, "x");
+        box.write("C:\\JOBS\\M1\\MY JOBS\\A.prg", "x");
+        RecordingPlatform recording(box.platform());
+        platform::ScopedPlatform use(recording);
 
-    const Outcome outcome = LaunchEditor(c.path);
-    EXPECT_EQ(outcome.message(), c.notice);
-    EXPECT_EQ(recording.started,
-              c.started.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.started + " [max]"});
-    // A file the editor opens exists; one made for an editor that never came is gone again.
-    EXPECT_EQ(box.exists(c.path), outcome.done());
-    if (outcome.done()) {
-        EXPECT_EQ(box.read(c.path), c.path == "C:\\JOBS\\M1\\P1\\NEW.prg" ? "" : "x");
+        const Outcome outcome = LaunchEditor(c.path);
+        EXPECT_EQ(outcome.message(), c.notice);
+        EXPECT_EQ(recording.started,
+                  c.started.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.started + " [max]"});
+        // A file the editor opens exists; one made for an editor that never came is gone again.
+        EXPECT_EQ(box.exists(c.path), outcome.done());
+        if (outcome.done()) {
+            EXPECT_EQ(box.read(c.path), c.path == "C:\\JOBS\\M1\\P1\\NEW.prg" ? "" : "x");
+        }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(Cases, EditorLaunch, ::testing::ValuesIn(kCases), test::CaseName());
 
 }  // namespace
 }  // namespace qv

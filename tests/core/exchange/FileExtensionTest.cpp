@@ -6,28 +6,15 @@
 namespace qv {
 namespace {
 
-struct ExtensionCase {
-    const char* name;
-    const char* extension;
-};
-
-void PrintTo(const ExtensionCase& c, std::ostream* os) { *os << '"' << c.name << '"'; }
-
-class FileExtensionTest : public ::testing::TestWithParam<ExtensionCase> {};
-
-TEST_P(FileExtensionTest, TakesAtMostThreeCharactersAfterALateDot) {
-    EXPECT_EQ(FileExtension(GetParam().name), GetParam().extension) << GetParam().name;
+TEST(FileExtension, TakesAtMostThreeCharactersAfterALateDot) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"PART1.prg", "prg"}, {"A.B", "B"},   {"NAME.", ""},  {"FILE.TEXT", ""},  {".prg", ""},
+        {"PART1", ""},        {"", ""},       {"A", ""},      {"A.", ""},         {"  BRACKET.DRW  ", "DRW"},
+        {"B.old.prg", "prg"}, {"X.ab", "ab"}, {"..ab", "ab"}, {"AB.", ""},        {"PART1.TAP", "TAP"},
+        {"A.B.", ""},         {".ab", ""},    {"A.prg1", ""},
+    };
+    for (const auto& [name, extension] : cases) EXPECT_EQ(FileExtension(name), extension) << '"' << name << '"';
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Names, FileExtensionTest,
-    ::testing::Values(ExtensionCase{"PART1.prg", "prg"}, ExtensionCase{"A.B", "B"}, ExtensionCase{"NAME.", ""},
-                      ExtensionCase{"FILE.TEXT", ""}, ExtensionCase{".prg", ""}, ExtensionCase{"PART1", ""},
-                      ExtensionCase{"", ""}, ExtensionCase{"A", ""}, ExtensionCase{"A.", ""},
-                      ExtensionCase{"  BRACKET.DRW  ", "DRW"}, ExtensionCase{"B.old.prg", "prg"},
-                      ExtensionCase{"X.ab", "ab"}, ExtensionCase{"..ab", "ab"}, ExtensionCase{"AB.", ""},
-                      ExtensionCase{"PART1.TAP", "TAP"}, ExtensionCase{"A.B.", ""}, ExtensionCase{".ab", ""},
-                      ExtensionCase{"A.prg1", ""}));
 
 }  // namespace
 }  // namespace qv

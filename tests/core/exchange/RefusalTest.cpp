@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "FileSetWorld.h"
+#include "support/FileSetWorld.h"
 #include "core/common/State.h"
 #include "core/exchange/FileSet.h"
 #include "support/Answers.h"
@@ -23,8 +23,6 @@ struct Refused {
     std::int16_t lastAnswer;
 };
 
-void PrintTo(const Refused& c, std::ostream* os) { *os << c.label; }
-
 // Answering No to the overwrite question about name.
 Refused No(const char* label, std::function<Outcome()> run, const std::string& name) {
     return {label, std::move(run), OverwriteQuestion(name), AnswerNo};
@@ -35,11 +33,10 @@ Refused Call(const char* label, std::function<Outcome()> run, const char* notice
 }
 const char* const kBadName = "Invalid File Name !";
 
-class RefusedTest : public ::testing::TestWithParam<Refused> {};
-
 // A refusal returns 0 and leaves both folders as they were, the target's
 // companions included; only the overwrite question touches LastAnswer.
-TEST_P(RefusedTest, ChangesNothing) {
+void ExpectNothingChanged(const Refused& c) {
+    SCOPED_TRACE(c.label);
     FileSetWorld world;
     Answers& messages = SharedAnswers();
     messages = Answers{};
@@ -50,22 +47,21 @@ TEST_P(RefusedTest, ChangesNothing) {
     messages.answer({false});
     State().LastAnswer = kUntouched;
 
-    const Outcome done = GetParam().run();
+    const Outcome done = c.run();
     EXPECT_EQ(done.count(), 0);
     EXPECT_FALSE(done.done());
 
     EXPECT_EQ(world.snapshot(), before);
-    EXPECT_EQ(State().LastAnswer, GetParam().lastAnswer);
-    const std::string& shown = GetParam().shown;
+    EXPECT_EQ(State().LastAnswer, c.lastAnswer);
+    const std::string& shown = c.shown;
     // A question is asked through the callback, a refusal is the outcome's notice.
     const bool question = shown.find("Overwrite It ?") != std::string::npos;
     EXPECT_EQ(messages.asked, question ? std::vector<std::string>{shown} : std::vector<std::string>{});
     EXPECT_EQ(done.message(), question ? std::string() : shown);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Calls, RefusedTest,
-    ::testing::Values(
+TEST(Refused, ChangesNothing) {
+    const Refused cases[] = {
         No("CopyDrawing", [] { return CopyFileSet(kJobs, "BRACKET", kParts, "BRACKET", 1, SharedAsk()); }, "BRACKET"),
         No("CopyProgram", [] { return CopyFileSet(kJobs, "BRACKET", kParts, "BRACKET", 2, SharedAsk()); }, "BRACKET"),
         No("MoveBoth", [] { return MoveFileSet(kJobs, "BRACKET", kParts, "BRACKET", 3, SharedAsk()); }, "BRACKET"),
@@ -79,7 +75,9 @@ INSTANTIATE_TEST_SUITE_P(
         Call("CopyOntoItselfFolderSpeltOtherwise",
              [] { return CopyFileSet(kJobs, "BRACKET", "c:\\mach\\m1\\jobs\\", "Bracket", 2, SharedAsk()); }),
         Call("CopyOntoItselfThroughDots",
-             [] { return CopyFileSet(kJobs, "BRACKET", "C:\\MACH\\M1\\PARTS\\..\\JOBS\\", "BRACKET", 3, SharedAsk()); }),
+             [] {
+                 return CopyFileSet(kJobs, "BRACKET", "C:\\MACH\\M1\\PARTS\\..\\JOBS\\", "BRACKET", 3, SharedAsk());
+             }),
         Call("ImportDrawingFromItsOwnFolder", [] { return ImportFile(kJobs, kJobs, "BRACKET.drw", SharedAsk()); }),
         Call("ImportProgramFromItsOwnFolder", [] { return ImportFile(kJobs, kJobs, "bracket.PRG", SharedAsk()); }),
         Call("ImportSingleFromItsOwnFolder", [] { return ImportFile(kJobs, kJobs, "BRACKET.usr", SharedAsk()); }),
@@ -87,10 +85,14 @@ INSTANTIATE_TEST_SUITE_P(
         Call("KindFour", [] { return MoveFileSet(kJobs, "BRACKET", kParts, "BRACKET", 4, SharedAsk()); }),
         Call("EmptyTargetName", [] { return CopyFileSet(kJobs, "BRACKET", kParts, "  ", 3, SharedAsk()); }, kBadName),
         Call("WildcardSourceName", [] { return MoveFileSet(kJobs, "BRACK*", kParts, "X", 3, SharedAsk()); }, kBadName),
-        Call("TargetNameWithFolder", [] { return CopyFileSet(kJobs, "BRACKET", kParts, "..\\BRACKET", 3, SharedAsk()); }, kBadName),
-        Call("ImportWithFolderInName", [] { return ImportFile(kJobs, kParts, "SUB\\BRACKET.drw", SharedAsk()); }, kBadName),
-        Call("ImportEmptyName", [] { return ImportFile(kJobs, kParts, "", SharedAsk()); }, kBadName)),
-    [](const auto& info) { return std::string(info.param.label); });
+        Call("TargetNameWithFolder",
+             [] { return CopyFileSet(kJobs, "BRACKET", kParts, "..\\BRACKET", 3, SharedAsk()); }, kBadName),
+        Call("ImportWithFolderInName",
+             [] { return ImportFile(kJobs, kParts, "SUB\\BRACKET.drw", SharedAsk()); }, kBadName),
+        Call("ImportEmptyName", [] { return ImportFile(kJobs, kParts, "", SharedAsk()); }, kBadName),
+    };
+    for (const Refused& c : cases) ExpectNothingChanged(c);
+}
 
 // A source set that has vanished brings nothing; the target set it was to
 // replace stays as it was.

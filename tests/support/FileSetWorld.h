@@ -32,6 +32,12 @@ public:
     void expectUntouched(const std::string& folder, std::vector<std::string> names, const std::string& prefix) const;
 };
 
+/// Names written short: extensions of base ("-" is base alone) or, from "/"
+/// on, whole names. With newBase, entries for expectFolder: "x" is newBase's
+/// x copied from base.x, "=x" an old base.x kept, "/NEW<OLD" a copy.
+std::vector<std::string> Files(const std::string& tokens, const std::string& base = "BRACKET",
+                               const std::string& newBase = "");
+
 /// Distinct content for a test file, with bytes a text copy would spoil.
 std::string Bytes(const std::string& prefix, const std::string& name);
 

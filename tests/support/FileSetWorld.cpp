@@ -1,9 +1,10 @@
 // Temporary drives and file contents for the file-set tests.
-#include "FileSetWorld.h"
+#include "support/FileSetWorld.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <sstream>
 
 #include "core/common/State.h"
 
@@ -39,6 +40,19 @@ void FileSetWorld::expectUntouched(const std::string& folder, std::vector<std::s
     std::sort(files.begin(), files.end());
     EXPECT_EQ(names(folder), files);
     for (const std::string& name : files) EXPECT_EQ(read(folder + name), Bytes(prefix, name)) << name;
+}
+
+std::vector<std::string> Files(const std::string& tokens, const std::string& base, const std::string& newBase) {
+    std::vector<std::string> out;
+    std::istringstream words(tokens);
+    for (std::string t; words >> t;) {
+        const bool kept = t[0] == '=';
+        if (kept) t = t.substr(1);
+        const auto named = [&](const std::string& b) { return t == "-" ? b : b + "." + t; };
+        if (t[0] == '/') out.push_back(t.substr(1));
+        else out.push_back(newBase.empty() || kept ? named(base) : named(newBase) + "<" + named(base));
+    }
+    return out;
 }
 
 std::string Bytes(const std::string& prefix, const std::string& name) {

@@ -22,44 +22,44 @@ const std::string kTurrets = "C:\\QV\\DATA\\Turrets\\M1\\";
 const std::string kList = "******\r\n";
 const std::string kLayout2 = "1, , , 0, 0, 0, 0, , 0\r\n2, , , 0, 0, 0, 0, , 0\r\n******\r\n";
 
-class ToolLibraryTest : public ::testing::Test {
-protected:
-    void SetUp() override {
+// A punch machine with its tool and turret folders.
+struct Prepared : test::MachineSandbox {
+    Prepared() {
         State().Mach.PunchMachine = true;
         State().Mach.MachineValue3 = 2;
-        box.makeFolder(kTools);
-        box.makeFolder(kTurrets);
+        makeFolder(kTools);
+        makeFolder(kTurrets);
     }
-    test::MachineSandbox box;
 };
 
-// listFiles: ".lkp" files already in the tool folder.
-struct ChoiceCase { const char* name; std::vector<std::string> listFiles; std::string wanted; std::string chosen; };
-
-const ChoiceCase kChoices[] = {
-    {"named library present", {"Thin.lkp", "Full Library.lkp"}, "Thin", "Thin"},
-    {"name trimmed", {"Thin.lkp"}, "  Thin ", "Thin"},
-    {"named library missing, full present", {"Full Library.lkp", "Alpha.lkp"}, "Thick", "Full Library"},
-    {"no list file at all", {}, "Thick", "Full Library"},
-    {"empty name and no list file", {}, "", "Full Library"},
-    {"named and full missing: first list file", {"Beta.lkp", "alpha.lkp"}, "Thick", "alpha"},
-    {"empty name: first list file", {"Beta.lkp"}, "", "Beta"},
+class ToolLibraryTest : public ::testing::Test {
+protected:
+    Prepared box;
 };
 
-class LibraryChoice : public ToolLibraryTest, public ::testing::WithParamInterface<ChoiceCase> {};
-
-TEST_P(LibraryChoice, FallsBackToFullLibrary) {
-    const ChoiceCase& c = GetParam();
-    for (const std::string& f : c.listFiles) box.write(kTools + f, kList);
-    Tooling().ToolLibraryName = c.wanted;
-    PrepareToolLibrary();
-    EXPECT_EQ(Tooling().ToolLibraryName, c.chosen);
-    EXPECT_EQ(Tooling().ToolLibraryPrefix, kTools + c.chosen + ".");
-    EXPECT_EQ(box.read(kTools + c.chosen + ".lkp"), kList);
-    EXPECT_TRUE(box.exists(kTools + c.chosen + ".dft"));
+TEST(LibraryChoice, FallsBackToFullLibrary) {
+    // listFiles: ".lkp" files already in the tool folder.
+    const struct { const char* name; std::vector<std::string> listFiles; std::string wanted, chosen; } cases[] = {
+        {"named library present", {"Thin.lkp", "Full Library.lkp"}, "Thin", "Thin"},
+        {"name trimmed", {"Thin.lkp"}, "  Thin ", "Thin"},
+        {"named library missing, full present", {"Full Library.lkp", "Alpha.lkp"}, "Thick", "Full Library"},
+        {"no list file at all", {}, "Thick", "Full Library"},
+        {"empty name and no list file", {}, "", "Full Library"},
+        {"named and full missing: first list file", {"Beta.lkp", "alpha.lkp"}, "Thick", "alpha"},
+        {"empty name: first list file", {"Beta.lkp"}, "", "Beta"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Prepared box;
+        for (const std::string& f : c.listFiles) box.write(kTools + f, kList);
+        Tooling().ToolLibraryName = c.wanted;
+        PrepareToolLibrary();
+        EXPECT_EQ(Tooling().ToolLibraryName, c.chosen);
+        EXPECT_EQ(Tooling().ToolLibraryPrefix, kTools + c.chosen + ".");
+        EXPECT_EQ(box.read(kTools + c.chosen + ".lkp"), kList);
+        EXPECT_TRUE(box.exists(kTools + c.chosen + ".dft"));
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Cases, LibraryChoice, ::testing::ValuesIn(kChoices), test::CaseName());
 
 TEST_F(ToolLibraryTest, CreatesTheSixFilesByteForByte) {
     box.write(kTools + "Thin.lkp", "A,1\r\n******\r\n");

@@ -57,9 +57,9 @@ TEST(PunchProgram, BoltHoleCirclesPutKHitsAroundThePatternOrigin) {
     const PunchProgram p = Parse(Lines({"(T1 A 10)", "G90G72X100.Y100.", "G26I50.J90.K4T1C15."}));
     EXPECT_EQ(Hits(p), "100,150@1c15 50,100@1c15 100,50@1c15 150,100@1c15");
     ASSERT_EQ(p.Circles.size(), 1u);
-    EXPECT_EQ(p.Circles[0].Count, 4);
-    EXPECT_DOUBLE_EQ(p.Circles[0].Radius, 50);
-    EXPECT_EQ(p.Circles[0].Station, 1);
+    EXPECT_EQ(std::to_string(p.Circles[0].Count) + " r" + FormatNumber(p.Circles[0].Radius) + " @" +
+                  std::to_string(p.Circles[0].Station),
+              "4 r50 @1");
 }
 
 TEST(PunchProgram, InchProgramsAreReportedInMillimetres) {
@@ -82,8 +82,7 @@ TEST(PunchProgram, HeaderCommentsAreReadInTheirSeveralSpellings) {
     EXPECT_EQ(Sheet(p), "1200x600x0 0/0");
     EXPECT_FALSE(p.HasClamps);
     ASSERT_NE(p.FindTool(110), nullptr);
-    EXPECT_EQ(p.FindTool(110)->SpecialName, "KEY Hole");
-    EXPECT_TRUE(p.FindTool(110)->Indexable);
+    EXPECT_EQ(p.FindTool(110)->SpecialName + (p.FindTool(110)->Indexable ? " IDX" : ""), "KEY Hole IDX");
     EXPECT_EQ(Hits(p), "5,5@110 6,5@110");
     EXPECT_EQ(p.StationOrder, (std::vector<std::int16_t>{110}));
 }
@@ -97,43 +96,38 @@ TEST(PunchProgram, WithoutASheetCommentTheHitsBoundTheSheet) {
     EXPECT_EQ(p.Hits.size(), 3u);
 }
 
-struct Refused { const char* name; std::string text; const char* expected; };
-
-class RefusedProgram : public ::testing::TestWithParam<Refused> {};
-
-TEST_P(RefusedProgram, IsRefusedWithItsLine) {
-    Result<PunchProgram> program = ParsePunchProgram(GetParam().text);
-    ASSERT_FALSE(program.ok());
-    EXPECT_NE(program.message().find(GetParam().expected), std::string::npos) << program.message();
+TEST(PunchProgram, RefusalNamesTheLine) {
+    const std::pair<std::string, const char*> cases[] = {
+        {Lines({"%", "O1 (NOTHING)", "(T1 A 10)", "G92X1.Y1.", "T1", "G50", "%"}), "the program has no hits"},
+        {Lines({"(T1 A 10)", "X1.Y1.T1", "X200.Z5."}), "line 3: unknown word \"Z\""},
+        {Lines({"(T1 A 10)", "G81X1.Y1.T1"}), "line 2: G81 is not part of this dialect"},
+        {Lines({"G90", "X1.Y1."}), "line 2: a hit before any T word"},
+        {Lines({"X1.Y1.T121"}), "line 1: \"T121\" names no station"},
+        {Lines({"(T1 A 10", "X1.Y1.T1"}), "line 1: comment not closed"},
+        {Lines({"X1.Y.T1"}), "line 1: word \"Y.\" has no number"},
+        {Lines({"X1.X2.T1"}), "line 1: X given twice"},
+        {Lines({"(T1 A 10)", "X1.Y1.T1", "G70G72X5."}), "line 3: G70 and G72 in one block"},
+        {Lines({"X1.Y1.T1.5"}), "line 1: \"T1.5\" wants a whole number"},
+        {Lines({"(T1 A 10)", "X1.Y1.T1", "G26I10."}), "line 3: G26 needs"},
+        {Lines({"(T1 A 10)", "X1.Y1.T1", "G26I10.K361"}), "line 3: G26 hole count"},
+        {Lines({"(T1 A 10)", "X1.Y1.T1", "G26I0K4"}), "line 3: G26 radius"},
+        {Lines({"(T1 A 10)", "X1.Y1.T1I5."}), "line 2: I, J and K belong"},
+        {Lines({"X1.Y1.T1", "G27Y5."}), "line 2: G27 needs the distance X"},
+        {Lines({"(INCH)", "G21", "X1.Y1.T1"}), "line 2: millimetre units, but line 1 set inches"},
+        {Lines({"(SHEET 1000)", "X1.Y1.T1"}), "line 1: SHEET wants"},
+        {Lines({"(CLAMPS 250 left)", "X1.Y1.T1"}), "line 1: CLAMPS wants"},
+        {Lines({"(T5 20 10)", "X1.Y1.T5"}), "line 1: tool comment for T5 needs a shape letter"},
+        {Lines({"(T5 D 1 2 3 4 5)", "X1.Y1.T5"}), "line 1: tool comment for T5: \"5\""},
+        {Lines({"(T5 A 1)", "(T5 A 2)", "X1.Y1.T5"}), "line 2: station 5 is already described on line 1"},
+        {Lines({"(T201 A 10)", "X1.Y1.T1"}), "line 1: tool comment \"T201\""},
+        {Lines({"X1.Y1.T1 #5"}), "line 1: unexpected character \"#\""},
+    };
+    for (const auto& [text, expected] : cases) {
+        Result<PunchProgram> program = ParsePunchProgram(text);
+        ASSERT_FALSE(program.ok()) << text;
+        EXPECT_NE(program.message().find(expected), std::string::npos) << program.message();
+    }
 }
-
-const Refused kRefusedProgramCases[] = {
-    {"NoHits", Lines({"%", "O1 (NOTHING)", "(T1 A 10)", "G92X1.Y1.", "T1", "G50", "%"}), "the program has no hits"},
-    {"UnknownWord", Lines({"(T1 A 10)", "X1.Y1.T1", "X200.Z5."}), "line 3: unknown word \"Z\""},
-    {"UnknownG", Lines({"(T1 A 10)", "G81X1.Y1.T1"}), "line 2: G81 is not part of this dialect"},
-    {"HitWithoutTool", Lines({"G90", "X1.Y1."}), "line 2: a hit before any T word"},
-    {"StationTooHigh", Lines({"X1.Y1.T121"}), "line 1: \"T121\" names no station"},
-    {"OpenComment", Lines({"(T1 A 10", "X1.Y1.T1"}), "line 1: comment not closed"},
-    {"WordWithoutNumber", Lines({"X1.Y.T1"}), "line 1: word \"Y.\" has no number"},
-    {"TwiceInABlock", Lines({"X1.X2.T1"}), "line 1: X given twice"},
-    {"TwoActions", Lines({"(T1 A 10)", "X1.Y1.T1", "G70G72X5."}), "line 3: G70 and G72 in one block"},
-    {"FractionalT", Lines({"X1.Y1.T1.5"}), "line 1: \"T1.5\" wants a whole number"},
-    {"CircleWithoutCount", Lines({"(T1 A 10)", "X1.Y1.T1", "G26I10."}), "line 3: G26 needs"},
-    {"CircleTooManyHoles", Lines({"(T1 A 10)", "X1.Y1.T1", "G26I10.K361"}), "line 3: G26 hole count"},
-    {"CircleBadRadius", Lines({"(T1 A 10)", "X1.Y1.T1", "G26I0K4"}), "line 3: G26 radius"},
-    {"LooseI", Lines({"(T1 A 10)", "X1.Y1.T1I5."}), "line 2: I, J and K belong"},
-    {"ClampWithoutX", Lines({"X1.Y1.T1", "G27Y5."}), "line 2: G27 needs the distance X"},
-    {"MixedUnits", Lines({"(INCH)", "G21", "X1.Y1.T1"}), "line 2: millimetre units, but line 1 set inches"},
-    {"BadSheet", Lines({"(SHEET 1000)", "X1.Y1.T1"}), "line 1: SHEET wants"},
-    {"BadClamps", Lines({"(CLAMPS 250 left)", "X1.Y1.T1"}), "line 1: CLAMPS wants"},
-    {"ToolWithoutShape", Lines({"(T5 20 10)", "X1.Y1.T5"}), "line 1: tool comment for T5 needs a shape letter"},
-    {"ToolFiveSizes", Lines({"(T5 D 1 2 3 4 5)", "X1.Y1.T5"}), "line 1: tool comment for T5: \"5\""},
-    {"ToolTwice", Lines({"(T5 A 1)", "(T5 A 2)", "X1.Y1.T5"}), "line 2: station 5 is already described on line 1"},
-    {"ToolStationOutOfRange", Lines({"(T201 A 10)", "X1.Y1.T1"}), "line 1: tool comment \"T201\""},
-    {"StrayCharacter", Lines({"X1.Y1.T1 #5"}), "line 1: unexpected character \"#\""},
-};
-
-INSTANTIATE_TEST_SUITE_P(Cases, RefusedProgram, ::testing::ValuesIn(kRefusedProgramCases), test::CaseName());
 
 // The dialect's example in whole.
 TEST(ReverseResult, TheDrawingHasAHeaderAndEveryKindOfEntityInOrder) {
@@ -144,10 +138,8 @@ TEST(ReverseResult, TheDrawingHasAHeaderAndEveryKindOfEntityInOrder) {
     const std::vector<DrawingRecord> records = DrawingOf(program, "BRACKET");
     ASSERT_EQ(records.size(), 16u);
     const DrawingRecord& header = records.front();
-    EXPECT_EQ(header.RecordCount, 16);
-    EXPECT_EQ(header.LevelNumber, 1000);
-    EXPECT_EQ(header.MachineSetting, 0);
-    EXPECT_EQ(header.SecondSetting, 0);
+    EXPECT_EQ((std::vector<int>{header.RecordCount, header.LevelNumber, header.MachineSetting, header.SecondSetting}),
+              (std::vector<int>{16, 1000, 0, 0}));
     EXPECT_EQ(header.Text18, "BRACKET           ");
     EXPECT_EQ((std::vector<float>{header.SheetX(), header.SheetY(), header.LeftClamp(), header.RightClamp(),
                                   header.MaterialValue1()}),

@@ -12,6 +12,7 @@
 #include "core/startup/Startup.h"
 #include "core/workstation/ReverseRunSteps.h"
 #include "support/Answers.h"
+#include "support/Fields.h"
 #include "support/InstallationFixture.h"
 #include "support/TableTest.h"
 
@@ -77,9 +78,8 @@ protected:
     }
     void expectPreviousRunKept() {
         const ReverseRunState& kept = ReverseRun();
-        EXPECT_EQ(kept.ProgramName + " " + std::to_string(kept.TurretCount) + " " +
-                      std::to_string(kept.TurretOrder[0]) + " " + kept.TurretTools[7].Shape + " " +
-                      std::to_string(kept.BlockCount),
+        EXPECT_EQ(Fields(kept.ProgramName, kept.TurretCount, kept.TurretOrder[0], kept.TurretTools[7].Shape,
+                         kept.BlockCount),
                   "OLD 1 7 B 3");
         EXPECT_EQ(kept.SheetValues, (std::array<double, 4>{1, 2, 3, 4}));
         EXPECT_EQ(installation.read(Sys("Reverse.rnd")), std::string(240, 'x'));

@@ -55,24 +55,22 @@ std::string Tools(int count) {
 
 // Ten rows show without scrolling; a first station 0 gives an empty table.
 TEST_F(ReverseRunTest, PanelShowsSheetAndToolsInTheMachinesUnits) {
-    const struct { bool inch; std::string sheet, tools; std::array<std::string, 4> boxes; std::size_t rows;
-        int scrollMaximum, selectedRow; } cases[] = {
-        {false, "1000,500,250,750\r\n", Tools(10), {"1000", "500", "250", "750"}, 10, 0, 0},
-        {false, "1000,500,250,750\r\n", Tools(30), {"1000", "500", "250", "750"}, 30, 9, 0},
-        {false, "1000,500,250,750\r\n", "0\r\n1,A,r,5,0,0,0,0,0,0\r\n", {"1000", "500", "250", "750"}, 0, 0, -1},
-        {true, "1270,2540,127,3\r\n", Tools(1), {"50", "100", "5", "0.1181"}, 1, 0, 0},
+    // shown: the sheet boxes, then the rows, the tools found, the scroll bar's maximum and the row selected.
+    const struct { bool inch; std::string sheet, tools; const char* shown; } cases[] = {
+        {false, "1000,500,250,750\r\n", Tools(10), "1000 500 250 750 10 10 0 0"},
+        {false, "1000,500,250,750\r\n", Tools(30), "1000 500 250 750 30 30 9 0"},
+        {false, "1000,500,250,750\r\n", "0\r\n1,A,r,5,0,0,0,0,0,0\r\n", "1000 500 250 750 0 0 0 -1"},
+        {true, "1270,2540,127,3\r\n", Tools(1), "50 100 5 0.1181 1 1 0 0"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.rows);
         State().Mach.InchUnits = c.inch;
         answer("0\r\n", c.sheet.c_str(), c.tools.c_str());
         const auto panel = run("P1");
-        ASSERT_TRUE(panel.has_value());
-        EXPECT_EQ(panel->sheetTexts, c.boxes);
-        EXPECT_EQ(panel->rows.size(), c.rows);
-        EXPECT_EQ(ReverseRun().TurretCount, static_cast<std::int16_t>(c.rows));
-        EXPECT_EQ(panel->scrollMaximum, c.scrollMaximum);
-        EXPECT_EQ(panel->selectedRow, c.selectedRow);
+        ASSERT_TRUE(panel.has_value()) << c.shown;
+        const auto& b = panel->sheetTexts;
+        EXPECT_EQ(test::Fields(b[0], b[1], b[2], b[3], panel->rows.size(), ReverseRun().TurretCount,
+                               panel->scrollMaximum, panel->selectedRow),
+                  c.shown);
     }
 }
 

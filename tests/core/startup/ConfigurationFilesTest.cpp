@@ -6,6 +6,7 @@
 #include "core/common/SystemConfigurationFile.h"
 #include "core/startup/MachineList.h"
 #include "core/startup/ReverseList.h"
+#include "support/Fields.h"
 #include "support/InstallationFixture.h"
 
 namespace qv {
@@ -181,9 +182,8 @@ TEST(WriteSystemConfiguration, WritesSixLinesWithLeadingBlankAndReadsBack) {
 
     config = Configuration{};
     ASSERT_TRUE(ReadSystemConfigurationFile().ok());
-    EXPECT_EQ(config.SystemFolder, "C:\\QUORVANE\\");
-    EXPECT_EQ(config.SelectedMachine, 12);
-    EXPECT_EQ(config.CurrentDirectory, "Job, Shop");
+    EXPECT_EQ(test::Fields(config.SystemFolder, config.SelectedMachine, config.CurrentDirectory),
+              "C:\\QUORVANE\\ 12 Job, Shop");
 }
 
 }  // namespace

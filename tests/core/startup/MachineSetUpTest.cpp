@@ -11,6 +11,7 @@
 #include "core/tooling/StationTable.h"
 #include "support/CountingPlatform.h"
 #include "support/FaultyPlatform.h"
+#include "support/Fields.h"
 #include "support/InstallationFixture.h"
 
 namespace qv {
@@ -189,11 +190,9 @@ TEST(SetUpMachine, SwitchingMachinesStartsFromACleanState) {
     ASSERT_TRUE(SetUpMachine(1, "JOBS").ok());
     ASSERT_TRUE(State().Mach.InchUnits);
     ASSERT_TRUE(SetUpMachine(2, "JOBS").ok());
-    EXPECT_EQ(State().Config.SelectedMachine, 2);
-    EXPECT_EQ(State().Mach.MachineFolder, "PRESS2");
-    EXPECT_EQ(Held(State().Mach), Usual("20 punch", "1: 100-200 0-0 0-0 0-0"));
-    EXPECT_EQ(State().Config.CurrentDirectory, "JOBS");
-    EXPECT_EQ(State().Config.CurrentDirectoryPath, "C:\\QUORVANE\\PROGRAMS\\PRESS2\\JOBS\\");
+    EXPECT_EQ(test::Fields(State().Config.SelectedMachine, State().Mach.MachineFolder, State().Config.CurrentDirectory,
+                           State().Config.CurrentDirectoryPath, Held(State().Mach)),
+              "2 PRESS2 JOBS C:\\QUORVANE\\PROGRAMS\\PRESS2\\JOBS\\ " + Usual("20 punch", "1: 100-200 0-0 0-0 0-0"));
 }
 
 TEST(SetUpMachine, RefusalLeavesTheCurrentMachineAsItWas) {
@@ -222,8 +221,8 @@ TEST(SetUpMachine, RefusalLeavesTheCurrentMachineAsItWas) {
         if (*c.file && c.content) in.fixture.write(c.file, c.content);
         if (*c.file && !c.content) in.fixture.remove(c.file);
         EXPECT_EQ(SetUpMachine(c.number, "JOBS").message(), c.message);
-        EXPECT_EQ(std::to_string(State().Config.SelectedMachine) + " " + State().Mach.MachineFolder + " " +
-                      std::to_string(StationTable()[2].Number) + " " + State().Config.CurrentDirectoryPath,
+        EXPECT_EQ(test::Fields(State().Config.SelectedMachine, State().Mach.MachineFolder, StationTable()[2].Number,
+                               State().Config.CurrentDirectoryPath),
                   "1 PRESS1 2 C:\\QUORVANE\\PROGRAMS\\PRESS1\\JOBS\\");
         EXPECT_EQ(in.fixture.read("C:\\QUORVANE\\Quorvane.cfg"), configuration);
     }

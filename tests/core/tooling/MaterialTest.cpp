@@ -8,6 +8,7 @@
 #include "core/common/State.h"
 #include "core/tooling/Material.h"
 #include "support/CountingPlatform.h"
+#include "support/Fields.h"
 #include "support/Sandbox.h"
 #include "support/TableTest.h"
 
@@ -81,9 +82,9 @@ TEST_F(MaterialTest, FieldsFollowTheMachinesKind) {
     EXPECT_EQ(Fields("Copper"), "Default|0|0|-|-||-||0|0|0|0|0||-|");
     box.write(kMaterials + "Default.mtl", MaterialText(true, true));
     box.write(kMaterials + "Steel.mtl", MaterialText(true, true));
-    EXPECT_EQ(ReadMaterialField("", 0).text, "Default");
-    EXPECT_EQ(ReadMaterialField("Copper", 2).number, 1.5);
-    EXPECT_EQ(ReadMaterialField("  Steel ", 0).text, "Steel");
+    EXPECT_EQ(test::Fields(ReadMaterialField("", 0).text, ReadMaterialField("Copper", 2).number,
+                           ReadMaterialField("  Steel ", 0).text),
+              "Default 1.5 Steel");
 }
 
 // secondary: the machine's kind; it always punches; defaultFile: "Default.mtl" exists; libraryList: "Thin Sheet.lkp"
@@ -160,8 +161,7 @@ TEST_F(MaterialTest, ListOrderAndSelection) {
         for (const std::string& f : c.files) box.write(kMaterials + f, "x\r\n");
         const ListRows rows = FillMaterialList(c.machine, c.current);
         EXPECT_EQ(rows.items, c.rows);
-        EXPECT_EQ(rows.selected, c.selected);
-        EXPECT_EQ(rows.data.size(), rows.items.size());
+        EXPECT_EQ(test::Fields(rows.selected, rows.data.size()), test::Fields(c.selected, c.rows.size()));
     }
 }
 

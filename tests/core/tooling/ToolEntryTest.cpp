@@ -10,6 +10,7 @@
 #include "core/common/State.h"
 #include "core/tooling/ShapeTable.h"
 #include "core/tooling/ToolEntry.h"
+#include "support/Fields.h"
 #include "support/TableTest.h"
 #include "support/ToolLibraryFixture.h"
 
@@ -179,11 +180,9 @@ TEST_F(ToolEntryTest, ConfirmationRefusesEachMissingChoiceOrBuildsTheTool) {
         SCOPED_TRACE(c.name);
         ToolEntry entry;
         Play(entry, c.steps);
-        const ToolConfirmation result = entry.confirm();
-        EXPECT_EQ(result.accepted, c.message.empty());
-        EXPECT_EQ(result.message, c.message);
-        EXPECT_EQ(result.focus, c.focus);
-        EXPECT_EQ(result.accepted ? ToolText(result.tool) : "", c.tool);
+        const ToolConfirmation r = entry.confirm();
+        EXPECT_EQ(test::Fields(r.accepted, static_cast<int>(r.focus), r.accepted ? ToolText(r.tool) : "", r.message),
+                  test::Fields(c.message.empty(), static_cast<int>(c.focus), c.tool, c.message));
     }
 }
 
@@ -206,10 +205,9 @@ TEST_F(ToolEntryTest, EntryGoneFromItsFileIsRefused) {
     ToolEntry entry;
     Play(entry, "B a0");
     writeShape('B', {Entry('B', "", {0, 0, 0, 0}, {})});
-    const ToolConfirmation result = entry.confirm();
-    EXPECT_FALSE(result.accepted);
-    EXPECT_EQ(result.message, LibraryEntryLostText(std::string(Folder) + "Full Library.B"));
-    EXPECT_EQ(result.focus, EntryControl::SizeList);
+    const ToolConfirmation r = entry.confirm();
+    EXPECT_TRUE(!r.accepted && r.focus == EntryControl::SizeList);
+    EXPECT_EQ(r.message, LibraryEntryLostText(std::string(Folder) + "Full Library.B"));
 }
 
 }  // namespace

@@ -233,16 +233,13 @@ TEST(DrawingRecord, ChangedFieldsAreWrittenAndTheRestKept) {
     EXPECT_EQ(bytes.substr(20, 72), "ALU" + std::string(69, ' '));
     EXPECT_EQ(GetI32(bytes, 94), 7);
     EXPECT_EQ(GetI16(bytes, 254), static_cast<std::int16_t>(-GetI16(original, 254)));
-    EXPECT_EQ(bytes.substr(0, 20), original.substr(0, 20));
-    EXPECT_EQ(bytes.substr(102, 152), original.substr(102, 152));
-    EXPECT_EQ(bytes.substr(256), original.substr(256));
+    EXPECT_EQ(bytes.substr(0, 20) + bytes.substr(102, 152) + bytes.substr(256),
+              original.substr(0, 20) + original.substr(102, 152) + original.substr(256));
 
     const std::string fresh = EncodeDrawingRecord(DrawingRecord());
     ASSERT_EQ(fresh.size(), DrawingRecordSize);
-    EXPECT_EQ(fresh.substr(2, 90), std::string(90, ' '));
-    EXPECT_EQ(fresh.substr(102, 188), std::string(188, '\0'));
-    EXPECT_EQ(fresh.substr(drawing_offset::Tool + 2, 65), std::string(65, ' '));
-    EXPECT_EQ(fresh.substr(drawing_offset::Tail30), std::string(30, '\0'));
+    EXPECT_EQ(fresh.substr(2, 90) + fresh.substr(drawing_offset::Tool + 2, 65), std::string(155, ' '));
+    EXPECT_EQ(fresh.substr(102, 188) + fresh.substr(drawing_offset::Tail30), std::string(218, '\0'));
 }
 
 TEST(DrawingRecord, AnOddToolFlagSurvivesUnlessTheToolChanges) {

@@ -11,6 +11,7 @@
 #include "sample_reverse/PunchProgram.h"
 #include "sample_reverse/ReverseResult.h"
 #include "support/DemoInstallation.h"
+#include "support/Fields.h"
 #include "support/TableTest.h"
 
 namespace qv::revsample {
@@ -57,18 +58,16 @@ TEST(PunchProgram, BoltHoleCirclesPutKHitsAroundThePatternOrigin) {
     const PunchProgram p = Parse(Lines({"(T1 A 10)", "G90G72X100.Y100.", "G26I50.J90.K4T1C15."}));
     EXPECT_EQ(Hits(p), "100,150@1c15 50,100@1c15 100,50@1c15 150,100@1c15");
     ASSERT_EQ(p.Circles.size(), 1u);
-    EXPECT_EQ(std::to_string(p.Circles[0].Count) + " r" + FormatNumber(p.Circles[0].Radius) + " @" +
-                  std::to_string(p.Circles[0].Station),
-              "4 r50 @1");
+    EXPECT_EQ(test::Fields(p.Circles[0].Count, FormatNumber(p.Circles[0].Radius), p.Circles[0].Station), "4 50 1");
 }
 
 TEST(PunchProgram, InchProgramsAreReportedInMillimetres) {
     for (const char* mark : {"(INCH)", "G20", "(inch)"}) {
         const PunchProgram p = Parse(Lines({mark, "(SHEET 40 X 20 X 0.06)", "(CLAMPS 10 30)", "(T5 D 1 0.5 IDX)",
                                             "G92X72.Y50.", "G90X2.Y2.T5C90.", "G91X0.5", "G25X12."}));
-        EXPECT_TRUE(p.Inch) << mark;
-        EXPECT_EQ(Sheet(p), "1016x508x1.524 254/762 G25:304.8@5");
-        EXPECT_EQ(Hits(p), "50.8,50.8@5c90 63.5,50.8@5");  // angles stay degrees
+        // Angles stay degrees.
+        EXPECT_EQ(test::Fields(p.Inch, Sheet(p), Hits(p)),
+                  "1 1016x508x1.524 254/762 G25:304.8@5 50.8,50.8@5c90 63.5,50.8@5") << mark;
         EXPECT_EQ(p.FindTool(5)->Size, (std::array<double, 4>{25.4, 12.7, 0, 0}));
         EXPECT_TRUE(p.FindTool(5)->Indexable);
     }
@@ -79,21 +78,16 @@ TEST(PunchProgram, HeaderCommentsAreReadInTheirSeveralSpellings) {
     // A T word names its station modulo 1000.
     const PunchProgram p = Parse(Lines({"(sheet1200x600)", "(TOP SIDE FIRST)", "(T110 S KEY Hole IDX)",
                                         "; (SHEET 1 X 1) is no header here", "X5.Y5.T110", "X6.T1110"}));
-    EXPECT_EQ(Sheet(p), "1200x600x0 0/0");
-    EXPECT_FALSE(p.HasClamps);
+    EXPECT_EQ(test::Fields(Sheet(p), p.HasClamps, Hits(p)), "1200x600x0 0/0 0 5,5@110 6,5@110");
     ASSERT_NE(p.FindTool(110), nullptr);
     EXPECT_EQ(p.FindTool(110)->SpecialName + (p.FindTool(110)->Indexable ? " IDX" : ""), "KEY Hole IDX");
-    EXPECT_EQ(Hits(p), "5,5@110 6,5@110");
     EXPECT_EQ(p.StationOrder, (std::vector<std::int16_t>{110}));
 }
 
 TEST(PunchProgram, WithoutASheetCommentTheHitsBoundTheSheet) {
     // The block after M30 is not read.
     const PunchProgram p = Parse(Lines({"X50.Y50.T3", "X550.Y50.", "X550.Y350.", "M30", "X900.Y900."}));
-    EXPECT_FALSE(p.HasSheet);
-    EXPECT_EQ(Sheet(p), "550x350x0 0/0");
-    EXPECT_EQ(p.FindTool(3), nullptr);
-    EXPECT_EQ(p.Hits.size(), 3u);
+    EXPECT_EQ(test::Fields(p.HasSheet, Sheet(p), p.FindTool(3) != nullptr, p.Hits.size()), "0 550x350x0 0/0 0 3");
 }
 
 TEST(PunchProgram, RefusalNamesTheLine) {
@@ -217,8 +211,7 @@ TEST_F(DemoEndToEnd, TheDemoIsWrittenOnlyIntoAnEmptyFolderOrOverAnEarlierDemo) {
     EXPECT_TRUE(demo.exists("C:\\QUORVANE\\Scratch.txt"));
 
     EXPECT_EQ(RunCommand(maker + Quote(demo.root()) + " --replace" + log), 0) << test::ReadHostFile(out / "again.out");
-    EXPECT_FALSE(demo.exists("C:\\QUORVANE\\Scratch.txt"));
-    EXPECT_TRUE(demo.exists("C:\\QUORVANE\\Quorvane.cfg"));
+    EXPECT_TRUE(!demo.exists("C:\\QUORVANE\\Scratch.txt") && demo.exists("C:\\QUORVANE\\Quorvane.cfg"));
 
     test::WriteHostFile(out / "other/keep.txt", "not a demo");
     EXPECT_NE(RunCommand(maker + Quote(out / "other") + " --replace" + log), 0);

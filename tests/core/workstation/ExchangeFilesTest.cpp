@@ -108,39 +108,36 @@ TEST_F(ExchangeFiles, ToolListsEndWhereTheFormatSays) {
 // The reader refuses a malformed file and names the file and the place.
 TEST(ExchangeFile, MalformedIsRefusedWithTheFileAndPlaceNamed) {
     // content: nullptr: the file is missing.
-    const struct { const char* name; const char* file; const char* content; const char* expected; } cases[] = {
-        {"PathMissing", "Reverse.pth", nullptr, "Reverse.pth"},
-        {"PathEmptyFile", "Reverse.pth", "", "line 1 (program path) is missing"},
-        {"PathThreeLines", "Reverse.pth", "C:\\A\\P\r\nP\r\nJOBS\r\n", "line 4 (machine folder) is missing"},
-        {"PathBlankProgram", "Reverse.pth", "   \r\nP\r\nJOBS\r\nM\r\n", "line 1 (program path) is empty"},
-        {"PathBlankName", "Reverse.pth", "C:\\A\\P\r\n\r\nJOBS\r\nM\r\n", "line 2 (program name) is empty"},
-        {"PathControlCharacter", "Reverse.pth", "C:\\A\\P\r\nP\x1b.prg\r\nJOBS\r\nM\r\n",
-         "line 2 (program name) holds a control character"},
-        {"FlagEmpty", "Finished.flg", "", "the file is empty"},
-        {"FlagTrailingText", "Finished.flg", "0abc\r\n", "status \"0abc\" is not a whole number"},
-        {"FlagBlankLine", "Finished.flg", "\r\n0\r\n", "status \"\" is not a whole number"},
-        {"FlagFraction", "Finished.flg", "0.5\r\n", "status \"0.5\""},
-        {"FlagTooLarge", "Finished.flg", "40000\r\n", "status \"40000\""},
-        {"SheetEmpty", "Reverse.sht", "", "item 1 (sheet length X) is missing"},
-        {"SheetThreeItems", "Reverse.sht", "1000\r\n500\r\n250\r\n", "item 4 (right clamp) is missing"},
-        {"SheetText", "Reverse.sht", "1000\r\nwide\r\n250\r\n750\r\n",
-         "item 2 (sheet width Y) \"wide\" is not a number"},
-        {"SheetInfinity", "Reverse.sht", "1E999,500,250,750\r\n", "item 1 (sheet length X)"},
-        {"SheetBlankItem", "Reverse.sht", "1000,,250,750\r\n", "item 2 (sheet width Y) \"\""},
-        {"ToolsMissing", "Reverse.trt", nullptr, "Reverse.trt"},
-        {"ToolsStation121", "Reverse.trt", "121,A,x,1,0,0,0,10,0,0\r\n", "entry 1: station 121 is outside 1 to 120"},
-        {"ToolsStationText", "Reverse.trt", "T1,A,x,1,0,0,0,10,0,0\r\n", "entry 1: station \"T1\""},
-        {"ToolsCutShort", "Reverse.trt", "1,A,x,1,0,0,0,10,0,0\r\n2,A,x,1,0\r\n",
-         "entry 2 (station 2) ends before its size 3"},
-        {"ToolsNoFields", "Reverse.trt", "3\r\n", "entry 1 (station 3) ends before its shape letter"},
-        {"ToolsSizeText", "Reverse.trt", "1,A,x,1,0,ten,0,10,0,0\r\n", "entry 1 (station 1): size 3 \"ten\""},
-        {"ToolsSizeTooLarge", "Reverse.trt", "1,A,x,1E39,0,0,0,10,0,0\r\n", "entry 1 (station 1): size 1"},
-        {"ToolsCodeFraction", "Reverse.trt", "1,A,x,1,0,0,0,10.5,0,0\r\n", "station code \"10.5\""},
-        {"ToolsAngleText", "Reverse.trt", "1,A,x,1,0,0,0,10,idx,0\r\n", "entry 1 (station 1): angle \"idx\""},
-        {"ToolsNoIndexAngle", "Reverse.trt", "1,A,x,1,0,0,0,10,0,\r\n", "ends before its index angle"},
+    const struct { const char *file, *content, *expected; } cases[] = {
+        {"Reverse.pth", nullptr, "Reverse.pth"},
+        {"Reverse.pth", "", "line 1 (program path) is missing"},
+        {"Reverse.pth", "C:\\A\\P\r\nP\r\nJOBS\r\n", "line 4 (machine folder) is missing"},
+        {"Reverse.pth", "   \r\nP\r\nJOBS\r\nM\r\n", "line 1 (program path) is empty"},
+        {"Reverse.pth", "C:\\A\\P\r\n\r\nJOBS\r\nM\r\n", "line 2 (program name) is empty"},
+        {"Reverse.pth", "C:\\A\\P\r\nP\x1b.prg\r\nJOBS\r\nM\r\n", "line 2 (program name) holds a control character"},
+        {"Finished.flg", "", "the file is empty"},
+        {"Finished.flg", "0abc\r\n", "status \"0abc\" is not a whole number"},
+        {"Finished.flg", "\r\n0\r\n", "status \"\" is not a whole number"},
+        {"Finished.flg", "0.5\r\n", "status \"0.5\""},
+        {"Finished.flg", "40000\r\n", "status \"40000\""},
+        {"Reverse.sht", "", "item 1 (sheet length X) is missing"},
+        {"Reverse.sht", "1000\r\n500\r\n250\r\n", "item 4 (right clamp) is missing"},
+        {"Reverse.sht", "1000\r\nwide\r\n250\r\n750\r\n", "item 2 (sheet width Y) \"wide\" is not a number"},
+        {"Reverse.sht", "1E999,500,250,750\r\n", "item 1 (sheet length X)"},
+        {"Reverse.sht", "1000,,250,750\r\n", "item 2 (sheet width Y) \"\""},
+        {"Reverse.trt", nullptr, "Reverse.trt"},
+        {"Reverse.trt", "121,A,x,1,0,0,0,10,0,0\r\n", "entry 1: station 121 is outside 1 to 120"},
+        {"Reverse.trt", "T1,A,x,1,0,0,0,10,0,0\r\n", "entry 1: station \"T1\""},
+        {"Reverse.trt", "1,A,x,1,0,0,0,10,0,0\r\n2,A,x,1,0\r\n", "entry 2 (station 2) ends before its size 3"},
+        {"Reverse.trt", "3\r\n", "entry 1 (station 3) ends before its shape letter"},
+        {"Reverse.trt", "1,A,x,1,0,ten,0,10,0,0\r\n", "entry 1 (station 1): size 3 \"ten\""},
+        {"Reverse.trt", "1,A,x,1E39,0,0,0,10,0,0\r\n", "entry 1 (station 1): size 1"},
+        {"Reverse.trt", "1,A,x,1,0,0,0,10.5,0,0\r\n", "station code \"10.5\""},
+        {"Reverse.trt", "1,A,x,1,0,0,0,10,idx,0\r\n", "entry 1 (station 1): angle \"idx\""},
+        {"Reverse.trt", "1,A,x,1,0,0,0,10,0,\r\n", "ends before its index angle"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
+        SCOPED_TRACE(c.expected);
         test::Sandbox box;
         box.makeFolder("C:\\QV");
         if (c.content) box.write(Path(c.file), c.content);

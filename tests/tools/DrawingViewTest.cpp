@@ -10,6 +10,7 @@
 #include "sample_reverse/ReverseResult.h"
 #include "support/DemoInstallation.h"
 #include "support/DrawingFile.h"
+#include "support/Sandbox.h"
 #include "support/TempDir.h"
 #include "support/TableTest.h"
 
@@ -17,13 +18,10 @@ namespace qv {
 namespace {
 
 std::vector<DrawingRecord> SampleDrawing() {
-    std::string text;
-    for (const char* line : {"(SHEET 1000 X 500 X 1.5)", "(CLAMPS 250 750)", "(T1 A 10)", "(T5 D 20 10 IDX)",
-                             "(T8 S KEYHOLE)", "G92X1830.Y1270.", "G90X100.Y100.T1", "X450.Y250.T5C90.",
-                             "G70X700.Y250.", "G26I60.J0K4T1", "G27X500.", "X20.Y20.T8", "X30.Y40.T3", "G25X100.",
-                             "G50"})
-        text += std::string(line) + "\r\n";
-    Result<revsample::PunchProgram> program = revsample::ParsePunchProgram(text);
+    Result<revsample::PunchProgram> program = revsample::ParsePunchProgram(test::CrLf(
+        {"(SHEET 1000 X 500 X 1.5)", "(CLAMPS 250 750)", "(T1 A 10)", "(T5 D 20 10 IDX)", "(T8 S KEYHOLE)",
+         "G92X1830.Y1270.", "G90X100.Y100.T1", "X450.Y250.T5C90.", "G70X700.Y250.", "G26I60.J0K4T1", "G27X500.",
+         "X20.Y20.T8", "X30.Y40.T3", "G25X100.", "G50"}));
     EXPECT_TRUE(program.ok()) << program.message();
     return program.ok() ? revsample::DrawingOf(*program, "BRACKET") : std::vector<DrawingRecord>{};
 }

@@ -156,7 +156,7 @@ TEST_F(ReverseRunTest, AnswersDecideTheRunAndAFailureKeepsThePreviousResult) {
 using test::Tool;
 using test::ToolText;
 
-std::string RowText(const TurretRow& row) { return row.station + "|" + row.type + "|" + row.size + "|" + row.angle; }
+using test::RowText;
 
 // Stations 4 and 17 found by the run; the tool is confirmed for the second
 // row and shown in the machine's units, millimetres to 3 decimals.

@@ -79,25 +79,25 @@ TEST(RunStartup, SuiteProgramsDecideWhatIsInstalledAndWhatIsRead) {
 }
 
 TEST(RunStartup, CopiesTheDefaultDataOnlyOnce) {
+    const std::string data = "C:\\QUORVANE\\DATA\\Data\\";
     InstallationFixture fixture;
     fixture.install();
-    fixture.write("C:\\QUORVANE\\DATA\\Data\\Steel.dat", "first");
-    fixture.write("C:\\QUORVANE\\DATA\\Data\\Sub\\Inner.dat", "inner");
+    fixture.write(data + "Steel.dat", "first");
+    fixture.write(data + "Sub\\Inner.dat", "inner");
     ASSERT_TRUE(RunStartup().ok());
-    EXPECT_EQ(fixture.read("C:\\QUORVANE\\DATA\\Data\\Default\\Steel.dat"), "first");
-    EXPECT_EQ(fixture.read("C:\\QUORVANE\\DATA\\Data\\Default\\PRESS1.mch"),
-              fixture.read("C:\\QUORVANE\\DATA\\Data\\PRESS1.mch"));
-    EXPECT_FALSE(fixture.exists("C:\\QUORVANE\\DATA\\Data\\Default\\Sub"));
+    EXPECT_EQ(fixture.read(data + "Default\\Steel.dat"), "first");
+    EXPECT_EQ(fixture.read(data + "Default\\PRESS1.mch"), fixture.read(data + "PRESS1.mch"));
+    EXPECT_FALSE(fixture.exists(data + "Default\\Sub"));
 
-    fixture.write("C:\\QUORVANE\\DATA\\Data\\Steel.dat", "second");
-    fixture.remove("C:\\QUORVANE\\DATA\\Data\\Default\\PRESS1.mch");
+    fixture.write(data + "Steel.dat", "second");
+    fixture.remove(data + "Default\\PRESS1.mch");
     ASSERT_TRUE(RunStartup().ok());
-    EXPECT_EQ(fixture.read("C:\\QUORVANE\\DATA\\Data\\Default\\Steel.dat"), "first");
-    EXPECT_FALSE(fixture.exists("C:\\QUORVANE\\DATA\\Data\\Default\\PRESS1.mch"));
+    EXPECT_EQ(fixture.read(data + "Default\\Steel.dat"), "first");
+    EXPECT_FALSE(fixture.exists(data + "Default\\PRESS1.mch"));
 
-    fixture.remove("C:\\QUORVANE\\DATA\\Data\\Default");
+    fixture.remove(data + "Default");
     ASSERT_TRUE(RunStartup().ok());
-    EXPECT_EQ(fixture.read("C:\\QUORVANE\\DATA\\Data\\Default\\Steel.dat"), "second");
+    EXPECT_EQ(fixture.read(data + "Default\\Steel.dat"), "second");
 }
 
 TEST(RunStartup, ChoicesNoLongerListedGiveWay) {

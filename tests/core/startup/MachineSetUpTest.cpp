@@ -103,14 +103,11 @@ TEST(SetUpMachine, PathsAndFoldersFollowTheKindOfMachine) {
         ASSERT_TRUE(SetUpMachine(1, "JOBS").ok());
         const Machine& mach = State().Mach;
         const bool punch = mach.PunchMachine;
-        EXPECT_EQ(mach.Entry.Field3, "Field 3");
-        EXPECT_EQ((std::vector<std::string>{mach.MachinePrefix, mach.MachineMaterialFolder, mach.StockListFile,
-                                            mach.MachineProfilesFolder, mach.CustomShapesFolder,
-                                            mach.UndefinedShapesFolder}),
-                  (std::vector<std::string>{data + "Data\\PRESS1.", data + "Material\\PRESS1\\",
-                                            data + "Material\\PRESS1\\Stock.lst",
-                                            punch ? data + "Profiles\\PRESS1\\" : "", data + "Shapes\\PRESS1\\Custom\\",
-                                            data + "Shapes\\PRESS1\\Undefined\\"}));
+        EXPECT_EQ(test::Fields(mach.Entry.Field3, mach.MachinePrefix, mach.MachineMaterialFolder, mach.StockListFile,
+                               mach.MachineProfilesFolder, mach.CustomShapesFolder, mach.UndefinedShapesFolder),
+                  test::Fields("Field 3", data + "Data\\PRESS1.", data + "Material\\PRESS1\\",
+                               data + "Material\\PRESS1\\Stock.lst", punch ? data + "Profiles\\PRESS1\\" : "",
+                               data + "Shapes\\PRESS1\\Custom\\", data + "Shapes\\PRESS1\\Undefined\\"));
         for (const char* folder : {"Tools\\PRESS1", "Turrets\\PRESS1", "Profiles\\PRESS1"})
             EXPECT_EQ(in.fixture.isFolder(data + folder), punch) << folder;
         for (const char* folder : {"Circle\\Inside", "Rectangle\\Outside", "Rad-Rect", "Custom", "Undefined"})

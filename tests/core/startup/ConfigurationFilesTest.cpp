@@ -52,11 +52,9 @@ TEST(ReadReverseList, ReadsFourFieldsAndStopsLikeTheMachineList) {
 }
 
 // entries: numbered 1..entries, named M1...
-struct FillCase { const char* name; int entries; std::int16_t current; bool includeCurrent; int selectMode;
-    std::vector<std::string> items; int selected; };
-
 TEST(FillLists, MachineAndReverseListsLeaveOutAndSelectByTheirMode) {
-    const FillCase cases[] = {
+    const struct { const char* name; int entries; std::int16_t current; bool includeCurrent; int selectMode;
+        std::vector<std::string> items; int selected; } cases[] = {
         {"three without current select none", 3, 2, false, 1, {"M1", "M3"}, -1},
         {"two without current select the other", 2, 1, false, 1, {"M2"}, 0},
         {"two with current, mode 1 selects none", 2, 1, true, 1, {"M1", "M2"}, -1},
@@ -66,7 +64,7 @@ TEST(FillLists, MachineAndReverseListsLeaveOutAndSelectByTheirMode) {
         {"other mode selects none", 1, 5, true, 7, {"M1"}, -1},
         {"empty table", 0, 1, true, 1, {}, -1},
     };
-    for (const FillCase& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         test::ResetModuleState();
         for (int i = 1; i <= c.entries; ++i) {
@@ -105,14 +103,11 @@ TEST(SelectReverse, ReadsTheListForNameAndUpperCaseExecutable) {
 
 TEST(ReverseConfiguration, ReadsTheFirstFieldAtLeastOneAndWritesItWithALeadingBlank) {
     InstallationFixture fixture;
-    const struct { const char* content; std::int16_t number;
-    } cases[] = {{" 3\r\n", 3},   {"0\r\n", 1},   {"-4\r\n", 1},   {"", 1},
-                 {"abc\r\n", 1}, {"2.5\r\n", 2}, {"2,9\r\n", 2}};
-    for (const auto& c : cases) {
-        fixture.write("C:\\QUORVANE\\Reverse.cfg", c.content);
-        auto number = ReadReverseConfiguration();
-        ASSERT_TRUE(number.ok()) << number.message();
-        EXPECT_EQ(*number, c.number) << c.content;
+    const std::pair<const char*, std::int16_t> cases[] = {{" 3\r\n", 3},    {"0\r\n", 1},   {"-4\r\n", 1}, {"", 1},
+                                                          {"abc\r\n", 1}, {"2.5\r\n", 2}, {"2,9\r\n", 2}};
+    for (const auto& [content, number] : cases) {
+        fixture.write("C:\\QUORVANE\\Reverse.cfg", content);
+        EXPECT_EQ(ReadReverseConfiguration().value_or(-9), number) << content;
     }
     ASSERT_TRUE(WriteReverseConfiguration(3).ok());
     EXPECT_EQ(fixture.read("C:\\QUORVANE\\Reverse.cfg"), " 3\r\n");

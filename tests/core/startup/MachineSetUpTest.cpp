@@ -119,16 +119,12 @@ TEST(SetUpMachine, PathsAndFoldersFollowTheKindOfMachine) {
 TEST(SetUpMachine, DirectoryChoiceFallsBackFromOneListingOfTheMachineFolder) {
     // folders: made in the machine folder; "-" makes no machine folder.
     const struct { std::vector<std::string> folders; std::string requested, current; } cases[] = {
-        {{"Alpha", "JOBS", "Quorvane"}, "JOBS", "JOBS"},
-        {{"Alpha", "JOBS"}, " jobs", "JOBS"},
+        {{"Alpha", "JOBS", "Quorvane"}, "JOBS", "JOBS"},       {{"Alpha", "JOBS"}, " jobs", "JOBS"},
         {{"Alpha", "Quorvane", "Quorvane Directory"}, "Gone", "Quorvane"},
         {{"Alpha", "Quorvane Directory"}, "Gone", "Quorvane Directory"},
-        {{"Beta", "Alpha"}, "Gone", "Alpha"},
-        {{"Beta", "Quorvane"}, "", "Beta"},
-        {{"EXSUBS", "Zeta"}, "Gone", "Zeta"},
-        {{"Beta"}, "A: [Floppy Disk]", "Beta"},
-        {{}, "JOBS", "Quorvane"},
-        {{"-"}, "JOBS", "Quorvane"},
+        {{"Beta", "Alpha"}, "Gone", "Alpha"},                 {{"Beta", "Quorvane"}, "", "Beta"},
+        {{"EXSUBS", "Zeta"}, "Gone", "Zeta"},                 {{"Beta"}, "A: [Floppy Disk]", "Beta"},
+        {{}, "JOBS", "Quorvane"},                             {{"-"}, "JOBS", "Quorvane"},
     };
     const std::string machineFolder = "C:\\QUORVANE\\PROGRAMS\\PRESS1";
     for (const auto& c : cases) {

@@ -88,9 +88,8 @@ TEST(DisplayList, PointerFindsNearestHitAndReadsInMachineUnits) {
     b.Doubles6 = {125, 100};
     b.Tool = test::Tool("A,,10,0,0,0,7,10,0,0,1");
     DisplayListBuilder builder{DisplaySource()};
-    builder.add(EncodeDrawingRecord(header), 1);
-    builder.add(EncodeDrawingRecord(a), 2);
-    builder.add(EncodeDrawingRecord(b), 3);
+    std::uint32_t number = 0;
+    for (const DrawingRecord& r : {header, a, b}) builder.add(EncodeDrawingRecord(r), ++number);
     const DisplayList list = builder.finish();
     const struct { double x, y, tolerance; int hit; } cases[] = {
         {100, 100, 0, 0},  {109, 104, 0, 0},       {112, 100, 1, -1},   {112, 100, 2.5, 0},

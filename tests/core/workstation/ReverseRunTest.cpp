@@ -223,9 +223,8 @@ TEST(RecentFile, RemembersAndRecallsWhileTheProgramExists) {
     test::MachineSandbox box;
     ASSERT_TRUE(RememberLastFile("JOBS", "P7"));
     const std::string before = box.read(kLastFile);
-    for (const auto& [directory, program] : {std::pair<const char*, const char*>{"A: [Floppy Disk]", "P1"}, {"  ",
-        "P1"},
-                                             {"JOBS", " "}}) {
+    using Entry = std::pair<const char*, const char*>;
+    for (const auto& [directory, program] : {Entry{"A: [Floppy Disk]", "P1"}, Entry{"  ", "P1"}, Entry{"JOBS", " "}}) {
         EXPECT_TRUE(RememberLastFile(directory, program));
         EXPECT_EQ(box.read(kLastFile), before) << directory << "/" << program;
     }

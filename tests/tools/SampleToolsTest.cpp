@@ -129,12 +129,10 @@ TEST(ReverseResult, TheDrawingHasAHeaderAndEveryKindOfEntityInOrder) {
     const std::vector<DrawingRecord> records = DrawingOf(program, "BRACKET");
     ASSERT_EQ(records.size(), 16u);
     const DrawingRecord& header = records.front();
-    EXPECT_EQ((std::vector<int>{header.RecordCount, header.LevelNumber, header.MachineSetting, header.SecondSetting}),
-              (std::vector<int>{16, 1000, 0, 0}));
-    EXPECT_EQ(header.Text18, "BRACKET           ");
-    EXPECT_EQ((std::vector<float>{header.SheetX(), header.SheetY(), header.LeftClamp(), header.RightClamp(),
-                                  header.MaterialValue1()}),
-              (std::vector<float>{1000, 500, 250, 750, 1.5f}));
+    EXPECT_EQ(test::Fields(header.RecordCount, header.LevelNumber, header.MachineSetting, header.SecondSetting,
+                           header.Text18, header.SheetX(), header.SheetY(), header.LeftClamp(), header.RightClamp(),
+                           header.MaterialValue1()),
+              "16 1000 0 0 BRACKET            1000 500 250 750 1.5");
 
     // Code, sign field, first value and tool of every entity.
     std::vector<std::string> entities;
@@ -153,8 +151,7 @@ TEST(ReverseResult, TheDrawingHasAHeaderAndEveryKindOfEntityInOrder) {
                             "210 0 500 +D 'Rectangle' 20x10x0x0 s5 c45 a0 i0 n1",   // G91 X50 from 450
                             "210 0 760 " + round, "210 0 670 " + round, "210 0 670 " + round,
                             "210 0 10 -U 'Undefined' 0x0x0x0 s3 c10 a0 i0 n1",  // no tool comment
-                            "210 0 20 " + special,
-                            "220 1 700 " + round,
+                            "210 0 20 " + special, "220 1 700 " + round,
                             "120 1 500 " + round,     // G27
                             "120 -1 100 " + special,  // G25
                             "999 0 0 " + none}));

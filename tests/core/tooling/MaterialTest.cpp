@@ -99,8 +99,7 @@ TEST(SelectMaterial, TakesItsValuesAndLibrary) {
         {"blank name selects Default", true, true, false, {"   "}, "Default", 1.5f, 3.25f, "Full Library", true},
         {"no Default: zero values", true, false, true, {"Steel", "Copper"}, "Default", 0, 0, "Full Library", false},
         {"nothing of the last stays", true, false, true, {"Steel", "Short"}, "Short", 0.8f, 0, "Full Library", false},
-        {"an unreadable material gives zero values", true, false, true, {"Steel", "Locked"}, "Locked", 0, 0,
-         "Full Library", false},
+        {"unreadable: zero values", true, false, true, {"Steel", "Locked"}, "Locked", 0, 0, "Full Library", false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -190,14 +190,11 @@ TEST(LocateManuals, FirstStartRecordsWhatItFindsOrTriesAgainNextTime) {
 TEST(LocateManuals, RecordedFilesAreReadAndNeverRewritten) {
     // acrobat: first line of "Acrobat.cfg"; manuals: first line of "Manuals.cfg".
     const struct { std::string acrobat, manuals; const char *readerPath, *manualsFolder; } cases[] = {
-        {Reader5, "C:\\DOCS\\", Reader5, "C:\\DOCS\\"},
         {"******", "C:\\DOCS\\", "", "C:\\DOCS\\"},  // the end marker: no reader, and no search
         {"C:\\Program Files\\Gone\\AcroRd32.exe", "C:\\DOCS\\", "", "C:\\DOCS\\"},
-        {"C:\\a.e", "C:\\DOCS\\", "", "C:\\DOCS\\"},
-        {Reader5, "  C:\\DOCS  ", Reader5, "C:\\DOCS\\"},
-        {Reader5, "******", Reader5, "C:\\QUORVANE\\Manuals\\"},
-        {Reader5, "X", Reader5, "C:\\QUORVANE\\Manuals\\"},
-        {Reader5, "C:\\EMPTY\\", Reader5, ""},
+        {Reader5, "C:\\DOCS\\", Reader5, "C:\\DOCS\\"},           {"C:\\a.e", "C:\\DOCS\\", "", "C:\\DOCS\\"},
+        {Reader5, "  C:\\DOCS  ", Reader5, "C:\\DOCS\\"},         {Reader5, "C:\\EMPTY\\", Reader5, ""},
+        {Reader5, "******", Reader5, "C:\\QUORVANE\\Manuals\\"}, {Reader5, "X", Reader5, "C:\\QUORVANE\\Manuals\\"},
         // From C:\QUORVANE, ".." stops at the root: C:\DOCS, never a folder beside drive C:.
         {Reader5, "..\\..\\DOCS", Reader5, "..\\..\\DOCS\\"},
     };

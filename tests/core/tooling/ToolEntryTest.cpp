@@ -114,21 +114,18 @@ TEST_F(ToolEntryTest, OpensOnTheRowsToolAsFarAsTheLibraryHoldsIt) {
     }
 }
 
-struct RoundingCase { const char* name; bool inches; float size; SizeRounding rounding; const char* shown; };
-
-const RoundingCase kRounding[] = {
-    {"mm opening", false, 12.7f, SizeRounding::Opening, "12.7"},
-    {"mm shape change", false, 12.7f, SizeRounding::ShapeChange, "12.7"},
-    {"mm opening rounds to 3", false, 10.0004f, SizeRounding::Opening, "10"},
-    {"mm shape change as stored", false, 10.0004f, SizeRounding::ShapeChange, "10.0004"},
-    {"inch opening half inch", true, 12.7f, SizeRounding::Opening, "0.5"},
-    {"inch shape change half inch", true, 12.7f, SizeRounding::ShapeChange, "0.5"},
-    {"inch opening four decimals", true, 10, SizeRounding::Opening, "0.3937"},
-    {"inch shape change three decimals", true, 10, SizeRounding::ShapeChange, "0.394"},
-};
-
 TEST_F(ToolEntryTest, SizeTextsFollowUnitsAndWhenTheListIsBuilt) {
-    for (const RoundingCase& c : kRounding) {
+    const struct { const char* name; bool inches; float size; SizeRounding rounding; const char* shown; } cases[] = {
+        {"mm opening", false, 12.7f, SizeRounding::Opening, "12.7"},
+        {"mm shape change", false, 12.7f, SizeRounding::ShapeChange, "12.7"},
+        {"mm opening rounds to 3", false, 10.0004f, SizeRounding::Opening, "10"},
+        {"mm shape change as stored", false, 10.0004f, SizeRounding::ShapeChange, "10.0004"},
+        {"inch opening half inch", true, 12.7f, SizeRounding::Opening, "0.5"},
+        {"inch shape change half inch", true, 12.7f, SizeRounding::ShapeChange, "0.5"},
+        {"inch opening four decimals", true, 10, SizeRounding::Opening, "0.3937"},
+        {"inch shape change three decimals", true, 10, SizeRounding::ShapeChange, "0.394"},
+    };
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         State().Mach.InchUnits = c.inches;
         writeShape('C', {Entry('C', "RSQ", {c.size, 0, 0, 25.4f}, {})});

@@ -42,7 +42,6 @@ protected:
         processor(script + "touch ran.mark\nexit 0\n");
     }
     /// The selected processor; the script copies whatever answers exist and leaves "ran.mark".
-    void processor(const char* bytes) { processor(std::string(bytes)); }
     void processor(const std::string& bytes) {
         installation.write(Sys("FANUCRVS.exe"), bytes);
         std::filesystem::permissions(installation.host(Sys("FANUCRVS.exe")), std::filesystem::perms::owner_all,

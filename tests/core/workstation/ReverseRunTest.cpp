@@ -37,9 +37,9 @@ TEST_F(ReverseRunTest, SuccessfulRunFillsThePanelAndTheReviewRecords) {
     EXPECT_EQ(test::ToolText(found.TurretTools[3]), "-C 'Rad-Square' 20x0x0x2 s0 c0 a0 i0 n0");
     EXPECT_EQ(test::ToolText(found.TurretTools[5]), "-U 'Undefined' 1x2x3x4 s0 c0 a15 i0 n0");
     EXPECT_EQ(test::ToolText(found.TurretTools[9]), "-S 'KEYHOLE' 0x0x0x0 s0 c0 a0 i0 n0");
-    EXPECT_EQ(installation.read(Sys("Reverse.rnd")), FixedText("%", 80) + FixedText("O1234 (DEMO)", 80) +
-                                                         FixedText("N20", 80) + std::string(80, 'A') +
-                                                         FixedText("G50", 80));
+    EXPECT_EQ(installation.read(Sys("Reverse.rnd")),
+              FixedText("%", 80) + FixedText("O1234 (DEMO)", 80) + FixedText("N20", 80) + std::string(80, 'A') +
+                  FixedText("G50", 80));
     EXPECT_EQ(installation.read(Sys("Reverse.pth")), test::CrLf({Job("P1"), "P1", "JOBS", "PRESS1"}));
     EXPECT_FALSE(installation.exists(Sys("Finished.flg")) || installation.exists(Sys("Reverse.rnd.tmp")));
     EXPECT_EQ(installation.read(Sys("Lastfile.lst")), test::CrLf({"JOBS", "P1", "******"}));

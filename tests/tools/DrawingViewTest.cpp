@@ -4,14 +4,13 @@
 
 #include <cmath>
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 
 #include "core/common/FormatNumber.h"
 #include "core/workstation/DisplayList.h"
 #include "sample_reverse/ReverseResult.h"
 #include "support/DemoInstallation.h"
 #include "support/DrawingFile.h"
+#include "support/Sandbox.h"
 #include "support/TempDir.h"
 #include "support/TableTest.h"
 
@@ -19,13 +18,10 @@ namespace qv {
 namespace {
 
 std::vector<DrawingRecord> SampleDrawing() {
-    std::string text;
-    for (const char* line : {"(SHEET 1000 X 500 X 1.5)", "(CLAMPS 250 750)", "(T1 A 10)", "(T5 D 20 10 IDX)",
-                             "(T8 S KEYHOLE)", "G92X1830.Y1270.", "G90X100.Y100.T1", "X450.Y250.T5C90.",
-                             "G70X700.Y250.", "G26I60.J0K4T1", "G27X500.", "X20.Y20.T8", "X30.Y40.T3", "G25X100.",
-                             "G50"})
-        text += std::string(line) + "\r\n";
-    Result<revsample::PunchProgram> program = revsample::ParsePunchProgram(text);
+    Result<revsample::PunchProgram> program = revsample::ParsePunchProgram(test::CrLf(
+        {"(SHEET 1000 X 500 X 1.5)", "(CLAMPS 250 750)", "(T1 A 10)", "(T5 D 20 10 IDX)", "(T8 S KEYHOLE)",
+         "G92X1830.Y1270.", "G90X100.Y100.T1", "X450.Y250.T5C90.", "G70X700.Y250.", "G26I60.J0K4T1", "G27X500.",
+         "X20.Y20.T8", "X30.Y40.T3", "G25X100.", "G50"}));
     EXPECT_TRUE(program.ok()) << program.message();
     return program.ok() ? revsample::DrawingOf(*program, "BRACKET") : std::vector<DrawingRecord>{};
 }
@@ -41,8 +37,9 @@ std::string HitRow(const DisplayList& list, const DisplayHit& h) {
     const DrawBox b = list.boundsOf(h);
     return FormatNumber(h.X) + "," + FormatNumber(h.Y) + " s" + std::to_string(h.Station) + " " +
            list.Outlines[h.Outline].Shape + FormatNumber(list.angleOf(h)) + " " +
-           FormatNumber(std::round(b.width() * 1000) / 1000) + "x" + FormatNumber(std::round(b.height() * 1000) / 1000) +
-           (h.confirmed() ? " c" : " u") + (h.Flags & HitFromCircle ? "o" : "");
+           FormatNumber(std::round(b.width() * 1000) / 1000) + "x" +
+           FormatNumber(std::round(b.height() * 1000) / 1000) + (h.confirmed() ? " c" : " u") +
+           (h.Flags & HitFromCircle ? "o" : "");
 }
 
 TEST(DrawingView, SampleRunGivesSheetClampsHitsAndArrows) {
@@ -52,11 +49,7 @@ TEST(DrawingView, SampleRunGivesSheetClampsHitsAndArrows) {
     run.TurretTools[1] = test::Tool("A,Diameter,10,0,0,0,1,10,0,0,1");
     run.TurretTools[1].Defined = false;
     run.TurretTools[5] = test::Tool("D,LIB,30,10,0,0,5,11,0,0,1");
-    const struct {
-        const char* name;
-        DisplaySource source;
-        std::vector<std::string> hits;
-    } cases[] = {
+    const struct { const char* name; DisplaySource source; std::vector<std::string> hits; } cases[] = {
         {"entity tools", drawing,
          {"100,100 s1 A0 10x10 c", "450,250 s5 D90 10x20 c", "760,250 s1 A0 10x10 co", "700,310 s1 A0 10x10 co",
           "640,250 s1 A0 10x10 co", "700,190 s1 A0 10x10 co", "20,20 s8 S0 4x4 c", "30,40 s3 U0 6x6 c"}},
@@ -83,32 +76,21 @@ TEST(DrawingView, SampleRunGivesSheetClampsHitsAndArrows) {
 }
 
 #ifdef QV_PLOT_BUILT  // the plot command is built with the windows
-struct Plotted {
-    int code;
-    std::string output, error;
-};
+struct Plotted { int code; std::string output, error; };
 
 Plotted Plot(const std::string& arguments, const std::string& outputFile) {
     const std::string err = outputFile + ".err";
     const int status = std::system(("'" + test::BinDir() + "/quorvane-plot' " + arguments + " >/dev/null 2>'" +
                                     err + "'").c_str());
-    const auto slurp = [](const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        std::stringstream s;
-        s << in.rdbuf();
-        return s.str();
-    };
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, slurp(outputFile), slurp(err)};
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, test::ReadHostFile(outputFile), test::ReadHostFile(err)};
 }
 
 TEST(DrawingView, PlotWritesOneElementPerHitAndRefusesBadInput) {
     test::TempDir dir;
     const std::string drw = dir.path() + "/BRACKET.drw", bad = dir.path() + "/BAD.drw";
-    std::ofstream(drw, std::ios::binary) << test::DrawingBytes(SampleDrawing());
-    std::ofstream(bad, std::ios::binary) << std::string(700, 'x');
-    const struct {
-        std::string args, out, error;  // error: what stderr holds, "" for success
-    } cases[] = {
+    test::WriteHostFile(drw, test::DrawingBytes(SampleDrawing()));
+    test::WriteHostFile(bad, std::string(700, 'x'));
+    const struct { std::string args, out, error; } cases[] = {  // error: what stderr holds, "" for success
         {drw + " -o " + dir.path() + "/b.svg --size 600x400", "b.svg", ""},
         {"-o " + dir.path() + "/b.png " + drw, "b.png", ""},
         {dir.path() + "/NONE.drw -o " + dir.path() + "/n.svg", "n.svg",
@@ -118,15 +100,14 @@ TEST(DrawingView, PlotWritesOneElementPerHitAndRefusesBadInput) {
         {drw + " -o " + dir.path() + "/s.svg --size 12x", "s.svg",
          "quorvane-plot: bad --size \"12x\": give WIDTHxHEIGHT in pixels, each 16 to 20000\n"},
         {drw + " -o " + dir.path() + "/b.jpg", "b.jpg",
-         "quorvane-plot: cannot tell the format of \"" + dir.path() + "/b.jpg\": the output must end in .svg or .png\n"},
+         "quorvane-plot: cannot tell the format of \"" + dir.path() + "/b.jpg\": the output must end in .svg or "
+         ".png\n"},
     };
     for (const auto& c : cases) {
         const Plotted p = Plot(c.args, dir.path() + "/" + c.out);
         EXPECT_EQ(p.error, c.error) << c.args;
         EXPECT_EQ(p.code != 0, !c.error.empty()) << c.args;
-        if (!c.error.empty()) {
-            EXPECT_EQ(p.output, "") << c.args;
-        }
+        if (!c.error.empty()) { EXPECT_EQ(p.output, "") << c.args; }
     }
     const std::string svg = Plot(drw + " -o " + dir.path() + "/b.svg", dir.path() + "/b.svg").output;
     std::size_t uses = 0;

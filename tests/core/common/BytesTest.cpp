@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "core/common/Bytes.h"
+#include "support/Fields.h"
 
 namespace qv {
 namespace {
@@ -25,20 +26,17 @@ TEST(Bytes, FieldsAreLittleEndianAndStayInsideTheBuffer) {
     PutText(buf, 14, 3, "abcd");
     PutText(buf, 17, 1, "");
     EXPECT_EQ(Hex(buf), "FEFF" "00000080" "9A9999999999B9BF" "616263" "20");
-    EXPECT_EQ(GetI16(buf, 0), -2);
-    EXPECT_EQ(GetI32(buf, 2), std::numeric_limits<std::int32_t>::min());
-    EXPECT_EQ(GetF64(buf, 6), -0.1);
-    EXPECT_EQ(GetText(buf, 14, 3), "abc");
+    EXPECT_EQ(test::Fields(GetI16(buf, 0), GetI32(buf, 2), GetF64(buf, 6) == -0.1, GetText(buf, 14, 3)),
+              "-2 -2147483648 1 abc");
     // Past the end: reads give nothing, writes change nothing.
     const std::string before = buf;
     PutI32(buf, 16, 7);
     PutF32(buf, 15, 1.5f);
     PutText(buf, 17, 2, "ab");
     EXPECT_EQ(buf, before);
-    EXPECT_EQ(GetI16(buf, 17) + GetI32(buf, 16), 0);
-    EXPECT_EQ(GetF32(buf, 16), 0.0f);
-    EXPECT_EQ(GetF64(buf, std::numeric_limits<std::size_t>::max()), 0.0);
-    EXPECT_EQ(GetText(buf, 16, 3), "");
+    EXPECT_EQ(test::Fields(GetI16(buf, 17), GetI32(buf, 16), GetF32(buf, 16),
+                           GetF64(buf, std::numeric_limits<std::size_t>::max()), GetText(buf, 16, 3).size()),
+              "0 0 0 0 0");
 }
 
 TEST(ByteCursor, ReadsInARowAndTheFirstErrorSticks) {

@@ -6,49 +6,38 @@
 #include "core/common/SystemConfigurationFile.h"
 #include "core/startup/MachineList.h"
 #include "core/startup/ReverseList.h"
+#include "support/Fields.h"
 #include "support/InstallationFixture.h"
-#include "support/TableTest.h"
 
 namespace qv {
 namespace {
 
 using test::InstallationFixture;
 
-struct ListCase { const char* name; std::string content; std::vector<std::int16_t> numbers;
-    std::vector<std::string> names; };
-
-class ReadLists : public ::testing::TestWithParam<ListCase> {};
-
-TEST_P(ReadLists, MachineListStopsWhereTheFormatSays) {
-    InstallationFixture fixture;
-    fixture.write("C:\\QUORVANE\\Machine.lst", GetParam().content);
-    auto entries = ReadMachineList("C:\\QUORVANE\\Machine.lst");
-    ASSERT_TRUE(entries.ok()) << entries.message();
-    std::vector<std::int16_t> numbers;
-    std::vector<std::string> names;
-    for (const auto& e : *entries) {
-        numbers.push_back(e.Number);
-        names.push_back(e.Name);
+TEST(ReadMachineList, StopsWhereTheFormatSays) {
+    const std::pair<std::string, std::vector<std::string>> cases[] = {
+        {"1,Alpha,A,x,y\r\n2,Beta,B,x,y\r\n******\r\n", {"1 Alpha", "2 Beta"}},
+        {"1,Alpha,A,x,y\r\n0,Beta,B,x,y\r\n3,Gamma,C,x,y\r\n", {"1 Alpha"}},
+        {"1,Alpha,A,x,y\r\n-1,Beta,B,x,y\r\n3,Gamma,C,x,y\r\n", {"1 Alpha"}},
+        {"1,Alpha,A,x,y\r\n******\r\n2,Beta,B,x,y\r\n", {"1 Alpha"}},
+        {"1,Alpha,A,x,y\r\n\r\n2,Beta,B,x,y\r\n", {"1 Alpha"}},
+        {"2.9,Alpha,A,x,y\r\n", {"2 Alpha"}},
+        {"0.5,Alpha,A,x,y\r\n", {}},
+        {"one,Alpha,A,x,y\r\n", {}},
+        {"1\r\nAlpha\r\nA\r\nx\r\ny\r\n2,Beta,B,x,y\r\n", {"1 Alpha", "2 Beta"}},  // fields across lines
+        {"1,Alpha,A,x,y\r\n2,Beta", {"1 Alpha", "2 Beta"}},  // the last entry cut short keeps what it has
+        {"", {}},
+    };
+    for (const auto& [content, read] : cases) {
+        InstallationFixture fixture;
+        fixture.write("C:\\QUORVANE\\Machine.lst", content);
+        auto entries = ReadMachineList("C:\\QUORVANE\\Machine.lst");
+        ASSERT_TRUE(entries.ok()) << entries.message();
+        std::vector<std::string> got;
+        for (const auto& e : *entries) got.push_back(std::to_string(e.Number) + " " + e.Name);
+        EXPECT_EQ(got, read) << content;
     }
-    EXPECT_EQ(numbers, GetParam().numbers);
-    EXPECT_EQ(names, GetParam().names);
 }
-
-const ListCase kReadListsCases[] = {
-    {"OnePerLine", "1,Alpha,A,x,y\r\n2,Beta,B,x,y\r\n******\r\n", {1, 2}, {"Alpha", "Beta"}},
-    {"ZeroInSecondEntryEndsTheList", "1,Alpha,A,x,y\r\n0,Beta,B,x,y\r\n3,Gamma,C,x,y\r\n", {1}, {"Alpha"}},
-    {"MinusOneEndsTheList", "1,Alpha,A,x,y\r\n-1,Beta,B,x,y\r\n3,Gamma,C,x,y\r\n", {1}, {"Alpha"}},
-    {"EndMarkerEndsTheList", "1,Alpha,A,x,y\r\n******\r\n2,Beta,B,x,y\r\n", {1}, {"Alpha"}},
-    {"EmptyLineEndsTheList", "1,Alpha,A,x,y\r\n\r\n2,Beta,B,x,y\r\n", {1}, {"Alpha"}},
-    {"NumberTruncated", "2.9,Alpha,A,x,y\r\n", {2}, {"Alpha"}},
-    {"FractionBelowOneEnds", "0.5,Alpha,A,x,y\r\n", {}, {}},
-    {"TextNumberEnds", "one,Alpha,A,x,y\r\n", {}, {}},
-    {"FieldsAcrossLines", "1\r\nAlpha\r\nA\r\nx\r\ny\r\n2,Beta,B,x,y\r\n", {1, 2}, {"Alpha", "Beta"}},
-    {"LastEntryCutShortKeepsWhatItHas", "1,Alpha,A,x,y\r\n2,Beta", {1, 2}, {"Alpha", "Beta"}},
-    {"EmptyFile", "", {}, {}},
-};
-
-INSTANTIATE_TEST_SUITE_P(Contents, ReadLists, ::testing::ValuesIn(kReadListsCases), test::CaseName());
 
 TEST(ReadReverseList, ReadsFourFieldsAndStopsLikeTheMachineList) {
     InstallationFixture fixture;
@@ -63,11 +52,9 @@ TEST(ReadReverseList, ReadsFourFieldsAndStopsLikeTheMachineList) {
 }
 
 // entries: numbered 1..entries, named M1...
-struct FillCase { const char* name; int entries; std::int16_t current; bool includeCurrent; int selectMode;
-    std::vector<std::string> items; int selected; };
-
 TEST(FillLists, MachineAndReverseListsLeaveOutAndSelectByTheirMode) {
-    const FillCase cases[] = {
+    const struct { const char* name; int entries; std::int16_t current; bool includeCurrent; int selectMode;
+        std::vector<std::string> items; int selected; } cases[] = {
         {"three without current select none", 3, 2, false, 1, {"M1", "M3"}, -1},
         {"two without current select the other", 2, 1, false, 1, {"M2"}, 0},
         {"two with current, mode 1 selects none", 2, 1, true, 1, {"M1", "M2"}, -1},
@@ -77,7 +64,7 @@ TEST(FillLists, MachineAndReverseListsLeaveOutAndSelectByTheirMode) {
         {"other mode selects none", 1, 5, true, 7, {"M1"}, -1},
         {"empty table", 0, 1, true, 1, {}, -1},
     };
-    for (const FillCase& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         test::ResetModuleState();
         for (int i = 1; i <= c.entries; ++i) {
@@ -116,59 +103,48 @@ TEST(SelectReverse, ReadsTheListForNameAndUpperCaseExecutable) {
 
 TEST(ReverseConfiguration, ReadsTheFirstFieldAtLeastOneAndWritesItWithALeadingBlank) {
     InstallationFixture fixture;
-    const struct { const char* content; std::int16_t number;
-    } cases[] = {{" 3\r\n", 3},   {"0\r\n", 1},   {"-4\r\n", 1},   {"", 1},
-                 {"abc\r\n", 1}, {"2.5\r\n", 2}, {"2,9\r\n", 2}};
-    for (const auto& c : cases) {
-        fixture.write("C:\\QUORVANE\\Reverse.cfg", c.content);
-        auto number = ReadReverseConfiguration();
-        ASSERT_TRUE(number.ok()) << number.message();
-        EXPECT_EQ(*number, c.number) << c.content;
+    const std::pair<const char*, std::int16_t> cases[] = {{" 3\r\n", 3},    {"0\r\n", 1},   {"-4\r\n", 1}, {"", 1},
+                                                          {"abc\r\n", 1}, {"2.5\r\n", 2}, {"2,9\r\n", 2}};
+    for (const auto& [content, number] : cases) {
+        fixture.write("C:\\QUORVANE\\Reverse.cfg", content);
+        EXPECT_EQ(ReadReverseConfiguration().value_or(-9), number) << content;
     }
     ASSERT_TRUE(WriteReverseConfiguration(3).ok());
     EXPECT_EQ(fixture.read("C:\\QUORVANE\\Reverse.cfg"), " 3\r\n");
 }
 
-struct ReadCase { const char* name; std::vector<std::string> lines; std::int16_t machine; const char* directory; };
-
-class ReadConfiguration : public ::testing::TestWithParam<ReadCase> {};
-
 // The system and data folder lines lack their "\"; the program root has one.
-TEST_P(ReadConfiguration, TakesEachLineByItsRule) {
-    InstallationFixture fixture;
-    fixture.writeLines("C:\\QUORVANE\\Quorvane.cfg", GetParam().lines);
-    auto values = ReadSystemConfigurationValues();
-    ASSERT_TRUE(values.ok()) << values.message();
-    EXPECT_EQ(values->SystemFolder, "C:\\QUORVANE\\");
-    EXPECT_EQ(values->DataFolder, "C:\\QUORVANE\\DATA\\");
-    EXPECT_EQ(values->MachineRoot, "C:\\QUORVANE\\PROGRAMS\\");
-    EXPECT_EQ(values->SelectedMachine, GetParam().machine);
-    EXPECT_EQ(values->CurrentDirectory, GetParam().directory);
+TEST(ReadConfiguration, TakesEachLineByItsRule) {
+    const auto config = [](const std::string& machine, const std::string& directory) -> std::vector<std::string> {
+        return {"  C:\\QUORVANE ", "C:\\QUORVANE\\DATA", "  C:\\QUORVANE\\PROGRAMS\\  ", machine, directory};
+    };
+    const struct { std::vector<std::string> lines; std::string read; } cases[] = {
+        {config("", "JOBS"), "1 JOBS"},
+        {config("0", "JOBS"), "1 JOBS"},
+        {config("-3", "JOBS"), "1 JOBS"},
+        {config("2.5", "JOBS"), "2 JOBS"},  // halves round to even
+        {config("3.5", "JOBS"), "4 JOBS"},
+        {config(" 7", "JOBS"), "7 JOBS"},
+        {config("4 presses", "JOBS"), "4 JOBS"},
+        {config("two", "JOBS"), "1 JOBS"},
+        {config("1", "D:\\JOBS"), "1 "},  // a drive empties the directory
+        {config("1", "A: [Floppy Disk]"), "1 "},
+        {config("1", "  My Jobs  "), "1 My Jobs"},
+        {{"C:\\QUORVANE\\", "C:\\QUORVANE\\DATA", "C:\\QUORVANE\\PROGRAMS"}, "1 "},
+        {{"C:\\QUORVANE", "C:\\QUORVANE\\DATA\\", "C:\\QUORVANE\\PROGRAMS\\", "2", "JOBS", "******", "9", "x"},
+         "2 JOBS"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.read);
+        InstallationFixture fixture;
+        fixture.writeLines("C:\\QUORVANE\\Quorvane.cfg", c.lines);
+        auto values = ReadSystemConfigurationValues();
+        ASSERT_TRUE(values.ok()) << values.message();
+        EXPECT_EQ(values->SystemFolder + " " + values->DataFolder + " " + values->MachineRoot,
+                  "C:\\QUORVANE\\ C:\\QUORVANE\\DATA\\ C:\\QUORVANE\\PROGRAMS\\");
+        EXPECT_EQ(std::to_string(values->SelectedMachine) + " " + values->CurrentDirectory, c.read);
+    }
 }
-
-std::vector<std::string> Config(const std::string& machine, const std::string& directory) {
-    return {"  C:\\QUORVANE ", "C:\\QUORVANE\\DATA", "  C:\\QUORVANE\\PROGRAMS\\  ", machine, directory};
-}
-
-const ReadCase kReadConfigurationCases[] = {
-    {"MachineEmptyIsOne", Config("", "JOBS"), 1, "JOBS"},
-    {"MachineZeroIsOne", Config("0", "JOBS"), 1, "JOBS"},
-    {"MachineNegativeIsOne", Config("-3", "JOBS"), 1, "JOBS"},
-    {"MachineHalfRoundsToEvenDown", Config("2.5", "JOBS"), 2, "JOBS"},
-    {"MachineHalfRoundsToEvenUp", Config("3.5", "JOBS"), 4, "JOBS"},
-    {"MachineWithLeadingBlank", Config(" 7", "JOBS"), 7, "JOBS"},
-    {"MachineLeadingNumberOnly", Config("4 presses", "JOBS"), 4, "JOBS"},
-    {"MachineNotANumberIsOne", Config("two", "JOBS"), 1, "JOBS"},
-    {"DirectoryWithDriveIsEmptied", Config("1", "D:\\JOBS"), 1, ""},
-    {"DirectoryFloppyEntryIsEmptied", Config("1", "A: [Floppy Disk]"), 1, ""},
-    {"DirectoryTrimmed", Config("1", "  My Jobs  "), 1, "My Jobs"},
-    {"MissingLinesFourAndFive", {"C:\\QUORVANE\\", "C:\\QUORVANE\\DATA", "C:\\QUORVANE\\PROGRAMS"}, 1, ""},
-    {"LinesAfterTheFifthIgnored",
-             {"C:\\QUORVANE", "C:\\QUORVANE\\DATA\\", "C:\\QUORVANE\\PROGRAMS\\", "2", "JOBS", "******", "9", "x"},
-     2, "JOBS"},
-};
-
-INSTANTIATE_TEST_SUITE_P(Lines, ReadConfiguration, ::testing::ValuesIn(kReadConfigurationCases), test::CaseName());
 
 TEST(ReadConfigurationFailure, NamesFileAndWorkingFolderAndKeepsConfiguration) {
     const std::string has = "The system configuration \"Quorvane.cfg\" in the working folder \"C:\\QUORVANE\\\" "
@@ -201,9 +177,8 @@ TEST(WriteSystemConfiguration, WritesSixLinesWithLeadingBlankAndReadsBack) {
 
     config = Configuration{};
     ASSERT_TRUE(ReadSystemConfigurationFile().ok());
-    EXPECT_EQ(config.SystemFolder, "C:\\QUORVANE\\");
-    EXPECT_EQ(config.SelectedMachine, 12);
-    EXPECT_EQ(config.CurrentDirectory, "Job, Shop");
+    EXPECT_EQ(test::Fields(config.SystemFolder, config.SelectedMachine, config.CurrentDirectory),
+              "C:\\QUORVANE\\ 12 Job, Shop");
 }
 
 }  // namespace

@@ -11,8 +11,8 @@
 #include "core/tooling/StationTable.h"
 #include "support/CountingPlatform.h"
 #include "support/FaultyPlatform.h"
+#include "support/Fields.h"
 #include "support/InstallationFixture.h"
-#include "support/TableTest.h"
 
 namespace qv {
 namespace {
@@ -51,8 +51,6 @@ std::string Held(const Machine& m) {
     return out.str();
 }
 
-struct DescriptionCase { const char* name; void (*change)(MachineLayout&); std::string held; };
-
 // Clamp ranges 10-15, 20-25... and the count line as given.
 void Clamps(MachineLayout& m, const char* count, int pairs) {
     m.clampCount = count;
@@ -65,37 +63,35 @@ std::string Usual(const char* type, const char* clamps = "2: 100-900 1200-2400 0
     return std::string(type) + " | 3 4 | 2500x1250 | " + clamps + " | 5 15 23 yes";
 }
 
-const DescriptionCase kDescriptions[] = {
-    {"Metric", [](MachineLayout&) {}, Usual("20 punch")},
-    {"InchesRoundedToThreeDecimals", [](MachineLayout& m) {
-         m.measurement = "imperial", m.sheetX = "48", m.sheetY = "1.25", m.clamps = {{"2", "10.0001"}};
-     },
-     "20 punch | 3 4 | 1219.2x31.75 | 1: 50.8-254.003 0-0 0-0 0-0 | 127 381 584.2 yes inch"},
-    {"Type21", [](MachineLayout& m) { m.type = "21"; }, Usual("21 punch secondary")},
-    {"Type10", [](MachineLayout& m) { m.type = "10"; }, Usual("10 punch")},
-    {"Type5", [](MachineLayout& m) { m.type = "5"; }, Usual("5 secondary")},
-    {"ThreeClamps", [](MachineLayout& m) { Clamps(m, "3", 3); }, Usual("20 punch", "3: 10-15 20-25 30-35 0-0")},
-    {"SixClampsTakenAsFour", [](MachineLayout& m) { Clamps(m, "6", 6); },
-     Usual("20 punch", "4: 10-15 20-25 30-35 40-45")},
-    {"ZeroClampsTakenAsOne", [](MachineLayout& m) { Clamps(m, "0", 1); }, Usual("20 punch", "1: 10-15 0-0 0-0 0-0")},
-    {"ClampCountTruncated", [](MachineLayout& m) { Clamps(m, "2.9", 2); }, Usual("20 punch", "2: 10-15 20-25 0-0 0-0")},
-    {"ClampCountBeyondTheFile", [](MachineLayout& m) { Clamps(m, "3", 1); }, Usual("20 punch", "3: 10-15 0-0 0-0 0-0")},
-    {"ShortFileReadsZeros", [](MachineLayout& m) { m.description = {"Title", "Type : 21", "V3 : x7"}; },
-     "21 punch secondary | 0 0 | 0x0 | 1: 0-0 0-0 0-0 0-0 | 0 0 0"},
-};
-
-class Description : public ::testing::TestWithParam<DescriptionCase> {};
-
-TEST_P(Description, IsHeldInMillimetresWithinTheFormat) {
-    MachineLayout m;
-    GetParam().change(m);
-    Installed in(WithMachine(m));
-    Status done = SetUpMachine(1, "JOBS");
-    ASSERT_TRUE(done.ok()) << done.message();
-    EXPECT_EQ(Held(State().Mach), GetParam().held);
+TEST(SetUpMachine, DescriptionIsHeldInMillimetresWithinTheFormat) {
+    const struct { const char* name; void (*change)(MachineLayout&); std::string held; } cases[] = {
+        {"Metric", [](MachineLayout&) {}, Usual("20 punch")},
+        {"InchesRoundedToThreeDecimals", [](MachineLayout& m) {
+             m.measurement = "imperial", m.sheetX = "48", m.sheetY = "1.25", m.clamps = {{"2", "10.0001"}};
+         },
+         "20 punch | 3 4 | 1219.2x31.75 | 1: 50.8-254.003 0-0 0-0 0-0 | 127 381 584.2 yes inch"},
+        {"Type21", [](MachineLayout& m) { m.type = "21"; }, Usual("21 punch secondary")},
+        {"Type10", [](MachineLayout& m) { m.type = "10"; }, Usual("10 punch")},
+        {"Type5", [](MachineLayout& m) { m.type = "5"; }, Usual("5 secondary")},
+        {"ThreeClamps", [](MachineLayout& m) { Clamps(m, "3", 3); }, Usual("20 punch", "3: 10-15 20-25 30-35 0-0")},
+        {"SixClampsTakenAsFour", [](MachineLayout& m) { Clamps(m, "6", 6); },
+         Usual("20 punch", "4: 10-15 20-25 30-35 40-45")},
+        {"ZeroClampsAsOne", [](MachineLayout& m) { Clamps(m, "0", 1); }, Usual("20 punch", "1: 10-15 0-0 0-0 0-0")},
+        {"CountTruncated", [](MachineLayout& m) { Clamps(m, "2.9", 2); }, Usual("20 punch", "2: 10-15 20-25 0-0 0-0")},
+        {"CountPastTheFile", [](MachineLayout& m) { Clamps(m, "3", 1); }, Usual("20 punch", "3: 10-15 0-0 0-0 0-0")},
+        {"ShortFileReadsZeros", [](MachineLayout& m) { m.description = {"Title", "Type : 21", "V3 : x7"}; },
+         "21 punch secondary | 0 0 | 0x0 | 1: 0-0 0-0 0-0 0-0 | 0 0 0"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        MachineLayout m;
+        c.change(m);
+        Installed in(WithMachine(m));
+        Status done = SetUpMachine(1, "JOBS");
+        ASSERT_TRUE(done.ok()) << done.message();
+        EXPECT_EQ(Held(State().Mach), c.held);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Machines, Description, ::testing::ValuesIn(kDescriptions), test::CaseName());
 
 TEST(SetUpMachine, PathsAndFoldersFollowTheKindOfMachine) {
     const std::string data = "C:\\QUORVANE\\DATA\\";
@@ -107,14 +103,11 @@ TEST(SetUpMachine, PathsAndFoldersFollowTheKindOfMachine) {
         ASSERT_TRUE(SetUpMachine(1, "JOBS").ok());
         const Machine& mach = State().Mach;
         const bool punch = mach.PunchMachine;
-        EXPECT_EQ(mach.Entry.Field3, "Field 3");
-        EXPECT_EQ((std::vector<std::string>{mach.MachinePrefix, mach.MachineMaterialFolder, mach.StockListFile,
-                                            mach.MachineProfilesFolder, mach.CustomShapesFolder,
-                                            mach.UndefinedShapesFolder}),
-                  (std::vector<std::string>{data + "Data\\PRESS1.", data + "Material\\PRESS1\\",
-                                            data + "Material\\PRESS1\\Stock.lst",
-                                            punch ? data + "Profiles\\PRESS1\\" : "", data + "Shapes\\PRESS1\\Custom\\",
-                                            data + "Shapes\\PRESS1\\Undefined\\"}));
+        EXPECT_EQ(test::Fields(mach.Entry.Field3, mach.MachinePrefix, mach.MachineMaterialFolder, mach.StockListFile,
+                               mach.MachineProfilesFolder, mach.CustomShapesFolder, mach.UndefinedShapesFolder),
+                  test::Fields("Field 3", data + "Data\\PRESS1.", data + "Material\\PRESS1\\",
+                               data + "Material\\PRESS1\\Stock.lst", punch ? data + "Profiles\\PRESS1\\" : "",
+                               data + "Shapes\\PRESS1\\Custom\\", data + "Shapes\\PRESS1\\Undefined\\"));
         for (const char* folder : {"Tools\\PRESS1", "Turrets\\PRESS1", "Profiles\\PRESS1"})
             EXPECT_EQ(in.fixture.isFolder(data + folder), punch) << folder;
         for (const char* folder : {"Circle\\Inside", "Rectangle\\Outside", "Rad-Rect", "Custom", "Undefined"})
@@ -122,49 +115,39 @@ TEST(SetUpMachine, PathsAndFoldersFollowTheKindOfMachine) {
     }
 }
 
-// folders: made in the machine folder; "-" makes no machine folder.
-struct DirectoryCase { const char* name; std::vector<std::string> folders; std::string requested; std::string current;
-};
-
-class DirectoryChoice : public ::testing::TestWithParam<DirectoryCase> {};
-
-TEST_P(DirectoryChoice, FallsBackFromOneListingOfTheMachineFolder) {
-    const auto& c = GetParam();
-    MachineLayout m;
-    m.directories.clear();
-    InstallationLayout layout = WithMachine(m);
-    layout.currentDirectory = "";
-    Installed in(layout);
+// The machine folder is listed once at most, whatever the fallback.
+TEST(SetUpMachine, DirectoryChoiceFallsBackFromOneListingOfTheMachineFolder) {
+    // folders: made in the machine folder; "-" makes no machine folder.
+    const struct { std::vector<std::string> folders; std::string requested, current; } cases[] = {
+        {{"Alpha", "JOBS", "Quorvane"}, "JOBS", "JOBS"},       {{"Alpha", "JOBS"}, " jobs", "JOBS"},
+        {{"Alpha", "Quorvane", "Quorvane Directory"}, "Gone", "Quorvane"},
+        {{"Alpha", "Quorvane Directory"}, "Gone", "Quorvane Directory"},
+        {{"Beta", "Alpha"}, "Gone", "Alpha"},                 {{"Beta", "Quorvane"}, "", "Beta"},
+        {{"EXSUBS", "Zeta"}, "Gone", "Zeta"},                 {{"Beta"}, "A: [Floppy Disk]", "Beta"},
+        {{}, "JOBS", "Quorvane"},                             {{"-"}, "JOBS", "Quorvane"},
+    };
     const std::string machineFolder = "C:\\QUORVANE\\PROGRAMS\\PRESS1";
-    if (c.folders != std::vector<std::string>{"-"}) {
-        in.fixture.makeFolder(machineFolder);
-        for (const auto& f : c.folders) in.fixture.makeFolder(machineFolder + "\\" + f);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.requested + " " + c.current);
+        MachineLayout m;
+        m.directories.clear();
+        InstallationLayout layout = WithMachine(m);
+        layout.currentDirectory = "";
+        Installed in(layout);
+        if (c.folders != std::vector<std::string>{"-"}) {
+            in.fixture.makeFolder(machineFolder);
+            for (const auto& f : c.folders) in.fixture.makeFolder(machineFolder + "\\" + f);
+        }
+        test::CountingPlatform counting(in.fixture.platform());
+        {
+            platform::ScopedPlatform scope(counting);
+            ASSERT_TRUE(SetUpMachine(1, c.requested).ok());
+        }
+        EXPECT_LE(counting.calls["listEntries"] + counting.calls["listFolders"], 1);
+        EXPECT_EQ(State().Config.CurrentDirectory, c.current);
+        EXPECT_TRUE(in.fixture.isFolder(machineFolder + "\\" + c.current));
     }
-    test::CountingPlatform counting(in.fixture.platform());
-    {
-        platform::ScopedPlatform scope(counting);
-        ASSERT_TRUE(SetUpMachine(1, c.requested).ok());
-    }
-    // The machine folder is listed once at most, whatever the fallback.
-    EXPECT_LE(counting.calls["listEntries"] + counting.calls["listFolders"], 1);
-    EXPECT_EQ(State().Config.CurrentDirectory, c.current);
-    EXPECT_TRUE(in.fixture.isFolder(machineFolder + "\\" + c.current));
 }
-
-const DirectoryCase kDirectoryChoiceCases[] = {
-    {"RememberedDirectoryKept", {"Alpha", "JOBS", "Quorvane"}, "JOBS", "JOBS"},
-    {"RememberedInAnotherCase", {"Alpha", "JOBS"}, " jobs", "JOBS"},
-    {"QuorvaneFirst", {"Alpha", "Quorvane", "Quorvane Directory"}, "Gone", "Quorvane"},
-    {"ThenQuorvaneDirectory", {"Alpha", "Quorvane Directory"}, "Gone", "Quorvane Directory"},
-    {"ThenTheFirstEntry", {"Beta", "Alpha"}, "Gone", "Alpha"},
-    {"EmptyNameTakesTheFirst", {"Beta", "Quorvane"}, "", "Beta"},
-    {"ExsubsPassedOver", {"EXSUBS", "Zeta"}, "Gone", "Zeta"},
-    {"DriveEntryFallsBack", {"Beta"}, "A: [Floppy Disk]", "Beta"},
-    {"EmptyMachineFolderGetsQuorvane", {}, "JOBS", "Quorvane"},
-    {"MissingMachineFolderIsMade", {"-"}, "JOBS", "Quorvane"},
-};
-
-INSTANTIATE_TEST_SUITE_P(Folders, DirectoryChoice, ::testing::ValuesIn(kDirectoryChoiceCases), test::CaseName());
 
 // A set move that lost its drive half-way left a source under a staging
 // name; the next set-up puts it back and removes the intent record.
@@ -200,56 +183,43 @@ TEST(SetUpMachine, SwitchingMachinesStartsFromACleanState) {
     ASSERT_TRUE(SetUpMachine(1, "JOBS").ok());
     ASSERT_TRUE(State().Mach.InchUnits);
     ASSERT_TRUE(SetUpMachine(2, "JOBS").ok());
-    EXPECT_EQ(State().Config.SelectedMachine, 2);
-    EXPECT_EQ(State().Mach.MachineFolder, "PRESS2");
-    EXPECT_EQ(Held(State().Mach), Usual("20 punch", "1: 100-200 0-0 0-0 0-0"));
-    EXPECT_EQ(State().Config.CurrentDirectory, "JOBS");
-    EXPECT_EQ(State().Config.CurrentDirectoryPath, "C:\\QUORVANE\\PROGRAMS\\PRESS2\\JOBS\\");
+    EXPECT_EQ(test::Fields(State().Config.SelectedMachine, State().Mach.MachineFolder, State().Config.CurrentDirectory,
+                           State().Config.CurrentDirectoryPath, Held(State().Mach)),
+              "2 PRESS2 JOBS C:\\QUORVANE\\PROGRAMS\\PRESS2\\JOBS\\ " + Usual("20 punch", "1: 100-200 0-0 0-0 0-0"));
 }
 
-// file: changed before the set-up, or ""; content: its new content; nullptr removes it.
-struct RefusalCase { const char* name; std::int16_t number; const char* file; const char* content; const char* message;
-};
-
-class SetUpRefusal : public ::testing::TestWithParam<RefusalCase> {};
-
-TEST_P(SetUpRefusal, LeavesTheCurrentMachineAsItWas) {
-    const auto& c = GetParam();
-    InstallationLayout layout;
-    layout.machines = {MachineLayout{}, test::OtherMachine("2", "Press Two", "PRESS2"),
-                       test::OtherMachine("3", "Press Three", "")};
-    Installed in(layout);
-    ASSERT_TRUE(SetUpMachine(1, "JOBS").ok());
-    const std::string configuration = in.fixture.read("C:\\QUORVANE\\Quorvane.cfg");
-    if (*c.file && c.content) in.fixture.write(c.file, c.content);
-    if (*c.file && !c.content) in.fixture.remove(c.file);
-
-    Status done = SetUpMachine(c.number, "JOBS");
-    ASSERT_FALSE(done.ok());
-    EXPECT_EQ(done.message(), c.message);
-    EXPECT_EQ(State().Config.SelectedMachine, 1);
-    EXPECT_EQ(State().Mach.MachineFolder, "PRESS1");
-    EXPECT_EQ(StationTable()[2].Number, 2);
-    EXPECT_EQ(State().Config.CurrentDirectoryPath, "C:\\QUORVANE\\PROGRAMS\\PRESS1\\JOBS\\");
-    EXPECT_EQ(in.fixture.read("C:\\QUORVANE\\Quorvane.cfg"), configuration);
+TEST(SetUpMachine, RefusalLeavesTheCurrentMachineAsItWas) {
+    // file: changed before the set-up, or ""; content: its new content; nullptr removes it.
+    const struct { std::int16_t number; const char *file, *content, *message; } cases[] = {
+        {9, "", nullptr, "Machine 9 is not in the machine list \"C:\\QUORVANE\\Machine.lst\"."},
+        {3, "", nullptr, "Machine 3 in the machine list \"C:\\QUORVANE\\Machine.lst\" has no folder name."},
+        {2, "C:\\QUORVANE\\DATA\\Data\\PRESS2.msr", nullptr,
+         "The measurement file \"C:\\QUORVANE\\DATA\\Data\\PRESS2.msr\" is missing."},
+        {2, "C:\\QUORVANE\\DATA\\Data\\PRESS2.mch", nullptr,
+         "The machine description \"C:\\QUORVANE\\DATA\\Data\\PRESS2.mch\" is missing."},
+        {2, "C:\\QUORVANE\\DATA\\Data\\PRESS2.stn", nullptr,
+         "The station file \"C:\\QUORVANE\\DATA\\Data\\PRESS2.stn\" is missing."},
+        {2, "C:\\QUORVANE\\DATA\\Data\\PRESS2.stn", "x,Bad\r\n",
+         "The station file \"C:\\QUORVANE\\DATA\\Data\\PRESS2.stn\" cannot be read "
+         "(C:\\QUORVANE\\DATA\\Data\\PRESS2.stn: station number \"x\" is not a number)."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.message);
+        InstallationLayout layout;
+        layout.machines = {MachineLayout{}, test::OtherMachine("2", "Press Two", "PRESS2"),
+                           test::OtherMachine("3", "Press Three", "")};
+        Installed in(layout);
+        ASSERT_TRUE(SetUpMachine(1, "JOBS").ok());
+        const std::string configuration = in.fixture.read("C:\\QUORVANE\\Quorvane.cfg");
+        if (*c.file && c.content) in.fixture.write(c.file, c.content);
+        if (*c.file && !c.content) in.fixture.remove(c.file);
+        EXPECT_EQ(SetUpMachine(c.number, "JOBS").message(), c.message);
+        EXPECT_EQ(test::Fields(State().Config.SelectedMachine, State().Mach.MachineFolder, StationTable()[2].Number,
+                               State().Config.CurrentDirectoryPath),
+                  "1 PRESS1 2 C:\\QUORVANE\\PROGRAMS\\PRESS1\\JOBS\\");
+        EXPECT_EQ(in.fixture.read("C:\\QUORVANE\\Quorvane.cfg"), configuration);
+    }
 }
-
-const RefusalCase kSetUpRefusalCases[] = {
-    {"NotInTheList", 9, "", nullptr, "Machine 9 is not in the machine list \"C:\\QUORVANE\\Machine.lst\"."},
-    {"NoFolderName", 3, "", nullptr,
-     "Machine 3 in the machine list \"C:\\QUORVANE\\Machine.lst\" has no folder name."},
-    {"NoMeasurementFile", 2, "C:\\QUORVANE\\DATA\\Data\\PRESS2.msr", nullptr,
-     "The measurement file \"C:\\QUORVANE\\DATA\\Data\\PRESS2.msr\" is missing."},
-    {"NoDescription", 2, "C:\\QUORVANE\\DATA\\Data\\PRESS2.mch", nullptr,
-     "The machine description \"C:\\QUORVANE\\DATA\\Data\\PRESS2.mch\" is missing."},
-    {"NoStations", 2, "C:\\QUORVANE\\DATA\\Data\\PRESS2.stn", nullptr,
-     "The station file \"C:\\QUORVANE\\DATA\\Data\\PRESS2.stn\" is missing."},
-    {"BrokenStations", 2, "C:\\QUORVANE\\DATA\\Data\\PRESS2.stn", "x,Bad\r\n",
-     "The station file \"C:\\QUORVANE\\DATA\\Data\\PRESS2.stn\" cannot be read "
-     "(C:\\QUORVANE\\DATA\\Data\\PRESS2.stn: station number \"x\" is not a number)."},
-};
-
-INSTANTIATE_TEST_SUITE_P(Cases, SetUpRefusal, ::testing::ValuesIn(kSetUpRefusalCases), test::CaseName());
 
 TEST(SetUpMachine, ExportSettingsAndStockListAreMadeOnceAndKept) {
     Installed in;
@@ -278,10 +248,8 @@ TEST(SetUpMachine, WithoutTheFullSuiteOnlyProgramFoldersAndExportSettings) {
     Installed in(layout);
     ASSERT_TRUE(SetUpMachine(1, "JOBS").ok());
     EXPECT_TRUE(in.fixture.exists("C:\\QUORVANE\\DATA\\Data\\PRESS1.xpt"));
-    EXPECT_FALSE(in.fixture.exists("C:\\QUORVANE\\DATA\\Material"));
-    EXPECT_FALSE(in.fixture.exists("C:\\QUORVANE\\DATA\\Shapes"));
-    EXPECT_EQ(State().Mach.MachineType, 0);
-    EXPECT_EQ(State().Config.CurrentDirectory, "JOBS");
+    EXPECT_FALSE(in.fixture.exists("C:\\QUORVANE\\DATA\\Material") || in.fixture.exists("C:\\QUORVANE\\DATA\\Shapes"));
+    EXPECT_EQ(std::to_string(State().Mach.MachineType) + " " + State().Config.CurrentDirectory, "0 JOBS");
 }
 
 }  // namespace

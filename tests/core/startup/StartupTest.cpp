@@ -11,9 +11,9 @@
 #include "core/startup/Nesting.h"
 #include "core/startup/Startup.h"
 #include "support/CountingPlatform.h"
+#include "support/Fields.h"
 #include "support/ForkedChild.h"
 #include "support/InstallationFixture.h"
-#include "support/TableTest.h"
 
 namespace qv {
 namespace {
@@ -46,66 +46,58 @@ TEST(RunStartup, SystemFolderClimbingAboveTheDriveStaysOnIt) {
     EXPECT_EQ(State().Config.SystemFolder, "..\\..\\QUORVANE\\");
 }
 
-struct SuiteCase { const char* name; bool drawing, programming, reverse; bool fullSuite, reverseInstalled; };
-
-class SuitePrograms : public ::testing::TestWithParam<SuiteCase> {};
-
-TEST_P(SuitePrograms, DecideWhatIsInstalledAndWhatIsRead) {
-    const auto& c = GetParam();
-    InstallationFixture fixture;
-    InstallationLayout layout;
-    layout.fullSuite = false;
-    layout.reverseProduct = c.reverse;
-    layout.machines[0].descriptionFiles = c.fullSuite;  // only the full suite reads them
-    fixture.install(layout);
-    if (c.drawing) fixture.write("C:\\QUORVANE\\Quordrw.exe", "");
-    if (c.programming) fixture.write("C:\\QUORVANE\\Quorprg.exe", "");
-    // Without the reverse product its list need not exist; where it does, the
-    // remembered processor is still taken from it.
-    const bool listed = c.reverseInstalled || std::string(c.name) != "Nothing";
-    if (!listed) fixture.remove("C:\\QUORVANE\\Reverse.lst");
-
-    Status started = RunStartup();
-    ASSERT_TRUE(started.ok()) << started.message();
-    EXPECT_EQ(State().Config.FullSuite, c.fullSuite);
-    EXPECT_EQ(State().Config.ReverseInstalled, c.reverseInstalled);
-    EXPECT_EQ(State().Config.ReverseCount(), c.reverseInstalled ? 2 : 0);
-    EXPECT_EQ(State().Reverse.ReverseName + State().Reverse.ReverseExecutable, listed ? "FanucFANUCRVS" : "");
-    EXPECT_EQ(State().Config.ExchangeFolder + State().Config.ReverseSubsFolder, "C:\\C:\\QUORVANE\\DATA\\RevSubs\\");
-    for (const char* folder : {"C:\\QUORVANE\\Undo", "C:\\QUORVANE\\DATA\\Blocks", "C:\\QUORVANE\\DATA\\Material"})
-        EXPECT_EQ(fixture.isFolder(folder), c.fullSuite) << folder;
-    EXPECT_EQ(fixture.isFolder("C:\\QUORVANE\\DATA\\RevSubs"), c.reverseInstalled);
+TEST(RunStartup, SuiteProgramsDecideWhatIsInstalledAndWhatIsRead) {
+    const struct { const char* name; bool drawing, programming, reverse, fullSuite, reverseInstalled; } cases[] = {
+        {"Everything", true, true, true, true, true}, {"NoReverseProduct", true, true, false, true, false},
+        {"NoProgrammingProgram", true, false, true, false, false},
+        {"NoDrawingProgram", false, true, true, false, false}, {"Nothing", false, false, false, false, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        InstallationFixture fixture;
+        InstallationLayout layout;
+        layout.fullSuite = false;
+        layout.reverseProduct = c.reverse;
+        layout.machines[0].descriptionFiles = c.fullSuite;  // only the full suite reads them
+        fixture.install(layout);
+        if (c.drawing) fixture.write("C:\\QUORVANE\\Quordrw.exe", "");
+        if (c.programming) fixture.write("C:\\QUORVANE\\Quorprg.exe", "");
+        // Without the reverse product its list need not exist; where it does, the
+        // remembered processor is still taken from it.
+        const bool listed = c.reverseInstalled || std::string(c.name) != "Nothing";
+        if (!listed) fixture.remove("C:\\QUORVANE\\Reverse.lst");
+        Status started = RunStartup();
+        ASSERT_TRUE(started.ok()) << started.message();
+        const Configuration& config = State().Config;
+        EXPECT_EQ((std::vector<int>{config.FullSuite, config.ReverseInstalled, config.ReverseCount()}),
+                  (std::vector<int>{c.fullSuite, c.reverseInstalled, c.reverseInstalled ? 2 : 0}));
+        EXPECT_EQ(State().Reverse.ReverseName + State().Reverse.ReverseExecutable, listed ? "FanucFANUCRVS" : "");
+        EXPECT_EQ(config.ExchangeFolder + config.ReverseSubsFolder, "C:\\C:\\QUORVANE\\DATA\\RevSubs\\");
+        for (const char* folder : {"Undo", "DATA\\Blocks", "DATA\\Material"})
+            EXPECT_EQ(fixture.isFolder(std::string("C:\\QUORVANE\\") + folder), c.fullSuite) << folder;
+        EXPECT_EQ(fixture.isFolder("C:\\QUORVANE\\DATA\\RevSubs"), c.reverseInstalled);
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Installs, SuitePrograms,
-    ::testing::Values(SuiteCase{"Everything", true, true, true, true, true},
-                      SuiteCase{"NoReverseProduct", true, true, false, true, false},
-                      SuiteCase{"NoProgrammingProgram", true, false, true, false, false},
-                      SuiteCase{"NoDrawingProgram", false, true, true, false, false},
-                      SuiteCase{"Nothing", false, false, false, false, false}),
-    test::CaseName());
-
 TEST(RunStartup, CopiesTheDefaultDataOnlyOnce) {
+    const std::string data = "C:\\QUORVANE\\DATA\\Data\\";
     InstallationFixture fixture;
     fixture.install();
-    fixture.write("C:\\QUORVANE\\DATA\\Data\\Steel.dat", "first");
-    fixture.write("C:\\QUORVANE\\DATA\\Data\\Sub\\Inner.dat", "inner");
+    fixture.write(data + "Steel.dat", "first");
+    fixture.write(data + "Sub\\Inner.dat", "inner");
     ASSERT_TRUE(RunStartup().ok());
-    EXPECT_EQ(fixture.read("C:\\QUORVANE\\DATA\\Data\\Default\\Steel.dat"), "first");
-    EXPECT_EQ(fixture.read("C:\\QUORVANE\\DATA\\Data\\Default\\PRESS1.mch"),
-              fixture.read("C:\\QUORVANE\\DATA\\Data\\PRESS1.mch"));
-    EXPECT_FALSE(fixture.exists("C:\\QUORVANE\\DATA\\Data\\Default\\Sub"));
+    EXPECT_EQ(fixture.read(data + "Default\\Steel.dat"), "first");
+    EXPECT_EQ(fixture.read(data + "Default\\PRESS1.mch"), fixture.read(data + "PRESS1.mch"));
+    EXPECT_FALSE(fixture.exists(data + "Default\\Sub"));
 
-    fixture.write("C:\\QUORVANE\\DATA\\Data\\Steel.dat", "second");
-    fixture.remove("C:\\QUORVANE\\DATA\\Data\\Default\\PRESS1.mch");
+    fixture.write(data + "Steel.dat", "second");
+    fixture.remove(data + "Default\\PRESS1.mch");
     ASSERT_TRUE(RunStartup().ok());
-    EXPECT_EQ(fixture.read("C:\\QUORVANE\\DATA\\Data\\Default\\Steel.dat"), "first");
-    EXPECT_FALSE(fixture.exists("C:\\QUORVANE\\DATA\\Data\\Default\\PRESS1.mch"));
+    EXPECT_EQ(fixture.read(data + "Default\\Steel.dat"), "first");
+    EXPECT_FALSE(fixture.exists(data + "Default\\PRESS1.mch"));
 
-    fixture.remove("C:\\QUORVANE\\DATA\\Data\\Default");
+    fixture.remove(data + "Default");
     ASSERT_TRUE(RunStartup().ok());
-    EXPECT_EQ(fixture.read("C:\\QUORVANE\\DATA\\Data\\Default\\Steel.dat"), "second");
+    EXPECT_EQ(fixture.read(data + "Default\\Steel.dat"), "second");
 }
 
 TEST(RunStartup, ChoicesNoLongerListedGiveWay) {
@@ -118,54 +110,45 @@ TEST(RunStartup, ChoicesNoLongerListedGiveWay) {
     Status started = RunStartup();
     ASSERT_TRUE(started.ok()) << started.message();
     // The list's first machine is set up and remembered; the processor stays unknown.
-    EXPECT_EQ(State().Mach.MachineFolder, "PRESS4");
-    EXPECT_TRUE(CanSelectMachine());
+    EXPECT_EQ(test::Fields(State().Mach.MachineFolder, CanSelectMachine(), State().Reverse.ReverseNumber,
+                           State().Reverse.ReverseName + State().Reverse.ReverseExecutable),
+              "PRESS4 1 7 ");
     EXPECT_NE(fixture.read("C:\\QUORVANE\\Quorvane.cfg").find("\r\n 4\r\n"), std::string::npos);
-    EXPECT_EQ(State().Reverse.ReverseNumber, 7);
-    EXPECT_EQ(State().Reverse.ReverseName + State().Reverse.ReverseExecutable, "");
 }
-
-// content: written to the file; nullptr removes it, or makes it unreadable.
-struct RefusalCase { const char* name; const char* file; const char* content; bool unreadable; const char* message; };
-
-class StartupRefusal : public ::testing::TestWithParam<RefusalCase> {};
 
 // Each is found before the machine is set up, which then changes nothing.
-TEST_P(StartupRefusal, StopsWithOneMessageNamingTheFile) {
-    const auto& c = GetParam();
-    InstallationFixture fixture;
-    fixture.install();
-    if (c.content) fixture.write(c.file, c.content);
-    if (!c.content && !c.unreadable) fixture.remove(c.file);
-    const std::string configuration = fixture.read("C:\\QUORVANE\\Quorvane.cfg");
-    test::CountingPlatform counting(fixture.platform());
-    if (c.unreadable) counting.unreadable.insert(c.file);
-    platform::ScopedPlatform scope(counting);
-    Status started = RunStartup();
-    ASSERT_FALSE(started.ok());
-    EXPECT_EQ(started.message(), c.message);
-    EXPECT_EQ(fixture.read("C:\\QUORVANE\\Quorvane.cfg"), configuration);
-    EXPECT_FALSE(fixture.exists("C:\\QUORVANE\\DATA\\Data\\PRESS1.xpt"));
+TEST(RunStartup, RefusalStopsWithOneMessageNamingTheFile) {
+    // content: written to the file; nullptr removes it, or makes it unreadable.
+    const struct { const char *file, *content; bool unreadable; const char* message; } cases[] = {
+        {"C:\\QUORVANE\\Quorvane.cfg", nullptr, false,
+         "The system configuration \"Quorvane.cfg\" in the working folder \"C:\\QUORVANE\\\" is "
+         "missing. Quorvane is to be started with the system folder as its working folder."},
+        {"C:\\QUORVANE\\Machine.lst", nullptr, false, "The machine list \"C:\\QUORVANE\\Machine.lst\" is missing."},
+        {"C:\\QUORVANE\\Machine.lst", nullptr, true,
+         "The machine list \"C:\\QUORVANE\\Machine.lst\" cannot be read "
+         "(C:\\QUORVANE\\Machine.lst: permission denied)."},
+        {"C:\\QUORVANE\\Machine.lst", "******\r\n", false,
+         "The machine list \"C:\\QUORVANE\\Machine.lst\" lists no machine."},
+        {"C:\\QUORVANE\\Reverse.lst", nullptr, false,
+         "The reverse processor list \"C:\\QUORVANE\\Reverse.lst\" is missing."},
+        {"C:\\QUORVANE\\Reverse.cfg", nullptr, false,
+         "The reverse processor choice \"C:\\QUORVANE\\Reverse.cfg\" is missing."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.message);
+        InstallationFixture fixture;
+        fixture.install();
+        if (c.content) fixture.write(c.file, c.content);
+        if (!c.content && !c.unreadable) fixture.remove(c.file);
+        const std::string configuration = fixture.read("C:\\QUORVANE\\Quorvane.cfg");
+        test::CountingPlatform counting(fixture.platform());
+        if (c.unreadable) counting.unreadable.insert(c.file);
+        platform::ScopedPlatform scope(counting);
+        EXPECT_EQ(RunStartup().message(), c.message);
+        EXPECT_EQ(fixture.read("C:\\QUORVANE\\Quorvane.cfg"), configuration);
+        EXPECT_FALSE(fixture.exists("C:\\QUORVANE\\DATA\\Data\\PRESS1.xpt"));
+    }
 }
-
-const RefusalCase kStartupRefusalCases[] = {
-    {"NoConfiguration", "C:\\QUORVANE\\Quorvane.cfg", nullptr, false,
-     "The system configuration \"Quorvane.cfg\" in the working folder \"C:\\QUORVANE\\\" is "
-     "missing. Quorvane is to be started with the system folder as its working folder."},
-    {"NoMachineList", "C:\\QUORVANE\\Machine.lst", nullptr, false,
-     "The machine list \"C:\\QUORVANE\\Machine.lst\" is missing."},
-    {"UnreadableMachineList", "C:\\QUORVANE\\Machine.lst", nullptr, true,
-     "The machine list \"C:\\QUORVANE\\Machine.lst\" cannot be read "
-     "(C:\\QUORVANE\\Machine.lst: permission denied)."},
-    {"EmptyMachineList", "C:\\QUORVANE\\Machine.lst", "******\r\n", false,
-     "The machine list \"C:\\QUORVANE\\Machine.lst\" lists no machine."},
-    {"NoReverseList", "C:\\QUORVANE\\Reverse.lst", nullptr, false,
-     "The reverse processor list \"C:\\QUORVANE\\Reverse.lst\" is missing."},
-    {"NoReverseChoice", "C:\\QUORVANE\\Reverse.cfg", nullptr, false,
-     "The reverse processor choice \"C:\\QUORVANE\\Reverse.cfg\" is missing."},
-};
-
-INSTANTIATE_TEST_SUITE_P(Files, StartupRefusal, ::testing::ValuesIn(kStartupRefusalCases), test::CaseName());
 
 const char* const AcrobatCfg = "C:\\QUORVANE\\Acrobat.cfg";
 const char* const ManualsCfg = "C:\\QUORVANE\\Manuals.cfg";
@@ -176,11 +159,10 @@ TEST(FindPdfReader, TakesTheLastMatchInNameOrder) {
     const std::string adobe = "C:\\Program Files\\Adobe\\";
     fixture.makeFolder(adobe + "Acrobat 6.0\\Reader");
     EXPECT_EQ(FindPdfReader(), std::optional<std::string>(""));  // found nothing, which is no failure
-    fixture.write(adobe + "Acrobat 4.0\\Acrobat\\Acrobat.exe", "");
-    fixture.write(adobe + "Acrobat 5.0\\Reader\\ACRORD32.EXE", "");
-    fixture.write(adobe + "Acrobat 5.0\\Setup\\AcroRd32.exe", "");
-    fixture.write(adobe + "Acrobat 5.0\\Reader\\Other.exe", "");
-    fixture.write(adobe + "Photoshop\\Reader\\AcroRd32.exe", "");
+    for (const char* file : {"Acrobat 4.0\\Acrobat\\Acrobat.exe", "Acrobat 5.0\\Reader\\ACRORD32.EXE",
+                             "Acrobat 5.0\\Setup\\AcroRd32.exe", "Acrobat 5.0\\Reader\\Other.exe",
+                             "Photoshop\\Reader\\AcroRd32.exe"})
+        fixture.write(adobe + file, "");
     EXPECT_EQ(FindPdfReader(), adobe + "Acrobat 5.0\\Reader\\ACRORD32.EXE");
 }
 
@@ -189,112 +171,85 @@ TEST(LocateManuals, FirstStartRecordsWhatItFindsOrTriesAgainNextTime) {
     EXPECT_FALSE(FindPdfReader().has_value());
     LocateManuals();
     EXPECT_EQ(State().Config.ReaderPath, "");
-    EXPECT_FALSE(fixture.exists(AcrobatCfg));
-    EXPECT_FALSE(fixture.exists(ManualsCfg));
+    EXPECT_FALSE(fixture.exists(AcrobatCfg) || fixture.exists(ManualsCfg));
 
     fixture.write(Reader5, "exe");
     LocateManuals();
-    EXPECT_EQ(State().Config.ReaderPath, Reader5);
-    EXPECT_EQ(fixture.read(AcrobatCfg), std::string(Reader5) + "\r\n******\r\n");
-    EXPECT_EQ(fixture.read(ManualsCfg), "C:\\QUORVANE\\Manuals\\\r\n******\r\n");
-    EXPECT_TRUE(fixture.isFolder("C:\\QUORVANE\\Manuals"));
-    EXPECT_EQ(State().Config.ManualsFolder, "");  // the new folder holds no manual
+    // The new manuals folder holds no manual.
+    const bool made = fixture.isFolder("C:\\QUORVANE\\Manuals");
+    const Configuration& config = State().Config;
+    EXPECT_EQ(test::Fields(config.ReaderPath, made, config.ManualsFolder), Reader5 + std::string(" 1 "));
+    EXPECT_EQ(fixture.read(AcrobatCfg) + fixture.read(ManualsCfg),
+              std::string(Reader5) + "\r\n******\r\nC:\\QUORVANE\\Manuals\\\r\n******\r\n");
 
     fixture.write("C:\\QUORVANE\\Manuals\\Guide.pdf", "pdf");
     LocateManuals();
     EXPECT_EQ(State().Config.ManualsFolder, "C:\\QUORVANE\\Manuals\\");
 }
 
-// acrobat: first line of "Acrobat.cfg"; manuals: first line of "Manuals.cfg".
-struct RecordedCase { const char* name; std::string acrobat; std::string manuals; const char* readerPath;
-    const char* manualsFolder; };
-
-class RecordedFiles : public ::testing::TestWithParam<RecordedCase> {};
-
-TEST_P(RecordedFiles, AreReadAndNeverRewritten) {
-    const auto& c = GetParam();
-    InstallationFixture fixture;
-    fixture.write(Reader5, "exe");  // would be found by a search
-    fixture.write("C:\\DOCS\\Guide.pdf", "pdf");
-    fixture.makeFolder("C:\\EMPTY");
-    fixture.write("C:\\QUORVANE\\Manuals\\Default.pdf", "pdf");
-    fixture.writeLines(AcrobatCfg, {c.acrobat, "******"});
-    fixture.writeLines(ManualsCfg, {c.manuals, "******"});
-    const std::string acrobat = fixture.read(AcrobatCfg);
-    const std::string manuals = fixture.read(ManualsCfg);
-
-    LocateManuals();
-    EXPECT_EQ(State().Config.ReaderPath, c.readerPath);
-    EXPECT_EQ(State().Config.ManualsFolder, c.manualsFolder);
-    EXPECT_EQ(fixture.read(AcrobatCfg), acrobat);
-    EXPECT_EQ(fixture.read(ManualsCfg), manuals);
+TEST(LocateManuals, RecordedFilesAreReadAndNeverRewritten) {
+    // acrobat: first line of "Acrobat.cfg"; manuals: first line of "Manuals.cfg".
+    const struct { std::string acrobat, manuals; const char *readerPath, *manualsFolder; } cases[] = {
+        {"******", "C:\\DOCS\\", "", "C:\\DOCS\\"},  // the end marker: no reader, and no search
+        {"C:\\Program Files\\Gone\\AcroRd32.exe", "C:\\DOCS\\", "", "C:\\DOCS\\"},
+        {Reader5, "C:\\DOCS\\", Reader5, "C:\\DOCS\\"},           {"C:\\a.e", "C:\\DOCS\\", "", "C:\\DOCS\\"},
+        {Reader5, "  C:\\DOCS  ", Reader5, "C:\\DOCS\\"},         {Reader5, "C:\\EMPTY\\", Reader5, ""},
+        {Reader5, "******", Reader5, "C:\\QUORVANE\\Manuals\\"}, {Reader5, "X", Reader5, "C:\\QUORVANE\\Manuals\\"},
+        // From C:\QUORVANE, ".." stops at the root: C:\DOCS, never a folder beside drive C:.
+        {Reader5, "..\\..\\DOCS", Reader5, "..\\..\\DOCS\\"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.acrobat + " " + c.manuals);
+        InstallationFixture fixture;
+        fixture.write(Reader5, "exe");  // would be found by a search
+        fixture.write("C:\\DOCS\\Guide.pdf", "pdf");
+        fixture.makeFolder("C:\\EMPTY");
+        fixture.write("C:\\QUORVANE\\Manuals\\Default.pdf", "pdf");
+        fixture.writeLines(AcrobatCfg, {c.acrobat, "******"});
+        fixture.writeLines(ManualsCfg, {c.manuals, "******"});
+        const std::string files = fixture.read(AcrobatCfg) + fixture.read(ManualsCfg);
+        LocateManuals();
+        EXPECT_EQ(State().Config.ReaderPath + "|" + State().Config.ManualsFolder,
+                  std::string(c.readerPath) + "|" + c.manualsFolder);
+        EXPECT_EQ(fixture.read(AcrobatCfg) + fixture.read(ManualsCfg), files);
+    }
 }
 
-const RecordedCase kRecordedFilesCases[] = {
-    {"Recorded", Reader5, "C:\\DOCS\\", Reader5, "C:\\DOCS\\"},
-    {"EndMarkerMeansNoReaderWithoutSearch", "******", "C:\\DOCS\\", "", "C:\\DOCS\\"},
-    {"ReaderGoneIsEmptied", "C:\\Program Files\\Gone\\AcroRd32.exe", "C:\\DOCS\\", "", "C:\\DOCS\\"},
-    {"ReaderTooShort", "C:\\a.e", "C:\\DOCS\\", "", "C:\\DOCS\\"},
-    {"ManualsWithoutBackslashGetsOne", Reader5, "  C:\\DOCS  ", Reader5, "C:\\DOCS\\"},
-    {"ManualsEndMarkerTakesDefault", Reader5, "******", Reader5, "C:\\QUORVANE\\Manuals\\"},
-    {"ManualsOneCharacterTakesDefault", Reader5, "X", Reader5, "C:\\QUORVANE\\Manuals\\"},
-    {"ManualsWithoutPdfEmptied", Reader5, "C:\\EMPTY\\", Reader5, ""},
-    // From C:\QUORVANE, ".." stops at the root: C:\DOCS, never a folder beside drive C:.
-    {"ManualsAboveTheDriveRootStayOnIt", Reader5, "..\\..\\DOCS", Reader5, "..\\..\\DOCS\\"},
-};
-
-INSTANTIATE_TEST_SUITE_P(Contents, RecordedFiles, ::testing::ValuesIn(kRecordedFilesCases), test::CaseName());
-
-const char* const NestFile = "C:\\QUORVANE\\DATA\\Data\\PRESS1.nst";
-const std::string NewNestFile =
-    "Nesting ? (Yes / No)                         : No\r\n******\r\n";
-
-const std::nullopt_t None = std::nullopt;
-
-// nestingCfg: nullopt: no "Nesting.cfg"; nestingProgram: "Quornst.exe"; machineFile: nullopt: no machine nesting file;
-// madeAnew: the machine file is (re)written with the answer "No".
-struct NestingCase { const char* name; std::optional<std::string> nestingCfg; bool nestingProgram; bool fullSuite;
-    std::optional<std::string> machineFile; std::int16_t level; bool madeAnew; };
-
-class NestingLevels : public ::testing::TestWithParam<NestingCase> {};
-
-TEST_P(NestingLevels, FollowTheFilesPresent) {
-    const auto& c = GetParam();
-    InstallationFixture fixture;
-    fixture.makeFolder("C:\\QUORVANE\\DATA\\Data");
-    fixture.write("C:\\QUORVANE\\NEST\\Setup.nsc", "setup");
-    if (c.nestingCfg) fixture.write("C:\\QUORVANE\\Nesting.cfg", *c.nestingCfg);
-    if (c.nestingProgram) fixture.write("C:\\QUORVANE\\Quornst.exe", "");
-    if (c.machineFile) fixture.write(NestFile, *c.machineFile);
-    State().Config.FullSuite = c.fullSuite;
-    State().Config.NestingLevel = 7;
-    State().Mach.MachinePrefix = "C:\\QUORVANE\\DATA\\Data\\PRESS1.";
-
-    SetUpNesting();
-    EXPECT_EQ(State().Config.NestingLevel, c.level);
-    const std::optional<std::string> after = c.madeAnew ? NewNestFile : c.machineFile;
-    EXPECT_EQ(fixture.exists(NestFile) ? std::optional<std::string>(fixture.read(NestFile)) : None, after);
-    EXPECT_EQ(fixture.isFolder("C:\\QUORVANE\\Nesting"), c.level == 2);
+// nestingCfg: nullopt: no "Nesting.cfg"; program: "Quornst.exe" is there; machineFile: nullopt: no machine nesting
+// file; madeAnew: the machine file is (re)written with the answer "No".
+TEST(SetUpNesting, LevelsFollowTheFilesPresent) {
+    const char* const nestFile = "C:\\QUORVANE\\DATA\\Data\\PRESS1.nst";
+    const std::string setup = "C:\\QUORVANE\\NEST\\Setup.nsc\r\n", yes = "Nesting ? (Yes / No) : Yes\r\n******\r\n";
+    const auto none = std::nullopt;
+    using Text = std::optional<std::string>;
+    const struct { Text nestingCfg; bool program, fullSuite; Text machineFile; int level; bool madeAnew; } cases[] = {
+        {none, true, true, none, 0, false},           {setup, false, true, none, 1, false},
+        {setup, true, false, yes, 1, false},          {"******\r\n", true, true, none, 1, false},
+        {"\r\n" + setup, true, true, none, 1, false}, {"", true, true, none, 1, false},
+        {"C:\\QUORVANE\\NEST\\Gone.nsc\r\n", true, true, none, 1, false},
+        {setup, true, true, none, 1, true},           {setup, true, true, "", 1, true},
+        {setup, true, true, "Nesting ? : no\r\n******\r\n", 1, false},
+        {setup, true, true, yes, 2, false},           {setup, true, true, "Nest : maybe\r\n", 2, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.nestingCfg.value_or("no Nesting.cfg") + " / " + c.machineFile.value_or("no machine file"));
+        InstallationFixture fixture;
+        fixture.makeFolder("C:\\QUORVANE\\DATA\\Data");
+        fixture.write("C:\\QUORVANE\\NEST\\Setup.nsc", "setup");
+        if (c.nestingCfg) fixture.write("C:\\QUORVANE\\Nesting.cfg", *c.nestingCfg);
+        if (c.program) fixture.write("C:\\QUORVANE\\Quornst.exe", "");
+        if (c.machineFile) fixture.write(nestFile, *c.machineFile);
+        State().Config.FullSuite = c.fullSuite;
+        State().Config.NestingLevel = 7;
+        State().Mach.MachinePrefix = "C:\\QUORVANE\\DATA\\Data\\PRESS1.";
+        SetUpNesting();
+        EXPECT_EQ(State().Config.NestingLevel, c.level);
+        const Text after =
+            c.madeAnew ? "Nesting ? (Yes / No)" + std::string(25, ' ') + ": No\r\n******\r\n" : c.machineFile;
+        EXPECT_EQ(fixture.exists(nestFile) ? Text(fixture.read(nestFile)) : none, after);
+        EXPECT_EQ(fixture.isFolder("C:\\QUORVANE\\Nesting"), c.level == 2);
+    }
 }
-
-const std::string Setup = "C:\\QUORVANE\\NEST\\Setup.nsc\r\n";
-const std::string Yes = "Nesting ? (Yes / No) : Yes\r\n******\r\n";
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, NestingLevels,
-    ::testing::Values(NestingCase{"NoConfiguration", None, true, true, None, 0, false},
-                      NestingCase{"NoNestingProgram", Setup, false, true, None, 1, false},
-                      NestingCase{"NotTheFullSuite", Setup, true, false, Yes, 1, false},
-                      NestingCase{"EndMarkerFirst", "******\r\n", true, true, None, 1, false},
-                      NestingCase{"EmptyFirstLine", "\r\n" + Setup, true, true, None, 1, false},
-                      NestingCase{"EmptyConfiguration", "", true, true, None, 1, false},
-                      NestingCase{"SetupFileMissing", "C:\\QUORVANE\\NEST\\Gone.nsc\r\n", true, true, None, 1, false},
-                      NestingCase{"MachineFileMadeWithNo", Setup, true, true, None, 1, true},
-                      NestingCase{"EmptyMachineFileRewritten", Setup, true, true, "", 1, true},
-                      NestingCase{"MachineAnswersNo", Setup, true, true, "Nesting ? : no\r\n******\r\n", 1, false},
-                      NestingCase{"MachineAnswersYes", Setup, true, true, Yes, 2, false},
-                      NestingCase{"AnyOtherAnswerNests", Setup, true, true, "Nest : maybe\r\n", 2, false}),
-    test::CaseName());
 
 }  // namespace
 }  // namespace qv

@@ -8,6 +8,7 @@
 #include "core/common/State.h"
 #include "core/tooling/Material.h"
 #include "support/CountingPlatform.h"
+#include "support/Fields.h"
 #include "support/Sandbox.h"
 #include "support/TableTest.h"
 
@@ -27,18 +28,23 @@ std::string MaterialText(bool punch, bool secondary) {
     return t;
 }
 
+void SetKind(bool punch, bool secondary) {
+    State().Mach.PunchMachine = punch;
+    State().Mach.SecondaryProcess = secondary;
+}
+
+// A punching machine with a second process and its material, tool and turret folders.
+struct Materials : test::MachineSandbox {
+    Materials() {
+        for (const std::string& folder : {kMaterials, kTools, std::string("C:\\QV\\DATA\\Turrets\\M1")})
+            makeFolder(folder);
+        SetKind(true, true);
+    }
+};
+
 class MaterialTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        for (const std::string& folder : {kMaterials, kTools, std::string("C:\\QV\\DATA\\Turrets\\M1")})
-            box.makeFolder(folder);
-        setKind(true, true);
-    }
-    static void setKind(bool punch, bool secondary) {
-        State().Mach.PunchMachine = punch;
-        State().Mach.SecondaryProcess = secondary;
-    }
-    test::MachineSandbox box;
+    Materials box;
 };
 
 // Every field of a material as one line: texts as they are, numbers
@@ -60,7 +66,7 @@ TEST_F(MaterialTest, FieldsFollowTheMachinesKind) {
     for (int type : {0, 1, 20, 21}) {
         for (bool inches : {false, true}) {
             const bool punch = type >= 10, secondary = type % 10 != 0;
-            setKind(punch, secondary);
+            SetKind(punch, secondary);
             State().Mach.ImperialMachine = State().Mach.InchUnits = inches;
             box.write(kMaterials + "Steel.mtl", MaterialText(punch, secondary));
             EXPECT_EQ(Fields("Steel"), std::string("Steel|2|1.5|400|0|MILD ST|-|") +
@@ -70,67 +76,58 @@ TEST_F(MaterialTest, FieldsFollowTheMachinesKind) {
                 << type << " " << inches;
         }
     }
-    setKind(true, true);
+    SetKind(true, true);
     box.remove(kMaterials + "Steel.mtl");
     // Without any file: numbers 0, texts "", fields 3 and 4 no value.
     EXPECT_EQ(Fields("Copper"), "Default|0|0|-|-||-||0|0|0|0|0||-|");
     box.write(kMaterials + "Default.mtl", MaterialText(true, true));
     box.write(kMaterials + "Steel.mtl", MaterialText(true, true));
-    EXPECT_EQ(ReadMaterialField("", 0).text, "Default");
-    EXPECT_EQ(ReadMaterialField("Copper", 2).number, 1.5);
-    EXPECT_EQ(ReadMaterialField("  Steel ", 0).text, "Steel");
+    EXPECT_EQ(test::Fields(ReadMaterialField("", 0).text, ReadMaterialField("Copper", 2).number,
+                           ReadMaterialField("  Steel ", 0).text),
+              "Default 1.5 Steel");
 }
 
 // secondary: the machine's kind; it always punches; defaultFile: "Default.mtl" exists; libraryList: "Thin Sheet.lkp"
 // exists; picks: selected in turn; material: then current; defaultTool: the material's "A,Punch 10" tool, else none.
-struct SelectCase { const char* name; bool secondary; bool defaultFile; bool libraryList;
-    std::vector<std::string> picks; const char* material; float value1, value2; const char* library; bool defaultTool;
-};
+TEST(SelectMaterial, TakesItsValuesAndLibrary) {
+    const struct { const char* name; bool secondary, defaultFile, libraryList; std::vector<std::string> picks;
+        const char* material; float value1, value2; const char* library; bool defaultTool; } cases[] = {
+        {"values, default tool and library", true, false, true, {" Steel "}, "Steel", 1.5f, 3.25f, "Thin Sheet", true},
+        {"nine lines complete a punch machine", false, false, true, {"Alu"}, "Alu", 1.5f, 3.25f, "Thin Sheet", false},
+        {"unknown library: Full Library", true, false, false, {"Steel"}, "Steel", 1.5f, 3.25f, "Full Library", true},
+        {"unknown name selects Default", true, true, false, {"Copper"}, "Default", 1.5f, 3.25f, "Full Library", true},
+        {"blank name selects Default", true, true, false, {"   "}, "Default", 1.5f, 3.25f, "Full Library", true},
+        {"no Default: zero values", true, false, true, {"Steel", "Copper"}, "Default", 0, 0, "Full Library", false},
+        {"nothing of the last stays", true, false, true, {"Steel", "Short"}, "Short", 0.8f, 0, "Full Library", false},
+        {"unreadable: zero values", true, false, true, {"Steel", "Locked"}, "Locked", 0, 0, "Full Library", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Materials box;
+        SetKind(true, c.secondary);
+        box.write(kMaterials + "Steel.mtl", MaterialText(true, true));
+        box.write(kMaterials + "Alu.mtl", MaterialText(true, false));
+        box.write(kMaterials + "Short.mtl", "Short\r\nGauge : 1\r\nThickness : 0.8\r\n");
+        box.write(kMaterials + "Locked.mtl", MaterialText(true, true));
+        if (c.defaultFile) box.write(kMaterials + "Default.mtl", MaterialText(true, true));
+        if (c.libraryList) box.write(kTools + "Thin Sheet.lkp", "******\r\n");
+        test::CountingPlatform unreadable(box.platform());
+        unreadable.unreadable.insert(kMaterials + "Locked.mtl");
+        platform::ScopedPlatform use(unreadable);
+        for (const std::string& name : c.picks) SelectMaterial(name);
 
-const SelectCase kSelections[] = {
-    {"values, default tool and library", true, false, true, {" Steel "}, "Steel", 1.5f, 3.25f, "Thin Sheet", true},
-    {"nine lines complete a punch machine", false, false, true, {"Alu"}, "Alu", 1.5f, 3.25f, "Thin Sheet", false},
-    {"unknown library becomes Full Library", true, false, false, {"Steel"}, "Steel", 1.5f, 3.25f, "Full Library", true},
-    {"unknown name selects Default", true, true, false, {"Copper"}, "Default", 1.5f, 3.25f, "Full Library", true},
-    {"blank name selects Default", true, true, false, {"   "}, "Default", 1.5f, 3.25f, "Full Library", true},
-    {"missing Default leaves zero values", true, false, true, {"Steel", "Copper"}, "Default", 0, 0, "Full Library",
-     false},
-    {"no value of the last material lingers", true, false, true, {"Steel", "Short"}, "Short", 0.8f, 0, "Full Library",
-     false},
-    {"an unreadable material gives zero values", true, false, true, {"Steel", "Locked"}, "Locked", 0, 0,
-     "Full Library", false},
-};
-
-class MaterialSelection : public MaterialTest, public ::testing::WithParamInterface<SelectCase> {};
-
-TEST_P(MaterialSelection, TakesItsValuesAndLibrary) {
-    const SelectCase& c = GetParam();
-    setKind(true, c.secondary);
-    box.write(kMaterials + "Steel.mtl", MaterialText(true, true));
-    box.write(kMaterials + "Alu.mtl", MaterialText(true, false));
-    box.write(kMaterials + "Short.mtl", "Short\r\nGauge : 1\r\nThickness : 0.8\r\n");
-    box.write(kMaterials + "Locked.mtl", MaterialText(true, true));
-    if (c.defaultFile) box.write(kMaterials + "Default.mtl", MaterialText(true, true));
-    if (c.libraryList) box.write(kTools + "Thin Sheet.lkp", "******\r\n");
-    test::CountingPlatform unreadable(box.platform());
-    unreadable.unreadable.insert(kMaterials + "Locked.mtl");
-    platform::ScopedPlatform use(unreadable);
-    for (const std::string& name : c.picks) SelectMaterial(name);
-
-    const ToolingState& t = Tooling();
-    EXPECT_EQ(t.CurrentMaterial, c.material);
-    EXPECT_FLOAT_EQ(t.MaterialValue1, c.value1);
-    EXPECT_FLOAT_EQ(t.MaterialValue2, c.value2);
-    EXPECT_EQ(t.ToolLibraryName, c.library);
-    EXPECT_EQ(t.ToolLibraryPrefix, kTools + c.library + ".");
-    EXPECT_TRUE(box.exists(kTools + c.library + ".lkp"));
-    EXPECT_EQ(test::ToolText(t.DefaultTool),
-              c.defaultTool ? "+A 'Punch 10' 10x0x0x0 s5 c11 a0 i0 n1" : "-  '' 0x0x0x0 s0 c0 a0 i0 n0");
-    if (std::string(c.material) == "Steel") { EXPECT_EQ(t.Material.Field5 + " " + std::to_string(t.Material.Field23),
-                                                        "MILD ST 4"); }
+        const ToolingState& t = Tooling();
+        EXPECT_EQ(t.CurrentMaterial + " " + t.ToolLibraryName + " " + t.ToolLibraryPrefix,
+                  std::string(c.material) + " " + c.library + " " + kTools + c.library + ".");
+        EXPECT_EQ((std::vector<float>{t.MaterialValue1, t.MaterialValue2}), (std::vector<float>{c.value1, c.value2}));
+        EXPECT_TRUE(box.exists(kTools + c.library + ".lkp"));
+        EXPECT_EQ(test::ToolText(t.DefaultTool),
+                  c.defaultTool ? "+A 'Punch 10' 10x0x0x0 s5 c11 a0 i0 n1" : "-  '' 0x0x0x0 s0 c0 a0 i0 n0");
+        if (std::string(c.material) == "Steel") {
+            EXPECT_EQ(t.Material.Field5 + " " + std::to_string(t.Material.Field23), "MILD ST 4");
+        }
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Cases, MaterialSelection, ::testing::ValuesIn(kSelections), test::CaseName());
 
 TEST_F(MaterialTest, WithoutTheFullSuiteNothingChanges) {
     State().Config.FullSuite = false;
@@ -163,8 +160,7 @@ TEST_F(MaterialTest, ListOrderAndSelection) {
         for (const std::string& f : c.files) box.write(kMaterials + f, "x\r\n");
         const ListRows rows = FillMaterialList(c.machine, c.current);
         EXPECT_EQ(rows.items, c.rows);
-        EXPECT_EQ(rows.selected, c.selected);
-        EXPECT_EQ(rows.data.size(), rows.items.size());
+        EXPECT_EQ(test::Fields(rows.selected, rows.data.size()), test::Fields(c.selected, c.rows.size()));
     }
 }
 

@@ -10,6 +10,7 @@
 #include "core/common/State.h"
 #include "core/tooling/ShapeTable.h"
 #include "core/tooling/ToolEntry.h"
+#include "support/Fields.h"
 #include "support/TableTest.h"
 #include "support/ToolLibraryFixture.h"
 
@@ -42,8 +43,8 @@ protected:
         }
     }
 
-    // "shape 0; sizes 10|12.7 @-1; stations T1/11|Auto/45 @0 off; angles List 0|90 @-1": a station
-    // row is its name and its code.
+    // "0; 10|12.7 @-1; T1/11|Auto/45 @0 off; List 0|90 @-1": the shape row, then each list with the row chosen;
+    // a station row is its name and its code.
     static std::string Summary(const ToolEntryView& v) {
         auto join = [](const auto& rows, auto text) {
             std::string out;
@@ -52,12 +53,11 @@ protected:
         };
         const char* kinds[] = {"Hidden", "List", "Box"};
         auto station = [](const StationChoice& s) { return s.name + "/" + std::to_string(s.StationCode); };
-        return "shape " + std::to_string(v.shapeRow) + "; sizes " +
-               join(v.sizes, [](const SizeChoice& s) { return s.text; }) + " @" + std::to_string(v.sizeRow) +
-               "; stations " + join(v.stations, station) +
-               " @" + std::to_string(v.stationRow) + (v.stationsEnabled ? "" : " off") +
-               (v.stationsShown ? "" : " hidden") + "; angles " + kinds[static_cast<int>(v.angleEntry)] + " " +
-               join(v.angles, [](const std::string& s) { return s; }) + " @" + std::to_string(v.angleRow);
+        return std::to_string(v.shapeRow) + "; " + join(v.sizes, [](const SizeChoice& s) { return s.text; }) + " @" +
+               std::to_string(v.sizeRow) + "; " + join(v.stations, station) + " @" + std::to_string(v.stationRow) +
+               (v.stationsEnabled ? "" : " off") + (v.stationsShown ? "" : " hidden") + "; " +
+               kinds[static_cast<int>(v.angleEntry)] + " " + join(v.angles, [](const std::string& s) { return s; }) +
+               " @" + std::to_string(v.angleRow);
     }
 };
 
@@ -68,38 +68,29 @@ TEST_F(ToolEntryTest, OpensOnDiameterWithNothingChosen) {
     std::string letters;
     for (const ShapeChoice& s : entry.view().shapes) letters += s.letter;
     EXPECT_EQ(letters, "ABCDEFGHIJKLMS");
-    EXPECT_EQ(Summary(entry.view()), "shape 0; sizes 10|12.7 @-1; stations  @-1 off; angles Hidden  @-1");
+    EXPECT_EQ(Summary(entry.view()), "0; 10|12.7 @-1;  @-1 off; Hidden  @-1");
 }
 
-struct ViewCase { const char* name; const char* steps; const char* view; };
+struct ViewCase { const char* steps; const char* view; };
 
 // Stations 70 and 61 lie above 60, 5 has count 0 and 4 is not in the table.
 const ViewCase kViews[] = {
-    {"one entry is chosen down to its station", "B", "shape 1; sizes 20 @0; stations T3/11 @0; angles List 0|45 @-1"},
-    {"click on the chosen shape changes nothing", "A z1 A",
-     "shape 0; sizes 10|12.7 @1; stations T1 Fixed/11 @0; angles Hidden  @-1"},
-    {"no angle before a station", "D z0",
-     "shape 3; sizes 20x10|30x15|40x20 @0; stations T1 Fixed/11|Auto Index/45 @-1; angles Hidden  @-1"},
-    {"fixed station lists the angles", "D z0 t0",
-     "shape 3; sizes 20x10|30x15|40x20 @0; stations T1 Fixed/11|Auto Index/45 @0; angles List 0|90 @-1"},
-    {"indexable station takes a typed angle", "D z0 t0 t1",
-     "shape 3; sizes 20x10|30x15|40x20 @0; stations T1 Fixed/11|Auto Index/45 @1; angles Box  @-1"},
-    {"no station the machine offers", "D z2", "shape 3; sizes 20x10|30x15|40x20 @2; stations  @-1; angles Hidden  @-1"},
-    {"a new shape hides the angle again", "D z0 t1 A",
-     "shape 0; sizes 10|12.7 @-1; stations  @-1 off; angles Hidden  @-1"},
-    {"round tool in a fixed station has no angle", "A z0 t0",
-     "shape 0; sizes 10|12.7 @0; stations T1 Fixed/11|Auto Index/45 @0; angles Hidden  @-1"},
-    {"round tool in an indexable station has no angle", "A z0 t1",
-     "shape 0; sizes 10|12.7 @0; stations T1 Fixed/11|Auto Index/45 @1; angles Hidden  @-1"},
-    {"special in an indexable station", "S z0",
-     "shape 13; sizes KEYHOLE|D-SLOT @0; stations Auto Index/45 @0; angles Box  @-1"},
-    {"a station named twice stays twice", "S z1",
-     "shape 13; sizes KEYHOLE|D-SLOT @1; stations T1 Fixed/11|T1 Fixed/12 @-1; angles Hidden  @-1"},
+    {"B", "1; 20 @0; T3/11 @0; List 0|45 @-1"},  // one entry: chosen down to its station
+    {"A z1 A", "0; 10|12.7 @1; T1 Fixed/11 @0; Hidden  @-1"},  // a click on the chosen shape changes nothing
+    {"D z0", "3; 20x10|30x15|40x20 @0; T1 Fixed/11|Auto Index/45 @-1; Hidden  @-1"},  // no angle before a station
+    {"D z0 t0", "3; 20x10|30x15|40x20 @0; T1 Fixed/11|Auto Index/45 @0; List 0|90 @-1"},
+    {"D z0 t0 t1", "3; 20x10|30x15|40x20 @0; T1 Fixed/11|Auto Index/45 @1; Box  @-1"},
+    {"D z2", "3; 20x10|30x15|40x20 @2;  @-1; Hidden  @-1"},  // no station the machine offers
+    {"D z0 t1 A", "0; 10|12.7 @-1;  @-1 off; Hidden  @-1"},  // a new shape hides the angle again
+    {"A z0 t0", "0; 10|12.7 @0; T1 Fixed/11|Auto Index/45 @0; Hidden  @-1"},
+    {"A z0 t1", "0; 10|12.7 @0; T1 Fixed/11|Auto Index/45 @1; Hidden  @-1"},
+    {"S z0", "13; KEYHOLE|D-SLOT @0; Auto Index/45 @0; Box  @-1"},
+    {"S z1", "13; KEYHOLE|D-SLOT @1; T1 Fixed/11|T1 Fixed/12 @-1; Hidden  @-1"},  // a station named twice stays
 };
 
 TEST_F(ToolEntryTest, EachStepFillsTheListsBelowIt) {
     for (const ViewCase& c : kViews) {
-        SCOPED_TRACE(c.name);
+        SCOPED_TRACE(c.steps);
         ToolEntry entry;
         Play(entry, c.steps);
         EXPECT_EQ(Summary(entry.view()), c.view);
@@ -108,42 +99,33 @@ TEST_F(ToolEntryTest, EachStepFillsTheListsBelowIt) {
 
 TEST_F(ToolEntryTest, OpensOnTheRowsToolAsFarAsTheLibraryHoldsIt) {
     const ViewCase cases[] = {
-        {"found in an indexable station", "D,,20,10,0,0,2,45,0,0,0",
-         "shape 3; sizes 20x10|30x15|40x20 @0; stations T1 Fixed/11|Auto Index/45 @1; angles Box  @-1"},
-        {"confirmed in a fixed station with its angle", "D,RECT 20X10,20,10,0,0,1,11,90,0,1",
-         "shape 3; sizes 20x10|30x15|40x20 @0; stations T1 Fixed/11|Auto Index/45 @0; angles List 0|90 @1"},
-        {"special by name regardless of case", "S,d-slot,0,0,0,0,1,11,0,0,0",
-         "shape 13; sizes KEYHOLE|D-SLOT @1; stations T1 Fixed/11|T1 Fixed/12 @0; angles List 0 @0"},
-        {"station the entry does not offer", "A,,10,0,0,0,9,11,0,0,0",
-         "shape 0; sizes 10|12.7 @0; stations T1 Fixed/11|Auto Index/45 @-1; angles Hidden  @-1"},
-        {"size not in the library", "D,,20,11,0,0,1,11,0,0,0",
-         "shape 3; sizes 20x10|30x15|40x20 @-1; stations  @-1 off; angles Hidden  @-1"},
-        {"undefined opens as always", "U,,10,0,0,0,1,11,0,0,0",
-         "shape 0; sizes 10|12.7 @-1; stations  @-1 off; angles Hidden  @-1"},
+        {"D,,20,10,0,0,2,45,0,0,0", "3; 20x10|30x15|40x20 @0; T1 Fixed/11|Auto Index/45 @1; Box  @-1"},  // found
+        {"D,RECT 20X10,20,10,0,0,1,11,90,0,1", "3; 20x10|30x15|40x20 @0; T1 Fixed/11|Auto Index/45 @0; List 0|90 @1"},
+        {"S,d-slot,0,0,0,0,1,11,0,0,0", "13; KEYHOLE|D-SLOT @1; T1 Fixed/11|T1 Fixed/12 @0; List 0 @0"},  // any case
+        {"A,,10,0,0,0,9,11,0,0,0", "0; 10|12.7 @0; T1 Fixed/11|Auto Index/45 @-1; Hidden  @-1"},  // not offered
+        {"D,,20,11,0,0,1,11,0,0,0", "3; 20x10|30x15|40x20 @-1;  @-1 off; Hidden  @-1"},  // no such size
+        {"U,,10,0,0,0,1,11,0,0,0", "0; 10|12.7 @-1;  @-1 off; Hidden  @-1"},
     };
     for (const ViewCase& c : cases) {
         ToolEntry entry;
         entry.initialise();
         entry.startAt(test::Tool(c.steps));
-        EXPECT_EQ(Summary(entry.view()), c.view) << c.name;
+        EXPECT_EQ(Summary(entry.view()), c.view) << c.steps;
     }
 }
 
-struct RoundingCase { const char* name; bool inches; float size; SizeRounding rounding; const char* shown; };
-
-const RoundingCase kRounding[] = {
-    {"mm opening", false, 12.7f, SizeRounding::Opening, "12.7"},
-    {"mm shape change", false, 12.7f, SizeRounding::ShapeChange, "12.7"},
-    {"mm opening rounds to 3", false, 10.0004f, SizeRounding::Opening, "10"},
-    {"mm shape change as stored", false, 10.0004f, SizeRounding::ShapeChange, "10.0004"},
-    {"inch opening half inch", true, 12.7f, SizeRounding::Opening, "0.5"},
-    {"inch shape change half inch", true, 12.7f, SizeRounding::ShapeChange, "0.5"},
-    {"inch opening four decimals", true, 10, SizeRounding::Opening, "0.3937"},
-    {"inch shape change three decimals", true, 10, SizeRounding::ShapeChange, "0.394"},
-};
-
 TEST_F(ToolEntryTest, SizeTextsFollowUnitsAndWhenTheListIsBuilt) {
-    for (const RoundingCase& c : kRounding) {
+    const struct { const char* name; bool inches; float size; SizeRounding rounding; const char* shown; } cases[] = {
+        {"mm opening", false, 12.7f, SizeRounding::Opening, "12.7"},
+        {"mm shape change", false, 12.7f, SizeRounding::ShapeChange, "12.7"},
+        {"mm opening rounds to 3", false, 10.0004f, SizeRounding::Opening, "10"},
+        {"mm shape change as stored", false, 10.0004f, SizeRounding::ShapeChange, "10.0004"},
+        {"inch opening half inch", true, 12.7f, SizeRounding::Opening, "0.5"},
+        {"inch shape change half inch", true, 12.7f, SizeRounding::ShapeChange, "0.5"},
+        {"inch opening four decimals", true, 10, SizeRounding::Opening, "0.3937"},
+        {"inch shape change three decimals", true, 10, SizeRounding::ShapeChange, "0.394"},
+    };
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         State().Mach.InchUnits = c.inches;
         writeShape('C', {Entry('C', "RSQ", {c.size, 0, 0, 25.4f}, {})});
@@ -179,11 +161,9 @@ TEST_F(ToolEntryTest, ConfirmationRefusesEachMissingChoiceOrBuildsTheTool) {
         SCOPED_TRACE(c.name);
         ToolEntry entry;
         Play(entry, c.steps);
-        const ToolConfirmation result = entry.confirm();
-        EXPECT_EQ(result.accepted, c.message.empty());
-        EXPECT_EQ(result.message, c.message);
-        EXPECT_EQ(result.focus, c.focus);
-        EXPECT_EQ(result.accepted ? ToolText(result.tool) : "", c.tool);
+        const ToolConfirmation r = entry.confirm();
+        EXPECT_EQ(test::Fields(r.accepted, static_cast<int>(r.focus), r.accepted ? ToolText(r.tool) : "", r.message),
+                  test::Fields(c.message.empty(), static_cast<int>(c.focus), c.tool, c.message));
     }
 }
 
@@ -195,7 +175,7 @@ TEST_F(ToolEntryTest, ConfirmationPicksTheOnlyRowOfEachList) {
     round.initialise();
     EXPECT_EQ(round.view().sizeRow, -1);  // the opening list picks nothing
     EXPECT_EQ(ToolText(round.confirm().tool), "+A 'RND 8' 8x0x0x0 s3 c11 a0 i0 n0");
-    EXPECT_EQ(Summary(round.view()), "shape 0; sizes 8 @0; stations T3/11 @0; angles Hidden  @-1");
+    EXPECT_EQ(Summary(round.view()), "0; 8 @0; T3/11 @0; Hidden  @-1");
     // One size, one station, one angle; a zero-padded name becomes blanks.
     ToolEntry hexagon;
     Play(hexagon, "J");
@@ -206,10 +186,9 @@ TEST_F(ToolEntryTest, EntryGoneFromItsFileIsRefused) {
     ToolEntry entry;
     Play(entry, "B a0");
     writeShape('B', {Entry('B', "", {0, 0, 0, 0}, {})});
-    const ToolConfirmation result = entry.confirm();
-    EXPECT_FALSE(result.accepted);
-    EXPECT_EQ(result.message, LibraryEntryLostText(std::string(Folder) + "Full Library.B"));
-    EXPECT_EQ(result.focus, EntryControl::SizeList);
+    const ToolConfirmation r = entry.confirm();
+    EXPECT_TRUE(!r.accepted && r.focus == EntryControl::SizeList);
+    EXPECT_EQ(r.message, LibraryEntryLostText(std::string(Folder) + "Full Library.B"));
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "core/common/Text.h"
 #include "core/tooling/ToolLibrary.h"
 #include "core/tooling/ToolingState.h"
+#include "support/Fields.h"
 #include "support/Sandbox.h"
 #include "support/TableTest.h"
 
@@ -22,44 +23,44 @@ const std::string kTurrets = "C:\\QV\\DATA\\Turrets\\M1\\";
 const std::string kList = "******\r\n";
 const std::string kLayout2 = "1, , , 0, 0, 0, 0, , 0\r\n2, , , 0, 0, 0, 0, , 0\r\n******\r\n";
 
-class ToolLibraryTest : public ::testing::Test {
-protected:
-    void SetUp() override {
+// A punch machine with its tool and turret folders.
+struct Prepared : test::MachineSandbox {
+    Prepared() {
         State().Mach.PunchMachine = true;
         State().Mach.MachineValue3 = 2;
-        box.makeFolder(kTools);
-        box.makeFolder(kTurrets);
+        makeFolder(kTools);
+        makeFolder(kTurrets);
     }
-    test::MachineSandbox box;
 };
 
-// listFiles: ".lkp" files already in the tool folder.
-struct ChoiceCase { const char* name; std::vector<std::string> listFiles; std::string wanted; std::string chosen; };
-
-const ChoiceCase kChoices[] = {
-    {"named library present", {"Thin.lkp", "Full Library.lkp"}, "Thin", "Thin"},
-    {"name trimmed", {"Thin.lkp"}, "  Thin ", "Thin"},
-    {"named library missing, full present", {"Full Library.lkp", "Alpha.lkp"}, "Thick", "Full Library"},
-    {"no list file at all", {}, "Thick", "Full Library"},
-    {"empty name and no list file", {}, "", "Full Library"},
-    {"named and full missing: first list file", {"Beta.lkp", "alpha.lkp"}, "Thick", "alpha"},
-    {"empty name: first list file", {"Beta.lkp"}, "", "Beta"},
+class ToolLibraryTest : public ::testing::Test {
+protected:
+    Prepared box;
 };
 
-class LibraryChoice : public ToolLibraryTest, public ::testing::WithParamInterface<ChoiceCase> {};
-
-TEST_P(LibraryChoice, FallsBackToFullLibrary) {
-    const ChoiceCase& c = GetParam();
-    for (const std::string& f : c.listFiles) box.write(kTools + f, kList);
-    Tooling().ToolLibraryName = c.wanted;
-    PrepareToolLibrary();
-    EXPECT_EQ(Tooling().ToolLibraryName, c.chosen);
-    EXPECT_EQ(Tooling().ToolLibraryPrefix, kTools + c.chosen + ".");
-    EXPECT_EQ(box.read(kTools + c.chosen + ".lkp"), kList);
-    EXPECT_TRUE(box.exists(kTools + c.chosen + ".dft"));
+TEST(LibraryChoice, FallsBackToFullLibrary) {
+    // listFiles: ".lkp" files already in the tool folder.
+    const struct { const char* name; std::vector<std::string> listFiles; std::string wanted, chosen; } cases[] = {
+        {"named library present", {"Thin.lkp", "Full Library.lkp"}, "Thin", "Thin"},
+        {"name trimmed", {"Thin.lkp"}, "  Thin ", "Thin"},
+        {"named library missing, full present", {"Full Library.lkp", "Alpha.lkp"}, "Thick", "Full Library"},
+        {"no list file at all", {}, "Thick", "Full Library"},
+        {"empty name and no list file", {}, "", "Full Library"},
+        {"named and full missing: first list file", {"Beta.lkp", "alpha.lkp"}, "Thick", "alpha"},
+        {"empty name: first list file", {"Beta.lkp"}, "", "Beta"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Prepared box;
+        for (const std::string& f : c.listFiles) box.write(kTools + f, kList);
+        Tooling().ToolLibraryName = c.wanted;
+        PrepareToolLibrary();
+        EXPECT_EQ(Tooling().ToolLibraryName, c.chosen);
+        EXPECT_EQ(Tooling().ToolLibraryPrefix, kTools + c.chosen + ".");
+        EXPECT_EQ(box.read(kTools + c.chosen + ".lkp"), kList);
+        EXPECT_TRUE(box.exists(kTools + c.chosen + ".dft"));
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Cases, LibraryChoice, ::testing::ValuesIn(kChoices), test::CaseName());
 
 TEST_F(ToolLibraryTest, CreatesTheSixFilesByteForByte) {
     box.write(kTools + "Thin.lkp", "A,1\r\n******\r\n");
@@ -68,10 +69,11 @@ TEST_F(ToolLibraryTest, CreatesTheSixFilesByteForByte) {
     EXPECT_EQ(box.read(kTools + "Thin.lkp"), "A,1\r\n******\r\n");  // kept
     for (const std::string& list : {kTools + "Full Library.lkp", kTurrets + "Thin.lkp", kTurrets + "Full Library.lkp"})
         EXPECT_EQ(box.read(list), kList) << list;
-    EXPECT_EQ(box.read(kTurrets + "Thin.0"), kLayout2);
-    EXPECT_EQ(box.read(kTurrets + "Full Library.0"), kLayout2);
-    EXPECT_EQ(box.read(kTools + "Thin.dft"), "");
-    EXPECT_FALSE(box.exists(kTools + "Full Library.dft"));
+    for (const std::string& layout : {kTurrets + "Thin.0", kTurrets + "Full Library.0"})
+        EXPECT_EQ(box.read(layout), kLayout2) << layout;
+    EXPECT_EQ(test::Fields(box.exists(kTools + "Thin.dft"), box.read(kTools + "Thin.dft").size(),
+                           box.exists(kTools + "Full Library.dft")),
+              "1 0 0");
 }
 
 TEST_F(ToolLibraryTest, ExistingFilesAreLeftAlone) {
@@ -80,9 +82,9 @@ TEST_F(ToolLibraryTest, ExistingFilesAreLeftAlone) {
     box.write(kTurrets + "Full Library.0", "keep 2");
     box.write(kTools + "Full Library.dft", dft);
     PrepareToolLibrary();
-    EXPECT_EQ(box.read(kTools + "Full Library.lkp"), "keep 1");
-    EXPECT_EQ(box.read(kTurrets + "Full Library.0"), "keep 2");
-    EXPECT_EQ(box.read(kTools + "Full Library.dft"), dft);
+    EXPECT_EQ((std::vector<std::string>{box.read(kTools + "Full Library.lkp"), box.read(kTurrets + "Full Library.0"),
+                                        box.read(kTools + "Full Library.dft")}),
+              (std::vector<std::string>{"keep 1", "keep 2", dft}));
 }
 
 TEST(TurretLayoutText, FollowsTheStationCount) {
@@ -94,20 +96,18 @@ TEST_F(ToolLibraryTest, AFailingStepIsSkipped) {
     // No turret folder: its four files cannot be made, the tool folder's still are.
     box.remove(kTurrets);
     PrepareToolLibrary();
-    EXPECT_EQ(Tooling().ToolLibraryName, "Full Library");
+    EXPECT_EQ(test::Fields(Tooling().ToolLibraryName, box.exists(kTools + "Full Library.dft"),
+                           box.exists(kTurrets + "Full Library.0")),
+              "Full Library 1 0");
     EXPECT_EQ(box.read(kTools + "Full Library.lkp"), kList);
-    EXPECT_TRUE(box.exists(kTools + "Full Library.dft"));
-    EXPECT_FALSE(box.exists(kTurrets + "Full Library.0"));
 }
 
 TEST_F(ToolLibraryTest, NonPunchMachineOnlySetsThePrefix) {
     State().Mach.PunchMachine = false;
     Tooling().ToolLibraryName = "Thick";
     PrepareToolLibrary();
-    EXPECT_EQ(Tooling().ToolLibraryName, "Thick");
-    EXPECT_EQ(Tooling().ToolLibraryPrefix, kTools + "Thick.");
-    EXPECT_FALSE(box.exists(kTools + "Full Library.lkp"));
-    EXPECT_FALSE(box.exists(kTools + "Thick.dft"));
+    EXPECT_EQ(Tooling().ToolLibraryName + " " + Tooling().ToolLibraryPrefix, "Thick " + kTools + "Thick.");
+    EXPECT_FALSE(box.exists(kTools + "Full Library.lkp") || box.exists(kTools + "Thick.dft"));
 }
 
 const std::string kLib = "C:\\QV\\DATA\\Tools\\M1\\Lib.";
@@ -184,9 +184,8 @@ TEST_F(ShapeFileRead, ListsLiveRecordsWithTheirNumbersAndReadsOneRecord) {
     box.write(kLib + "D", EncodeShapeRecord(Entry('D', 20.0f, "Slot")) + EncodeShapeRecord(Entry('D', 0.0f, "Gone")));
     const std::optional<LibraryEntry> first = ReadLibraryRecord('D', 1);
     ASSERT_TRUE(first.has_value());
-    EXPECT_EQ(first->name, "Slot              ");
-    EXPECT_EQ(first->stations[2], (std::pair<std::int16_t, std::int16_t>{5, 25}));
-    EXPECT_FLOAT_EQ(first->angles[4], 45.5f);
+    EXPECT_EQ(test::Fields(first->name, first->stations[2].first, first->stations[2].second, first->angles[4]),
+              "Slot               5 25 45.5");
     EXPECT_EQ(ReadLibraryRecord('D', 2).value_or(LibraryEntry()).recordNumber, 2);  // read live or not
     for (int n : {3, 0}) EXPECT_FALSE(ReadLibraryRecord('D', n).has_value()) << n;
 }
@@ -195,14 +194,12 @@ TEST_F(ShapeFileRead, ListsLiveRecordsWithTheirNumbersAndReadsOneRecord) {
 // unprepared library give nothing and create nothing.
 TEST_F(ShapeFileRead, MissingFilesAndLettersGiveNoEntries) {
     EXPECT_TRUE(ReadShapeFile('F').empty());
-    EXPECT_TRUE(box.exists(kLib + "F"));
-    EXPECT_EQ(box.read(kLib + "F"), "");
+    EXPECT_EQ(test::Fields(box.exists(kLib + "F"), box.read(kLib + "F").size()), "1 0");
     EXPECT_TRUE(ReadShapeFile('Z').empty() && ReadShapeFile('a').empty());
     EXPECT_FALSE(ReadLibraryRecord('Z', 1).has_value() || ReadLibraryRecord('E', 1).has_value());
     EXPECT_FALSE(box.exists(kLib + "Z") || box.exists(kLib + "E"));
     Tooling().ToolLibraryPrefix.clear();
-    EXPECT_TRUE(ReadShapeFile('A').empty());
-    EXPECT_FALSE(ReadLibraryRecord('A', 1).has_value());
+    EXPECT_TRUE(ReadShapeFile('A').empty() && !ReadLibraryRecord('A', 1).has_value());
 }
 
 }  // namespace

@@ -67,15 +67,14 @@ TEST(ToolRecord, ShapeNamesAndDimensionTexts) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.letter);
-        EXPECT_EQ(ShapeListName(c.letter), c.listName);
-        EXPECT_EQ(ShapeName(c.letter), c.padded);
         ToolRecord record;
         record.Shape = c.letter;
         record.Description = FixedText("  Key Hole", 64);
         record.Size = {25.4f, 12.7f, -5.08f, 2.54f};
-        EXPECT_EQ(DimensionText(record, Units::AsStored), c.asStored);
-        EXPECT_EQ(DimensionText(record, Units::Millimetres), c.asStored);
-        EXPECT_EQ(DimensionText(record, Units::Inches), c.inches);
+        using Texts = std::vector<std::string>;
+        EXPECT_EQ((Texts{ShapeListName(c.letter), ShapeName(c.letter), DimensionText(record, Units::AsStored),
+                         DimensionText(record, Units::Millimetres), DimensionText(record, Units::Inches)}),
+                  (Texts{c.listName, c.padded, c.asStored, c.asStored, c.inches}));
     }
     const struct { float size; Units units; const char* shown;
     } rounded[] = {{12.34567f, Units::AsStored, "12.34567"}, {12.34567f, Units::Millimetres, "12.346"},

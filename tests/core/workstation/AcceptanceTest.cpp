@@ -92,13 +92,9 @@ TEST_F(AcceptanceTest, RewritesTheDrawingRecordByRecord) {
     const std::vector<DrawingRecord> out = test::DrawingRecords(installation.read(Job("P1.drw")));
     ASSERT_EQ(out.size(), 8u);
     const DrawingRecord& h = out[0];
-    EXPECT_EQ(h.RecordCount, 8);
-    EXPECT_EQ(h.MaterialName, FixedText("Mild Steel", 72));
-    EXPECT_EQ((std::vector<float>{h.SheetX(), h.SheetY(), h.MaterialValue1(), h.MaterialValue2(), h.LeftClamp(),
-                                  h.RightClamp()}),
-              (std::vector<float>{1000, 500, 1.5f, 210, 250, 1300}));
-    EXPECT_EQ(h.MachineSetting, 1);
-    EXPECT_EQ(h.Singles20[4], 77);
+    EXPECT_EQ(test::Fields(h.RecordCount, h.MaterialName, h.SheetX(), h.SheetY(), h.MaterialValue1(),
+                           h.MaterialValue2(), h.LeftClamp(), h.RightClamp(), h.MachineSetting, h.Singles20[4]),
+              "8 " + FixedText("Mild Steel", 72) + " 1000 500 1.5 210 250 1300 1 77");
     for (std::size_t i = 1; i < out.size(); ++i) EXPECT_EQ(out[i].Doubles6, drawing[i < 7 ? i : i + 2].Doubles6) << i;
     EXPECT_EQ(entities(), (std::vector<std::string>{"210 0 +A 'LIBRARY A' 10x0x0x0 s3 c45 a0 i30 n1",
                                                     "152 0 +B 'LIBRARY B' 20x0x0x0 s4 c11 a0 i0 n1",
@@ -116,45 +112,42 @@ TEST_F(AcceptanceTest, RewritesTheDrawingRecordByRecord) {
     EXPECT_EQ(entities()[3].substr(0, 6) + entities()[4].substr(0, 6), "120 1 220 -1");
 }
 
-// drawingBytes: nullptr: none; "*": three and a bit records; named: what the message must name; shown: the program of
-// the panel's run.
-struct RefusalCase { const char* name; bool pathFile; const char* drawingBytes; const char* named;
-    const char* shown = "P1"; };
-
-class AcceptRefusal : public AcceptanceTest, public ::testing::WithParamInterface<RefusalCase> {};
-
 // A refusal beeps, names the cause and deletes nothing.
-TEST_P(AcceptRefusal, ExplainsAndDeletesNothing) {
-    const RefusalCase& c = GetParam();
-    if (!c.pathFile) installation.remove(Sys("Reverse.pth"));
-    ReverseRun().ProgramPath = Job(c.shown);
-    std::string bytes;
-    if (!c.drawingBytes) {
-        installation.remove(Job("P1.drw"));
-    } else {
-        bytes = *c.drawingBytes == '*' ? test::DrawingBytes(drawing).substr(0, 518 * 3 + 100) : c.drawingBytes;
-        installation.write(Job("P1.drw"), bytes);
+TEST_F(AcceptanceTest, RefusalExplainsAndDeletesNothing) {
+    // drawingBytes: nullptr: none; "*": three and a bit records; named: what the message must name; shown: the
+    // program of the panel's run.
+    const struct { bool pathFile; const char *drawingBytes, *named, *shown = "P1"; } cases[] = {
+        {false, "*", "Reverse.pth"},
+        {true, nullptr, "P1.drw"},
+        {true, "", "no header record"},
+        {true, "*", "not a whole number of 518-byte records"},
+        {true, "*", "not the program of this run", "P2"},  // another copy of the program started a run since
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.named);
+        prepare();
+        messages = test::Answers{};
+        if (!c.pathFile) installation.remove(Sys("Reverse.pth"));
+        ReverseRun().ProgramPath = Job(c.shown);
+        std::string bytes;
+        if (!c.drawingBytes) {
+            installation.remove(Job("P1.drw"));
+        } else {
+            bytes = *c.drawingBytes == '*' ? test::DrawingBytes(drawing).substr(0, 518 * 3 + 100) : c.drawingBytes;
+            installation.write(Job("P1.drw"), bytes);
+        }
+        EXPECT_FALSE(accept().done());
+        ASSERT_EQ(messages.shown.size(), 1u);
+        EXPECT_EQ(messages.shown[0].rfind(kNotAccepted, 0), 0u) << messages.shown[0];
+        EXPECT_NE(messages.shown[0].find(c.named), std::string::npos) << messages.shown[0];
+        EXPECT_EQ(messages.beeps, 1);
+        if (c.drawingBytes) { EXPECT_EQ(installation.read(Job("P1.drw")), bytes); }
+        for (const char* name : {"Reverse.sht", "Reverse.trt", "Reverse.rnd"})
+            EXPECT_TRUE(installation.exists(Sys(name)));
+        EXPECT_EQ(installation.exists(Sys("Reverse.pth")), c.pathFile);
+        EXPECT_FALSE(installation.exists(Sys("Rvrsmain.drw")));
     }
-    EXPECT_FALSE(accept().done());
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].rfind(kNotAccepted, 0), 0u) << messages.shown[0];
-    EXPECT_NE(messages.shown[0].find(c.named), std::string::npos) << messages.shown[0];
-    EXPECT_EQ(messages.beeps, 1);
-    if (c.drawingBytes) { EXPECT_EQ(installation.read(Job("P1.drw")), bytes); }
-    for (const char* name : {"Reverse.sht", "Reverse.trt", "Reverse.rnd"}) EXPECT_TRUE(installation.exists(Sys(name)));
-    EXPECT_EQ(installation.exists(Sys("Reverse.pth")), c.pathFile);
-    EXPECT_FALSE(installation.exists(Sys("Rvrsmain.drw")));
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, AcceptRefusal,
-    ::testing::Values(RefusalCase{"NoPathFile", false, "*", "Reverse.pth"},
-                      RefusalCase{"NoDrawing", true, nullptr, "P1.drw"},
-                      RefusalCase{"EmptyDrawing", true, "", "no header record"},
-                      RefusalCase{"PartRecord", true, "*", "not a whole number of 518-byte records"},
-                      // Another copy of the program started a run of its own since.
-                      RefusalCase{"AnotherProgramsRun", true, "*", "not the program of this run", "P2"}),
-    test::CaseName());
 
 // Every call fails once from then on, then one at a time: the drawing is the
 // accepted one or the processor's, and a failure keeps the exchange files.
@@ -190,16 +183,17 @@ TEST(HeaderSettings, FixUpThenFollowTheMachine) {
     const struct { std::int16_t level, machine, second, machineAfter, secondAfter; bool changed;
     } cases[] = {{500, 0, 1, 1, 0, false}, {1000, 0, 1, 1, 1, true}, {500, 0, 0, 1, 0, true},
                  {500, 2, 1, 1, 1, true},  {1200, 1, 5, 1, 5, false}};
+    HeaderValues values;
+    values.machineValue4 = 1;
     for (const auto& c : cases) {
         DrawingRecord h;
         h.LevelNumber = c.level;
         h.MachineSetting = c.machine;
         h.SecondSetting = c.second;
-        HeaderValues values;
-        values.machineValue4 = 1;
-        EXPECT_EQ(RewriteDrawingHeader(h, values), c.changed) << c.level << " " << c.machine << " " << c.second;
-        EXPECT_EQ(std::to_string(h.MachineSetting) + " " + std::to_string(h.SecondSetting),
-                  std::to_string(c.machineAfter) + " " + std::to_string(c.secondAfter));
+        const bool changed = RewriteDrawingHeader(h, values);
+        EXPECT_EQ(test::Fields(changed, h.MachineSetting, h.SecondSetting),
+                  test::Fields(c.changed, c.machineAfter, c.secondAfter))
+            << c.level << " " << c.machine << " " << c.second;
     }
 }
 
@@ -222,12 +216,12 @@ TEST(SheetRules, GiveTheStoredValues) {
         {{"10^39", "10^39", "250", "1300"}, false, 2, {2500, 1250, 250, 1300}},
         {{"10^38", "20", "10", "50"}, true, 2, {2500, 508, 254, 1270}},
     };
+    Machine machine;
+    machine.DefaultSheetX = 2500;
+    machine.DefaultSheetY = 1250;
+    machine.ClampRanges = {ClampRange{-100, 900}, ClampRange{1200, 2400}, ClampRange{}, ClampRange{}};
     for (const auto& c : cases) {
-        Machine machine;
-        machine.DefaultSheetX = 2500;
-        machine.DefaultSheetY = 1250;
         machine.ClampRangeCount = static_cast<std::int16_t>(c.rangeCount);
-        machine.ClampRanges = {ClampRange{-100, 900}, ClampRange{1200, 2400}, ClampRange{}, ClampRange{}};
         const SheetEntry e = ApplySheetRules(EvaluateSheetBoxes(c.boxes, c.inch), machine);
         EXPECT_EQ((std::array<float, 4>{e.X, e.Y, e.LeftClamp, e.RightClamp}), c.stored)
             << c.boxes[0] << " " << c.boxes[3];

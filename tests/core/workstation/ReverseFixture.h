@@ -12,6 +12,7 @@
 #include "core/startup/Startup.h"
 #include "core/workstation/ReverseRunSteps.h"
 #include "support/Answers.h"
+#include "support/Fields.h"
 #include "support/InstallationFixture.h"
 #include "support/TableTest.h"
 
@@ -21,9 +22,10 @@ inline const char* const kFailed = "Reverse Engineering Failed";
 inline std::string Sys(const std::string& name) { return "C:\\QUORVANE\\" + name; }
 inline std::string Job(const std::string& name) { return "C:\\QUORVANE\\PROGRAMS\\PRESS1\\JOBS\\" + name; }
 
+inline std::string RowText(const TurretRow& r) { return r.station + "|" + r.type + "|" + r.size + "|" + r.angle; }
 inline std::vector<std::string> Rows(const ReversePanel& panel) {
     std::vector<std::string> rows;
-    for (const TurretRow& r : panel.rows) rows.push_back(r.station + "|" + r.type + "|" + r.size + "|" + r.angle);
+    for (const TurretRow& r : panel.rows) rows.push_back(RowText(r));
     return rows;
 }
 
@@ -40,7 +42,6 @@ protected:
         processor(script + "touch ran.mark\nexit 0\n");
     }
     /// The selected processor; the script copies whatever answers exist and leaves "ran.mark".
-    void processor(const char* bytes) { processor(std::string(bytes)); }
     void processor(const std::string& bytes) {
         installation.write(Sys("FANUCRVS.exe"), bytes);
         std::filesystem::permissions(installation.host(Sys("FANUCRVS.exe")), std::filesystem::perms::owner_all,
@@ -77,9 +78,8 @@ protected:
     }
     void expectPreviousRunKept() {
         const ReverseRunState& kept = ReverseRun();
-        EXPECT_EQ(kept.ProgramName + " " + std::to_string(kept.TurretCount) + " " +
-                      std::to_string(kept.TurretOrder[0]) + " " + kept.TurretTools[7].Shape + " " +
-                      std::to_string(kept.BlockCount),
+        EXPECT_EQ(Fields(kept.ProgramName, kept.TurretCount, kept.TurretOrder[0], kept.TurretTools[7].Shape,
+                         kept.BlockCount),
                   "OLD 1 7 B 3");
         EXPECT_EQ(kept.SheetValues, (std::array<double, 4>{1, 2, 3, 4}));
         EXPECT_EQ(installation.read(Sys("Reverse.rnd")), std::string(240, 'x'));

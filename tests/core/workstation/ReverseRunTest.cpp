@@ -28,20 +28,18 @@ TEST_F(ReverseRunTest, SuccessfulRunFillsThePanelAndTheReviewRecords) {
     const auto panel = run("  P1  ");
     ASSERT_TRUE(panel.has_value()) << (messages.shown.empty() ? "" : messages.shown.back());
     EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(panel->caption, "P1");
-    EXPECT_EQ(panel->sheetTexts, (std::array<std::string, 4>{"1000", "500", "250", "750"}));
+    const auto& b = panel->sheetTexts;
+    EXPECT_EQ(test::Fields(panel->caption, b[0], b[1], b[2], b[3]), "P1 1000 500 250 750");
     EXPECT_EQ(Rows(*panel), (std::vector<std::string>{"3|Rad-Square|20r2|0", "5|Undefined   ||15",
                                                       "12|Diameter  |10.5|idx", "9|Special   |KEYHOLE|0"}));
     const ReverseRunState& found = ReverseRun();
-    EXPECT_EQ(found.ProgramPath, Job("P1"));
+    EXPECT_EQ(test::Fields(found.ProgramPath, found.TurretTools[12].Defined, found.BlockCount), Job("P1") + " 0 5");
     EXPECT_EQ(test::ToolText(found.TurretTools[3]), "-C 'Rad-Square' 20x0x0x2 s0 c0 a0 i0 n0");
     EXPECT_EQ(test::ToolText(found.TurretTools[5]), "-U 'Undefined' 1x2x3x4 s0 c0 a15 i0 n0");
     EXPECT_EQ(test::ToolText(found.TurretTools[9]), "-S 'KEYHOLE' 0x0x0x0 s0 c0 a0 i0 n0");
-    EXPECT_FALSE(found.TurretTools[12].Defined);
-    EXPECT_EQ(found.BlockCount, 5);
-    EXPECT_EQ(installation.read(Sys("Reverse.rnd")), FixedText("%", 80) + FixedText("O1234 (DEMO)", 80) +
-                                                         FixedText("N20", 80) + std::string(80, 'A') +
-                                                         FixedText("G50", 80));
+    EXPECT_EQ(installation.read(Sys("Reverse.rnd")),
+              FixedText("%", 80) + FixedText("O1234 (DEMO)", 80) + FixedText("N20", 80) + std::string(80, 'A') +
+                  FixedText("G50", 80));
     EXPECT_EQ(installation.read(Sys("Reverse.pth")), test::CrLf({Job("P1"), "P1", "JOBS", "PRESS1"}));
     EXPECT_FALSE(installation.exists(Sys("Finished.flg")) || installation.exists(Sys("Reverse.rnd.tmp")));
     EXPECT_EQ(installation.read(Sys("Lastfile.lst")), test::CrLf({"JOBS", "P1", "******"}));
@@ -55,24 +53,22 @@ std::string Tools(int count) {
 
 // Ten rows show without scrolling; a first station 0 gives an empty table.
 TEST_F(ReverseRunTest, PanelShowsSheetAndToolsInTheMachinesUnits) {
-    const struct { bool inch; std::string sheet, tools; std::array<std::string, 4> boxes; std::size_t rows;
-        int scrollMaximum, selectedRow; } cases[] = {
-        {false, "1000,500,250,750\r\n", Tools(10), {"1000", "500", "250", "750"}, 10, 0, 0},
-        {false, "1000,500,250,750\r\n", Tools(30), {"1000", "500", "250", "750"}, 30, 9, 0},
-        {false, "1000,500,250,750\r\n", "0\r\n1,A,r,5,0,0,0,0,0,0\r\n", {"1000", "500", "250", "750"}, 0, 0, -1},
-        {true, "1270,2540,127,3\r\n", Tools(1), {"50", "100", "5", "0.1181"}, 1, 0, 0},
+    // shown: the sheet boxes, then the rows, the tools found, the scroll bar's maximum and the row selected.
+    const struct { bool inch; std::string sheet, tools; const char* shown; } cases[] = {
+        {false, "1000,500,250,750\r\n", Tools(10), "1000 500 250 750 10 10 0 0"},
+        {false, "1000,500,250,750\r\n", Tools(30), "1000 500 250 750 30 30 9 0"},
+        {false, "1000,500,250,750\r\n", "0\r\n1,A,r,5,0,0,0,0,0,0\r\n", "1000 500 250 750 0 0 0 -1"},
+        {true, "1270,2540,127,3\r\n", Tools(1), "50 100 5 0.1181 1 1 0 0"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.rows);
         State().Mach.InchUnits = c.inch;
         answer("0\r\n", c.sheet.c_str(), c.tools.c_str());
         const auto panel = run("P1");
-        ASSERT_TRUE(panel.has_value());
-        EXPECT_EQ(panel->sheetTexts, c.boxes);
-        EXPECT_EQ(panel->rows.size(), c.rows);
-        EXPECT_EQ(ReverseRun().TurretCount, static_cast<std::int16_t>(c.rows));
-        EXPECT_EQ(panel->scrollMaximum, c.scrollMaximum);
-        EXPECT_EQ(panel->selectedRow, c.selectedRow);
+        ASSERT_TRUE(panel.has_value()) << c.shown;
+        const auto& b = panel->sheetTexts;
+        EXPECT_EQ(test::Fields(b[0], b[1], b[2], b[3], panel->rows.size(), ReverseRun().TurretCount,
+                               panel->scrollMaximum, panel->selectedRow),
+                  c.shown);
     }
 }
 
@@ -80,18 +76,16 @@ TEST_F(ReverseRunTest, PanelShowsSheetAndToolsInTheMachinesUnits) {
 // current; with none either the run is refused before anything is written.
 TEST_F(ReverseRunTest, NoSelectionTakesTheRecentProgramOrIsRefused) {
     EXPECT_FALSE(run("   ").has_value());
-    EXPECT_FALSE(lastRun.programChosen);
     EXPECT_EQ(messages.shown, (std::vector<std::string>{"No Program Selected !"}));
-    EXPECT_EQ(messages.beeps, 1);
-    EXPECT_FALSE(installation.exists(Sys("Reverse.pth")));
+    EXPECT_EQ(test::Fields(lastRun.programChosen, messages.beeps, installation.exists(Sys("Reverse.pth"))), "0 1 0");
     const std::string other = "C:\\QUORVANE\\PROGRAMS\\PRESS1\\OTHER\\";
     installation.writeLines(other + "Q7.prg", {"G50"});
     installation.writeLines(Sys("Lastfile.lst"), {"OTHER", "Q7", "******"});
     (void)run("");
     ASSERT_TRUE(chosen.has_value());
-    EXPECT_TRUE(chosen->directoryChanged);
-    EXPECT_EQ(chosen->ProgramName + "|" + chosen->ProgramPath, "Q7|" + other + "Q7");
-    EXPECT_EQ(State().Config.CurrentDirectory, "OTHER");
+    EXPECT_EQ(test::Fields(chosen->directoryChanged, chosen->ProgramName, chosen->ProgramPath,
+                           State().Config.CurrentDirectory),
+              "1 Q7 " + other + "Q7 OTHER");
 }
 
 // A missing processor is named and gives both messages in order; one that
@@ -147,12 +141,11 @@ TEST_F(ReverseRunTest, AnswersDecideTheRunAndAFailureKeepsThePreviousResult) {
         messages = test::Answers{};
         makePreviousRun();
         const bool succeeds = run("P1").has_value();
-        EXPECT_TRUE(installation.exists(Sys("ran.mark")));
-        EXPECT_FALSE(installation.exists(Sys("Finished.flg")));
-        EXPECT_EQ(succeeds, !*c.reason);
+        EXPECT_EQ(test::Fields(installation.exists(Sys("ran.mark")), installation.exists(Sys("Finished.flg")),
+                               succeeds),
+                  test::Fields(true, false, !*c.reason));
         if (succeeds) continue;
-        ASSERT_EQ(messages.shown.size(), 1u);
-        EXPECT_EQ(messages.beeps, 1);
+        ASSERT_EQ(test::Fields(messages.shown.size(), messages.beeps), "1 1");
         EXPECT_EQ(messages.shown[0].rfind(kFailed, 0), 0u) << messages.shown[0];
         EXPECT_NE(messages.shown[0].find(c.reason), std::string::npos) << messages.shown[0];
         expectPreviousRunKept();
@@ -163,7 +156,7 @@ TEST_F(ReverseRunTest, AnswersDecideTheRunAndAFailureKeepsThePreviousResult) {
 using test::Tool;
 using test::ToolText;
 
-std::string RowText(const TurretRow& row) { return row.station + "|" + row.type + "|" + row.size + "|" + row.angle; }
+using test::RowText;
 
 // Stations 4 and 17 found by the run; the tool is confirmed for the second
 // row and shown in the machine's units, millimetres to 3 decimals.
@@ -230,9 +223,8 @@ TEST(RecentFile, RemembersAndRecallsWhileTheProgramExists) {
     test::MachineSandbox box;
     ASSERT_TRUE(RememberLastFile("JOBS", "P7"));
     const std::string before = box.read(kLastFile);
-    for (const auto& [directory, program] : {std::pair<const char*, const char*>{"A: [Floppy Disk]", "P1"}, {"  ",
-        "P1"},
-                                             {"JOBS", " "}}) {
+    using Entry = std::pair<const char*, const char*>;
+    for (const auto& [directory, program] : {Entry{"A: [Floppy Disk]", "P1"}, Entry{"  ", "P1"}, Entry{"JOBS", " "}}) {
         EXPECT_TRUE(RememberLastFile(directory, program));
         EXPECT_EQ(box.read(kLastFile), before) << directory << "/" << program;
     }

@@ -8,7 +8,6 @@
 #include "core/workstation/ExchangeFiles.h"
 #include "core/workstation/SheetBoxes.h"
 #include "support/DrawingFile.h"
-#include "support/FaultyPlatform.h"
 
 namespace qv {
 namespace {
@@ -146,36 +145,6 @@ TEST_F(AcceptanceTest, RefusalExplainsAndDeletesNothing) {
             EXPECT_TRUE(installation.exists(Sys(name)));
         EXPECT_EQ(installation.exists(Sys("Reverse.pth")), c.pathFile);
         EXPECT_FALSE(installation.exists(Sys("Rvrsmain.drw")));
-    }
-}
-
-// Every call fails once from then on, then one at a time: the drawing is the
-// accepted one or the processor's, and a failure keeps the exchange files.
-TEST_F(AcceptanceTest, AFaultAtAnyStepNeverCostsTheDrawing) {
-    ASSERT_TRUE(accept().done());
-    const std::string accepted = installation.read(Job("P1.drw"));
-    const std::string original = test::DrawingBytes(drawing);
-    test::FaultyPlatform faulty(installation.platform());
-    platform::ScopedPlatform use(faulty);
-    for (int n = 1, persistent = 1; persistent >= 0; ++n) {
-        prepare();
-        messages.shown.clear();
-        faulty.arm({test::kMutatingCalls, n, persistent == 1});
-        const Outcome outcome = accept();
-        faulty.disarm();
-        EXPECT_EQ(installation.read(Job("P1.drw")), outcome.done() ? accepted : original) << "fault " << n;
-        if (!outcome.done()) {
-            for (const char* name : {"Reverse.pth", "Reverse.sht", "Reverse.trt", "Reverse.rnd"})
-                EXPECT_TRUE(installation.exists(Sys(name))) << name;
-            ASSERT_EQ(messages.shown.size(), 1u);
-            EXPECT_EQ(messages.shown[0].rfind(kNotAccepted, 0), 0u);
-        }
-        EXPECT_FALSE(installation.exists(Job("Rvrsmain.tmp"))) << "fault " << n;
-        ASSERT_LT(n, 200);
-        if (!faulty.fired()) {
-            --persistent;
-            n = 0;
-        }
     }
 }
 

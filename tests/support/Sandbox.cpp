@@ -57,9 +57,8 @@ void Sandbox::mount(const std::string& driveMap) {
 Sandbox::~Sandbox() {
     scope_.reset();
     platform_.reset();
-    if (!previousWorkingFolder_.empty() && chdir(previousWorkingFolder_.c_str()) != 0) {
-        // Back where the test started if that still exists; the temporary folder goes either way.
-    }
+    // Back where the test started if that still exists; the temporary folder goes either way.
+    if (!previousWorkingFolder_.empty()) (void)!chdir(previousWorkingFolder_.c_str());
     ResetModuleState();
 }
 

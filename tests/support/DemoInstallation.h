@@ -28,7 +28,6 @@ public:
         if (ok()) enter(System);
     }
 
-    bool ok() const { return error().empty(); }
     /// Host path of the demo's system folder.
     std::string systemHost() const { return host(System); }
 

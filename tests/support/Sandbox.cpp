@@ -69,8 +69,7 @@ void Sandbox::enter(const std::string& windowsFolder) {
 
 std::string Sandbox::host(const std::string& windowsPath) const {
     std::string rest = windowsPath.substr(2);
-    for (char& c : rest)
-        if (c == '\\') c = '/';
+    std::replace(rest.begin(), rest.end(), '\\', '/');
     return root() + "/" + static_cast<char>(std::toupper(static_cast<unsigned char>(windowsPath.at(0)))) + rest;
 }
 

@@ -124,8 +124,7 @@ class Edit : public MainWindowTest, public ::testing::WithParamInterface<EditCas
 
 TEST_P(Edit, StartsTheEditor) {
     const EditCase& c = GetParam();
-    EditorRecorder editor(demo);
-    editor.configure();
+    const EditorRecorder editor(demo);
     if (c.editorLine) demo.write("C:\\QUORVANE\\Editor.cfg", c.editorLine);
     demo.write("C:\\QUORVANE\\Lastfile.lst", c.recentBefore);
     start();

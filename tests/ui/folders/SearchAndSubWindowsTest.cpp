@@ -99,8 +99,7 @@ const SubCase kSubCases[] = {
      {"Rename \"NIBBLE.SUB\"\nAs \"Nibble.sub\" ?", "Sub-Routine Renamed !"},
      {"LOUVRE.SUB", "Nibble.sub", "O9001.SUB"}},
     {"copy takes the list's name", 3, {0}, nullptr,
-     {"Copy \"LOUVRE.SUB\"\nAs \"LOUVRE.SUB\" ?", "Sub-Routine Copied !"},
-     kAll},
+     {"Copy \"LOUVRE.SUB\"\nAs \"LOUVRE.SUB\" ?", "Sub-Routine Copied !"}, kAll},
     {"edit with nothing selected", 4, {}, nullptr, {"No Sub-Routine Selected !"}, kAll, true},
     {"edit a sub-routine deleted meanwhile", 4, {2}, nullptr, {}, kAll, false, "O9001.SUB"},
 };
@@ -109,8 +108,7 @@ class Sub : public MainWindowTest, public ::testing::WithParamInterface<SubCase>
 
 TEST_P(Sub, Operates) {
     const SubCase& c = GetParam();
-    EditorRecorder editor(demo);
-    editor.configure();
+    const EditorRecorder editor(demo);
     start();
     messages.answer({true});
     bool open = false;

@@ -14,10 +14,7 @@ class DrawingViewWindow : public MainWindowTest {
 protected:
     ui::DrawingView* view() const { return form->RvsBck->View; }
     void runBracket() {
-        start();
-        messages.answer({true});
-        runSelected();
-        ASSERT_TRUE(form->RvsBck->isVisible());
+        ASSERT_TRUE(openPanel()) << lastShown();
         ASSERT_TRUE(view()->hasDrawing());
     }
     int stations(int station, bool confirmed) const {

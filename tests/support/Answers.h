@@ -20,9 +20,8 @@ public:
         return [this](const std::string& question) {
             asked.push_back(question);
             shown.push_back(question);
-            if (queue_.empty()) return false;
-            const bool yes = queue_.front();
-            queue_.pop_front();
+            const bool yes = !queue_.empty() && queue_.front();
+            if (!queue_.empty()) queue_.pop_front();
             return yes;
         };
     }

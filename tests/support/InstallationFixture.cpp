@@ -11,22 +11,15 @@ std::vector<std::string> DescriptionLines(const MachineLayout& m) {
     for (int line = 9; line <= 20; ++line)
         lines.push_back(line == 14 ? "Flag 14 : Yes" : "Length " + std::to_string(line) + " : " + std::to_string(line));
     const std::string clampCount = m.clampCount.empty() ? std::to_string(m.clamps.size()) : m.clampCount;
-    lines.push_back("Clamp Ranges          : " + clampCount);
-    lines.push_back("Length 22             : 22");
-    lines.push_back("Length 23             : 23");
-    for (const auto& [low, high] : m.clamps) {
-        lines.push_back("Clamp Low             : " + low);
-        lines.push_back("Clamp High            : " + high);
-    }
+    lines.insert(lines.end(), {"Clamp Ranges          : " + clampCount, "Length 22             : 22",
+                               "Length 23             : 23"});
+    for (const auto& [low, high] : m.clamps)
+        lines.insert(lines.end(), {"Clamp Low             : " + low, "Clamp High            : " + high});
     return lines;
 }
 
 MachineLayout OtherMachine(const std::string& number, const std::string& name, const std::string& folder) {
-    MachineLayout m;
-    m.number = number;
-    m.name = name;
-    m.folder = folder;
-    return m;
+    return MachineLayout{number, name, folder};
 }
 
 void InstallationFixture::writeConfiguration(const std::string& machine, const std::string& directory) const {
@@ -43,10 +36,8 @@ void InstallationFixture::writeMachineFiles(const MachineLayout& m) const {
 void InstallationFixture::install(const InstallationLayout& layout) {
     const std::string system = System;
     writeConfiguration(layout.machineNumber, layout.currentDirectory);
-    if (layout.fullSuite) {
-        write(system + "Quordrw.exe", "");
-        write(system + "Quorprg.exe", "");
-    }
+    for (const char* marker : {"Quordrw.exe", "Quorprg.exe"})
+        if (layout.fullSuite) write(system + marker, "");
     if (layout.reverseProduct) write(system + "Quorrvs.exe", "");
     std::vector<std::string> machines, processors;
     for (const auto& m : layout.machines)

@@ -22,11 +22,11 @@ struct MachineLayout {
     std::string type = "20";
     std::string sheetX = "2500";
     std::string sheetY = "1250";
-    std::string clampCount;  // "" writes the number of clamps below
+    std::string clampCount{};  // "" writes the number of clamps below
     std::vector<std::pair<std::string, std::string>> clamps = {{"100", "900"}, {"1200", "2400"}};
     std::vector<std::string> directories = {"JOBS"};  // program directories made
     bool descriptionFiles = true;  // "msr", "mch" and "stn"
-    std::vector<std::string> description;  // the "mch" lines; empty: built from the values above
+    std::vector<std::string> description{};  // the "mch" lines; empty: built from the values above
 };
 
 /// The "mch" lines built from the layout's values.

@@ -57,9 +57,8 @@ void Sandbox::mount(const std::string& driveMap) {
 Sandbox::~Sandbox() {
     scope_.reset();
     platform_.reset();
-    if (!previousWorkingFolder_.empty() && chdir(previousWorkingFolder_.c_str()) != 0) {
-        // Back where the test started if that still exists; the temporary folder goes either way.
-    }
+    // Back where the test started if that still exists; the temporary folder goes either way.
+    if (!previousWorkingFolder_.empty()) (void)!chdir(previousWorkingFolder_.c_str());
     ResetModuleState();
 }
 
@@ -70,8 +69,7 @@ void Sandbox::enter(const std::string& windowsFolder) {
 
 std::string Sandbox::host(const std::string& windowsPath) const {
     std::string rest = windowsPath.substr(2);
-    for (char& c : rest)
-        if (c == '\\') c = '/';
+    std::replace(rest.begin(), rest.end(), '\\', '/');
     return root() + "/" + static_cast<char>(std::toupper(static_cast<unsigned char>(windowsPath.at(0)))) + rest;
 }
 

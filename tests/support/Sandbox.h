@@ -51,6 +51,7 @@ public:
     const std::string& root() const { return temp_.path(); }
     /// Why a sandbox laid out by another program could not be made; "" when it was.
     const std::string& error() const { return error_; }
+    bool ok() const { return error_.empty(); }
 
 protected:
     /// For a layout another program writes: fill(root) lays out root/<letter>

@@ -10,17 +10,11 @@
 namespace qv::test {
 namespace {
 
-using Slots = std::vector<std::pair<std::int16_t, std::int16_t>>;
+using Slots = std::array<std::pair<std::int16_t, std::int16_t>, 6>;
 
 std::string Record(char shape, const std::string& name, std::array<float, 4> size, const Slots& stations,
                    float secondAngle = 90) {
-    LibraryEntry e;
-    e.shape = shape;
-    e.name = name;
-    e.size = size;
-    for (std::size_t i = 0; i < stations.size(); ++i) e.stations[i] = stations[i];
-    e.angles = {0, secondAngle, -1, -1, -1, -1};
-    return EncodeShapeRecord(e);
+    return EncodeShapeRecord(LibraryEntry{0, shape, name, size, stations, {0, secondAngle, -1, -1, -1, -1}});
 }
 
 std::vector<std::string> Material(const char* thickness, const char* library, const char* factor) {
@@ -47,14 +41,9 @@ SecondInstallation::SecondInstallation() {
     std::filesystem::copy_file(BinDir() + "/revsample", host(sys + "REVTEST"), failed);
     if (failed) setError("revsample cannot be copied from " + BinDir() + ": " + failed.message());
 
-    MachineLayout inch = OtherMachine("1", "Inch Press", "InchPress");
-    inch.measurement = "IMPERIAL";
-    inch.type = "10";
-    inch.sheetX = "96";
-    inch.sheetY = "48";
-    inch.clamps = {{"2", "40"}, {"20", "94"}};
-    MachineLayout combi = OtherMachine("2", "Combi Press", "Combi");
-    combi.type = "10";
+    const MachineLayout inch{"1", "Inch Press", "InchPress", "IMPERIAL", "10", "96", "48", "",
+                             {{"2", "40"}, {"20", "94"}}};
+    const MachineLayout combi{"2", "Combi Press", "Combi", "METRIC", "10"};
     writeLines(data + "Data\\InchPress.msr", {"Measurement System : IMPERIAL"});
     writeLines(data + "Data\\InchPress.mch", DescriptionLines(inch));
     writeLines(data + "Data\\InchPress.stn", {"1, Small Round, 1, 0.5, 0.5, 1", "2, Index Two, 2, 1.25, 1.25, 1",
@@ -67,15 +56,15 @@ SecondInstallation::SecondInstallation() {
 
     const std::string inchTools = data + "Tools\\InchPress\\Inch Tools.";
     writeLines(inchTools + "lkp", {"******"});
-    write(inchTools + "A", Record('A', "RND 0.5", {12.7f, 0, 0, 0}, {{1, 10}, {2, 10}}) +
-                               Record('A', "RND 1", {25.4f, 0, 0, 0}, {{3, 10}}));
-    write(inchTools + "D", Record('D', "RECT 1X0.5", {25.4f, 12.7f, 0, 0}, {{2, 45}, {3, 10}}));
-    write(inchTools + "S", Record('S', SpecialName, {}, {{3, 10}}, -1));
+    write(inchTools + "A", Record('A', "RND 0.5", {12.7f, 0, 0, 0}, {{{1, 10}, {2, 10}}}) +
+                               Record('A', "RND 1", {25.4f, 0, 0, 0}, {{{3, 10}}}));
+    write(inchTools + "D", Record('D', "RECT 1X0.5", {25.4f, 12.7f, 0, 0}, {{{2, 45}, {3, 10}}}));
+    write(inchTools + "S", Record('S', SpecialName, {}, {{{3, 10}}}, -1));
     const std::string combiTools = data + "Tools\\COMBI\\COMBI SET.";
     writeLines(combiTools + "lkp", {"******"});
-    write(combiTools + "A", Record('A', "RND 8", {8, 0, 0, 0}, {{1, 10}}) +
-                                Record('A', "RND 16", {16, 0, 0, 0}, {{2, 10}, {3, 10}}));
-    write(combiTools + "D", Record('D', "RECT 40X20", {40, 20, 0, 0}, {{2, 10}}));
+    write(combiTools + "A", Record('A', "RND 8", {8, 0, 0, 0}, {{{1, 10}}}) +
+                                Record('A', "RND 16", {16, 0, 0, 0}, {{{2, 10}, {3, 10}}}));
+    write(combiTools + "D", Record('D', "RECT 40X20", {40, 20, 0, 0}, {{{2, 10}}}));
     writeLines(data + "Material\\InchPress\\Default.mtl", Material("1.5", "Inch Tools", "1"));
     writeLines(data + "Material\\combi\\default.mtl", Material("3", "Combi Set", "0.8"));
 

@@ -22,8 +22,6 @@ public:
     /// "Combi Set", program Parts\FLANGE); processor "RevTest". The working
     /// folder is the system folder.
     SecondInstallation();
-
-    bool ok() const { return error().empty(); }
 };
 
 }  // namespace qv::test

@@ -7,6 +7,8 @@
 #include <cctype>
 #include <string>
 
+#include "core/common/FormatNumber.h"
+#include "core/common/Text.h"
 #include "core/tooling/ToolRecord.h"
 
 namespace qv::test {
@@ -25,7 +27,16 @@ struct CaseName {
 /// "+D 'RECT 20X10' 20x10x0x0 s1 c11 a90 i0 n0", '-' first when not defined.
 /// The description shows trimmed when it is blank-padded to its 64
 /// characters, else whole with its length: "'x'[5]".
-std::string ToolText(const ToolRecord& tool);
+inline std::string ToolText(const ToolRecord& t) {
+    std::string description = "'" + Trim(t.Description) + "'";
+    if (t.Description != FixedText(Trim(t.Description), ToolDescriptionWidth))
+        description = "'" + t.Description + "'[" + std::to_string(t.Description.size()) + "]";
+    std::string sizes;
+    for (float s : t.Size) sizes += (sizes.empty() ? "" : "x") + FormatNumber(s);
+    return std::string(t.Defined ? "+" : "-") + t.Shape + " " + description + " " + sizes + " s" +
+           std::to_string(t.Station) + " c" + std::to_string(t.StationCode) + " a" + FormatNumber(t.Angle) + " i" +
+           FormatNumber(t.IndexAngle) + " n" + std::to_string(t.Count);
+}
 
 /// Bytes from hexadecimal text, two digits a byte: golden records.
 inline std::string FromHex(const std::string& hex) {

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 #include <stdexcept>
 
 namespace fs = std::filesystem;
@@ -33,9 +33,7 @@ void WriteHostFile(const std::string& hostPath, const std::string& bytes) {
 
 std::string ReadHostFile(const std::string& hostPath) {
     std::ifstream in(hostPath, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
+    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 }  // namespace qv::test

@@ -8,11 +8,8 @@
 namespace qv::test {
 namespace {
 
-void Station(int n, const std::string& name, std::int16_t count) {
-    StationEntry& s = StationTable()[static_cast<std::size_t>(n)];
-    s.Number = static_cast<std::int16_t>(n);
-    s.Name = name;
-    s.Count = count;
+void Station(std::int16_t n, const std::string& name, std::int16_t count) {
+    StationTable()[static_cast<std::size_t>(n)] = StationEntry{n, name, 0, 0, 0, count};
 }
 
 }  // namespace
@@ -39,13 +36,7 @@ void ToolLibraryFixture::SetUp() {
 
 LibraryEntry ToolLibraryFixture::Entry(char shape, const std::string& name, std::array<float, 4> size, Slots stations,
                                        Angles angles) {
-    LibraryEntry e;
-    e.shape = shape;
-    e.name = name;
-    e.size = size;
-    e.stations = stations;
-    e.angles = angles;
-    return e;
+    return LibraryEntry{0, shape, name, size, stations, angles};
 }
 
 void ToolLibraryFixture::writeShape(char letter, const std::vector<LibraryEntry>& entries) {

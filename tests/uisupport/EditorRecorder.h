@@ -1,5 +1,6 @@
 // A stand-in for the external editor: a script in the demo's system folder
-// that writes the arguments it was started with, one a line, to a file.
+// that writes the arguments it was started with, one a line, to a file; and
+// "Editor.cfg" naming it, with an option that is dropped.
 #pragma once
 
 #include <QtTest/QTest>
@@ -20,9 +21,8 @@ public:
         box.write(Program, "#!/bin/sh\nprintf '%s\\n' \"$@\" > '" + args + ".part' && mv '" + args + ".part' '" +
                                args + "'\n");
         std::filesystem::permissions(box.host(Program), std::filesystem::perms::owner_all);
+        box.write("C:\\QUORVANE\\Editor.cfg", std::string(Program) + " /X\r\n");
     }
-    /// "Editor.cfg" naming the recorder, with an option that is dropped.
-    void configure() const { box_.write("C:\\QUORVANE\\Editor.cfg", std::string(Program) + " /X\r\n"); }
     /// The arguments of the editor's start; "" when it was not started (when
     /// one is awaited: within a few seconds).
     std::string arguments(bool awaited) const {

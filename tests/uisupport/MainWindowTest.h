@@ -3,23 +3,14 @@
 // it, messages recorded.
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <QAction>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QMenu>
-#include <QPushButton>
-#include <QtTest/QTest>
 #include <memory>
 
 #include "support/DemoInstallation.h"
-#include "uisupport/MessageRecorder.h"
 #include "ui/workstation/ProgramFrame.h"
 #include "ui/workstation/ReverseForm.h"
 #include "ui/workstation/ReversePanel.h"
 #include "ui/workstation/TurretTable.h"
+#include "uisupport/MessageRecorder.h"
 #include "uisupport/UiTest.h"
 
 namespace qv::test {
@@ -29,10 +20,7 @@ inline void Pick(QWidget* dialog, const char* combo, const QString& prefix) {
     auto* box = dialog->findChild<QComboBox*>(combo);
     ASSERT_NE(box, nullptr) << combo;
     for (int i = 0; i < box->count(); ++i) {
-        if (box->itemText(i).trimmed().startsWith(prefix)) {
-            box->setCurrentIndex(i);
-            return;
-        }
+        if (box->itemText(i).trimmed().startsWith(prefix)) return box->setCurrentIndex(i);
     }
     FAIL() << combo << " has no row " << prefix.toStdString();
 }
@@ -46,7 +34,7 @@ inline void ConfirmTool(const QString& shape, const QString& size, const QString
         Pick(dialog, "SizeList", size);
         Pick(dialog, "StnList", station);
         if (!typedAngle.isEmpty()) dialog->findChild<QLineEdit*>("AngBox")->setText(typedAngle);
-        QTest::mouseClick(dialog->findChild<QPushButton*>("InptOk"), Qt::LeftButton);
+        Click(dialog, "InptOk");
     });
 }
 
@@ -60,7 +48,7 @@ protected:
     /// Runs the start-up and shows the window.
     void start() {
         form = std::make_unique<ui::ReverseForm>();
-        ASSERT_TRUE(form->load()) << (messages.shown.empty() ? "" : messages.shown.back());
+        ASSERT_TRUE(form->load()) << lastShown();
         form->show();
     }
     bool menusEnabled() const { return form->FileMenu->isEnabled() && form->ReverseEngineer->isEnabled(); }
@@ -81,11 +69,30 @@ protected:
     /// The last message shown, to explain a failed check.
     std::string lastShown() const { return messages.shown.empty() ? "" : messages.shown.back(); }
     /// The texts of one column of the tooling table.
-    QStringList column(int i) const {
-        QStringList texts;
-        QListWidget* list = form->RvsBck->Trt->TrtList[i];
-        for (int r = 0; r < list->count(); ++r) texts << list->item(r)->text();
-        return texts;
+    QStringList column(int i) const { return Texts(form->RvsBck->Trt->TrtList[i]); }
+    /// The tooling table's rows, the columns joined by "|".
+    QStringList rows() const {
+        QStringList rows = column(1);
+        for (int i = 2; i <= 4; ++i)
+            for (int r = 0; r < rows.size(); ++r) rows[r] += "|" + column(i).value(r);
+        return rows;
+    }
+    /// Selects a row of the tooling table and presses Select Tool.
+    void selectTool(int row) {
+        form->RvsBck->Trt->selectRow(row);
+        QTest::mouseClick(form->RvsBck->SelectTool, Qt::LeftButton);
+    }
+    /// Opens the tool entry dialog on a row and leaves it by Ok or Cancel; the
+    /// shape, size and station it opened on.
+    QStringList openTool(int row, bool ok) {
+        QStringList shown;
+        WhenModal("RvsTol", [&shown, ok](QWidget* dialog) {
+            for (const char* list : {"ShapeList", "SizeList", "StnList"})
+                shown << dialog->findChild<QComboBox*>(list)->currentText();
+            Click(dialog, ok ? "InptOk" : "InptCncl");
+        });
+        selectTool(row);
+        return shown;
     }
 
     Installation installation;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -15,7 +16,10 @@ class MessageRecorder : public MessageSink {
 public:
     MessageRecorder() : scope_(*this) {}
 
-    void notify(const std::string& text) override { shown.push_back(text); }
+    void notify(const std::string& text) override {
+        shown.push_back(text);
+        if (onNotify) onNotify();
+    }
     std::int16_t ask(const std::string& text) override {
         shown.push_back(text);
         const bool yes = !answers.empty() && answers.front();
@@ -30,6 +34,7 @@ public:
     std::vector<std::string> shown;  // notices and questions, in order
     std::deque<bool> answers;
     int beeps = 0;
+    std::function<void()> onNotify;  // runs after each notice: a disc put in while it is up
 
 private:
     ScopedMessageSink scope_;

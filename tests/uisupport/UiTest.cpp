@@ -1,10 +1,6 @@
 // One QApplication per test program, and modal-window helpers.
 #include "uisupport/UiTest.h"
 
-#include <QPointer>
-#include <QSettings>
-#include <QTemporaryDir>
-#include <QTimer>
 #include <memory>
 
 namespace qv::test {
@@ -31,20 +27,14 @@ void WhenModal(const QString& objectName, std::function<void(QWidget*)> action, 
     QObject::connect(timer, &QTimer::timeout, [=]() {
         *elapsed += 20;
         QWidget* modal = QApplication::activeModalWidget();
-        if (modal && (objectName.isEmpty() || modal->objectName() == objectName)) {
-            timer->stop();
-            timer->deleteLater();
-            QPointer<QWidget> window = modal;
-            action(modal);
-            // An action that failed half-way must not leave the test waiting.
-            if (window && window->isVisible()) QTimer::singleShot(0, window, &QWidget::close);
-            return;
-        }
-        if (*elapsed >= timeoutMs) {
-            timer->stop();
-            timer->deleteLater();
-            if (modal) modal->close();
-        }
+        const bool match = modal && (objectName.isEmpty() || modal->objectName() == objectName);
+        if (!match && *elapsed < timeoutMs) return;
+        timer->stop();
+        timer->deleteLater();
+        QPointer<QWidget> window = modal;
+        if (match) action(modal);
+        // An action that failed half-way, or a wait that timed out, must not leave the test waiting.
+        if (window && window->isVisible()) QTimer::singleShot(0, window, &QWidget::close);
     });
     timer->start(20);
 }

@@ -1,11 +1,5 @@
 // The suite's message boxes: title, icon, buttons, the default answer and
 // LastAnswer; and core's 8-bit text as Qt's, code page 1252 both ways.
-#include <gtest/gtest.h>
-
-#include <QMainWindow>
-#include <QMessageBox>
-#include <QPushButton>
-
 #include "core/common/State.h"
 #include "ui/common/CoreText.h"
 #include "ui/common/Messages.h"
@@ -15,23 +9,21 @@
 namespace qv::test {
 namespace {
 
-struct Seen { QString title, text; QMessageBox::Icon icon = QMessageBox::NoIcon; QMessageBox::StandardButtons buttons;
-    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton; };
+// What a message box shows: title, text, icon, buttons and default button.
+QStringList Shown(const QString& title, const QString& text, QMessageBox::Icon icon,
+                  QMessageBox::StandardButtons buttons, QMessageBox::StandardButton byDefault) {
+    return {title, text, QString::number(icon), QString::number(buttons), QString::number(byDefault)};
+}
 
 /// Notes what the box shows, then presses button (or Enter for the default).
-void WhenBox(Seen& seen, QMessageBox::StandardButton press) {
+void WhenBox(QStringList& seen, QMessageBox::StandardButton press) {
     WhenModal("", [&seen, press](QWidget* w) {
         auto* box = qobject_cast<QMessageBox*>(w);
         ASSERT_NE(box, nullptr);
-        seen.title = box->windowTitle();
-        seen.text = box->text();
-        seen.icon = box->icon();
-        seen.buttons = box->standardButtons();
-        seen.defaultButton = box->defaultButton() ? box->standardButton(box->defaultButton()) : QMessageBox::NoButton;
-        if (press == QMessageBox::NoButton)
-            box->defaultButton()->click();
-        else
-            box->button(press)->click();
+        const QMessageBox::StandardButton byDefault =
+            box->defaultButton() ? box->standardButton(box->defaultButton()) : QMessageBox::NoButton;
+        seen = Shown(box->windowTitle(), box->text(), box->icon(), box->standardButtons(), byDefault);
+        (press == QMessageBox::NoButton ? box->defaultButton() : box->button(press))->click();
     });
 }
 
@@ -43,27 +35,22 @@ protected:
 };
 
 TEST_F(MessageBoxes, NoticeHasTitleIconAndOk) {
-    Seen seen;
+    QStringList seen;
     WhenBox(seen, QMessageBox::Ok);
     Notify("No Program Selected !");
-    EXPECT_EQ(seen.title, "Quorvane");
-    EXPECT_EQ(seen.text, "No Program Selected !");
-    EXPECT_EQ(seen.icon, QMessageBox::Warning);
-    EXPECT_EQ(seen.buttons, QMessageBox::Ok);
+    EXPECT_EQ(seen, Shown("Quorvane", "No Program Selected !", QMessageBox::Warning, QMessageBox::Ok, {}));
 }
 
 TEST_F(MessageBoxes, QuestionDefaultsToNoAndKeepsTheAnswer) {
     struct Case { QMessageBox::StandardButton press; bool yes; std::int16_t answer; };
     for (const Case& c : {Case{QMessageBox::NoButton, false, AnswerNo}, Case{QMessageBox::Yes, true, AnswerYes},
                           Case{QMessageBox::No, false, AnswerNo}}) {
-        Seen seen;
+        QStringList seen;
         WhenBox(seen, c.press);
         EXPECT_EQ(Ask("Overwrite it ?"), c.yes);
         EXPECT_EQ(State().LastAnswer, c.answer);
-        EXPECT_EQ(seen.title, "Quorvane");
-        EXPECT_EQ(seen.icon, QMessageBox::Warning);
-        EXPECT_EQ(seen.buttons, QMessageBox::Yes | QMessageBox::No);
-        EXPECT_EQ(seen.defaultButton, QMessageBox::No);
+        const QMessageBox::StandardButtons yesNo = QMessageBox::Yes | QMessageBox::No;
+        EXPECT_EQ(seen, Shown("Quorvane", "Overwrite it ?", QMessageBox::Warning, yesNo, QMessageBox::No));
     }
 }
 

@@ -3,15 +3,6 @@
 // the edit window: the program it hands to the editor (started for real: a
 // script that records its arguments), the recent-program memory, the search,
 // and an editor that cannot be started.
-#include <gtest/gtest.h>
-
-#include <QComboBox>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QtTest/QTest>
-#include <functional>
-
 #include "core/common/State.h"
 #include "support/TableTest.h"
 #include "ui/exchange/EditForm.h"
@@ -32,7 +23,7 @@ const char* const Subs = "C:\\QUORVANE\\DATA\\RevSubs\\";
 // taken out before OK; listed: the file list before selecting; shown: questions and notices, in order; arrived: files
 // that must now exist; absent: files that must not; remembered: ExchangeFolder afterwards.
 struct ImportCase { const char* name; int item; const char* exchangeFolder; const char* pattern;
-    std::vector<std::string> select; std::vector<bool> answers; bool driveGone; std::vector<std::string> listed;
+    QStringList select; std::vector<bool> answers; bool driveGone; QStringList listed;
     std::vector<std::string> shown; std::vector<std::string> arrived; std::vector<std::string> absent; bool staysOpen;
     const char* remembered; };
 
@@ -47,20 +38,16 @@ TEST_P(ImportWindow, ImportsWhatWasChosenAndCountsWhatArrived) {
     start();
     State().Config.ExchangeFolder = c.exchangeFolder;
     for (bool yes : c.answers) messages.answer({yes});
-    std::vector<std::string> listed;
+    QStringList listed;
     bool open = false;
-    WhenModal("ExternalForm", [&](QWidget* w) {
-        auto* form = static_cast<ui::ExternalForm*>(w);
+    WhenShown<ui::ExternalForm>("ExternalForm", [&](ui::ExternalForm* form) {
         if (c.pattern) form->ExPatternCombo->lineEdit()->setText(QString::fromLatin1(c.pattern));
-        for (int i = 0; i < form->ExFileList->count(); ++i) {
-            QListWidgetItem* line = form->ExFileList->item(i);
-            listed.push_back(line->text().toStdString());
-            if (std::find(c.select.begin(), c.select.end(), listed.back()) != c.select.end()) line->setSelected(true);
-        }
+        listed = Texts(form->ExFileList);
+        for (int i = 0; i < listed.size(); ++i)
+            if (c.select.contains(listed[i])) form->ExFileList->item(i)->setSelected(true);
         if (c.driveGone) demo.remove("E:\\");
         QTest::mouseClick(form->ExternalOk, Qt::LeftButton);
-        open = form->isVisible();
-        if (open) form->reject();
+        open = form->isVisible();  // closed after, as Cancel does
     });
     form->ImportItem[c.item]->trigger();
 
@@ -75,33 +62,26 @@ TEST_P(ImportWindow, ImportsWhatWasChosenAndCountsWhatArrived) {
     EXPECT_TRUE(menusEnabled());
 }
 
-const std::vector<std::string> kPrograms = {"PART90.prg", "PART91.prg"};
-const std::string kThree = "Import 3 Files\nTo \"JOBS\" ?";
+const QStringList kPrograms = {"PART90.prg", "PART91.prg"};
+const QStringList kAll = {"OUTLINE.DXF", "PART1.TAP", "PART90.prg", "PART91.inf", "PART91.prg"};
+const std::string kJ = Jobs;
 
 const ImportCase kImportWindowCases[] = {
-    {"OneRefusedOverwriteAmongThree", 1, "E:\\", "*.*", {"PART1.TAP", "PART90.prg", "PART91.prg"},
-               {true, false}, false, {"OUTLINE.DXF", "PART1.TAP", "PART90.prg", "PART91.inf", "PART91.prg"},
-               {kThree, "\"PART91\" Already Exists !\n\nOverwrite It ?", "2 Files Imported !"},
-               {std::string(Jobs) + "PART1.TAP.prg", std::string(Jobs) + "PART90.prg"},
-               {std::string(Jobs) + "PART91.inf"}, false, "E:\\"},
-    {"NothingSelected", 1, "E:\\", nullptr, {}, {}, false, kPrograms, {"No Files Selected !"}, {}, {},
-     true, "E:\\"},
-    {"AnsweredNoStillRemembersTheFolder", 1, "E:\\IMPORT", nullptr, {"PANEL2.prg"}, {false}, false,
-               {"PANEL2.prg"}, {"Import \"PANEL2.prg\"\nTo \"JOBS\" ?"}, {}, {std::string(Jobs) + "PANEL2.prg"},
-     false, "E:\\IMPORT\\"},
+    {"OneRefusedOverwriteAmongThree", 1, "E:\\", "*.*", {"PART1.TAP", "PART90.prg", "PART91.prg"}, {true, false}, false,
+     kAll, {"Import 3 Files\nTo \"JOBS\" ?", "\"PART91\" Already Exists !\n\nOverwrite It ?", "2 Files Imported !"},
+     {kJ + "PART1.TAP.prg", kJ + "PART90.prg"}, {kJ + "PART91.inf"}, false, "E:\\"},
+    {"NothingSelected", 1, "E:\\", nullptr, {}, {}, false, kPrograms, {"No Files Selected !"}, {}, {}, true, "E:\\"},
+    {"AnsweredNoStillRemembersTheFolder", 1, "E:\\IMPORT", nullptr, {"PANEL2.prg"}, {false}, false, {"PANEL2.prg"},
+     {"Import \"PANEL2.prg\"\nTo \"JOBS\" ?"}, {}, {kJ + "PANEL2.prg"}, false, "E:\\IMPORT\\"},
     {"DiscTakenOut", 1, "E:\\", nullptr, {"PART90.prg"}, {true}, true, kPrograms,
-               {"Import \"PART90.prg\"\nTo \"JOBS\" ?", "Disc Not Ready !"}, {},
-               {std::string(Jobs) + "PART90.prg"}, true, "E:\\"},
+     {"Import \"PART90.prg\"\nTo \"JOBS\" ?", "Disc Not Ready !"}, {}, {kJ + "PART90.prg"}, true, "E:\\"},
     {"PatternCountsTwelveCharacters", 1, "E:\\", "*.TAP       xyz.prg", {}, {}, false, {"PART1.TAP"},
-               {"No Files Selected !"}, {}, {}, true, "E:\\"},
-    {"VanishedFolderOpensItsDriveRoot", 1, "E:\\GONE\\", nullptr, {"PART90.prg"}, {true}, false,
-     kPrograms, {"Import \"PART90.prg\"\nTo \"JOBS\" ?", "1 File Imported !"},
-               {std::string(Jobs) + "PART90.prg"}, {}, false, "E:\\"},
-    {"SubRoutinesGoToRevSubs", 2, "E:\\", nullptr, {"OUTLINE.DXF", "PART1.TAP"}, {true, false}, false,
-               {"OUTLINE.DXF", "PART1.TAP", "PART90.prg", "PART91.inf", "PART91.prg"},
-               {"Import 2 Sub-Routines ?", "\"OUTLINE.DXF\" Already Exists !\n\nOverwrite It ?",
-      "1 Sub-Routine Imported !"},
-               {std::string(Subs) + "PART1.TAP"}, {std::string(Jobs) + "PART1.TAP.prg"}, false, "E:\\"},
+     {"No Files Selected !"}, {}, {}, true, "E:\\"},
+    {"VanishedFolderOpensItsDriveRoot", 1, "E:\\GONE\\", nullptr, {"PART90.prg"}, {true}, false, kPrograms,
+     {"Import \"PART90.prg\"\nTo \"JOBS\" ?", "1 File Imported !"}, {kJ + "PART90.prg"}, {}, false, "E:\\"},
+    {"SubRoutinesGoToRevSubs", 2, "E:\\", nullptr, {"OUTLINE.DXF", "PART1.TAP"}, {true, false}, false, kAll,
+     {"Import 2 Sub-Routines ?", "\"OUTLINE.DXF\" Already Exists !\n\nOverwrite It ?", "1 Sub-Routine Imported !"},
+     {std::string(Subs) + "PART1.TAP"}, {kJ + "PART1.TAP.prg"}, false, "E:\\"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, ImportWindow, ::testing::ValuesIn(kImportWindowCases), test::CaseName());
@@ -125,8 +105,7 @@ const EditCase kCases[] = {
      "PROTOTYPES\\PROTO1.prg", {}, "PROTOTYPES\r\nPROTO1\r\n******\r\n"},
     {"a program found by the search", kBracket, nullptr,
      [](ui::EditForm* w) {
-         WhenModal("SearchForm", [](QWidget* modal) {
-             auto* search = static_cast<ui::SearchForm*>(modal);
+         WhenShown<ui::SearchForm>("SearchForm", [](ui::SearchForm* search) {
              search->CriteriaBox->setText("anel");
              QTest::mouseClick(search->CriteriaOk, Qt::LeftButton);
              QTest::mouseClick(search->SearchOk, Qt::LeftButton);
@@ -145,14 +124,12 @@ class Edit : public MainWindowTest, public ::testing::WithParamInterface<EditCas
 
 TEST_P(Edit, StartsTheEditor) {
     const EditCase& c = GetParam();
-    EditorRecorder editor(demo);
-    editor.configure();
+    const EditorRecorder editor(demo);
     if (c.editorLine) demo.write("C:\\QUORVANE\\Editor.cfg", c.editorLine);
     demo.write("C:\\QUORVANE\\Lastfile.lst", c.recentBefore);
     start();
     bool open = false;
-    WhenModal("EditForm", [&](QWidget* modal) {
-        auto* w = static_cast<ui::EditForm*>(modal);
+    WhenShown<ui::EditForm>("EditForm", [&](ui::EditForm* w) {
         if (c.act) c.act(w);
         if (w->isVisible()) QTest::mouseClick(w->EditOk, Qt::LeftButton);
         if ((open = w->isVisible())) QTest::mouseClick(w->EditCncl, Qt::LeftButton);

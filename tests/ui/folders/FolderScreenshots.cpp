@@ -2,9 +2,6 @@
 // edit, sub-routine and import windows on the demo installation, for the README: into
 // QV_SCREENSHOTS when it names a folder (scripts/screenshots.sh), else into a
 // temporary folder, so the windows are drawn in every run.
-#include <QDir>
-#include <QLineEdit>
-#include <QTemporaryDir>
 #include <memory>
 
 #include "FolderWindowTest.h"
@@ -26,12 +23,9 @@ protected:
         const QString path = QDir(folder).filePath(QString::fromLatin1(name) + ".png");
         EXPECT_TRUE(window->grab().save(path, "PNG") && QImage(path).width() > 100) << name;
     }
-    /// Opens a window from its menu item, lets act prepare and save it, and closes it.
+    /// Opens a window from its menu item and lets act prepare and save it; the window closes after.
     void take(const char* window, QAction* item, const std::function<void(QWidget*)>& act) {
-        WhenModal(window, [&](QWidget* w) {
-            act(w);
-            w->close();
-        });
+        WhenModal(window, act);
         item->trigger();
     }
 

@@ -2,20 +2,10 @@
 // from the program frame: hits, the two columns in step, what is made
 // current; and the sub-routine window in its four modes: the selection, the
 // name box, refusals that keep it open, the files afterwards.
-#include <QCheckBox>
-#include <QGroupBox>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QScrollBar>
-#include <QtTest/QTest>
-
 #include "core/common/State.h"
 #include "support/TableTest.h"
 #include "ui/folders/SearchForm.h"
 #include "ui/folders/SubForm.h"
-#include "ui/workstation/ProgramFrame.h"
-#include "ui/workstation/ReversePanel.h"
 #include "ui/workstation/StatusBar.h"
 #include "uisupport/EditorRecorder.h"
 #include "uisupport/MainWindowTest.h"
@@ -52,8 +42,7 @@ TEST_P(Search, FindsAndMakesCurrent) {
     start();
     messages.answer({true});
     QStringList rows;
-    WhenModal("SearchForm", [&](QWidget* modal) {
-        auto* w = static_cast<ui::SearchForm*>(modal);
+    WhenShown<ui::SearchForm>("SearchForm", [&](ui::SearchForm* w) {
         EXPECT_EQ(w->CheckFrame->isVisibleTo(w), !c.fromFrame);
         w->CriteriaBox->setText(c.text);
         QTest::mouseClick(w->CriteriaOk, Qt::LeftButton);
@@ -110,8 +99,7 @@ const SubCase kSubCases[] = {
      {"Rename \"NIBBLE.SUB\"\nAs \"Nibble.sub\" ?", "Sub-Routine Renamed !"},
      {"LOUVRE.SUB", "Nibble.sub", "O9001.SUB"}},
     {"copy takes the list's name", 3, {0}, nullptr,
-     {"Copy \"LOUVRE.SUB\"\nAs \"LOUVRE.SUB\" ?", "Sub-Routine Copied !"},
-     kAll},
+     {"Copy \"LOUVRE.SUB\"\nAs \"LOUVRE.SUB\" ?", "Sub-Routine Copied !"}, kAll},
     {"edit with nothing selected", 4, {}, nullptr, {"No Sub-Routine Selected !"}, kAll, true},
     {"edit a sub-routine deleted meanwhile", 4, {2}, nullptr, {}, kAll, false, "O9001.SUB"},
 };
@@ -120,13 +108,11 @@ class Sub : public MainWindowTest, public ::testing::WithParamInterface<SubCase>
 
 TEST_P(Sub, Operates) {
     const SubCase& c = GetParam();
-    EditorRecorder editor(demo);
-    editor.configure();
+    const EditorRecorder editor(demo);
     start();
     messages.answer({true});
     bool open = false;
-    WhenModal("SubForm", [&](QWidget* modal) {
-        auto* w = static_cast<ui::SubForm*>(modal);
+    WhenShown<ui::SubForm>("SubForm", [&](ui::SubForm* w) {
         QListWidget* list = w->SubList[c.mode == 1 ? 2 : 1];
         EXPECT_TRUE(list->isVisible());
         EXPECT_EQ(w->SubBox->isVisible(), c.mode == 2 || c.mode == 3);

@@ -1,18 +1,6 @@
 // The main window's start-up, its machine and processor windows and the
 // menus around them, driven on the demo installation.
-#include <gtest/gtest.h>
-
-#include <QAction>
-#include <QListWidget>
-#include <QMenu>
-#include <QPushButton>
-#include <QtTest/QTest>
-
 #include "core/common/State.h"
-#include "support/DemoInstallation.h"
-#include "uisupport/MessageRecorder.h"
-#include "ui/startup/MachineForm.h"
-#include "ui/workstation/ReverseForm.h"
 #include "ui/workstation/StatusBar.h"
 #include "uisupport/MainWindowTest.h"
 
@@ -22,7 +10,6 @@ namespace {
 class SelectionWindows : public MainWindowTest {
 protected:
     static QListWidget* List(QWidget* w) { return w->findChild<QListWidget*>("MachineList"); }
-    static QPushButton* Button(QWidget* w, const char* name) { return w->findChild<QPushButton*>(name); }
 };
 
 // Two machines, two processors or both: only the item with a choice is enabled.
@@ -32,14 +19,11 @@ TEST_F(SelectionWindows, SelectItemsOnlyWithSomethingToChoose) {
     const std::string machines[] = {machine1 + "******\r\n",
                                     machine1 + "2, Turret Punch 1500 Combi, PUNCH2, FANUC, 24 Stations\r\n"};
     const std::string processors[] = {processor1 + "******\r\n", processor1 + "2, Fanuc, FANUC, REVFANUC\r\n"};
-    for (int twoMachines = 0; twoMachines < 2; ++twoMachines) {
-        for (int twoProcessors = 0; twoProcessors < 2; ++twoProcessors) {
-            demo.write("C:\\QUORVANE\\Machine.lst", machines[twoMachines]);
-            demo.write("C:\\QUORVANE\\Reverse.lst", processors[twoProcessors]);
-            start();
-            EXPECT_EQ(form->MachineItem[1]->isEnabled(), twoMachines == 1) << twoMachines << twoProcessors;
-            EXPECT_EQ(form->MachineItem[2]->isEnabled(), twoProcessors == 1) << twoMachines << twoProcessors;
-        }
+    for (int both = 0; both < 4; ++both) {  // bit 0: two machines, bit 1: two processors
+        demo.write("C:\\QUORVANE\\Machine.lst", machines[both & 1]);
+        demo.write("C:\\QUORVANE\\Reverse.lst", processors[both >> 1]);
+        start();
+        EXPECT_EQ(form->MachineItem[1]->isEnabled() + 2 * form->MachineItem[2]->isEnabled(), both);
     }
 }
 
@@ -47,8 +31,7 @@ TEST_F(SelectionWindows, MissingConfigurationStopsStartWithOneMessage) {
     demo.remove("C:\\QUORVANE\\Machine.lst");
     form = std::make_unique<ui::ReverseForm>();
     EXPECT_FALSE(form->load());
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_NE(messages.shown[0].find("Machine.lst"), std::string::npos) << messages.shown[0];
+    EXPECT_TRUE(messages.shown.size() == 1 && lastShown().find("Machine.lst") != std::string::npos) << lastShown();
 }
 
 TEST_F(SelectionWindows, MachineChangeRewritesConfigurationAndForgetsRecentProgram) {
@@ -60,7 +43,7 @@ TEST_F(SelectionWindows, MachineChangeRewritesConfigurationAndForgetsRecentProgr
         ASSERT_EQ(list->count(), 2);  // every machine but the current one
         EXPECT_TRUE(list->selectedItems().isEmpty());
         QTest::keyClick(list, Qt::Key_Down);  // with nothing selected, the first row: "Turret Punch 1500 Combi"
-        QTest::mouseClick(Button(w, "MachineOk"), Qt::LeftButton);
+        Click(w, "MachineOk");
     });
     form->MachineItem[1]->trigger();
     EXPECT_TRUE(menusWereOff);
@@ -80,9 +63,9 @@ TEST_F(SelectionWindows, RefusedMachineChangesKeepTheCurrentMachine) {
     const std::string recent = demo.read("C:\\QUORVANE\\Lastfile.lst");
     bool stayedOpen = false;
     WhenModal("MachineForm", [&](QWidget* w) {
-        QTest::mouseClick(Button(w, "MachineOk"), Qt::LeftButton);
+        Click(w, "MachineOk");
         stayedOpen = w->isVisible();
-        QTest::mouseClick(Button(w, "MachineCncl"), Qt::LeftButton);
+        Click(w, "MachineCncl");
     });
     form->MachineItem[1]->trigger();
     EXPECT_TRUE(stayedOpen);
@@ -91,11 +74,10 @@ TEST_F(SelectionWindows, RefusedMachineChangesKeepTheCurrentMachine) {
     demo.remove("C:\\QUORVANE\\DATA\\Data\\PUNCH2.mch");
     WhenModal("MachineForm", [&](QWidget* w) {
         List(w)->setCurrentRow(0);  // "Turret Punch 1500 Combi"
-        QTest::mouseClick(Button(w, "MachineOk"), Qt::LeftButton);
+        Click(w, "MachineOk");
     });
     form->MachineItem[1]->trigger();
-    ASSERT_EQ(messages.shown.size(), 2u);
-    EXPECT_NE(messages.shown[1].find("PUNCH2.mch"), std::string::npos) << messages.shown[1];
+    EXPECT_TRUE(messages.shown.size() == 2 && lastShown().find("PUNCH2.mch") != std::string::npos) << lastShown();
     EXPECT_EQ(State().Config.SelectedMachine, 1);
     EXPECT_EQ(form->statusBar()->machineText(), "PUNCH1");
     EXPECT_EQ(demo.read("C:\\QUORVANE\\Lastfile.lst"), recent);
@@ -104,11 +86,9 @@ TEST_F(SelectionWindows, RefusedMachineChangesKeepTheCurrentMachine) {
 TEST_F(SelectionWindows, ProcessorChangeRewritesReverseCfg) {
     start();
     WhenModal("EngineForm", [&](QWidget* w) {
-        QListWidget* list = List(w);
-        ASSERT_EQ(list->count(), 1);
-        EXPECT_TRUE(list->item(0)->isSelected());  // the only other one is pre-selected
-        EXPECT_EQ(list->item(0)->text(), "Fanuc Turret Controls");
-        QTest::mouseClick(Button(w, "MachineOk"), Qt::LeftButton);
+        EXPECT_EQ(Texts(List(w)), QStringList{"Fanuc Turret Controls"});
+        EXPECT_TRUE(List(w)->item(0) && List(w)->item(0)->isSelected());  // the only other one is pre-selected
+        Click(w, "MachineOk");
     });
     form->MachineItem[2]->trigger();
     EXPECT_EQ(demo.read("C:\\QUORVANE\\Reverse.cfg"), " 2\r\n");

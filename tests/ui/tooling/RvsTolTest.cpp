@@ -2,19 +2,6 @@
 // Cancel. What the lists hold and which tool is built is tested in core; here
 // what the window adds: enabling, visibility, messages and focus. And the
 // keystroke hook on text boxes and editable combo boxes.
-#include <gtest/gtest.h>
-
-#include <QAbstractItemView>
-#include <QApplication>
-#include <QClipboard>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
-#include <QTimer>
-#include <functional>
-
 #include "core/tooling/KeyFilter.h"
 #include "core/tooling/ToolingState.h"
 #include "support/TableTest.h"
@@ -23,9 +10,6 @@
 #include "ui/tooling/RvsTol.h"
 #include "uisupport/MessageRecorder.h"
 #include "uisupport/UiTest.h"
-
-// Readable failures for the window's texts.
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace qv::test {
 namespace {
@@ -40,19 +24,10 @@ void Pick(QComboBox* list, int row) {
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, place.center());
 }
 
-QStringList Rows(const QComboBox* list) {
-    QStringList rows;
-    for (int i = 0; i < list->count(); ++i) rows << list->itemText(i);
-    return rows;
-}
-
 // Runs the dialog modally; act is called once it shows. A dialog act left
-// open is cancelled so that a failing test cannot hang.
+// open is closed, that is cancelled, so that a failing test cannot hang.
 int RunModal(RvsTol& dialog, std::function<void()> act) {
-    WhenModal(QStringLiteral("RvsTol"), [&dialog, act](QWidget*) {
-        act();
-        if (dialog.isVisible()) QTimer::singleShot(0, &dialog, &QDialog::reject);
-    });
+    WhenModal("RvsTol", [act](QWidget*) { act(); });
     return dialog.exec();
 }
 
@@ -86,22 +61,18 @@ protected:
 
 TEST_F(RvsTolTest, OpensOnTheFirstShapeWithOnlyTheSizesEnabled) {
     RvsTol d;
-    EXPECT_EQ(d.windowTitle(), "Tooling");
-    EXPECT_EQ(d.ShapeList->count(), 14);
-    EXPECT_EQ(d.ShapeList->currentText(), "Diameter");
-    EXPECT_EQ(Rows(d.SizeList), (QStringList{"10", "12.7"}));
-    EXPECT_EQ(d.SizeList->itemData(1).toInt(), 3);  // the record number
-    EXPECT_EQ(d.SizeList->currentIndex(), -1);
-    EXPECT_TRUE(d.SizeList->isEnabled());
-    EXPECT_FALSE(d.StnList->isEnabled());
-    EXPECT_FALSE(d.Prompt[2]->isEnabled());
-    EXPECT_TRUE(d.Prompt[3]->isHidden() && d.AngList->isHidden() && d.AngBox->isHidden());
-    // Captions as written, each with its access key.
-    EXPECT_EQ(d.Prompt[0]->text(), "Tool &Shape :");
-    EXPECT_EQ(d.Prompt[3]->text(), QString("&Angle") + QChar(0xB0) + " :");
-    EXPECT_EQ(d.AngBox->text(), "0");
-    EXPECT_TRUE(d.InptOk->isDefault());
-    EXPECT_EQ(d.InptOk->text() + "/" + d.InptCncl->text(), "&Ok/&Cancel");
+    // Captions as written, each with its access key; the size list's rows with their record numbers.
+    EXPECT_EQ(QStringList({d.windowTitle(), QString::number(d.ShapeList->count()), d.ShapeList->currentText(),
+                           Texts(d.SizeList).join(","), d.SizeList->itemData(1).toString(),
+                           QString::number(d.SizeList->currentIndex()), d.Prompt[0]->text(), d.Prompt[3]->text(),
+                           d.AngBox->text(), d.InptOk->text(), d.InptCncl->text()}),
+              (QStringList{"Tooling", "14", "Diameter", "10,12.7", "3", "-1", "Tool &Shape :",
+                           QString("&Angle") + QChar(0xB0) + " :", "0", "&Ok", "&Cancel"}));
+    // Enabled: sizes, stations, station prompt; hidden: angle prompt, list and box; Ok the default.
+    EXPECT_EQ((std::vector<bool>{d.SizeList->isEnabled(), d.StnList->isEnabled(), d.Prompt[2]->isEnabled(),
+                                 d.Prompt[3]->isHidden(), d.AngList->isHidden(), d.AngBox->isHidden(),
+                                 d.InptOk->isDefault()}),
+              (std::vector<bool>{true, false, false, true, true, true, true}));
 }
 
 // A fixed station offers the library's angles, an indexable one a typed angle.
@@ -109,9 +80,9 @@ TEST_F(RvsTolTest, OkAndEnterConfirmCancelAndEscapeLeaveNoTool) {
     const struct { const char* name; std::function<void(RvsTol&)> act; const char* tool; } cases[] = {
         {"fixed station by clicks", [](RvsTol& d) {
              PickRectangleIn(d, 0);
-             EXPECT_EQ(Rows(d.StnList), (QStringList{"T1 Fixed", "Auto Index"}));
+             EXPECT_EQ(Texts(d.StnList), (QStringList{"T1 Fixed", "Auto Index"}));
              EXPECT_TRUE(d.AngList->isVisible() && !d.AngBox->isVisible());
-             EXPECT_EQ(Rows(d.AngList), (QStringList{"0", "90"}));
+             EXPECT_EQ(Texts(d.AngList), (QStringList{"0", "90"}));
              Pick(d.AngList, 1);
              QTest::mouseClick(d.InptOk, Qt::LeftButton);
          }, "+D 'RECT 20X10' 20x10x0x0 s1 c11 a90 i0 n0"},
@@ -138,12 +109,10 @@ TEST_F(RvsTolTest, ShapeWithOneSizeIsChosenDownToItsStation) {
     RvsTol d;
     d.show();
     Pick(d.ShapeList, 1);
-    EXPECT_EQ(d.SizeList->currentText(), "20");
-    EXPECT_EQ(d.StnList->currentText(), "T3");
+    EXPECT_EQ(d.SizeList->currentText() + " " + d.StnList->currentText(), "20 T3");
     EXPECT_TRUE(d.AngList->isVisible());
     Pick(d.ShapeList, 0);  // back to Diameter: nothing below it is chosen
-    EXPECT_EQ(d.SizeList->currentIndex(), -1);
-    EXPECT_EQ(d.StnList->count(), 0);
+    EXPECT_EQ(QString("%1 %2").arg(d.SizeList->currentIndex()).arg(d.StnList->count()), "-1 0");
     EXPECT_FALSE(d.AngList->isVisible() || d.AngBox->isVisible() || d.Prompt[3]->isVisible());
 }
 
@@ -170,10 +139,8 @@ TEST_F(RvsTolTest, EachMissingChoiceIsRefusedWithTheFocusOnItsList) {
         QTest::mouseClick(d.InptOk, Qt::LeftButton);
         EXPECT_EQ(messages_.shown, std::vector<std::string>{c.message});
         EXPECT_EQ(messages_.beeps, 1);
-        EXPECT_TRUE(d.isVisible());
-        ASSERT_TRUE(d.focusWidget());
-        EXPECT_EQ(d.focusWidget()->objectName().toStdString(), c.focus);
-        EXPECT_FALSE(d.chosenTool());
+        EXPECT_TRUE(d.isVisible() && !d.chosenTool());
+        EXPECT_EQ(d.focusWidget() ? d.focusWidget()->objectName() : "", c.focus);
     }
 }
 
@@ -228,10 +195,7 @@ TEST_F(KeyFilterHookTest, KeysThatTypeNothingPass) {
     int returns = 0;
     QObject::connect(&box, &QLineEdit::returnPressed, [&returns] { ++returns; });
     Typed(&box, "12345");
-    QTest::keyClick(&box, Qt::Key_Home);
-    QTest::keyClick(&box, Qt::Key_Delete);
-    QTest::keyClick(&box, Qt::Key_End);
-    QTest::keyClick(&box, Qt::Key_Backspace);
+    for (Qt::Key key : {Qt::Key_Home, Qt::Key_Delete, Qt::Key_End, Qt::Key_Backspace}) QTest::keyClick(&box, key);
     EXPECT_EQ(box.text().toStdString(), "234");
     QTest::keyClick(&box, Qt::Key_Return);
     EXPECT_EQ(returns, 1);
@@ -244,12 +208,11 @@ TEST_F(KeyFilterHookTest, PasteIsRefusedAndOnlyTextBoxesTakeAHook) {
     box.show();
     QApplication::clipboard()->setText(QStringLiteral("a/b:c"));
     QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(box.text().toStdString(), "");
+    EXPECT_EQ(box.text(), "");
     EXPECT_EQ(box.contextMenuPolicy(), Qt::NoContextMenu);
     QComboBox fixed;  // not editable: its keys choose rows
     QWidget plain;
-    EXPECT_EQ(KeyFilterHook::Install(&fixed, FilterName), nullptr);
-    EXPECT_EQ(KeyFilterHook::Install(&plain, FilterName), nullptr);
+    EXPECT_TRUE(!KeyFilterHook::Install(&fixed, FilterName) && !KeyFilterHook::Install(&plain, FilterName));
 }
 
 }  // namespace

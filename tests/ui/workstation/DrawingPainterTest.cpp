@@ -1,42 +1,56 @@
 // The painter on an offscreen image: what colour lands where, and the view
 // helpers that fit and zoom.
-#include <gtest/gtest.h>
-
-#include <QDir>
-#include <QImage>
-#include <QPainter>
 #include <cmath>
-#include <cstdlib>
 
 #include "core/workstation/DrawingRecord.h"
-#include "support/TempDir.h"
 #include "support/TableTest.h"
+#include "support/TempDir.h"
 #include "ui/workstation/DrawingPainter.h"
 #include "uisupport/UiTest.h"
 
 namespace qv::ui {
 namespace {
 
+// A punch hit of a station's tool at (x, y), as a drawing record.
+std::string Hit(double x, double y, int station, float indexAngle = 0, char shape = ' ') {
+    DrawingRecord hit;
+    hit.EntityCode = 210;
+    hit.Doubles6 = {x, y};
+    hit.Tool.Station = static_cast<std::int16_t>(station);
+    hit.Tool.IndexAngle = indexAngle;
+    hit.Tool.Shape = shape;
+    return EncodeDrawingRecord(hit);
+}
+
+// The display list of the source with the hits after the sheet record.
+DisplayList List(DisplaySource source, const std::vector<std::string>& hits) {
+    source.EntityTools = false;
+    DisplayListBuilder builder(source);
+    builder.add(EncodeDrawingRecord(DrawingRecord()), 1);
+    for (const std::string& hit : hits) builder.add(hit, 2);
+    return builder.finish();
+}
+
 // Sheet 200 x 100 with clamps at 50 and 150; station 1 a confirmed 20 x 10
 // rectangle at (40, 50), station 2 a found, unconfirmed 10 round at (100, 50).
 DisplayList Sample() {
     DisplaySource source;
     source.SheetX = 200, source.SheetY = 100, source.LeftClamp = 50, source.RightClamp = 150;
-    source.EntityTools = false;
     source.Tools[1] = test::Tool("D,LIB,20,10,0,0,1,10,0,0,1");
     source.Confirmed[1] = true;
     source.Tools[2] = test::Tool("A,,10,0,0,0,2,10,0,0,1");
-    DisplayListBuilder builder(source);
-    builder.add(EncodeDrawingRecord(DrawingRecord()), 1);
-    for (const auto& [x, station] : {std::pair{40.0, 1}, {100.0, 2}}) {
-        DrawingRecord hit;
-        hit.EntityCode = 210;
-        hit.Doubles6 = {x, 50};
-        hit.Tool.Station = static_cast<std::int16_t>(station);
-        hit.Tool.Shape = 'U';
-        builder.add(EncodeDrawingRecord(hit), 2);
-    }
-    return builder.finish();
+    return List(source, {Hit(40, 50, 1, 0, 'U'), Hit(100, 50, 2, 0, 'U')});
+}
+
+QImage Painted(QSize size, const DisplayList& list, const ViewTransform& view, int highlight) {
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::black);
+    QPainter painter(&image);
+    DrawingPainter drawer;
+    drawer.HighlightStation = highlight;
+    drawer.paint(painter, list, view);
+    painter.end();
+    return image;
 }
 
 // The name of the palette colour nearest the pixel, so that an antialiased
@@ -61,13 +75,8 @@ std::string ColourAt(const QImage& image, QPointF at) {
 TEST(DrawingPainter, ColoursLandWhereTheDrawingIs) {
     test::App();
     const DisplayList list = Sample();
-    const struct {
-        const char* name;
-        double x, y;
-        int highlight;
-        double zoom;  // about (40, 50): 8 draws the rectangle as a path, not a cached image
-        const char* colour;
-    } cases[] = {
+    // zoom: about (40, 50); 8 draws the rectangle as a path, not a cached image.
+    const struct { const char* name; double x, y; int highlight; double zoom; const char* colour; } cases[] = {
         {"sheet corner", 1, 99, -1, 1, "sheet"},
         {"confirmed hit", 40, 50, -1, 1, "confirmed"},
         {"highlighted hit", 40, 50, 1, 1, "highlight"},
@@ -83,23 +92,14 @@ TEST(DrawingPainter, ColoursLandWhereTheDrawingIs) {
     const ViewTransform fit = FitToRect(list.Extent, QRectF(0, 0, 440, 240), 20);
     for (const auto& k : cases) {
         const ViewTransform view = ZoomAbout(fit, fit.toPixel(40, 50), k.zoom);
-        QImage image(440, 240, QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::black);
-        QPainter painter(&image);
-        DrawingPainter drawer;
-        drawer.HighlightStation = k.highlight;
-        drawer.paint(painter, list, view);
-        painter.end();
-        EXPECT_EQ(ColourAt(image, view.toPixel(k.x, k.y)), k.colour) << k.name;
+        EXPECT_EQ(ColourAt(Painted({440, 240}, list, view, k.highlight), view.toPixel(k.x, k.y)), k.colour) << k.name;
     }
 }
 
 TEST(DrawingPainter, FitZoomAndSubPixelHits) {
     test::App();
-    const DisplayList list = Sample();
     const ViewTransform fit = FitToRect(DrawBox::Of(0, 0, 200, 100), QRectF(0, 0, 440, 240), 20);
-    EXPECT_EQ(fit.toPixel(0, 0), QPointF(20, 220));
-    EXPECT_EQ(fit.toPixel(200, 100), QPointF(420, 20));
+    EXPECT_EQ(QPolygonF({fit.toPixel(0, 0), fit.toPixel(200, 100)}), QPolygonF({{20, 220}, {420, 20}}));
     const ViewTransform zoomed = ZoomAbout(fit, QPointF(100, 60), 4);
     EXPECT_EQ(zoomed.Scale, 8);
     EXPECT_EQ(zoomed.toPixel(fit.toWorld(QPointF(100, 60))), QPointF(100, 60));
@@ -107,10 +107,10 @@ TEST(DrawingPainter, FitZoomAndSubPixelHits) {
     QImage image(40, 40, QImage::Format_ARGB32_Premultiplied);
     const ViewTransform far{0.05, 10, 30};
     QPainter painter(&image);
-    PaintDisplayList(painter, list, far);
+    PaintDisplayList(painter, Sample(), far);
     painter.end();
-    EXPECT_EQ(ColourAt(image, far.toPixel(40, 50)), "confirmed");
-    EXPECT_EQ(ColourAt(image, far.toPixel(100, 50)), "unconfirmed");
+    EXPECT_EQ(ColourAt(image, far.toPixel(40, 50)) + " " + ColourAt(image, far.toPixel(100, 50)),
+              "confirmed unconfirmed");
 }
 
 // Every shape at 0, 30 and 90 degrees (stations 1 to 16, confirmed; the
@@ -125,37 +125,24 @@ TEST(DrawingPictures, EveryShape) {
                            "D,,40,0,0,0"};
     DisplaySource source;
     source.SheetX = 1180, source.SheetY = 330, source.LeftClamp = 300, source.RightClamp = 900;
-    source.EntityTools = false;
+    std::vector<std::string> hits;
     for (int i = 0; i < 16; ++i) {
         source.Tools[i + 1] = source.Tools[i + 21] =
             test::Tool(std::string(tools[i]) + "," + std::to_string(i + 1) + ",45,0,0,1");
         source.Confirmed[i + 1] = true;
-    }
-    DisplayListBuilder builder(source);
-    builder.add(EncodeDrawingRecord(DrawingRecord()), 1);
-    for (int i = 0; i < 16; ++i)
         for (int row = 0; row < 4; ++row) {
-            DrawingRecord hit;
-            hit.EntityCode = 210;
-            hit.Doubles6 = {45.0 + 70 * i, 60.0 + 70 * row};
-            hit.Tool.Station = static_cast<std::int16_t>(i + 1 + (row == 3 ? 20 : 0));
-            hit.Tool.IndexAngle = row == 1 ? 30 : row == 2 ? 90 : 0;
-            builder.add(EncodeDrawingRecord(hit), 2);
+            const int station = i + 1 + (row == 3 ? 20 : 0);
+            hits.push_back(Hit(45.0 + 70 * i, 60.0 + 70 * row, station, row == 1 ? 30 : row == 2 ? 90 : 0));
         }
-    const DisplayList list = builder.finish();
-    QImage image(1200, 440, QImage::Format_ARGB32_Premultiplied);
-    const ViewTransform view = FitToRect(list.Extent, QRectF(image.rect()), 10);
-    QPainter painter(&image);
-    DrawingPainter drawer;
-    drawer.HighlightStation = 4;
-    drawer.paint(painter, list, view);
-    painter.end();
+    }
+    const DisplayList list = List(source, hits);
+    const ViewTransform view = FitToRect(list.Extent, QRectF(0, 0, 1200, 440), 10);
+    const QImage image = Painted({1200, 440}, list, view, 4);
     std::string centres;
     for (int i = 0; i < 16; ++i) centres += ColourAt(image, view.toPixel(45.0 + 70 * i, 60)).substr(0, 1);
     EXPECT_EQ(centres, "ccchcccccccscscc");  // the sheet shows through the louvre and the Special's box
     test::TempDir temp;
-    const QString folder = qEnvironmentVariableIsSet("QV_SCREENSHOTS") ? qEnvironmentVariable("QV_SCREENSHOTS")
-                                                                         : QString::fromUtf8(temp.path().c_str());
+    const QString folder = qEnvironmentVariable("QV_SCREENSHOTS", QString::fromUtf8(temp.path().c_str()));
     EXPECT_TRUE(QDir().mkpath(folder) && image.save(folder + "/drawing-shapes.png"));
 }
 

@@ -1,10 +1,6 @@
 // The drawing view of the reverse panel and the program frame's preview, on
 // the demo's BRACKET run: stations 1 (Diameter), 5 (Rectangle, indexable),
 // 4 (Square) and 8 (Special).
-#include <QLabel>
-#include <QScrollBar>
-#include <QWheelEvent>
-
 #include "core/common/State.h"
 #include "core/tooling/ToolRecord.h"
 #include "core/workstation/TurretTable.h"
@@ -18,10 +14,7 @@ class DrawingViewWindow : public MainWindowTest {
 protected:
     ui::DrawingView* view() const { return form->RvsBck->View; }
     void runBracket() {
-        start();
-        messages.answer({true});
-        runSelected();
-        ASSERT_TRUE(form->RvsBck->isVisible());
+        ASSERT_TRUE(openPanel()) << lastShown();
         ASSERT_TRUE(view()->hasDrawing());
     }
     int stations(int station, bool confirmed) const {
@@ -45,17 +38,14 @@ protected:
 TEST_F(DrawingViewWindow, RowsAndHitsSelectEachOther) {
     runBracket();
     EXPECT_EQ(view()->highlightStation(), 1);  // the first row is selected
-    const struct {
-        int row, station;
-    } rows[] = {{1, 5}, {3, 8}, {0, 1}};
+    const struct { int row, station; } rows[] = {{1, 5}, {3, 8}, {0, 1}};
     for (const auto& r : rows) {
         form->RvsBck->Trt->selectRow(r.row);
         EXPECT_EQ(view()->highlightStation(), r.station);
     }
     for (const auto& r : rows) {
         QTest::mouseClick(view(), Qt::LeftButton, {}, pixelOfHit(r.station));
-        EXPECT_EQ(form->RvsBck->Trt->selectedRow(), r.row);
-        EXPECT_EQ(view()->highlightStation(), r.station);
+        EXPECT_EQ(std::pair(form->RvsBck->Trt->selectedRow(), view()->highlightStation()), std::pair(r.row, r.station));
     }
     // A click on bare sheet selects nothing new.
     QTest::mouseClick(view(), Qt::LeftButton, {}, view()->transform().toPixel(990, 10).toPoint());
@@ -90,8 +80,7 @@ TEST_F(DrawingViewWindow, WheelZoomsAboutThePointerDragPansHomeFits) {
 
     view()->setFocus();
     QTest::keyClick(view(), Qt::Key_Home);
-    EXPECT_DOUBLE_EQ(view()->transform().Scale, fitted.Scale);
-    EXPECT_DOUBLE_EQ(view()->transform().OffsetX, fitted.OffsetX);
+    EXPECT_EQ(QPointF(view()->transform().Scale, view()->transform().OffsetX), QPointF(fitted.Scale, fitted.OffsetX));
 }
 
 TEST_F(DrawingViewWindow, RedrawsWhenABoxOrAToolChanges) {
@@ -111,8 +100,7 @@ TEST_F(DrawingViewWindow, RedrawsWhenABoxOrAToolChanges) {
     ToolRecord tool = TurretRowTool(ReverseRun(), 0);
     tool.Defined = true;
     form->RvsBck->Trt->setRow(0, ApplyChosenTool(0, tool, false));
-    EXPECT_EQ(stations(1, true), hits);
-    EXPECT_EQ(stations(1, false), 0);
+    EXPECT_EQ(std::pair(stations(1, true), stations(1, false)), std::pair(hits, 0));
 }
 
 TEST_F(DrawingViewWindow, TheWindowGrowsAndKeepsItsSizeForTheUser) {
@@ -134,8 +122,7 @@ TEST_F(DrawingViewWindow, ThePreviewShowsTheSelectedProgramsDrawing) {
     start();
     form->ReverseEngineer->trigger();
     ui::DrawingView* preview = form->ProgFrame->Preview;
-    EXPECT_TRUE(preview->hasDrawing());  // BRACKET, the program remembered
-    EXPECT_GT(preview->list().Hits.size(), 0u);
+    EXPECT_TRUE(preview->hasDrawing() && !preview->list().Hits.empty());  // BRACKET, the program remembered
     bool sawNone = false;
     for (int row = 0; row < form->ProgFrame->ProgList->count(); ++row) {
         form->ProgFrame->ProgList->setCurrentRow(row);

@@ -4,23 +4,14 @@
 // names in mixed case and 8-bit names). The drawing each run writes is
 // checked in core; here what the windows add: the program frame, the panel's
 // boxes and table, the tool entry dialog, the review window, menus and messages.
-#include <QAbstractButton>
-#include <QGroupBox>
-#include <QLabel>
-#include <QMainWindow>
-#include <QMenuBar>
-#include <QScrollBar>
 #include <map>
+#include <set>
 
 #include "support/DrawingFile.h"
 #include "support/SecondInstallation.h"
-#include "ui/workstation/ProgramFrame.h"
-#include "ui/workstation/ReverseForm.h"
-#include "ui/workstation/ReversePanel.h"
 #include "ui/workstation/Review.h"
 #include "ui/workstation/StatusBar.h"
 #include "uisupport/MainWindowTest.h"
-#include "uisupport/MessageRecorder.h"
 
 namespace qv::test {
 namespace {
@@ -54,11 +45,9 @@ QStringList CaptionAndKeys(QWidget* window) {
 TEST_F(ReverseRunWindow, EveryButtonAndFieldLabelHasAnAccessKeyOfItsOwn) {
     start();
     std::map<QString, QStringList> seen;
+    // Each dialog closes once its keys are read.
     auto when = [&seen](const char* name) {
-        WhenModal(name, [&seen, name](QWidget* w) {
-            seen[name] = CaptionAndKeys(w);
-            w->close();
-        });
+        WhenModal(name, [&seen, name](QWidget* w) { seen[name] = CaptionAndKeys(w); });
     };
     when("MachineForm");
     form->MachineItem[1]->trigger();
@@ -69,9 +58,8 @@ TEST_F(ReverseRunWindow, EveryButtonAndFieldLabelHasAnAccessKeyOfItsOwn) {
     messages.answer({true});
     QTest::mouseClick(form->ProgFrame->ProgOk, Qt::LeftButton);
     seen["RvsBck"] = CaptionAndKeys(form.get());
-    form->RvsBck->Trt->selectRow(1);  // an indexable station: every prompt shows
     when("RvsTol");
-    QTest::mouseClick(form->RvsBck->SelectTool, Qt::LeftButton);
+    selectTool(1);  // an indexable station: every prompt shows
     QTest::mouseClick(form->RvsBck->ViewProgram, Qt::LeftButton);
     seen["Review"] = CaptionAndKeys(form->reviewWindow());
     const std::map<QString, QStringList> expected = {
@@ -91,67 +79,52 @@ TEST_F(ReverseRunWindow, AcceptedRunTakesTheConfirmedToolsAndTheTypedSheet) {
     ASSERT_TRUE(form->ProgFrame->isVisible());
     EXPECT_FALSE(menusEnabled());
     // The recent program is pre-selected.
-    ASSERT_NE(form->ProgFrame->ProgList->currentItem(), nullptr);
-    EXPECT_EQ(form->ProgFrame->ProgList->currentItem()->text(), "BRACKET");
-    EXPECT_EQ(form->ProgFrame->DirectoryList->currentText(), "JOBS");
+    EXPECT_EQ(form->ProgFrame->ProgList->currentIndex().data().toString() + " " +
+                  form->ProgFrame->DirectoryList->currentText(), "BRACKET JOBS");
     QTest::mouseClick(form->ProgFrame->ProgOk, Qt::LeftButton);
 
     EXPECT_EQ(messages.shown, std::vector<std::string>{kOverwrite});
-    ASSERT_TRUE(form->RvsBck->isVisible());
+    ui::ReversePanel* panel = form->RvsBck;
+    ui::TurretTable* table = panel->Trt;
+    ASSERT_TRUE(panel->isVisible());
     EXPECT_FALSE(menusEnabled());
-    EXPECT_EQ(form->RvsBck->ViewPanel->title(), "BRACKET");
-    QStringList boxes;
-    for (int i = 1; i <= 4; ++i) boxes << form->RvsBck->ShtBox[i]->text();
-    EXPECT_EQ(boxes, (QStringList{"1000", "500", "250", "750"}));
-    EXPECT_EQ(column(1), (QStringList{"1", "5", "4", "8"}));
-    EXPECT_EQ(column(2), (QStringList{"Diameter  ", "Rectangle ", "Square    ", "Special   "}));
-    EXPECT_EQ(column(3), (QStringList{"10", "20x10", "10", "KEYHOLE"}));
-    EXPECT_EQ(column(4)[1], "idx");
-    EXPECT_EQ(form->RvsBck->Trt->TrtBar->maximum(), 0);
-    EXPECT_EQ(form->RvsBck->MaterialList->currentText(), "Default");
+    auto texts = [panel] {
+        return QStringList{panel->ViewPanel->title(), panel->MaterialList->currentText(), panel->ConfirmedLabel->text(),
+                           panel->ShtBox[1]->text(), panel->ShtBox[2]->text(), panel->ShtBox[3]->text(),
+                           panel->ShtBox[4]->text(), QString::number(panel->Trt->TrtBar->maximum())};
+    };
+    QApplication::processEvents();  // the table's first layout, which sets the scroll range
+    EXPECT_EQ(texts(), (QStringList{"BRACKET", "Default", "0 of 4 tools confirmed", "1000", "500", "250", "750", "0"}));
+    EXPECT_EQ(rows(), (QStringList{"1|Diameter  |10|0", "5|Rectangle |20x10|idx", "4|Square    |10|0",
+                                   "8|Special   |KEYHOLE|0"}));
+    ConfirmTool("Diameter", "10", "Station 1 ", "");  // a round tool takes no angle
+    selectTool(0);
+    ConfirmTool("Rectangle", "20", "Index 5 ", "30");  // indexable
+    selectTool(1);
+    // Station 4: the dialog opens on its tool, is cancelled, nothing changes.
+    EXPECT_EQ(openTool(2, false), (QStringList{"Square", "10", "Station 4 (C)"}));
+    EXPECT_EQ(rows(), (QStringList{"1|Diameter  |10|0", "5|Rectangle |20x10|idx 30", "4|Square    |10|0",
+                                   "8|Special   |KEYHOLE|0"}));
+    EXPECT_EQ(panel->ConfirmedLabel->text(), "2 of 4 tools confirmed");
+    QString confirmed;  // per row: confirmed in the table, shown in bold
+    for (int row = 0; row < 4; ++row)
+        confirmed += QString("%1%2 ").arg(table->isConfirmed(row)).arg(table->TrtList[1]->item(row)->font().bold());
+    EXPECT_EQ(confirmed, "11 11 00 00 ");
 
-    ui::TurretTable* table = form->RvsBck->Trt;
-    EXPECT_EQ(form->RvsBck->ConfirmedLabel->text(), "0 of 4 tools confirmed");
-    table->selectRow(0);  // station 1: a round tool takes no angle
-    ConfirmTool("Diameter", "10", "Station 1 ", "");
-    QTest::mouseClick(form->RvsBck->SelectTool, Qt::LeftButton);
-    table->selectRow(1);  // station 5, indexable
-    ConfirmTool("Rectangle", "20", "Index 5 ", "30");
-    QTest::mouseClick(form->RvsBck->SelectTool, Qt::LeftButton);
-    table->selectRow(2);  // station 4: the dialog opens on its tool, is cancelled, nothing changes
-    QStringList opened;
-    WhenModal("RvsTol", [&opened](QWidget* dialog) {
-        for (const char* list : {"ShapeList", "SizeList", "StnList"})
-            opened << dialog->findChild<QComboBox*>(list)->currentText();
-        QTest::mouseClick(dialog->findChild<QPushButton*>("InptCncl"), Qt::LeftButton);
-    });
-    QTest::mouseClick(form->RvsBck->SelectTool, Qt::LeftButton);
-    EXPECT_EQ(opened, (QStringList{"Square", "10", "Station 4 (C)"}));
-    EXPECT_EQ(column(1), (QStringList{"1", "5", "4", "8"}));
-    EXPECT_EQ(column(2), (QStringList{"Diameter  ", "Rectangle ", "Square    ", "Special   "}));
-    EXPECT_EQ(column(3).mid(0, 2), (QStringList{"10", "20x10"}));
-    EXPECT_EQ(column(4)[1], "idx 30");
-    EXPECT_EQ(form->RvsBck->ConfirmedLabel->text(), "2 of 4 tools confirmed");
-    for (int row = 0; row < 4; ++row) {
-        EXPECT_EQ(table->isConfirmed(row), row < 2);
-        EXPECT_EQ(table->TrtList[1]->item(row)->font().bold(), row < 2);
-    }
-
-    form->RvsBck->ShtBox[1]->setText("2*600-100");  // typed values are expressions
-    QTest::mouseClick(form->RvsBck->RvsOk, Qt::LeftButton);
+    panel->ShtBox[1]->setText("2*600-100");  // typed values are expressions
+    QTest::mouseClick(panel->RvsOk, Qt::LeftButton);
     EXPECT_EQ(messages.shown.back(), kComplete);
-    EXPECT_FALSE(form->RvsBck->isVisible());
+    EXPECT_FALSE(panel->isVisible());
     EXPECT_TRUE(menusEnabled());
     const std::vector<DrawingRecord> records = DrawingRecords(demo.read(kBracket));
     ASSERT_FALSE(records.empty());
     EXPECT_FLOAT_EQ(records[0].SheetX(), 1100.0f);
     EXPECT_EQ(records[0].MaterialName.substr(0, 8), "Default ");
     EXPECT_FALSE(demo.exists(std::string(kBracket) + "~"));  // the processor's scratch drawing
-    std::map<int, int> confirmed;  // station -> hits with a library tool
+    std::set<int> library;  // stations of hits with a library tool
     for (const DrawingRecord& r : records)
-        if (r.Tool.Defined) ++confirmed[r.Tool.Station];
-    EXPECT_EQ(confirmed.size(), 2u);
-    EXPECT_GT(confirmed[1] * confirmed[5], 0);
+        if (r.Tool.Defined) library.insert(r.Tool.Station);
+    EXPECT_EQ(library, (std::set<int>{1, 5}));
 }
 
 TEST_F(ReverseRunWindow, EveryOtherWayOutKeepsTheDrawingAndGivesTheMenusBack) {
@@ -173,18 +146,17 @@ TEST_F(ReverseRunWindow, EveryOtherWayOutKeepsTheDrawingAndGivesTheMenusBack) {
         messages.answer({c.overwrite});
         std::string drawn = demo.read(kBracket);
         runSelected();
-        if (form->RvsBck->isVisible()) {  // as the processor left it
-            drawn = demo.read(kBracket);
-            if (c.escape) {
-                form->RvsBck->ShtBox[1]->setFocus();
-                QTest::keyClick(form->RvsBck->ShtBox[1], Qt::Key_Escape);
-            } else {
-                QTest::mouseClick(form->RvsBck->RvsCncl, Qt::LeftButton);
-            }
-            EXPECT_TRUE(demo.exists("C:\\QUORVANE\\Reverse.pth"));
+        const bool panel = form->RvsBck->isVisible();
+        if (panel) drawn = demo.read(kBracket);  // as the processor left it
+        if (panel && c.escape) {
+            form->RvsBck->ShtBox[1]->setFocus();
+            QTest::keyClick(form->RvsBck->ShtBox[1], Qt::Key_Escape);
+        } else if (panel) {
+            QTest::mouseClick(form->RvsBck->RvsCncl, Qt::LeftButton);
         }
         EXPECT_EQ(messages.shown, c.shown);
-        EXPECT_TRUE(c.overwrite || !demo.exists("C:\\QUORVANE\\Reverse.pth"));  // declined: nothing written
+        // Written once the processor was started, never after a declined overwrite.
+        EXPECT_EQ(demo.exists("C:\\QUORVANE\\Reverse.pth"), c.overwrite);
         EXPECT_FALSE(form->RvsBck->isVisible() || form->ProgFrame->isVisible());
         EXPECT_TRUE(menusEnabled());
         EXPECT_EQ(demo.read(kBracket), drawn);
@@ -223,15 +195,12 @@ TEST_F(ReverseRunWindow, ReviewWindowShowsTwentyOneBlocksAndClosesWithThePanel) 
     ASSERT_TRUE(openPanel()) << lastShown();
     QTest::mouseClick(form->RvsBck->ViewProgram, Qt::LeftButton);
     ui::Review* review = form->reviewWindow();
-    ASSERT_NE(review, nullptr);
-    ASSERT_TRUE(review->isVisible());
-    EXPECT_EQ(review->BlockList->count(), 21);
-    EXPECT_EQ(review->BlockList->item(0)->text(), "%");
-    const int blocks = review->pager().BlockCount;
-    EXPECT_EQ(review->ListBar->minimum(), 1);
-    EXPECT_EQ(review->ListBar->maximum(), std::max(1, blocks - 20));
+    ASSERT_TRUE(review && review->isVisible());
+    const QStringList first = Texts(review->BlockList);
+    EXPECT_EQ(QString("%1 %2 %3").arg(first.size()).arg(review->ListBar->minimum()).arg(review->ListBar->maximum()),
+              QString("21 1 %1").arg(std::max(1, review->pager().BlockCount - 20)));
     QTest::keyClick(review->ListBar, Qt::Key_End);
-    EXPECT_EQ(review->BlockList->item(review->BlockList->count() - 1)->text(), "%");  // the last line too
+    EXPECT_EQ(first.value(0) + Texts(review->BlockList).value(20), "%%");  // the first line and the last
     QTest::mouseClick(form->RvsBck->RvsCncl, Qt::LeftButton);
     EXPECT_EQ(form->reviewWindow(), nullptr);
 }
@@ -242,9 +211,7 @@ using SecondInstallationWindow = MainWindowTestOn<SecondInstallation>;
 
 TEST_F(SecondInstallationWindow, MachineSwitchTakesTheNewMachinesLibraryAndMaterial) {
     start();
-    WhenModal("MachineForm", [](QWidget* w) {
-        QTest::mouseClick(w->findChild<QPushButton*>("MachineOk"), Qt::LeftButton);  // the only other one
-    });
+    WhenModal("MachineForm", [](QWidget* w) { Click(w, "MachineOk"); });  // the only other one
     form->MachineItem[1]->trigger();
     form->ReverseEngineer->trigger();
     ASSERT_EQ(form->ProgFrame->ProgList->count(), 1);
@@ -253,11 +220,10 @@ TEST_F(SecondInstallationWindow, MachineSwitchTakesTheNewMachinesLibraryAndMater
     ASSERT_TRUE(form->RvsBck->isVisible()) << lastShown();
     QStringList sizes;
     WhenModal("RvsTol", [&sizes](QWidget* dialog) {
-        auto* list = dialog->findChild<QComboBox*>("SizeList");
-        for (int i = 0; i < list->count(); ++i) sizes << list->itemText(i);
+        sizes = Texts(dialog->findChild<QComboBox*>("SizeList"));
         Pick(dialog, "SizeList", "8");
         Pick(dialog, "StnList", "Combi One");
-        QTest::mouseClick(dialog->findChild<QPushButton*>("InptOk"), Qt::LeftButton);
+        Click(dialog, "InptOk");
     });
     QTest::mouseClick(form->RvsBck->SelectTool, Qt::LeftButton);
     EXPECT_EQ(sizes, (QStringList{"8", "16"}));
@@ -273,21 +239,10 @@ TEST_F(SecondInstallationWindow, InchRowsShowInInchesAndOpenTheDialogOnTheirTool
     ASSERT_TRUE(openPanel()) << lastShown();
     const QString special = QString::fromUtf8("Ø20 KEY");
     EXPECT_EQ(column(3), (QStringList{"0.5", "1x0.5", special}));
-    const QStringList opened[] = {{"Diameter", "0.5", "Small Round"},
-                                  {"Rectangle", "1x0.5", "Index Two"},
-                                  {"Special", special, QString::fromUtf8("Ø 50 Station")}};
-    for (int row = 0; row < 3; ++row) {
-        QStringList shown;
-        WhenModal("RvsTol", [&shown, row](QWidget* dialog) {
-            for (const char* list : {"ShapeList", "SizeList", "StnList"})
-                shown << dialog->findChild<QComboBox*>(list)->currentText();
-            const char* button = row == 2 ? "InptOk" : "InptCncl";  // the special is confirmed as it opened
-            QTest::mouseClick(dialog->findChild<QPushButton*>(button), Qt::LeftButton);
-        });
-        form->RvsBck->Trt->selectRow(row);
-        QTest::mouseClick(form->RvsBck->SelectTool, Qt::LeftButton);
-        EXPECT_EQ(shown, opened[row]);
-    }
+    EXPECT_EQ(openTool(0, false), (QStringList{"Diameter", "0.5", "Small Round"}));
+    EXPECT_EQ(openTool(1, false), (QStringList{"Rectangle", "1x0.5", "Index Two"}));
+    // The special is confirmed as it opened.
+    EXPECT_EQ(openTool(2, true), (QStringList{"Special", special, QString::fromUtf8("Ø 50 Station")}));
     // The sheet and clamps in inches, typed in inches, stored in millimetres.
     EXPECT_EQ(form->RvsBck->ShtBox[1]->text() + " " + form->RvsBck->ShtBox[3]->text(), "40 10");
     form->RvsBck->ShtBox[1]->setText("50");

@@ -2,9 +2,11 @@
 // would be accepted, the program frame's preview, and the window's size and
 // place, remembered for the user.
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScreen>
 #include <QSettings>
 #include <QTimer>
 
@@ -24,6 +26,8 @@ namespace {
 
 // Typing "1000" in a box should not rebuild the drawing four times.
 constexpr int kRedrawPauseMs = 150;
+constexpr int kFirstExtraWidth = 320;
+constexpr int kFirstExtraHeight = 240;
 
 QSettings UserSettings() { return QSettings(QStringLiteral("Quorvane"), QStringLiteral("Quorvane")); }
 
@@ -100,7 +104,12 @@ void ReverseForm::previewProgram() {
 
 void ReverseForm::restoreWindow() {
     const QByteArray geometry = UserSettings().value(QStringLiteral("MainWindow/Geometry")).toByteArray();
-    if (geometry.isEmpty() || !restoreGeometry(geometry)) resize(minimumSize());
+    if (!geometry.isEmpty() && restoreGeometry(geometry)) return;
+    // The first time, room for the drawing beside the table, as far as the screen allows.
+    QSize size = minimumSize() + QSize(kFirstExtraWidth, kFirstExtraHeight);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableGeometry().size()).expandedTo(minimumSize());
+    resize(size);
 }
 
 void ReverseForm::closeEvent(QCloseEvent* event) {

@@ -106,6 +106,8 @@ TEST_F(DrawingViewWindow, RedrawsWhenABoxOrAToolChanges) {
 TEST_F(DrawingViewWindow, TheWindowGrowsAndKeepsItsSizeForTheUser) {
     runBracket();
     const QSize least = form->minimumSize();
+    form->resize(least);
+    QApplication::processEvents();
     const int rows = form->RvsBck->Trt->visibleRows();
     EXPECT_GE(rows, TurretVisibleRows);
     const int viewWidth = view()->width();

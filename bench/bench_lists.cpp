@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "RatioReporter.h"
 #include "core/folders/DirectoryLists.h"
 #include "support/Sandbox.h"
 
@@ -76,18 +77,6 @@ BENCHMARK(BM_BareFileListing)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FillFileList)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BareDirectoryListing)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_FillDirectoryList)->Unit(benchmark::kMicrosecond);
-
-// Keeps each benchmark's time per iteration so the ratios can be printed.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration)
-                times[run.benchmark_name()] = {run.GetAdjustedRealTime(), run.GetAdjustedCPUTime()};
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, std::pair<double, double>> times;  // real, CPU
-};
 
 }  // namespace
 

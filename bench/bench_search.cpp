@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "RatioReporter.h"
 #include "core/common/Text.h"
 #include "core/folders/FileSearch.h"
 #include "support/ForwardingPlatform.h"
@@ -121,17 +122,6 @@ void BM_SearchText(benchmark::State& state) {
 BENCHMARK(BM_BareRecursiveListing)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SearchEverything)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SearchText)->Unit(benchmark::kMillisecond);
-
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration)
-                times[run.benchmark_name()] = {run.GetAdjustedRealTime(), run.GetAdjustedCPUTime()};
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, std::pair<double, double>> times;  // real, CPU
-};
 
 }  // namespace
 

@@ -7,7 +7,7 @@
 #include "core/common/NumberText.h"
 #include "core/common/Text.h"
 #include "core/exchange/SetIntent.h"
-#include "core/exchange/StagingNames.h"
+#include "core/exchange/FolderNames.h"
 #include "core/exchange/SetRecovery.h"
 #include "platform/Platform.h"
 
@@ -113,17 +113,17 @@ private:
     // Every temporary name and every file to set aside is chosen before the
     // intent record is written, so the record names all of them.
     void plan() {
-        StagingNames names;
+        FolderNames names;
         intent_.move = change_.move;
         for (const Transfer& transfer : change_.transfers)
-            intent_.staged.push_back({names.next(FolderOf(transfer.to), "n"), transfer.from, transfer.to});
+            intent_.staged.push_back({names.staging(FolderOf(transfer.to), "n"), transfer.from, transfer.to});
         std::vector<std::string> originals = change_.removals;
         for (const Transfer& transfer : change_.transfers) originals.push_back(transfer.to);
         std::set<std::string> seen;
         for (const std::string& listed : originals) {
-            const std::string original = ExistingFile(listed);
+            const std::string original = names.existing(listed);
             if (original.empty() || !seen.insert(Upper(original)).second) continue;
-            intent_.aside.push_back({names.next(FolderOf(original), "o"), original});
+            intent_.aside.push_back({names.staging(FolderOf(original), "o"), original});
         }
         const std::string& anchor = change_.transfers.empty() ? change_.removals.front() : change_.transfers.front().to;
         intentPath_ = IntentPath(FolderOf(anchor));

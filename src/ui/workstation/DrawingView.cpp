@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -17,6 +18,8 @@ constexpr double kDragStart = 4;
 constexpr double kPickPixels = 5;
 // One notch of the wheel zooms by this factor.
 constexpr double kNotchZoom = 1.25;
+constexpr double kZoomOutLimit = 20;
+constexpr double kMostPixelsPerMm = 500;
 
 }  // namespace
 
@@ -62,7 +65,11 @@ void DrawingView::fit() {
 }
 
 void DrawingView::zoom(QPointF about, double factor) {
-    view_ = ZoomAbout(view_, about, factor);
+    // Held between a twentieth of the whole drawing and a few microns a
+    // pixel, so that no turn of the wheel loses the drawing or the numbers.
+    const double least = FitToRect(list_.Extent, QRectF(rect())).Scale / kZoomOutLimit;
+    const double scale = std::clamp(view_.Scale * factor, least, std::max(least, kMostPixelsPerMm));
+    view_ = ZoomAbout(view_, about, scale / view_.Scale);
     fitted_ = false;
     update();
 }

@@ -78,6 +78,11 @@ TEST_F(DrawingViewWindow, WheelZoomsAboutThePointerDragPansHomeFits) {
     EXPECT_NEAR(view()->transform().OffsetX, zoomed.OffsetX + 40, 1e-9);
     EXPECT_NEAR(view()->transform().OffsetY, zoomed.OffsetY - 30, 1e-9);
 
+    // The wheel stops short of losing the drawing either way.
+    for (int delta : {120 * 100, -120 * 100}) {
+        wheel(at, delta);
+        EXPECT_DOUBLE_EQ(view()->transform().Scale, delta > 0 ? 500 : fitted.Scale / 20);
+    }
     view()->setFocus();
     QTest::keyClick(view(), Qt::Key_Home);
     EXPECT_EQ(QPointF(view()->transform().Scale, view()->transform().OffsetX), QPointF(fitted.Scale, fitted.OffsetX));

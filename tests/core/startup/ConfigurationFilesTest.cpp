@@ -54,8 +54,6 @@ TEST(ReadReverseList, ReadsFourFieldsAndStopsLikeTheMachineList) {
 TEST(FillLists, MachineAndReverseListsLeaveOutAndSelectByTheirMode) {
     const struct { const char* name; int entries; std::int16_t current; bool includeCurrent; int selectMode;
         std::vector<std::string> items; int selected; } cases[] = {
-        {"three without current select none", 3, 2, false, 1, {"M1", "M3"}, -1},
-        {"two without current select the other", 2, 1, false, 1, {"M2"}, 0},
         {"two with current, mode 1 selects none", 2, 1, true, 1, {"M1", "M2"}, -1},
         {"mode 2 selects the current", 3, 2, true, 2, {"M1", "M2", "M3"}, 1},
         {"mode 2 without current selects none", 3, 2, false, 2, {"M1", "M3"}, -1},

@@ -118,8 +118,6 @@ TEST_F(ToolEntryTest, SizeTextsFollowUnitsAndWhenTheListIsBuilt) {
         {"mm shape change", false, 12.7f, SizeRounding::ShapeChange, "12.7"},
         {"mm opening rounds to 3", false, 10.0004f, SizeRounding::Opening, "10"},
         {"mm shape change as stored", false, 10.0004f, SizeRounding::ShapeChange, "10.0004"},
-        {"inch opening half inch", true, 12.7f, SizeRounding::Opening, "0.5"},
-        {"inch shape change half inch", true, 12.7f, SizeRounding::ShapeChange, "0.5"},
         {"inch opening four decimals", true, 10, SizeRounding::Opening, "0.3937"},
         {"inch shape change three decimals", true, 10, SizeRounding::ShapeChange, "0.394"},
     };

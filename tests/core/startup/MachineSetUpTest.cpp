@@ -31,9 +31,9 @@ struct Installed {
     InstallationFixture fixture;
 };
 
-InstallationLayout WithMachine(const MachineLayout& m) {
+InstallationLayout WithMachines(std::vector<MachineLayout> machines) {
     InstallationLayout layout;
-    layout.machines = {m};
+    layout.machines = std::move(machines);
     return layout;
 }
 
@@ -86,7 +86,7 @@ TEST(SetUpMachine, DescriptionIsHeldInMillimetresWithinTheFormat) {
         SCOPED_TRACE(c.name);
         MachineLayout m;
         c.change(m);
-        Installed in(WithMachine(m));
+        Installed in(WithMachines({m}));
         Status done = SetUpMachine(1, "JOBS");
         ASSERT_TRUE(done.ok()) << done.message();
         EXPECT_EQ(Held(State().Mach), c.held);
@@ -99,7 +99,7 @@ TEST(SetUpMachine, PathsAndFoldersFollowTheKindOfMachine) {
         SCOPED_TRACE(type);
         MachineLayout m;
         m.type = type;
-        Installed in(WithMachine(m));
+        Installed in(WithMachines({m}));
         ASSERT_TRUE(SetUpMachine(1, "JOBS").ok());
         const Machine& mach = State().Mach;
         const bool punch = mach.PunchMachine;
@@ -131,7 +131,7 @@ TEST(SetUpMachine, DirectoryChoiceFallsBackFromOneListingOfTheMachineFolder) {
         SCOPED_TRACE(c.requested + " " + c.current);
         MachineLayout m;
         m.directories.clear();
-        InstallationLayout layout = WithMachine(m);
+        InstallationLayout layout = WithMachines({m});
         layout.currentDirectory = "";
         Installed in(layout);
         if (c.folders != std::vector<std::string>{"-"}) {
@@ -154,7 +154,7 @@ TEST(SetUpMachine, DirectoryChoiceFallsBackFromOneListingOfTheMachineFolder) {
 TEST(SetUpMachine, UndoesASetChangeCutShortInAProgramDirectory) {
     MachineLayout m;
     m.directories = {"JOBS", "PARTS"};
-    Installed in(WithMachine(m));
+    Installed in(WithMachines({m}));
     const std::string jobs = "C:\\QUORVANE\\PROGRAMS\\PRESS1\\JOBS\\";
     const std::string parts = "C:\\QUORVANE\\PROGRAMS\\PRESS1\\PARTS\\";
     for (const char* name : {"A.drw", "A.prg"}) in.fixture.write(jobs + name, name);
@@ -177,9 +177,7 @@ TEST(SetUpMachine, SwitchingMachinesStartsFromACleanState) {
     first.clamps = {{"1", "2"}, {"3", "4"}, {"5", "6"}};
     MachineLayout second = test::OtherMachine("2", "Press Two", "PRESS2");
     second.clamps = {{"100", "200"}};
-    InstallationLayout layout;
-    layout.machines = {first, second};
-    Installed in(layout);
+    Installed in(WithMachines({first, second}));
     ASSERT_TRUE(SetUpMachine(1, "JOBS").ok());
     ASSERT_TRUE(State().Mach.InchUnits);
     ASSERT_TRUE(SetUpMachine(2, "JOBS").ok());
@@ -205,10 +203,8 @@ TEST(SetUpMachine, RefusalLeavesTheCurrentMachineAsItWas) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.message);
-        InstallationLayout layout;
-        layout.machines = {MachineLayout{}, test::OtherMachine("2", "Press Two", "PRESS2"),
-                           test::OtherMachine("3", "Press Three", "")};
-        Installed in(layout);
+        Installed in(WithMachines({MachineLayout{}, test::OtherMachine("2", "Press Two", "PRESS2"),
+                                   test::OtherMachine("3", "Press Three", "")}));
         ASSERT_TRUE(SetUpMachine(1, "JOBS").ok());
         const std::string configuration = in.fixture.read("C:\\QUORVANE\\Quorvane.cfg");
         if (*c.file && c.content) in.fixture.write(c.file, c.content);
@@ -243,7 +239,7 @@ TEST(SetUpMachine, ExportSettingsAndStockListAreMadeOnceAndKept) {
 TEST(SetUpMachine, WithoutTheFullSuiteOnlyProgramFoldersAndExportSettings) {
     MachineLayout m;
     m.descriptionFiles = false;
-    InstallationLayout layout = WithMachine(m);
+    InstallationLayout layout = WithMachines({m});
     layout.fullSuite = false;
     Installed in(layout);
     ASSERT_TRUE(SetUpMachine(1, "JOBS").ok());

@@ -42,10 +42,7 @@ struct Materials : test::MachineSandbox {
     }
 };
 
-class MaterialTest : public ::testing::Test {
-protected:
-    Materials box;
-};
+struct MaterialTest : ::testing::Test { Materials box; };
 
 // Every field of a material as one line: texts as they are, numbers
 // formatted, "-" for no value.

@@ -33,10 +33,7 @@ struct Prepared : test::MachineSandbox {
     }
 };
 
-class ToolLibraryTest : public ::testing::Test {
-protected:
-    Prepared box;
-};
+struct ToolLibraryTest : ::testing::Test { Prepared box; };
 
 TEST(LibraryChoice, FallsBackToFullLibrary) {
     // listFiles: ".lkp" files already in the tool folder.

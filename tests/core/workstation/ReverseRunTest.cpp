@@ -24,8 +24,10 @@ TEST_F(ReverseRunTest, SuccessfulRunFillsThePanelAndTheReviewRecords) {
     EXPECT_TRUE(messages.shown.empty());
     const auto& b = panel->sheetTexts;
     EXPECT_EQ(Fields(panel->caption, b[0], b[1], b[2], b[3]), "P1 1000 500 250 750");
-    EXPECT_EQ(Rows(*panel), (std::vector<std::string>{"3|Rad-Square|20r2|0", "5|Undefined   ||15",
-                                                      "12|Diameter  |10.5|idx", "9|Special   |KEYHOLE|0"}));
+    std::vector<std::string> rows;
+    for (const TurretRow& r : panel->rows) rows.push_back(RowText(r));
+    EXPECT_EQ(rows, (std::vector<std::string>{"3|Rad-Square|20r2|0", "5|Undefined   ||15", "12|Diameter  |10.5|idx",
+                                              "9|Special   |KEYHOLE|0"}));
     const ReverseRunState& found = ReverseRun();
     EXPECT_EQ(Fields(found.ProgramPath, found.TurretTools[12].Defined, found.BlockCount), Job("P1") + " 0 5");
     EXPECT_EQ(ToolText(found.TurretTools[3]), "-C 'Rad-Square' 20x0x0x2 s0 c0 a0 i0 n0");

@@ -14,11 +14,11 @@
 #include "support/TempDir.h"
 #include "support/TableTest.h"
 
-namespace qv {
+namespace qv::test {
 namespace {
 
 std::vector<DrawingRecord> SampleDrawing() {
-    Result<revsample::PunchProgram> program = revsample::ParsePunchProgram(test::CrLf(
+    Result<revsample::PunchProgram> program = revsample::ParsePunchProgram(CrLf(
         {"(SHEET 1000 X 500 X 1.5)", "(CLAMPS 250 750)", "(T1 A 10)", "(T5 D 20 10 IDX)", "(T8 S KEYHOLE)",
          "G92X1830.Y1270.", "G90X100.Y100.T1", "X450.Y250.T5C90.", "G70X700.Y250.", "G26I60.J0K4T1", "G27X500.",
          "X20.Y20.T8", "X30.Y40.T3", "G25X100.", "G50"}));
@@ -46,9 +46,9 @@ TEST(DrawingView, SampleRunGivesSheetClampsHitsAndArrows) {
     DisplaySource drawing;
     drawing.SheetX = 1000, drawing.SheetY = 500, drawing.LeftClamp = 250, drawing.RightClamp = 750;
     ReverseRunState run;  // station 1 as found, station 5 confirmed in a fixed station, 3 and 8 not in the turret
-    run.TurretTools[1] = test::Tool("A,Diameter,10,0,0,0,1,10,0,0,1");
+    run.TurretTools[1] = Tool("A,Diameter,10,0,0,0,1,10,0,0,1");
     run.TurretTools[1].Defined = false;
-    run.TurretTools[5] = test::Tool("D,LIB,30,10,0,0,5,11,0,0,1");
+    run.TurretTools[5] = Tool("D,LIB,30,10,0,0,5,11,0,0,1");
     const struct { const char* name; DisplaySource source; std::vector<std::string> hits; } cases[] = {
         {"entity tools", drawing,
          {"100,100 s1 A0 10x10 c", "450,250 s5 D90 10x20 c", "760,250 s1 A0 10x10 co", "700,310 s1 A0 10x10 co",
@@ -69,8 +69,7 @@ TEST(DrawingView, SampleRunGivesSheetClampsHitsAndArrows) {
         for (const DisplayArrow& a : list.Arrows)
             shapes.push_back(FormatNumber(a.From.X) + "->" + FormatNumber(a.To.X) + " y" + FormatNumber(a.To.Y));
         EXPECT_EQ(shapes, (std::vector<std::string>{"0,0 1000,500", "220,-30 280,30", "720,-30 780,30",
-                                                    "250->750 y-50", "750->650 y-70"}))
-            << c.name;
+                                                    "250->750 y-50", "750->650 y-70"})) << c.name;
         EXPECT_EQ(list.Outlines[list.Hits[6].Outline].Label, "KEYHOLE");
     }
 }
@@ -80,16 +79,16 @@ struct Plotted { int code; std::string output, error; };
 
 Plotted Plot(const std::string& arguments, const std::string& outputFile) {
     const std::string err = outputFile + ".err";
-    const int status = std::system(("'" + test::BinDir() + "/quorvane-plot' " + arguments + " >/dev/null 2>'" +
+    const int status = std::system(("'" + BinDir() + "/quorvane-plot' " + arguments + " >/dev/null 2>'" +
                                     err + "'").c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, test::ReadHostFile(outputFile), test::ReadHostFile(err)};
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadHostFile(outputFile), ReadHostFile(err)};
 }
 
 TEST(DrawingView, PlotWritesOneElementPerHitAndRefusesBadInput) {
-    test::TempDir dir;
+    TempDir dir;
     const std::string drw = dir.path() + "/BRACKET.drw", bad = dir.path() + "/BAD.drw";
-    test::WriteHostFile(drw, test::DrawingBytes(SampleDrawing()));
-    test::WriteHostFile(bad, std::string(700, 'x'));
+    WriteHostFile(drw, DrawingBytes(SampleDrawing()));
+    WriteHostFile(bad, std::string(700, 'x'));
     const struct { std::string args, out, error; } cases[] = {  // error: what stderr holds, "" for success
         {drw + " -o " + dir.path() + "/b.svg --size 600x400", "b.svg", ""},
         {"-o " + dir.path() + "/b.png " + drw, "b.png", ""},
@@ -120,4 +119,4 @@ TEST(DrawingView, PlotWritesOneElementPerHitAndRefusesBadInput) {
 #endif
 
 }  // namespace
-}  // namespace qv
+}  // namespace qv::test

@@ -131,8 +131,7 @@ TEST(ReverseResult, TheDrawingHasAHeaderAndEveryKindOfEntityInOrder) {
     const DrawingRecord& header = records.front();
     EXPECT_EQ(test::Fields(header.RecordCount, header.LevelNumber, header.MachineSetting, header.SecondSetting,
                            header.Text18, header.SheetX(), header.SheetY(), header.LeftClamp(), header.RightClamp(),
-                           header.MaterialValue1()),
-              "16 1000 0 0 BRACKET            1000 500 250 750 1.5");
+                           header.MaterialValue1()), "16 1000 0 0 BRACKET            1000 500 250 750 1.5");
 
     // Code, sign field, first value and tool of every entity.
     std::vector<std::string> entities;

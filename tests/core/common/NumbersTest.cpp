@@ -3,8 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <limits>
+#include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "core/common/EvaluateExpression.h"
 #include "core/common/FormatNumber.h"
@@ -32,9 +33,8 @@ TEST(Numbers, SixteenBitConversionsRoundOrTruncateAndClamp) {
         EXPECT_EQ(RoundToInt16(c.value), c.rounded) << c.value;
         EXPECT_EQ(TruncToInt16(c.value), c.truncated) << c.value;
     }
-    EXPECT_EQ(TruncToInt32(-2.5), -2);
-    EXPECT_EQ(TruncToInt32(1e12), std::numeric_limits<std::int32_t>::max());
-    EXPECT_EQ(TruncToInt32(-1e12), std::numeric_limits<std::int32_t>::min());
+    EXPECT_EQ((std::vector<std::int32_t>{TruncToInt32(-2.5), TruncToInt32(1e12), TruncToInt32(-1e12)}),
+              (std::vector<std::int32_t>{-2, INT32_MAX, INT32_MIN}));
 }
 
 TEST(Numbers, RoundDecimalsRoundsHalvesAwayFromZeroAsWritten) {

@@ -9,11 +9,8 @@
 #include "core/workstation/SheetBoxes.h"
 #include "support/DrawingFile.h"
 
-namespace qv {
+namespace qv::test {
 namespace {
-
-using test::Job;
-using test::Sys;
 
 const std::string kNotAccepted = "Reverse Engineering Result Not Accepted\n\n";
 const std::string kCleared = "-  '' 0x0x0x0 s0 c0 a0 i0 n0";
@@ -23,12 +20,11 @@ DrawingRecord Entity(std::int16_t code, std::int16_t station, float indexAngle =
     r.EntityCode = code;
     r.Doubles6 = {code * 1.0, 2.5, -3.25, 4, 5, 6};
     r.SecondSetting = sign;
-    r.Tool = test::Tool("D,FROM PROCESSOR,7,8,0,0," + std::to_string(station) + ",0,0," + std::to_string(indexAngle) +
-                        ",3");
+    r.Tool = Tool("D,FROM PROCESSOR,7,8,0,0," + std::to_string(station) + ",0,0," + std::to_string(indexAngle) + ",3");
     return r;
 }
 
-class AcceptanceTest : public test::ReverseRunTest {
+class AcceptanceTest : public ReverseRunTest {
 protected:
     void SetUp() override {
         ReverseRunTest::SetUp();
@@ -38,8 +34,8 @@ protected:
         Tooling().MaterialValue2 = 210.0f;
         ReverseRunState& found = ReverseRun();
         // The dialog's index angle 99: the entity's own is what counts.
-        found.TurretTools[3] = test::Tool("A,LIBRARY A,10,0,0,0,3,45,0,99,1");
-        found.TurretTools[4] = test::Tool("B,LIBRARY B,20,0,0,0,4,11,0,99,1");
+        found.TurretTools[3] = Tool("A,LIBRARY A,10,0,0,0,3,45,0,99,1");
+        found.TurretTools[4] = Tool("B,LIBRARY B,20,0,0,0,4,11,0,99,1");
         found.TurretTools[5].Shape = 'C';  // found, never confirmed
         DrawingRecord header;
         header.LevelNumber = 1200;
@@ -58,7 +54,7 @@ protected:
     }
     /// The files as the processor leaves them.
     void prepare() {
-        installation.write(Job("P1.drw"), test::DrawingBytes(drawing));
+        installation.write(Job("P1.drw"), DrawingBytes(drawing));
         ASSERT_TRUE(WriteReversePath(Sys("Reverse.pth"), {Job("P1"), "P1", "JOBS", "PRESS1"}).ok());
         ReverseRun().ProgramPath = Job("P1");
         installation.write(Sys("Reverse.sht"), "1000,500,250,1300\r\n");
@@ -69,10 +65,10 @@ protected:
     /// Code, sign field and tool of each entity after the header.
     std::vector<std::string> entities() {
         std::vector<std::string> out;
-        const std::vector<DrawingRecord> records = test::DrawingRecords(installation.read(Job("P1.drw")));
+        const std::vector<DrawingRecord> records = DrawingRecords(installation.read(Job("P1.drw")));
         for (std::size_t i = 1; i < records.size(); ++i)
             out.push_back(std::to_string(records[i].EntityCode) + " " + std::to_string(records[i].SignField()) + " " +
-                          test::ToolText(records[i].Tool));
+                          ToolText(records[i].Tool));
         return out;
     }
 
@@ -88,10 +84,10 @@ TEST_F(AcceptanceTest, RewritesTheDrawingRecordByRecord) {
     ASSERT_TRUE(outcome.done()) << outcome.message();
     EXPECT_EQ(messages.shown, (std::vector<std::string>{"Reverse Engineering Complete !"}));
     EXPECT_EQ(outcome.count(), 8);
-    const std::vector<DrawingRecord> out = test::DrawingRecords(installation.read(Job("P1.drw")));
+    const std::vector<DrawingRecord> out = DrawingRecords(installation.read(Job("P1.drw")));
     ASSERT_EQ(out.size(), 8u);
     const DrawingRecord& h = out[0];
-    EXPECT_EQ(test::Fields(h.RecordCount, h.MaterialName, h.SheetX(), h.SheetY(), h.MaterialValue1(),
+    EXPECT_EQ(Fields(h.RecordCount, h.MaterialName, h.SheetX(), h.SheetY(), h.MaterialValue1(),
                            h.MaterialValue2(), h.LeftClamp(), h.RightClamp(), h.MachineSetting, h.Singles20[4]),
               "8 " + FixedText("Mild Steel", 72) + " 1000 500 1.5 210 250 1300 1 77");
     for (std::size_t i = 1; i < out.size(); ++i) EXPECT_EQ(out[i].Doubles6, drawing[i < 7 ? i : i + 2].Doubles6) << i;
@@ -125,14 +121,14 @@ TEST_F(AcceptanceTest, RefusalExplainsAndDeletesNothing) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.named);
         prepare();
-        messages = test::Answers{};
+        messages = Answers{};
         if (!c.pathFile) installation.remove(Sys("Reverse.pth"));
         ReverseRun().ProgramPath = Job(c.shown);
         std::string bytes;
         if (!c.drawingBytes) {
             installation.remove(Job("P1.drw"));
         } else {
-            bytes = *c.drawingBytes == '*' ? test::DrawingBytes(drawing).substr(0, 518 * 3 + 100) : c.drawingBytes;
+            bytes = *c.drawingBytes == '*' ? DrawingBytes(drawing).substr(0, 518 * 3 + 100) : c.drawingBytes;
             installation.write(Job("P1.drw"), bytes);
         }
         EXPECT_FALSE(accept().done());
@@ -160,8 +156,7 @@ TEST(HeaderSettings, FixUpThenFollowTheMachine) {
         h.MachineSetting = c.machine;
         h.SecondSetting = c.second;
         const bool changed = RewriteDrawingHeader(h, values);
-        EXPECT_EQ(test::Fields(changed, h.MachineSetting, h.SecondSetting),
-                  test::Fields(c.changed, c.machineAfter, c.secondAfter))
+        EXPECT_EQ(Fields(changed, h.MachineSetting, h.SecondSetting), Fields(c.changed, c.machineAfter, c.secondAfter))
             << c.level << " " << c.machine << " " << c.second;
     }
 }
@@ -198,4 +193,4 @@ TEST(SheetRules, GiveTheStoredValues) {
 }
 
 }  // namespace
-}  // namespace qv
+}  // namespace qv::test

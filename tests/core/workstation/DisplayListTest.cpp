@@ -11,7 +11,7 @@
 #include "support/Sandbox.h"
 #include "support/TableTest.h"
 
-namespace qv {
+namespace qv::test {
 namespace {
 
 std::string BoxText(const DrawBox& b) {
@@ -45,21 +45,21 @@ TEST(ShapeOutline, BoundsFollowShapeSizesAndAngle) {
         {"P,,10,0,0,0,1,10,0,0,1", 0, OutlineKind::Undefined, "-3.000 -3.000 3.000 3.000"},
     };
     for (const auto& c : cases) {
-        const ShapeOutline o = MakeShapeOutline(test::Tool(c.tool), c.angle);
+        const ShapeOutline o = MakeShapeOutline(Tool(c.tool), c.angle);
         EXPECT_EQ(BoxText(o.Bounds), c.bounds) << c.tool << " @" << c.angle;
         EXPECT_EQ(o.Kind, c.kind) << c.tool;
     }
-    EXPECT_EQ(MakeShapeOutline(test::Tool("S,KEYHOLE,0,0,0,0,1,10,0,0,1"), 0).Label, "KEYHOLE");
+    EXPECT_EQ(MakeShapeOutline(Tool("S,KEYHOLE,0,0,0,0,1,10,0,0,1"), 0).Label, "KEYHOLE");
 }
 
 TEST(DisplayList, RefusesWhatIsNoWholeDrawing) {
-    test::Sandbox box;
+    Sandbox box;
     DrawingRecord header, hit, lost, note;
     header.RecordCount = 2;
     hit.EntityCode = lost.EntityCode = 210;
     lost.Doubles6[0] = std::nan("");
     note.EntityCode = 999;
-    const std::string good = test::DrawingBytes({header, hit});
+    const std::string good = DrawingBytes({header, hit});
     // read: the message, or the hits and the entities skipped.
     const std::pair<std::optional<std::string>, const char*> cases[] = {
         {std::nullopt, "C:\\D.drw: the drawing does not exist"},
@@ -68,15 +68,14 @@ TEST(DisplayList, RefusesWhatIsNoWholeDrawing) {
         {good.substr(518) + good, "C:\\D.drw: record 1 is no drawing header (entity code 210)"},
         {good.substr(0, 518), "C:\\D.drw: the drawing is cut short (the header counts 2 records, the file holds 1)"},
         {good, "1 hits, 0 skipped"},
-        {test::DrawingBytes({header, hit, lost, note}), "1 hits, 2 skipped"},  // damaged and unknown entities
+        {DrawingBytes({header, hit, lost, note}), "1 hits, 2 skipped"},  // damaged and unknown entities
     };
     for (const auto& [bytes, read] : cases) {
         box.remove("C:\\D.drw");
         if (bytes) box.write("C:\\D.drw", *bytes);
         const auto list = BuildDisplayList("C:\\D.drw", DisplaySource());
         EXPECT_EQ(list.ok() ? std::to_string(list->Hits.size()) + " hits, " + std::to_string(list->Skipped) + " skipped"
-                            : list.message(),
-                  read);
+                            : list.message(), read);
     }
 }
 
@@ -84,9 +83,9 @@ TEST(DisplayList, PointerFindsNearestHitAndReadsInMachineUnits) {
     DrawingRecord header, a, b;
     a.EntityCode = b.EntityCode = 210;
     a.Doubles6 = {100, 100};
-    a.Tool = test::Tool("D,,20,10,0,0,3,10,0,0,1");
+    a.Tool = Tool("D,,20,10,0,0,3,10,0,0,1");
     b.Doubles6 = {125, 100};
-    b.Tool = test::Tool("A,,10,0,0,0,7,10,0,0,1");
+    b.Tool = Tool("A,,10,0,0,0,7,10,0,0,1");
     DisplayListBuilder builder{DisplaySource()};
     std::uint32_t number = 0;
     for (const DrawingRecord& r : {header, a, b}) builder.add(EncodeDrawingRecord(r), ++number);
@@ -97,10 +96,9 @@ TEST(DisplayList, PointerFindsNearestHitAndReadsInMachineUnits) {
     for (const auto& c : cases) EXPECT_EQ(HitAt(list, c.x, c.y, c.tolerance), c.hit) << c.x << "," << c.y;
     EXPECT_EQ((std::vector<int>{StationAt(list, 126, 101, 0), StationAt(list, 0, 0, 1)}), (std::vector<int>{7, -1}));
     EXPECT_EQ((std::vector<double>{MachinePoint({254, 12.7}, true).X, MachinePoint({254, 12.7}, true).Y,
-                                   MachinePoint({254, 12.7}, false).X}),
-              (std::vector<double>{10, 0.5, 254}));
+                                   MachinePoint({254, 12.7}, false).X}), (std::vector<double>{10, 0.5, 254}));
     EXPECT_LE(list.memoryBytes(), 64 * list.Hits.size() + 4096);
 }
 
 }  // namespace
-}  // namespace qv
+}  // namespace qv::test

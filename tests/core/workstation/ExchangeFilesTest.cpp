@@ -12,7 +12,7 @@
 #include "core/workstation/ExchangeFiles.h"
 #include "support/Sandbox.h"
 
-namespace qv {
+namespace qv::test {
 namespace {
 
 std::string Path(const std::string& name) { return "C:\\QV\\" + name; }
@@ -23,7 +23,7 @@ protected:
     void put(const std::string& name, const std::string& bytes) { box.write(Path(name), bytes); }
     std::string get(const std::string& name) { return box.read(Path(name)); }
 
-    test::Sandbox box;
+    Sandbox box;
 };
 
 // Each file read back and written again gives the same bytes; lines are
@@ -105,7 +105,7 @@ TEST_F(ExchangeFiles, ToolListsEndWhereTheFormatSays) {
 }
 
 // The reader refuses a malformed file and names the file and the place.
-TEST(ExchangeFile, MalformedIsRefusedWithTheFileAndPlaceNamed) {
+TEST_F(ExchangeFiles, MalformedIsRefusedWithTheFileAndPlaceNamed) {
     // content: nullptr: the file is missing.
     const struct { const char *file, *content, *expected; } cases[] = {
         {"Reverse.pth", nullptr, "Reverse.pth"},
@@ -137,9 +137,8 @@ TEST(ExchangeFile, MalformedIsRefusedWithTheFileAndPlaceNamed) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.expected);
-        test::Sandbox box;
-        box.makeFolder("C:\\QV");
-        if (c.content) box.write(Path(c.file), c.content);
+        box.remove(Path(c.file));
+        if (c.content) put(c.file, c.content);
         const std::string file = c.file, path = Path(file);
         const Status status = file == "Reverse.pth"    ? ReadReversePath(path).status()
                               : file == "Finished.flg" ? ReadFinishedFlag(path).status()
@@ -252,4 +251,4 @@ TEST(DrawingRecord, AnOddToolFlagSurvivesUnlessTheToolChanges) {
 }
 
 }  // namespace
-}  // namespace qv
+}  // namespace qv::test

@@ -23,11 +23,6 @@ inline std::string Sys(const std::string& name) { return "C:\\QUORVANE\\" + name
 inline std::string Job(const std::string& name) { return "C:\\QUORVANE\\PROGRAMS\\PRESS1\\JOBS\\" + name; }
 
 inline std::string RowText(const TurretRow& r) { return r.station + "|" + r.type + "|" + r.size + "|" + r.angle; }
-inline std::vector<std::string> Rows(const ReversePanel& panel) {
-    std::vector<std::string> rows;
-    for (const TurretRow& r : panel.rows) rows.push_back(RowText(r));
-    return rows;
-}
 
 class ReverseRunTest : public ::testing::Test {
 protected:

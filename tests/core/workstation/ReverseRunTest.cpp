@@ -8,14 +8,8 @@
 #include "core/workstation/RecentFile.h"
 #include "core/workstation/TurretTable.h"
 
-namespace qv {
+namespace qv::test {
 namespace {
-
-using test::Job;
-using test::kFailed;
-using test::Rows;
-using test::ReverseRunTest;
-using test::Sys;
 
 // Shapes are named, an unknown letter undefined, an indexable station shown
 // as "idx"; every non-empty line of the program is a record, trimmed and cut to 80.
@@ -29,20 +23,22 @@ TEST_F(ReverseRunTest, SuccessfulRunFillsThePanelAndTheReviewRecords) {
     ASSERT_TRUE(panel.has_value()) << (messages.shown.empty() ? "" : messages.shown.back());
     EXPECT_TRUE(messages.shown.empty());
     const auto& b = panel->sheetTexts;
-    EXPECT_EQ(test::Fields(panel->caption, b[0], b[1], b[2], b[3]), "P1 1000 500 250 750");
-    EXPECT_EQ(Rows(*panel), (std::vector<std::string>{"3|Rad-Square|20r2|0", "5|Undefined   ||15",
-                                                      "12|Diameter  |10.5|idx", "9|Special   |KEYHOLE|0"}));
+    EXPECT_EQ(Fields(panel->caption, b[0], b[1], b[2], b[3]), "P1 1000 500 250 750");
+    std::vector<std::string> rows;
+    for (const TurretRow& r : panel->rows) rows.push_back(RowText(r));
+    EXPECT_EQ(rows, (std::vector<std::string>{"3|Rad-Square|20r2|0", "5|Undefined   ||15", "12|Diameter  |10.5|idx",
+                                              "9|Special   |KEYHOLE|0"}));
     const ReverseRunState& found = ReverseRun();
-    EXPECT_EQ(test::Fields(found.ProgramPath, found.TurretTools[12].Defined, found.BlockCount), Job("P1") + " 0 5");
-    EXPECT_EQ(test::ToolText(found.TurretTools[3]), "-C 'Rad-Square' 20x0x0x2 s0 c0 a0 i0 n0");
-    EXPECT_EQ(test::ToolText(found.TurretTools[5]), "-U 'Undefined' 1x2x3x4 s0 c0 a15 i0 n0");
-    EXPECT_EQ(test::ToolText(found.TurretTools[9]), "-S 'KEYHOLE' 0x0x0x0 s0 c0 a0 i0 n0");
+    EXPECT_EQ(Fields(found.ProgramPath, found.TurretTools[12].Defined, found.BlockCount), Job("P1") + " 0 5");
+    EXPECT_EQ(ToolText(found.TurretTools[3]), "-C 'Rad-Square' 20x0x0x2 s0 c0 a0 i0 n0");
+    EXPECT_EQ(ToolText(found.TurretTools[5]), "-U 'Undefined' 1x2x3x4 s0 c0 a15 i0 n0");
+    EXPECT_EQ(ToolText(found.TurretTools[9]), "-S 'KEYHOLE' 0x0x0x0 s0 c0 a0 i0 n0");
     EXPECT_EQ(installation.read(Sys("Reverse.rnd")),
               FixedText("%", 80) + FixedText("O1234 (DEMO)", 80) + FixedText("N20", 80) + std::string(80, 'A') +
                   FixedText("G50", 80));
-    EXPECT_EQ(installation.read(Sys("Reverse.pth")), test::CrLf({Job("P1"), "P1", "JOBS", "PRESS1"}));
+    EXPECT_EQ(installation.read(Sys("Reverse.pth")), CrLf({Job("P1"), "P1", "JOBS", "PRESS1"}));
     EXPECT_FALSE(installation.exists(Sys("Finished.flg")) || installation.exists(Sys("Reverse.rnd.tmp")));
-    EXPECT_EQ(installation.read(Sys("Lastfile.lst")), test::CrLf({"JOBS", "P1", "******"}));
+    EXPECT_EQ(installation.read(Sys("Lastfile.lst")), CrLf({"JOBS", "P1", "******"}));
 }
 
 std::string Tools(int count) {
@@ -66,9 +62,8 @@ TEST_F(ReverseRunTest, PanelShowsSheetAndToolsInTheMachinesUnits) {
         const auto panel = run("P1");
         ASSERT_TRUE(panel.has_value()) << c.shown;
         const auto& b = panel->sheetTexts;
-        EXPECT_EQ(test::Fields(b[0], b[1], b[2], b[3], panel->rows.size(), ReverseRun().TurretCount,
-                               panel->scrollMaximum, panel->selectedRow),
-                  c.shown);
+        EXPECT_EQ(Fields(b[0], b[1], b[2], b[3], panel->rows.size(), ReverseRun().TurretCount, panel->scrollMaximum,
+                         panel->selectedRow), c.shown);
     }
 }
 
@@ -77,15 +72,14 @@ TEST_F(ReverseRunTest, PanelShowsSheetAndToolsInTheMachinesUnits) {
 TEST_F(ReverseRunTest, NoSelectionTakesTheRecentProgramOrIsRefused) {
     EXPECT_FALSE(run("   ").has_value());
     EXPECT_EQ(messages.shown, (std::vector<std::string>{"No Program Selected !"}));
-    EXPECT_EQ(test::Fields(lastRun.programChosen, messages.beeps, installation.exists(Sys("Reverse.pth"))), "0 1 0");
+    EXPECT_EQ(Fields(lastRun.programChosen, messages.beeps, installation.exists(Sys("Reverse.pth"))), "0 1 0");
     const std::string other = "C:\\QUORVANE\\PROGRAMS\\PRESS1\\OTHER\\";
     installation.writeLines(other + "Q7.prg", {"G50"});
     installation.writeLines(Sys("Lastfile.lst"), {"OTHER", "Q7", "******"});
     (void)run("");
     ASSERT_TRUE(chosen.has_value());
-    EXPECT_EQ(test::Fields(chosen->directoryChanged, chosen->ProgramName, chosen->ProgramPath,
-                           State().Config.CurrentDirectory),
-              "1 Q7 " + other + "Q7 OTHER");
+    EXPECT_EQ(Fields(chosen->directoryChanged, chosen->ProgramName, chosen->ProgramPath,
+                     State().Config.CurrentDirectory), "1 Q7 " + other + "Q7 OTHER");
 }
 
 // A missing processor is named and gives both messages in order; one that
@@ -107,7 +101,7 @@ TEST_F(ReverseRunTest, ProcessorThatDoesNotRunSaysWhy) {
         installation.remove(Sys("FANUCRVS.exe"));
         if (c.file && c.file[0] == '#') processor(c.file);
         else if (c.file) installation.write(Sys("FANUCRVS.exe"), c.file);
-        messages = test::Answers{};
+        messages = Answers{};
         makePreviousRun();
         EXPECT_FALSE(run("P1").has_value());
         EXPECT_EQ(messages.shown, c.shown);
@@ -138,25 +132,19 @@ TEST_F(ReverseRunTest, AnswersDecideTheRunAndAFailureKeepsThePreviousResult) {
         if (!c.program) installation.remove(Job("P1.prg"));
         installation.remove(Sys("ran.mark"));
         installation.remove(Sys("Lastfile.lst"));
-        messages = test::Answers{};
+        messages = Answers{};
         makePreviousRun();
         const bool succeeds = run("P1").has_value();
-        EXPECT_EQ(test::Fields(installation.exists(Sys("ran.mark")), installation.exists(Sys("Finished.flg")),
-                               succeeds),
-                  test::Fields(true, false, !*c.reason));
+        EXPECT_EQ(Fields(installation.exists(Sys("ran.mark")), installation.exists(Sys("Finished.flg")), succeeds),
+                  Fields(true, false, !*c.reason));
         if (succeeds) continue;
-        ASSERT_EQ(test::Fields(messages.shown.size(), messages.beeps), "1 1");
+        ASSERT_EQ(Fields(messages.shown.size(), messages.beeps), "1 1");
         EXPECT_EQ(messages.shown[0].rfind(kFailed, 0), 0u) << messages.shown[0];
         EXPECT_NE(messages.shown[0].find(c.reason), std::string::npos) << messages.shown[0];
         expectPreviousRunKept();
         EXPECT_EQ(installation.read(Sys("Lastfile.lst")).find("P1"), std::string::npos);
     }
 }
-
-using test::Tool;
-using test::ToolText;
-
-using test::RowText;
 
 // Stations 4 and 17 found by the run; the tool is confirmed for the second
 // row and shown in the machine's units, millimetres to 3 decimals.
@@ -208,7 +196,7 @@ TEST(RecentFile, RemembersAndRecallsWhileTheProgramExists) {
         {"JOBS", "Part,7", "JOBS\r\n\"Part,7\"\r\n******\r\n", "JOBS/Part,7"},
     };
     for (const auto& c : cases) {
-        test::MachineSandbox box;
+        MachineSandbox box;
         const std::string recalled = c.recalled;
         const std::size_t slash = recalled.find('/');
         box.write("C:\\JOBS\\M1\\" + recalled.substr(0, slash) + "\\" + recalled.substr(slash + 1) + ".prg", "%\r\n");
@@ -220,7 +208,7 @@ TEST(RecentFile, RemembersAndRecallsWhileTheProgramExists) {
         EXPECT_EQ(box.read(kLastFile), c.file);
     }
     // No directory, a drive, or no program leaves the previous memory.
-    test::MachineSandbox box;
+    MachineSandbox box;
     ASSERT_TRUE(RememberLastFile("JOBS", "P7"));
     const std::string before = box.read(kLastFile);
     using Entry = std::pair<const char*, const char*>;
@@ -241,7 +229,7 @@ TEST(RecentFile, EmptyMemoryRecallsNothing) {
     };
     for (const auto& [file, read] : cases) {
         SCOPED_TRACE(file.value_or("no file"));
-        test::MachineSandbox box;
+        MachineSandbox box;
         box.write("C:\\JOBS\\M1\\JOBS\\P7.prg", "%\r\n");
         if (file) box.write(kLastFile, *file);
         std::string directory, program;
@@ -252,4 +240,4 @@ TEST(RecentFile, EmptyMemoryRecallsNothing) {
 }
 
 }  // namespace
-}  // namespace qv
+}  // namespace qv::test

@@ -14,7 +14,7 @@
 #include "support/Fields.h"
 #include "support/Sandbox.h"
 
-namespace qv {
+namespace qv::test {
 namespace {
 
 constexpr std::size_t kPiece = 1 << 16;
@@ -34,7 +34,7 @@ TEST(ReviewRecords, EqualTheRecordsOfTheWholeProgramsLines) {
     };
     for (const std::string& content : programs) {
         SCOPED_TRACE(content.size());
-        test::Sandbox box;
+        Sandbox box;
         box.write("C:\\JOBS\\P.prg", content);
         std::string expected;
         std::int32_t count = 0;
@@ -48,7 +48,7 @@ TEST(ReviewRecords, EqualTheRecordsOfTheWholeProgramsLines) {
         EXPECT_EQ(written.value(), count);
         EXPECT_TRUE(box.read("C:\\JOBS\\Reverse.rnd") == expected);
     }
-    test::Sandbox box;
+    Sandbox box;
     EXPECT_EQ(WriteReviewRecords("C:\\P.prg", "C:\\Reverse.rnd").message(), "C:\\P.prg: no such file");
     EXPECT_FALSE(box.exists("C:\\Reverse.rnd.tmp"));
 }
@@ -65,7 +65,7 @@ TEST(ReviewPager, ShowsTheRecordsOfTheRun) {
     } cases[] = {{5, 1, 1}, {21, 1, 1}, {100, 80, 80}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.blocks);
-        test::MachineSandbox box;
+        MachineSandbox box;
         std::string bytes;
         for (int n = 1; n <= c.blocks; ++n) bytes += FixedText("N" + std::to_string(n), 80);
         box.write("C:\\QV\\Reverse.rnd", bytes);
@@ -73,11 +73,11 @@ TEST(ReviewPager, ShowsTheRecordsOfTheRun) {
         ReviewPager pager = ReviewPager::ForCurrentRun();
         EXPECT_EQ(pager.lines().value_or({}), Blocks(1, std::min(c.blocks, 21)));
         const bool moved = pager.onKey(ReviewKey::End).moved;
-        EXPECT_EQ(test::Fields(pager.scrollMinimum(), pager.scrollMaximum(), moved, pager.TopRecord),
-                  test::Fields(1, c.scrollMaximum, c.topAfterEnd != 1, c.topAfterEnd));
+        EXPECT_EQ(Fields(pager.scrollMinimum(), pager.scrollMaximum(), moved, pager.TopRecord),
+                  Fields(1, c.scrollMaximum, c.topAfterEnd != 1, c.topAfterEnd));
         EXPECT_EQ(pager.lines().value_or({}), Blocks(c.topAfterEnd, c.blocks));
     }
-    test::MachineSandbox box;
+    MachineSandbox box;
     ReviewPager pager;
     pager.BlockCount = 3;
     EXPECT_NE(pager.lines().message().find("C:\\QV\\Reverse.rnd"), std::string::npos);
@@ -97,9 +97,8 @@ TEST(ReviewPager, KeysAndTheScrollBarMoveWithinTheRecords) {
     for (const auto& c : keys) {
         pager.TopRecord = c.top;
         const ReviewKeyResult result = pager.onKey(c.key);
-        EXPECT_EQ(test::Fields(pager.TopRecord, result.consumed, result.moved),
-                  test::Fields(c.topAfter, c.consumed, c.top != c.topAfter))
-            << static_cast<int>(c.key) << " at " << c.top;
+        EXPECT_EQ(Fields(pager.TopRecord, result.consumed, result.moved),
+                  Fields(c.topAfter, c.consumed, c.top != c.topAfter)) << static_cast<int>(c.key) << " at " << c.top;
     }
     for (auto [value, top] : std::vector<std::pair<std::int32_t, std::int32_t>>{{50, 50}, {0, 1}, {500, 80}}) {
         pager.scrollTo(value);
@@ -109,8 +108,8 @@ TEST(ReviewPager, KeysAndTheScrollBarMoveWithinTheRecords) {
     pager.onKey(ReviewKey::End);
     const std::int32_t end = pager.TopRecord;
     pager.onKey(ReviewKey::PageUp);
-    EXPECT_EQ(test::Fields(pager.scrollMaximum(), end, pager.TopRecord), "69980 69980 69960");
+    EXPECT_EQ(Fields(pager.scrollMaximum(), end, pager.TopRecord), "69980 69980 69960");
 }
 
 }  // namespace
-}  // namespace qv
+}  // namespace qv::test

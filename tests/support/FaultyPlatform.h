@@ -4,10 +4,7 @@
 // are SysFaults' work.
 #pragma once
 
-#include <cstdint>
-#include <memory>
 #include <string>
-#include <vector>
 
 #include "support/ForwardingPlatform.h"
 
@@ -22,17 +19,12 @@ enum Call : unsigned {
     kMakeFolder = 1u << 4,      // makeFolder
     kRemoveFolder = 1u << 5,    // removeFolder
     kRenameFolder = 1u << 6,    // renameFolder
-    kOpenRecordFile = 1u << 7,  // openRecordFile
-    kRecordWrite = 1u << 8,     // RecordFile::write and RecordFile::sync
-    kRead = 1u << 9,            // readFile and RecordFile::read
-    kSetCurrentFolder = 1u << 10,
-    kStartProgram = 1u << 11,   // startProgram
-    kSync = 1u << 12,           // syncFile
+    kSync = 1u << 7,            // syncFile
 };
 
-/// Every call that changes something on the disc or flushes it there.
-constexpr unsigned kMutatingCalls = kWrite | kCopy | kRename | kDelete | kMakeFolder | kRemoveFolder |
-                                    kRenameFolder | kOpenRecordFile | kRecordWrite | kSync;
+/// Every whole-file or folder call that changes the disc or flushes it there.
+constexpr unsigned kMutatingCalls =
+    kWrite | kCopy | kRename | kDelete | kMakeFolder | kRemoveFolder | kRenameFolder | kSync;
 
 struct Fault {
     unsigned kinds = kMutatingCalls;
@@ -58,13 +50,6 @@ public:
     /// No call fails from now on.
     void disarm() { armed_ = false; }
 
-    /// True when a call was failed since the last arm.
-    bool fired() const { return fired_ > 0; }
-
-    /// Counts a call of kind and tells whether it is to fail; for the record
-    /// files this platform hands out.
-    Status check(Call kind, const std::string& path);
-
     Status copyFile(const std::string& from, const std::string& to) override;
     Status syncFile(const std::string& path) override { return failOr(kSync, path, &Platform::syncFile, path); }
     Status renameFile(const std::string& from, const std::string& to) override {
@@ -80,19 +65,14 @@ public:
     Status renameFolder(const std::string& from, const std::string& to) override {
         return failOr(kRenameFolder, from, &Platform::renameFolder, from, to);
     }
-    Result<std::string> readFile(const std::string& path) override;
     Status writeFile(const std::string& path, const std::string& content) override {
         return failOr(kWrite, path, &Platform::writeFile, path, content);
     }
-    Result<std::unique_ptr<platform::RecordFile>> openRecordFile(const std::string& path, std::size_t recordLength,
-                                                                 bool create) override;
-    Status setCurrentFolder(const std::string& path) override {
-        return failOr(kSetCurrentFolder, path, &Platform::setCurrentFolder, path);
-    }
-    Result<std::int64_t> startProgram(const std::string& commandLine, platform::WindowState state,
-                                      const std::string& outputFile) override;
 
 private:
+    /// Counts a call of kind and tells whether it is to fail.
+    Status check(Call kind, const std::string& path);
+
     /// The fault when this call is to fail, else the inner platform's answer.
     template <typename... Params, typename... Args>
     Status failOr(Call kind, const std::string& path, Status (Platform::*call)(Params...), const Args&... args) {
@@ -100,11 +80,9 @@ private:
         return fault.ok() ? (inner().*call)(args...) : fault;
     }
 
-
     Fault fault_;
     bool armed_ = false;
     int counted_ = 0;
-    int fired_ = 0;
 };
 
 }  // namespace qv::test

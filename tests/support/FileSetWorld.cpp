@@ -7,11 +7,14 @@
 #include <sstream>
 
 #include "core/common/State.h"
+#include "support/Answers.h"
 
 namespace qv::test {
 
-FileSetWorld::FileSetWorld() : Sandbox({{'C'}, {'D'}}) {
+FileSetWorld::FileSetWorld(std::initializer_list<bool> yes) : Sandbox({{'C'}, {'D'}}) {
     State().Mach.MachineFolder = "M1";
+    State().LastAnswer = 0;
+    SharedAnswers() = Answers(yes);
     for (const char* folder : {kJobs, kParts, kForeign, kOtherDriveOwn, kOtherDriveForeign, kExchange})
         makeFolder(folder);
 }

@@ -2,6 +2,7 @@
 // as the selected machine.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -20,7 +21,8 @@ inline const char* const kExchange = "D:\\EXCHANGE\\";
 
 class FileSetWorld : public Sandbox {
 public:
-    FileSetWorld();
+    /// Starts SharedAnswers() afresh with these answers queued, and LastAnswer at 0.
+    explicit FileSetWorld(std::initializer_list<bool> yes = {});
 
     /// Files in folder, each holding Bytes(prefix, name).
     void putFiles(const std::string& folder, const std::vector<std::string>& names, const std::string& prefix);

@@ -1,5 +1,5 @@
 // A second program beside the test: runs a function in a forked child process
-// and hands back the text it returned.
+// and hands back the text it returned, marked when the child did not end well.
 #pragma once
 
 #include <sys/wait.h>
@@ -27,7 +27,7 @@ inline std::string InChild(const std::function<std::string()>& run) {
     close(pipeFds[0]);
     int status = 0;
     if (pid < 0 || waitpid(pid, &status, 0) != pid) return "no child";
-    return text;
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? text : text + "\n(the child ended abnormally)";
 }
 
 }  // namespace qv::test

@@ -1,8 +1,6 @@
 // The fault table put in place of the host's system calls.
 #include "support/SysFaults.h"
 
-#include <array>
-
 #include "platform/PosixSysCalls.h"
 
 namespace qv::test {
@@ -15,19 +13,11 @@ struct State {
     bool armed = false;
     int counted = 0;
     int fired = 0;
-    std::array<int, kSysKinds> calls{};
 } g;
-
-int IndexOf(SysKind kind) {
-    int i = 0;
-    while ((1u << i) != kind) ++i;
-    return i;
-}
 
 // Counts the call; true when it is to fail (errno set) or, for a short
 // write, to put half its bytes.
 bool Fires(SysKind kind) {
-    ++g.calls[static_cast<std::size_t>(IndexOf(kind))];
     if (!g.armed || !(g.fault.kinds & kind)) return false;
     ++g.counted;
     if (g.fault.persistent ? g.counted < g.fault.nth : g.counted != g.fault.nth) return false;
@@ -85,7 +75,5 @@ void SysFaults::arm(const SysFault& fault) {
 void SysFaults::disarm() { g.armed = false; }
 
 int SysFaults::fired() const { return g.fired; }
-
-int SysFaults::calls(SysKind kind) const { return g.calls[static_cast<std::size_t>(IndexOf(kind))]; }
 
 }  // namespace qv::test

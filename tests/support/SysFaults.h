@@ -1,6 +1,6 @@
 // Faults at the system calls under the POSIX platform: fails the Nth call of
 // the chosen kinds with an errno, once or from then on, or makes the Nth
-// write short. Counts calls and faults fired. One at a time; the host's calls
+// write short. Counts the faults fired. One at a time; the host's calls
 // come back when it is destroyed.
 #pragma once
 
@@ -42,8 +42,6 @@ public:
     void arm(const SysFault& fault);
     void disarm();
     int fired() const;
-    /// Calls of one kind since construction.
-    int calls(SysKind kind) const;
 };
 
 }  // namespace qv::test

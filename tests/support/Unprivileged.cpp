@@ -4,10 +4,11 @@
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 #include <grp.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
+
+#include "support/ForkedChild.h"
 
 namespace qv::test {
 namespace {
@@ -46,25 +47,7 @@ std::string RunDropped(const std::function<void()>& body) {
 void AsUnprivileged(const std::string& hostFolder, const std::function<void()>& body) {
     if (geteuid() != 0) return body();
     HandOver(hostFolder);
-    int fds[2];
-    ASSERT_EQ(pipe(fds), 0);
-    const pid_t pid = fork();
-    ASSERT_GE(pid, 0);
-    if (pid == 0) {
-        close(fds[0]);
-        const std::string text = RunDropped(body);
-        const ssize_t put = write(fds[1], text.data(), text.size());
-        _exit(text.empty() && put == 0 ? 0 : 1);  // no test teardown in the child
-    }
-    close(fds[1]);
-    std::string text;
-    char buffer[512];
-    for (ssize_t got; (got = read(fds[0], buffer, sizeof buffer)) > 0;)
-        text.append(buffer, static_cast<std::size_t>(got));
-    close(fds[0]);
-    int status = 0;
-    waitpid(pid, &status, 0);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "as uid 65534:\n" << text;
+    EXPECT_EQ(InChild([&] { return RunDropped(body); }), "") << "as uid 65534";
 }
 
 }  // namespace qv::test

@@ -36,11 +36,8 @@ class CopyMoveFileSetTest : public ::testing::TestWithParam<Param> {};
 
 TEST_P(CopyMoveFileSetTest, BringsTheMembersAcrossAndLeavesTheRest) {
     const auto& [c, op, drive] = GetParam();
-    FileSetWorld world;
-    Answers& messages = SharedAnswers();
-    messages = Answers{};
-    messages.answer({true, true});
-    State().LastAnswer = 0;
+    FileSetWorld world({true, true});
+    const Answers& messages = SharedAnswers();
     const std::string target = drive == 'C' ? (c.ownMachine ? kParts : kForeign)
                                             : (c.ownMachine ? kOtherDriveOwn : kOtherDriveForeign);
     world.putFiles(kJobs, Files(c.source), "src");
@@ -96,16 +93,13 @@ INSTANTIATE_TEST_SUITE_P(Sets, CopyMoveFileSetTest,
 // Renaming or copying under a new name within one folder (the file window's
 // rename and copy-as); a folder given without its final "\" means that folder.
 TEST(SameFolderTransfer, RenameMovesAndCopyAsKeepsTheOriginal) {
-    FileSetWorld world;
-    Answers& messages = SharedAnswers();
-    messages = Answers{};
+    FileSetWorld world({true});
     world.putFiles(kJobs, {"BRACKET.drw", "BRACKET.prg", "BRACKET.nst", "HOLDER.prg", "HOLDER.rpt"}, "src");
-    messages.answer({true});
     EXPECT_EQ(MoveFileSet(kJobs, "BRACKET", kJobs, "HOLDER", 3, SharedAsk()).count(), 1);
     EXPECT_EQ(CopyFileSet("C:\\MACH\\M1\\JOBS", "HOLDER", "C:\\MACH\\M1\\JOBS", "COPY", 2, SharedAsk()).count(), 1);
     world.expectFolder(kJobs, {"HOLDER.drw<BRACKET.drw", "HOLDER.nst<BRACKET.nst", "HOLDER.prg<BRACKET.prg",
                                "COPY.prg<BRACKET.prg"}, "src");
-    EXPECT_EQ(messages.asked, std::vector<std::string>{OverwriteQuestion("HOLDER")});
+    EXPECT_EQ(SharedAnswers().asked, std::vector<std::string>{OverwriteQuestion("HOLDER")});
 }
 
 // E:\JOBS is a link to C:\PROGRAMS\JOBS: one folder under two names, so a
@@ -135,14 +129,11 @@ namespace {
 // Someone else's files under names like ours, in another letter case, are
 // neither replaced nor taken for staging.
 TEST(StagingNamesTest, FilesUnderOurTemporaryNamesAreLeftAlone) {
-    FileSetWorld world;
+    FileSetWorld world({true});
     const std::vector<std::string> theirs = {"~QVN1.TMP", "~qVn2.tmp", "~QVO3.TMP"};
     world.putFiles(kJobs, {"BRACKET.prg", "BRACKET.drw"}, "src");
     world.putFiles(kParts, theirs, "old");
     world.putFiles(kParts, {"BRACKET.prg"}, "old");
-    State().LastAnswer = 0;
-    SharedAnswers() = Answers{};
-    SharedAnswers().answer({true});
     EXPECT_TRUE(CopyFileSet(kJobs, "BRACKET", kParts, "BRACKET", 3, SharedAsk()).done());
     world.expectFolder(kParts, {"BRACKET.prg<BRACKET.prg", "BRACKET.drw<BRACKET.drw", theirs[0], theirs[1], theirs[2]}, "src");
 }

@@ -27,9 +27,7 @@ TEST(FailureNotice, NamesTheFileAndTheReason) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.notice);
-        FileSetWorld world;
-        SharedAnswers() = Answers{};
-        SharedAnswers().answer({true});
+        FileSetWorld world({true});
         world.putFiles(kJobs, {"BRACKET.drw", "BRACKET.prg"}, "src");
         world.putFiles(kParts, {"BRACKET.drw", "BRACKET.rpt"}, "old");
         const Snapshot before = world.snapshot();

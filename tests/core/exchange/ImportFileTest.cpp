@@ -21,10 +21,8 @@ struct ImportCase {
 
 void ExpectImported(const ImportCase& c) {
     SCOPED_TRACE(c.label);
-    FileSetWorld world;
-    Answers& messages = SharedAnswers();
-    messages = Answers{};
-    messages.answer({true});
+    FileSetWorld world({true});
+    const Answers& messages = SharedAnswers();
     world.putFiles(kExchange, Files(c.source, c.base), "ext");
     world.putFiles(kForeign, Files(c.target, c.base), "old");
 

@@ -37,14 +37,12 @@ const char* const kBadName = "Invalid File Name !";
 // companions included; only the overwrite question touches LastAnswer.
 void ExpectNothingChanged(const Refused& c) {
     SCOPED_TRACE(c.label);
-    FileSetWorld world;
-    Answers& messages = SharedAnswers();
-    messages = Answers{};
+    FileSetWorld world;  // every question is answered No
+    const Answers& messages = SharedAnswers();
     world.putFiles(kJobs, kSet, "src");
     world.putFiles(kParts, {"BRACKET.drw", "BRACKET.prg", "BRACKET.seq", "BRACKET.TAP.prg", "BRACKET.DXF"}, "old");
     world.putFiles(kExchange, {"BRACKET.drw", "BRACKET.prg", "BRACKET.TAP", "BRACKET.DXF"}, "ext");
     const Snapshot before = world.snapshot();
-    messages.answer({false});
     State().LastAnswer = kUntouched;
 
     const Outcome done = c.run();
@@ -97,12 +95,9 @@ TEST(Refused, ChangesNothing) {
 // A source set that has vanished brings nothing; the target set it was to
 // replace stays as it was.
 TEST(VanishedSource, LeavesTheTargetSetAlone) {
-    FileSetWorld world;
-    Answers& messages = SharedAnswers();
-    messages = Answers{};
+    FileSetWorld world({true, true});
     world.putFiles(kParts, {"GONE.drw", "GONE.prg", "GONE.usr"}, "old");
     const Snapshot before = world.snapshot();
-    messages.answer({true, true});
     EXPECT_EQ(CopyFileSet(kJobs, "GONE", kParts, "GONE", 3, SharedAsk()).count(), 1);
     EXPECT_EQ(ImportFile(kExchange, kParts, "GONE.prg", SharedAsk()).count(), 1);
     EXPECT_EQ(world.snapshot(), before);

@@ -86,9 +86,7 @@ std::string PngOf(const DisplayList& list, int width, int height) {
 }
 
 Status RunPlot(const PlotRequest& request, std::string& summary) {
-    auto source = DrawingDisplaySource(request.Drawing);
-    if (!source) return source.status();
-    auto list = BuildDisplayList(request.Drawing, *source);
+    auto list = BuildDisplayList(request.Drawing);
     if (!list) return list.status();
     const std::string bytes = request.Format == PlotFormat::Svg ? SvgOf(*list, request.Width, request.Height)
                                                                 : PngOf(*list, request.Width, request.Height);

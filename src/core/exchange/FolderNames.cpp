@@ -16,11 +16,9 @@ FolderNames::Listing& FolderNames::of(const std::string& folder) {
     if (!added) return listing;
     platform::Platform& fs = platform::Current();
     Result<std::vector<std::string>> entries = fs.listEntries(folder, "*");
-    Result<std::vector<std::string>> files = fs.listFiles(folder, "*");
-    if (!entries.ok() || !files.ok()) return listing;
+    if (!entries.ok()) return listing;
     listing.read = true;
-    for (const std::string& name : *entries) listing.entries.insert(Upper(name));
-    for (std::string& name : *files) listing.files.emplace(Upper(name), std::move(name));
+    for (std::string& name : *entries) listing.entries.emplace(Upper(name), std::move(name));
     return listing;
 }
 
@@ -28,7 +26,7 @@ std::string FolderNames::staging(const std::string& folder, const char* tag) {
     Listing& listing = of(folder);
     for (;;) {
         const std::string name = std::string("~qv") + tag + NumberText(++counter_) + ".tmp";
-        if (!listing.entries.insert(Upper(name)).second) continue;
+        if (!listing.entries.emplace(Upper(name), name).second) continue;
         if (!listing.read && platform::Current().entryExists(folder + name)) continue;
         return folder + name;
     }
@@ -39,8 +37,11 @@ std::string FolderNames::existing(const std::string& path) {
     const std::string folder = cut == std::string::npos ? "" : path.substr(0, cut + 1);
     const Listing& listing = of(folder);
     if (!listing.read) return ExistingFile(path);
-    const auto found = listing.files.find(Upper(path.substr(folder.size())));
-    return found == listing.files.end() ? "" : folder + found->second;
+    const auto found = listing.entries.find(Upper(path.substr(folder.size())));
+    if (found == listing.entries.end()) return "";
+    // Only a file is replaced; a folder of that name fails later, by name.
+    const std::string spelt = folder + found->second;
+    return platform::Current().fileExists(spelt) ? spelt : "";
 }
 
 }  // namespace qv::fileset

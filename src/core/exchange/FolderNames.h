@@ -4,7 +4,6 @@
 #pragma once
 
 #include <map>
-#include <set>
 #include <string>
 #include <unordered_map>
 
@@ -21,8 +20,7 @@ public:
 private:
     struct Listing {
         bool read = false;  // false: the folder could not be listed, so each name is looked up
-        std::set<std::string> entries;                       // upper case, files and folders
-        std::unordered_map<std::string, std::string> files;  // upper case -> as spelt
+        std::unordered_map<std::string, std::string> entries;  // upper case -> as spelt; files and folders
     };
     Listing& of(const std::string& folder);
 

@@ -9,6 +9,7 @@
 
 #include "core/common/Bytes.h"
 #include "core/workstation/DrawingRecord.h"
+#include "core/workstation/SheetBoxes.h"
 #include "core/workstation/TurretTable.h"
 
 namespace qv {
@@ -39,6 +40,12 @@ DisplaySource PanelDisplaySource(const ReverseRunState& run, const std::array<do
     source.Tools = run.TurretTools;
     for (std::size_t s = 0; s < TurretSlots; ++s) source.Confirmed[s] = IsConfirmedTool(run.TurretTools[s]);
     return source;
+}
+
+DisplaySource PanelDisplaySource(const ReverseRunState& run, const std::array<std::string, 4>& boxTexts,
+                                 const Machine& machine) {
+    const SheetEntry sheet = ApplySheetRules(EvaluateSheetBoxes(boxTexts, machine.InchUnits), machine);
+    return PanelDisplaySource(run, {sheet.X, sheet.Y, sheet.LeftClamp, sheet.RightClamp});
 }
 
 namespace {

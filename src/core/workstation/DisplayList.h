@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "core/common/State.h"
 #include "core/tooling/ToolRecord.h"
 #include "core/workstation/ReverseRunState.h"
 #include "core/workstation/ShapeOutline.h"
@@ -84,6 +85,10 @@ struct DisplaySource {
 /// The panel's source: its sheet values (X, Y, left, right clamp, mm) and
 /// the run's turret tools, confirmed where the user confirmed them.
 DisplaySource PanelDisplaySource(const ReverseRunState& run, const std::array<double, 4>& sheetValues);
+/// The same from the panel's sheet and clamp box texts, taken as accepting
+/// takes them: evaluated, in mm, with the machine's sheet and clamp rules.
+DisplaySource PanelDisplaySource(const ReverseRunState& run, const std::array<std::string, 4>& boxTexts,
+                                 const Machine& machine);
 
 /// Adds records one at a time (header first); for callers that hold records
 /// in memory. BuildDisplayList streams a file through it.
@@ -114,6 +119,8 @@ Result<DisplayList> BuildDisplayList(const std::string& path, const DisplaySourc
 
 /// The drawing's own sheet and clamps (from its header), entity tools.
 Result<DisplaySource> DrawingDisplaySource(const std::string& path);
+/// The drawing as it stands: built with its own DrawingDisplaySource.
+Result<DisplayList> BuildDisplayList(const std::string& path);
 
 /// Index of the hit nearest (x, y) whose outline lies within `tolerance`
 /// (mm) of it, -1 when none does.

@@ -74,6 +74,12 @@ Result<DisplaySource> DrawingDisplaySource(const std::string& path) {
     return source;
 }
 
+Result<DisplayList> BuildDisplayList(const std::string& path) {
+    Result<DisplaySource> source = DrawingDisplaySource(path);
+    if (!source) return source.status();
+    return BuildDisplayList(path, *source);
+}
+
 int HitAt(const DisplayList& list, double x, double y, double tolerance) {
     int best = -1;
     double bestEdge = HUGE_VAL, bestCentre = HUGE_VAL;

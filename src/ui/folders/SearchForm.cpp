@@ -70,7 +70,7 @@ void SearchForm::createCriteria() {
     CriteriaBox->setObjectName(QStringLiteral("CriteriaBox"));
     CriteriaBox->setMinimumWidth(260);
     CriteriaLabel[0]->setBuddy(CriteriaBox);
-    CriteriaLabel[1] = Label("File Spec", "CriteriaLabel1", CriteriaFrame);
+    CriteriaLabel[1] = Label("File Types", "CriteriaLabel1", CriteriaFrame);
     CheckFrame = new QGroupBox(CriteriaFrame);
     CheckFrame->setObjectName(QStringLiteral("CheckFrame"));
     auto* checks = new QHBoxLayout(CheckFrame);
@@ -100,7 +100,7 @@ void SearchForm::createResults() {
     SearchFrame = new QGroupBox(this);
     SearchFrame->setObjectName(QStringLiteral("SearchFrame"));
     auto* grid = new QGridLayout(SearchFrame);
-    SearchLabel[0] = Label("File Spec", "SearchLabel0", SearchFrame);
+    SearchLabel[0] = Label("Searched For", "SearchLabel0", SearchFrame);
     SearchLabel[2] = Label("", "SearchLabel2", SearchFrame);
     SearchLabel[1] = Label("File Name", "SearchLabel1", SearchFrame);
     DirectoryHeading = Label("Directory", "DirectoryHeading", SearchFrame);

@@ -37,7 +37,7 @@ public:
     // Criteria phase.
     QGroupBox* CriteriaFrame = nullptr;
     QLineEdit* CriteriaBox = nullptr;
-    std::array<QLabel*, 2> CriteriaLabel{};  // "Search Text", "File Spec"
+    std::array<QLabel*, 2> CriteriaLabel{};  // "Search Text", "File Types" (over the kind boxes)
     QGroupBox* CheckFrame = nullptr;
     std::array<QCheckBox*, 3> FileCheck{};  // [1] "Drawings", [2] "Programs"
     QPushButton* CriteriaOk = nullptr;

@@ -130,8 +130,8 @@ void DrawingView::mouseReleaseEvent(QMouseEvent* event) {
     }
     if (!shown_) return;
     const DrawPoint world = view_.toWorld(event->position());
-    const int hit = HitAt(list_, world.X, world.Y, kPickPixels / view_.Scale);
-    if (hit >= 0) emit stationClicked(list_.Hits[static_cast<std::size_t>(hit)].Station);
+    const int station = StationAt(list_, world.X, world.Y, kPickPixels / view_.Scale);
+    if (station >= 0) emit stationClicked(station);
 }
 
 void DrawingView::keyPressEvent(QKeyEvent* event) {

@@ -13,7 +13,6 @@
 #include "core/common/State.h"
 #include "core/common/Text.h"
 #include "core/workstation/DisplayList.h"
-#include "core/workstation/SheetBoxes.h"
 #include "ui/common/CoreText.h"
 #include "ui/workstation/DrawingView.h"
 #include "ui/workstation/ProgramFrame.h"
@@ -58,14 +57,12 @@ void ReverseForm::connectView() {
 // clamp rules, each station's tool as the user has confirmed it so far.
 void ReverseForm::refreshView(bool keepView) {
     viewTimer_->stop();
-    const bool inch = State().Mach.InchUnits;
     std::array<std::string, 4> texts;
     for (int i = 1; i <= 4; ++i) texts[i - 1] = ToCore(RvsBck->ShtBox[i]->text());
-    const SheetEntry sheet = ApplySheetRules(EvaluateSheetBoxes(texts, inch), State().Mach);
-    const std::array<double, 4> values{sheet.X, sheet.Y, sheet.LeftClamp, sheet.RightClamp};
     const ReverseRunState& run = ReverseRun();
-    Result<DisplayList> list = BuildDisplayList(run.ProgramPath + ".drw", PanelDisplaySource(run, values));
-    RvsBck->View->setInchUnits(inch);
+    Result<DisplayList> list =
+        BuildDisplayList(run.ProgramPath + ".drw", PanelDisplaySource(run, texts, State().Mach));
+    RvsBck->View->setInchUnits(State().Mach.InchUnits);
     if (!list.ok()) {
         RvsBck->View->clear(FromCore(list.message()));
         return;
@@ -92,8 +89,7 @@ void ReverseForm::previewProgram() {
         return;
     }
     const std::string path = State().Config.CurrentDirectoryPath + name + ".drw";
-    Result<DisplaySource> source = DrawingDisplaySource(path);
-    Result<DisplayList> list = source.ok() ? BuildDisplayList(path, *source) : Result<DisplayList>(source.status());
+    Result<DisplayList> list = BuildDisplayList(path);
     if (list.ok()) {
         ProgFrame->Preview->setList(std::move(*list), false);
     } else {

@@ -5,8 +5,8 @@
 #include "core/common/State.h"
 #include "core/folders/SubRoutines.h"
 #include "support/Answers.h"
-#include "support/FaultyPlatform.h"
 #include "support/Sandbox.h"
+#include "support/SysFaults.h"
 
 namespace qv {
 namespace {
@@ -53,9 +53,8 @@ TEST(SubRoutines, QuestionsNoticesAndTheFolderAfterwards) {
         for (const char* name : {"LOUVRE.SUB", "NIBBLE.SUB", "O9001.SUB"})
             box.write(kSubs + std::string(name), std::string(1, name[0]));
         EXPECT_EQ(SubRoutineList().items, (std::vector<std::string>{"LOUVRE.SUB", "NIBBLE.SUB", "O9001.SUB"}));
-        test::FaultyPlatform faulty(box.platform());
-        platform::ScopedPlatform use(faulty);
-        if (c.failAtDelete) faulty.arm({test::kDelete, c.failAtDelete});
+        test::SysFaults faults;
+        if (c.failAtDelete) faults.arm({test::kSysUnlink, c.failAtDelete});
         test::Answers answers;
         for (bool yes : c.answers) answers.answer({yes});
         const Outcome outcome = answers.show(c.op == 'D'   ? DeleteSubRoutines(c.names, answers)

@@ -10,7 +10,7 @@
 #include "core/startup/SystemConfiguration.h"
 #include "core/tooling/StationTable.h"
 #include "support/CountingPlatform.h"
-#include "support/FaultyPlatform.h"
+#include "support/SysFaults.h"
 #include "support/Fields.h"
 #include "support/InstallationFixture.h"
 
@@ -159,9 +159,8 @@ TEST(SetUpMachine, UndoesASetChangeCutShortInAProgramDirectory) {
     const std::string parts = "C:\\QUORVANE\\PROGRAMS\\PRESS1\\PARTS\\";
     for (const char* name : {"A.drw", "A.prg"}) in.fixture.write(jobs + name, name);
     {
-        test::FaultyPlatform faulty(in.fixture.platform());
-        platform::ScopedPlatform use(faulty);
-        faulty.arm({test::kMutatingCalls, 3, true, "the drive is not ready"});
+        test::SysFaults faults;
+        faults.arm({test::kSysRename, 3, true});
         ASSERT_EQ(MoveFileSet(jobs, "A", parts, "A", 3, [](const std::string&) { return true; }).count(), 0);
     }
     ASSERT_EQ(in.fixture.names(parts).size(), 2u);  // one source and the record

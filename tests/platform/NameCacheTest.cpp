@@ -38,17 +38,6 @@ protected:
     }
 };
 
-TEST_F(NameCacheTest, ExactNamesNeverScanAndOneScanServesLaterLookups) {
-    EXPECT_TRUE(platform->fileExists("C:\\Jobs\\Alpha.prg"));
-    EXPECT_FALSE(platform->fileExists("C:\\Jobs"));
-    EXPECT_EQ(scans(), 0u);
-    EXPECT_EQ(platform->realName("C:\\JOBS\\ALPHA.PRG"), "Alpha.prg");
-    std::uint64_t after = scans();
-    EXPECT_EQ(platform->realName("C:\\jobs\\beta.PRG"), "Beta.prg");
-    EXPECT_EQ(platform->realName("C:\\Jobs\\gamma.prg"), "Gamma.prg");
-    EXPECT_EQ(scans(), after);
-}
-
 struct OwnChange {
     const char* name;
     std::function<Status(platform::Platform&)> change;

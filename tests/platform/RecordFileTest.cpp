@@ -65,7 +65,6 @@ TEST_F(PlatformTest, RecordRefusalsNameFileAndRecord) {
         const char* message;
     } cases[] = {
         {"ReadZero", 0, 0, "C:\\One.drw: record 0 does not exist (records are numbered from 1)"},
-        {"ReadNegative", -3, 0, "C:\\One.drw: record -3 does not exist (records are numbered from 1)"},
         {"ReadPastEnd", 2, 0, "C:\\One.drw: record 2 is past the end (1 record)"},
         {"WriteZero", 0, 4, "C:\\One.drw: record 0 does not exist (records are numbered from 1)"},
         {"WriteTooLong", 1, 5, "C:\\One.drw: record 1 has 5 bytes, more than the record length 4"},

@@ -2,8 +2,6 @@
 // into folders of the selected machine and of another one.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <tuple>
 
 #include "support/FileSetWorld.h"
@@ -102,30 +100,6 @@ TEST(SameFolderTransfer, RenameMovesAndCopyAsKeepsTheOriginal) {
     EXPECT_EQ(SharedAnswers().asked, std::vector<std::string>{OverwriteQuestion("HOLDER")});
 }
 
-// E:\JOBS is a link to C:\PROGRAMS\JOBS: one folder under two names, so a
-// set copied or moved onto itself by the other name must stay whole.
-TEST(LinkedFolder, SetOntoItselfByAnotherNameLosesNothing) {
-    Sandbox box({{'C'}, {'E', "removable"}});
-    Answers& messages = SharedAnswers();
-    messages = Answers{true, true, true, true};
-    const char* const jobs = "C:\\PROGRAMS\\JOBS\\";
-    for (const char* name : {"BRACKET.drw", "BRACKET.prg", "BRACKET.inf", "BRACKET.nst"})
-        box.write(jobs + std::string(name), Bytes("src", name));
-    ASSERT_EQ(symlink(box.host(jobs).c_str(), box.host("E:\\JOBS").c_str()), 0);
-    const Snapshot before = box.snapshot();
-    EXPECT_EQ(CopyFileSet(jobs, "BRACKET", "E:\\JOBS\\", "BRACKET", 3, SharedAsk()).count(), 0);
-    EXPECT_EQ(MoveFileSet(jobs, "BRACKET", "e:\\jobs", "bracket", 3, SharedAsk()).count(), 0);
-    EXPECT_EQ(MoveFileSet("E:\\JOBS\\", "BRACKET", jobs, "BRACKET", 3, SharedAsk()).count(), 0);
-    EXPECT_EQ(box.snapshot(), before);
-    EXPECT_TRUE(messages.shown.empty());
-}
-
-}  // namespace
-}  // namespace qv::test
-
-namespace qv::test {
-namespace {
-
 // Someone else's files under names like ours, in another letter case, are
 // neither replaced nor taken for staging.
 TEST(StagingNamesTest, FilesUnderOurTemporaryNamesAreLeftAlone) {
@@ -135,7 +109,8 @@ TEST(StagingNamesTest, FilesUnderOurTemporaryNamesAreLeftAlone) {
     world.putFiles(kParts, theirs, "old");
     world.putFiles(kParts, {"BRACKET.prg"}, "old");
     EXPECT_TRUE(CopyFileSet(kJobs, "BRACKET", kParts, "BRACKET", 3, SharedAsk()).done());
-    world.expectFolder(kParts, {"BRACKET.prg<BRACKET.prg", "BRACKET.drw<BRACKET.drw", theirs[0], theirs[1], theirs[2]}, "src");
+    world.expectFolder(kParts, {"BRACKET.prg<BRACKET.prg", "BRACKET.drw<BRACKET.drw", theirs[0], theirs[1], theirs[2]},
+                       "src");
 }
 
 }  // namespace

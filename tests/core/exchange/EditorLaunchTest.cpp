@@ -38,8 +38,6 @@ struct EditorCase {
 const std::string kProgram = "C:\\JOBS\\M1\\P1\\A.prg";
 
 const EditorCase kCases[] = {
-    {"an option after the first blank is dropped", "C:\\TOOLS\\EDIT.EXE /X\r\n", "v", "e", kProgram,
-     "C:\\TOOLS\\EDIT.EXE " + kProgram, ""},
     {"an empty first line names Notepad", "\r\nC:\\EDIT.EXE\r\n", "v", "e", kProgram, "Notepad.exe " + kProgram, ""},
     {"a command without a blank gets one", "  edit\t\r\n", "v", "e", kProgram, "edit " + kProgram, ""},
     {"no file: the editor VISUAL names", nullptr, "myedit -w", "e", kProgram, "myedit -w " + kProgram, ""},

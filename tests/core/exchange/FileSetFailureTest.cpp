@@ -20,7 +20,6 @@ TEST(FailureNotice, NamesTheFileAndTheReason) {
         const char* notice;
     } cases[] = {
         {false, "C:\\MACH\\M1\\NOWHERE\\", false, "Copied !\nThe folder does not exist"},
-        {true, "C:\\MACH\\M1\\NOWHERE\\", false, "Moved !\nThe folder does not exist"},
         {false, "Q:\\JOBS\\", false, "Copied !\nDrive Q: does not exist"},
         {false, kParts, true, "Copied !\nAccess denied"},
         {true, kParts, true, "Moved !\nAccess denied"},

@@ -46,7 +46,6 @@ TEST(ImportFile, BringsTheFileAndItsCompanions) {
         ImportCase{"ProgramOverOldSet", "PART1.prg", "prg", "prg rpt drw", "prg =drw", "PART1"},
         ImportCase{"SingleDxf", "PART1.DXF", "DXF drw", "", "DXF", ""},
         ImportCase{"SingleUsrOverOld", "PART1.usr", "usr", "usr drw", "usr =drw", "PART1.usr"},
-        ImportCase{"SingleStp", "PART1.stp", "stp prg", "", "stp", ""},
         ImportCase{"ForeignExtension", "PART1.TAP", "TAP", "", "/PART1.TAP.prg<PART1.TAP", ""},
         ImportCase{"NoExtension", "PART7", "- prg", "", "/PART7.prg<PART7", "", "PART7"},
         ImportCase{"FourLetterExtension", "PART1.NCPG", "NCPG", "NCPG.prg NCPG.inf", "/PART1.NCPG.prg<PART1.NCPG",

@@ -41,7 +41,6 @@ TEST(TransferMethod, EveryCopyIsOnTheDiscBeforeAnySourceGoes) {
         std::vector<std::string> calls;  // the intent record's removal is the last delete
     } cases[] = {
         {false, kOtherDriveOwn, {"copy", "copy", "delete"}},
-        {false, kParts, {"copy", "copy", "delete"}},
         {true, kParts, {"delete"}},
         {true, kOtherDriveOwn, {"copy", "copy", drw, prg, "delete source", "delete source", "delete"}},
     };

@@ -67,7 +67,6 @@ TEST(Refused, ChangesNothing) {
         No("ImportProgram", [] { return ImportFile(kExchange, kParts, "BRACKET.prg", SharedAsk()); }, "BRACKET"),
         No("ImportSingle", [] { return ImportFile(kExchange, kParts, "BRACKET.DXF", SharedAsk()); }, "BRACKET.DXF"),
         No("ImportForeign", [] { return ImportFile(kExchange, kParts, "BRACKET.TAP", SharedAsk()); }, "BRACKET.TAP"),
-        Call("CopyOntoItself", [] { return CopyFileSet(kJobs, "BRACKET", kJobs, "BRACKET", 3, SharedAsk()); }),
         Call("MoveOntoItself", [] { return MoveFileSet(kJobs, "BRACKET", kJobs, "BRACKET", 3, SharedAsk()); }),
         Call("MoveOntoItselfOtherCase", [] { return MoveFileSet(kJobs, "BRACKET", kJobs, "bracket", 1, SharedAsk()); }),
         Call("CopyOntoItselfFolderSpeltOtherwise",

@@ -34,18 +34,14 @@ protected:
     ScopedMessageSink scope{sink};
 };
 
-TEST_F(MessageBoxes, NoticeHasTitleIconAndOk) {
+TEST_F(MessageBoxes, NoticeHasOkAndQuestionDefaultsToNoAndKeepsTheAnswer) {
     QStringList seen;
     WhenBox(seen, QMessageBox::Ok);
     Notify("No Program Selected !");
     EXPECT_EQ(seen, Shown("Quorvane", "No Program Selected !", QMessageBox::Warning, QMessageBox::Ok, {}));
-}
-
-TEST_F(MessageBoxes, QuestionDefaultsToNoAndKeepsTheAnswer) {
     struct Case { QMessageBox::StandardButton press; bool yes; std::int16_t answer; };
     for (const Case& c : {Case{QMessageBox::NoButton, false, AnswerNo}, Case{QMessageBox::Yes, true, AnswerYes},
                           Case{QMessageBox::No, false, AnswerNo}}) {
-        QStringList seen;
         WhenBox(seen, c.press);
         EXPECT_EQ(Ask("Overwrite it ?"), c.yes);
         EXPECT_EQ(State().LastAnswer, c.answer);

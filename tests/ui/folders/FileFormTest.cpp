@@ -67,8 +67,6 @@ const WindowCase kDeleteRows[] = {
 const WindowCase kRenameRows[] = {
     {"rename", 2, Pick({"COVER"}, "LID"), {true}, {"Rename \"COVER\"\nAs \"LID\" ?", "1 File Renamed !"}, "",
      {{kJobs, Jobs({"COVER.inf", "COVER.prg"}, {"LID.inf", "LID.prg"})}}},
-    {"letter_case_only", 2, Pick({"PLATE"}, "Plate"), {true}, {"Rename \"PLATE\"\nAs \"Plate\" ?", "1 File Renamed !"},
-     "", {{kJobs, Jobs({"PLATE.drw", "PLATE.nst", "PLATE.usr"}, {"Plate.drw", "Plate.nst", "Plate.usr"})}}},
     {"onto_an_existing_name", 2, Pick({"PANEL"}, "COVER"), {true, false},
      {"Rename \"PANEL\"\nAs \"COVER\" ?", OverwriteQuestion("COVER"), "No Files Renamed !"}, "", kUnchanged},
     {"drawings_only_letter_case", 2,

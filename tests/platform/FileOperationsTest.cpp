@@ -1,12 +1,18 @@
 // Whole-file reading and writing, copying, and the refusals of every
-// operation.
+// operation; fixed-length record files: round trip, counting, refusals and
+// messages; entries by the host's identity, folder locks between processes,
+// and the folders a rename flushes.
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <functional>
 
 #include "platform/PlatformFixture.h"
+#include "platform/PosixAtomicFile.h"
+#include "support/ForkedChild.h"
 #include "support/SysFaults.h"
+#include "support/Unprivileged.h"
 
 namespace qv::test {
 namespace {
@@ -135,6 +141,166 @@ TEST_F(PlatformTest, RefusalsNameThePathAndTouchNothing) {
         EXPECT_EQ(snapshot(), before);
         EXPECT_EQ(names("C:\\A"), (Names{"One.prg", "Sub"}));
     }
+}
+
+std::string Record(char fill, std::size_t length) {
+    std::string r(length, fill);
+    r[0] = '\0';
+    r[length - 1] = '\xff';
+    return r;
+}
+
+TEST_F(PlatformTest, RecordsRoundTripByteForByte) {
+    auto opened = platform->openRecordFile("C:\\Reverse.rnd", 8, true);
+    ASSERT_TRUE(opened.ok()) << opened.message();
+    auto& file = *opened;
+    EXPECT_EQ(file->recordCount(), 0);
+    ASSERT_TRUE(file->write(1, Record('a', 8)).ok());
+    ASSERT_TRUE(file->write(2, Record('b', 8)).ok());
+    ASSERT_TRUE(file->write(1, Record('c', 8)).ok());  // rewrite in place
+    ASSERT_TRUE(file->write(4, "ab").ok());             // short: zero padding; past the end: a zero gap
+    ASSERT_TRUE(file->sync().ok());
+    EXPECT_EQ(file->recordCount(), 4);
+    EXPECT_EQ(read("C:\\Reverse.rnd"),
+              Record('c', 8) + Record('b', 8) + std::string(8, '\0') + std::string("ab\0\0\0\0\0\0", 8));
+    std::string out;
+    ASSERT_TRUE(file->read(2, out).ok());
+    EXPECT_EQ(out, Record('b', 8));
+}
+
+TEST_F(PlatformTest, ExistingFileKeepsItsContentAndPartialTailIsNoRecord) {
+    const std::string bytes(6 * 10 + 7, 'r');
+    write("C:\\Tail.drw", bytes);
+    auto file = std::move(platform->openRecordFile("c:\\TAIL.drw", 10, true).value());
+    EXPECT_EQ(file->recordCount(), 6);
+    EXPECT_EQ(read("C:\\Tail.drw"), bytes);
+    std::string out = "untouched";
+    EXPECT_EQ(file->read(7, out).message(), "c:\\TAIL.drw: record 7 is past the end (6 records)");
+    EXPECT_EQ(out, "untouched");
+    EXPECT_TRUE(file->read(6, out).ok());
+}
+
+TEST_F(PlatformTest, ReadOnlyRecordFileIsReadButNotWritten) {
+    write("C:\\Locked.drw", "abcd");
+    chmod(host("C:\\Locked.drw").c_str(), 0444);
+    AsUnprivileged(root(), [&] {
+        auto file = std::move(platform->openRecordFile("C:\\Locked.drw", 4, false).value());
+        std::string out;
+        EXPECT_TRUE(file->read(1, out).ok());
+        EXPECT_EQ(file->write(1, "wxyz").message(), "C:\\Locked.drw: record 1 cannot be written: access denied");
+        EXPECT_EQ(read("C:\\Locked.drw"), "abcd");
+    });
+}
+
+TEST_F(PlatformTest, RecordRefusalsNameFileAndRecord) {
+    const struct {
+        const char* name;
+        std::int64_t record;
+        std::size_t dataLength;  // 0: a read
+        const char* message;
+    } cases[] = {
+        {"ReadZero", 0, 0, "C:\\One.drw: record 0 does not exist (records are numbered from 1)"},
+        {"ReadPastEnd", 2, 0, "C:\\One.drw: record 2 is past the end (1 record)"},
+        {"WriteZero", 0, 4, "C:\\One.drw: record 0 does not exist (records are numbered from 1)"},
+        {"WriteTooLong", 1, 5, "C:\\One.drw: record 1 has 5 bytes, more than the record length 4"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        write("C:\\One.drw", std::string(4, 'x'));
+        auto file = std::move(platform->openRecordFile("C:\\One.drw", 4, false).value());
+        std::string out;
+        Status s = c.dataLength == 0 ? file->read(c.record, out)
+                                     : file->write(c.record, std::string(c.dataLength, 'y'));
+        EXPECT_EQ(s.message(), c.message);
+        EXPECT_EQ(read("C:\\One.drw"), std::string(4, 'x'));
+    }
+}
+
+// E:\JOBS links to C:\A; C:\A\Hard.prg is a second name of One.prg; the
+// working folder is C:\A.
+TEST_F(PlatformTest, SameEntryByHostIdentity) {
+    write("C:\\A\\One.prg", "1");
+    write("C:\\A\\Two.prg", "1");
+    ASSERT_EQ(link(host("C:\\A\\One.prg").c_str(), host("C:\\A\\Hard.prg").c_str()), 0);
+    ASSERT_EQ(symlink(host("C:\\A").c_str(), host("E:\\JOBS").c_str()), 0);
+    enter("C:\\A");
+    const struct {
+        const char* name;
+        const char* a;
+        const char* b;
+        bool same;
+    } cases[] = {
+        {"OtherCase", "C:\\A\\One.prg", "c:\\a\\ONE.PRG", true},
+        {"FolderWithSeparator", "C:\\A", "C:\\A\\", true},
+        {"ThroughALink", "E:\\JOBS\\", "C:\\A\\", true},
+        {"HardLink", "C:\\A\\Hard.prg", "C:\\A\\One.prg", true},
+        {"DotDot", "C:\\A\\..\\A\\Two.prg", "Two.prg", true},
+        {"EqualContent", "C:\\A\\One.prg", "C:\\A\\Two.prg", false},
+        {"FileAndFolder", "C:\\A\\One.prg", "C:\\A", false},
+        {"BothMissing", "C:\\A\\None.prg", "C:\\A\\None.prg", false},
+        {"UnmappedDrive", "Q:\\A", "Q:\\A", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Result<bool> same = platform->sameEntry(c.a, c.b);
+        ASSERT_TRUE(same.ok()) << same.message();
+        EXPECT_EQ(*same, c.same);
+    }
+}
+
+// Another process is shut out while the lock is held (the start-up tests).
+TEST_F(PlatformTest, FolderLockIsFreedWhenItsHolderEnds) {
+    makeFolder("C:\\QV");
+    {
+        Result<std::unique_ptr<platform::FolderLock>> mine = platform->lockFolder("C:\\QV");
+        ASSERT_TRUE(mine.ok() && *mine) << mine.message();
+    }
+    EXPECT_EQ(InChild([&] {
+                  Result<std::unique_ptr<platform::FolderLock>> lock = platform->lockFolder("c:\\qv\\");
+                  return !lock.ok() ? lock.message() : *lock ? "locked" : "held";
+              }),
+              "locked");
+    // A holder killed while it holds the lock leaves none behind.
+    InChild([&]() -> std::string {
+        auto lock = platform->lockFolder("C:\\QV");
+        kill(getpid(), SIGKILL);
+        return "";
+    });
+    Result<std::unique_ptr<platform::FolderLock>> again = platform->lockFolder("C:\\QV");
+    EXPECT_TRUE(again.ok() && *again);
+    EXPECT_EQ(platform->lockFolder("C:\\None").message(), "C:\\None: no such folder");
+    write("C:\\QV\\File", "");
+    EXPECT_EQ(platform->lockFolder("C:\\QV\\File").message(), "C:\\QV\\File: not a folder");
+}
+
+TEST_F(PlatformTest, RenamesFlushEveryFolderTheyChange) {
+    std::vector<std::string> synced;
+    platform::SetFolderSyncWatcher([&](const std::string& folder) { synced.push_back(folder); });
+    write("C:\\A\\One.prg", "1");
+    makeFolder("C:\\A\\Sub");
+    makeFolder("C:\\B");
+    const struct {
+        std::function<Status()> rename;
+        std::vector<std::string> folders;
+    } cases[] = {
+        {[&] { return platform->renameFile("C:\\A\\One.prg", "C:\\B\\One.prg"); }, {host("C:\\A"), host("C:\\B")}},
+        {[&] { return platform->renameFile("C:\\B\\One.prg", "C:\\B\\Two.prg"); }, {host("C:\\B")}},
+        {[&] { return platform->renameFolder("C:\\A\\Sub", "C:\\Sub"); }, {host("C:\\A"), host("C:")}},
+    };
+    for (const auto& c : cases) {
+        synced.clear();
+        ASSERT_TRUE(c.rename().ok());
+        EXPECT_EQ(synced, c.folders);
+    }
+    // A batch flushes each folder once, at its end.
+    synced.clear();
+    platform->deferFolderFlushes();
+    ASSERT_TRUE(platform->renameFile("C:\\B\\Two.prg", "C:\\B\\Three.prg").ok());
+    ASSERT_TRUE(platform->renameFile("C:\\B\\Three.prg", "C:\\B\\Four.prg").ok());
+    EXPECT_TRUE(synced.empty());
+    platform->flushDeferredFolders();
+    EXPECT_EQ(synced, std::vector<std::string>{host("C:\\B")});
+    platform::SetFolderSyncWatcher(nullptr);
 }
 
 }  // namespace

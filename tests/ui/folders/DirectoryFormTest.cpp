@@ -85,10 +85,6 @@ const std::string kGone = "Directory \"PROTOTYPES\" Could Not Be Deleted !\n";
 const WindowCase kDeleteRows[] = {
     {"empty_asks_once", 4, Pick("EMPTY"), {true}, {"Delete \"EMPTY\" !"}, "", kUnchanged,
      [](DemoInstallation& demo, MessageRecorder&) { demo.makeFolder(std::string(kPunch1) + "EMPTY"); }},
-    {"stopped_half_way_names_the_gone_files", 4, Pick("PROTOTYPES"), {true, true},
-     {"Delete \"PROTOTYPES\" !", kNotEmpty,
-      kGone + "\"PROTO1.drw\": Input/output error\n\n1 File Deleted !\nBROKEN.prg"},
-     "", {{kPrototypes, {"PROTO1.drw", "PROTO1.prg"}}}, {}, {kDelete, 2}},
     {"many_stopped_name_the_first_and_last", 4, Pick("PROTOTYPES"), {true, true},
      {"Delete \"PROTOTYPES\" !", kNotEmpty,
       kGone + "\"PROTO1.drw\": Input/output error\n\n11 Files Deleted !\nFrom \"BROKEN.prg\" To \"F9.prg\""},

@@ -110,7 +110,6 @@ const TransferCase kCases[] = {
     {"UpperCaseMachineBound", 3, false, "Stp USR prg", "", "BRACKET", "prg", "Stp USR", false},
     {"NamesOfNoSet", 3, true, "drw old.prg text /BRACKETS.drw prg.bak", "", "BRACKET", "drw",
      "old.prg text /BRACKETS.drw prg.bak", false},
-    {"NewBaseName", 3, true, "drw prg -", "", "HOLDER", "drw prg -", "", false},
     {"DrawingKeepsTargetProgram", 1, true, "drw usr", "drw prg inf rpt stp nst dxf", "BRACKET",
      "drw usr =prg =inf =rpt =stp =nst", "", true},
     {"ReplacesTheTargetSet", 3, true, "drw prg", "drw prg inf nst seq /OTHER.prg", "BRACKET",

@@ -47,9 +47,8 @@ TEST(DirectoryList, RowsAndSelection) {
         {{"Job One"}, "  JOB ONE ", false, true, SelectCurrent, {"Job One"}, 0},  // current trimmed, any case
         {{"Mine"}, "", false, true, SelectNone, {"Theirs"}, -1, " M2 "},  // another machine's folders
         {{"P1"}, "", true, true, SelectFirst, {}, -1, "M7"},  // a missing machine folder
-        // The system's card, then its floppy, left out.
+        // The system's drive left out.
         {{"P1"}, "", true, true, SelectNone, {"P1", kFloppy, kEmptyCard}, -1, "M1", "e:\\QV\\"},
-        {{"P1"}, "", true, true, SelectNone, {"P1", kCard, kEmptyCard}, -1, "M1", "A:\\QV\\"},
     };
     for (const DirCase& c : cases) {
         SCOPED_TRACE(&c - cases);

@@ -1,11 +1,16 @@
-// Copying, renaming, deleting, folders, whole-file reading and writing, and
-// the refusals of every operation.
+// Whole-file reading and writing, copying, and the refusals of every
+// operation; fixed-length record files: round trip, counting, refusals and
+// messages; entries by the host's identity, folder locks between processes,
+// and the folders a rename flushes.
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <functional>
 
 #include "platform/PlatformFixture.h"
+#include "platform/PosixAtomicFile.h"
+#include "support/ForkedChild.h"
 #include "support/SysFaults.h"
 #include "support/Unprivileged.h"
 
@@ -37,18 +42,6 @@ TEST_F(PlatformTest, WriteReplacesKeepsModeAndLeavesNoTemporaryFile) {
     EXPECT_EQ(st.st_mode & 0777, 0640u);
 }
 
-TEST_F(PlatformTest, WriteIntoReadOnlyFolderKeepsOldFile) {
-    write("C:\\Data\\Keep.txt", "old");
-    AsUnprivileged(root(), [&] {
-        chmod(host("C:\\Data").c_str(), 0555);
-        Status denied = platform->writeFile("C:\\Data\\Keep.txt", "new");
-        chmod(host("C:\\Data").c_str(), 0755);
-        EXPECT_EQ(denied.message(), "C:\\Data\\Keep.txt: access denied");
-        EXPECT_EQ(read("C:\\Data\\Keep.txt"), "old");
-        EXPECT_EQ(names("C:\\Data"), Names{"Keep.txt"});
-    });
-}
-
 TEST_F(PlatformTest, CopyReplacesTargetAndKeepsSource) {
     write("C:\\A\\Part.prg", std::string(100000, 'p'));
     write("C:\\B\\PART.PRG", "old");
@@ -56,20 +49,6 @@ TEST_F(PlatformTest, CopyReplacesTargetAndKeepsSource) {
     EXPECT_EQ(read("C:\\B\\PART.PRG"), std::string(100000, 'p'));
     EXPECT_EQ(names("C:\\B"), Names{"PART.PRG"});
     EXPECT_EQ(read("C:\\A\\Part.prg"), std::string(100000, 'p'));
-    ASSERT_TRUE(platform->copyFile("C:\\A\\Part.prg", "E:\\New.prg").ok());
-    EXPECT_EQ(read("E:\\New.prg").size(), 100000u);
-}
-
-TEST_F(PlatformTest, RenameReplacesTargetOrChangesOnlyTheCase) {
-    write("C:\\A\\One.prg", "one");
-    write("C:\\A\\TWO.prg", "two");
-    ASSERT_TRUE(platform->renameFile("C:\\A\\one.PRG", "C:\\a\\two.prg").ok());
-    EXPECT_EQ(names("C:\\A"), Names{"TWO.prg"});
-    EXPECT_EQ(read("C:\\A\\TWO.prg"), "one");
-    ASSERT_TRUE(platform->renameFile("C:\\A\\TWO.prg", "C:\\A\\two.prg").ok());
-    makeFolder("C:\\A\\jobs");
-    ASSERT_TRUE(platform->renameFolder("C:\\A\\jobs", "C:\\A\\Jobs").ok());
-    EXPECT_EQ(names("C:\\A"), (Names{"Jobs", "two.prg"}));
 }
 
 // The host refuses a rename across file systems; the platform says so by kind.
@@ -81,32 +60,6 @@ TEST_F(PlatformTest, MoveAcrossFileSystemsIsRefused) {
     EXPECT_EQ(s.message(), "C:\\Move.prg: cannot move to E:\\Move.prg: not on the same drive");
     EXPECT_EQ(s.kind(), ErrorKind::CrossDevice);
     EXPECT_EQ(read("C:\\Move.prg"), "m");
-}
-
-TEST_F(PlatformTest, DeleteAndFolders) {
-    write("C:\\A\\One.prg", "one");
-    ASSERT_TRUE(platform->deleteFile("C:\\a\\ONE.prg").ok());
-    EXPECT_FALSE(platform->fileExists("C:\\A\\One.prg"));
-    ASSERT_TRUE(platform->makeFolder("C:\\Jobs").ok());
-    ASSERT_TRUE(platform->makeFolder("C:\\jobs\\Old\\").ok());
-    EXPECT_EQ(names("C:\\Jobs"), Names{"Old"});
-    ASSERT_TRUE(platform->renameFolder("C:\\JOBS\\old", "C:\\Jobs\\New").ok());
-    EXPECT_EQ(names("C:\\Jobs"), Names{"New"});
-    ASSERT_TRUE(platform->removeFolder("C:\\Jobs\\NEW").ok());
-    EXPECT_TRUE(names("C:\\Jobs").empty());
-}
-
-// An existing file in any spelling, in a drive's root or read-only, syncs
-// and keeps its bytes.
-TEST_F(PlatformTest, SyncKeepsEveryByte) {
-    const std::string bytes = std::string("N10\r\n\0\x1a\xff", 8);
-    write("C:\\Jobs\\Part1.prg", bytes);
-    write("C:\\Root.txt", "root");
-    write("C:\\Jobs\\Locked.prg", bytes);
-    chmod(host("C:\\Jobs\\Locked.prg").c_str(), 0444);
-    for (const char* path : {"C:\\Jobs\\Part1.prg", "c:\\JOBS\\part1.PRG", "C:\\Root.txt", "C:\\Jobs\\Locked.prg"})
-        EXPECT_TRUE(platform->syncFile(path).ok()) << path;
-    EXPECT_EQ(read("C:\\Jobs\\Part1.prg"), bytes);
 }
 
 using P = platform::Platform;
@@ -165,7 +118,6 @@ TEST_F(PlatformTest, RefusalsNameThePathAndTouchNothing) {
         {"OpenRecordsOfNoLength", [](P& p) { return p.openRecordFile("C:\\A\\Z.drw", 0, true).status(); },
          "C:\\A\\Z.drw: a record length of 0 bytes"},
         {"ReadUnmapped", [](P& p) { return p.readFile("Q:\\A.txt").status(); }, "Q:\\A.txt: drive Q: does not exist"},
-        {"ReadNul", [](P& p) { return p.readFile(kNul).status(); }, kNulRefused},
         {"WriteNul", [](P& p) { return p.writeFile(kNul, "n"); }, kNulRefused},
         {"CopyFromNul", [](P& p) { return p.copyFile(kNul, "C:\\A\\B.prg"); }, kNulRefused},
         {"CopyToNul", [](P& p) { return p.copyFile("C:\\A\\One.prg", kNul); }, kNulRefused},
@@ -175,7 +127,6 @@ TEST_F(PlatformTest, RefusalsNameThePathAndTouchNothing) {
         {"DeleteNul", [](P& p) { return p.deleteFile(kNul); }, kNulRefused},
         {"MakeFolderNul", [](P& p) { return p.makeFolder(kNul); }, kNulRefused},
         {"RemoveFolderNul", [](P& p) { return p.removeFolder(kNulFolder); }, kNulFolderRefused},
-        {"RenameFolderNul", [](P& p) { return p.renameFolder(kNulFolder, "C:\\A\\Other"); }, kNulFolderRefused},
         {"EnterNul", [](P& p) { return p.setCurrentFolder(kNulFolder); }, kNulFolderRefused},
         {"OpenRecordsNul", [](P& p) { return p.openRecordFile(kNul, 4, true).status(); }, kNulRefused},
         {"SameEntryNul", [](P& p) { return p.sameEntry(kNul, "C:\\A\\One.prg").status(); }, kNulRefused},
@@ -190,6 +141,162 @@ TEST_F(PlatformTest, RefusalsNameThePathAndTouchNothing) {
         EXPECT_EQ(snapshot(), before);
         EXPECT_EQ(names("C:\\A"), (Names{"One.prg", "Sub"}));
     }
+}
+
+std::string Record(char fill, std::size_t length) {
+    std::string r(length, fill);
+    r[0] = '\0';
+    r[length - 1] = '\xff';
+    return r;
+}
+
+TEST_F(PlatformTest, RecordsRoundTripByteForByte) {
+    auto opened = platform->openRecordFile("C:\\Reverse.rnd", 8, true);
+    ASSERT_TRUE(opened.ok()) << opened.message();
+    auto& file = *opened;
+    EXPECT_EQ(file->recordCount(), 0);
+    ASSERT_TRUE(file->write(1, Record('a', 8)).ok());
+    ASSERT_TRUE(file->write(2, Record('b', 8)).ok());
+    ASSERT_TRUE(file->write(1, Record('c', 8)).ok());  // rewrite in place
+    ASSERT_TRUE(file->write(4, "ab").ok());             // short: zero padding; past the end: a zero gap
+    ASSERT_TRUE(file->sync().ok());
+    EXPECT_EQ(file->recordCount(), 4);
+    EXPECT_EQ(read("C:\\Reverse.rnd"),
+              Record('c', 8) + Record('b', 8) + std::string(8, '\0') + std::string("ab\0\0\0\0\0\0", 8));
+    std::string out;
+    ASSERT_TRUE(file->read(2, out).ok());
+    EXPECT_EQ(out, Record('b', 8));
+}
+
+TEST_F(PlatformTest, ExistingFileKeepsItsContentAndPartialTailIsNoRecord) {
+    const std::string bytes(6 * 10 + 7, 'r');
+    write("C:\\Tail.drw", bytes);
+    auto file = std::move(platform->openRecordFile("c:\\TAIL.drw", 10, true).value());
+    EXPECT_EQ(file->recordCount(), 6);
+    EXPECT_EQ(read("C:\\Tail.drw"), bytes);
+    std::string out = "untouched";
+    EXPECT_EQ(file->read(7, out).message(), "c:\\TAIL.drw: record 7 is past the end (6 records)");
+    EXPECT_EQ(out, "untouched");
+    EXPECT_TRUE(file->read(6, out).ok());
+}
+
+TEST_F(PlatformTest, ReadOnlyRecordFileIsReadButNotWritten) {
+    write("C:\\Locked.drw", "abcd");
+    chmod(host("C:\\Locked.drw").c_str(), 0444);
+    AsUnprivileged(root(), [&] {
+        auto file = std::move(platform->openRecordFile("C:\\Locked.drw", 4, false).value());
+        std::string out;
+        EXPECT_TRUE(file->read(1, out).ok());
+        EXPECT_EQ(file->write(1, "wxyz").message(), "C:\\Locked.drw: record 1 cannot be written: access denied");
+        EXPECT_EQ(read("C:\\Locked.drw"), "abcd");
+    });
+}
+
+TEST_F(PlatformTest, RecordRefusalsNameFileAndRecord) {
+    const struct {
+        const char* name;
+        std::int64_t record;
+        std::size_t dataLength;  // 0: a read
+        const char* message;
+    } cases[] = {
+        {"ReadZero", 0, 0, "C:\\One.drw: record 0 does not exist (records are numbered from 1)"},
+        {"ReadPastEnd", 2, 0, "C:\\One.drw: record 2 is past the end (1 record)"},
+        {"WriteZero", 0, 4, "C:\\One.drw: record 0 does not exist (records are numbered from 1)"},
+        {"WriteTooLong", 1, 5, "C:\\One.drw: record 1 has 5 bytes, more than the record length 4"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        write("C:\\One.drw", std::string(4, 'x'));
+        auto file = std::move(platform->openRecordFile("C:\\One.drw", 4, false).value());
+        std::string out;
+        Status s = c.dataLength == 0 ? file->read(c.record, out)
+                                     : file->write(c.record, std::string(c.dataLength, 'y'));
+        EXPECT_EQ(s.message(), c.message);
+        EXPECT_EQ(read("C:\\One.drw"), std::string(4, 'x'));
+    }
+}
+
+// E:\JOBS links to C:\A; the working folder is C:\A.
+TEST_F(PlatformTest, SameEntryByHostIdentity) {
+    write("C:\\A\\One.prg", "1");
+    write("C:\\A\\Two.prg", "1");
+    ASSERT_EQ(symlink(host("C:\\A").c_str(), host("E:\\JOBS").c_str()), 0);
+    enter("C:\\A");
+    const struct {
+        const char* name;
+        const char* a;
+        const char* b;
+        bool same;
+    } cases[] = {
+        {"OtherCase", "C:\\A\\One.prg", "c:\\a\\ONE.PRG", true},
+        {"FolderWithSeparator", "C:\\A", "C:\\A\\", true},
+        {"ThroughALink", "E:\\JOBS\\", "C:\\A\\", true},
+        {"DotDot", "C:\\A\\..\\A\\Two.prg", "Two.prg", true},
+        {"EqualContent", "C:\\A\\One.prg", "C:\\A\\Two.prg", false},
+        {"BothMissing", "C:\\A\\None.prg", "C:\\A\\None.prg", false},
+        {"UnmappedDrive", "Q:\\A", "Q:\\A", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Result<bool> same = platform->sameEntry(c.a, c.b);
+        ASSERT_TRUE(same.ok()) << same.message();
+        EXPECT_EQ(*same, c.same);
+    }
+}
+
+// Another process is shut out while the lock is held (the start-up tests).
+TEST_F(PlatformTest, FolderLockIsFreedWhenItsHolderEnds) {
+    makeFolder("C:\\QV");
+    {
+        Result<std::unique_ptr<platform::FolderLock>> mine = platform->lockFolder("C:\\QV");
+        ASSERT_TRUE(mine.ok() && *mine) << mine.message();
+    }
+    EXPECT_EQ(InChild([&] {
+                  Result<std::unique_ptr<platform::FolderLock>> lock = platform->lockFolder("c:\\qv\\");
+                  return !lock.ok() ? lock.message() : *lock ? "locked" : "held";
+              }),
+              "locked");
+    // A holder killed while it holds the lock leaves none behind.
+    InChild([&]() -> std::string {
+        auto lock = platform->lockFolder("C:\\QV");
+        kill(getpid(), SIGKILL);
+        return "";
+    });
+    Result<std::unique_ptr<platform::FolderLock>> again = platform->lockFolder("C:\\QV");
+    EXPECT_TRUE(again.ok() && *again);
+    EXPECT_EQ(platform->lockFolder("C:\\None").message(), "C:\\None: no such folder");
+    write("C:\\QV\\File", "");
+    EXPECT_EQ(platform->lockFolder("C:\\QV\\File").message(), "C:\\QV\\File: not a folder");
+}
+
+TEST_F(PlatformTest, RenamesFlushEveryFolderTheyChange) {
+    std::vector<std::string> synced;
+    platform::SetFolderSyncWatcher([&](const std::string& folder) { synced.push_back(folder); });
+    write("C:\\A\\One.prg", "1");
+    makeFolder("C:\\A\\Sub");
+    makeFolder("C:\\B");
+    const struct {
+        std::function<Status()> rename;
+        std::vector<std::string> folders;
+    } cases[] = {
+        {[&] { return platform->renameFile("C:\\A\\One.prg", "C:\\B\\One.prg"); }, {host("C:\\A"), host("C:\\B")}},
+        {[&] { return platform->renameFile("C:\\B\\One.prg", "C:\\B\\Two.prg"); }, {host("C:\\B")}},
+        {[&] { return platform->renameFolder("C:\\A\\Sub", "C:\\Sub"); }, {host("C:\\A"), host("C:")}},
+    };
+    for (const auto& c : cases) {
+        synced.clear();
+        ASSERT_TRUE(c.rename().ok());
+        EXPECT_EQ(synced, c.folders);
+    }
+    // A batch flushes each folder once, at its end.
+    synced.clear();
+    platform->deferFolderFlushes();
+    ASSERT_TRUE(platform->renameFile("C:\\B\\Two.prg", "C:\\B\\Three.prg").ok());
+    ASSERT_TRUE(platform->renameFile("C:\\B\\Three.prg", "C:\\B\\Four.prg").ok());
+    EXPECT_TRUE(synced.empty());
+    platform->flushDeferredFolders();
+    EXPECT_EQ(synced, std::vector<std::string>{host("C:\\B")});
+    platform::SetFolderSyncWatcher(nullptr);
 }
 
 }  // namespace

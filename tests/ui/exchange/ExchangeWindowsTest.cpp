@@ -70,7 +70,6 @@ const ImportCase kImportWindowCases[] = {
     {"OneRefusedOverwriteAmongThree", 1, "E:\\", "*.*", {"PART1.TAP", "PART90.prg", "PART91.prg"}, {true, false}, false,
      kAll, {"Import 3 Files\nTo \"JOBS\" ?", "\"PART91\" Already Exists !\n\nOverwrite It ?", "2 Files Imported !"},
      {kJ + "PART1.TAP.prg", kJ + "PART90.prg"}, {kJ + "PART91.inf"}, false, "E:\\"},
-    {"NothingSelected", 1, "E:\\", nullptr, {}, {}, false, kPrograms, {"No Files Selected !"}, {}, {}, true, "E:\\"},
     {"AnsweredNoStillRemembersTheFolder", 1, "E:\\IMPORT", nullptr, {"PANEL2.prg"}, {false}, false, {"PANEL2.prg"},
      {"Import \"PANEL2.prg\"\nTo \"JOBS\" ?"}, {}, {kJ + "PANEL2.prg"}, false, "E:\\IMPORT\\"},
     {"DiscTakenOut", 1, "E:\\", nullptr, {"PART90.prg"}, {true}, true, kPrograms,

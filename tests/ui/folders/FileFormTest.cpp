@@ -64,11 +64,10 @@ const WindowCase kDeleteRows[] = {
      {}, {kRename, 8}},
 };
 
-const WindowCase kRenameRows[] = {
+// Modes 2 and 3 act on one set under a new name; modes 4 and 5 take sets to another directory.
+const WindowCase kRenameOrCopyAsRows[] = {
     {"rename", 2, Pick({"COVER"}, "LID"), {true}, {"Rename \"COVER\"\nAs \"LID\" ?", "1 File Renamed !"}, "",
      {{kJobs, Jobs({"COVER.inf", "COVER.prg"}, {"LID.inf", "LID.prg"})}}},
-    {"letter_case_only", 2, Pick({"PLATE"}, "Plate"), {true}, {"Rename \"PLATE\"\nAs \"Plate\" ?", "1 File Renamed !"},
-     "", {{kJobs, Jobs({"PLATE.drw", "PLATE.nst", "PLATE.usr"}, {"Plate.drw", "Plate.nst", "Plate.usr"})}}},
     {"onto_an_existing_name", 2, Pick({"PANEL"}, "COVER"), {true, false},
      {"Rename \"PANEL\"\nAs \"COVER\" ?", OverwriteQuestion("COVER"), "No Files Renamed !"}, "", kUnchanged},
     {"drawings_only_letter_case", 2,
@@ -85,14 +84,11 @@ const WindowCase kRenameRows[] = {
     {"nothing_selected", 2, Pick({}, "LID"), {}, {"No File Selected !"}, "FileList1", kUnchanged},
     {"33_characters", 2, Pick({"PANEL"}, "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456"), {}, {"Invalid File Name !"}, "FileBox",
      kUnchanged},
-};
-
-const WindowCase kCopyAsRows[] = {
-    {"copy", 3, Pick({"PANEL"}, "PANEL2"), {true}, {"Copy \"PANEL\"\nAs \"PANEL2\" ?", "1 File Copied !"}, "",
+    {"copy_as", 3, Pick({"PANEL"}, "PANEL2"), {true}, {"Copy \"PANEL\"\nAs \"PANEL2\" ?", "1 File Copied !"}, "",
      {{kJobs, Jobs({}, {"PANEL2.prg"})}}},
 };
 
-const WindowCase kMoveRows[] = {
+const WindowCase kMoveOrCopyToRows[] = {
     {"refused_overwrite_counts_the_rest", 4, Pick({"COVER", "PANEL", "PLATE"}, nullptr, "PROTOTYPES"), {true, false},
      {"Move 3 Files\nTo \"PROTOTYPES\" ?", OverwriteQuestion("PANEL"), "2 Files Moved !"}, "",
      {{kJobs, Jobs({"COVER.inf", "COVER.prg", "PLATE.drw", "PLATE.nst", "PLATE.usr"})},
@@ -117,9 +113,6 @@ const WindowCase kMoveRows[] = {
      {"No Machine Selected !"}, "MachineList", kUnchanged},
     {"card_without_disc", 4, Pick({"PANEL"}, nullptr, kCard), {true},
      {"Move \"PANEL\"\nTo \"E: [Removable Drive]\" ?", "Disc Not Ready !"}, "DirectoryList", kUnchanged, NoDisc},
-};
-
-const WindowCase kCopyToRows[] = {
     {"stopped_by_a_full_disc_copies_none", 5, Pick({"COVER", "PANEL"}, nullptr, "PROTOTYPES"), {true},
      {"Copy 2 Files\nTo \"PROTOTYPES\" ?", Failed("COVER.prg", "Copied", "The disc is full", "No Files Copied !")}, "",
      kUnchanged, {}, {kCopy, 2, true, "the disc is full", false, ErrorKind::DiscFull}},
@@ -135,10 +128,8 @@ class FileWindow : public FolderWindow {};
 TEST_P(FileWindow, DoesWhatItSaysAndLeavesTheFolders) { run(true); }
 
 INSTANTIATE_TEST_SUITE_P(Delete, FileWindow, ::testing::ValuesIn(kDeleteRows), CaseName());
-INSTANTIATE_TEST_SUITE_P(Rename, FileWindow, ::testing::ValuesIn(kRenameRows), CaseName());
-INSTANTIATE_TEST_SUITE_P(CopyAs, FileWindow, ::testing::ValuesIn(kCopyAsRows), CaseName());
-INSTANTIATE_TEST_SUITE_P(Move, FileWindow, ::testing::ValuesIn(kMoveRows), CaseName());
-INSTANTIATE_TEST_SUITE_P(CopyTo, FileWindow, ::testing::ValuesIn(kCopyToRows), CaseName());
+INSTANTIATE_TEST_SUITE_P(RenameOrCopyAs, FileWindow, ::testing::ValuesIn(kRenameOrCopyAsRows), CaseName());
+INSTANTIATE_TEST_SUITE_P(MoveOrCopyTo, FileWindow, ::testing::ValuesIn(kMoveOrCopyToRows), CaseName());
 
 }  // namespace
 }  // namespace qv::test

@@ -2,8 +2,6 @@
 // edit, sub-routine and import windows on the demo installation, for the README: into
 // QV_SCREENSHOTS when it names a folder (scripts/screenshots.sh), else into a
 // temporary folder, so the windows are drawn in every run.
-#include <memory>
-
 #include "FolderWindowTest.h"
 #include "core/common/State.h"
 #include "ui/exchange/ExternalForm.h"
@@ -35,27 +33,24 @@ protected:
 
 TEST_F(FolderScreenshots, EveryMode) {
     start();
-    const char* pictures[] = {"directory-change", "directory-create", "directory-rename", "directory-delete",
-                              "files-delete",     "file-rename",      "file-copy",        "files-move", "files-copy"};
-    for (std::int16_t i = 0; i < 9; ++i) {
-        std::unique_ptr<QDialog> window;
-        const auto mode = static_cast<std::int16_t>(i < 4 ? i + 1 : i - 3);
-        if (i < 4) {
-            State().Modes.DirectoryMode = mode;
-            auto* directories = new ui::DirectoryForm(form.get());
-            if (mode >= 3) Select(directories->DirectoryList, {"PROTOTYPES"});
-            directories->DirectoryBox->setText(mode == 2 ? "NEW JOBS" : "PROTOS");
-            window.reset(directories);
-        } else {
-            State().Modes.FileMode = mode;
-            auto* files = new ui::FileForm(form.get());
-            Select(files->FileList[mode == 2 || mode == 3 ? 1 : 2], {"BRACKET"});
-            if (mode != 2 && mode != 3) Select(files->FileList[2], {"COVER"});
-            files->FileBox->setText("BRACKET2");
-            window.reset(files);
-        }
-        window->show();
-        save(window.get(), pictures[i]);
+    const char* directories[] = {"directory-change", "directory-create", "directory-rename", "directory-delete"};
+    for (int mode = 1; mode <= 4; ++mode) {
+        take("DirectoryForm", form->DirectoryItem[mode], [&](QWidget* w) {
+            auto* f = static_cast<ui::DirectoryForm*>(w);
+            if (mode >= 3) Select(f->DirectoryList, {"PROTOTYPES"});
+            f->DirectoryBox->setText(mode == 2 ? "NEW JOBS" : "PROTOS");
+            save(w, directories[mode - 1]);
+        });
+    }
+    const char* files[] = {"files-delete", "file-rename", "file-copy", "files-move", "files-copy"};
+    for (int mode = 1; mode <= 5; ++mode) {
+        take("FileForm", form->FileItem[mode], [&](QWidget* w) {
+            auto* f = static_cast<ui::FileForm*>(w);
+            Select(f->FileList[mode == 2 || mode == 3 ? 1 : 2], {"BRACKET"});
+            if (mode != 2 && mode != 3) Select(f->FileList[2], {"COVER"});
+            f->FileBox->setText("BRACKET2");
+            save(w, files[mode - 1]);
+        });
     }
 }
 

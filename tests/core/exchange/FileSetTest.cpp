@@ -1,8 +1,8 @@
-// Copying and moving sets of every kind, within one drive and across drives,
-// into folders of the selected machine and of another one.
+// The extension rule that decides which files belong to a set; deleting
+// sets; copying and moving sets of every kind, within one drive and across
+// drives, into folders of the selected machine and of another one; importing
+// drawings, programs, single companions and foreign files from another drive.
 #include <gtest/gtest.h>
-
-#include <unistd.h>
 
 #include <tuple>
 
@@ -13,6 +13,52 @@
 
 namespace qv::test {
 namespace {
+
+TEST(FileExtension, TakesAtMostThreeCharactersAfterALateDot) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"PART1.prg", "prg"}, {"A.B", "B"},   {"NAME.", ""},  {"FILE.TEXT", ""},  {".prg", ""},
+        {"PART1", ""},        {"", ""},       {"A", ""},      {"A.", ""},         {"  BRACKET.DRW  ", "DRW"},
+        {"B.old.prg", "prg"}, {"X.ab", "ab"}, {"..ab", "ab"}, {"AB.", ""},        {"PART1.TAP", "TAP"},
+        {"A.B.", ""},         {".ab", ""},    {"A.prg1", ""},
+    };
+    for (const auto& [name, extension] : cases) EXPECT_EQ(FileExtension(name), extension) << '"' << name << '"';
+}
+
+// Every kind of file a folder may hold under or near the base name BRACKET.
+const char* const kFolder = "drw usr seq nst dxf drg prg inf rpt stp - old.prg text /BRACKET. /BRACKETS.drw /OTHER.drw";
+
+TEST(DeleteFileSet, RemovesTheMembersOfTheKindAndNothingElse) {
+    const struct {
+        std::int16_t kind;
+        const char* files;
+        const char* remaining;
+    } cases[] = {
+        {1, kFolder, "- /BRACKET. inf nst old.prg prg rpt stp text /BRACKETS.drw /OTHER.drw"},
+        {3, kFolder, "/BRACKET. nst old.prg text /BRACKETS.drw /OTHER.drw"},
+        {1, "DRW PRG INF NST USR", "INF NST PRG"},
+        {2, "/bracket.PRG /Bracket.Inf drw", "drw"},
+        {3, "/OTHER.prg", "/OTHER.prg"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.files);
+        FileSetWorld world;
+        world.putFiles(kJobs, Files(c.files), "job");
+        const Outcome done = DeleteFileSet(kJobs, "BRACKET", c.kind);
+        EXPECT_EQ(done.count(), 1) << done.message();
+        world.expectUntouched(kJobs, Files(c.remaining), "job");
+    }
+}
+
+// The kinds that delete nothing keep the whole folder.
+TEST(DeleteFileSetRefusals, OtherKindsAndBadNamesTouchNothing) {
+    FileSetWorld world;
+    world.putFiles(kJobs, Files(kFolder), "job");
+    const Snapshot before = world.snapshot();
+    for (std::int16_t kind : {0, 4, -1, 7}) EXPECT_EQ(DeleteFileSet(kJobs, "BRACKET", kind).count(), 0);
+    for (const char* base : {"", "  ", "BRACK*", "BRACKET?", "..\\JOBS\\BRACKET", "C:BRACKET"})
+        EXPECT_EQ(DeleteFileSet(kJobs, base, 3).message(), "Invalid File Name !");
+    EXPECT_EQ(world.snapshot(), before);
+}
 
 struct TransferCase {
     const char* label;
@@ -37,7 +83,6 @@ class CopyMoveFileSetTest : public ::testing::TestWithParam<Param> {};
 TEST_P(CopyMoveFileSetTest, BringsTheMembersAcrossAndLeavesTheRest) {
     const auto& [c, op, drive] = GetParam();
     FileSetWorld world({true, true});
-    const Answers& messages = SharedAnswers();
     const std::string target = drive == 'C' ? (c.ownMachine ? kParts : kForeign)
                                             : (c.ownMachine ? kOtherDriveOwn : kOtherDriveForeign);
     world.putFiles(kJobs, Files(c.source), "src");
@@ -49,7 +94,7 @@ TEST_P(CopyMoveFileSetTest, BringsTheMembersAcrossAndLeavesTheRest) {
     EXPECT_TRUE(done.done()) << done.message();
     EXPECT_EQ(done.count(), 1);
     EXPECT_EQ(State().LastAnswer, AnswerYes);
-    EXPECT_EQ(messages.asked.size(), c.asks ? 1u : 0u);
+    EXPECT_EQ(SharedAnswers().asked.size(), c.asks ? 1u : 0u);
     world.expectFolder(target, Files(c.expected, "BRACKET", c.targetBase), "src");
     world.expectUntouched(kJobs, Files(op == Op::Copy ? c.source : c.leftByMove), "src");
 }
@@ -60,14 +105,10 @@ const TransferCase kCases[] = {
      "prg inf stp", false},
     {"ProgramOwnMachine", 2, true, "prg inf rpt stp drw usr", "", "BRACKET", "prg inf rpt stp", "drw usr", false},
     {"ProgramForeignMachine", 2, false, "prg inf rpt stp drw usr", "", "BRACKET", "prg inf rpt", "stp drw usr", false},
-    {"BothForeignMachine", 3, false, "drw prg inf rpt stp usr seq nst dxf -", "", "BRACKET",
-     "drw prg inf rpt nst dxf -", "stp usr seq", false},
     {"BothOwnMachine", 3, true, "drw prg stp usr seq -", "", "BRACKET", "drw prg stp usr seq -", "", false},
-    {"UpperCaseCompanions", 1, false, "DRW PRG INF NST USR", "", "BRACKET", "DRW NST", "PRG INF USR", false},
     {"UpperCaseMachineBound", 3, false, "Stp USR prg", "", "BRACKET", "prg", "Stp USR", false},
     {"NamesOfNoSet", 3, true, "drw old.prg text /BRACKETS.drw prg.bak", "", "BRACKET", "drw",
      "old.prg text /BRACKETS.drw prg.bak", false},
-    {"NewBaseName", 3, true, "drw prg -", "", "HOLDER", "drw prg -", "", false},
     {"DrawingKeepsTargetProgram", 1, true, "drw usr", "drw prg inf rpt stp nst dxf", "BRACKET",
      "drw usr =prg =inf =rpt =stp =nst", "", true},
     {"ReplacesTheTargetSet", 3, true, "drw prg", "drw prg inf nst seq /OTHER.prg", "BRACKET",
@@ -102,30 +143,6 @@ TEST(SameFolderTransfer, RenameMovesAndCopyAsKeepsTheOriginal) {
     EXPECT_EQ(SharedAnswers().asked, std::vector<std::string>{OverwriteQuestion("HOLDER")});
 }
 
-// E:\JOBS is a link to C:\PROGRAMS\JOBS: one folder under two names, so a
-// set copied or moved onto itself by the other name must stay whole.
-TEST(LinkedFolder, SetOntoItselfByAnotherNameLosesNothing) {
-    Sandbox box({{'C'}, {'E', "removable"}});
-    Answers& messages = SharedAnswers();
-    messages = Answers{true, true, true, true};
-    const char* const jobs = "C:\\PROGRAMS\\JOBS\\";
-    for (const char* name : {"BRACKET.drw", "BRACKET.prg", "BRACKET.inf", "BRACKET.nst"})
-        box.write(jobs + std::string(name), Bytes("src", name));
-    ASSERT_EQ(symlink(box.host(jobs).c_str(), box.host("E:\\JOBS").c_str()), 0);
-    const Snapshot before = box.snapshot();
-    EXPECT_EQ(CopyFileSet(jobs, "BRACKET", "E:\\JOBS\\", "BRACKET", 3, SharedAsk()).count(), 0);
-    EXPECT_EQ(MoveFileSet(jobs, "BRACKET", "e:\\jobs", "bracket", 3, SharedAsk()).count(), 0);
-    EXPECT_EQ(MoveFileSet("E:\\JOBS\\", "BRACKET", jobs, "BRACKET", 3, SharedAsk()).count(), 0);
-    EXPECT_EQ(box.snapshot(), before);
-    EXPECT_TRUE(messages.shown.empty());
-}
-
-}  // namespace
-}  // namespace qv::test
-
-namespace qv::test {
-namespace {
-
 // Someone else's files under names like ours, in another letter case, are
 // neither replaced nor taken for staging.
 TEST(StagingNamesTest, FilesUnderOurTemporaryNamesAreLeftAlone) {
@@ -135,7 +152,49 @@ TEST(StagingNamesTest, FilesUnderOurTemporaryNamesAreLeftAlone) {
     world.putFiles(kParts, theirs, "old");
     world.putFiles(kParts, {"BRACKET.prg"}, "old");
     EXPECT_TRUE(CopyFileSet(kJobs, "BRACKET", kParts, "BRACKET", 3, SharedAsk()).done());
-    world.expectFolder(kParts, {"BRACKET.prg<BRACKET.prg", "BRACKET.drw<BRACKET.drw", theirs[0], theirs[1], theirs[2]}, "src");
+    world.expectFolder(kParts, {"BRACKET.prg<BRACKET.prg", "BRACKET.drw<BRACKET.drw", theirs[0], theirs[1], theirs[2]},
+                       "src");
+}
+
+struct ImportCase {
+    const char* label;
+    const char* file;
+    const char* source;    // files in the exchange folder, short as Files writes them
+    const char* target;    // files already in the (foreign machine's) target folder
+    const char* expected;  // target after
+    const char* question;  // name in the overwrite question, "" when none is asked
+    const char* base = "PART1";
+};
+
+void ExpectImported(const ImportCase& c) {
+    SCOPED_TRACE(c.label);
+    FileSetWorld world({true});
+    world.putFiles(kExchange, Files(c.source, c.base), "ext");
+    world.putFiles(kForeign, Files(c.target, c.base), "old");
+
+    EXPECT_EQ(ImportFile(kExchange, kForeign, c.file, SharedAsk()).count(), 1);
+
+    world.expectFolder(kForeign, Files(c.expected, c.base, c.base), "ext");
+    world.expectUntouched(kExchange, Files(c.source, c.base), "ext");  // an import never takes from its source
+    EXPECT_EQ(SharedAnswers().asked,
+              *c.question ? std::vector<std::string>{OverwriteQuestion(c.question)} : std::vector<std::string>{});
+}
+
+TEST(ImportFile, BringsTheFileAndItsCompanions) {
+    const ImportCase cases[] = {
+        // No machine rule: "usr" and "seq" come along into a foreign machine's folder.
+        ImportCase{"Drawing", "PART1.drw", "drw usr seq nst prg inf old.drw -", "", "drw usr seq nst", ""},
+        // Every member keeps the name its folder gives it.
+        ImportCase{"DrawingNamedInAnotherCase", "part1.drw", "DRW usr", "", "DRW usr", ""},
+        ImportCase{"DrawingOverOldSet", "PART1.DRW", "DRW", "drw dxf nst prg", "DRW =nst =prg", "PART1"},
+        ImportCase{"Program", "PART1.prg", "prg inf rpt stp drw", "", "prg inf rpt stp", ""},
+        ImportCase{"ProgramOverOldSet", "PART1.prg", "prg", "prg rpt drw", "prg =drw", "PART1"},
+        ImportCase{"SingleUsrOverOld", "PART1.usr", "usr", "usr drw", "usr =drw", "PART1.usr"},
+        ImportCase{"NoExtension", "PART7", "- prg", "", "/PART7.prg<PART7", "", "PART7"},
+        ImportCase{"FourLetterExtension", "PART1.NCPG", "NCPG", "NCPG.prg NCPG.inf", "/PART1.NCPG.prg<PART1.NCPG",
+                   "PART1.NCPG"},
+    };
+    for (const ImportCase& c : cases) ExpectImported(c);
 }
 
 }  // namespace

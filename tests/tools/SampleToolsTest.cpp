@@ -1,6 +1,6 @@
 // The sample processor's dialect parser: hits, patterns, clamps, units and
-// the lines it refuses; the drawing it reports for a parsed program; and the
-// demo maker and the processor run as programs on the demo installation.
+// the lines it refuses; the demo maker and the processor run as programs on
+// the demo installation. The drawing it reports is the drawing view test's.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -9,11 +9,9 @@
 #include "core/common/FormatNumber.h"
 #include "core/workstation/ExchangeFiles.h"
 #include "sample_reverse/PunchProgram.h"
-#include "sample_reverse/ReverseResult.h"
 #include "support/DemoInstallation.h"
 #include "support/Fields.h"
 #include "support/Sandbox.h"
-#include "support/TableTest.h"
 
 namespace qv::revsample {
 namespace {
@@ -118,44 +116,6 @@ TEST(PunchProgram, RefusalNamesTheLine) {
         ASSERT_FALSE(program.ok()) << text;
         EXPECT_NE(program.message().find(expected), std::string::npos) << program.message();
     }
-}
-
-// The dialect's example in whole.
-TEST(ReverseResult, TheDrawingHasAHeaderAndEveryKindOfEntityInOrder) {
-    const PunchProgram program =
-        Parse(CrLf({"(SHEET 1000 X 500 X 1.5)", "(CLAMPS 250 750)", "(T1 A 10)", "(T5 D 20 10 IDX)", "(T8 S KEYHOLE)",
-                     "G92X1830.Y1270.", "G90X100.Y100.T1", "X450.Y250.T5C90.", "G91X50.", "G90G72X700.Y250.",
-                     "G26I60.J0K3T1", "G27X500.", "X10.Y10.T3", "X20.Y20.T8", "G25X100.", "G50"}));
-    const std::vector<DrawingRecord> records = DrawingOf(program, "BRACKET");
-    ASSERT_EQ(records.size(), 16u);
-    const DrawingRecord& header = records.front();
-    EXPECT_EQ(test::Fields(header.RecordCount, header.LevelNumber, header.MachineSetting, header.SecondSetting,
-                           header.Text18, header.SheetX(), header.SheetY(), header.LeftClamp(), header.RightClamp(),
-                           header.MaterialValue1()), "16 1000 0 0 BRACKET            1000 500 250 750 1.5");
-
-    // Code, sign field, first value and tool of every entity.
-    std::vector<std::string> entities;
-    for (std::size_t i = 1; i < records.size(); ++i) {
-        const DrawingRecord& r = records[i];
-        entities.push_back(std::to_string(r.EntityCode) + " " + std::to_string(r.SignField()) + " " +
-                           FormatNumber(r.Doubles6[0]) + " " + test::ToolText(r.Tool));
-    }
-    const std::string none = "-  '' 0x0x0x0 s0 c0 a0 i0 n0";
-    const std::string round = "+A 'Diameter' 10x0x0x0 s1 c10 a0 i0 n1";
-    const std::string special = "+S 'KEYHOLE' 0x0x0x0 s8 c10 a0 i0 n1";
-    EXPECT_EQ(entities, (std::vector<std::string>{
-                            "110 0 0 " + none, "311 0 250 " + none, "311 0 750 " + none,
-                            "210 0 100 " + round,
-                            "210 0 450 +D 'Rectangle' 20x10x0x0 s5 c45 a0 i90 n1",  // C holds for its block
-                            "210 0 500 +D 'Rectangle' 20x10x0x0 s5 c45 a0 i0 n1",   // G91 X50 from 450
-                            "210 0 760 " + round, "210 0 670 " + round, "210 0 670 " + round,
-                            "210 0 10 -U 'Undefined' 0x0x0x0 s3 c10 a0 i0 n1",  // no tool comment
-                            "210 0 20 " + special, "220 1 700 " + round,
-                            "120 1 500 " + round,     // G27
-                            "120 -1 100 " + special,  // G25
-                            "999 0 0 " + none}));
-    const DrawingRecord& circle = records[12];
-    EXPECT_EQ(circle.Doubles6, (std::array<double, 6>{700, 250, 60, 0, 3, 0}));
 }
 
 std::string Quote(const std::string& s) { return "'" + s + "'"; }

@@ -35,7 +35,9 @@ protected:
     }
 };
 
-TEST_F(DrawingViewWindow, RowsAndHitsSelectEachOther) {
+// Rows and hits select each other; the wheel zooms about the pointer, a drag
+// pans, Home fits; a changed box or tool redraws.
+TEST_F(DrawingViewWindow, RowsAndHitsSelectEachOtherZoomPanAndRedraw) {
     runBracket();
     EXPECT_EQ(view()->highlightStation(), 1);  // the first row is selected
     const struct { int row, station; } rows[] = {{1, 5}, {3, 8}, {0, 1}};
@@ -50,10 +52,7 @@ TEST_F(DrawingViewWindow, RowsAndHitsSelectEachOther) {
     // A click on bare sheet selects nothing new.
     QTest::mouseClick(view(), Qt::LeftButton, {}, view()->transform().toPixel(990, 10).toPoint());
     EXPECT_EQ(form->RvsBck->Trt->selectedRow(), 0);
-}
 
-TEST_F(DrawingViewWindow, WheelZoomsAboutThePointerDragPansHomeFits) {
-    runBracket();
     // The read-out is in the machine's units at the pointer.
     const QPoint corner = view()->transform().toPixel(1000, 500).toPoint();
     QTest::mouseMove(view(), corner);
@@ -86,10 +85,8 @@ TEST_F(DrawingViewWindow, WheelZoomsAboutThePointerDragPansHomeFits) {
     view()->setFocus();
     QTest::keyClick(view(), Qt::Key_Home);
     EXPECT_EQ(QPointF(view()->transform().Scale, view()->transform().OffsetX), QPointF(fitted.Scale, fitted.OffsetX));
-}
 
-TEST_F(DrawingViewWindow, RedrawsWhenABoxOrAToolChanges) {
-    runBracket();
+    // Redrawn when a box or a tool changes.
     EXPECT_FLOAT_EQ(view()->list().Sheet.MaxX, 1000);
     QLineEdit* length = form->RvsBck->ShtBox[1];
     length->selectAll();

@@ -4,7 +4,6 @@
 // names in mixed case and 8-bit names). The drawing each run writes is
 // checked in core; here what the windows add: the program frame, the panel's
 // boxes and table, the tool entry dialog, the review window, menus and messages.
-#include <map>
 #include <set>
 
 #include "support/DrawingFile.h"
@@ -21,56 +20,6 @@ const std::string kOverwrite = "Drawing for Program\n\n\"BRACKET\"\n\nAlready Ex
 const std::string kComplete = "Reverse Engineering Complete !";
 
 using ReverseRunWindow = MainWindowTest;
-
-// The window's caption, then the sorted access keys of its menu bar and of its
-// visible buttons and labelled fields; a text without one is listed whole.
-QStringList CaptionAndKeys(QWidget* window) {
-    QStringList keys;
-    auto add = [&keys](const QString& text) {
-        const int at = static_cast<int>(text.indexOf('&'));
-        keys << (at < 0 || at + 1 >= text.size() ? text : text.mid(at + 1, 1).toUpper());
-    };
-    if (auto* main = qobject_cast<QMainWindow*>(window))
-        for (QAction* menu : main->menuBar()->actions()) add(menu->text());
-    for (QAbstractButton* b : window->findChildren<QAbstractButton*>())
-        if (b->isVisibleTo(window)) add(b->text());
-    for (QLabel* l : window->findChildren<QLabel*>())
-        if (l->isVisibleTo(window) && l->buddy()) add(l->text());
-    for (QGroupBox* g : window->findChildren<QGroupBox*>())
-        if (g->isVisibleTo(window) && g->findChild<QLineEdit*>()) add(g->title());
-    keys.sort();
-    return QStringList{window->windowTitle()} + keys;
-}
-
-TEST_F(ReverseRunWindow, EveryButtonAndFieldLabelHasAnAccessKeyOfItsOwn) {
-    start();
-    std::map<QString, QStringList> seen;
-    // Each dialog closes once its keys are read.
-    auto when = [&seen](const char* name) {
-        WhenModal(name, [&seen, name](QWidget* w) { seen[name] = CaptionAndKeys(w); });
-    };
-    when("MachineForm");
-    form->MachineItem[1]->trigger();
-    when("EngineForm");
-    form->MachineItem[2]->trigger();
-    form->ReverseEngineer->trigger();
-    seen["ProgFrame"] = CaptionAndKeys(form.get());
-    messages.answer({true});
-    QTest::mouseClick(form->ProgFrame->ProgOk, Qt::LeftButton);
-    seen["RvsBck"] = CaptionAndKeys(form.get());
-    when("RvsTol");
-    selectTool(1);  // an indexable station: every prompt shows
-    QTest::mouseClick(form->RvsBck->ViewProgram, Qt::LeftButton);
-    seen["Review"] = CaptionAndKeys(form->reviewWindow());
-    const std::map<QString, QStringList> expected = {
-        {"MachineForm", {"Select Machine", "C", "M", "O"}},
-        {"EngineForm", {"Select Reverse Processor", "C", "O", "R"}},
-        {"ProgFrame", {"Reverse Engineering", "C", "D", "E", "F", "N", "O", "R", "S"}},
-        {"RvsBck", {"Reverse Engineering", "C", "E", "F", "I", "L", "M", "O", "R", "S", "T", "V"}},
-        {"RvsTol", {"Tooling", "A", "C", "O", "S", "T", "Z"}},
-        {"Review", {"View Program", "O"}}};
-    EXPECT_EQ(seen, expected);
-}
 
 TEST_F(ReverseRunWindow, AcceptedRunTakesTheConfirmedToolsAndTheTypedSheet) {
     start();
@@ -163,15 +112,14 @@ TEST_F(ReverseRunWindow, EveryOtherWayOutKeepsTheDrawingAndGivesTheMenusBack) {
     }
 }
 
-TEST_F(ReverseRunWindow, ProcessorRunsWithoutTheSuitesMarkers) {
+// The processor runs without the suite's markers; the table is one tab stop
+// whose columns stay in step; the review window shows 21 blocks and closes
+// with the panel.
+TEST_F(ReverseRunWindow, PanelTableAndReviewWindowWithoutTheSuitesMarkers) {
     for (const char* marker : {"Quordrw.exe", "Quorprg.exe", "Quorrvs.exe"})
         demo.remove(std::string(DemoInstallation::System) + marker);
-    EXPECT_TRUE(openPanel()) << lastShown();
-    EXPECT_EQ(form->statusBar()->processorText(), "ISO Turret Controls");
-}
-
-TEST_F(ReverseRunWindow, TableIsOneTabStopWhoseColumnsStayInStep) {
     ASSERT_TRUE(openPanel()) << lastShown();
+    EXPECT_EQ(form->statusBar()->processorText(), "ISO Turret Controls");
     ui::TurretTable* table = form->RvsBck->Trt;
     int stops = 0;
     for (QWidget* w : table->findChildren<QWidget*>())
@@ -189,10 +137,6 @@ TEST_F(ReverseRunWindow, TableIsOneTabStopWhoseColumnsStayInStep) {
             EXPECT_TRUE(selected.size() == 1 && table->TrtList[j]->row(selected[0]) == 1) << i << " " << j;
         }
     }
-}
-
-TEST_F(ReverseRunWindow, ReviewWindowShowsTwentyOneBlocksAndClosesWithThePanel) {
-    ASSERT_TRUE(openPanel()) << lastShown();
     QTest::mouseClick(form->RvsBck->ViewProgram, Qt::LeftButton);
     ui::Review* review = form->reviewWindow();
     ASSERT_TRUE(review && review->isVisible());
@@ -205,12 +149,31 @@ TEST_F(ReverseRunWindow, ReviewWindowShowsTwentyOneBlocksAndClosesWithThePanel) 
     EXPECT_EQ(form->reviewWindow(), nullptr);
 }
 
-constexpr const char* kFlange = "C:\\Quorvane\\Jobs\\Combi\\Parts\\FLANGE.drw";
-
 using SecondInstallationWindow = MainWindowTestOn<SecondInstallation>;
 
-TEST_F(SecondInstallationWindow, MachineSwitchTakesTheNewMachinesLibraryAndMaterial) {
-    start();
+// PANEL on the inch machine: a round tool, an indexable rectangle and a
+// special named with 0xD8; then FLANGE after a switch to the metric machine.
+TEST_F(SecondInstallationWindow, InchRowsShowInInchesThenAMachineSwitchTakesItsLibraryAndMaterial) {
+    ASSERT_TRUE(openPanel()) << lastShown();
+    const QString special = QString::fromUtf8("Ø20 KEY");
+    EXPECT_EQ(column(3), (QStringList{"0.5", "1x0.5", special}));
+    EXPECT_EQ(openTool(0, false), (QStringList{"Diameter", "0.5", "Small Round"}));
+    EXPECT_EQ(openTool(1, false), (QStringList{"Rectangle", "1x0.5", "Index Two"}));
+    // The special is confirmed as it opened.
+    EXPECT_EQ(openTool(2, true), (QStringList{"Special", special, QString::fromUtf8("Ø 50 Station")}));
+    // The sheet and clamps in inches, typed in inches, stored in millimetres.
+    EXPECT_EQ(form->RvsBck->ShtBox[1]->text() + " " + form->RvsBck->ShtBox[3]->text(), "40 10");
+    form->RvsBck->ShtBox[1]->setText("50");
+    QTest::mouseClick(form->RvsBck->RvsOk, Qt::LeftButton);
+    auto records = DrawingRecords(installation.read("C:\\Quorvane\\Jobs\\InchPress\\Parts\\PANEL.drw"));
+    ASSERT_FALSE(records.empty()) << lastShown();
+    EXPECT_FLOAT_EQ(records[0].SheetX(), 1270.0f);
+    EXPECT_FLOAT_EQ(records[0].LeftClamp(), 254.0f);
+    std::string described;
+    for (const DrawingRecord& r : records)
+        if (r.Tool.Defined) described = r.Tool.Description.substr(0, 7);
+    EXPECT_EQ(described, SecondInstallation::SpecialName);
+
     WhenModal("MachineForm", [](QWidget* w) { Click(w, "MachineOk"); });  // the only other one
     form->MachineItem[1]->trigger();
     form->ReverseEngineer->trigger();
@@ -228,33 +191,10 @@ TEST_F(SecondInstallationWindow, MachineSwitchTakesTheNewMachinesLibraryAndMater
     QTest::mouseClick(form->RvsBck->SelectTool, Qt::LeftButton);
     EXPECT_EQ(sizes, (QStringList{"8", "16"}));
     QTest::mouseClick(form->RvsBck->RvsOk, Qt::LeftButton);
-    const std::vector<DrawingRecord> records = DrawingRecords(installation.read(kFlange));
+    records = DrawingRecords(installation.read("C:\\Quorvane\\Jobs\\Combi\\Parts\\FLANGE.drw"));
     ASSERT_FALSE(records.empty());
     EXPECT_FLOAT_EQ(records[0].MaterialValue1(), 3.0f);
     EXPECT_FLOAT_EQ(records[0].MaterialValue2(), 0.8f);
-}
-
-// PANEL: a round tool, an indexable rectangle and a special named with 0xD8.
-TEST_F(SecondInstallationWindow, InchRowsShowInInchesAndOpenTheDialogOnTheirTools) {
-    ASSERT_TRUE(openPanel()) << lastShown();
-    const QString special = QString::fromUtf8("Ø20 KEY");
-    EXPECT_EQ(column(3), (QStringList{"0.5", "1x0.5", special}));
-    EXPECT_EQ(openTool(0, false), (QStringList{"Diameter", "0.5", "Small Round"}));
-    EXPECT_EQ(openTool(1, false), (QStringList{"Rectangle", "1x0.5", "Index Two"}));
-    // The special is confirmed as it opened.
-    EXPECT_EQ(openTool(2, true), (QStringList{"Special", special, QString::fromUtf8("Ø 50 Station")}));
-    // The sheet and clamps in inches, typed in inches, stored in millimetres.
-    EXPECT_EQ(form->RvsBck->ShtBox[1]->text() + " " + form->RvsBck->ShtBox[3]->text(), "40 10");
-    form->RvsBck->ShtBox[1]->setText("50");
-    QTest::mouseClick(form->RvsBck->RvsOk, Qt::LeftButton);
-    const auto records = DrawingRecords(installation.read("C:\\Quorvane\\Jobs\\InchPress\\Parts\\PANEL.drw"));
-    ASSERT_FALSE(records.empty()) << lastShown();
-    EXPECT_FLOAT_EQ(records[0].SheetX(), 1270.0f);
-    EXPECT_FLOAT_EQ(records[0].LeftClamp(), 254.0f);
-    std::string described;
-    for (const DrawingRecord& r : records)
-        if (r.Tool.Defined) described = r.Tool.Description.substr(0, 7);
-    EXPECT_EQ(described, SecondInstallation::SpecialName);
 }
 
 }  // namespace

@@ -81,59 +81,48 @@ TEST_F(ReverseRunTest, NoSelectionTakesTheRecentProgramOrIsRefused) {
                      State().Config.CurrentDirectory), "1 Q7 " + other + "Q7 OTHER");
 }
 
-// A processor that cannot start gives the system's reason; one that fails
-// says why in its own words. A missing one is the window test's.
-TEST_F(ReverseRunTest, ProcessorThatDoesNotRunSaysWhy) {
-    const struct { const char* file; std::vector<std::string> shown; } cases[] = {
-        {"not a program",
-         {std::string(kFailed) + "\n\n" + Sys("FANUCRVS.exe") + ": not a program the system can start"}},
-        {"#!/bin/sh\necho 'reading P1.prg'\necho 'line 7: unknown G code G99' >&2\necho 5 > Finished.flg\n",
-         {std::string(kFailed) + "\n\nreading P1.prg\nline 7: unknown G code G99"}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.shown.back());
-        installation.remove(Sys("FANUCRVS.exe"));
-        if (c.file[0] == '#') processor(c.file);
-        else installation.write(Sys("FANUCRVS.exe"), c.file);
-        messages = Answers{};
-        makePreviousRun();
-        EXPECT_FALSE(run("P1").has_value());
-        EXPECT_EQ(messages.shown, c.shown);
-        EXPECT_EQ(messages.beeps, static_cast<int>(c.shown.size()));
-        EXPECT_TRUE(installation.exists(Sys("Reverse.pth")));
-        expectPreviousRunKept();
-    }
-}
-
-// A status of 0 or less is success; a status above, or a file the run cannot
+// A status of 0 or less is success; a status above, a file the run cannot
 // read (each malformed file is refused by its reader, see the exchange file
-// tests), fails the run and keeps the previous result.
+// tests), a processor that cannot start (the system's reason) or one that
+// fails (its own words) fails the run and keeps the previous result. A
+// missing processor is the window test's.
 TEST_F(ReverseRunTest, AnswersDecideTheRunAndAFailureKeepsThePreviousResult) {
-    // reason "" for success.
-    const struct { const char *flag, *sheet, *tools, *reason; bool program = true; } cases[] = {
-        {"0\r\n", "1000,500,250,750\r\n", "0\r\n", ""},
-        {"3\r\n", "1000,500,250,750\r\n", "0\r\n", kFailed},
-        {nullptr, "1000,500,250,750\r\n", "0\r\n", kFailed},
-        {"done\r\n", "1000,500,250,750\r\n", "0\r\n", kFailed},
+    const char* const sheet = "1000,500,250,750\r\n";
+    const std::string cannotStart = kFailed + ("\n\n" + Sys("FANUCRVS.exe")) + ": not a program the system can start";
+    const std::string ownWords = kFailed + std::string("\n\nreading P1.prg\nline 7: unknown G code G99");
+    // reason "" for success; processor: the file in place of the fixture's, which leaves "ran.mark".
+    const struct { const char *flag, *sheet, *tools, *reason; bool program = true; const char* processor = nullptr;
+    } cases[] = {
+        {"0\r\n", sheet, "0\r\n", ""},
+        {"3\r\n", sheet, "0\r\n", kFailed},
+        {nullptr, sheet, "0\r\n", kFailed},
+        {"done\r\n", sheet, "0\r\n", kFailed},
         {"0", nullptr, "0\r\n", "Reverse.sht"},
-        {"0", "1000,500,250,750\r\n", "4,A,r,5,0\r\n", "Reverse.trt"},
-        {"0", "1000,500,250,750\r\n", "0\r\n", "P1.prg", false},
+        {"0", sheet, "4,A,r,5,0\r\n", "Reverse.trt"},
+        {"0", sheet, "0\r\n", "P1.prg", false},
+        {"0", sheet, "0\r\n", cannotStart.c_str(), true, "not a program"},
+        {"0", sheet, "0\r\n", ownWords.c_str(), true,
+         "#!/bin/sh\necho 'reading P1.prg'\necho 'line 7: unknown G code G99' >&2\necho 5 > Finished.flg\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.flag ? c.flag : "no flag") + " " + c.reason);
         answer(c.flag, c.sheet, c.tools);
         if (!c.program) installation.remove(Job("P1.prg"));
+        if (c.processor) installation.remove(Sys("FANUCRVS.exe"));
+        if (c.processor && c.processor[0] == '#') processor(c.processor);
+        else if (c.processor) installation.write(Sys("FANUCRVS.exe"), c.processor);
         installation.remove(Sys("ran.mark"));
         installation.remove(Sys("Lastfile.lst"));
         messages = Answers{};
         makePreviousRun();
         const bool succeeds = run("P1").has_value();
         EXPECT_EQ(Fields(installation.exists(Sys("ran.mark")), installation.exists(Sys("Finished.flg")), succeeds),
-                  Fields(true, false, !*c.reason));
+                  Fields(!c.processor, false, !*c.reason));
         if (succeeds) continue;
         ASSERT_EQ(Fields(messages.shown.size(), messages.beeps), "1 1");
         EXPECT_EQ(messages.shown[0].rfind(kFailed, 0), 0u) << messages.shown[0];
         EXPECT_NE(messages.shown[0].find(c.reason), std::string::npos) << messages.shown[0];
+        EXPECT_TRUE(!c.processor || messages.shown[0] == c.reason) << messages.shown[0];
         expectPreviousRunKept();
         EXPECT_EQ(installation.read(Sys("Lastfile.lst")).find("P1"), std::string::npos);
     }

@@ -21,6 +21,8 @@ const std::string kComplete = "Reverse Engineering Complete !";
 
 using ReverseRunWindow = MainWindowTest;
 
+// The table is one tab stop whose columns stay in step; the review window
+// shows 21 blocks and closes with the panel.
 TEST_F(ReverseRunWindow, AcceptedRunTakesTheConfirmedToolsAndTheTypedSheet) {
     start();
     messages.answer({true});
@@ -46,6 +48,22 @@ TEST_F(ReverseRunWindow, AcceptedRunTakesTheConfirmedToolsAndTheTypedSheet) {
     EXPECT_EQ(texts(), (QStringList{"BRACKET", "Default", "0 of 4 tools confirmed", "1000", "500", "250", "750", "0"}));
     EXPECT_EQ(rows(), (QStringList{"1|Diameter  |10|0", "5|Rectangle |20x10|idx", "4|Square    |10|0",
                                    "8|Special   |KEYHOLE|0"}));
+    int stops = 0;
+    for (QWidget* w : table->findChildren<QWidget*>())
+        stops += w->isVisible() && (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus;
+    EXPECT_EQ(stops, 1);
+    table->selectRow(1);
+    for (int i = 1; i <= 4; ++i) {
+        QListWidget* list = table->TrtList[i];
+        const QPoint below(5, list->viewport()->height() - 3), row1 = list->visualItemRect(list->item(1)).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, below);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, below);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, row1);
+        for (int j = 1; j <= 4; ++j) {
+            const QList<QListWidgetItem*> selected = table->TrtList[j]->selectedItems();
+            EXPECT_TRUE(selected.size() == 1 && table->TrtList[j]->row(selected[0]) == 1) << i << " " << j;
+        }
+    }
     ConfirmTool("Diameter", "10", "Station 1 ", "");  // a round tool takes no angle
     selectTool(0);
     ConfirmTool("Rectangle", "20", "Index 5 ", "30");  // indexable
@@ -59,11 +77,20 @@ TEST_F(ReverseRunWindow, AcceptedRunTakesTheConfirmedToolsAndTheTypedSheet) {
     for (int row = 0; row < 4; ++row)
         confirmed += QString("%1%2 ").arg(table->isConfirmed(row)).arg(table->TrtList[1]->item(row)->font().bold());
     EXPECT_EQ(confirmed, "11 11 00 00 ");
+    QTest::mouseClick(panel->ViewProgram, Qt::LeftButton);
+    ui::Review* review = form->reviewWindow();
+    ASSERT_TRUE(review && review->isVisible());
+    const QStringList first = Texts(review->BlockList);
+    EXPECT_EQ(QString("%1 %2 %3").arg(first.size()).arg(review->ListBar->minimum()).arg(review->ListBar->maximum()),
+              QString("21 1 %1").arg(std::max(1, review->pager().BlockCount - 20)));
+    QTest::keyClick(review->ListBar, Qt::Key_End);
+    EXPECT_EQ(first.value(0) + Texts(review->BlockList).value(20), "%%");  // the first line and the last
 
     panel->ShtBox[1]->setText("2*600-100");  // typed values are expressions
     QTest::mouseClick(panel->RvsOk, Qt::LeftButton);
     EXPECT_EQ(messages.shown.back(), kComplete);
     EXPECT_FALSE(panel->isVisible());
+    EXPECT_EQ(form->reviewWindow(), nullptr);
     EXPECT_TRUE(menusEnabled());
     const std::vector<DrawingRecord> records = DrawingRecords(demo.read(kBracket));
     ASSERT_FALSE(records.empty());
@@ -76,7 +103,10 @@ TEST_F(ReverseRunWindow, AcceptedRunTakesTheConfirmedToolsAndTheTypedSheet) {
     EXPECT_EQ(library, (std::set<int>{1, 5}));
 }
 
+// The processor runs without the suite's markers.
 TEST_F(ReverseRunWindow, EveryOtherWayOutKeepsTheDrawingAndGivesTheMenusBack) {
+    for (const char* marker : {"Quordrw.exe", "Quorprg.exe", "Quorrvs.exe"})
+        demo.remove(std::string(DemoInstallation::System) + marker);
     // escape: leave the panel by its cancel key.
     const struct { const char* name; bool overwrite; bool processor; bool escape; std::vector<std::string> shown;
     } cases[] = {
@@ -92,6 +122,7 @@ TEST_F(ReverseRunWindow, EveryOtherWayOutKeepsTheDrawingAndGivesTheMenusBack) {
         messages.shown.clear();
         if (!c.processor) demo.remove("C:\\QUORVANE\\REVISO");
         start();
+        EXPECT_EQ(form->statusBar()->processorText(), "ISO Turret Controls");
         messages.answer({c.overwrite});
         std::string drawn = demo.read(kBracket);
         runSelected();
@@ -110,43 +141,6 @@ TEST_F(ReverseRunWindow, EveryOtherWayOutKeepsTheDrawingAndGivesTheMenusBack) {
         EXPECT_TRUE(menusEnabled());
         EXPECT_EQ(demo.read(kBracket), drawn);
     }
-}
-
-// The processor runs without the suite's markers; the table is one tab stop
-// whose columns stay in step; the review window shows 21 blocks and closes
-// with the panel.
-TEST_F(ReverseRunWindow, PanelTableAndReviewWindowWithoutTheSuitesMarkers) {
-    for (const char* marker : {"Quordrw.exe", "Quorprg.exe", "Quorrvs.exe"})
-        demo.remove(std::string(DemoInstallation::System) + marker);
-    ASSERT_TRUE(openPanel()) << lastShown();
-    EXPECT_EQ(form->statusBar()->processorText(), "ISO Turret Controls");
-    ui::TurretTable* table = form->RvsBck->Trt;
-    int stops = 0;
-    for (QWidget* w : table->findChildren<QWidget*>())
-        stops += w->isVisible() && (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus;
-    EXPECT_EQ(stops, 1);
-    table->selectRow(1);
-    for (int i = 1; i <= 4; ++i) {
-        QListWidget* list = table->TrtList[i];
-        const QPoint below(5, list->viewport()->height() - 3), row1 = list->visualItemRect(list->item(1)).center();
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, below);
-        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, below);
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, row1);
-        for (int j = 1; j <= 4; ++j) {
-            const QList<QListWidgetItem*> selected = table->TrtList[j]->selectedItems();
-            EXPECT_TRUE(selected.size() == 1 && table->TrtList[j]->row(selected[0]) == 1) << i << " " << j;
-        }
-    }
-    QTest::mouseClick(form->RvsBck->ViewProgram, Qt::LeftButton);
-    ui::Review* review = form->reviewWindow();
-    ASSERT_TRUE(review && review->isVisible());
-    const QStringList first = Texts(review->BlockList);
-    EXPECT_EQ(QString("%1 %2 %3").arg(first.size()).arg(review->ListBar->minimum()).arg(review->ListBar->maximum()),
-              QString("21 1 %1").arg(std::max(1, review->pager().BlockCount - 20)));
-    QTest::keyClick(review->ListBar, Qt::Key_End);
-    EXPECT_EQ(first.value(0) + Texts(review->BlockList).value(20), "%%");  // the first line and the last
-    QTest::mouseClick(form->RvsBck->RvsCncl, Qt::LeftButton);
-    EXPECT_EQ(form->reviewWindow(), nullptr);
 }
 
 using SecondInstallationWindow = MainWindowTestOn<SecondInstallation>;

@@ -72,6 +72,7 @@ std::string ColourAt(const QImage& image, QPointF at) {
     return best;
 }
 
+// Where each colour lands, a fit to a rectangle, and hits below a pixel.
 TEST(DrawingPainter, ColoursLandWhereTheDrawingIs) {
     test::App();
     const DisplayList list = Sample();
@@ -91,18 +92,11 @@ TEST(DrawingPainter, ColoursLandWhereTheDrawingIs) {
         const ViewTransform view = ZoomAbout(fit, fit.toPixel(40, 50), k.zoom);
         EXPECT_EQ(ColourAt(Painted({440, 240}, list, view, k.highlight), view.toPixel(k.x, k.y)), k.colour) << k.name;
     }
-}
-
-TEST(DrawingPainter, FitAndSubPixelHits) {
-    test::App();
-    const ViewTransform fit = FitToRect(DrawBox::Of(0, 0, 200, 100), QRectF(0, 0, 440, 240), 20);
-    EXPECT_EQ(QPolygonF({fit.toPixel(0, 0), fit.toPixel(200, 100)}), QPolygonF({{20, 220}, {420, 20}}));
+    const ViewTransform box = FitToRect(DrawBox::Of(0, 0, 200, 100), QRectF(0, 0, 440, 240), 20);
+    EXPECT_EQ(QPolygonF({box.toPixel(0, 0), box.toPixel(200, 100)}), QPolygonF({{20, 220}, {420, 20}}));
     // 0.05 pixels a mm: the 20 mm rectangle is a single point.
-    QImage image(40, 40, QImage::Format_ARGB32_Premultiplied);
     const ViewTransform far{0.05, 10, 30};
-    QPainter painter(&image);
-    PaintDisplayList(painter, Sample(), far);
-    painter.end();
+    const QImage image = Painted({40, 40}, list, far, -1);
     EXPECT_EQ(ColourAt(image, far.toPixel(40, 50)) + " " + ColourAt(image, far.toPixel(100, 50)),
               "confirmed unconfirmed");
 }

@@ -13,10 +13,6 @@ namespace {
 class DrawingViewWindow : public MainWindowTest {
 protected:
     ui::DrawingView* view() const { return form->RvsBck->View; }
-    void runBracket() {
-        ASSERT_TRUE(openPanel()) << lastShown();
-        ASSERT_TRUE(view()->hasDrawing());
-    }
     int stations(int station, bool confirmed) const {
         int n = 0;
         for (const DisplayHit& hit : view()->list().Hits) n += hit.Station == station && hit.confirmed() == confirmed;
@@ -36,9 +32,12 @@ protected:
 };
 
 // Rows and hits select each other; the wheel zooms about the pointer, a drag
-// pans, Home fits; a changed box or tool redraws.
-TEST_F(DrawingViewWindow, RowsAndHitsSelectEachOtherZoomPanAndRedraw) {
-    runBracket();
+// pans, Home fits; a changed box or tool redraws; the window grows and keeps
+// its size for the user; the next program frame's preview shows the selected
+// program's drawing.
+TEST_F(DrawingViewWindow, SelectZoomPanRedrawGrowAndPreview) {
+    ASSERT_TRUE(openPanel()) << lastShown();
+    ASSERT_TRUE(view()->hasDrawing());
     EXPECT_EQ(view()->highlightStation(), 1);  // the first row is selected
     const struct { int row, station; } rows[] = {{1, 5}, {3, 8}, {0, 1}};
     for (const auto& r : rows) {
@@ -103,27 +102,21 @@ TEST_F(DrawingViewWindow, RowsAndHitsSelectEachOtherZoomPanAndRedraw) {
     tool.Defined = true;
     form->RvsBck->Trt->setRow(0, ApplyChosenTool(0, tool, false));
     EXPECT_EQ(std::pair(stations(1, true), stations(1, false)), std::pair(hits, 0));
-}
 
-TEST_F(DrawingViewWindow, TheWindowGrowsAndKeepsItsSizeForTheUser) {
-    runBracket();
     const QSize least = form->minimumSize();
     form->resize(least);
     QApplication::processEvents();
-    const int rows = form->RvsBck->Trt->visibleRows();
-    EXPECT_GE(rows, TurretVisibleRows);
+    const int visible = form->RvsBck->Trt->visibleRows();
+    EXPECT_GE(visible, TurretVisibleRows);
     const int viewWidth = view()->width();
     form->resize(least + QSize(300, 200));
     QApplication::processEvents();
-    EXPECT_GT(form->RvsBck->Trt->visibleRows(), rows);
+    EXPECT_GT(form->RvsBck->Trt->visibleRows(), visible);
     EXPECT_GE(view()->width(), viewWidth + 250);
     form->close();
     start();
     EXPECT_EQ(form->size(), least + QSize(300, 200));
-}
 
-TEST_F(DrawingViewWindow, ThePreviewShowsTheSelectedProgramsDrawing) {
-    start();
     form->ReverseEngineer->trigger();
     ui::DrawingView* preview = form->ProgFrame->Preview;
     EXPECT_TRUE(preview->hasDrawing() && !preview->list().Hits.empty());  // BRACKET, the program remembered

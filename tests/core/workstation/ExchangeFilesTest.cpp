@@ -103,7 +103,6 @@ TEST_F(ExchangeFiles, MalformedIsRefusedWithTheFileAndPlaceNamed) {
     // content: nullptr: the file is missing.
     const struct { const char *file, *content, *expected; } cases[] = {
         {"Reverse.pth", nullptr, "Reverse.pth"},
-        {"Reverse.pth", "", "line 1 (program path) is missing"},
         {"Reverse.pth", "C:\\A\\P\r\nP\r\nJOBS\r\n", "line 4 (machine folder) is missing"},
         {"Reverse.pth", "   \r\nP\r\nJOBS\r\nM\r\n", "line 1 (program path) is empty"},
         {"Reverse.pth", "C:\\A\\P\r\nP\x1b.prg\r\nJOBS\r\nM\r\n", "line 2 (program name) holds a control character"},

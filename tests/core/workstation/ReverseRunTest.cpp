@@ -149,26 +149,26 @@ const char* const kLastFile = "C:\\QV\\Lastfile.lst";
 const std::string kEmpty = "******\r\n";
 
 // Programs of machine M1 live under C:\JOBS\M1\; names are trimmed and
-// quoted when they hold a comma.
+// quoted when they hold a comma. No directory, a drive, or no program leaves
+// the previous memory. Nothing to recall leaves the empty memory; a program
+// gone is handed back all the same.
 TEST(RecentFile, RemembersAndRecallsWhileTheProgramExists) {
     const struct { const char *directory, *program, *file, *recalled; } cases[] = {
-        {"  JOBS ", " P7  ", "JOBS\r\nP7\r\n******\r\n", "JOBS/P7"},
-        {"Jobs, 2024", "P7", "\"Jobs, 2024\"\r\nP7\r\n******\r\n", "Jobs, 2024/P7"},
+        {"  JOBS ", " P7  ", "JOBS\r\nP7\r\n******\r\n", "JOBS"},
+        {"Jobs, 2024", "P7", "\"Jobs, 2024\"\r\nP7\r\n******\r\n", "Jobs, 2024"},
     };
     for (const auto& c : cases) {
         MachineSandbox box;
-        const std::string recalled = c.recalled;
-        const std::size_t slash = recalled.find('/');
-        box.write("C:\\JOBS\\M1\\" + recalled.substr(0, slash) + "\\" + recalled.substr(slash + 1) + ".prg", "%\r\n");
+        box.write("C:\\JOBS\\M1\\" + std::string(c.recalled) + "\\P7.prg", "%\r\n");
         ASSERT_TRUE(RememberLastFile(c.directory, c.program));
         EXPECT_EQ(box.read(kLastFile), c.file);
         std::string directory, program;
         ASSERT_TRUE(RecallLastFile(directory, program));
-        EXPECT_EQ(directory + "/" + program, recalled);
+        EXPECT_EQ(directory + "/" + program, c.recalled + std::string("/P7"));
         EXPECT_EQ(box.read(kLastFile), c.file);
     }
-    // No directory, a drive, or no program leaves the previous memory.
     MachineSandbox box;
+    box.write("C:\\JOBS\\M1\\JOBS\\P7.prg", "%\r\n");
     ASSERT_TRUE(RememberLastFile("JOBS", "P7"));
     const std::string before = box.read(kLastFile);
     using Entry = std::pair<const char*, const char*>;
@@ -176,19 +176,13 @@ TEST(RecentFile, RemembersAndRecallsWhileTheProgramExists) {
         EXPECT_TRUE(RememberLastFile(directory, program));
         EXPECT_EQ(box.read(kLastFile), before) << directory << "/" << program;
     }
-}
-
-// Nothing to recall leaves the empty memory; a program gone is handed back
-// all the same.
-TEST(RecentFile, EmptyMemoryRecallsNothing) {
-    const std::pair<std::optional<std::string>, const char*> cases[] = {
+    const std::pair<std::optional<std::string>, const char*> empty[] = {
         {std::nullopt, nullptr}, {kEmpty, nullptr}, {"", nullptr}, {"  \r\nP7\r\n", nullptr}, {"JOBS\r\n", nullptr},
         {"JOBS\r\n\r\n******\r\n", nullptr}, {"OLD\r\nP7\r\n******\r\n", "OLD/P7"},
     };
-    for (const auto& [file, read] : cases) {
+    for (const auto& [file, read] : empty) {
         SCOPED_TRACE(file.value_or("no file"));
-        MachineSandbox box;
-        box.write("C:\\JOBS\\M1\\JOBS\\P7.prg", "%\r\n");
+        box.remove(kLastFile);
         if (file) box.write(kLastFile, *file);
         std::string directory, program;
         EXPECT_FALSE(RecallLastFile(directory, program));

@@ -42,14 +42,13 @@ std::string Sheet(const PunchProgram& p) {
     return text;
 }
 
-TEST(PunchProgram, IncrementalMovesAddUpFromTheCurrentPoint) {
+// Incremental moves add up from the current point; a bolt hole circle puts
+// K hits around the pattern origin.
+TEST(PunchProgram, IncrementalMovesAndBoltHoleCircles) {
     // G92 puts the punch at 500, 500; G70 moves without a hit; after G50 absolute again.
-    const PunchProgram p = Parse(CrLf({"(T2 A 5)", "G92X500.Y500.", "G91X10.Y20.T2", "X-5.", "G70Y100.",
-                                        "Y.5", "G90X1.", "G50", "X7.Y8."}));
-    EXPECT_EQ(Hits(p), "510,520@2 505,520@2 505,620.5@2 1,620.5@2 7,8@2");
-}
-
-TEST(PunchProgram, BoltHoleCirclesPutKHitsAroundThePatternOrigin) {
+    EXPECT_EQ(Hits(Parse(CrLf({"(T2 A 5)", "G92X500.Y500.", "G91X10.Y20.T2", "X-5.", "G70Y100.", "Y.5", "G90X1.",
+                                "G50", "X7.Y8."}))),
+              "510,520@2 505,520@2 505,620.5@2 1,620.5@2 7,8@2");
     const PunchProgram p = Parse(CrLf({"(T1 A 10)", "G90G72X100.Y100.", "G26I50.J90.K4T1C15."}));
     EXPECT_EQ(Hits(p), "100,150@1c15 50,100@1c15 100,50@1c15 150,100@1c15");
     ASSERT_EQ(p.Circles.size(), 1u);
@@ -69,7 +68,7 @@ TEST(PunchProgram, InchProgramsAreReportedInMillimetres) {
     EXPECT_FALSE(Parse(CrLf({"G21", "(T1 A 10)", "X10.Y10.T1"})).Inch);
 }
 
-TEST(PunchProgram, HeaderCommentsAreReadInTheirSeveralSpellings) {
+TEST(PunchProgram, SheetAndToolCommentsInTheirSeveralSpellingsOrNone) {
     // A T word names its station modulo 1000.
     const PunchProgram p = Parse(CrLf({"(sheet1200x600)", "(TOP SIDE FIRST)", "(T110 S KEY Hole IDX)",
                                         "; (SHEET 1 X 1) is no header here", "X5.Y5.T110", "X6.T1110"}));
@@ -77,12 +76,9 @@ TEST(PunchProgram, HeaderCommentsAreReadInTheirSeveralSpellings) {
     ASSERT_NE(p.FindTool(110), nullptr);
     EXPECT_EQ(p.FindTool(110)->SpecialName + (p.FindTool(110)->Indexable ? " IDX" : ""), "KEY Hole IDX");
     EXPECT_EQ(p.StationOrder, (std::vector<std::int16_t>{110}));
-}
-
-TEST(PunchProgram, WithoutASheetCommentTheHitsBoundTheSheet) {
-    // The block after M30 is not read.
-    const PunchProgram p = Parse(CrLf({"X50.Y50.T3", "X550.Y50.", "X550.Y350.", "M30", "X900.Y900."}));
-    EXPECT_EQ(test::Fields(p.HasSheet, Sheet(p), p.FindTool(3) != nullptr, p.Hits.size()), "0 550x350x0 0/0 0 3");
+    // Without a sheet comment the hits bound the sheet; the block after M30 is not read.
+    const PunchProgram q = Parse(CrLf({"X50.Y50.T3", "X550.Y50.", "X550.Y350.", "M30", "X900.Y900."}));
+    EXPECT_EQ(test::Fields(q.HasSheet, Sheet(q), q.FindTool(3) != nullptr, q.Hits.size()), "0 550x350x0 0/0 0 3");
 }
 
 TEST(PunchProgram, RefusalNamesTheLine) {

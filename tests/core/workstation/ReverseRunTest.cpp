@@ -58,7 +58,8 @@ TEST_F(ReverseRunTest, PanelShowsTheToolsFound) {
         answer("0\r\n", "1000,500,250,750\r\n", tools.c_str());
         const auto panel = run("P1");
         ASSERT_TRUE(panel.has_value()) << shown;
-        EXPECT_EQ(Fields(panel->rows.size(), ReverseRun().TurretCount, panel->scrollMaximum, panel->selectedRow), shown);
+        EXPECT_EQ(Fields(panel->rows.size(), ReverseRun().TurretCount, panel->scrollMaximum, panel->selectedRow),
+                  shown);
     }
 }
 
@@ -92,7 +93,6 @@ TEST_F(ReverseRunTest, AnswersDecideTheRunAndAFailureKeepsThePreviousResult) {
         {"0\r\n", sheet, "0\r\n", ""},
         {"3\r\n", sheet, "0\r\n", kFailed},
         {nullptr, sheet, "0\r\n", kFailed},
-        {"done\r\n", sheet, "0\r\n", kFailed},
         {"0", nullptr, "0\r\n", "Reverse.sht"},
         {"0", sheet, "4,A,r,5,0\r\n", "Reverse.trt"},
         {"0", sheet, "0\r\n", "P1.prg", false},

@@ -66,7 +66,8 @@ std::string ColourAt(const QImage& image, QPointF at) {
     const char* best = "";
     int bestDistance = 1 << 30;
     for (const auto& [name, colour] : palette) {
-        const int d = std::abs(p.red() - colour.red()) + std::abs(p.green() - colour.green()) + std::abs(p.blue() - colour.blue());
+        const int d = std::abs(p.red() - colour.red()) + std::abs(p.green() - colour.green()) +
+                      std::abs(p.blue() - colour.blue());
         if (d < bestDistance) best = name, bestDistance = d;
     }
     return best;

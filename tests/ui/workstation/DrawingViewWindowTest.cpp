@@ -124,8 +124,8 @@ TEST_F(DrawingViewWindow, SelectZoomPanRedrawGrowAndPreview) {
     for (int row = 0; row < form->ProgFrame->ProgList->count(); ++row) {
         form->ProgFrame->ProgList->setCurrentRow(row);
         const QString name = form->ProgFrame->ProgList->item(row)->text().trimmed();
-        EXPECT_EQ(preview->hasDrawing(), demo.exists(("C:\\QUORVANE\\PROGRAMS\\PUNCH1\\JOBS\\" + name + ".drw").toStdString()))
-            << name.toStdString();
+        const std::string drawing = ("C:\\QUORVANE\\PROGRAMS\\PUNCH1\\JOBS\\" + name + ".drw").toStdString();
+        EXPECT_EQ(preview->hasDrawing(), demo.exists(drawing)) << name.toStdString();
         sawNone = sawNone || !preview->hasDrawing();
     }
     EXPECT_TRUE(sawNone) << "the demo has a program without a drawing";

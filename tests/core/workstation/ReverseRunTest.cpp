@@ -11,6 +11,12 @@
 namespace qv::test {
 namespace {
 
+std::string Tools(int count) {
+    std::string text;
+    for (int i = 0; i < count; ++i) text += std::to_string(i % 120 + 1) + ",A,r,5,0,0,0,0,0,0\r\n";
+    return text;
+}
+
 // Shapes are named, an unknown letter undefined, an indexable station shown
 // as "idx"; every non-empty line of the program is a record, trimmed and cut to 80.
 TEST_F(ReverseRunTest, SuccessfulRunFillsThePanelAndTheReviewRecords) {
@@ -39,26 +45,17 @@ TEST_F(ReverseRunTest, SuccessfulRunFillsThePanelAndTheReviewRecords) {
     EXPECT_EQ(installation.read(Sys("Reverse.pth")), CrLf({Job("P1"), "P1", "JOBS", "PRESS1"}));
     EXPECT_FALSE(installation.exists(Sys("Finished.flg")) || installation.exists(Sys("Reverse.rnd.tmp")));
     EXPECT_EQ(installation.read(Sys("Lastfile.lst")), CrLf({"JOBS", "P1", "******"}));
-}
 
-std::string Tools(int count) {
-    std::string text;
-    for (int i = 0; i < count; ++i) text += std::to_string(i % 120 + 1) + ",A,r,5,0,0,0,0,0,0\r\n";
-    return text;
-}
-
-// Up to 21 rows show without scrolling; a first station 0 gives an empty
-// table. The sheet boxes are the successful run's, an inch machine's panel
-// the inch window test's.
-TEST_F(ReverseRunTest, PanelShowsTheToolsFound) {
+    // Up to 21 rows show without scrolling; a first station 0 gives an empty
+    // table. An inch machine's panel is the inch window test's.
     // shown: the rows, the tools found, the scroll bar's maximum and the row selected.
     const std::pair<std::string, const char*> cases[] = {
         {Tools(10), "10 10 0 0"}, {Tools(30), "30 30 9 0"}, {"0\r\n1,A,r,5,0,0,0,0,0,0\r\n", "0 0 0 -1"}};
     for (const auto& [tools, shown] : cases) {
         answer("0\r\n", "1000,500,250,750\r\n", tools.c_str());
-        const auto panel = run("P1");
-        ASSERT_TRUE(panel.has_value()) << shown;
-        EXPECT_EQ(Fields(panel->rows.size(), ReverseRun().TurretCount, panel->scrollMaximum, panel->selectedRow),
+        const auto other = run("P1");
+        ASSERT_TRUE(other.has_value()) << shown;
+        EXPECT_EQ(Fields(other->rows.size(), ReverseRun().TurretCount, other->scrollMaximum, other->selectedRow),
                   shown);
     }
 }

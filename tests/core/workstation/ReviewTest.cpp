@@ -54,7 +54,7 @@ TEST(ReviewRecords, EqualTheRecordsOfTheWholeProgramsLines) {
 
 // A run of a page or less shows whole and cannot scroll; a longer one is the
 // review window test's.
-TEST(ReviewPager, ShowsTheRecordsOfTheRun) {
+TEST(ReviewPager, ShowsTheRecordsAndMovesByKeysAndTheScrollBar) {
     for (int blocks : {5, 21}) {
         MachineSandbox box;
         std::vector<std::string> lines;
@@ -70,10 +70,7 @@ TEST(ReviewPager, ShowsTheRecordsOfTheRun) {
         box.remove("C:\\QV\\Reverse.rnd");
         EXPECT_NE(pager.lines().message().find("C:\\QV\\Reverse.rnd"), std::string::npos);
     }
-}
-
-// Page keys are consumed; the others are left to the list.
-TEST(ReviewPager, KeysAndTheScrollBarMoveWithinTheRecords) {
+    // Page keys are consumed; the others are left to the list.
     const struct { std::int32_t top; ReviewKey key; std::int32_t topAfter; bool consumed; } keys[] = {
         {1, ReviewKey::PageDown, 21, true}, {70, ReviewKey::PageDown, 80, true}, {80, ReviewKey::PageDown, 80, true},
         {41, ReviewKey::PageUp, 21, true},  {5, ReviewKey::PageUp, 1, true},     {1, ReviewKey::PageUp, 1, true},

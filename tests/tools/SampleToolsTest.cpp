@@ -43,8 +43,8 @@ std::string Sheet(const PunchProgram& p) {
 }
 
 // Incremental moves add up from the current point; a bolt hole circle puts
-// K hits around the pattern origin.
-TEST(PunchProgram, IncrementalMovesAndBoltHoleCircles) {
+// K hits around the pattern origin; inch programs are reported in millimetres.
+TEST(PunchProgram, IncrementalMovesBoltHoleCirclesAndInchPrograms) {
     // G92 puts the punch at 500, 500; G70 moves without a hit; after G50 absolute again.
     EXPECT_EQ(Hits(Parse(CrLf({"(T2 A 5)", "G92X500.Y500.", "G91X10.Y20.T2", "X-5.", "G70Y100.", "Y.5", "G90X1.",
                                 "G50", "X7.Y8."}))),
@@ -53,17 +53,15 @@ TEST(PunchProgram, IncrementalMovesAndBoltHoleCircles) {
     EXPECT_EQ(Hits(p), "100,150@1c15 50,100@1c15 100,50@1c15 150,100@1c15");
     ASSERT_EQ(p.Circles.size(), 1u);
     EXPECT_EQ(test::Fields(p.Circles[0].Count, FormatNumber(p.Circles[0].Radius), p.Circles[0].Station), "4 50 1");
-}
 
-TEST(PunchProgram, InchProgramsAreReportedInMillimetres) {
     for (const char* mark : {"(INCH)", "G20", "(inch)"}) {
-        const PunchProgram p = Parse(CrLf({mark, "(SHEET 40 X 20 X 0.06)", "(CLAMPS 10 30)", "(T5 D 1 0.5 IDX)",
-                                            "G92X72.Y50.", "G90X2.Y2.T5C90.", "G91X0.5", "G25X12."}));
+        const PunchProgram inch = Parse(CrLf({mark, "(SHEET 40 X 20 X 0.06)", "(CLAMPS 10 30)", "(T5 D 1 0.5 IDX)",
+                                               "G92X72.Y50.", "G90X2.Y2.T5C90.", "G91X0.5", "G25X12."}));
         // Angles stay degrees.
-        EXPECT_EQ(test::Fields(p.Inch, Sheet(p), Hits(p)),
+        EXPECT_EQ(test::Fields(inch.Inch, Sheet(inch), Hits(inch)),
                   "1 1016x508x1.524 254/762 G25:304.8@5 50.8,50.8@5c90 63.5,50.8@5") << mark;
-        EXPECT_EQ(p.FindTool(5)->Size, (std::array<double, 4>{25.4, 12.7, 0, 0}));
-        EXPECT_TRUE(p.FindTool(5)->Indexable);
+        EXPECT_EQ(inch.FindTool(5)->Size, (std::array<double, 4>{25.4, 12.7, 0, 0}));
+        EXPECT_TRUE(inch.FindTool(5)->Indexable);
     }
     EXPECT_FALSE(Parse(CrLf({"G21", "(T1 A 10)", "X10.Y10.T1"})).Inch);
 }
@@ -140,7 +138,7 @@ protected:
 };
 
 // A whole run against the sample processor is the reverse-run window test's; here what it does not see.
-TEST_F(DemoEndToEnd, AProgramItCannotReadGivesStatusOneAndNoDrawing) {
+TEST_F(DemoEndToEnd, AProgramItCannotReadGivesNoDrawingAndTheDemoIsWrittenOnlyWhereItMayBe) {
     EXPECT_EQ(reverse("PUNCH1", "PROTOTYPES", "BROKEN"), 1);
     EXPECT_EQ(ReadFinishedFlag("C:\\QUORVANE\\Finished.flg").value_or(0), 1);
     EXPECT_NE(errors().find("BROKEN.prg: line 6: unknown word \"Z\""), std::string::npos) << errors();
@@ -149,9 +147,7 @@ TEST_F(DemoEndToEnd, AProgramItCannotReadGivesStatusOneAndNoDrawing) {
     EXPECT_EQ(reverse("PUNCH1", "JOBS", "MISSING"), 1);
     EXPECT_EQ(ReadFinishedFlag("C:\\QUORVANE\\Finished.flg").value_or(0), 1);
     EXPECT_NE(errors().find("MISSING.prg"), std::string::npos);
-}
 
-TEST_F(DemoEndToEnd, TheDemoIsWrittenOnlyIntoAnEmptyFolderOrOverAnEarlierDemo) {
     const std::string maker = Quote(test::BinDir() + "/quorvane-demo") + " ";
     const std::string log = " > " + Quote(out / "again.out") + " 2>&1";
     demo.write("C:\\QUORVANE\\Scratch.txt", "mine");

@@ -77,7 +77,7 @@ protected:
 
 // What the workstation does not own survives; leftovers of an earlier
 // acceptance do not mix in.
-TEST_F(AcceptanceTest, RewritesTheDrawingRecordByRecord) {
+TEST_F(AcceptanceTest, RewritesTheDrawingRecordByRecordOrExplainsARefusalAndDeletesNothing) {
     installation.write(Sys("Rvrsmain.drw"), std::string(518 * 20, 'z'));
     installation.write(Sys("Rvrsmain.bak"), "old");
     const Outcome outcome = accept();
@@ -105,10 +105,8 @@ TEST_F(AcceptanceTest, RewritesTheDrawingRecordByRecord) {
     prepare();
     ASSERT_TRUE(accept().done());
     EXPECT_EQ(entities()[3].substr(0, 6) + entities()[4].substr(0, 6), "120 1 220 -1");
-}
 
-// A refusal beeps, names the cause and deletes nothing.
-TEST_F(AcceptanceTest, RefusalExplainsAndDeletesNothing) {
+    // A refusal beeps, names the cause and deletes nothing.
     // drawingBytes: nullptr: none; "*": three and a bit records; named: what the message must name; shown: the
     // program of the panel's run.
     const struct { bool pathFile; const char *drawingBytes, *named, *shown = "P1"; } cases[] = {

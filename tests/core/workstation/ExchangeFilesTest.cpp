@@ -29,7 +29,7 @@ protected:
 // Each file read back and written again gives the same bytes; lines of the
 // path file are trimmed, commas kept in a path, and an empty directory
 // allowed (its bytes are the reverse run's test's).
-TEST_F(ExchangeFiles, PathFlagAndSheetRoundTripByteForByte) {
+TEST_F(ExchangeFiles, RoundTripByteForByteAndToolListsEndWhereTheFormatSays) {
     put("Reverse.pth", "  E:\\PART, ONE \r\nPART, ONE\r\n\r\nPUNCH1\r\nextra\r\n");
     const ReversePath back = ReadReversePath(Path("Reverse.pth")).value_or({});
     EXPECT_EQ(back.ProgramPath + "|" + back.ProgramName + "|" + back.CurrentDirectory + "|" + back.MachineFolder,
@@ -55,10 +55,8 @@ TEST_F(ExchangeFiles, PathFlagAndSheetRoundTripByteForByte) {
         EXPECT_EQ(get("Reverse.sht"), bytes);
     }
     EXPECT_EQ(get("Reverse.sht"), "1000\r\n500\r\n250\r\n750\r\n");  // the last sheet written
-}
 
-// The odd singles come back exact, a description keeps its comma.
-TEST_F(ExchangeFiles, ToolsRoundTripAndEndWhereTheFormatSays) {
+    // The odd singles come back exact, a description keeps its comma.
     const std::vector<ReverseTool> tools = {
         {120, "S", "KEY, HOLE", {0, 0, 0, 0}, 11, 12.5f, 0},
         {7, "c", "1/2\" SQ", {0.1f, 1.0f / 3.0f, 3.4028235e38f, -1.5e-8f}, -2, 359.999f, 1e-30f}};
@@ -66,10 +64,10 @@ TEST_F(ExchangeFiles, ToolsRoundTripAndEndWhereTheFormatSays) {
     const std::string bytes = get("Reverse.trt");
     EXPECT_EQ(bytes.substr(0, bytes.find('\n') + 1), "120,S,\"KEY, HOLE\",0,0,0,0,11,12.5,0\r\n");
     EXPECT_EQ(bytes.substr(bytes.size() - 3), "0\r\n");
-    const std::vector<ReverseTool> back = ReadReverseTools(Path("Reverse.trt")).value_or({});
-    ASSERT_EQ(back.size(), tools.size());
-    EXPECT_EQ(back[1].Size, tools[1].Size);
-    ASSERT_TRUE(WriteReverseTools(Path("Reverse.trt"), back).ok());
+    const std::vector<ReverseTool> tools2 = ReadReverseTools(Path("Reverse.trt")).value_or({});
+    ASSERT_EQ(tools2.size(), tools.size());
+    EXPECT_EQ(tools2[1].Size, tools[1].Size);
+    ASSERT_TRUE(WriteReverseTools(Path("Reverse.trt"), tools2).ok());
     EXPECT_EQ(get("Reverse.trt"), bytes);
 
     // A tool list ends at station 0, a negative one, a blank line, the end marker

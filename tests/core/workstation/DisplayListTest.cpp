@@ -1,4 +1,5 @@
-// Tool outlines, refused drawings, and finding a hit under the pointer.
+// Tool outlines follow shape sizes and angle; drawings that are no whole
+// drawing are refused; the pointer finds the nearest hit.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -18,7 +19,7 @@ std::string BoxText(const DrawBox& b) {
     return text;
 }
 
-TEST(ShapeOutline, BoundsFollowShapeSizesAndAngle) {
+TEST(DisplayList, OutlinesFollowShapeSizesAndAngleDrawingsAreRefusedOrPointedAt) {
     const struct { const char* tool; double angle; OutlineKind kind; const char* bounds; } cases[] = {
         {"A,,10,0,0,0,1,10,0,0,1", 90, OutlineKind::Hole, "-5.000 -5.000 5.000 5.000"},
         {"B,,10,0,0,0,1,10,0,0,1", 45, OutlineKind::Hole, "-7.071 -7.071 7.071 7.071"},
@@ -44,9 +45,7 @@ TEST(ShapeOutline, BoundsFollowShapeSizesAndAngle) {
         EXPECT_EQ(BoxText(o.Bounds), c.bounds) << c.tool << " @" << c.angle;
         EXPECT_EQ(o.Kind, c.kind) << c.tool;
     }
-}
 
-TEST(DisplayList, RefusesWhatIsNoWholeDrawingAndFindsTheHitUnderThePointer) {
     Sandbox box;
     DrawingRecord header, hit, lost, note;
     header.RecordCount = 2;
@@ -55,14 +54,14 @@ TEST(DisplayList, RefusesWhatIsNoWholeDrawingAndFindsTheHitUnderThePointer) {
     note.EntityCode = 999;
     const std::string good = DrawingBytes({header, hit});
     // read: the message, or the hits and the entities skipped.
-    const std::pair<std::string, const char*> cases[] = {
+    const std::pair<std::string, const char*> drawings[] = {
         {std::string(100, '\0'), "C:\\D.drw: the drawing is too short to hold its header (100 bytes)"},
         {good.substr(518) + good, "C:\\D.drw: record 1 is no drawing header (entity code 210)"},
         {good.substr(0, 518), "C:\\D.drw: the drawing is cut short (the header counts 2 records, the file holds 1)"},
         {good, "1 hits, 0 skipped"},
         {DrawingBytes({header, hit, lost, note}), "1 hits, 2 skipped"},  // damaged and unknown entities
     };
-    for (const auto& [bytes, read] : cases) {
+    for (const auto& [bytes, read] : drawings) {
         box.write("C:\\D.drw", bytes);
         const auto list = BuildDisplayList("C:\\D.drw", DisplaySource());
         EXPECT_EQ(list.ok() ? std::to_string(list->Hits.size()) + " hits, " + std::to_string(list->Skipped) + " skipped"

@@ -3,13 +3,13 @@
 #include <sys/wait.h>
 
 #include <cmath>
-#include <cstdio>
 
 #include "core/common/FormatNumber.h"
 #include "core/workstation/DisplayList.h"
 #include "sample_reverse/ReverseResult.h"
 #include "support/DemoInstallation.h"
 #include "support/DrawingFile.h"
+#include "support/Fields.h"
 #include "support/Sandbox.h"
 #include "support/TempDir.h"
 #include "support/TableTest.h"
@@ -72,6 +72,10 @@ TEST(DrawingView, SampleRunGivesSheetClampsHitsAndArrows) {
                                                     "250->750 y-50", "750->650 y-70"})) << c.name;
         EXPECT_EQ(list.Outlines[list.Hits[6].Outline].Label, "KEYHOLE");
     }
+    const DrawingRecord h = SampleDrawing().at(0);
+    EXPECT_EQ(Fields(h.RecordCount, h.LevelNumber, h.MachineSetting, h.SecondSetting, h.Text18, h.SheetX(), h.SheetY(),
+                     h.LeftClamp(), h.RightClamp(), h.MaterialValue1()),
+              "16 1000 0 0 BRACKET            1000 500 250 750 1.5");
 }
 
 #ifdef QV_PLOT_BUILT  // the plot command is built with the windows

@@ -1,6 +1,6 @@
 // The sample processor's dialect parser: hits, patterns, clamps, units and
-// the lines it refuses; the drawing it reports for a parsed program; and the
-// demo maker and the processor run as programs on the demo installation.
+// the lines it refuses; the demo maker and the processor run as programs on
+// the demo installation. The drawing it reports is the drawing view test's.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -9,11 +9,9 @@
 #include "core/common/FormatNumber.h"
 #include "core/workstation/ExchangeFiles.h"
 #include "sample_reverse/PunchProgram.h"
-#include "sample_reverse/ReverseResult.h"
 #include "support/DemoInstallation.h"
 #include "support/Fields.h"
 #include "support/Sandbox.h"
-#include "support/TableTest.h"
 
 namespace qv::revsample {
 namespace {
@@ -44,34 +42,31 @@ std::string Sheet(const PunchProgram& p) {
     return text;
 }
 
-TEST(PunchProgram, IncrementalMovesAddUpFromTheCurrentPoint) {
+// Incremental moves add up from the current point; a bolt hole circle puts
+// K hits around the pattern origin; inch programs are reported in millimetres.
+TEST(PunchProgram, IncrementalMovesBoltHoleCirclesAndInchPrograms) {
     // G92 puts the punch at 500, 500; G70 moves without a hit; after G50 absolute again.
-    const PunchProgram p = Parse(CrLf({"(T2 A 5)", "G92X500.Y500.", "G91X10.Y20.T2", "X-5.", "G70Y100.",
-                                        "Y.5", "G90X1.", "G50", "X7.Y8."}));
-    EXPECT_EQ(Hits(p), "510,520@2 505,520@2 505,620.5@2 1,620.5@2 7,8@2");
-}
-
-TEST(PunchProgram, BoltHoleCirclesPutKHitsAroundThePatternOrigin) {
+    EXPECT_EQ(Hits(Parse(CrLf({"(T2 A 5)", "G92X500.Y500.", "G91X10.Y20.T2", "X-5.", "G70Y100.", "Y.5", "G90X1.",
+                                "G50", "X7.Y8."}))),
+              "510,520@2 505,520@2 505,620.5@2 1,620.5@2 7,8@2");
     const PunchProgram p = Parse(CrLf({"(T1 A 10)", "G90G72X100.Y100.", "G26I50.J90.K4T1C15."}));
     EXPECT_EQ(Hits(p), "100,150@1c15 50,100@1c15 100,50@1c15 150,100@1c15");
     ASSERT_EQ(p.Circles.size(), 1u);
     EXPECT_EQ(test::Fields(p.Circles[0].Count, FormatNumber(p.Circles[0].Radius), p.Circles[0].Station), "4 50 1");
-}
 
-TEST(PunchProgram, InchProgramsAreReportedInMillimetres) {
     for (const char* mark : {"(INCH)", "G20", "(inch)"}) {
-        const PunchProgram p = Parse(CrLf({mark, "(SHEET 40 X 20 X 0.06)", "(CLAMPS 10 30)", "(T5 D 1 0.5 IDX)",
-                                            "G92X72.Y50.", "G90X2.Y2.T5C90.", "G91X0.5", "G25X12."}));
+        const PunchProgram inch = Parse(CrLf({mark, "(SHEET 40 X 20 X 0.06)", "(CLAMPS 10 30)", "(T5 D 1 0.5 IDX)",
+                                               "G92X72.Y50.", "G90X2.Y2.T5C90.", "G91X0.5", "G25X12."}));
         // Angles stay degrees.
-        EXPECT_EQ(test::Fields(p.Inch, Sheet(p), Hits(p)),
+        EXPECT_EQ(test::Fields(inch.Inch, Sheet(inch), Hits(inch)),
                   "1 1016x508x1.524 254/762 G25:304.8@5 50.8,50.8@5c90 63.5,50.8@5") << mark;
-        EXPECT_EQ(p.FindTool(5)->Size, (std::array<double, 4>{25.4, 12.7, 0, 0}));
-        EXPECT_TRUE(p.FindTool(5)->Indexable);
+        EXPECT_EQ(inch.FindTool(5)->Size, (std::array<double, 4>{25.4, 12.7, 0, 0}));
+        EXPECT_TRUE(inch.FindTool(5)->Indexable);
     }
     EXPECT_FALSE(Parse(CrLf({"G21", "(T1 A 10)", "X10.Y10.T1"})).Inch);
 }
 
-TEST(PunchProgram, HeaderCommentsAreReadInTheirSeveralSpellings) {
+TEST(PunchProgram, SheetAndToolCommentsInTheirSeveralSpellingsOrNone) {
     // A T word names its station modulo 1000.
     const PunchProgram p = Parse(CrLf({"(sheet1200x600)", "(TOP SIDE FIRST)", "(T110 S KEY Hole IDX)",
                                         "; (SHEET 1 X 1) is no header here", "X5.Y5.T110", "X6.T1110"}));
@@ -79,12 +74,9 @@ TEST(PunchProgram, HeaderCommentsAreReadInTheirSeveralSpellings) {
     ASSERT_NE(p.FindTool(110), nullptr);
     EXPECT_EQ(p.FindTool(110)->SpecialName + (p.FindTool(110)->Indexable ? " IDX" : ""), "KEY Hole IDX");
     EXPECT_EQ(p.StationOrder, (std::vector<std::int16_t>{110}));
-}
-
-TEST(PunchProgram, WithoutASheetCommentTheHitsBoundTheSheet) {
-    // The block after M30 is not read.
-    const PunchProgram p = Parse(CrLf({"X50.Y50.T3", "X550.Y50.", "X550.Y350.", "M30", "X900.Y900."}));
-    EXPECT_EQ(test::Fields(p.HasSheet, Sheet(p), p.FindTool(3) != nullptr, p.Hits.size()), "0 550x350x0 0/0 0 3");
+    // Without a sheet comment the hits bound the sheet; the block after M30 is not read.
+    const PunchProgram q = Parse(CrLf({"X50.Y50.T3", "X550.Y50.", "X550.Y350.", "M30", "X900.Y900."}));
+    EXPECT_EQ(test::Fields(q.HasSheet, Sheet(q), q.FindTool(3) != nullptr, q.Hits.size()), "0 550x350x0 0/0 0 3");
 }
 
 TEST(PunchProgram, RefusalNamesTheLine) {
@@ -120,44 +112,6 @@ TEST(PunchProgram, RefusalNamesTheLine) {
     }
 }
 
-// The dialect's example in whole.
-TEST(ReverseResult, TheDrawingHasAHeaderAndEveryKindOfEntityInOrder) {
-    const PunchProgram program =
-        Parse(CrLf({"(SHEET 1000 X 500 X 1.5)", "(CLAMPS 250 750)", "(T1 A 10)", "(T5 D 20 10 IDX)", "(T8 S KEYHOLE)",
-                     "G92X1830.Y1270.", "G90X100.Y100.T1", "X450.Y250.T5C90.", "G91X50.", "G90G72X700.Y250.",
-                     "G26I60.J0K3T1", "G27X500.", "X10.Y10.T3", "X20.Y20.T8", "G25X100.", "G50"}));
-    const std::vector<DrawingRecord> records = DrawingOf(program, "BRACKET");
-    ASSERT_EQ(records.size(), 16u);
-    const DrawingRecord& header = records.front();
-    EXPECT_EQ(test::Fields(header.RecordCount, header.LevelNumber, header.MachineSetting, header.SecondSetting,
-                           header.Text18, header.SheetX(), header.SheetY(), header.LeftClamp(), header.RightClamp(),
-                           header.MaterialValue1()), "16 1000 0 0 BRACKET            1000 500 250 750 1.5");
-
-    // Code, sign field, first value and tool of every entity.
-    std::vector<std::string> entities;
-    for (std::size_t i = 1; i < records.size(); ++i) {
-        const DrawingRecord& r = records[i];
-        entities.push_back(std::to_string(r.EntityCode) + " " + std::to_string(r.SignField()) + " " +
-                           FormatNumber(r.Doubles6[0]) + " " + test::ToolText(r.Tool));
-    }
-    const std::string none = "-  '' 0x0x0x0 s0 c0 a0 i0 n0";
-    const std::string round = "+A 'Diameter' 10x0x0x0 s1 c10 a0 i0 n1";
-    const std::string special = "+S 'KEYHOLE' 0x0x0x0 s8 c10 a0 i0 n1";
-    EXPECT_EQ(entities, (std::vector<std::string>{
-                            "110 0 0 " + none, "311 0 250 " + none, "311 0 750 " + none,
-                            "210 0 100 " + round,
-                            "210 0 450 +D 'Rectangle' 20x10x0x0 s5 c45 a0 i90 n1",  // C holds for its block
-                            "210 0 500 +D 'Rectangle' 20x10x0x0 s5 c45 a0 i0 n1",   // G91 X50 from 450
-                            "210 0 760 " + round, "210 0 670 " + round, "210 0 670 " + round,
-                            "210 0 10 -U 'Undefined' 0x0x0x0 s3 c10 a0 i0 n1",  // no tool comment
-                            "210 0 20 " + special, "220 1 700 " + round,
-                            "120 1 500 " + round,     // G27
-                            "120 -1 100 " + special,  // G25
-                            "999 0 0 " + none}));
-    const DrawingRecord& circle = records[12];
-    EXPECT_EQ(circle.Doubles6, (std::array<double, 6>{700, 250, 60, 0, 3, 0}));
-}
-
 std::string Quote(const std::string& s) { return "'" + s + "'"; }
 
 int RunCommand(const std::string& command) {
@@ -184,7 +138,7 @@ protected:
 };
 
 // A whole run against the sample processor is the reverse-run window test's; here what it does not see.
-TEST_F(DemoEndToEnd, AProgramItCannotReadGivesStatusOneAndNoDrawing) {
+TEST_F(DemoEndToEnd, AProgramItCannotReadGivesNoDrawingAndTheDemoIsWrittenOnlyWhereItMayBe) {
     EXPECT_EQ(reverse("PUNCH1", "PROTOTYPES", "BROKEN"), 1);
     EXPECT_EQ(ReadFinishedFlag("C:\\QUORVANE\\Finished.flg").value_or(0), 1);
     EXPECT_NE(errors().find("BROKEN.prg: line 6: unknown word \"Z\""), std::string::npos) << errors();
@@ -193,9 +147,7 @@ TEST_F(DemoEndToEnd, AProgramItCannotReadGivesStatusOneAndNoDrawing) {
     EXPECT_EQ(reverse("PUNCH1", "JOBS", "MISSING"), 1);
     EXPECT_EQ(ReadFinishedFlag("C:\\QUORVANE\\Finished.flg").value_or(0), 1);
     EXPECT_NE(errors().find("MISSING.prg"), std::string::npos);
-}
 
-TEST_F(DemoEndToEnd, TheDemoIsWrittenOnlyIntoAnEmptyFolderOrOverAnEarlierDemo) {
     const std::string maker = Quote(test::BinDir() + "/quorvane-demo") + " ";
     const std::string log = " > " + Quote(out / "again.out") + " 2>&1";
     demo.write("C:\\QUORVANE\\Scratch.txt", "mine");

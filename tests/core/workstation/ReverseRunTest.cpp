@@ -11,6 +11,12 @@
 namespace qv::test {
 namespace {
 
+std::string Tools(int count) {
+    std::string text;
+    for (int i = 0; i < count; ++i) text += std::to_string(i % 120 + 1) + ",A,r,5,0,0,0,0,0,0\r\n";
+    return text;
+}
+
 // Shapes are named, an unknown letter undefined, an indexable station shown
 // as "idx"; every non-empty line of the program is a record, trimmed and cut to 80.
 TEST_F(ReverseRunTest, SuccessfulRunFillsThePanelAndTheReviewRecords) {
@@ -39,31 +45,18 @@ TEST_F(ReverseRunTest, SuccessfulRunFillsThePanelAndTheReviewRecords) {
     EXPECT_EQ(installation.read(Sys("Reverse.pth")), CrLf({Job("P1"), "P1", "JOBS", "PRESS1"}));
     EXPECT_FALSE(installation.exists(Sys("Finished.flg")) || installation.exists(Sys("Reverse.rnd.tmp")));
     EXPECT_EQ(installation.read(Sys("Lastfile.lst")), CrLf({"JOBS", "P1", "******"}));
-}
 
-std::string Tools(int count) {
-    std::string text;
-    for (int i = 0; i < count; ++i) text += std::to_string(i % 120 + 1) + ",A,r,5,0,0,0,0,0,0\r\n";
-    return text;
-}
-
-// Ten rows show without scrolling; a first station 0 gives an empty table.
-TEST_F(ReverseRunTest, PanelShowsSheetAndToolsInTheMachinesUnits) {
-    // shown: the sheet boxes, then the rows, the tools found, the scroll bar's maximum and the row selected.
-    const struct { bool inch; std::string sheet, tools; const char* shown; } cases[] = {
-        {false, "1000,500,250,750\r\n", Tools(10), "1000 500 250 750 10 10 0 0"},
-        {false, "1000,500,250,750\r\n", Tools(30), "1000 500 250 750 30 30 9 0"},
-        {false, "1000,500,250,750\r\n", "0\r\n1,A,r,5,0,0,0,0,0,0\r\n", "1000 500 250 750 0 0 0 -1"},
-        {true, "1270,2540,127,3\r\n", Tools(1), "50 100 5 0.1181 1 1 0 0"},
-    };
-    for (const auto& c : cases) {
-        State().Mach.InchUnits = c.inch;
-        answer("0\r\n", c.sheet.c_str(), c.tools.c_str());
-        const auto panel = run("P1");
-        ASSERT_TRUE(panel.has_value()) << c.shown;
-        const auto& b = panel->sheetTexts;
-        EXPECT_EQ(Fields(b[0], b[1], b[2], b[3], panel->rows.size(), ReverseRun().TurretCount, panel->scrollMaximum,
-                         panel->selectedRow), c.shown);
+    // Up to 21 rows show without scrolling; a first station 0 gives an empty
+    // table. An inch machine's panel is the inch window test's.
+    // shown: the rows, the tools found, the scroll bar's maximum and the row selected.
+    const std::pair<std::string, const char*> cases[] = {
+        {Tools(10), "10 10 0 0"}, {Tools(30), "30 30 9 0"}, {"0\r\n1,A,r,5,0,0,0,0,0,0\r\n", "0 0 0 -1"}};
+    for (const auto& [tools, shown] : cases) {
+        answer("0\r\n", "1000,500,250,750\r\n", tools.c_str());
+        const auto other = run("P1");
+        ASSERT_TRUE(other.has_value()) << shown;
+        EXPECT_EQ(Fields(other->rows.size(), ReverseRun().TurretCount, other->scrollMaximum, other->selectedRow),
+                  shown);
     }
 }
 
@@ -82,133 +75,97 @@ TEST_F(ReverseRunTest, NoSelectionTakesTheRecentProgramOrIsRefused) {
                      State().Config.CurrentDirectory), "1 Q7 " + other + "Q7 OTHER");
 }
 
-// A missing processor is named and gives both messages in order; one that
-// cannot start gives the system's reason; one that fails says why in its own
-// words. "Reverse.pth" is written before the processor is looked for.
-TEST_F(ReverseRunTest, ProcessorThatDoesNotRunSaysWhy) {
-    const std::string missing =
-        "Reverse Processor is Missing\n\n\"" + Sys("FANUCRVS.exe") + "\"\n\nReverse Engineering Aborted";
-    // file nullptr: no processor file.
-    const struct { const char* file; std::vector<std::string> shown; } cases[] = {
-        {nullptr, {missing, kFailed}},
-        {"not a program",
-         {std::string(kFailed) + "\n\n" + Sys("FANUCRVS.exe") + ": not a program the system can start"}},
-        {"#!/bin/sh\necho 'reading P1.prg'\necho 'line 7: unknown G code G99' >&2\necho 5 > Finished.flg\n",
-         {std::string(kFailed) + "\n\nreading P1.prg\nline 7: unknown G code G99"}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.shown.back());
-        installation.remove(Sys("FANUCRVS.exe"));
-        if (c.file && c.file[0] == '#') processor(c.file);
-        else if (c.file) installation.write(Sys("FANUCRVS.exe"), c.file);
-        messages = Answers{};
-        makePreviousRun();
-        EXPECT_FALSE(run("P1").has_value());
-        EXPECT_EQ(messages.shown, c.shown);
-        EXPECT_EQ(messages.beeps, static_cast<int>(c.shown.size()));
-        EXPECT_TRUE(installation.exists(Sys("Reverse.pth")));
-        expectPreviousRunKept();
-    }
-}
-
-// A status of 0 or less is success; a status above, or a file the run cannot
+// A status of 0 or less is success; a status above, a file the run cannot
 // read (each malformed file is refused by its reader, see the exchange file
-// tests), fails the run and keeps the previous result.
+// tests), a processor that cannot start (the system's reason) or one that
+// fails (its own words) fails the run and keeps the previous result. A
+// missing processor is the window test's.
 TEST_F(ReverseRunTest, AnswersDecideTheRunAndAFailureKeepsThePreviousResult) {
-    // reason "" for success.
-    const struct { const char *flag, *sheet, *tools, *reason; bool program = true; } cases[] = {
-        {"0\r\n", "1000,500,250,750\r\n", "0\r\n", ""},
-        {"-2\r\n", "1000,500,250,750\r\n", "0\r\n", ""},
-        {"3\r\n", "1000,500,250,750\r\n", "0\r\n", kFailed},
-        {nullptr, "1000,500,250,750\r\n", "0\r\n", kFailed},
-        {"done\r\n", "1000,500,250,750\r\n", "0\r\n", kFailed},
+    const char* const sheet = "1000,500,250,750\r\n";
+    const std::string cannotStart = kFailed + ("\n\n" + Sys("FANUCRVS.exe")) + ": not a program the system can start";
+    const std::string ownWords = kFailed + std::string("\n\nreading P1.prg\nline 7: unknown G code G99");
+    // reason "" for success; processor: the file in place of the fixture's, which leaves "ran.mark".
+    const struct { const char *flag, *sheet, *tools, *reason; bool program = true; const char* processor = nullptr;
+    } cases[] = {
+        {"0\r\n", sheet, "0\r\n", ""},
+        {"3\r\n", sheet, "0\r\n", kFailed},
+        {nullptr, sheet, "0\r\n", kFailed},
         {"0", nullptr, "0\r\n", "Reverse.sht"},
-        {"0", "1000,500,250,750\r\n", "4,A,r,5,0\r\n", "Reverse.trt"},
-        {"0", "1000,500,250,750\r\n", "0\r\n", "P1.prg", false},
+        {"0", sheet, "4,A,r,5,0\r\n", "Reverse.trt"},
+        {"0", sheet, "0\r\n", "P1.prg", false},
+        {"0", sheet, "0\r\n", cannotStart.c_str(), true, "not a program"},
+        {"0", sheet, "0\r\n", ownWords.c_str(), true,
+         "#!/bin/sh\necho 'reading P1.prg'\necho 'line 7: unknown G code G99' >&2\necho 5 > Finished.flg\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.flag ? c.flag : "no flag") + " " + c.reason);
         answer(c.flag, c.sheet, c.tools);
         if (!c.program) installation.remove(Job("P1.prg"));
+        if (c.processor) installation.remove(Sys("FANUCRVS.exe"));
+        if (c.processor && c.processor[0] == '#') processor(c.processor);
+        else if (c.processor) installation.write(Sys("FANUCRVS.exe"), c.processor);
         installation.remove(Sys("ran.mark"));
         installation.remove(Sys("Lastfile.lst"));
         messages = Answers{};
         makePreviousRun();
         const bool succeeds = run("P1").has_value();
         EXPECT_EQ(Fields(installation.exists(Sys("ran.mark")), installation.exists(Sys("Finished.flg")), succeeds),
-                  Fields(true, false, !*c.reason));
+                  Fields(!c.processor, false, !*c.reason));
         if (succeeds) continue;
         ASSERT_EQ(Fields(messages.shown.size(), messages.beeps), "1 1");
         EXPECT_EQ(messages.shown[0].rfind(kFailed, 0), 0u) << messages.shown[0];
         EXPECT_NE(messages.shown[0].find(c.reason), std::string::npos) << messages.shown[0];
+        EXPECT_TRUE(!c.processor || messages.shown[0] == c.reason) << messages.shown[0];
         expectPreviousRunKept();
         EXPECT_EQ(installation.read(Sys("Lastfile.lst")).find("P1"), std::string::npos);
     }
 }
 
-// Stations 4 and 17 found by the run; the tool is confirmed for the second
-// row and shown in the machine's units, millimetres to 3 decimals.
+// Stations 4 and 17 found by the run; the tool confirmed for the second row
+// goes into station 17 alone and shows its own angle; a cancelled dialog (a
+// blank shape) or a row outside the table changes nothing.
 TEST(ChosenTool, IsCopiedIntoItsStationAndShown) {
-    const struct { const char *tool, *row; bool inch; } cases[] = {
-        {"A,LIB TOOL,12.7,0,0,0,2,11,0,0,0", "17|Diameter  |0.5|0", true},
-        {"A,LIB TOOL,10.0004,0,0,0,2,11,0,0,0", "17|Diameter  |10|0", false},
-        {"D,LIB TOOL,20,10,0,0,2,45,0,30,0", "17|Rectangle |20x10|idx 30", false},
-        {"F,LIB TOOL,30,5,0,0,2,11,90,0,0", "17|Obround   |30x5|90", false},
-        {"S,LIB TOOL,0,0,0,0,2,11,0,0,0", "17|Special   |LIB TOOL|0", false},
-    };
-    for (const auto& c : cases) {
-        ReverseRunState run;
-        run.TurretCount = 2;
-        run.TurretOrder[0] = 4;
-        run.TurretOrder[1] = 17;
-        ToolRecord chosen = Tool(c.tool);
-        chosen.Defined = true;  // as the dialog leaves it
-        EXPECT_EQ(RowText(ApplyChosenTool(run, 1, chosen, c.inch)), c.row) << c.tool;
-        EXPECT_EQ(ToolText(run.TurretTools[17]), ToolText(chosen));
-        EXPECT_EQ(ToolText(run.TurretTools[4]), ToolText(ToolRecord()));
-    }
-    // A cancelled dialog (a blank shape) or a row outside the table changes nothing.
     ReverseRunState run;
-    run.TurretCount = 1;
-    run.TurretOrder[0] = 45;
-    run.TurretTools[45] = Tool("B,,12,0,0,0,0,50,0,0");  // as found: not confirmed
-    EXPECT_EQ(RowText(FillTurretTable(run)[0]), "45|Square    |12|idx");
-    EXPECT_EQ(ToolText(run.TurretTools[45]), "-B 'Square' 12x0x0x0 s0 c50 a0 i0 n0");  // described by the table
+    run.TurretCount = 2;
+    run.TurretOrder[0] = 4;
+    run.TurretOrder[1] = 17;
+    ToolRecord chosen = Tool("F,LIB TOOL,30,5,0,0,2,11,90,0,0");
+    chosen.Defined = true;  // as the dialog leaves it
+    EXPECT_EQ(RowText(ApplyChosenTool(run, 1, chosen, false)), "17|Obround   |30x5|90");
     ToolRecord cancelled;
     cancelled.Defined = true;
-    EXPECT_EQ(RowText(ApplyChosenTool(run, 0, cancelled, false)), "45|Square    |12|idx");
-    const ToolRecord chosen = Tool("A,,10,0,0,0,45,11,0,0,1");
-    EXPECT_EQ(ApplyChosenTool(run, 1, chosen, false).station + ApplyChosenTool(run, -1, chosen, false).station, "");
-    EXPECT_EQ(ToolText(run.TurretTools[45]), "-B 'Square' 12x0x0x0 s0 c50 a0 i0 n0");
+    EXPECT_EQ(RowText(ApplyChosenTool(run, 1, cancelled, false)), "17|Obround   |30x5|90");
+    const ToolRecord other = Tool("A,,10,0,0,0,45,11,0,0,1");
+    EXPECT_EQ(ApplyChosenTool(run, 2, other, false).station + ApplyChosenTool(run, -1, other, false).station, "");
+    EXPECT_EQ(ToolText(run.TurretTools[17]), ToolText(chosen));
+    const std::string empty = ToolText(ToolRecord());
+    EXPECT_EQ(ToolText(run.TurretTools[4]) + ToolText(run.TurretTools[0]), empty + empty);
 }
 
 const char* const kLastFile = "C:\\QV\\Lastfile.lst";
 const std::string kEmpty = "******\r\n";
 
 // Programs of machine M1 live under C:\JOBS\M1\; names are trimmed and
-// quoted when they hold a comma.
+// quoted when they hold a comma. No directory, a drive, or no program leaves
+// the previous memory. Nothing to recall leaves the empty memory; a program
+// gone is handed back all the same.
 TEST(RecentFile, RemembersAndRecallsWhileTheProgramExists) {
     const struct { const char *directory, *program, *file, *recalled; } cases[] = {
-        {"JOBS", "P7", "JOBS\r\nP7\r\n******\r\n", "JOBS/P7"},
-        {"  JOBS ", " P7  ", "JOBS\r\nP7\r\n******\r\n", "JOBS/P7"},
-        {"My Jobs", "Part 7", "My Jobs\r\nPart 7\r\n******\r\n", "My Jobs/Part 7"},
-        {"Jobs, 2024", "P7", "\"Jobs, 2024\"\r\nP7\r\n******\r\n", "Jobs, 2024/P7"},
-        {"JOBS", "Part,7", "JOBS\r\n\"Part,7\"\r\n******\r\n", "JOBS/Part,7"},
+        {"  JOBS ", " P7  ", "JOBS\r\nP7\r\n******\r\n", "JOBS"},
+        {"Jobs, 2024", "P7", "\"Jobs, 2024\"\r\nP7\r\n******\r\n", "Jobs, 2024"},
     };
     for (const auto& c : cases) {
         MachineSandbox box;
-        const std::string recalled = c.recalled;
-        const std::size_t slash = recalled.find('/');
-        box.write("C:\\JOBS\\M1\\" + recalled.substr(0, slash) + "\\" + recalled.substr(slash + 1) + ".prg", "%\r\n");
+        box.write("C:\\JOBS\\M1\\" + std::string(c.recalled) + "\\P7.prg", "%\r\n");
         ASSERT_TRUE(RememberLastFile(c.directory, c.program));
         EXPECT_EQ(box.read(kLastFile), c.file);
         std::string directory, program;
         ASSERT_TRUE(RecallLastFile(directory, program));
-        EXPECT_EQ(directory + "/" + program, recalled);
+        EXPECT_EQ(directory + "/" + program, c.recalled + std::string("/P7"));
         EXPECT_EQ(box.read(kLastFile), c.file);
     }
-    // No directory, a drive, or no program leaves the previous memory.
     MachineSandbox box;
+    box.write("C:\\JOBS\\M1\\JOBS\\P7.prg", "%\r\n");
     ASSERT_TRUE(RememberLastFile("JOBS", "P7"));
     const std::string before = box.read(kLastFile);
     using Entry = std::pair<const char*, const char*>;
@@ -216,21 +173,13 @@ TEST(RecentFile, RemembersAndRecallsWhileTheProgramExists) {
         EXPECT_TRUE(RememberLastFile(directory, program));
         EXPECT_EQ(box.read(kLastFile), before) << directory << "/" << program;
     }
-    ASSERT_TRUE(ResetLastFile());
-    EXPECT_EQ(box.read(kLastFile), kEmpty);
-}
-
-// Nothing to recall leaves the empty memory; a program gone is handed back
-// all the same.
-TEST(RecentFile, EmptyMemoryRecallsNothing) {
-    const std::pair<std::optional<std::string>, const char*> cases[] = {
+    const std::pair<std::optional<std::string>, const char*> empty[] = {
         {std::nullopt, nullptr}, {kEmpty, nullptr}, {"", nullptr}, {"  \r\nP7\r\n", nullptr}, {"JOBS\r\n", nullptr},
         {"JOBS\r\n\r\n******\r\n", nullptr}, {"OLD\r\nP7\r\n******\r\n", "OLD/P7"},
     };
-    for (const auto& [file, read] : cases) {
+    for (const auto& [file, read] : empty) {
         SCOPED_TRACE(file.value_or("no file"));
-        MachineSandbox box;
-        box.write("C:\\JOBS\\M1\\JOBS\\P7.prg", "%\r\n");
+        box.remove(kLastFile);
         if (file) box.write(kLastFile, *file);
         std::string directory, program;
         EXPECT_FALSE(RecallLastFile(directory, program));

@@ -1,5 +1,5 @@
 // The painter on an offscreen image: what colour lands where, and the view
-// helpers that fit and zoom.
+// fitted to a rectangle.
 #include <cmath>
 
 #include "core/workstation/DrawingRecord.h"
@@ -66,57 +66,17 @@ std::string ColourAt(const QImage& image, QPointF at) {
     const char* best = "";
     int bestDistance = 1 << 30;
     for (const auto& [name, colour] : palette) {
-        const int d = std::abs(p.red() - colour.red()) + std::abs(p.green() - colour.green()) + std::abs(p.blue() - colour.blue());
+        const int d = std::abs(p.red() - colour.red()) + std::abs(p.green() - colour.green()) +
+                      std::abs(p.blue() - colour.blue());
         if (d < bestDistance) best = name, bestDistance = d;
     }
     return best;
 }
 
-TEST(DrawingPainter, ColoursLandWhereTheDrawingIs) {
-    test::App();
-    const DisplayList list = Sample();
-    // zoom: about (40, 50); 8 draws the rectangle as a path, not a cached image.
-    const struct { const char* name; double x, y; int highlight; double zoom; const char* colour; } cases[] = {
-        {"sheet corner", 1, 99, -1, 1, "sheet"},
-        {"confirmed hit", 40, 50, -1, 1, "confirmed"},
-        {"highlighted hit", 40, 50, 1, 1, "highlight"},
-        {"unconfirmed inside", 100, 50, -1, 1, "sheet"},
-        {"unconfirmed edge", 104.9, 50, -1, 1, "unconfirmed"},
-        {"clamp", 50, -20, -1, 1, "clamp"},
-        {"outside", 100, 110, -1, 1, "background"},
-        {"below the clamps", 100, -40, 2, 1, "background"},
-        {"large hit", 49, 54, -1, 8, "confirmed"},
-        {"beside a large hit", 40, 55.5, 1, 8, "sheet"},
-        {"large highlighted hit", 31, 46, 1, 8, "highlight"},
-    };
-    const ViewTransform fit = FitToRect(list.Extent, QRectF(0, 0, 440, 240), 20);
-    for (const auto& k : cases) {
-        const ViewTransform view = ZoomAbout(fit, fit.toPixel(40, 50), k.zoom);
-        EXPECT_EQ(ColourAt(Painted({440, 240}, list, view, k.highlight), view.toPixel(k.x, k.y)), k.colour) << k.name;
-    }
-}
-
-TEST(DrawingPainter, FitZoomAndSubPixelHits) {
-    test::App();
-    const ViewTransform fit = FitToRect(DrawBox::Of(0, 0, 200, 100), QRectF(0, 0, 440, 240), 20);
-    EXPECT_EQ(QPolygonF({fit.toPixel(0, 0), fit.toPixel(200, 100)}), QPolygonF({{20, 220}, {420, 20}}));
-    const ViewTransform zoomed = ZoomAbout(fit, QPointF(100, 60), 4);
-    EXPECT_EQ(zoomed.Scale, 8);
-    EXPECT_EQ(zoomed.toPixel(fit.toWorld(QPointF(100, 60))), QPointF(100, 60));
-    // 0.05 pixels a mm: the 20 mm rectangle is a single point.
-    QImage image(40, 40, QImage::Format_ARGB32_Premultiplied);
-    const ViewTransform far{0.05, 10, 30};
-    QPainter painter(&image);
-    PaintDisplayList(painter, Sample(), far);
-    painter.end();
-    EXPECT_EQ(ColourAt(image, far.toPixel(40, 50)) + " " + ColourAt(image, far.toPixel(100, 50)),
-              "confirmed unconfirmed");
-}
-
 // Every shape at 0, 30 and 90 degrees (stations 1 to 16, confirmed; the
 // rectangle's station highlighted), and once more unconfirmed (stations 21
 // to 36): saved for the README into QV_SCREENSHOTS (else a temporary folder);
-// each filled shape covers its own centre.
+// each filled shape covers its own centre. Then the sample's colours.
 TEST(DrawingPictures, EveryShape) {
     test::App();
     const char* tools[] = {"A,,30,0,0,0", "B,,30,0,0,0", "C,,30,0,0,6", "D,,40,20,0,0", "E,,40,20,0,5",
@@ -144,6 +104,32 @@ TEST(DrawingPictures, EveryShape) {
     test::TempDir temp;
     const QString folder = qEnvironmentVariable("QV_SCREENSHOTS", QString::fromUtf8(temp.path().c_str()));
     EXPECT_TRUE(QDir().mkpath(folder) && image.save(folder + "/drawing-shapes.png"));
+
+    // The sample: where each colour lands, a fit to a rectangle, and hits below a pixel.
+    const DisplayList sample = Sample();
+    // zoom: about (40, 50); 8 draws the rectangle as a path, not a cached image.
+    // A cached confirmed or highlighted hit and the sheet are the shapes picture's.
+    const struct { const char* name; double x, y; int highlight; double zoom; const char* colour; } cases[] = {
+        {"unconfirmed inside", 100, 50, -1, 1, "sheet"},
+        {"unconfirmed edge", 104.9, 50, -1, 1, "unconfirmed"},
+        {"clamp", 50, -20, -1, 1, "clamp"},
+        {"below the clamps", 100, -40, 2, 1, "background"},
+        {"large hit", 49, 54, -1, 8, "confirmed"},
+        {"beside a large hit", 40, 55.5, 1, 8, "sheet"},
+        {"large highlighted hit", 31, 46, 1, 8, "highlight"},
+    };
+    const ViewTransform fit = FitToRect(sample.Extent, QRectF(0, 0, 440, 240), 20);
+    for (const auto& k : cases) {
+        const ViewTransform at = ZoomAbout(fit, fit.toPixel(40, 50), k.zoom);
+        EXPECT_EQ(ColourAt(Painted({440, 240}, sample, at, k.highlight), at.toPixel(k.x, k.y)), k.colour) << k.name;
+    }
+    const ViewTransform box = FitToRect(DrawBox::Of(0, 0, 200, 100), QRectF(0, 0, 440, 240), 20);
+    EXPECT_EQ(QPolygonF({box.toPixel(0, 0), box.toPixel(200, 100)}), QPolygonF({{20, 220}, {420, 20}}));
+    // 0.05 pixels a mm: the 20 mm rectangle is a single point.
+    const ViewTransform far{0.05, 10, 30};
+    const QImage tiny = Painted({40, 40}, sample, far, -1);
+    EXPECT_EQ(ColourAt(tiny, far.toPixel(40, 50)) + " " + ColourAt(tiny, far.toPixel(100, 50)),
+              "confirmed unconfirmed");
 }
 
 }  // namespace

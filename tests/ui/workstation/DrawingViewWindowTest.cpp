@@ -13,10 +13,6 @@ namespace {
 class DrawingViewWindow : public MainWindowTest {
 protected:
     ui::DrawingView* view() const { return form->RvsBck->View; }
-    void runBracket() {
-        ASSERT_TRUE(openPanel()) << lastShown();
-        ASSERT_TRUE(view()->hasDrawing());
-    }
     int stations(int station, bool confirmed) const {
         int n = 0;
         for (const DisplayHit& hit : view()->list().Hits) n += hit.Station == station && hit.confirmed() == confirmed;
@@ -35,8 +31,13 @@ protected:
     }
 };
 
-TEST_F(DrawingViewWindow, RowsAndHitsSelectEachOther) {
-    runBracket();
+// Rows and hits select each other; the wheel zooms about the pointer, a drag
+// pans, Home fits; a changed box or tool redraws; the window grows and keeps
+// its size for the user; the next program frame's preview shows the selected
+// program's drawing.
+TEST_F(DrawingViewWindow, SelectZoomPanRedrawGrowAndPreview) {
+    ASSERT_TRUE(openPanel()) << lastShown();
+    ASSERT_TRUE(view()->hasDrawing());
     EXPECT_EQ(view()->highlightStation(), 1);  // the first row is selected
     const struct { int row, station; } rows[] = {{1, 5}, {3, 8}, {0, 1}};
     for (const auto& r : rows) {
@@ -50,10 +51,7 @@ TEST_F(DrawingViewWindow, RowsAndHitsSelectEachOther) {
     // A click on bare sheet selects nothing new.
     QTest::mouseClick(view(), Qt::LeftButton, {}, view()->transform().toPixel(990, 10).toPoint());
     EXPECT_EQ(form->RvsBck->Trt->selectedRow(), 0);
-}
 
-TEST_F(DrawingViewWindow, WheelZoomsAboutThePointerDragPansHomeFits) {
-    runBracket();
     // The read-out is in the machine's units at the pointer.
     const QPoint corner = view()->transform().toPixel(1000, 500).toPoint();
     QTest::mouseMove(view(), corner);
@@ -86,10 +84,8 @@ TEST_F(DrawingViewWindow, WheelZoomsAboutThePointerDragPansHomeFits) {
     view()->setFocus();
     QTest::keyClick(view(), Qt::Key_Home);
     EXPECT_EQ(QPointF(view()->transform().Scale, view()->transform().OffsetX), QPointF(fitted.Scale, fitted.OffsetX));
-}
 
-TEST_F(DrawingViewWindow, RedrawsWhenABoxOrAToolChanges) {
-    runBracket();
+    // Redrawn when a box or a tool changes.
     EXPECT_FLOAT_EQ(view()->list().Sheet.MaxX, 1000);
     QLineEdit* length = form->RvsBck->ShtBox[1];
     length->selectAll();
@@ -106,27 +102,21 @@ TEST_F(DrawingViewWindow, RedrawsWhenABoxOrAToolChanges) {
     tool.Defined = true;
     form->RvsBck->Trt->setRow(0, ApplyChosenTool(0, tool, false));
     EXPECT_EQ(std::pair(stations(1, true), stations(1, false)), std::pair(hits, 0));
-}
 
-TEST_F(DrawingViewWindow, TheWindowGrowsAndKeepsItsSizeForTheUser) {
-    runBracket();
     const QSize least = form->minimumSize();
     form->resize(least);
     QApplication::processEvents();
-    const int rows = form->RvsBck->Trt->visibleRows();
-    EXPECT_GE(rows, TurretVisibleRows);
+    const int visible = form->RvsBck->Trt->visibleRows();
+    EXPECT_GE(visible, TurretVisibleRows);
     const int viewWidth = view()->width();
     form->resize(least + QSize(300, 200));
     QApplication::processEvents();
-    EXPECT_GT(form->RvsBck->Trt->visibleRows(), rows);
+    EXPECT_GT(form->RvsBck->Trt->visibleRows(), visible);
     EXPECT_GE(view()->width(), viewWidth + 250);
     form->close();
     start();
     EXPECT_EQ(form->size(), least + QSize(300, 200));
-}
 
-TEST_F(DrawingViewWindow, ThePreviewShowsTheSelectedProgramsDrawing) {
-    start();
     form->ReverseEngineer->trigger();
     ui::DrawingView* preview = form->ProgFrame->Preview;
     EXPECT_TRUE(preview->hasDrawing() && !preview->list().Hits.empty());  // BRACKET, the program remembered
@@ -134,8 +124,8 @@ TEST_F(DrawingViewWindow, ThePreviewShowsTheSelectedProgramsDrawing) {
     for (int row = 0; row < form->ProgFrame->ProgList->count(); ++row) {
         form->ProgFrame->ProgList->setCurrentRow(row);
         const QString name = form->ProgFrame->ProgList->item(row)->text().trimmed();
-        EXPECT_EQ(preview->hasDrawing(), demo.exists(("C:\\QUORVANE\\PROGRAMS\\PUNCH1\\JOBS\\" + name + ".drw").toStdString()))
-            << name.toStdString();
+        const std::string drawing = ("C:\\QUORVANE\\PROGRAMS\\PUNCH1\\JOBS\\" + name + ".drw").toStdString();
+        EXPECT_EQ(preview->hasDrawing(), demo.exists(drawing)) << name.toStdString();
         sawNone = sawNone || !preview->hasDrawing();
     }
     EXPECT_TRUE(sawNone) << "the demo has a program without a drawing";

@@ -3,14 +3,10 @@
 // inch machine, a metric machine with a library and material of its own,
 // names in mixed case and 8-bit names). The drawing each run writes is
 // checked in core; here what the windows add: the program frame, the panel's
-// boxes and table, the tool entry dialog, the review window, menus and messages.
-#include <map>
-#include <set>
-
+// boxes and table, the tool entry dialog, menus and messages. The accepted run
+// on the demo is the screenshot test's.
 #include "support/DrawingFile.h"
 #include "support/SecondInstallation.h"
-#include "ui/workstation/Review.h"
-#include "ui/workstation/StatusBar.h"
 #include "uisupport/MainWindowTest.h"
 
 namespace qv::test {
@@ -18,116 +14,13 @@ namespace {
 
 constexpr const char* kBracket = "C:\\QUORVANE\\PROGRAMS\\PUNCH1\\JOBS\\BRACKET.drw";
 const std::string kOverwrite = "Drawing for Program\n\n\"BRACKET\"\n\nAlready Exists!  Overwrite it ?";
-const std::string kComplete = "Reverse Engineering Complete !";
 
 using ReverseRunWindow = MainWindowTest;
 
-// The window's caption, then the sorted access keys of its menu bar and of its
-// visible buttons and labelled fields; a text without one is listed whole.
-QStringList CaptionAndKeys(QWidget* window) {
-    QStringList keys;
-    auto add = [&keys](const QString& text) {
-        const int at = static_cast<int>(text.indexOf('&'));
-        keys << (at < 0 || at + 1 >= text.size() ? text : text.mid(at + 1, 1).toUpper());
-    };
-    if (auto* main = qobject_cast<QMainWindow*>(window))
-        for (QAction* menu : main->menuBar()->actions()) add(menu->text());
-    for (QAbstractButton* b : window->findChildren<QAbstractButton*>())
-        if (b->isVisibleTo(window)) add(b->text());
-    for (QLabel* l : window->findChildren<QLabel*>())
-        if (l->isVisibleTo(window) && l->buddy()) add(l->text());
-    for (QGroupBox* g : window->findChildren<QGroupBox*>())
-        if (g->isVisibleTo(window) && g->findChild<QLineEdit*>()) add(g->title());
-    keys.sort();
-    return QStringList{window->windowTitle()} + keys;
-}
-
-TEST_F(ReverseRunWindow, EveryButtonAndFieldLabelHasAnAccessKeyOfItsOwn) {
-    start();
-    std::map<QString, QStringList> seen;
-    // Each dialog closes once its keys are read.
-    auto when = [&seen](const char* name) {
-        WhenModal(name, [&seen, name](QWidget* w) { seen[name] = CaptionAndKeys(w); });
-    };
-    when("MachineForm");
-    form->MachineItem[1]->trigger();
-    when("EngineForm");
-    form->MachineItem[2]->trigger();
-    form->ReverseEngineer->trigger();
-    seen["ProgFrame"] = CaptionAndKeys(form.get());
-    messages.answer({true});
-    QTest::mouseClick(form->ProgFrame->ProgOk, Qt::LeftButton);
-    seen["RvsBck"] = CaptionAndKeys(form.get());
-    when("RvsTol");
-    selectTool(1);  // an indexable station: every prompt shows
-    QTest::mouseClick(form->RvsBck->ViewProgram, Qt::LeftButton);
-    seen["Review"] = CaptionAndKeys(form->reviewWindow());
-    const std::map<QString, QStringList> expected = {
-        {"MachineForm", {"Select Machine", "C", "M", "O"}},
-        {"EngineForm", {"Select Reverse Processor", "C", "O", "R"}},
-        {"ProgFrame", {"Reverse Engineering", "C", "D", "E", "F", "N", "O", "R", "S"}},
-        {"RvsBck", {"Reverse Engineering", "C", "E", "F", "I", "L", "M", "O", "R", "S", "T", "V"}},
-        {"RvsTol", {"Tooling", "A", "C", "O", "S", "T", "Z"}},
-        {"Review", {"View Program", "O"}}};
-    EXPECT_EQ(seen, expected);
-}
-
-TEST_F(ReverseRunWindow, AcceptedRunTakesTheConfirmedToolsAndTheTypedSheet) {
-    start();
-    messages.answer({true});
-    form->ReverseEngineer->trigger();
-    ASSERT_TRUE(form->ProgFrame->isVisible());
-    EXPECT_FALSE(menusEnabled());
-    // The recent program is pre-selected.
-    EXPECT_EQ(form->ProgFrame->ProgList->currentIndex().data().toString() + " " +
-                  form->ProgFrame->DirectoryList->currentText(), "BRACKET JOBS");
-    QTest::mouseClick(form->ProgFrame->ProgOk, Qt::LeftButton);
-
-    EXPECT_EQ(messages.shown, std::vector<std::string>{kOverwrite});
-    ui::ReversePanel* panel = form->RvsBck;
-    ui::TurretTable* table = panel->Trt;
-    ASSERT_TRUE(panel->isVisible());
-    EXPECT_FALSE(menusEnabled());
-    auto texts = [panel] {
-        return QStringList{panel->ViewPanel->title(), panel->MaterialList->currentText(), panel->ConfirmedLabel->text(),
-                           panel->ShtBox[1]->text(), panel->ShtBox[2]->text(), panel->ShtBox[3]->text(),
-                           panel->ShtBox[4]->text(), QString::number(panel->Trt->TrtBar->maximum())};
-    };
-    QApplication::processEvents();  // the table's first layout, which sets the scroll range
-    EXPECT_EQ(texts(), (QStringList{"BRACKET", "Default", "0 of 4 tools confirmed", "1000", "500", "250", "750", "0"}));
-    EXPECT_EQ(rows(), (QStringList{"1|Diameter  |10|0", "5|Rectangle |20x10|idx", "4|Square    |10|0",
-                                   "8|Special   |KEYHOLE|0"}));
-    ConfirmTool("Diameter", "10", "Station 1 ", "");  // a round tool takes no angle
-    selectTool(0);
-    ConfirmTool("Rectangle", "20", "Index 5 ", "30");  // indexable
-    selectTool(1);
-    // Station 4: the dialog opens on its tool, is cancelled, nothing changes.
-    EXPECT_EQ(openTool(2, false), (QStringList{"Square", "10", "Station 4 (C)"}));
-    EXPECT_EQ(rows(), (QStringList{"1|Diameter  |10|0", "5|Rectangle |20x10|idx 30", "4|Square    |10|0",
-                                   "8|Special   |KEYHOLE|0"}));
-    EXPECT_EQ(panel->ConfirmedLabel->text(), "2 of 4 tools confirmed");
-    QString confirmed;  // per row: confirmed in the table, shown in bold
-    for (int row = 0; row < 4; ++row)
-        confirmed += QString("%1%2 ").arg(table->isConfirmed(row)).arg(table->TrtList[1]->item(row)->font().bold());
-    EXPECT_EQ(confirmed, "11 11 00 00 ");
-
-    panel->ShtBox[1]->setText("2*600-100");  // typed values are expressions
-    QTest::mouseClick(panel->RvsOk, Qt::LeftButton);
-    EXPECT_EQ(messages.shown.back(), kComplete);
-    EXPECT_FALSE(panel->isVisible());
-    EXPECT_TRUE(menusEnabled());
-    const std::vector<DrawingRecord> records = DrawingRecords(demo.read(kBracket));
-    ASSERT_FALSE(records.empty());
-    EXPECT_FLOAT_EQ(records[0].SheetX(), 1100.0f);
-    EXPECT_EQ(records[0].MaterialName.substr(0, 8), "Default ");
-    EXPECT_FALSE(demo.exists(std::string(kBracket) + "~"));  // the processor's scratch drawing
-    std::set<int> library;  // stations of hits with a library tool
-    for (const DrawingRecord& r : records)
-        if (r.Tool.Defined) library.insert(r.Tool.Station);
-    EXPECT_EQ(library, (std::set<int>{1, 5}));
-}
-
+// The processor runs without the suite's markers.
 TEST_F(ReverseRunWindow, EveryOtherWayOutKeepsTheDrawingAndGivesTheMenusBack) {
+    for (const char* marker : {"Quordrw.exe", "Quorprg.exe", "Quorrvs.exe"})
+        demo.remove(std::string(DemoInstallation::System) + marker);
     // escape: leave the panel by its cancel key.
     const struct { const char* name; bool overwrite; bool processor; bool escape; std::vector<std::string> shown;
     } cases[] = {
@@ -163,54 +56,30 @@ TEST_F(ReverseRunWindow, EveryOtherWayOutKeepsTheDrawingAndGivesTheMenusBack) {
     }
 }
 
-TEST_F(ReverseRunWindow, ProcessorRunsWithoutTheSuitesMarkers) {
-    for (const char* marker : {"Quordrw.exe", "Quorprg.exe", "Quorrvs.exe"})
-        demo.remove(std::string(DemoInstallation::System) + marker);
-    EXPECT_TRUE(openPanel()) << lastShown();
-    EXPECT_EQ(form->statusBar()->processorText(), "ISO Turret Controls");
-}
-
-TEST_F(ReverseRunWindow, TableIsOneTabStopWhoseColumnsStayInStep) {
-    ASSERT_TRUE(openPanel()) << lastShown();
-    ui::TurretTable* table = form->RvsBck->Trt;
-    int stops = 0;
-    for (QWidget* w : table->findChildren<QWidget*>())
-        stops += w->isVisible() && (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus;
-    EXPECT_EQ(stops, 1);
-    table->selectRow(1);
-    for (int i = 1; i <= 4; ++i) {
-        QListWidget* list = table->TrtList[i];
-        const QPoint below(5, list->viewport()->height() - 3), row1 = list->visualItemRect(list->item(1)).center();
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, below);
-        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, below);
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, row1);
-        for (int j = 1; j <= 4; ++j) {
-            const QList<QListWidgetItem*> selected = table->TrtList[j]->selectedItems();
-            EXPECT_TRUE(selected.size() == 1 && table->TrtList[j]->row(selected[0]) == 1) << i << " " << j;
-        }
-    }
-}
-
-TEST_F(ReverseRunWindow, ReviewWindowShowsTwentyOneBlocksAndClosesWithThePanel) {
-    ASSERT_TRUE(openPanel()) << lastShown();
-    QTest::mouseClick(form->RvsBck->ViewProgram, Qt::LeftButton);
-    ui::Review* review = form->reviewWindow();
-    ASSERT_TRUE(review && review->isVisible());
-    const QStringList first = Texts(review->BlockList);
-    EXPECT_EQ(QString("%1 %2 %3").arg(first.size()).arg(review->ListBar->minimum()).arg(review->ListBar->maximum()),
-              QString("21 1 %1").arg(std::max(1, review->pager().BlockCount - 20)));
-    QTest::keyClick(review->ListBar, Qt::Key_End);
-    EXPECT_EQ(first.value(0) + Texts(review->BlockList).value(20), "%%");  // the first line and the last
-    QTest::mouseClick(form->RvsBck->RvsCncl, Qt::LeftButton);
-    EXPECT_EQ(form->reviewWindow(), nullptr);
-}
-
-constexpr const char* kFlange = "C:\\Quorvane\\Jobs\\Combi\\Parts\\FLANGE.drw";
-
 using SecondInstallationWindow = MainWindowTestOn<SecondInstallation>;
 
-TEST_F(SecondInstallationWindow, MachineSwitchTakesTheNewMachinesLibraryAndMaterial) {
-    start();
+// PANEL on the inch machine: a round tool, an indexable rectangle and a
+// special named with 0xD8; then FLANGE after a switch to the metric machine.
+TEST_F(SecondInstallationWindow, InchRowsShowInInchesThenAMachineSwitchTakesItsLibraryAndMaterial) {
+    ASSERT_TRUE(openPanel()) << lastShown();
+    const QString special = QString::fromUtf8("Ø20 KEY");
+    EXPECT_EQ(column(3), (QStringList{"0.5", "1x0.5", special}));
+    EXPECT_EQ(openTool(0, false), (QStringList{"Diameter", "0.5", "Small Round"}));
+    EXPECT_EQ(openTool(1, false), (QStringList{"Rectangle", "1x0.5", "Index Two"}));
+    // The special is confirmed as it opened.
+    EXPECT_EQ(openTool(2, true), (QStringList{"Special", special, QString::fromUtf8("Ø 50 Station")}));
+    // The sheet and clamps in inches, typed in inches, stored in millimetres.
+    EXPECT_EQ(form->RvsBck->ShtBox[1]->text() + " " + form->RvsBck->ShtBox[3]->text(), "40 10");
+    form->RvsBck->ShtBox[1]->setText("50");
+    QTest::mouseClick(form->RvsBck->RvsOk, Qt::LeftButton);
+    auto records = DrawingRecords(installation.read("C:\\Quorvane\\Jobs\\InchPress\\Parts\\PANEL.drw"));
+    ASSERT_FALSE(records.empty()) << lastShown();
+    EXPECT_FLOAT_EQ(records[0].SheetX(), 1270.0f);
+    std::string described;
+    for (const DrawingRecord& r : records)
+        if (r.Tool.Defined) described = r.Tool.Description.substr(0, 7);
+    EXPECT_EQ(described, SecondInstallation::SpecialName);
+
     WhenModal("MachineForm", [](QWidget* w) { Click(w, "MachineOk"); });  // the only other one
     form->MachineItem[1]->trigger();
     form->ReverseEngineer->trigger();
@@ -228,33 +97,9 @@ TEST_F(SecondInstallationWindow, MachineSwitchTakesTheNewMachinesLibraryAndMater
     QTest::mouseClick(form->RvsBck->SelectTool, Qt::LeftButton);
     EXPECT_EQ(sizes, (QStringList{"8", "16"}));
     QTest::mouseClick(form->RvsBck->RvsOk, Qt::LeftButton);
-    const std::vector<DrawingRecord> records = DrawingRecords(installation.read(kFlange));
-    ASSERT_FALSE(records.empty());
-    EXPECT_FLOAT_EQ(records[0].MaterialValue1(), 3.0f);
-    EXPECT_FLOAT_EQ(records[0].MaterialValue2(), 0.8f);
-}
-
-// PANEL: a round tool, an indexable rectangle and a special named with 0xD8.
-TEST_F(SecondInstallationWindow, InchRowsShowInInchesAndOpenTheDialogOnTheirTools) {
-    ASSERT_TRUE(openPanel()) << lastShown();
-    const QString special = QString::fromUtf8("Ø20 KEY");
-    EXPECT_EQ(column(3), (QStringList{"0.5", "1x0.5", special}));
-    EXPECT_EQ(openTool(0, false), (QStringList{"Diameter", "0.5", "Small Round"}));
-    EXPECT_EQ(openTool(1, false), (QStringList{"Rectangle", "1x0.5", "Index Two"}));
-    // The special is confirmed as it opened.
-    EXPECT_EQ(openTool(2, true), (QStringList{"Special", special, QString::fromUtf8("Ø 50 Station")}));
-    // The sheet and clamps in inches, typed in inches, stored in millimetres.
-    EXPECT_EQ(form->RvsBck->ShtBox[1]->text() + " " + form->RvsBck->ShtBox[3]->text(), "40 10");
-    form->RvsBck->ShtBox[1]->setText("50");
-    QTest::mouseClick(form->RvsBck->RvsOk, Qt::LeftButton);
-    const auto records = DrawingRecords(installation.read("C:\\Quorvane\\Jobs\\InchPress\\Parts\\PANEL.drw"));
-    ASSERT_FALSE(records.empty()) << lastShown();
-    EXPECT_FLOAT_EQ(records[0].SheetX(), 1270.0f);
-    EXPECT_FLOAT_EQ(records[0].LeftClamp(), 254.0f);
-    std::string described;
-    for (const DrawingRecord& r : records)
-        if (r.Tool.Defined) described = r.Tool.Description.substr(0, 7);
-    EXPECT_EQ(described, SecondInstallation::SpecialName);
+    records = DrawingRecords(installation.read("C:\\Quorvane\\Jobs\\Combi\\Parts\\FLANGE.drw"));
+    EXPECT_FLOAT_EQ(records.at(0).MaterialValue1(), 3.0f);
+    EXPECT_FLOAT_EQ(records.at(0).MaterialValue2(), 0.8f);
 }
 
 }  // namespace

@@ -43,6 +43,8 @@ class MainWindowTestOn : public ::testing::Test {
 protected:
     void SetUp() override {
         App();
+        // A size one test saved must not shape the next test's window.
+        QSettings(QStringLiteral("Quorvane"), QStringLiteral("Quorvane")).clear();
         ASSERT_TRUE(installation.ok()) << installation.error();
     }
     /// Runs the start-up and shows the window.

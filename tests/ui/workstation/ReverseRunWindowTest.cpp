@@ -5,8 +5,11 @@
 // checked in core; here what the windows add: the program frame, the panel's
 // boxes and table, the tool entry dialog, menus and messages. The accepted run
 // on the demo is the screenshot test's.
+#include <map>
+
 #include "support/DrawingFile.h"
 #include "support/SecondInstallation.h"
+#include "ui/workstation/Review.h"
 #include "uisupport/MainWindowTest.h"
 
 namespace qv::test {
@@ -16,6 +19,51 @@ constexpr const char* kBracket = "C:\\QUORVANE\\PROGRAMS\\PUNCH1\\JOBS\\BRACKET.
 const std::string kOverwrite = "Drawing for Program\n\n\"BRACKET\"\n\nAlready Exists!  Overwrite it ?";
 
 using ReverseRunWindow = MainWindowTest;
+
+// Every visible button, labelled field and menu of a window has an access
+// key, and no two of them share one.
+void ExpectOwnAccessKeys(QWidget* window) {
+    QStringList texts;
+    if (auto* main = qobject_cast<QMainWindow*>(window))
+        for (QAction* menu : main->menuBar()->actions()) texts << menu->text();
+    for (QAbstractButton* b : window->findChildren<QAbstractButton*>())
+        if (b->isVisibleTo(window)) texts << b->text();
+    for (QLabel* l : window->findChildren<QLabel*>())
+        if (l->isVisibleTo(window) && l->buddy()) texts << l->text();
+    for (QGroupBox* g : window->findChildren<QGroupBox*>())
+        if (g->isVisibleTo(window) && g->findChild<QLineEdit*>()) texts << g->title();
+    std::map<QChar, QString> keys;
+    for (const QString& text : texts) {
+        const auto at = text.indexOf('&');
+        const QChar key = at >= 0 && at + 1 < text.size() ? text.at(at + 1).toUpper() : QChar();
+        const auto [first, added] = keys.emplace(key, text);
+        EXPECT_TRUE(!key.isNull() && added) << window->windowTitle().toStdString() << ": \"" << text.toStdString()
+                                            << "\" and \"" << first->second.toStdString() << "\"";
+    }
+}
+
+TEST_F(ReverseRunWindow, EveryButtonAndFieldLabelHasAnAccessKeyOfItsOwn) {
+    start();
+    int checked = 0;
+    auto check = [&checked](QWidget* window) {
+        ++checked;
+        ExpectOwnAccessKeys(window);
+    };
+    WhenModal("MachineForm", check);
+    form->MachineItem[1]->trigger();
+    WhenModal("EngineForm", check);
+    form->MachineItem[2]->trigger();
+    form->ReverseEngineer->trigger();
+    check(form.get());
+    messages.answer({true});
+    QTest::mouseClick(form->ProgFrame->ProgOk, Qt::LeftButton);
+    check(form.get());
+    WhenModal("RvsTol", check);
+    selectTool(1);  // an indexable station: every prompt shows
+    QTest::mouseClick(form->RvsBck->ViewProgram, Qt::LeftButton);
+    check(form->reviewWindow());
+    EXPECT_EQ(checked, 6);
+}
 
 // The processor runs without the suite's markers.
 TEST_F(ReverseRunWindow, EveryOtherWayOutKeepsTheDrawingAndGivesTheMenusBack) {

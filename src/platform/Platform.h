@@ -120,6 +120,10 @@ public:
     /// for the disc after every file. Calls may nest.
     virtual void deferFolderFlushes() {}
     virtual void flushDeferredFolders() {}
+    /// Removes the temporary files that whole-file writes of processes no
+    /// longer running left in a folder: a kill or a power cut between the
+    /// write and its rename leaves one. A missing folder holds none.
+    virtual Status removeStaleTemporaries(const std::string& folder) = 0;
 
     // ---- Identity and locks -------------------------------------------------
     /// True when both paths name one existing file or folder by the host's

@@ -2,8 +2,11 @@
 #include "platform/PosixAtomicFile.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <cstdio>
 
 #include <atomic>
 #include <cerrno>
@@ -12,6 +15,7 @@
 
 #include "platform/PosixErrors.h"
 #include "platform/PosixPaths.h"
+#include "platform/PosixPlatform.h"
 #include "platform/PosixSysCalls.h"
 
 namespace qv::platform {
@@ -164,5 +168,37 @@ void SyncHostFolder(const std::string& folder) {
 }
 
 void SetFolderSyncWatcher(std::function<void(const std::string&)> watcher) { g_syncWatcher = std::move(watcher); }
+
+namespace {
+// ".~qv<pid>-<n>.tmp" of a process that is gone. A process we may not
+// signal, or our own pid reused after a restart, keeps its files.
+bool IsStaleTemporary(const char* name) {
+    long pid = 0;
+    unsigned long counter = 0;
+    int end = 0;
+    if (std::sscanf(name, ".~qv%ld-%lu.tmp%n", &pid, &counter, &end) != 2 || end == 0 || name[end] != '\0')
+        return false;
+    return pid > 0 && pid != getpid() && kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
+}
+}  // namespace
+
+Status PosixPlatform::removeStaleTemporaries(const std::string& folder) {
+    HostTarget t = resolver_.resolve(folder);
+    if (!t.mapped) return RefusedStatus(folder, t.refusal);
+    if (!t.exists || !S_ISDIR(t.st.st_mode)) return Status::Ok();
+    DIR* dir = Sys().opendir(t.host.c_str());
+    if (!dir) return ErrnoStatus(folder, errno);
+    std::vector<std::string> stale;
+    while (struct dirent* e = Sys().readdir(dir))
+        if (IsStaleTemporary(e->d_name)) stale.push_back(e->d_name);
+    closedir(dir);
+    for (const std::string& name : stale) {
+        PathResolver::FolderChange change(resolver_, t.host);
+        if (Sys().unlink(JoinHost(t.host, name).c_str()) != 0 && errno != ENOENT) return ErrnoStatus(folder, errno);
+        change.removed(name);
+    }
+    if (!stale.empty()) SyncHostFolder(t.host);
+    return Status::Ok();
+}
 
 }  // namespace qv::platform

@@ -54,6 +54,7 @@ public:
     Status removeFolder(const std::string& path) override;
     Status renameFolder(const std::string& from, const std::string& to) override;
 
+    Status removeStaleTemporaries(const std::string& folder) override;
     Result<bool> sameEntry(const std::string& a, const std::string& b) override;
     Result<std::unique_ptr<FolderLock>> lockFolder(const std::string& path) override;
 

@@ -2,6 +2,7 @@
 #ifdef _WIN32
 
 #include <atomic>
+#include <cstdio>
 
 #include "platform/CaseFold.h"
 #include "platform/RecordMessages.h"
@@ -361,6 +362,32 @@ Result<std::unique_ptr<RecordFile>> Win32Platform::openRecordFile(const std::str
     if (h == INVALID_HANDLE_VALUE) return Win32Status(path, GetLastError());
     std::unique_ptr<RecordFile> file = std::make_unique<Win32RecordFile>(h, path, recordLength, writable);
     return file;
+}
+
+// "~qv<pid>-<n>.tmp" of a process that is gone; a process we may not ask
+// about keeps its files.
+Status Win32Platform::removeStaleTemporaries(const std::string& folder) {
+    if (!IsFolderAttr(Win32Attributes(folder))) return Status::Ok();
+    Result<std::vector<std::string>> names = list(folder, "~qv*.tmp", kFiles);
+    if (!names) return names.status();
+    std::string parent = Win32StripSeparators(folder);
+    if (!parent.empty() && parent.back() != '\\' && parent.back() != '/' && parent.back() != ':') parent += '\\';
+    for (const std::string& name : *names) {
+        unsigned long pid = 0, counter = 0;
+        int end = 0;
+        if (std::sscanf(name.c_str(), "~qv%lu-%lu.tmp%n", &pid, &counter, &end) != 2 ||
+            end != static_cast<int>(name.size()) || pid == GetCurrentProcessId())
+            continue;
+        HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, static_cast<DWORD>(pid));
+        if (process) {
+            CloseHandle(process);
+            continue;
+        }
+        if (GetLastError() != ERROR_INVALID_PARAMETER) continue;
+        if (!DeleteFileA((parent + name).c_str()) && GetLastError() != ERROR_FILE_NOT_FOUND)
+            return Win32Status(parent + name, GetLastError());
+    }
+    return Status::Ok();
 }
 
 }  // namespace qv::platform

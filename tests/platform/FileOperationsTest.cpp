@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <functional>
 
 #include "platform/PlatformFixture.h"
@@ -297,6 +298,19 @@ TEST_F(PlatformTest, RenamesFlushEveryFolderTheyChange) {
     platform->flushDeferredFolders();
     EXPECT_EQ(synced, std::vector<std::string>{host("C:\\B")});
     platform::SetFolderSyncWatcher(nullptr);
+}
+
+// Only the temporary files of processes that have ended go.
+TEST_F(PlatformTest, TemporariesOfEndedProcessesGo) {
+    const std::string ended = std::to_string(EndedProcessId());
+    Names kept = {".~qv1-2.tmp", ".~qv" + std::to_string(getpid()) + "-1.tmp", ".~qv" + ended + "-3.tmpx",
+                  "~qv" + ended + "-3.tmp", "Part.prg"};
+    for (const std::string& name : kept) write("C:\\Jobs\\" + name, "x");
+    write("C:\\Jobs\\.~qv" + ended + "-3.tmp", "half");
+    ASSERT_TRUE(platform->removeStaleTemporaries("c:\\JOBS").ok());
+    std::sort(kept.begin(), kept.end());
+    EXPECT_EQ(names("C:\\Jobs"), kept);
+    EXPECT_TRUE(platform->removeStaleTemporaries("C:\\Missing\\").ok());
 }
 
 }  // namespace

@@ -30,4 +30,12 @@ inline std::string InChild(const std::function<std::string()>& run) {
     return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? text : text + "\n(the child ended abnormally)";
 }
 
+/// The id of a process that has ended, as a crashed program leaves it.
+inline pid_t EndedProcessId() {
+    const pid_t pid = fork();
+    if (pid == 0) _exit(0);
+    waitpid(pid, nullptr, 0);
+    return pid;
+}
+
 }  // namespace qv::test

@@ -47,6 +47,9 @@ public:
         return pass("renameFolder").renameFolder(from, to);
     }
 
+    Status removeStaleTemporaries(const std::string& folder) override {
+        return pass("removeStaleTemporaries").removeStaleTemporaries(folder);
+    }
     Result<bool> sameEntry(const std::string& a, const std::string& b) override {
         return pass("sameEntry").sameEntry(a, b);
     }

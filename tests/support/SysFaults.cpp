@@ -1,6 +1,8 @@
 // The fault table put in place of the host's system calls.
 #include "support/SysFaults.h"
 
+#include <unistd.h>
+
 #include "platform/PosixSysCalls.h"
 
 namespace qv::test {
@@ -22,6 +24,7 @@ bool Fires(SysKind kind) {
     ++g.counted;
     if (g.fault.persistent ? g.counted < g.fault.nth : g.counted != g.fault.nth) return false;
     ++g.fired;
+    if (g.fault.exitCode) _exit(g.fault.exitCode);  // no clean-up, as a kill leaves it
     errno = g.fault.error;
     return true;
 }

@@ -29,7 +29,12 @@ struct SysFault {
     bool persistent = false; // every later call of the kinds fails too
     int error = EIO;
     bool shortWrite = false; // the write puts half its bytes instead of failing
+    int exitCode = 0;        // not 0: the process ends there with this code, as if killed
 };
+
+/// The calls that change what is on the disc.
+constexpr unsigned kSysChanges =
+    kSysWrite | kSysSync | kSysRename | kSysUnlink | kSysCopyRange | kSysMakeFolder | kSysRemoveFolder;
 
 class SysFaults {
 public:

@@ -56,10 +56,13 @@ Status SetUpMachine(std::int16_t number, const std::string& directoryName) {
     }
 
     ProgramFolders programs = PrepareProgramFolders(machine.MachineFolder, directoryName);
-    // A file-set change that a crash cut short is finished or undone before
-    // its folder is shown; the listing just made names the folders.
+    // A file-set change or a file write that a crash cut short is put right
+    // before its folder is shown; the listing just made names the folders.
     const std::string machineFolder = config.MachineRoot + machine.MachineFolder + "\\";
-    for (const std::string& entry : programs.entries) (void)fileset::RecoverSetChanges(machineFolder + entry + "\\");
+    for (const std::string& entry : programs.entries) {
+        (void)fileset::RecoverSetChanges(machineFolder + entry + "\\");
+        (void)platform::Current().removeStaleTemporaries(machineFolder + entry + "\\");
+    }
     PrepareExportSettings(machine);
     if (config.FullSuite) PrepareSuiteFolders(machine);
 

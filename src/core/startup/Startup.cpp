@@ -34,6 +34,8 @@ Status LockSystemFolder() {
     }
     if (!*lock) return Status::Error("Another Quorvane is already using the system folder \"" + folder + "\".");
     held = std::move(*lock);
+    // Only now is no other program of ours writing here.
+    (void)host.removeStaleTemporaries(".");
     return Status::Ok();
 }
 

@@ -17,14 +17,4 @@ Status FaultyPlatform::check(Call kind, const std::string& path) {
     return Status::Error(path + ": " + fault_.reason, fault_.kind);
 }
 
-Status FaultyPlatform::copyFile(const std::string& from, const std::string& to) {
-    Status fault = check(kCopy, to);
-    if (fault.ok()) return inner().copyFile(from, to);
-    if (fault_.partialCopy) {
-        Result<std::string> bytes = inner().readFile(from);
-        if (bytes.ok()) (void)inner().writeFile(to, bytes->substr(0, bytes->size() / 2));
-    }
-    return fault;
-}
-
 }  // namespace qv::test

@@ -35,9 +35,6 @@ struct Fault {
     bool persistent = false;
     /// The reason in the failure message "<path>: <reason>".
     std::string reason = "input/output error";
-    /// A failing copyFile first leaves the first half of the source at its
-    /// target, as a copy that died part-way on a non-atomic host would.
-    bool partialCopy = false;
     ErrorKind kind = ErrorKind::Other;
 };
 
@@ -50,7 +47,9 @@ public:
     /// No call fails from now on.
     void disarm() { armed_ = false; }
 
-    Status copyFile(const std::string& from, const std::string& to) override;
+    Status copyFile(const std::string& from, const std::string& to) override {
+        return failOr(kCopy, to, &Platform::copyFile, from, to);
+    }
     Status syncFile(const std::string& path) override { return failOr(kSync, path, &Platform::syncFile, path); }
     Status renameFile(const std::string& from, const std::string& to) override {
         return failOr(kRename, from, &Platform::renameFile, from, to);

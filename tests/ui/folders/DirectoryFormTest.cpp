@@ -60,7 +60,7 @@ const WindowCase kCreateRows[] = {
      "DirectoryBox", kUnchanged},
     {"refused_by_the_file_system", 2, Pick(nullptr, "NEW"), {},
      {"Directory \"NEW\" Could Not Be Created !\nAccess denied"}, "", kUnchanged, {},
-     {kMakeFolder, 1, true, "access denied", false, ErrorKind::Denied}},
+     {kMakeFolder, 1, true, "access denied", ErrorKind::Denied}},
 };
 
 const WindowCase kRenameRows[] = {
@@ -77,7 +77,7 @@ const WindowCase kRenameRows[] = {
      "", Renamed("Prototypes")},
     {"refused_by_the_file_system", 3, Pick("PROTOTYPES", "PROTOS"), {true},
      {"Rename \"PROTOTYPES\"\nAs \"PROTOS\" ?", "Directory \"PROTOTYPES\" Could Not Be Renamed !\nIn use"}, "",
-     kUnchanged, {}, {kRenameFolder, 1, true, "in use", false, ErrorKind::Denied}},
+     kUnchanged, {}, {kRenameFolder, 1, true, "in use", ErrorKind::Denied}},
 };
 
 const std::string kGone = "Directory \"PROTOTYPES\" Could Not Be Deleted !\n";
@@ -95,7 +95,7 @@ const WindowCase kDeleteRows[] = {
      {kDelete, 12}},
     {"held_open_by_another_program", 4, Pick("PROTOTYPES"), {true, true},
      {"Delete \"PROTOTYPES\" !", kNotEmpty, kGone + "In use\n\n3 Files Deleted !\nBROKEN.prg, PROTO1.drw, PROTO1.prg"},
-     "", {{kPrototypes, {}}}, {}, {kRemoveFolder, 1, true, "in use", false, ErrorKind::Denied}},
+     "", {{kPrototypes, {}}}, {}, {kRemoveFolder, 1, true, "in use", ErrorKind::Denied}},
     {"with_files_forgets_its_program", 4, Pick("PROTOTYPES"), {true, true}, {"Delete \"PROTOTYPES\" !", kNotEmpty},
      "", {{kPunch1, {"EXSUBS", "JOBS"}}},
      [](DemoInstallation& demo, MessageRecorder&) {

@@ -115,7 +115,7 @@ const WindowCase kMoveOrCopyToRows[] = {
      {"Move \"PANEL\"\nTo \"E: [Removable Drive]\" ?", "Disc Not Ready !"}, "DirectoryList", kUnchanged, NoDisc},
     {"stopped_by_a_full_disc_copies_none", 5, Pick({"COVER", "PANEL"}, nullptr, "PROTOTYPES"), {true},
      {"Copy 2 Files\nTo \"PROTOTYPES\" ?", Failed("COVER.prg", "Copied", "The disc is full", "No Files Copied !")}, "",
-     kUnchanged, {}, {kCopy, 2, true, "the disc is full", false, ErrorKind::DiscFull}},
+     kUnchanged, {}, {kCopy, 2, true, "the disc is full", ErrorKind::DiscFull}},
     {"to_the_card", 5, Pick({"COVER", "PANEL"}, nullptr, kCard), {true},
      {"Copy 2 Files\nTo \"E: [Removable Drive]\" ?", "2 Files Copied !"}, "",
      {{kJobs, kBefore},

@@ -70,10 +70,7 @@ TEST(SetUpMachine, DescriptionIsHeldInMillimetresWithinTheFormat) {
              m.measurement = "imperial", m.sheetX = "48", m.sheetY = "1.25", m.clamps = {{"2", "10.0001"}};
          },
          "20 punch | 3 4 | 1219.2x31.75 | 1: 50.8-254.003 0-0 0-0 0-0 | 127 381 584.2 yes inch"},
-        {"Type21", [](MachineLayout& m) { m.type = "21"; }, Usual("21 punch secondary")},
-        {"Type10", [](MachineLayout& m) { m.type = "10"; }, Usual("10 punch")},
         {"Type5", [](MachineLayout& m) { m.type = "5"; }, Usual("5 secondary")},
-        {"ThreeClamps", [](MachineLayout& m) { Clamps(m, "3", 3); }, Usual("20 punch", "3: 10-15 20-25 30-35 0-0")},
         {"SixClampsTakenAsFour", [](MachineLayout& m) { Clamps(m, "6", 6); },
          Usual("20 punch", "4: 10-15 20-25 30-35 40-45")},
         {"ZeroClampsAsOne", [](MachineLayout& m) { Clamps(m, "0", 1); }, Usual("20 punch", "1: 10-15 0-0 0-0 0-0")},
@@ -89,29 +86,12 @@ TEST(SetUpMachine, DescriptionIsHeldInMillimetresWithinTheFormat) {
         Installed in(WithMachines({m}));
         Status done = SetUpMachine(1, "JOBS");
         ASSERT_TRUE(done.ok()) << done.message();
-        EXPECT_EQ(Held(State().Mach), c.held);
-    }
-}
-
-TEST(SetUpMachine, PathsAndFoldersFollowTheKindOfMachine) {
-    const std::string data = "C:\\QUORVANE\\DATA\\";
-    for (const char* type : {"20", "5"}) {
-        SCOPED_TRACE(type);
-        MachineLayout m;
-        m.type = type;
-        Installed in(WithMachines({m}));
-        ASSERT_TRUE(SetUpMachine(1, "JOBS").ok());
         const Machine& mach = State().Mach;
-        const bool punch = mach.PunchMachine;
-        EXPECT_EQ(test::Fields(mach.Entry.Field3, mach.MachinePrefix, mach.MachineMaterialFolder, mach.StockListFile,
-                               mach.MachineProfilesFolder, mach.CustomShapesFolder, mach.UndefinedShapesFolder),
-                  test::Fields("Field 3", data + "Data\\PRESS1.", data + "Material\\PRESS1\\",
-                               data + "Material\\PRESS1\\Stock.lst", punch ? data + "Profiles\\PRESS1\\" : "",
-                               data + "Shapes\\PRESS1\\Custom\\", data + "Shapes\\PRESS1\\Undefined\\"));
+        EXPECT_EQ(Held(mach), c.held);
+        // Only a punching machine has profiles and tool and turret folders.
+        EXPECT_EQ(mach.MachineProfilesFolder.empty(), !mach.PunchMachine);
         for (const char* folder : {"Tools\\PRESS1", "Turrets\\PRESS1", "Profiles\\PRESS1"})
-            EXPECT_EQ(in.fixture.isFolder(data + folder), punch) << folder;
-        for (const char* folder : {"Circle\\Inside", "Rectangle\\Outside", "Rad-Rect", "Custom", "Undefined"})
-            EXPECT_TRUE(in.fixture.isFolder(data + "Shapes\\PRESS1\\" + folder)) << folder;
+            EXPECT_EQ(in.fixture.isFolder(std::string("C:\\QUORVANE\\DATA\\") + folder), mach.PunchMachine) << folder;
     }
 }
 
@@ -234,18 +214,6 @@ TEST(SetUpMachine, ExportSettingsAndStockListAreMadeOnceAndKept) {
     in.fixture.write("C:\\QUORVANE\\Export.cfg", "changed\r\n");
     ASSERT_TRUE(SetUpMachine(1, "JOBS").ok());
     EXPECT_EQ(in.fixture.read(xpt), "1\r\nnc\r\nodd bytes\x01\r\n");
-}
-
-TEST(SetUpMachine, WithoutTheFullSuiteOnlyProgramFoldersAndExportSettings) {
-    MachineLayout m;
-    m.descriptionFiles = false;
-    InstallationLayout layout = WithMachines({m});
-    layout.fullSuite = false;
-    Installed in(layout);
-    ASSERT_TRUE(SetUpMachine(1, "JOBS").ok());
-    EXPECT_TRUE(in.fixture.exists("C:\\QUORVANE\\DATA\\Data\\PRESS1.xpt"));
-    EXPECT_FALSE(in.fixture.exists("C:\\QUORVANE\\DATA\\Material") || in.fixture.exists("C:\\QUORVANE\\DATA\\Shapes"));
-    EXPECT_EQ(std::to_string(State().Mach.MachineType) + " " + State().Config.CurrentDirectory, "0 JOBS");
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 // what the window adds: enabling, visibility, messages and focus. And the
 // keystroke hook on text boxes and editable combo boxes.
 #include "core/tooling/KeyFilter.h"
-#include "core/tooling/ToolingState.h"
 #include "support/TableTest.h"
 #include "support/ToolLibraryFixture.h"
 #include "ui/common/KeyFilterHook.h"

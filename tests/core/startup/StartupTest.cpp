@@ -140,18 +140,7 @@ const char* const AcrobatCfg = "C:\\QUORVANE\\Acrobat.cfg";
 const char* const ManualsCfg = "C:\\QUORVANE\\Manuals.cfg";
 const char* const Reader5 = "C:\\Program Files\\Adobe\\Acrobat 5.0\\Reader\\AcroRd32.exe";
 
-TEST(FindPdfReader, TakesTheLastMatchInNameOrder) {
-    InstallationFixture fixture;
-    const std::string adobe = "C:\\Program Files\\Adobe\\";
-    fixture.makeFolder(adobe + "Acrobat 6.0\\Reader");
-    EXPECT_EQ(FindPdfReader(), std::optional<std::string>(""));  // found nothing, which is no failure
-    for (const char* file : {"Acrobat 4.0\\Acrobat\\Acrobat.exe", "Acrobat 5.0\\Reader\\ACRORD32.EXE",
-                             "Acrobat 5.0\\Setup\\AcroRd32.exe", "Acrobat 5.0\\Reader\\Other.exe",
-                             "Photoshop\\Reader\\AcroRd32.exe"})
-        fixture.write(adobe + file, "");
-    EXPECT_EQ(FindPdfReader(), adobe + "Acrobat 5.0\\Reader\\ACRORD32.EXE");
-}
-
+// The reader is the last match in name order.
 TEST(LocateManuals, FirstStartRecordsWhatItFindsOrTriesAgainNextTime) {
     InstallationFixture fixture;
     EXPECT_FALSE(FindPdfReader().has_value());
@@ -159,14 +148,20 @@ TEST(LocateManuals, FirstStartRecordsWhatItFindsOrTriesAgainNextTime) {
     EXPECT_EQ(State().Config.ReaderPath, "");
     EXPECT_FALSE(fixture.exists(AcrobatCfg) || fixture.exists(ManualsCfg));
 
-    fixture.write(Reader5, "exe");
+    const std::string adobe = "C:\\Program Files\\Adobe\\", reader = adobe + "Acrobat 5.0\\Reader\\ACRORD32.EXE";
+    fixture.makeFolder(adobe + "Acrobat 6.0\\Reader");
+    EXPECT_EQ(FindPdfReader(), std::optional<std::string>(""));  // found nothing, which is no failure
+    for (const char* file : {"Acrobat 4.0\\Acrobat\\Acrobat.exe", "Acrobat 5.0\\Reader\\ACRORD32.EXE",
+                             "Acrobat 5.0\\Setup\\AcroRd32.exe", "Acrobat 5.0\\Reader\\Other.exe",
+                             "Photoshop\\Reader\\AcroRd32.exe"})
+        fixture.write(adobe + file, "");
     LocateManuals();
     // The new manuals folder holds no manual.
     const bool made = fixture.isFolder("C:\\QUORVANE\\Manuals");
     const Configuration& config = State().Config;
-    EXPECT_EQ(test::Fields(config.ReaderPath, made, config.ManualsFolder), Reader5 + std::string(" 1 "));
+    EXPECT_EQ(test::Fields(config.ReaderPath, made, config.ManualsFolder), reader + " 1 ");
     EXPECT_EQ(fixture.read(AcrobatCfg) + fixture.read(ManualsCfg),
-              std::string(Reader5) + "\r\n******\r\nC:\\QUORVANE\\Manuals\\\r\n******\r\n");
+              reader + "\r\n******\r\nC:\\QUORVANE\\Manuals\\\r\n******\r\n");
 
     fixture.write("C:\\QUORVANE\\Manuals\\Guide.pdf", "pdf");
     LocateManuals();
@@ -174,11 +169,11 @@ TEST(LocateManuals, FirstStartRecordsWhatItFindsOrTriesAgainNextTime) {
 }
 
 TEST(LocateManuals, RecordedFilesAreReadAndNeverRewritten) {
-    // acrobat: first line of "Acrobat.cfg"; manuals: first line of "Manuals.cfg".
+    // acrobat: first line of "Acrobat.cfg"; manuals: first line of "Manuals.cfg". The end marker: no reader, and
+    // no search.
     const struct { std::string acrobat, manuals; const char *readerPath, *manualsFolder; } cases[] = {
-        {"******", "C:\\DOCS\\", "", "C:\\DOCS\\"},  // the end marker: no reader, and no search
+        {"******", "C:\\DOCS\\", "", "C:\\DOCS\\"}, {"C:\\a.e", "C:\\DOCS\\", "", "C:\\DOCS\\"},
         {"C:\\Program Files\\Gone\\AcroRd32.exe", "C:\\DOCS\\", "", "C:\\DOCS\\"},
-        {Reader5, "C:\\DOCS\\", Reader5, "C:\\DOCS\\"},           {"C:\\a.e", "C:\\DOCS\\", "", "C:\\DOCS\\"},
         {Reader5, "  C:\\DOCS  ", Reader5, "C:\\DOCS\\"},         {Reader5, "C:\\EMPTY\\", Reader5, ""},
         {Reader5, "******", Reader5, "C:\\QUORVANE\\Manuals\\"}, {Reader5, "X", Reader5, "C:\\QUORVANE\\Manuals\\"},
     };

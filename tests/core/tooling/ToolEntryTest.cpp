@@ -130,7 +130,6 @@ const ConfirmCase kConfirmations[] = {
     {"typed angle empty", "D z0 t1 =", BadAngleMessage, EntryControl::AngBox, ""},
     {"typed angle beyond a single", "D z0 t1 =10^39", BadAngleMessage, EntryControl::AngBox, ""},
     // The entry's name is the description, not the shape's.
-    {"index angle typed", "D z0 t1 =45", "", EntryControl::None, "+D 'RECT 20X10' 20x10x0x0 s2 c45 a0 i45 n0"},
     {"index angle rounded", "D z0 t1 =10/3", "", EntryControl::None, "+D 'RECT 20X10' 20x10x0x0 s2 c45 a0 i3.333 n0"},
     {"index angle to 0", "D z0 t1 =-0.0004", "", EntryControl::None, "+D 'RECT 20X10' 20x10x0x0 s2 c45 a0 i0 n0"},
     // Typed for an earlier shape of this opening, the box text still counts.

@@ -60,8 +60,14 @@ TEST(FillLists, LeaveOutAndSelectByTheirMode) {
     test::ResetModuleState();
 }
 
-TEST(SelectReverse, ReadsTheListForNameAndUpperCaseExecutable) {
+// "Reverse.cfg" holds at least 1; the list gives the name and upper-case executable.
+TEST(ProcessorChoice, ReadsTheFirstFieldAndTakesNameAndExecutableFromTheList) {
     InstallationFixture fixture;
+    const std::pair<const char*, std::int16_t> cases[] = {{" 3\r\n", 3}, {"0\r\n", 1}, {"2.5\r\n", 2}, {"2,9\r\n", 2}};
+    for (const auto& [content, number] : cases) {
+        fixture.write("C:\\QUORVANE\\Reverse.cfg", content);
+        EXPECT_EQ(ReadReverseConfiguration().value_or(-9), number) << content;
+    }
     fixture.writeLines("C:\\QUORVANE\\Reverse.lst",
                        {" 1, Fanuc , F, fanucrvs ", "2,Amada,A,amadarvs", "2,Second Two,A,other", "******"});
     auto chosen = [](std::int16_t number) {
@@ -73,16 +79,7 @@ TEST(SelectReverse, ReadsTheListForNameAndUpperCaseExecutable) {
     EXPECT_EQ(chosen(9), "9 Amada AMADARVS");  // not listed: the number only
     EXPECT_EQ(chosen(1), "1 Fanuc FANUCRVS");
     fixture.remove("C:\\QUORVANE\\Reverse.lst");
-    EXPECT_EQ(chosen(2), "2 Fanuc FANUCRVS");
-}
-
-TEST(ReverseConfiguration, ReadsTheFirstFieldAtLeastOne) {
-    InstallationFixture fixture;
-    const std::pair<const char*, std::int16_t> cases[] = {{" 3\r\n", 3}, {"0\r\n", 1}, {"2.5\r\n", 2}, {"2,9\r\n", 2}};
-    for (const auto& [content, number] : cases) {
-        fixture.write("C:\\QUORVANE\\Reverse.cfg", content);
-        EXPECT_EQ(ReadReverseConfiguration().value_or(-9), number) << content;
-    }
+    EXPECT_EQ(chosen(2), "2 Fanuc FANUCRVS");  // the list gone: the name stays
 }
 
 // The system and data folder lines lack their "\"; the program root has one.

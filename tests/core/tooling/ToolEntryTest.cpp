@@ -72,7 +72,6 @@ const ViewCase kViews[] = {
     {"D z0 t0 t1", "3; 20x10|30x15|40x20 @0; T1 Fixed/11|Auto Index/45 @1; Box  @-1"},
     {"D z2", "3; 20x10|30x15|40x20 @2;  @-1; Hidden  @-1"},  // no station the machine offers
     {"D z0 t1 A", "0; 10|12.7 @-1;  @-1 off; Hidden  @-1"},  // a new shape hides the angle again
-    {"A z0 t0", "0; 10|12.7 @0; T1 Fixed/11|Auto Index/45 @0; Hidden  @-1"},
     {"S z1", "13; KEYHOLE|D-SLOT @1; T1 Fixed/11|T1 Fixed/12 @-1; Hidden  @-1"},  // a station named twice stays
 };
 

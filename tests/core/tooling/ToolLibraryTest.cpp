@@ -21,7 +21,6 @@ using test::FromHex;
 const std::string kTools = "C:\\QV\\DATA\\Tools\\M1\\";
 const std::string kTurrets = "C:\\QV\\DATA\\Turrets\\M1\\";
 const std::string kList = "******\r\n";
-const std::string kLayout2 = "1, , , 0, 0, 0, 0, , 0\r\n2, , , 0, 0, 0, 0, , 0\r\n******\r\n";
 
 // A punch machine with its tool and turret folders.
 struct Prepared : test::MachineSandbox {
@@ -38,8 +37,7 @@ struct ToolLibraryTest : ::testing::Test { Prepared box; };
 TEST(LibraryChoice, FallsBackToFullLibrary) {
     // listFiles: ".lkp" files already in the tool folder.
     const struct { const char* name; std::vector<std::string> listFiles; std::string wanted, chosen; } cases[] = {
-        {"named library present", {"Thin.lkp", "Full Library.lkp"}, "Thin", "Thin"},
-        {"name trimmed", {"Thin.lkp"}, "  Thin ", "Thin"},
+        {"named library present, name trimmed", {"Thin.lkp", "Full Library.lkp"}, "  Thin ", "Thin"},
         {"named library missing, full present", {"Full Library.lkp", "Alpha.lkp"}, "Thick", "Full Library"},
         {"no list file at all", {}, "Thick", "Full Library"},
         {"named and full missing: first list file", {"Beta.lkp", "alpha.lkp"}, "Thick", "alpha"},
@@ -69,7 +67,7 @@ TEST_F(ToolLibraryTest, CreatesTheMissingFilesByteForByte) {
               "A,1\r\n******\r\nkeep" + dft);
     for (const std::string& list : {kTools + "Full Library.lkp", kTurrets + "Thin.lkp", kTurrets + "Full Library.lkp"})
         EXPECT_EQ(box.read(list), kList) << list;
-    EXPECT_EQ(box.read(kTurrets + "Full Library.0"), kLayout2);
+    EXPECT_EQ(box.read(kTurrets + "Full Library.0"), "1, , , 0, 0, 0, 0, , 0\r\n2, , , 0, 0, 0, 0, , 0\r\n******\r\n");
     EXPECT_FALSE(box.exists(kTools + "Full Library.dft"));
     EXPECT_EQ(TurretLayoutText(-3), kList);
 }

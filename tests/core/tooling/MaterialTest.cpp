@@ -111,16 +111,6 @@ TEST(SelectMaterial, TakesItsValuesAndLibrary) {
     }
 }
 
-TEST_F(MaterialTest, WithoutTheFullSuiteNothingChanges) {
-    State().Config.FullSuite = false;
-    box.write(kMaterials + "Steel.mtl", MaterialText(true, true));
-    Tooling().CurrentMaterial = "Old";
-    SelectMaterial("Steel");
-    EXPECT_EQ(Tooling().CurrentMaterial, "Old");
-    EXPECT_EQ(Tooling().ToolLibraryPrefix, "");
-    EXPECT_FALSE(box.exists(kTools + "Full Library.lkp"));
-}
-
 // "Default" first, then the material files in folder order.
 TEST_F(MaterialTest, ListOrderAndSelection) {
     const struct { std::vector<std::string> files; std::string current; std::vector<std::string> rows; int selected;

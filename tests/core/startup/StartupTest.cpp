@@ -10,6 +10,7 @@
 #include "core/startup/Manuals.h"
 #include "core/startup/Nesting.h"
 #include "core/startup/Startup.h"
+#include "core/tooling/ToolingState.h"
 #include "support/CountingPlatform.h"
 #include "support/Fields.h"
 #include "support/ForkedChild.h"
@@ -65,6 +66,8 @@ TEST(RunStartup, SuiteProgramsDecideWhatIsInstalledAndWhatIsRead) {
             EXPECT_EQ(fixture.isFolder(std::string("C:\\QUORVANE\\") + folder), c.fullSuite) << folder;
         EXPECT_EQ(fixture.isFolder("C:\\QUORVANE\\DATA\\RevSubs"), c.reverseInstalled);
         EXPECT_TRUE(fixture.exists("C:\\QUORVANE\\DATA\\Data\\PRESS1.xpt"));  // whatever the suite
+        // Only the full suite has materials and a tool library.
+        EXPECT_EQ(Tooling().ToolLibraryPrefix, c.fullSuite ? "C:\\QUORVANE\\DATA\\Tools\\PRESS1\\Full Library." : "");
     }
 }
 

@@ -25,7 +25,6 @@ TEST(FilterKey, AcceptsOrRefusesByModeTextAndSelection) {
         {"backspace in empty box, name mode", KeyBackspace, FilterName, "", 0, true},
         {"enter at the limit", KeyEnter, FilterName, k32, 0, true},
         {"space in box of spaces", ' ', FilterName, "   ", 0, false},
-        {"space in empty angle box", ' ', 6, "", 0, false},
         {"sub-routine name takes 36", 'B', FilterSubName, std::string(35, 'A'), 0, true},
         {"sub-routine name refuses 37th", 'B', FilterSubName, k36, 0, false},
         {"angle box seventh over a selection", '1', 6, "123456", 6, true},

@@ -41,16 +41,14 @@ TEST(ToolRecord, ParseToolTextFillsFieldsInOrder) {
     EXPECT_EQ(ToolText(copy), "+K 'short' 10x3x-1.5x0 s7 c22 a0 i45 n2");
 }
 
-// Sizes 25.4, 12.7, -5.08, 2.54 mm: 1, 0.5, -0.2, 0.1 inch.
+// Sizes 25.4, 12.7, -5.08, 2.54 mm: 1, 0.5, -0.2, 0.1 inch. The names of the
+// shapes are a table's; an unknown letter has the undefined one.
 TEST(ToolRecord, ShapeNamesAndDimensionTexts) {
-    const struct { char letter; const char *listName, *padded, *asStored, *inches; } cases[] = {
-        {'A', "Diameter", "Diameter  ", "25.4", "1"}, {'C', "Rad-Square", "Rad-Square", "25.4r2.54", "1r0.1"},
-        {'D', "Rectangle", "Rectangle ", "25.4x12.7", "1x0.5"},
-        {'E', "Rad-Rect", "Rad-Rect  ", "25.4x12.7r2.54", "1x0.5r0.1"},
-        {'K', "Keyway", "Keyway    ", "25.4x12.7w5.08", "1x0.5w0.2"},
-        {'M', "Cruciform", "Cruciform ", "25.4w-5.08r2.54", "1w-0.2r0.1"},
-        {'S', "Special", "Special   ", "Key Hole", "Key Hole"}, {'U', "", "Undefined   ", "", ""},
-        {'a', "", "Undefined   ", "", ""},
+    EXPECT_EQ(ShapeListName('a') + "|" + ShapeName('a') + "|" + ShapeName('D'), "|Undefined   |Rectangle ");
+    const struct { char letter; const char *asStored, *inches; } cases[] = {
+        {'A', "25.4", "1"}, {'C', "25.4r2.54", "1r0.1"}, {'D', "25.4x12.7", "1x0.5"}, {'U', "", ""}, {'a', "", ""},
+        {'E', "25.4x12.7r2.54", "1x0.5r0.1"}, {'K', "25.4x12.7w5.08", "1x0.5w0.2"}, {'S', "Key Hole", "Key Hole"},
+        {'M', "25.4w-5.08r2.54", "1w-0.2r0.1"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.letter);
@@ -59,9 +57,9 @@ TEST(ToolRecord, ShapeNamesAndDimensionTexts) {
         record.Description = FixedText("  Key Hole", 64);
         record.Size = {25.4f, 12.7f, -5.08f, 2.54f};
         using Texts = std::vector<std::string>;
-        EXPECT_EQ((Texts{ShapeListName(c.letter), ShapeName(c.letter), DimensionText(record, Units::AsStored),
-                         DimensionText(record, Units::Millimetres), DimensionText(record, Units::Inches)}),
-                  (Texts{c.listName, c.padded, c.asStored, c.asStored, c.inches}));
+        EXPECT_EQ((Texts{DimensionText(record, Units::AsStored), DimensionText(record, Units::Millimetres),
+                         DimensionText(record, Units::Inches)}),
+                  (Texts{c.asStored, c.asStored, c.inches}));
     }
     // Millimetres to 3 decimals, inches to 4.
     const ToolRecord round = test::Tool("A,,13.3333,0,0,0,0,0,0,0,1");

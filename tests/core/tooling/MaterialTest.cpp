@@ -72,11 +72,6 @@ TEST_F(MaterialTest, FieldsFollowTheMachinesKind) {
     box.remove(kMaterials + "Steel.mtl");
     // Without any file: numbers 0, texts "", fields 3 and 4 no value.
     EXPECT_EQ(Fields("Copper"), "Default|0|0|-|-||-||0|0|0|0|0||-|");
-    box.write(kMaterials + "Default.mtl", MaterialText(true, true));
-    box.write(kMaterials + "Steel.mtl", MaterialText(true, true));
-    EXPECT_EQ(test::Fields(ReadMaterialField("", 0).text, ReadMaterialField("Copper", 2).number,
-                           ReadMaterialField("  Steel ", 0).text),
-              "Default 1.5 Steel");
 }
 
 // A punching machine with a second process. defaultFile: "Default.mtl" exists; libraryList: "Thin Sheet.lkp" exists;

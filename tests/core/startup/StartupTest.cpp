@@ -210,8 +210,7 @@ TEST(SetUpNesting, LevelsFollowTheFilesPresent) {
         {"\r\n" + setup, true, true, none, 1, false}, {"", true, true, none, 1, false},
         {"C:\\QUORVANE\\NEST\\Gone.nsc\r\n", true, true, none, 1, false},
         {setup, true, true, none, 1, true},           {setup, true, true, "", 1, true},
-        {setup, true, true, "Nesting ? : no\r\n******\r\n", 1, false},
-        {setup, true, true, yes, 2, false},           {setup, true, true, "Nest : maybe\r\n", 2, false},
+        {setup, true, true, "Nesting ? : no\r\n******\r\n", 1, false}, {setup, true, true, yes, 2, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.nestingCfg.value_or("no Nesting.cfg") + " / " + c.machineFile.value_or("no machine file"));

@@ -23,13 +23,6 @@ void Pick(QComboBox* list, int row) {
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, place.center());
 }
 
-// Runs the dialog modally; act is called once it shows. A dialog act left
-// open is closed, that is cancelled, so that a failing test cannot hang.
-int RunModal(RvsTol& dialog, std::function<void()> act) {
-    WhenModal("RvsTol", [act](QWidget*) { act(); });
-    return dialog.exec();
-}
-
 // Rectangle, its first size and the station of the row: 0 fixed, 1 indexable.
 void PickRectangleIn(RvsTol& d, int stationRow) {
     Pick(d.ShapeList, 3);
@@ -68,14 +61,15 @@ TEST_F(RvsTolTest, OpensOnTheFirstShapeWithOnlyTheSizesEnabled) {
 // A fixed station offers the library's angles; a typed one is the reverse run window test's.
 TEST_F(RvsTolTest, OkConfirmsTheToolOfTheClickedRows) {
     RvsTol d;
-    EXPECT_EQ(RunModal(d, [&d] {
-                  PickRectangleIn(d, 0);
-                  EXPECT_TRUE(d.AngList->isVisible() && !d.AngBox->isVisible());
-                  EXPECT_EQ(Texts(d.AngList), (QStringList{"0", "90"}));
-                  Pick(d.AngList, 1);
-                  QTest::mouseClick(d.InptOk, Qt::LeftButton);
-              }),
-              QDialog::Accepted);
+    // A dialog left open is closed, that is cancelled, so that a failing test cannot hang.
+    WhenModal("RvsTol", [&d](QWidget*) {
+        PickRectangleIn(d, 0);
+        EXPECT_TRUE(d.AngList->isVisible() && !d.AngBox->isVisible());
+        EXPECT_EQ(Texts(d.AngList), (QStringList{"0", "90"}));
+        Pick(d.AngList, 1);
+        QTest::mouseClick(d.InptOk, Qt::LeftButton);
+    });
+    EXPECT_EQ(d.exec(), QDialog::Accepted);
     EXPECT_EQ(d.chosenTool() ? ToolText(*d.chosenTool()) : "", "+D 'RECT 20X10' 20x10x0x0 s1 c11 a90 i0 n0");
     EXPECT_TRUE(messages_.shown.empty());
 }

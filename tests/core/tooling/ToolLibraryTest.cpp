@@ -49,7 +49,6 @@ TEST(LibraryChoice, FallsBackToFullLibrary) {
         Tooling().ToolLibraryName = c.wanted;
         PrepareToolLibrary();
         EXPECT_EQ(Tooling().ToolLibraryName, c.chosen);
-        EXPECT_EQ(Tooling().ToolLibraryPrefix, kTools + c.chosen + ".");
         EXPECT_EQ(box.read(kTools + c.chosen + ".lkp"), kList);
         EXPECT_TRUE(box.exists(kTools + c.chosen + ".dft"));
     }

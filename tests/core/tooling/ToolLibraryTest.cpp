@@ -128,17 +128,12 @@ TEST(ShapeRecord, FieldsSitAtTheirOffsetsAndAnyRecordRoundTrips) {
     EXPECT_NE(shortRecord.message().find("record 3"), std::string::npos) << shortRecord.message();
 }
 
-class ShapeFileRead : public ::testing::Test {
-protected:
-    void SetUp() override {
-        box.makeFolder("C:\\QV\\DATA\\Tools\\M1");
-        Tooling().ToolLibraryPrefix = kLib;
-    }
+// Reading changes nothing; a partial record at the end is no record. A missing file of a shape letter is created
+// empty; other letters and an unprepared library give nothing and create nothing.
+TEST(ShapeFileRead, ListsLiveRecordsReadsOneRecordAndMakesOnlyItsLettersFiles) {
     test::MachineSandbox box;
-};
-
-// Reading changes nothing; a partial record at the end is no record.
-TEST_F(ShapeFileRead, ListsLiveRecordsWithTheirNumbersAndReadsOneRecord) {
+    box.makeFolder("C:\\QV\\DATA\\Tools\\M1");
+    Tooling().ToolLibraryPrefix = kLib;
     std::string bytes;
     for (float s : {10.0f, 0.0f, 0.1f, 12.7f, 1000.0f, 999.9f}) bytes += EncodeShapeRecord(Entry('A', s));
     box.write(kLib + "A", bytes + std::string(40, 'x'));
@@ -159,11 +154,6 @@ TEST_F(ShapeFileRead, ListsLiveRecordsWithTheirNumbersAndReadsOneRecord) {
               "Slot               5 25 45.5");
     EXPECT_EQ(ReadLibraryRecord('D', 2).value_or(LibraryEntry()).recordNumber, 2);  // read live or not
     for (int n : {3, 0}) EXPECT_FALSE(ReadLibraryRecord('D', n).has_value()) << n;
-}
-
-// A missing file of a shape letter is created empty; other letters and an
-// unprepared library give nothing and create nothing.
-TEST_F(ShapeFileRead, MissingFilesAndLettersGiveNoEntries) {
     EXPECT_TRUE(ReadShapeFile('F').empty());
     EXPECT_EQ(test::Fields(box.exists(kLib + "F"), box.read(kLib + "F").size()), "1 0");
     EXPECT_TRUE(ReadShapeFile('Z').empty() && ReadShapeFile('a').empty());

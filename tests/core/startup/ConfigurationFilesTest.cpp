@@ -83,7 +83,7 @@ TEST(ProcessorChoice, ReadsTheFirstFieldAndTakesNameAndExecutableFromTheList) {
 }
 
 // The system and data folder lines lack their "\"; the program root has one.
-TEST(ReadConfiguration, TakesEachLineByItsRule) {
+TEST(ReadConfiguration, TakesEachLineByItsRuleOrNamesTheFolderLineMissing) {
     const auto config = [](const std::string& machine, const std::string& directory) -> std::vector<std::string> {
         return {"  C:\\QUORVANE ", "C:\\QUORVANE\\DATA", "  C:\\QUORVANE\\PROGRAMS\\  ", machine, directory};
     };
@@ -107,17 +107,15 @@ TEST(ReadConfiguration, TakesEachLineByItsRule) {
                   "C:\\QUORVANE\\ C:\\QUORVANE\\DATA\\ C:\\QUORVANE\\PROGRAMS\\");
         EXPECT_EQ(std::to_string(values->SelectedMachine) + " " + values->CurrentDirectory, c.read);
     }
-}
-
-TEST(ReadConfigurationFailure, NamesFileAndWorkingFolderAndKeepsConfiguration) {
+    // A folder line missing: the file and the working folder named, the configuration kept.
     const std::string has = "The system configuration \"Quorvane.cfg\" in the working folder \"C:\\QUORVANE\\\" "
                             "has no ";
     const std::string end = ". Quorvane is to be started with the system folder as its working folder.";
-    const std::pair<std::vector<std::string>, std::string> cases[] = {
+    const std::pair<std::vector<std::string>, std::string> failures[] = {
         {{"C:\\QUORVANE", "C:\\QUORVANE\\DATA"}, has + "program root folder on line 3" + end},
         {{"   ", "C:\\QUORVANE\\DATA", "C:\\QUORVANE\\PROGRAMS"}, has + "system folder on line 1" + end},
     };
-    for (const auto& [lines, message] : cases) {
+    for (const auto& [lines, message] : failures) {
         InstallationFixture fixture;
         fixture.writeLines("C:\\QUORVANE\\Quorvane.cfg", lines);
         State().Config.SystemFolder = "C:\\BEFORE\\";

@@ -45,6 +45,7 @@ protected:
     MessageRecorder messages_;
 };
 
+// A shape with one size is then chosen down to its station.
 TEST_F(RvsTolTest, OpensOnTheFirstShapeWithOnlyTheSizesEnabled) {
     RvsTol d;
     // The size list's rows with their record numbers; captions and access keys are the reverse run window test's.
@@ -56,6 +57,13 @@ TEST_F(RvsTolTest, OpensOnTheFirstShapeWithOnlyTheSizesEnabled) {
                                  d.Prompt[3]->isHidden(), d.AngList->isHidden(), d.AngBox->isHidden(),
                                  d.InptOk->isDefault()}),
               (std::vector<bool>{true, false, false, true, true, true, true}));
+    d.show();
+    Pick(d.ShapeList, 1);
+    EXPECT_EQ(d.SizeList->currentText() + " " + d.StnList->currentText(), "20 T3");
+    EXPECT_TRUE(d.AngList->isVisible());
+    Pick(d.ShapeList, 0);  // back to Diameter: nothing below it is chosen
+    EXPECT_EQ(QString("%1 %2").arg(d.SizeList->currentIndex()).arg(d.StnList->count()), "-1 0");
+    EXPECT_FALSE(d.AngList->isVisible() || d.AngBox->isVisible() || d.Prompt[3]->isVisible());
 }
 
 // A fixed station offers the library's angles; a typed one is the reverse run window test's.
@@ -72,17 +80,6 @@ TEST_F(RvsTolTest, OkConfirmsTheToolOfTheClickedRows) {
     EXPECT_EQ(d.exec(), QDialog::Accepted);
     EXPECT_EQ(d.chosenTool() ? ToolText(*d.chosenTool()) : "", "+D 'RECT 20X10' 20x10x0x0 s1 c11 a90 i0 n0");
     EXPECT_TRUE(messages_.shown.empty());
-}
-
-TEST_F(RvsTolTest, ShapeWithOneSizeIsChosenDownToItsStation) {
-    RvsTol d;
-    d.show();
-    Pick(d.ShapeList, 1);
-    EXPECT_EQ(d.SizeList->currentText() + " " + d.StnList->currentText(), "20 T3");
-    EXPECT_TRUE(d.AngList->isVisible());
-    Pick(d.ShapeList, 0);  // back to Diameter: nothing below it is chosen
-    EXPECT_EQ(QString("%1 %2").arg(d.SizeList->currentIndex()).arg(d.StnList->count()), "-1 0");
-    EXPECT_FALSE(d.AngList->isVisible() || d.AngBox->isVisible() || d.Prompt[3]->isVisible());
 }
 
 TEST_F(RvsTolTest, EachMissingChoiceIsRefusedWithTheFocusOnItsList) {

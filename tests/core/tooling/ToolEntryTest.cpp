@@ -148,7 +148,7 @@ TEST_F(ToolEntryTest, ConfirmationRefusesEachMissingChoiceOrBuildsTheTool) {
     }
 }
 
-TEST_F(ToolEntryTest, ConfirmationPicksTheOnlyRowOfEachList) {
+TEST_F(ToolEntryTest, ConfirmationPicksTheOnlyRowOfEachListAndRereadsTheEntry) {
     writeShape('A', {Entry('A', "RND 8", {8, 0, 0, 0}, {{{3, 11}}})});
     writeShape('J', {Entry('J', std::string("HEX 5") + std::string(13, '\0'), {5, 0, 0, 0}, {{{1, 11}}},
                            {30, -1, -1, -1, -1, -1})});
@@ -161,9 +161,7 @@ TEST_F(ToolEntryTest, ConfirmationPicksTheOnlyRowOfEachList) {
     ToolEntry hexagon;
     Play(hexagon, "J");
     EXPECT_EQ(ToolText(hexagon.confirm().tool), "+J 'HEX 5' 5x0x0x0 s1 c11 a30 i0 n0");
-}
-
-TEST_F(ToolEntryTest, EntryGoneFromItsFileIsRefused) {
+    // An entry gone from its file since the list was built is refused.
     ToolEntry entry;
     Play(entry, "B a0");
     writeShape('B', {Entry('B', "", {0, 0, 0, 0}, {})});

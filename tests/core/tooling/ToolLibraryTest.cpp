@@ -71,22 +71,21 @@ TEST_F(ToolLibraryTest, CreatesTheMissingFilesByteForByte) {
     EXPECT_EQ(TurretLayoutText(-3), kList);
 }
 
-TEST_F(ToolLibraryTest, AFailingStepIsSkipped) {
-    // No turret folder: its four files cannot be made, the tool folder's still are.
+// A machine that does not punch only gets the prefix. A punching one with no
+// turret folder: its four files cannot be made, the tool folder's still are.
+TEST_F(ToolLibraryTest, NonPunchMachineOnlySetsThePrefixAndAFailingStepIsSkipped) {
+    State().Mach.PunchMachine = false;
+    Tooling().ToolLibraryName = "Thick";
+    PrepareToolLibrary();
+    EXPECT_EQ(Tooling().ToolLibraryName + " " + Tooling().ToolLibraryPrefix, "Thick " + kTools + "Thick.");
+    EXPECT_FALSE(box.exists(kTools + "Full Library.lkp") || box.exists(kTools + "Thick.dft"));
+    State().Mach.PunchMachine = true;
     box.remove(kTurrets);
     PrepareToolLibrary();
     EXPECT_EQ(test::Fields(Tooling().ToolLibraryName, box.exists(kTools + "Full Library.dft"),
                            box.exists(kTurrets + "Full Library.0")),
               "Full Library 1 0");
     EXPECT_EQ(box.read(kTools + "Full Library.lkp"), kList);
-}
-
-TEST_F(ToolLibraryTest, NonPunchMachineOnlySetsThePrefix) {
-    State().Mach.PunchMachine = false;
-    Tooling().ToolLibraryName = "Thick";
-    PrepareToolLibrary();
-    EXPECT_EQ(Tooling().ToolLibraryName + " " + Tooling().ToolLibraryPrefix, "Thick " + kTools + "Thick.");
-    EXPECT_FALSE(box.exists(kTools + "Full Library.lkp") || box.exists(kTools + "Thick.dft"));
 }
 
 const std::string kLib = "C:\\QV\\DATA\\Tools\\M1\\Lib.";

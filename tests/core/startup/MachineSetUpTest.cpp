@@ -75,7 +75,6 @@ TEST(SetUpMachine, DescriptionIsHeldInMillimetresWithinTheFormat) {
          Usual("20 punch", "4: 10-15 20-25 30-35 40-45")},
         {"ZeroClampsAsOne", [](MachineLayout& m) { Clamps(m, "0", 1); }, Usual("20 punch", "1: 10-15 0-0 0-0 0-0")},
         {"CountTruncated", [](MachineLayout& m) { Clamps(m, "2.9", 2); }, Usual("20 punch", "2: 10-15 20-25 0-0 0-0")},
-        {"CountPastTheFile", [](MachineLayout& m) { Clamps(m, "3", 1); }, Usual("20 punch", "3: 10-15 0-0 0-0 0-0")},
         {"ShortFileReadsZeros", [](MachineLayout& m) { m.description = {"Title", "Type : 21", "V3 : x7"}; },
          "21 punch secondary | 0 0 | 0x0 | 1: 0-0 0-0 0-0 0-0 | 0 0 0"},
     };

@@ -27,17 +27,12 @@ std::string MaterialText(bool punch, bool secondary) {
     return t;
 }
 
-void SetKind(bool punch, bool secondary) {
-    State().Mach.PunchMachine = punch;
-    State().Mach.SecondaryProcess = secondary;
-}
-
 // A punching machine with a second process and its material, tool and turret folders.
 struct Materials : test::MachineSandbox {
     Materials() {
         for (const std::string& folder : {kMaterials, kTools, std::string("C:\\QV\\DATA\\Turrets\\M1")})
             makeFolder(folder);
-        SetKind(true, true);
+        State().Mach.PunchMachine = State().Mach.SecondaryProcess = true;
     }
 };
 
@@ -60,7 +55,8 @@ std::string Fields(const std::string& name) {
 TEST_F(MaterialTest, FieldsFollowTheMachinesKind) {
     for (int type : {0, 1, 20, 21}) {
         const bool punch = type >= 10, secondary = type % 10 != 0;
-        SetKind(punch, secondary);
+        State().Mach.PunchMachine = punch;
+        State().Mach.SecondaryProcess = secondary;
         box.write(kMaterials + "Steel.mtl", MaterialText(punch, secondary));
         EXPECT_EQ(Fields("Steel"), std::string("Steel|2|1.5|400|0|MILD ST|-|") +
                                        (punch ? "Thin Sheet|12.5|3.25|" : "|0|0|") +
@@ -68,7 +64,6 @@ TEST_F(MaterialTest, FieldsFollowTheMachinesKind) {
                                        (punch && secondary ? "A,Punch 10,10,0,0,0,5,11,0,0,1|" : "|") + "-|")
             << type;
     }
-    SetKind(true, true);
     box.remove(kMaterials + "Steel.mtl");
     // Without any file: numbers 0, texts "", fields 3 and 4 no value.
     EXPECT_EQ(Fields("Copper"), "Default|0|0|-|-||-||0|0|0|0|0||-|");

@@ -13,7 +13,7 @@ namespace {
 
 using test::InstallationFixture;
 
-TEST(ReadMachineList, StopsWhereTheFormatSays) {
+TEST(MachineList, StopsWhereTheFormatSaysAndItsLinesAreLeftOutAndSelectedByMode) {
     const std::pair<std::string, std::vector<std::string>> cases[] = {
         {"1,Alpha,A,x,y\r\n2,Beta,B,x,y\r\n******\r\n", {"1 Alpha", "2 Beta"}},
         {"1,Alpha,A,x,y\r\n0,Beta,B,x,y\r\n3,Gamma,C,x,y\r\n", {"1 Alpha"}},
@@ -29,19 +29,16 @@ TEST(ReadMachineList, StopsWhereTheFormatSays) {
         for (const auto& e : *entries) got.push_back(std::to_string(e.Number) + " " + e.Name);
         EXPECT_EQ(got, read) << content;
     }
-}
-
-// entries: numbered 1..entries, named M1...; the current one is 2. Mode 1, as the machine and processor windows
-// ask for it, is their tests'.
-TEST(FillLists, LeaveOutAndSelectByTheirMode) {
+    // entries: numbered 1..entries, named M1...; the current one is 2. Mode 1, as the machine and processor
+    // windows ask for it, is their tests'.
     const struct { const char* name; int entries; bool includeCurrent; int selectMode; std::vector<std::string> items;
-        int selected; } cases[] = {
+        int selected; } lists[] = {
         {"mode 2 selects the current", 3, true, 2, {"M1", "M2", "M3"}, 1},
         {"mode 2 without current selects none", 3, false, 2, {"M1", "M3"}, -1},
         {"mode 0 selects none", 1, true, 0, {"M1"}, -1},
         {"empty table", 0, true, 1, {}, -1},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : lists) {
         SCOPED_TRACE(c.name);
         test::ResetModuleState();
         for (int i = 1; i <= c.entries; ++i) {

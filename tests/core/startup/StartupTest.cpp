@@ -23,19 +23,6 @@ using test::InstallationFixture;
 using test::InstallationLayout;
 using test::MachineLayout;
 
-// The first program keeps its system folder: a second start there ends at once.
-TEST(RunStartup, SecondProgramOnTheSameSystemFolderRefusesToStart) {
-    InstallationFixture fixture;
-    fixture.install();
-    ASSERT_TRUE(RunStartup().ok());
-    const std::string refused = "Another Quorvane is already using the system folder \"C:\\QUORVANE\\\".";
-    EXPECT_EQ(test::InChild([] { return RunStartup().message(); }), refused);
-    fixture.remove("C:\\QUORVANE\\Quorvane.cfg");
-    EXPECT_EQ(test::InChild([] { return RunStartup().message(); }), refused);
-    State().Config.CurrentDirectory = "JOBS";
-    EXPECT_TRUE(WriteSystemConfiguration().ok());
-}
-
 TEST(RunStartup, SuiteProgramsDecideWhatIsInstalledAndWhatIsRead) {
     const struct { const char* name; bool drawing, programming, reverse, fullSuite, reverseInstalled; } cases[] = {
         {"Everything", true, true, true, true, true}, {"NoReverseProduct", true, true, false, true, false},
@@ -71,7 +58,8 @@ TEST(RunStartup, SuiteProgramsDecideWhatIsInstalledAndWhatIsRead) {
     }
 }
 
-TEST(RunStartup, CopiesTheDefaultDataOnlyOnce) {
+// The first program keeps its system folder: a second start there ends at once.
+TEST(RunStartup, CopiesTheDefaultDataOnlyOnceAndASecondProgramOnTheSameSystemFolderRefusesToStart) {
     const std::string data = "C:\\QUORVANE\\DATA\\Data\\";
     InstallationFixture fixture;
     fixture.install();
@@ -87,6 +75,13 @@ TEST(RunStartup, CopiesTheDefaultDataOnlyOnce) {
     ASSERT_TRUE(RunStartup().ok());
     EXPECT_EQ(fixture.read(data + "Default\\Steel.dat"), "first");
     EXPECT_FALSE(fixture.exists(data + "Default\\PRESS1.mch"));
+
+    const std::string refused = "Another Quorvane is already using the system folder \"C:\\QUORVANE\\\".";
+    EXPECT_EQ(test::InChild([] { return RunStartup().message(); }), refused);
+    fixture.remove("C:\\QUORVANE\\Quorvane.cfg");
+    EXPECT_EQ(test::InChild([] { return RunStartup().message(); }), refused);
+    State().Config.CurrentDirectory = "JOBS";
+    EXPECT_TRUE(WriteSystemConfiguration().ok());
 }
 
 TEST(RunStartup, ChoicesNoLongerListedGiveWay) {

@@ -18,7 +18,7 @@ std::string Hex(const std::string& bytes) {
     return out;
 }
 
-TEST(Bytes, FieldsAreLittleEndianAndStayInsideTheBuffer) {
+TEST(Bytes, FieldsAreLittleEndianStayInsideTheBufferAndTheCursorsFirstErrorSticks) {
     std::string buf(18, '#');
     PutI16(buf, 0, -2);
     PutI32(buf, 2, std::numeric_limits<std::int32_t>::min());
@@ -37,12 +37,10 @@ TEST(Bytes, FieldsAreLittleEndianAndStayInsideTheBuffer) {
     EXPECT_EQ(test::Fields(GetI16(buf, 17), GetI32(buf, 16), GetF32(buf, 16),
                            GetF64(buf, std::numeric_limits<std::size_t>::max()), GetText(buf, 16, 3).size()),
               "0 0 0 0 0");
-}
-
-TEST(ByteCursor, ReadsInARowAndTheFirstErrorSticks) {
-    std::string buf(9, '\x01');
-    PutF32(buf, 2, 1.5f);
-    ByteCursor cursor(buf, 1);
+    // The cursor reads in a row and the first error sticks.
+    std::string bytes(9, '\x01');
+    PutF32(bytes, 2, 1.5f);
+    ByteCursor cursor(bytes, 1);
     EXPECT_EQ(cursor.text(1), "\x01");
     EXPECT_EQ(cursor.f32(), 1.5f);
     EXPECT_EQ(cursor.i16(), 0x0101);

@@ -70,15 +70,11 @@ TEST(SetUpMachine, DescriptionIsHeldInMillimetresWithinTheFormat) {
              m.measurement = "imperial", m.sheetX = "48", m.sheetY = "1.25", m.clamps = {{"2", "10.0001"}};
          },
          "20 punch | 3 4 | 1219.2x31.75 | 1: 50.8-254.003 0-0 0-0 0-0 | 127 381 584.2 yes inch"},
-        {"Type21", [](MachineLayout& m) { m.type = "21"; }, Usual("21 punch secondary")},
-        {"Type10", [](MachineLayout& m) { m.type = "10"; }, Usual("10 punch")},
         {"Type5", [](MachineLayout& m) { m.type = "5"; }, Usual("5 secondary")},
-        {"ThreeClamps", [](MachineLayout& m) { Clamps(m, "3", 3); }, Usual("20 punch", "3: 10-15 20-25 30-35 0-0")},
         {"SixClampsTakenAsFour", [](MachineLayout& m) { Clamps(m, "6", 6); },
          Usual("20 punch", "4: 10-15 20-25 30-35 40-45")},
         {"ZeroClampsAsOne", [](MachineLayout& m) { Clamps(m, "0", 1); }, Usual("20 punch", "1: 10-15 0-0 0-0 0-0")},
         {"CountTruncated", [](MachineLayout& m) { Clamps(m, "2.9", 2); }, Usual("20 punch", "2: 10-15 20-25 0-0 0-0")},
-        {"CountPastTheFile", [](MachineLayout& m) { Clamps(m, "3", 1); }, Usual("20 punch", "3: 10-15 0-0 0-0 0-0")},
         {"ShortFileReadsZeros", [](MachineLayout& m) { m.description = {"Title", "Type : 21", "V3 : x7"}; },
          "21 punch secondary | 0 0 | 0x0 | 1: 0-0 0-0 0-0 0-0 | 0 0 0"},
     };
@@ -89,42 +85,23 @@ TEST(SetUpMachine, DescriptionIsHeldInMillimetresWithinTheFormat) {
         Installed in(WithMachines({m}));
         Status done = SetUpMachine(1, "JOBS");
         ASSERT_TRUE(done.ok()) << done.message();
-        EXPECT_EQ(Held(State().Mach), c.held);
-    }
-}
-
-TEST(SetUpMachine, PathsAndFoldersFollowTheKindOfMachine) {
-    const std::string data = "C:\\QUORVANE\\DATA\\";
-    for (const char* type : {"20", "5"}) {
-        SCOPED_TRACE(type);
-        MachineLayout m;
-        m.type = type;
-        Installed in(WithMachines({m}));
-        ASSERT_TRUE(SetUpMachine(1, "JOBS").ok());
         const Machine& mach = State().Mach;
-        const bool punch = mach.PunchMachine;
-        EXPECT_EQ(test::Fields(mach.Entry.Field3, mach.MachinePrefix, mach.MachineMaterialFolder, mach.StockListFile,
-                               mach.MachineProfilesFolder, mach.CustomShapesFolder, mach.UndefinedShapesFolder),
-                  test::Fields("Field 3", data + "Data\\PRESS1.", data + "Material\\PRESS1\\",
-                               data + "Material\\PRESS1\\Stock.lst", punch ? data + "Profiles\\PRESS1\\" : "",
-                               data + "Shapes\\PRESS1\\Custom\\", data + "Shapes\\PRESS1\\Undefined\\"));
+        EXPECT_EQ(Held(mach), c.held);
+        // Only a punching machine has profiles and tool and turret folders.
+        EXPECT_EQ(mach.MachineProfilesFolder.empty(), !mach.PunchMachine);
         for (const char* folder : {"Tools\\PRESS1", "Turrets\\PRESS1", "Profiles\\PRESS1"})
-            EXPECT_EQ(in.fixture.isFolder(data + folder), punch) << folder;
-        for (const char* folder : {"Circle\\Inside", "Rectangle\\Outside", "Rad-Rect", "Custom", "Undefined"})
-            EXPECT_TRUE(in.fixture.isFolder(data + "Shapes\\PRESS1\\" + folder)) << folder;
+            EXPECT_EQ(in.fixture.isFolder(std::string("C:\\QUORVANE\\DATA\\") + folder), mach.PunchMachine) << folder;
     }
 }
 
-// The machine folder is listed once at most, whatever the fallback.
+// The machine folder is listed once at most, whatever the fallback; the fallbacks within
+// the listing are the folder tests'.
 TEST(SetUpMachine, DirectoryChoiceFallsBackFromOneListingOfTheMachineFolder) {
     // folders: made in the machine folder; "-" makes no machine folder.
     const struct { std::vector<std::string> folders; std::string requested, current; } cases[] = {
-        {{"Alpha", "JOBS", "Quorvane"}, "JOBS", "JOBS"},       {{"Alpha", "JOBS"}, " jobs", "JOBS"},
-        {{"Alpha", "Quorvane", "Quorvane Directory"}, "Gone", "Quorvane"},
+        {{"Alpha", "JOBS"}, " jobs", "JOBS"}, {{"Beta", "Quorvane"}, "", "Beta"}, {{}, "JOBS", "Quorvane"},
+        {{"Alpha", "Quorvane", "Quorvane Directory"}, "Gone", "Quorvane"}, {{"-"}, "JOBS", "Quorvane"},
         {{"Alpha", "Quorvane Directory"}, "Gone", "Quorvane Directory"},
-        {{"Beta", "Alpha"}, "Gone", "Alpha"},                 {{"Beta", "Quorvane"}, "", "Beta"},
-        {{"EXSUBS", "Zeta"}, "Gone", "Zeta"},                 {{"Beta"}, "A: [Floppy Disk]", "Beta"},
-        {{}, "JOBS", "Quorvane"},                             {{"-"}, "JOBS", "Quorvane"},
     };
     const std::string machineFolder = "C:\\QUORVANE\\PROGRAMS\\PRESS1";
     for (const auto& c : cases) {
@@ -233,18 +210,6 @@ TEST(SetUpMachine, ExportSettingsAndStockListAreMadeOnceAndKept) {
     in.fixture.write("C:\\QUORVANE\\Export.cfg", "changed\r\n");
     ASSERT_TRUE(SetUpMachine(1, "JOBS").ok());
     EXPECT_EQ(in.fixture.read(xpt), "1\r\nnc\r\nodd bytes\x01\r\n");
-}
-
-TEST(SetUpMachine, WithoutTheFullSuiteOnlyProgramFoldersAndExportSettings) {
-    MachineLayout m;
-    m.descriptionFiles = false;
-    InstallationLayout layout = WithMachines({m});
-    layout.fullSuite = false;
-    Installed in(layout);
-    ASSERT_TRUE(SetUpMachine(1, "JOBS").ok());
-    EXPECT_TRUE(in.fixture.exists("C:\\QUORVANE\\DATA\\Data\\PRESS1.xpt"));
-    EXPECT_FALSE(in.fixture.exists("C:\\QUORVANE\\DATA\\Material") || in.fixture.exists("C:\\QUORVANE\\DATA\\Shapes"));
-    EXPECT_EQ(std::to_string(State().Mach.MachineType) + " " + State().Config.CurrentDirectory, "0 JOBS");
 }
 
 }  // namespace

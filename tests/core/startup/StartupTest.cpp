@@ -10,6 +10,7 @@
 #include "core/startup/Manuals.h"
 #include "core/startup/Nesting.h"
 #include "core/startup/Startup.h"
+#include "core/tooling/ToolingState.h"
 #include "support/CountingPlatform.h"
 #include "support/Fields.h"
 #include "support/ForkedChild.h"
@@ -21,30 +22,6 @@ namespace {
 using test::InstallationFixture;
 using test::InstallationLayout;
 using test::MachineLayout;
-
-// The first program keeps its system folder: a second start there ends at once.
-TEST(RunStartup, SecondProgramOnTheSameSystemFolderRefusesToStart) {
-    InstallationFixture fixture;
-    fixture.install();
-    ASSERT_TRUE(RunStartup().ok());
-    const std::string refused = "Another Quorvane is already using the system folder \"C:\\QUORVANE\\\".";
-    EXPECT_EQ(test::InChild([] { return RunStartup().message(); }), refused);
-    fixture.remove("C:\\QUORVANE\\Quorvane.cfg");
-    EXPECT_EQ(test::InChild([] { return RunStartup().message(); }), refused);
-    State().Config.CurrentDirectory = "JOBS";
-    EXPECT_TRUE(WriteSystemConfiguration().ok());
-}
-
-// ".." stops at the drive root, so this is C:\QUORVANE\ itself.
-TEST(RunStartup, SystemFolderClimbingAboveTheDriveStaysOnIt) {
-    InstallationFixture fixture;
-    fixture.install();
-    fixture.writeLines("C:\\QUORVANE\\Quorvane.cfg",
-                       {"..\\..\\QUORVANE\\", InstallationFixture::Data, InstallationFixture::Root, " 1", "JOBS"});
-    Status started = RunStartup();
-    ASSERT_TRUE(started.ok()) << started.message();
-    EXPECT_EQ(State().Config.SystemFolder, "..\\..\\QUORVANE\\");
-}
 
 TEST(RunStartup, SuiteProgramsDecideWhatIsInstalledAndWhatIsRead) {
     const struct { const char* name; bool drawing, programming, reverse, fullSuite, reverseInstalled; } cases[] = {
@@ -72,13 +49,17 @@ TEST(RunStartup, SuiteProgramsDecideWhatIsInstalledAndWhatIsRead) {
                   (std::vector<int>{c.fullSuite, c.reverseInstalled, c.reverseInstalled ? 2 : 0}));
         EXPECT_EQ(State().Reverse.ReverseName + State().Reverse.ReverseExecutable, listed ? "FanucFANUCRVS" : "");
         EXPECT_EQ(config.ExchangeFolder + config.ReverseSubsFolder, "C:\\C:\\QUORVANE\\DATA\\RevSubs\\");
-        for (const char* folder : {"Undo", "DATA\\Blocks", "DATA\\Material"})
+        for (const char* folder : {"Undo", "DATA\\Blocks", "DATA\\Material", "DATA\\Shapes"})
             EXPECT_EQ(fixture.isFolder(std::string("C:\\QUORVANE\\") + folder), c.fullSuite) << folder;
         EXPECT_EQ(fixture.isFolder("C:\\QUORVANE\\DATA\\RevSubs"), c.reverseInstalled);
+        EXPECT_TRUE(fixture.exists("C:\\QUORVANE\\DATA\\Data\\PRESS1.xpt"));  // whatever the suite
+        // Only the full suite has materials and a tool library.
+        EXPECT_EQ(Tooling().ToolLibraryPrefix, c.fullSuite ? "C:\\QUORVANE\\DATA\\Tools\\PRESS1\\Full Library." : "");
     }
 }
 
-TEST(RunStartup, CopiesTheDefaultDataOnlyOnce) {
+// The first program keeps its system folder: a second start there ends at once.
+TEST(RunStartup, CopiesTheDefaultDataOnlyOnceAndASecondProgramOnTheSameSystemFolderRefusesToStart) {
     const std::string data = "C:\\QUORVANE\\DATA\\Data\\";
     InstallationFixture fixture;
     fixture.install();
@@ -95,9 +76,12 @@ TEST(RunStartup, CopiesTheDefaultDataOnlyOnce) {
     EXPECT_EQ(fixture.read(data + "Default\\Steel.dat"), "first");
     EXPECT_FALSE(fixture.exists(data + "Default\\PRESS1.mch"));
 
-    fixture.remove(data + "Default");
-    ASSERT_TRUE(RunStartup().ok());
-    EXPECT_EQ(fixture.read(data + "Default\\Steel.dat"), "second");
+    const std::string refused = "Another Quorvane is already using the system folder \"C:\\QUORVANE\\\".";
+    EXPECT_EQ(test::InChild([] { return RunStartup().message(); }), refused);
+    fixture.remove("C:\\QUORVANE\\Quorvane.cfg");
+    EXPECT_EQ(test::InChild([] { return RunStartup().message(); }), refused);
+    State().Config.CurrentDirectory = "JOBS";
+    EXPECT_TRUE(WriteSystemConfiguration().ok());
 }
 
 TEST(RunStartup, ChoicesNoLongerListedGiveWay) {
@@ -154,18 +138,7 @@ const char* const AcrobatCfg = "C:\\QUORVANE\\Acrobat.cfg";
 const char* const ManualsCfg = "C:\\QUORVANE\\Manuals.cfg";
 const char* const Reader5 = "C:\\Program Files\\Adobe\\Acrobat 5.0\\Reader\\AcroRd32.exe";
 
-TEST(FindPdfReader, TakesTheLastMatchInNameOrder) {
-    InstallationFixture fixture;
-    const std::string adobe = "C:\\Program Files\\Adobe\\";
-    fixture.makeFolder(adobe + "Acrobat 6.0\\Reader");
-    EXPECT_EQ(FindPdfReader(), std::optional<std::string>(""));  // found nothing, which is no failure
-    for (const char* file : {"Acrobat 4.0\\Acrobat\\Acrobat.exe", "Acrobat 5.0\\Reader\\ACRORD32.EXE",
-                             "Acrobat 5.0\\Setup\\AcroRd32.exe", "Acrobat 5.0\\Reader\\Other.exe",
-                             "Photoshop\\Reader\\AcroRd32.exe"})
-        fixture.write(adobe + file, "");
-    EXPECT_EQ(FindPdfReader(), adobe + "Acrobat 5.0\\Reader\\ACRORD32.EXE");
-}
-
+// The reader is the last match in name order.
 TEST(LocateManuals, FirstStartRecordsWhatItFindsOrTriesAgainNextTime) {
     InstallationFixture fixture;
     EXPECT_FALSE(FindPdfReader().has_value());
@@ -173,14 +146,20 @@ TEST(LocateManuals, FirstStartRecordsWhatItFindsOrTriesAgainNextTime) {
     EXPECT_EQ(State().Config.ReaderPath, "");
     EXPECT_FALSE(fixture.exists(AcrobatCfg) || fixture.exists(ManualsCfg));
 
-    fixture.write(Reader5, "exe");
+    const std::string adobe = "C:\\Program Files\\Adobe\\", reader = adobe + "Acrobat 5.0\\Reader\\ACRORD32.EXE";
+    fixture.makeFolder(adobe + "Acrobat 6.0\\Reader");
+    EXPECT_EQ(FindPdfReader(), std::optional<std::string>(""));  // found nothing, which is no failure
+    for (const char* file : {"Acrobat 4.0\\Acrobat\\Acrobat.exe", "Acrobat 5.0\\Reader\\ACRORD32.EXE",
+                             "Acrobat 5.0\\Setup\\AcroRd32.exe", "Acrobat 5.0\\Reader\\Other.exe",
+                             "Photoshop\\Reader\\AcroRd32.exe"})
+        fixture.write(adobe + file, "");
     LocateManuals();
     // The new manuals folder holds no manual.
     const bool made = fixture.isFolder("C:\\QUORVANE\\Manuals");
     const Configuration& config = State().Config;
-    EXPECT_EQ(test::Fields(config.ReaderPath, made, config.ManualsFolder), Reader5 + std::string(" 1 "));
+    EXPECT_EQ(test::Fields(config.ReaderPath, made, config.ManualsFolder), reader + " 1 ");
     EXPECT_EQ(fixture.read(AcrobatCfg) + fixture.read(ManualsCfg),
-              std::string(Reader5) + "\r\n******\r\nC:\\QUORVANE\\Manuals\\\r\n******\r\n");
+              reader + "\r\n******\r\nC:\\QUORVANE\\Manuals\\\r\n******\r\n");
 
     fixture.write("C:\\QUORVANE\\Manuals\\Guide.pdf", "pdf");
     LocateManuals();
@@ -188,15 +167,13 @@ TEST(LocateManuals, FirstStartRecordsWhatItFindsOrTriesAgainNextTime) {
 }
 
 TEST(LocateManuals, RecordedFilesAreReadAndNeverRewritten) {
-    // acrobat: first line of "Acrobat.cfg"; manuals: first line of "Manuals.cfg".
+    // acrobat: first line of "Acrobat.cfg"; manuals: first line of "Manuals.cfg". The end marker: no reader, and
+    // no search.
     const struct { std::string acrobat, manuals; const char *readerPath, *manualsFolder; } cases[] = {
-        {"******", "C:\\DOCS\\", "", "C:\\DOCS\\"},  // the end marker: no reader, and no search
+        {"******", "C:\\DOCS\\", "", "C:\\DOCS\\"}, {"C:\\a.e", "C:\\DOCS\\", "", "C:\\DOCS\\"},
         {"C:\\Program Files\\Gone\\AcroRd32.exe", "C:\\DOCS\\", "", "C:\\DOCS\\"},
-        {Reader5, "C:\\DOCS\\", Reader5, "C:\\DOCS\\"},           {"C:\\a.e", "C:\\DOCS\\", "", "C:\\DOCS\\"},
         {Reader5, "  C:\\DOCS  ", Reader5, "C:\\DOCS\\"},         {Reader5, "C:\\EMPTY\\", Reader5, ""},
         {Reader5, "******", Reader5, "C:\\QUORVANE\\Manuals\\"}, {Reader5, "X", Reader5, "C:\\QUORVANE\\Manuals\\"},
-        // From C:\QUORVANE, ".." stops at the root: C:\DOCS, never a folder beside drive C:.
-        {Reader5, "..\\..\\DOCS", Reader5, "..\\..\\DOCS\\"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.acrobat + " " + c.manuals);
@@ -228,8 +205,7 @@ TEST(SetUpNesting, LevelsFollowTheFilesPresent) {
         {"\r\n" + setup, true, true, none, 1, false}, {"", true, true, none, 1, false},
         {"C:\\QUORVANE\\NEST\\Gone.nsc\r\n", true, true, none, 1, false},
         {setup, true, true, none, 1, true},           {setup, true, true, "", 1, true},
-        {setup, true, true, "Nesting ? : no\r\n******\r\n", 1, false},
-        {setup, true, true, yes, 2, false},           {setup, true, true, "Nest : maybe\r\n", 2, false},
+        {setup, true, true, "Nesting ? : no\r\n******\r\n", 1, false}, {setup, true, true, yes, 2, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.nestingCfg.value_or("no Nesting.cfg") + " / " + c.machineFile.value_or("no machine file"));

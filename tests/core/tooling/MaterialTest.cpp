@@ -10,7 +10,6 @@
 #include "support/CountingPlatform.h"
 #include "support/Fields.h"
 #include "support/Sandbox.h"
-#include "support/TableTest.h"
 
 namespace qv {
 namespace {
@@ -28,17 +27,12 @@ std::string MaterialText(bool punch, bool secondary) {
     return t;
 }
 
-void SetKind(bool punch, bool secondary) {
-    State().Mach.PunchMachine = punch;
-    State().Mach.SecondaryProcess = secondary;
-}
-
 // A punching machine with a second process and its material, tool and turret folders.
 struct Materials : test::MachineSandbox {
     Materials() {
         for (const std::string& folder : {kMaterials, kTools, std::string("C:\\QV\\DATA\\Turrets\\M1")})
             makeFolder(folder);
-        SetKind(true, true);
+        State().Mach.PunchMachine = State().Mach.SecondaryProcess = true;
     }
 };
 
@@ -58,52 +52,38 @@ std::string Fields(const std::string& name) {
 }
 
 // Gauge 2.5 rounds to the even neighbour; fields 6 and 32 do not exist.
-// Values are taken as written whatever the machine's units.
 TEST_F(MaterialTest, FieldsFollowTheMachinesKind) {
     for (int type : {0, 1, 20, 21}) {
-        for (bool inches : {false, true}) {
-            const bool punch = type >= 10, secondary = type % 10 != 0;
-            SetKind(punch, secondary);
-            State().Mach.ImperialMachine = State().Mach.InchUnits = inches;
-            box.write(kMaterials + "Steel.mtl", MaterialText(punch, secondary));
-            EXPECT_EQ(Fields("Steel"), std::string("Steel|2|1.5|400|0|MILD ST|-|") +
-                                           (punch ? "Thin Sheet|12.5|3.25|" : "|0|0|") +
-                                           (secondary ? "21|-22.5|4|" : "0|0|0|") +
-                                           (punch && secondary ? "A,Punch 10,10,0,0,0,5,11,0,0,1|" : "|") + "-|")
-                << type << " " << inches;
-        }
+        const bool punch = type >= 10, secondary = type % 10 != 0;
+        State().Mach.PunchMachine = punch;
+        State().Mach.SecondaryProcess = secondary;
+        box.write(kMaterials + "Steel.mtl", MaterialText(punch, secondary));
+        EXPECT_EQ(Fields("Steel"), std::string("Steel|2|1.5|400|0|MILD ST|-|") +
+                                       (punch ? "Thin Sheet|12.5|3.25|" : "|0|0|") +
+                                       (secondary ? "21|-22.5|4|" : "0|0|0|") +
+                                       (punch && secondary ? "A,Punch 10,10,0,0,0,5,11,0,0,1|" : "|") + "-|")
+            << type;
     }
-    SetKind(true, true);
     box.remove(kMaterials + "Steel.mtl");
     // Without any file: numbers 0, texts "", fields 3 and 4 no value.
     EXPECT_EQ(Fields("Copper"), "Default|0|0|-|-||-||0|0|0|0|0||-|");
-    box.write(kMaterials + "Default.mtl", MaterialText(true, true));
-    box.write(kMaterials + "Steel.mtl", MaterialText(true, true));
-    EXPECT_EQ(test::Fields(ReadMaterialField("", 0).text, ReadMaterialField("Copper", 2).number,
-                           ReadMaterialField("  Steel ", 0).text),
-              "Default 1.5 Steel");
 }
 
-// secondary: the machine's kind; it always punches; defaultFile: "Default.mtl" exists; libraryList: "Thin Sheet.lkp"
-// exists; picks: selected in turn; material: then current; defaultTool: the material's "A,Punch 10" tool, else none.
+// A punching machine with a second process. defaultFile: "Default.mtl" exists; libraryList: "Thin Sheet.lkp" exists;
+// picks: selected in turn; material: then current.
 TEST(SelectMaterial, TakesItsValuesAndLibrary) {
-    const struct { const char* name; bool secondary, defaultFile, libraryList; std::vector<std::string> picks;
-        const char* material; float value1, value2; const char* library; bool defaultTool; } cases[] = {
-        {"values, default tool and library", true, false, true, {" Steel "}, "Steel", 1.5f, 3.25f, "Thin Sheet", true},
-        {"nine lines complete a punch machine", false, false, true, {"Alu"}, "Alu", 1.5f, 3.25f, "Thin Sheet", false},
-        {"unknown library: Full Library", true, false, false, {"Steel"}, "Steel", 1.5f, 3.25f, "Full Library", true},
-        {"unknown name selects Default", true, true, false, {"Copper"}, "Default", 1.5f, 3.25f, "Full Library", true},
-        {"blank name selects Default", true, true, false, {"   "}, "Default", 1.5f, 3.25f, "Full Library", true},
-        {"no Default: zero values", true, false, true, {"Steel", "Copper"}, "Default", 0, 0, "Full Library", false},
-        {"nothing of the last stays", true, false, true, {"Steel", "Short"}, "Short", 0.8f, 0, "Full Library", false},
-        {"unreadable: zero values", true, false, true, {"Steel", "Locked"}, "Locked", 0, 0, "Full Library", false},
+    const struct { const char* name; bool defaultFile, libraryList; std::vector<std::string> picks;
+        const char* material; float value1, value2; const char* library; } cases[] = {
+        {"values and library", false, true, {" Steel "}, "Steel", 1.5f, 3.25f, "Thin Sheet"},
+        {"unknown name selects Default", true, false, {"Copper"}, "Default", 1.5f, 3.25f, "Full Library"},
+        {"no Default: zero values", false, true, {"Steel", "Copper"}, "Default", 0, 0, "Full Library"},
+        {"nothing of the last stays", false, true, {"Steel", "Short"}, "Short", 0.8f, 0, "Full Library"},
+        {"unreadable: zero values", false, true, {"Steel", "Locked"}, "Locked", 0, 0, "Full Library"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         Materials box;
-        SetKind(true, c.secondary);
         box.write(kMaterials + "Steel.mtl", MaterialText(true, true));
-        box.write(kMaterials + "Alu.mtl", MaterialText(true, false));
         box.write(kMaterials + "Short.mtl", "Short\r\nGauge : 1\r\nThickness : 0.8\r\n");
         box.write(kMaterials + "Locked.mtl", MaterialText(true, true));
         if (c.defaultFile) box.write(kMaterials + "Default.mtl", MaterialText(true, true));
@@ -118,44 +98,27 @@ TEST(SelectMaterial, TakesItsValuesAndLibrary) {
                   std::string(c.material) + " " + c.library + " " + kTools + c.library + ".");
         EXPECT_EQ((std::vector<float>{t.MaterialValue1, t.MaterialValue2}), (std::vector<float>{c.value1, c.value2}));
         EXPECT_TRUE(box.exists(kTools + c.library + ".lkp"));
-        EXPECT_EQ(test::ToolText(t.DefaultTool),
-                  c.defaultTool ? "+A 'Punch 10' 10x0x0x0 s5 c11 a0 i0 n1" : "-  '' 0x0x0x0 s0 c0 a0 i0 n0");
-        if (std::string(c.material) == "Steel") {
-            EXPECT_EQ(t.Material.Field5 + " " + std::to_string(t.Material.Field23), "MILD ST 4");
-        }
     }
-}
-
-TEST_F(MaterialTest, WithoutTheFullSuiteNothingChanges) {
-    State().Config.FullSuite = false;
-    box.write(kMaterials + "Steel.mtl", MaterialText(true, true));
-    Tooling().CurrentMaterial = "Old";
-    SelectMaterial("Steel");
-    EXPECT_EQ(Tooling().CurrentMaterial, "Old");
-    EXPECT_EQ(Tooling().ToolLibraryPrefix, "");
-    EXPECT_FALSE(box.exists(kTools + "Full Library.lkp"));
 }
 
 // "Default" first, then the material files in folder order.
 TEST_F(MaterialTest, ListOrderAndSelection) {
     const struct { std::vector<std::string> files; std::string current; std::vector<std::string> rows; int selected;
-        const char* machine = "M1"; } cases[] = {
+    } cases[] = {
         {{"Steel.mtl", "default.mtl", "Alu.mtl"}, "Default", {"Default", "Alu", "Steel"}, 0},
         {{"Steel.mtl", "default.mtl", "Alu.mtl"}, "steel", {"Default", "Alu", "Steel"}, 2},
         {{"Steel.mtl"}, " Steel ", {"Default", "Steel"}, 1},
         {{"Steel.mtl"}, "Copper", {"Default", "Steel"}, -1},
-        {{"Zinc.mtl"}, "default", {"Default", "Zinc"}, 0},
         {{"Stock.lst"}, "Default", {}, -1},
         {{"Stock.lst", "Brass.mtl", "x.txt"}, "Brass", {"Default", "Brass"}, 1},
         {{"St.37.mtl"}, "St.37", {"Default", "St.37"}, 1},
-        {{"Steel.mtl"}, "Default", {}, -1, "M9"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.current);
         box.remove(kMaterials);
         box.makeFolder(kMaterials);
         for (const std::string& f : c.files) box.write(kMaterials + f, "x\r\n");
-        const ListRows rows = FillMaterialList(c.machine, c.current);
+        const ListRows rows = FillMaterialList("M1", c.current);
         EXPECT_EQ(rows.items, c.rows);
         EXPECT_EQ(test::Fields(rows.selected, rows.data.size()), test::Fields(c.selected, c.rows.size()));
     }

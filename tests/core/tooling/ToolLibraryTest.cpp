@@ -21,7 +21,6 @@ using test::FromHex;
 const std::string kTools = "C:\\QV\\DATA\\Tools\\M1\\";
 const std::string kTurrets = "C:\\QV\\DATA\\Turrets\\M1\\";
 const std::string kList = "******\r\n";
-const std::string kLayout2 = "1, , , 0, 0, 0, 0, , 0\r\n2, , , 0, 0, 0, 0, , 0\r\n******\r\n";
 
 // A punch machine with its tool and turret folders.
 struct Prepared : test::MachineSandbox {
@@ -38,13 +37,10 @@ struct ToolLibraryTest : ::testing::Test { Prepared box; };
 TEST(LibraryChoice, FallsBackToFullLibrary) {
     // listFiles: ".lkp" files already in the tool folder.
     const struct { const char* name; std::vector<std::string> listFiles; std::string wanted, chosen; } cases[] = {
-        {"named library present", {"Thin.lkp", "Full Library.lkp"}, "Thin", "Thin"},
-        {"name trimmed", {"Thin.lkp"}, "  Thin ", "Thin"},
+        {"named library present, name trimmed", {"Thin.lkp", "Full Library.lkp"}, "  Thin ", "Thin"},
         {"named library missing, full present", {"Full Library.lkp", "Alpha.lkp"}, "Thick", "Full Library"},
         {"no list file at all", {}, "Thick", "Full Library"},
-        {"empty name and no list file", {}, "", "Full Library"},
         {"named and full missing: first list file", {"Beta.lkp", "alpha.lkp"}, "Thick", "alpha"},
-        {"empty name: first list file", {"Beta.lkp"}, "", "Beta"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -53,58 +49,43 @@ TEST(LibraryChoice, FallsBackToFullLibrary) {
         Tooling().ToolLibraryName = c.wanted;
         PrepareToolLibrary();
         EXPECT_EQ(Tooling().ToolLibraryName, c.chosen);
-        EXPECT_EQ(Tooling().ToolLibraryPrefix, kTools + c.chosen + ".");
         EXPECT_EQ(box.read(kTools + c.chosen + ".lkp"), kList);
         EXPECT_TRUE(box.exists(kTools + c.chosen + ".dft"));
     }
 }
 
-TEST_F(ToolLibraryTest, CreatesTheSixFilesByteForByte) {
+// Files already there are kept, the library's defaults with two records and a partial one.
+TEST_F(ToolLibraryTest, CreatesTheMissingFilesByteForByte) {
+    const std::string dft(47 * 2 + 5, '\x07');
     box.write(kTools + "Thin.lkp", "A,1\r\n******\r\n");
+    box.write(kTurrets + "Thin.0", "keep");
+    box.write(kTools + "Thin.dft", dft);
     Tooling().ToolLibraryName = "Thin";
     PrepareToolLibrary();
-    EXPECT_EQ(box.read(kTools + "Thin.lkp"), "A,1\r\n******\r\n");  // kept
+    EXPECT_EQ(box.read(kTools + "Thin.lkp") + box.read(kTurrets + "Thin.0") + box.read(kTools + "Thin.dft"),
+              "A,1\r\n******\r\nkeep" + dft);
     for (const std::string& list : {kTools + "Full Library.lkp", kTurrets + "Thin.lkp", kTurrets + "Full Library.lkp"})
         EXPECT_EQ(box.read(list), kList) << list;
-    for (const std::string& layout : {kTurrets + "Thin.0", kTurrets + "Full Library.0"})
-        EXPECT_EQ(box.read(layout), kLayout2) << layout;
-    EXPECT_EQ(test::Fields(box.exists(kTools + "Thin.dft"), box.read(kTools + "Thin.dft").size(),
-                           box.exists(kTools + "Full Library.dft")),
-              "1 0 0");
-}
-
-TEST_F(ToolLibraryTest, ExistingFilesAreLeftAlone) {
-    const std::string dft(47 * 2 + 5, '\x07');  // two records and a partial one
-    box.write(kTools + "Full Library.lkp", "keep 1");
-    box.write(kTurrets + "Full Library.0", "keep 2");
-    box.write(kTools + "Full Library.dft", dft);
-    PrepareToolLibrary();
-    EXPECT_EQ((std::vector<std::string>{box.read(kTools + "Full Library.lkp"), box.read(kTurrets + "Full Library.0"),
-                                        box.read(kTools + "Full Library.dft")}),
-              (std::vector<std::string>{"keep 1", "keep 2", dft}));
-}
-
-TEST(TurretLayoutText, FollowsTheStationCount) {
+    EXPECT_EQ(box.read(kTurrets + "Full Library.0"), "1, , , 0, 0, 0, 0, , 0\r\n2, , , 0, 0, 0, 0, , 0\r\n******\r\n");
+    EXPECT_FALSE(box.exists(kTools + "Full Library.dft"));
     EXPECT_EQ(TurretLayoutText(-3), kList);
-    EXPECT_NE(TurretLayoutText(12).find("\r\n12, , , 0, 0, 0, 0, , 0\r\n******\r\n"), std::string::npos);
 }
 
-TEST_F(ToolLibraryTest, AFailingStepIsSkipped) {
-    // No turret folder: its four files cannot be made, the tool folder's still are.
+// A machine that does not punch only gets the prefix. A punching one with no
+// turret folder: its four files cannot be made, the tool folder's still are.
+TEST_F(ToolLibraryTest, NonPunchMachineOnlySetsThePrefixAndAFailingStepIsSkipped) {
+    State().Mach.PunchMachine = false;
+    Tooling().ToolLibraryName = "Thick";
+    PrepareToolLibrary();
+    EXPECT_EQ(Tooling().ToolLibraryName + " " + Tooling().ToolLibraryPrefix, "Thick " + kTools + "Thick.");
+    EXPECT_FALSE(box.exists(kTools + "Full Library.lkp") || box.exists(kTools + "Thick.dft"));
+    State().Mach.PunchMachine = true;
     box.remove(kTurrets);
     PrepareToolLibrary();
     EXPECT_EQ(test::Fields(Tooling().ToolLibraryName, box.exists(kTools + "Full Library.dft"),
                            box.exists(kTurrets + "Full Library.0")),
               "Full Library 1 0");
     EXPECT_EQ(box.read(kTools + "Full Library.lkp"), kList);
-}
-
-TEST_F(ToolLibraryTest, NonPunchMachineOnlySetsThePrefix) {
-    State().Mach.PunchMachine = false;
-    Tooling().ToolLibraryName = "Thick";
-    PrepareToolLibrary();
-    EXPECT_EQ(Tooling().ToolLibraryName + " " + Tooling().ToolLibraryPrefix, "Thick " + kTools + "Thick.");
-    EXPECT_FALSE(box.exists(kTools + "Full Library.lkp") || box.exists(kTools + "Thick.dft"));
 }
 
 const std::string kLib = "C:\\QV\\DATA\\Tools\\M1\\Lib.";
@@ -146,31 +127,12 @@ TEST(ShapeRecord, FieldsSitAtTheirOffsetsAndAnyRecordRoundTrips) {
     EXPECT_NE(shortRecord.message().find("record 3"), std::string::npos) << shortRecord.message();
 }
 
-// Live entries lie strictly between the size limits, or are specials with a name.
-TEST(ShapeRecord, LiveEntries) {
-    const struct { char letter; float size1; std::string name; bool live; } cases[] = {
-        {'A', 0.1f, "P", false}, {'A', 1000.0f, "P", false}, {'A', 0.11f, "P", true}, {'B', 999.9f, "P", true},
-        {'M', 0.0f, "P", false}, {'A', -5.0f, "P", false},   {'S', 0.0f, "KEYHOLE", true},
-        {'S', 50.0f, "          ", false}, {'S', 50.0f, std::string(18, '\0'), false},
-    };
-    for (const auto& c : cases) {
-        LibraryEntry e = Entry(c.letter, c.size1);
-        e.name = c.name;
-        EXPECT_EQ(IsLiveEntry(e, c.letter), c.live) << c.letter << " " << c.size1 << " '" << c.name << "'";
-    }
-}
-
-class ShapeFileRead : public ::testing::Test {
-protected:
-    void SetUp() override {
-        box.makeFolder("C:\\QV\\DATA\\Tools\\M1");
-        Tooling().ToolLibraryPrefix = kLib;
-    }
+// Reading changes nothing; a partial record at the end is no record. A missing file of a shape letter is created
+// empty; other letters and an unprepared library give nothing and create nothing.
+TEST(ShapeFileRead, ListsLiveRecordsReadsOneRecordAndMakesOnlyItsLettersFiles) {
     test::MachineSandbox box;
-};
-
-// Reading changes nothing; a partial record at the end is no record.
-TEST_F(ShapeFileRead, ListsLiveRecordsWithTheirNumbersAndReadsOneRecord) {
+    box.makeFolder("C:\\QV\\DATA\\Tools\\M1");
+    Tooling().ToolLibraryPrefix = kLib;
     std::string bytes;
     for (float s : {10.0f, 0.0f, 0.1f, 12.7f, 1000.0f, 999.9f}) bytes += EncodeShapeRecord(Entry('A', s));
     box.write(kLib + "A", bytes + std::string(40, 'x'));
@@ -178,6 +140,12 @@ TEST_F(ShapeFileRead, ListsLiveRecordsWithTheirNumbersAndReadsOneRecord) {
     for (const LibraryEntry& e : ReadShapeFile('A')) numbers += std::to_string(e.recordNumber) + " ";
     EXPECT_EQ(numbers, "1 4 6 ");
     EXPECT_EQ(box.read(kLib + "A"), bytes + std::string(40, 'x'));
+    // Live entries lie strictly between the size limits, or are specials with a name.
+    LibraryEntry zeros = Entry('S', 50.0f);
+    zeros.name = std::string(18, '\0');
+    box.write(kLib + "S", EncodeShapeRecord(Entry('S', 0.0f, "KEYHOLE")) + EncodeShapeRecord(Entry('S', 50.0f, "")) +
+                              EncodeShapeRecord(zeros));
+    EXPECT_EQ(ReadShapeFile('S').size(), 1u);
     box.write(kLib + "D", EncodeShapeRecord(Entry('D', 20.0f, "Slot")) + EncodeShapeRecord(Entry('D', 0.0f, "Gone")));
     const std::optional<LibraryEntry> first = ReadLibraryRecord('D', 1);
     ASSERT_TRUE(first.has_value());
@@ -185,11 +153,6 @@ TEST_F(ShapeFileRead, ListsLiveRecordsWithTheirNumbersAndReadsOneRecord) {
               "Slot               5 25 45.5");
     EXPECT_EQ(ReadLibraryRecord('D', 2).value_or(LibraryEntry()).recordNumber, 2);  // read live or not
     for (int n : {3, 0}) EXPECT_FALSE(ReadLibraryRecord('D', n).has_value()) << n;
-}
-
-// A missing file of a shape letter is created empty; other letters and an
-// unprepared library give nothing and create nothing.
-TEST_F(ShapeFileRead, MissingFilesAndLettersGiveNoEntries) {
     EXPECT_TRUE(ReadShapeFile('F').empty());
     EXPECT_EQ(test::Fields(box.exists(kLib + "F"), box.read(kLib + "F").size()), "1 0");
     EXPECT_TRUE(ReadShapeFile('Z').empty() && ReadShapeFile('a').empty());

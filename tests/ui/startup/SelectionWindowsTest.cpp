@@ -34,8 +34,35 @@ TEST_F(SelectionWindows, MissingConfigurationStopsStartWithOneMessage) {
     EXPECT_TRUE(messages.shown.size() == 1 && lastShown().find("Machine.lst") != std::string::npos) << lastShown();
 }
 
-TEST_F(SelectionWindows, MachineChangeRewritesConfigurationAndForgetsRecentProgram) {
+// Nothing selected: a refusal that keeps the window open, then Cancel; a
+// machine whose description is gone: its message. Either way the current
+// machine and its recent program stay. Then a change that is made.
+TEST_F(SelectionWindows, MachineChangeRewritesConfigurationAndForgetsRecentProgramUnlessRefused) {
     start();
+    const std::string recent = demo.read("C:\\QUORVANE\\Lastfile.lst");
+    bool stayedOpen = false;
+    WhenModal("MachineForm", [&](QWidget* w) {
+        Click(w, "MachineOk");
+        stayedOpen = w->isVisible();
+        Click(w, "MachineCncl");
+    });
+    form->MachineItem[1]->trigger();
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_EQ(messages.shown, std::vector<std::string>{"No Machine Selected !"});
+    EXPECT_EQ(messages.beeps, 1);
+    const std::string description = demo.read("C:\\QUORVANE\\DATA\\Data\\PUNCH2.mch");
+    demo.remove("C:\\QUORVANE\\DATA\\Data\\PUNCH2.mch");
+    WhenModal("MachineForm", [&](QWidget* w) {
+        List(w)->setCurrentRow(0);  // "Turret Punch 1500 Combi"
+        Click(w, "MachineOk");
+    });
+    form->MachineItem[1]->trigger();
+    EXPECT_TRUE(messages.shown.size() == 2 && lastShown().find("PUNCH2.mch") != std::string::npos) << lastShown();
+    EXPECT_EQ(State().Config.SelectedMachine, 1);
+    EXPECT_EQ(form->statusBar()->machineText(), "PUNCH1");
+    EXPECT_EQ(demo.read("C:\\QUORVANE\\Lastfile.lst"), recent);
+
+    demo.write("C:\\QUORVANE\\DATA\\Data\\PUNCH2.mch", description);
     bool menusWereOff = false;
     WhenModal("MachineForm", [&](QWidget* w) {
         menusWereOff = !form->FileMenu->isEnabled() && !form->ReverseEngineer->isEnabled();
@@ -53,34 +80,6 @@ TEST_F(SelectionWindows, MachineChangeRewritesConfigurationAndForgetsRecentProgr
     EXPECT_EQ(demo.read("C:\\QUORVANE\\Quorvane.cfg"),
               "C:\\QUORVANE\\\r\nC:\\QUORVANE\\DATA\\\r\nC:\\QUORVANE\\PROGRAMS\\\r\n 2\r\nJOBS\r\n******\r\n");
     EXPECT_EQ(demo.read("C:\\QUORVANE\\Lastfile.lst"), "******\r\n");
-}
-
-// Nothing selected: a refusal that keeps the window open, then Cancel; a
-// machine whose description is gone: its message. Either way the current
-// machine and its recent program stay.
-TEST_F(SelectionWindows, RefusedMachineChangesKeepTheCurrentMachine) {
-    start();
-    const std::string recent = demo.read("C:\\QUORVANE\\Lastfile.lst");
-    bool stayedOpen = false;
-    WhenModal("MachineForm", [&](QWidget* w) {
-        Click(w, "MachineOk");
-        stayedOpen = w->isVisible();
-        Click(w, "MachineCncl");
-    });
-    form->MachineItem[1]->trigger();
-    EXPECT_TRUE(stayedOpen);
-    EXPECT_EQ(messages.shown, std::vector<std::string>{"No Machine Selected !"});
-    EXPECT_EQ(messages.beeps, 1);
-    demo.remove("C:\\QUORVANE\\DATA\\Data\\PUNCH2.mch");
-    WhenModal("MachineForm", [&](QWidget* w) {
-        List(w)->setCurrentRow(0);  // "Turret Punch 1500 Combi"
-        Click(w, "MachineOk");
-    });
-    form->MachineItem[1]->trigger();
-    EXPECT_TRUE(messages.shown.size() == 2 && lastShown().find("PUNCH2.mch") != std::string::npos) << lastShown();
-    EXPECT_EQ(State().Config.SelectedMachine, 1);
-    EXPECT_EQ(form->statusBar()->machineText(), "PUNCH1");
-    EXPECT_EQ(demo.read("C:\\QUORVANE\\Lastfile.lst"), recent);
 }
 
 TEST_F(SelectionWindows, ProcessorChangeRewritesReverseCfg) {

@@ -3,7 +3,6 @@
 // what the window adds: enabling, visibility, messages and focus. And the
 // keystroke hook on text boxes and editable combo boxes.
 #include "core/tooling/KeyFilter.h"
-#include "core/tooling/ToolingState.h"
 #include "support/TableTest.h"
 #include "support/ToolLibraryFixture.h"
 #include "ui/common/KeyFilterHook.h"
@@ -24,24 +23,11 @@ void Pick(QComboBox* list, int row) {
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, place.center());
 }
 
-// Runs the dialog modally; act is called once it shows. A dialog act left
-// open is closed, that is cancelled, so that a failing test cannot hang.
-int RunModal(RvsTol& dialog, std::function<void()> act) {
-    WhenModal("RvsTol", [act](QWidget*) { act(); });
-    return dialog.exec();
-}
-
 // Rectangle, its first size and the station of the row: 0 fixed, 1 indexable.
 void PickRectangleIn(RvsTol& d, int stationRow) {
     Pick(d.ShapeList, 3);
     Pick(d.SizeList, 0);
     Pick(d.StnList, stationRow);
-}
-
-// A rectangle in the fixed station at its first angle: everything chosen.
-void Complete(RvsTol& d) {
-    PickRectangleIn(d, 0);
-    Pick(d.AngList, 0);
 }
 
 void TypeAngle(RvsTol& d, const char* text) {
@@ -59,54 +45,18 @@ protected:
     MessageRecorder messages_;
 };
 
+// A shape with one size is then chosen down to its station.
 TEST_F(RvsTolTest, OpensOnTheFirstShapeWithOnlyTheSizesEnabled) {
     RvsTol d;
-    // Captions as written, each with its access key; the size list's rows with their record numbers.
-    EXPECT_EQ(QStringList({d.windowTitle(), QString::number(d.ShapeList->count()), d.ShapeList->currentText(),
-                           Texts(d.SizeList).join(","), d.SizeList->itemData(1).toString(),
-                           QString::number(d.SizeList->currentIndex()), d.Prompt[0]->text(), d.Prompt[3]->text(),
-                           d.AngBox->text(), d.InptOk->text(), d.InptCncl->text()}),
-              (QStringList{"Tooling", "14", "Diameter", "10,12.7", "3", "-1", "Tool &Shape :",
-                           QString("&Angle") + QChar(0xB0) + " :", "0", "&Ok", "&Cancel"}));
+    // The size list's rows with their record numbers; captions and access keys are the reverse run window test's.
+    EXPECT_EQ(QStringList({d.ShapeList->currentText(), Texts(d.SizeList).join(","), d.SizeList->itemData(1).toString(),
+                           QString::number(d.SizeList->currentIndex()), d.AngBox->text()}),
+              (QStringList{"Diameter", "10,12.7", "3", "-1", "0"}));
     // Enabled: sizes, stations, station prompt; hidden: angle prompt, list and box; Ok the default.
     EXPECT_EQ((std::vector<bool>{d.SizeList->isEnabled(), d.StnList->isEnabled(), d.Prompt[2]->isEnabled(),
                                  d.Prompt[3]->isHidden(), d.AngList->isHidden(), d.AngBox->isHidden(),
                                  d.InptOk->isDefault()}),
               (std::vector<bool>{true, false, false, true, true, true, true}));
-}
-
-// A fixed station offers the library's angles, an indexable one a typed angle.
-TEST_F(RvsTolTest, OkAndEnterConfirmCancelAndEscapeLeaveNoTool) {
-    const struct { const char* name; std::function<void(RvsTol&)> act; const char* tool; } cases[] = {
-        {"fixed station by clicks", [](RvsTol& d) {
-             PickRectangleIn(d, 0);
-             EXPECT_EQ(Texts(d.StnList), (QStringList{"T1 Fixed", "Auto Index"}));
-             EXPECT_TRUE(d.AngList->isVisible() && !d.AngBox->isVisible());
-             EXPECT_EQ(Texts(d.AngList), (QStringList{"0", "90"}));
-             Pick(d.AngList, 1);
-             QTest::mouseClick(d.InptOk, Qt::LeftButton);
-         }, "+D 'RECT 20X10' 20x10x0x0 s1 c11 a90 i0 n0"},
-        {"typed index angle and Enter", [](RvsTol& d) {
-             PickRectangleIn(d, 1);
-             EXPECT_TRUE(d.AngBox->isVisible() && !d.AngList->isVisible());
-             TypeAngle(d, "90+45");
-             QTest::keyClick(d.AngBox, Qt::Key_Return);
-         }, "+D 'RECT 20X10' 20x10x0x0 s2 c45 a0 i135 n0"},
-        // Complete choices, then left.
-        {"Cancel", [](RvsTol& d) { Complete(d), QTest::mouseClick(d.InptCncl, Qt::LeftButton); }, nullptr},
-        {"Escape", [](RvsTol& d) { Complete(d), QTest::keyClick(d.AngList, Qt::Key_Escape); }, nullptr},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        RvsTol d;
-        EXPECT_EQ(RunModal(d, [&] { c.act(d); }), c.tool ? QDialog::Accepted : QDialog::Rejected);
-        EXPECT_EQ(d.chosenTool() ? ToolText(*d.chosenTool()) : "", c.tool ? c.tool : "");
-        EXPECT_TRUE(messages_.shown.empty());
-    }
-}
-
-TEST_F(RvsTolTest, ShapeWithOneSizeIsChosenDownToItsStation) {
-    RvsTol d;
     d.show();
     Pick(d.ShapeList, 1);
     EXPECT_EQ(d.SizeList->currentText() + " " + d.StnList->currentText(), "20 T3");
@@ -114,6 +64,22 @@ TEST_F(RvsTolTest, ShapeWithOneSizeIsChosenDownToItsStation) {
     Pick(d.ShapeList, 0);  // back to Diameter: nothing below it is chosen
     EXPECT_EQ(QString("%1 %2").arg(d.SizeList->currentIndex()).arg(d.StnList->count()), "-1 0");
     EXPECT_FALSE(d.AngList->isVisible() || d.AngBox->isVisible() || d.Prompt[3]->isVisible());
+}
+
+// A fixed station offers the library's angles; a typed one is the reverse run window test's.
+TEST_F(RvsTolTest, OkConfirmsTheToolOfTheClickedRows) {
+    RvsTol d;
+    // A dialog left open is closed, that is cancelled, so that a failing test cannot hang.
+    WhenModal("RvsTol", [&d](QWidget*) {
+        PickRectangleIn(d, 0);
+        EXPECT_TRUE(d.AngList->isVisible() && !d.AngBox->isVisible());
+        EXPECT_EQ(Texts(d.AngList), (QStringList{"0", "90"}));
+        Pick(d.AngList, 1);
+        QTest::mouseClick(d.InptOk, Qt::LeftButton);
+    });
+    EXPECT_EQ(d.exec(), QDialog::Accepted);
+    EXPECT_EQ(d.chosenTool() ? ToolText(*d.chosenTool()) : "", "+D 'RECT 20X10' 20x10x0x0 s1 c11 a90 i0 n0");
+    EXPECT_TRUE(messages_.shown.empty());
 }
 
 TEST_F(RvsTolTest, EachMissingChoiceIsRefusedWithTheFocusOnItsList) {
@@ -168,12 +134,19 @@ std::string Typed(QWidget* box, const char* keys) {
 }
 
 // Which keys each mode takes is tested on the filter itself; here that the
-// boxes' keys go through it, with the box's text and selection.
-TEST_F(KeyFilterHookTest, TypedKeysGoThroughTheFilter) {
+// boxes' keys go through it, with the box's text and selection, and that keys
+// which type nothing pass. Paste would bypass the filter; a box that takes no
+// typed text takes no hook.
+TEST_F(KeyFilterHookTest, TypedKeysGoThroughTheFilterAndPasteIsRefused) {
     QLineEdit box;
     ASSERT_TRUE(KeyFilterHook::Install(&box, FilterName));
     box.show();
+    QApplication::clipboard()->setText(QStringLiteral("a/b:c"));
+    QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(box.contextMenuPolicy(), Qt::NoContextMenu);
     EXPECT_EQ(Typed(&box, " Pa/r:t* 1"), "Part 1");
+    for (Qt::Key key : {Qt::Key_Home, Qt::Key_Delete, Qt::Key_End, Qt::Key_Backspace}) QTest::keyClick(&box, key);
+    EXPECT_EQ(box.text(), "art ");
     box.setText(QString(32, QLatin1Char('A')));
     EXPECT_EQ(Typed(&box, "B").size(), 32u);
     box.setSelection(0, 2);
@@ -186,30 +159,6 @@ TEST_F(KeyFilterHookTest, TypedKeysGoThroughTheFilter) {
     ASSERT_TRUE(KeyFilterHook::Install(&combo, FilterPattern));
     combo.show();
     EXPECT_EQ(Typed(&combo, "*.prg;?"), "*.prg?");
-}
-
-TEST_F(KeyFilterHookTest, KeysThatTypeNothingPass) {
-    QLineEdit box;
-    KeyFilterHook::Install(&box, 6);
-    box.show();
-    int returns = 0;
-    QObject::connect(&box, &QLineEdit::returnPressed, [&returns] { ++returns; });
-    Typed(&box, "12345");
-    for (Qt::Key key : {Qt::Key_Home, Qt::Key_Delete, Qt::Key_End, Qt::Key_Backspace}) QTest::keyClick(&box, key);
-    EXPECT_EQ(box.text().toStdString(), "234");
-    QTest::keyClick(&box, Qt::Key_Return);
-    EXPECT_EQ(returns, 1);
-}
-
-// Paste would bypass the filter; a box that takes no typed text takes no hook.
-TEST_F(KeyFilterHookTest, PasteIsRefusedAndOnlyTextBoxesTakeAHook) {
-    QLineEdit box;
-    KeyFilterHook::Install(&box, FilterName);
-    box.show();
-    QApplication::clipboard()->setText(QStringLiteral("a/b:c"));
-    QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(box.text(), "");
-    EXPECT_EQ(box.contextMenuPolicy(), Qt::NoContextMenu);
     QComboBox fixed;  // not editable: its keys choose rows
     QWidget plain;
     EXPECT_TRUE(!KeyFilterHook::Install(&fixed, FilterName) && !KeyFilterHook::Install(&plain, FilterName));

@@ -10,6 +10,7 @@
 #include "core/startup/SystemConfiguration.h"
 #include "core/tooling/StationTable.h"
 #include "support/CountingPlatform.h"
+#include "support/ForkedChild.h"
 #include "support/SysFaults.h"
 #include "support/Fields.h"
 #include "support/InstallationFixture.h"
@@ -127,8 +128,9 @@ TEST(SetUpMachine, DirectoryChoiceFallsBackFromOneListingOfTheMachineFolder) {
 }
 
 // A set move that lost its drive half-way left a source under a staging
-// name; the next set-up puts it back and removes the intent record.
-TEST(SetUpMachine, UndoesASetChangeCutShortInAProgramDirectory) {
+// name, and a killed write its temporary file; the next set-up puts the
+// source back and removes the intent record and the temporary file.
+TEST(SetUpMachine, PutsRightWhatACrashLeftInAProgramDirectory) {
     MachineLayout m;
     m.directories = {"JOBS", "PARTS"};
     Installed in(WithMachines({m}));
@@ -141,6 +143,7 @@ TEST(SetUpMachine, UndoesASetChangeCutShortInAProgramDirectory) {
         ASSERT_EQ(MoveFileSet(jobs, "A", parts, "A", 3, [](const std::string&) { return true; }).count(), 0);
     }
     ASSERT_EQ(in.fixture.names(parts).size(), 2u);  // one source and the record
+    in.fixture.write(jobs + ".~qv" + std::to_string(test::EndedProcessId()) + "-1.tmp", "half a write");
     ASSERT_TRUE(SetUpMachine(1, "JOBS").ok());
     EXPECT_EQ(in.fixture.names(parts), std::vector<std::string>{});
     EXPECT_EQ(in.fixture.names(jobs), (std::vector<std::string>{"A.drw", "A.prg"}));

@@ -7,6 +7,7 @@
 #include "core/common/Numbers.h"
 #include "core/common/Text.h"
 #include "core/startup/InstallationFiles.h"
+#include "core/tooling/ToolRecord.h"
 
 namespace qv {
 namespace {
@@ -72,8 +73,8 @@ Status ReadMachineDescription(const std::string& path, Machine& machine) {
         machine.ClampRanges[i].Low = in.nextLength(imperial);
         machine.ClampRanges[i].High = in.nextLength(imperial);
     }
-    machine.PunchMachine = machine.MachineType >= 10;
-    machine.SecondaryProcess = machine.MachineType % 10 != 0;
+    machine.PunchMachine = IsAtLeastTen(machine.MachineType);
+    machine.SecondaryProcess = IsNotMultipleOfTen(machine.MachineType);
     return Status::Ok();
 }
 

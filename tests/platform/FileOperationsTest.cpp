@@ -20,36 +20,25 @@ namespace {
 
 using Names = std::vector<std::string>;
 
-TEST_F(PlatformTest, WriteThenReadKeepsEveryByte) {
+// A write replaces the old file whole and keeps its mode; a copy replaces its target and keeps its source.
+TEST_F(PlatformTest, WriteAndCopyKeepEveryByte) {
     std::string bytes = "line 1\r\nline 2\n\r\x1a";
-    bytes += std::string("\0\xff\x80 end", 8);
-    ASSERT_TRUE(platform->writeFile("C:\\Bytes.txt", bytes).ok());
-    EXPECT_EQ(read("C:\\Bytes.txt"), bytes);
-    Result<std::string> back = platform->readFile("c:\\BYTES.TXT");
-    ASSERT_TRUE(back.ok());
-    EXPECT_EQ(*back, bytes);
-    ASSERT_TRUE(platform->writeFile("C:\\Empty.txt", "").ok());
-    EXPECT_EQ(platform->fileSize("C:\\Empty.txt"), 0);
-}
-
-TEST_F(PlatformTest, WriteReplacesKeepsModeAndLeavesNoTemporaryFile) {
+    bytes += std::string("\0\xff\x80 end", 8) + std::string(100000, 'p');
     write("C:\\Data\\Quorvane.cfg", "old");
     chmod(host("C:\\Data\\Quorvane.cfg").c_str(), 0640);
-    ASSERT_TRUE(platform->writeFile("C:\\DATA\\quorvane.CFG", "new content").ok());
-    EXPECT_EQ(names("C:\\Data"), Names{"Quorvane.cfg"});
-    EXPECT_EQ(read("C:\\Data\\Quorvane.cfg"), "new content");
+    ASSERT_TRUE(platform->writeFile("C:\\DATA\\quorvane.CFG", bytes).ok());
+    EXPECT_EQ(platform->readFile("c:\\data\\QUORVANE.cfg").value_or(""), bytes);
     struct stat st {};
     ASSERT_EQ(stat(host("C:\\Data\\Quorvane.cfg").c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0640u);
-}
-
-TEST_F(PlatformTest, CopyReplacesTargetAndKeepsSource) {
-    write("C:\\A\\Part.prg", std::string(100000, 'p'));
     write("C:\\B\\PART.PRG", "old");
-    ASSERT_TRUE(platform->copyFile("C:\\a\\part.prg", "C:\\B\\Part.prg").ok());
-    EXPECT_EQ(read("C:\\B\\PART.PRG"), std::string(100000, 'p'));
+    ASSERT_TRUE(platform->copyFile("C:\\data\\quorvane.cfg", "C:\\B\\Part.prg").ok());
+    EXPECT_EQ(read("C:\\B\\PART.PRG"), bytes);
     EXPECT_EQ(names("C:\\B"), Names{"PART.PRG"});
-    EXPECT_EQ(read("C:\\A\\Part.prg"), std::string(100000, 'p'));
+    EXPECT_EQ(names("C:\\Data"), Names{"Quorvane.cfg"});
+    EXPECT_EQ(read("C:\\Data\\Quorvane.cfg"), bytes);
+    ASSERT_TRUE(platform->writeFile("C:\\Empty.txt", "").ok());
+    EXPECT_EQ(platform->fileSize("C:\\Empty.txt"), 0);
 }
 
 // The host refuses a rename across file systems; the platform says so by kind.
@@ -169,30 +158,8 @@ TEST_F(PlatformTest, RecordsRoundTripByteForByte) {
     EXPECT_EQ(out, Record('b', 8));
 }
 
-TEST_F(PlatformTest, ExistingFileKeepsItsContentAndPartialTailIsNoRecord) {
-    const std::string bytes(6 * 10 + 7, 'r');
-    write("C:\\Tail.drw", bytes);
-    auto file = std::move(platform->openRecordFile("c:\\TAIL.drw", 10, true).value());
-    EXPECT_EQ(file->recordCount(), 6);
-    EXPECT_EQ(read("C:\\Tail.drw"), bytes);
-    std::string out = "untouched";
-    EXPECT_EQ(file->read(7, out).message(), "c:\\TAIL.drw: record 7 is past the end (6 records)");
-    EXPECT_EQ(out, "untouched");
-    EXPECT_TRUE(file->read(6, out).ok());
-}
-
-TEST_F(PlatformTest, ReadOnlyRecordFileIsReadButNotWritten) {
-    write("C:\\Locked.drw", "abcd");
-    chmod(host("C:\\Locked.drw").c_str(), 0444);
-    AsUnprivileged(root(), [&] {
-        auto file = std::move(platform->openRecordFile("C:\\Locked.drw", 4, false).value());
-        std::string out;
-        EXPECT_TRUE(file->read(1, out).ok());
-        EXPECT_EQ(file->write(1, "wxyz").message(), "C:\\Locked.drw: record 1 cannot be written: access denied");
-        EXPECT_EQ(read("C:\\Locked.drw"), "abcd");
-    });
-}
-
+// On a read-only file with a partial tail, which is no record: each refusal
+// names the file and the record, and changes nothing.
 TEST_F(PlatformTest, RecordRefusalsNameFileAndRecord) {
     const struct {
         const char* name;
@@ -204,35 +171,37 @@ TEST_F(PlatformTest, RecordRefusalsNameFileAndRecord) {
         {"ReadPastEnd", 2, 0, "C:\\One.drw: record 2 is past the end (1 record)"},
         {"WriteZero", 0, 4, "C:\\One.drw: record 0 does not exist (records are numbered from 1)"},
         {"WriteTooLong", 1, 5, "C:\\One.drw: record 1 has 5 bytes, more than the record length 4"},
+        {"WriteReadOnly", 1, 4, "C:\\One.drw: record 1 cannot be written: access denied"},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        write("C:\\One.drw", std::string(4, 'x'));
-        auto file = std::move(platform->openRecordFile("C:\\One.drw", 4, false).value());
-        std::string out;
-        Status s = c.dataLength == 0 ? file->read(c.record, out)
-                                     : file->write(c.record, std::string(c.dataLength, 'y'));
-        EXPECT_EQ(s.message(), c.message);
-        EXPECT_EQ(read("C:\\One.drw"), std::string(4, 'x'));
-    }
+    write("C:\\One.drw", "abcdxyz");
+    chmod(host("C:\\One.drw").c_str(), 0444);
+    AsUnprivileged(root(), [&] {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.name);
+            auto file = std::move(platform->openRecordFile("C:\\One.drw", 4, true).value());
+            std::string out = "untouched";
+            Status s = c.dataLength == 0 ? file->read(c.record, out)
+                                         : file->write(c.record, std::string(c.dataLength, 'y'));
+            EXPECT_EQ(s.message(), c.message);
+            EXPECT_EQ(out, "untouched");
+            EXPECT_TRUE(file->read(1, out).ok());
+            EXPECT_EQ(read("C:\\One.drw"), "abcdxyz");
+        }
+    });
 }
 
-// E:\JOBS links to C:\A; the working folder is C:\A.
+// E:\JOBS links to C:\A.
 TEST_F(PlatformTest, SameEntryByHostIdentity) {
     write("C:\\A\\One.prg", "1");
     write("C:\\A\\Two.prg", "1");
     ASSERT_EQ(symlink(host("C:\\A").c_str(), host("E:\\JOBS").c_str()), 0);
-    enter("C:\\A");
     const struct {
         const char* name;
         const char* a;
         const char* b;
         bool same;
     } cases[] = {
-        {"OtherCase", "C:\\A\\One.prg", "c:\\a\\ONE.PRG", true},
-        {"FolderWithSeparator", "C:\\A", "C:\\A\\", true},
         {"ThroughALink", "E:\\JOBS\\", "C:\\A\\", true},
-        {"DotDot", "C:\\A\\..\\A\\Two.prg", "Two.prg", true},
         {"EqualContent", "C:\\A\\One.prg", "C:\\A\\Two.prg", false},
         {"BothMissing", "C:\\A\\None.prg", "C:\\A\\None.prg", false},
         {"UnmappedDrive", "Q:\\A", "Q:\\A", false},
@@ -245,25 +214,16 @@ TEST_F(PlatformTest, SameEntryByHostIdentity) {
     }
 }
 
-// Another process is shut out while the lock is held (the start-up tests).
+// A holder killed while it holds the lock leaves none behind; the start-up
+// tests shut a second holder out and take the lock again once it is given up.
 TEST_F(PlatformTest, FolderLockIsFreedWhenItsHolderEnds) {
     makeFolder("C:\\QV");
-    {
-        Result<std::unique_ptr<platform::FolderLock>> mine = platform->lockFolder("C:\\QV");
-        ASSERT_TRUE(mine.ok() && *mine) << mine.message();
-    }
-    EXPECT_EQ(InChild([&] {
-                  Result<std::unique_ptr<platform::FolderLock>> lock = platform->lockFolder("c:\\qv\\");
-                  return !lock.ok() ? lock.message() : *lock ? "locked" : "held";
-              }),
-              "locked");
-    // A holder killed while it holds the lock leaves none behind.
     InChild([&]() -> std::string {
         auto lock = platform->lockFolder("C:\\QV");
         kill(getpid(), SIGKILL);
         return "";
     });
-    Result<std::unique_ptr<platform::FolderLock>> again = platform->lockFolder("C:\\QV");
+    Result<std::unique_ptr<platform::FolderLock>> again = platform->lockFolder("c:\\qv\\");
     EXPECT_TRUE(again.ok() && *again);
     EXPECT_EQ(platform->lockFolder("C:\\None").message(), "C:\\None: no such folder");
     write("C:\\QV\\File", "");

@@ -81,17 +81,13 @@ TEST_F(ProcessTest, ProgramsThatCannotStartSayWhy) {
         const char* commandLine;
         bool missing;  // no such program, as opposed to one the system will not start
     } cases[] = {
-        {"MissingWindowsPath", "C:\\Tools\\None.exe arg", true},
         {"MissingBareName", "qv-no-such-program-here.exe", true},
-        {"UnmappedDrive", "Q:\\Tools\\Prog.exe", true},
-        {"NotExecutable", "C:\\Tools\\Plain.txt", false},
         {"Folder", "C:\\Tools\\Folder.exe", true},
         {"ExecFails", "C:\\Tools\\Broken", false},
         {"Empty", "   ", true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        write("C:\\Tools\\Plain.txt", "not a program");
         makeFolder("C:\\Tools\\Folder.exe");
         write("C:\\Tools\\Broken", "\x7f" "ELF garbage");
         chmod(host("C:\\Tools\\Broken").c_str(), 0755);

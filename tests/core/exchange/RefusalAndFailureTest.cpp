@@ -73,10 +73,7 @@ TEST(Refused, ChangesNothing) {
         No("ImportProgram", [] { return ImportFile(kExchange, kParts, "BRACKET.prg", SharedAsk()); }, "BRACKET"),
         No("ImportSingle", [] { return ImportFile(kExchange, kParts, "BRACKET.DXF", SharedAsk()); }, "BRACKET.DXF"),
         No("ImportForeign", [] { return ImportFile(kExchange, kParts, "BRACKET.TAP", SharedAsk()); }, "BRACKET.TAP"),
-        Call("MoveOntoItself", [] { return MoveFileSet(kJobs, "BRACKET", kJobs, "BRACKET", 3, SharedAsk()); }),
         Call("MoveOntoItselfOtherCase", [] { return MoveFileSet(kJobs, "BRACKET", kJobs, "bracket", 1, SharedAsk()); }),
-        Call("CopyOntoItselfFolderSpeltOtherwise",
-             [] { return CopyFileSet(kJobs, "BRACKET", "c:\\mach\\m1\\jobs\\", "Bracket", 2, SharedAsk()); }),
         Call("CopyOntoItselfThroughDots",
              [] {
                  return CopyFileSet(kJobs, "BRACKET", "C:\\MACH\\M1\\PARTS\\..\\JOBS\\", "BRACKET", 3, SharedAsk());

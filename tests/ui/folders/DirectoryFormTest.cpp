@@ -38,8 +38,6 @@ const WindowCase kChangeRows[] = {
          EXPECT_TRUE(f.DirectoryList->item(0) && f.DirectoryList->item(0)->isSelected() && f.BoxFrame->isHidden());
      },
      {}, {}, "", kUnchanged, {}, {0}, "PROTOTYPES"},
-    {"nothing_selected", 1, [](QWidget& w) { static_cast<DirectoryForm&>(w).DirectoryList->clearSelection(); }, {},
-     {"No Directory Selected !"}, "DirectoryList", kUnchanged},
     {"card_without_disc", 1, Pick(kCard), {}, {"Disc Not Ready !"}, "DirectoryList", kUnchanged, NoDisc},
     {"disc_put_in_during_the_notice", 1, Pick(kCard), {}, {"Disc Not Ready !"}, "", kUnchanged,
      [](DemoInstallation& demo, MessageRecorder& sink) {
@@ -70,7 +68,6 @@ const WindowCase kRenameRows[] = {
          Pick("PROTOTYPES", "PROTOS")(w);
      },
      {true}, {"Rename \"PROTOTYPES\"\nAs \"PROTOS\" ?"}, "", Renamed("PROTOS")},
-    {"nothing_selected", 3, Pick(nullptr, "PROTOS"), {}, {"No Directory Selected !"}, "DirectoryList", kUnchanged},
     {"onto_an_existing_name", 3, Pick("PROTOTYPES", "Jobs"), {}, {"Directory \"Jobs\" Already Exists !"},
      "DirectoryBox", kUnchanged},
     {"letter_case_only", 3, Pick("PROTOTYPES", "Prototypes"), {true}, {"Rename \"PROTOTYPES\"\nAs \"Prototypes\" ?"},

@@ -95,7 +95,7 @@ const std::vector<std::string> kAll{"LOUVRE.SUB", "NIBBLE.SUB", "O9001.SUB"};
 const SubCase kSubCases[] = {
     {"delete with nothing selected", 1, {}, nullptr, {"No Sub-Routines Selected !"}, kAll, true},
     {"delete two", 1, {0, 2}, nullptr, {"Delete 2 Sub-Routines ?", "2 Sub-Routines Deleted !"}, {"NIBBLE.SUB"}},
-    {"rename in another case", 2, {1}, "Nibble.sub",
+    {"rename in another case", 2, {1}, " Nibble.sub ",
      {"Rename \"NIBBLE.SUB\"\nAs \"Nibble.sub\" ?", "Sub-Routine Renamed !"},
      {"LOUVRE.SUB", "Nibble.sub", "O9001.SUB"}},
     {"copy takes the list's name", 3, {0}, nullptr,

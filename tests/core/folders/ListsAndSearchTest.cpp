@@ -43,12 +43,11 @@ TEST(DirectoryList, RowsAndSelection) {
         {{"P1"}, kFloppy, true, true, SelectCurrent, {"P1", kFloppy, kCard, kEmptyCard}, 1},  // current drive selected
         {{"P1"}, "e:", true, true, SelectCurrent, {"P1", kFloppy, kCard, kEmptyCard}, 2},  // drive by its letter
         {{"P1"}, kCard, true, false, SelectCurrent, {"P1", kFloppy, kEmptyCard}, -1},  // current drive left out
-        {{"P1"}, "P1", false, true, 7, {"P1"}, -1},  // unknown mode selects nothing
         {{"Job One"}, "  JOB ONE ", false, true, SelectCurrent, {"Job One"}, 0},  // current trimmed, any case
         {{"Mine"}, "", false, true, SelectNone, {"Theirs"}, -1, " M2 "},  // another machine's folders
         {{"P1"}, "", true, true, SelectFirst, {}, -1, "M7"},  // a missing machine folder
-        // The system's drive left out.
-        {{"P1"}, "", true, true, SelectNone, {"P1", kFloppy, kEmptyCard}, -1, "M1", "e:\\QV\\"},
+        // The system's drive left out; a current directory not selected.
+        {{"P1"}, "P1", true, true, SelectNone, {"P1", kFloppy, kEmptyCard}, -1, "M1", "e:\\QV\\"},
     };
     for (const DirCase& c : cases) {
         SCOPED_TRACE(&c - cases);

@@ -49,14 +49,7 @@ const EditorCase kCases[] = {
      "The Editor Could Not Be Started\n\n\"C:\\NONE.EXE\"\n\nC:\\NONE.EXE: no such program"},
 };
 
-class EditorLaunch : public ::testing::Test {
-protected:
-    void TearDown() override {
-        for (const char* name : {"VISUAL", "EDITOR"}) unsetenv(name);
-    }
-};
-
-TEST_F(EditorLaunch, StartsTheEditorOnThePath) {
+TEST(EditorLaunch, StartsTheEditorOnThePath) {
     for (const EditorCase& c : kCases) {
         SCOPED_TRACE(c.name);
         test::MachineSandbox box;
@@ -76,6 +69,7 @@ TEST_F(EditorLaunch, StartsTheEditorOnThePath) {
         EXPECT_EQ(box.exists(c.path), outcome.done());
         EXPECT_EQ(outcome.done() ? box.read(c.path) : "x", "x");  // an existing file keeps its bytes
     }
+    for (const char* name : {"VISUAL", "EDITOR"}) unsetenv(name);
 }
 
 }  // namespace

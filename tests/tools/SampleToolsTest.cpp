@@ -3,7 +3,6 @@
 // the demo installation. The drawing it reports is the drawing view test's.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <sys/wait.h>
 
 #include "core/common/FormatNumber.h"
@@ -11,7 +10,6 @@
 #include "sample_reverse/PunchProgram.h"
 #include "support/DemoInstallation.h"
 #include "support/Fields.h"
-#include "support/Sandbox.h"
 
 namespace qv::revsample {
 namespace {

@@ -5,7 +5,6 @@
 #include "core/tooling/ToolingState.h"
 #include "core/workstation/Acceptance.h"
 #include "core/workstation/DrawingRewrite.h"
-#include "core/workstation/ExchangeFiles.h"
 #include "core/workstation/SheetBoxes.h"
 #include "support/DrawingFile.h"
 

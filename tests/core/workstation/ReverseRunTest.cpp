@@ -2,11 +2,7 @@
 // question, the panel, and every way a run fails while keeping the last
 // result; a tool confirmed in the turret table; the recent-program memory.
 #include "ReverseFixture.h"
-
-#include <optional>
-
 #include "core/workstation/RecentFile.h"
-#include "core/workstation/TurretTable.h"
 
 namespace qv::test {
 namespace {

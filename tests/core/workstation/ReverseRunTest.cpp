@@ -20,7 +20,6 @@ TEST_F(ReverseRunTest, SuccessfulRunFillsThePanelAndTheReviewRecords) {
            "3,c,round corner,20,0,0,2,0,0,0\r\n5,Z,odd,1,2,3,4,0,15,0\r\n12,A,x,10.5,0,0,0,45,30,12\r\n"
            "9,s,keyhole,0,0,0,0,0,0,0\r\n0\r\n");
     installation.write(Job("P1.prg"), "%\r\n\tO1234 (DEMO)\r\n\r\n  \t \nN20\n" + std::string(100, 'A') + "\r\n  G50");
-    installation.write(Sys("Finished.flg"), "0\r\n");  // an earlier run's, never this one's
     const auto panel = run("  P1  ");
     ASSERT_TRUE(panel.has_value()) << (messages.shown.empty() ? "" : messages.shown.back());
     EXPECT_TRUE(messages.shown.empty());
@@ -98,6 +97,7 @@ TEST_F(ReverseRunTest, AnswersDecideTheRunAndAFailureKeepsThePreviousResult) {
         if (c.processor && c.processor[0] == '#') processor(c.processor);
         else if (c.processor) installation.write(Sys("FANUCRVS.exe"), c.processor);
         installation.remove(Sys("ran.mark"));
+        installation.write(Sys("Finished.flg"), "0\r\n");  // an earlier run's, never this one's
         installation.remove(Sys("Lastfile.lst"));
         messages = Answers{};
         makePreviousRun();

@@ -119,13 +119,11 @@ TEST_F(AcceptanceTest, RewritesTheDrawingRecordByRecordOrExplainsARefusalAndDele
         messages = Answers{};
         if (!c.pathFile) installation.remove(Sys("Reverse.pth"));
         ReverseRun().ProgramPath = Job(c.shown);
-        std::string bytes;
-        if (!c.drawingBytes) {
-            installation.remove(Job("P1.drw"));
-        } else {
-            bytes = *c.drawingBytes == '*' ? DrawingBytes(drawing).substr(0, 518 * 3 + 100) : c.drawingBytes;
-            installation.write(Job("P1.drw"), bytes);
-        }
+        const std::string bytes = !c.drawingBytes          ? ""
+                                  : *c.drawingBytes == '*' ? DrawingBytes(drawing).substr(0, 518 * 3 + 100)
+                                                           : c.drawingBytes;
+        if (c.drawingBytes) installation.write(Job("P1.drw"), bytes);
+        else installation.remove(Job("P1.drw"));
         EXPECT_FALSE(accept().done());
         ASSERT_EQ(messages.shown.size(), 1u);
         EXPECT_EQ(messages.shown[0].rfind(kNotAccepted, 0), 0u) << messages.shown[0];

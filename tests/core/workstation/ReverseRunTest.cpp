@@ -128,8 +128,7 @@ TEST(ChosenTool, IsCopiedIntoItsStationAndShown) {
     ToolRecord cancelled;
     cancelled.Defined = true;
     EXPECT_EQ(RowText(ApplyChosenTool(run, 1, cancelled, false)), "17|Obround   |30x5|90");
-    const ToolRecord other = Tool("A,,10,0,0,0,45,11,0,0,1");
-    EXPECT_EQ(ApplyChosenTool(run, 2, other, false).station + ApplyChosenTool(run, -1, other, false).station, "");
+    EXPECT_EQ(ApplyChosenTool(run, 2, chosen, false).station + ApplyChosenTool(run, -1, chosen, false).station, "");
     EXPECT_EQ(ToolText(run.TurretTools[17]), ToolText(chosen));
     const std::string empty = ToolText(ToolRecord());
     EXPECT_EQ(ToolText(run.TurretTools[4]) + ToolText(run.TurretTools[0]), empty + empty);

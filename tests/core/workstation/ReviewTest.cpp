@@ -36,15 +36,11 @@ TEST(ReviewRecords, EqualTheRecordsOfTheWholeProgramsLines) {
         Sandbox box;
         box.write("C:\\JOBS\\P.prg", content);
         std::string expected;
-        std::int32_t count = 0;
-        for (const std::string& line : SplitLines(content)) {
-            if (Trim(line).empty()) continue;
-            expected += ReviewRecordText(line);
-            ++count;
-        }
+        for (const std::string& line : SplitLines(content))
+            if (!Trim(line).empty()) expected += ReviewRecordText(line);
         auto written = WriteReviewRecords("C:\\JOBS\\P.prg", "C:\\JOBS\\Reverse.rnd");
         ASSERT_TRUE(written.ok()) << written.message();
-        EXPECT_EQ(written.value(), count);
+        EXPECT_EQ(written.value() * ReviewRecordLength, expected.size());
         EXPECT_TRUE(box.read("C:\\JOBS\\Reverse.rnd") == expected);
     }
     Sandbox box;

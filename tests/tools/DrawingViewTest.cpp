@@ -4,14 +4,11 @@
 
 #include <cmath>
 
-#include "core/common/FormatNumber.h"
 #include "core/workstation/DisplayList.h"
 #include "sample_reverse/ReverseResult.h"
 #include "support/DemoInstallation.h"
 #include "support/DrawingFile.h"
 #include "support/Fields.h"
-#include "support/Sandbox.h"
-#include "support/TempDir.h"
 #include "support/TableTest.h"
 
 namespace qv::test {

@@ -5,7 +5,6 @@
 #include "core/tooling/ToolingState.h"
 #include "core/workstation/Acceptance.h"
 #include "core/workstation/DrawingRewrite.h"
-#include "core/workstation/ExchangeFiles.h"
 #include "core/workstation/SheetBoxes.h"
 #include "support/DrawingFile.h"
 
@@ -110,9 +109,7 @@ TEST_F(AcceptanceTest, RewritesTheDrawingRecordByRecordOrExplainsARefusalAndDele
     // drawingBytes: nullptr: none; "*": three and a bit records; named: what the message must name; shown: the
     // program of the panel's run.
     const struct { bool pathFile; const char *drawingBytes, *named, *shown = "P1"; } cases[] = {
-        {false, "*", "Reverse.pth"},
-        {true, nullptr, "P1.drw"},
-        {true, "", "no header record"},
+        {false, "*", "Reverse.pth"}, {true, nullptr, "P1.drw"}, {true, "", "no header record"},
         {true, "*", "not a whole number of 518-byte records"},
         {true, "*", "not the program of this run", "P2"},  // another copy of the program started a run since
     };
@@ -122,13 +119,11 @@ TEST_F(AcceptanceTest, RewritesTheDrawingRecordByRecordOrExplainsARefusalAndDele
         messages = Answers{};
         if (!c.pathFile) installation.remove(Sys("Reverse.pth"));
         ReverseRun().ProgramPath = Job(c.shown);
-        std::string bytes;
-        if (!c.drawingBytes) {
-            installation.remove(Job("P1.drw"));
-        } else {
-            bytes = *c.drawingBytes == '*' ? DrawingBytes(drawing).substr(0, 518 * 3 + 100) : c.drawingBytes;
-            installation.write(Job("P1.drw"), bytes);
-        }
+        const std::string bytes = !c.drawingBytes          ? ""
+                                  : *c.drawingBytes == '*' ? DrawingBytes(drawing).substr(0, 518 * 3 + 100)
+                                                           : c.drawingBytes;
+        if (c.drawingBytes) installation.write(Job("P1.drw"), bytes);
+        else installation.remove(Job("P1.drw"));
         EXPECT_FALSE(accept().done());
         ASSERT_EQ(messages.shown.size(), 1u);
         EXPECT_EQ(messages.shown[0].rfind(kNotAccepted, 0), 0u) << messages.shown[0];
@@ -162,15 +157,14 @@ TEST(HeaderValues, SettingsFollowTheMachineAndTheSheetRulesGiveTheStoredValues) 
     }
     const struct { std::array<std::string, 4> boxes; bool inch; int rangeCount; std::array<float, 4> stored;
     } sheets[] = {
-        {{"0", "10", "250", "1300"}, false, 2, {2500, 1250, 250, 1300}},
-        {{"10.5", "abc", "250", "1300"}, false, 2, {10.5f, 1250, 250, 1300}},
+        {{"10.5", "10", "250", "1300"}, false, 2, {10.5f, 1250, 250, 1300}},
         {{"1000", "500", "950", "1300"}, false, 2, {1000, 500, 0, 0}},
         {{"1000", "500", "250", "900"}, false, 2, {1000, 500, 0, 0}},
         {{"1000", "500", "-5", "1300"}, false, 2, {1000, 500, 0, 0}},
         {{"1000", "500", "250", "800"}, false, 1, {1000, 500, 250, 800}},
         {{"1000", "500", "250", "800"}, false, 0, {1000, 500, 250, 800}},
         {{"50", "0.25", "10", "50"}, true, 2, {1270, 1250, 254, 1270}},
-        {{"10^39", "10^39", "250", "1300"}, false, 2, {2500, 1250, 250, 1300}},
+        {{"10^39", "abc", "250", "1300"}, false, 2, {2500, 1250, 250, 1300}},
         {{"10^38", "20", "10", "50"}, true, 2, {2500, 508, 254, 1270}},
     };
     Machine machine;

@@ -21,7 +21,6 @@ std::string BoxText(const DrawBox& b) {
 
 TEST(DisplayList, OutlinesFollowShapeSizesAndAngleDrawingsAreRefusedOrPointedAt) {
     const struct { const char* tool; double angle; OutlineKind kind; const char* bounds; } cases[] = {
-        {"A,,10,0,0,0,1,10,0,0,1", 90, OutlineKind::Hole, "-5.000 -5.000 5.000 5.000"},
         {"B,,10,0,0,0,1,10,0,0,1", 45, OutlineKind::Hole, "-7.071 -7.071 7.071 7.071"},
         {"C,,10,0,0,2,1,10,0,0,1", 0, OutlineKind::Hole, "-5.000 -5.000 5.000 5.000"},
         {"E,,20,10,0,2,1,10,0,0,1", 180, OutlineKind::Hole, "-10.000 -5.000 10.000 5.000"},
@@ -36,7 +35,6 @@ TEST(DisplayList, OutlinesFollowShapeSizesAndAngleDrawingsAreRefusedOrPointedAt)
         {"L,,20,10,0,0,1,10,0,0,1", 0, OutlineKind::Form, "-10.000 -5.000 10.000 5.000"},
         {"M,,30,0,5,1,1,10,0,0,1", 0, OutlineKind::Hole, "-15.000 -15.000 15.000 15.000"},
         {"S,KEYHOLE,0,0,0,0,1,10,0,0,1", 45, OutlineKind::Special, "-2.000 -2.000 2.000 2.000"},
-        {"U,,10,0,0,0,1,10,0,0,1", 0, OutlineKind::Undefined, "-3.000 -3.000 3.000 3.000"},
         {"D,,20,0,0,0,1,10,0,0,1", 0, OutlineKind::Undefined, "-3.000 -3.000 3.000 3.000"},
         {"K,,10,12,0,0,1,10,0,0,1", 0, OutlineKind::Undefined, "-3.000 -3.000 3.000 3.000"},
     };
@@ -58,7 +56,6 @@ TEST(DisplayList, OutlinesFollowShapeSizesAndAngleDrawingsAreRefusedOrPointedAt)
         {std::string(100, '\0'), "C:\\D.drw: the drawing is too short to hold its header (100 bytes)"},
         {good.substr(518) + good, "C:\\D.drw: record 1 is no drawing header (entity code 210)"},
         {good.substr(0, 518), "C:\\D.drw: the drawing is cut short (the header counts 2 records, the file holds 1)"},
-        {good, "1 hits, 0 skipped"},
         {DrawingBytes({header, hit, lost, note}), "1 hits, 2 skipped"},  // damaged and unknown entities
     };
     for (const auto& [bytes, read] : drawings) {

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <functional>
 #include <sstream>
 
 #include "core/common/Bytes.h"
@@ -127,17 +126,14 @@ TEST_F(ExchangeFiles, MalformedIsRefusedWithTheFileAndPlaceNamed) {
         EXPECT_NE(status.message().find(c.expected), std::string::npos) << status.message();
     }
     // The writers refuse what the reader would refuse and keep the old file.
-    const std::function<Status()> refused[] = {
-        [] { return WriteReverseTools(Path("Reverse.trt"), {ReverseTool{121, "A", "", {}, 0, 0, 0}}); },
-        [] { return WriteReverseTools(Path("Reverse.trt"), {ReverseTool{0, "A", "", {}, 0, 0, 0}}); },
-        [] { return WriteReverseTools(Path("Reverse.trt"), std::vector<ReverseTool>(122, ReverseTool{1, "A", ""})); },
-        [] { return WriteReverseTools(Path("Reverse.trt"), {ReverseTool{1, "A", " \"quoted\" ", {}, 0, 0, 0}}); },
-        [] { return WriteReverseTools(Path("Reverse.trt"), {ReverseTool{1, "A", "x", {NAN, 0, 0, 0}, 0, 0, 0}}); },
-        [] { return WriteReverseSheet(Path("Reverse.sht"), ReverseSheet{{INFINITY, 0, 0, 0}}); },
+    const std::vector<ReverseTool> refused[] = {
+        {ReverseTool{121, "A", ""}}, {ReverseTool{0, "A", ""}}, std::vector<ReverseTool>(122, ReverseTool{1, "A", ""}),
+        {ReverseTool{1, "A", " \"quoted\" "}}, {ReverseTool{1, "A", "x", {NAN, 0, 0, 0}}},
     };
     put("Reverse.trt", "old");
     put("Reverse.sht", "old");
-    for (const auto& write : refused) EXPECT_FALSE(write().ok());
+    for (const auto& tools : refused) EXPECT_FALSE(WriteReverseTools(Path("Reverse.trt"), tools).ok());
+    EXPECT_FALSE(WriteReverseSheet(Path("Reverse.sht"), ReverseSheet{{INFINITY, 0, 0, 0}}).ok());
     EXPECT_EQ(get("Reverse.trt") + get("Reverse.sht"), "oldold");
 }
 
@@ -194,11 +190,9 @@ TEST(DrawingRecord, AnyBytesRoundTripUnchangedAndFieldsSitAtTheirOffsets) {
     std::vector<float> singles;
     for (int element : {0, 1, 2, 6, 7, 15}) singles.push_back(GetF32(written, 150 + 4 * element));
     EXPECT_EQ(singles, (std::vector<float>{2500, 1250, 1.5f, 300, 900, 0.8f}));
-    EXPECT_FLOAT_EQ(DecodeDrawingRecord(written).LeftClamp(), 300);
     // A new record is zeroed with blank texts and a cleared tool; changed
     // fields of a read record are the acceptance test's.
     const std::string fresh = EncodeDrawingRecord(DrawingRecord());
-    ASSERT_EQ(fresh.size(), DrawingRecordSize);
     EXPECT_EQ(fresh.substr(2, 90) + fresh.substr(drawing_offset::Tool + 2, 65), std::string(155, ' '));
     EXPECT_EQ(fresh.substr(102, 188) + fresh.substr(drawing_offset::Tail30), std::string(218, '\0'));
 }

@@ -2,11 +2,7 @@
 // question, the panel, and every way a run fails while keeping the last
 // result; a tool confirmed in the turret table; the recent-program memory.
 #include "ReverseFixture.h"
-
-#include <optional>
-
 #include "core/workstation/RecentFile.h"
-#include "core/workstation/TurretTable.h"
 
 namespace qv::test {
 namespace {
@@ -24,7 +20,6 @@ TEST_F(ReverseRunTest, SuccessfulRunFillsThePanelAndTheReviewRecords) {
            "3,c,round corner,20,0,0,2,0,0,0\r\n5,Z,odd,1,2,3,4,0,15,0\r\n12,A,x,10.5,0,0,0,45,30,12\r\n"
            "9,s,keyhole,0,0,0,0,0,0,0\r\n0\r\n");
     installation.write(Job("P1.prg"), "%\r\n\tO1234 (DEMO)\r\n\r\n  \t \nN20\n" + std::string(100, 'A') + "\r\n  G50");
-    installation.write(Sys("Finished.flg"), "0\r\n");  // an earlier run's, never this one's
     const auto panel = run("  P1  ");
     ASSERT_TRUE(panel.has_value()) << (messages.shown.empty() ? "" : messages.shown.back());
     EXPECT_TRUE(messages.shown.empty());
@@ -87,11 +82,8 @@ TEST_F(ReverseRunTest, AnswersDecideTheRunAndAFailureKeepsThePreviousResult) {
     // reason "" for success; processor: the file in place of the fixture's, which leaves "ran.mark".
     const struct { const char *flag, *sheet, *tools, *reason; bool program = true; const char* processor = nullptr;
     } cases[] = {
-        {"0\r\n", sheet, "0\r\n", ""},
-        {"3\r\n", sheet, "0\r\n", kFailed},
-        {nullptr, sheet, "0\r\n", kFailed},
-        {"0", nullptr, "0\r\n", "Reverse.sht"},
-        {"0", sheet, "4,A,r,5,0\r\n", "Reverse.trt"},
+        {"0\r\n", sheet, "0\r\n", ""}, {"3\r\n", sheet, "0\r\n", kFailed}, {nullptr, sheet, "0\r\n", kFailed},
+        {"0", nullptr, "0\r\n", "Reverse.sht"}, {"0", sheet, "4,A,r,5,0\r\n", "Reverse.trt"},
         {"0", sheet, "0\r\n", "P1.prg", false},
         {"0", sheet, "0\r\n", cannotStart.c_str(), true, "not a program"},
         {"0", sheet, "0\r\n", ownWords.c_str(), true,
@@ -105,6 +97,7 @@ TEST_F(ReverseRunTest, AnswersDecideTheRunAndAFailureKeepsThePreviousResult) {
         if (c.processor && c.processor[0] == '#') processor(c.processor);
         else if (c.processor) installation.write(Sys("FANUCRVS.exe"), c.processor);
         installation.remove(Sys("ran.mark"));
+        installation.write(Sys("Finished.flg"), "0\r\n");  // an earlier run's, never this one's
         installation.remove(Sys("Lastfile.lst"));
         messages = Answers{};
         makePreviousRun();
@@ -135,8 +128,7 @@ TEST(ChosenTool, IsCopiedIntoItsStationAndShown) {
     ToolRecord cancelled;
     cancelled.Defined = true;
     EXPECT_EQ(RowText(ApplyChosenTool(run, 1, cancelled, false)), "17|Obround   |30x5|90");
-    const ToolRecord other = Tool("A,,10,0,0,0,45,11,0,0,1");
-    EXPECT_EQ(ApplyChosenTool(run, 2, other, false).station + ApplyChosenTool(run, -1, other, false).station, "");
+    EXPECT_EQ(ApplyChosenTool(run, 2, chosen, false).station + ApplyChosenTool(run, -1, chosen, false).station, "");
     EXPECT_EQ(ToolText(run.TurretTools[17]), ToolText(chosen));
     const std::string empty = ToolText(ToolRecord());
     EXPECT_EQ(ToolText(run.TurretTools[4]) + ToolText(run.TurretTools[0]), empty + empty);
@@ -146,28 +138,18 @@ const char* const kLastFile = "C:\\QV\\Lastfile.lst";
 const std::string kEmpty = "******\r\n";
 
 // Programs of machine M1 live under C:\JOBS\M1\; names are trimmed and
-// quoted when they hold a comma. No directory, a drive, or no program leaves
-// the previous memory. Nothing to recall leaves the empty memory; a program
-// gone is handed back all the same.
+// quoted when they hold a comma (a plain name is the reverse run's). No
+// directory, a drive, or no program leaves the previous memory. Nothing to
+// recall leaves the empty memory; a program gone is handed back all the same.
 TEST(RecentFile, RemembersAndRecallsWhileTheProgramExists) {
-    const struct { const char *directory, *program, *file, *recalled; } cases[] = {
-        {"  JOBS ", " P7  ", "JOBS\r\nP7\r\n******\r\n", "JOBS"},
-        {"Jobs, 2024", "P7", "\"Jobs, 2024\"\r\nP7\r\n******\r\n", "Jobs, 2024"},
-    };
-    for (const auto& c : cases) {
-        MachineSandbox box;
-        box.write("C:\\JOBS\\M1\\" + std::string(c.recalled) + "\\P7.prg", "%\r\n");
-        ASSERT_TRUE(RememberLastFile(c.directory, c.program));
-        EXPECT_EQ(box.read(kLastFile), c.file);
-        std::string directory, program;
-        ASSERT_TRUE(RecallLastFile(directory, program));
-        EXPECT_EQ(directory + "/" + program, c.recalled + std::string("/P7"));
-        EXPECT_EQ(box.read(kLastFile), c.file);
-    }
     MachineSandbox box;
-    box.write("C:\\JOBS\\M1\\JOBS\\P7.prg", "%\r\n");
-    ASSERT_TRUE(RememberLastFile("JOBS", "P7"));
+    box.write("C:\\JOBS\\M1\\Jobs, 2024\\P7.prg", "%\r\n");
+    ASSERT_TRUE(RememberLastFile("  Jobs, 2024 ", " P7  "));
     const std::string before = box.read(kLastFile);
+    EXPECT_EQ(before, "\"Jobs, 2024\"\r\nP7\r\n******\r\n");
+    std::string recalled, name;
+    ASSERT_TRUE(RecallLastFile(recalled, name));
+    EXPECT_EQ(recalled + "/" + name + " " + box.read(kLastFile), "Jobs, 2024/P7 " + before);
     using Entry = std::pair<const char*, const char*>;
     for (const auto& [directory, program] : {Entry{"A: [Floppy Disk]", "P1"}, Entry{"  ", "P1"}, Entry{"JOBS", " "}}) {
         EXPECT_TRUE(RememberLastFile(directory, program));
@@ -181,10 +163,9 @@ TEST(RecentFile, RemembersAndRecallsWhileTheProgramExists) {
         SCOPED_TRACE(file.value_or("no file"));
         box.remove(kLastFile);
         if (file) box.write(kLastFile, *file);
-        std::string directory, program;
-        EXPECT_FALSE(RecallLastFile(directory, program));
+        EXPECT_FALSE(RecallLastFile(recalled, name));
         EXPECT_EQ(box.read(kLastFile), kEmpty);
-        if (read) { EXPECT_EQ(directory + "/" + program, read); }
+        if (read) { EXPECT_EQ(recalled + "/" + name, read); }
     }
 }
 

@@ -1,8 +1,6 @@
 // The drawing view of the reverse panel and the program frame's preview, on
 // the demo's BRACKET run: stations 1 (Diameter), 5 (Rectangle, indexable),
 // 4 (Square) and 8 (Special).
-#include "core/common/State.h"
-#include "core/tooling/ToolRecord.h"
 #include "core/workstation/TurretTable.h"
 #include "ui/workstation/DrawingView.h"
 #include "uisupport/MainWindowTest.h"
@@ -37,7 +35,6 @@ protected:
 // program's drawing.
 TEST_F(DrawingViewWindow, SelectZoomPanRedrawGrowAndPreview) {
     ASSERT_TRUE(openPanel()) << lastShown();
-    ASSERT_TRUE(view()->hasDrawing());
     EXPECT_EQ(view()->highlightStation(), 1);  // the first row is selected
     const struct { int row, station; } rows[] = {{1, 5}, {3, 8}, {0, 1}};
     for (const auto& r : rows) {

@@ -20,11 +20,9 @@ TEST(ToolRecord, ParseToolTextFillsFieldsInOrder) {
         {"A, Punch 10, 10, 0, 0, 0, 5, 11, 0, 0, 1", "+A 'Punch 10' 10x0x0x0 s5 c11 a0 i0 n1"},
         {"A, Punch 10, 10, 0, 0, 0, 5, 11, 30, 45", "-A 'Punch 10' 10x0x0x0 s5 c11 a30 i0 n0"},
         {"D,R,20,10,0,0,3,0,90,0,0", "+D 'R' 20x10x0x0 s3 c0 a90 i0 n1"},
-        {"B,Sq,5,0,0,0,1,1,0,0, 7.9 ", "+B 'Sq' 5x0x0x0 s1 c1 a0 i0 n7"},
         {"A,x,1,0,0,0,7.9,-2.5,0,0,1", "+A 'x' 1x0x0x0 s7 c-2 a0 i0 n1"},  // stations truncate towards zero
         {"a,Punch,10,0,0,0,5,11,0,0,1", kCleared}, {"AB,Punch,10,0,0,0,5,11,0,0,1", kCleared}, {"A", kCleared},
         {"U,Undefined,0,0,0,0,0,0,0,0,1", "+U 'Undefined' 0x0x0x0 s0 c0 a0 i0 n1"},
-        {"C,Rs,ten,x,,4mm,st,,a,b,c", "+C 'Rs' 0x0x0x4 s0 c0 a0 i0 n1"},
         {"S," + std::string(70, 'n') + ",0,0,0,0,1,0,0,0,1",
          "+S '" + std::string(64, 'n') + "' 0x0x0x0 s1 c0 a0 i0 n1"},
     };

@@ -14,7 +14,7 @@ namespace {
 const char* const kStationFile = "C:\\QV\\DATA\\Data\\M1.stn";
 
 // Entries left over from an earlier machine must not survive a load.
-TEST(StationTable, LoadsAndOffers) {
+TEST(StationTable, LoadsStoresAndOffers) {
     // text: nullptr: no station file; loaded: entries holding a station afterwards; offered: stations
     // StationAvailable accepts.
     const struct { const char* name; const char* text; bool ok; std::vector<int> loaded, offered; } cases[] = {
@@ -53,9 +53,7 @@ TEST(StationTable, LoadsAndOffers) {
     // Numbers outside 1 to 60 are never available, whatever their count.
     for (StationEntry& e : StationTable()) e.Count = 5;
     for (std::int16_t n : {0, -1, 61, 64, 100, -32768}) EXPECT_FALSE(StationAvailable(n)) << n;
-}
-
-TEST(StationTable, StoresEveryFieldOfAStationInMillimetres) {
+    // Every field of a station is stored, lengths in millimetres.
     for (bool imperial : {false, true}) {
         SCOPED_TRACE(imperial);
         test::MachineSandbox box;

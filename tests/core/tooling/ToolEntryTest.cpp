@@ -68,7 +68,6 @@ const ViewCase kViews[] = {
     {"B", "1; 20 @0; T3/11 @0; List 0|45 @-1"},  // one entry: chosen down to its station
     {"A z1 A", "0; 10|12.7 @1; T1 Fixed/11 @0; Hidden  @-1"},  // a click on the chosen shape changes nothing
     {"D z0", "3; 20x10|30x15|40x20 @0; T1 Fixed/11|Auto Index/45 @-1; Hidden  @-1"},  // no angle before a station
-    {"D z0 t0", "3; 20x10|30x15|40x20 @0; T1 Fixed/11|Auto Index/45 @0; List 0|90 @-1"},
     {"D z0 t0 t1", "3; 20x10|30x15|40x20 @0; T1 Fixed/11|Auto Index/45 @1; Box  @-1"},
     {"D z2", "3; 20x10|30x15|40x20 @2;  @-1; Hidden  @-1"},  // no station the machine offers
     {"D z0 t1 A", "0; 10|12.7 @-1;  @-1 off; Hidden  @-1"},  // a new shape hides the angle again
@@ -154,7 +153,6 @@ TEST_F(ToolEntryTest, ConfirmationPicksTheOnlyRowOfEachListAndRereadsTheEntry) {
                            {30, -1, -1, -1, -1, -1})});
     ToolEntry round;
     round.initialise();
-    EXPECT_EQ(round.view().sizeRow, -1);  // the opening list picks nothing
     EXPECT_EQ(ToolText(round.confirm().tool), "+A 'RND 8' 8x0x0x0 s3 c11 a0 i0 n0");
     EXPECT_EQ(Summary(round.view()), "0; 8 @0; T3/11 @0; Hidden  @-1");
     // One size, one station, one angle; a zero-padded name becomes blanks.

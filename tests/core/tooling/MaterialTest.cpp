@@ -52,7 +52,7 @@ std::string Fields(const std::string& name) {
 }
 
 // Gauge 2.5 rounds to the even neighbour; fields 6 and 32 do not exist.
-TEST_F(MaterialTest, FieldsFollowTheMachinesKind) {
+TEST_F(MaterialTest, FieldsFollowTheMachinesKindAndTheListPutsDefaultFirst) {
     for (int type : {0, 1, 20, 21}) {
         const bool punch = type >= 10, secondary = type % 10 != 0;
         State().Mach.PunchMachine = punch;
@@ -67,6 +67,26 @@ TEST_F(MaterialTest, FieldsFollowTheMachinesKind) {
     box.remove(kMaterials + "Steel.mtl");
     // Without any file: numbers 0, texts "", fields 3 and 4 no value.
     EXPECT_EQ(Fields("Copper"), "Default|0|0|-|-||-||0|0|0|0|0||-|");
+    // The list: "Default" first, then the material files in folder order.
+    const struct { std::vector<std::string> files; std::string current; std::vector<std::string> rows; int selected;
+    } cases[] = {
+        {{"Steel.mtl", "default.mtl", "Alu.mtl"}, "Default", {"Default", "Alu", "Steel"}, 0},
+        {{"Steel.mtl", "default.mtl", "Alu.mtl"}, "steel", {"Default", "Alu", "Steel"}, 2},
+        {{"Steel.mtl"}, " Steel ", {"Default", "Steel"}, 1},
+        {{"Steel.mtl"}, "Copper", {"Default", "Steel"}, -1},
+        {{"Stock.lst"}, "Default", {}, -1},
+        {{"Stock.lst", "Brass.mtl", "x.txt"}, "Brass", {"Default", "Brass"}, 1},
+        {{"St.37.mtl"}, "St.37", {"Default", "St.37"}, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.current);
+        box.remove(kMaterials);
+        box.makeFolder(kMaterials);
+        for (const std::string& f : c.files) box.write(kMaterials + f, "x\r\n");
+        const ListRows rows = FillMaterialList("M1", c.current);
+        EXPECT_EQ(rows.items, c.rows);
+        EXPECT_EQ(test::Fields(rows.selected, rows.data.size()), test::Fields(c.selected, c.rows.size()));
+    }
 }
 
 // A punching machine with a second process. defaultFile: "Default.mtl" exists; libraryList: "Thin Sheet.lkp" exists;
@@ -98,29 +118,6 @@ TEST(SelectMaterial, TakesItsValuesAndLibrary) {
                   std::string(c.material) + " " + c.library + " " + kTools + c.library + ".");
         EXPECT_EQ((std::vector<float>{t.MaterialValue1, t.MaterialValue2}), (std::vector<float>{c.value1, c.value2}));
         EXPECT_TRUE(box.exists(kTools + c.library + ".lkp"));
-    }
-}
-
-// "Default" first, then the material files in folder order.
-TEST_F(MaterialTest, ListOrderAndSelection) {
-    const struct { std::vector<std::string> files; std::string current; std::vector<std::string> rows; int selected;
-    } cases[] = {
-        {{"Steel.mtl", "default.mtl", "Alu.mtl"}, "Default", {"Default", "Alu", "Steel"}, 0},
-        {{"Steel.mtl", "default.mtl", "Alu.mtl"}, "steel", {"Default", "Alu", "Steel"}, 2},
-        {{"Steel.mtl"}, " Steel ", {"Default", "Steel"}, 1},
-        {{"Steel.mtl"}, "Copper", {"Default", "Steel"}, -1},
-        {{"Stock.lst"}, "Default", {}, -1},
-        {{"Stock.lst", "Brass.mtl", "x.txt"}, "Brass", {"Default", "Brass"}, 1},
-        {{"St.37.mtl"}, "St.37", {"Default", "St.37"}, 1},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.current);
-        box.remove(kMaterials);
-        box.makeFolder(kMaterials);
-        for (const std::string& f : c.files) box.write(kMaterials + f, "x\r\n");
-        const ListRows rows = FillMaterialList("M1", c.current);
-        EXPECT_EQ(rows.items, c.rows);
-        EXPECT_EQ(test::Fields(rows.selected, rows.data.size()), test::Fields(c.selected, c.rows.size()));
     }
 }
 

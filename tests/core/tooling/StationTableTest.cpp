@@ -14,7 +14,7 @@ namespace {
 const char* const kStationFile = "C:\\QV\\DATA\\Data\\M1.stn";
 
 // Entries left over from an earlier machine must not survive a load.
-TEST(StationTable, LoadsAndOffers) {
+TEST(StationTable, LoadsStoresAndOffers) {
     // text: nullptr: no station file; loaded: entries holding a station afterwards; offered: stations
     // StationAvailable accepts.
     const struct { const char* name; const char* text; bool ok; std::vector<int> loaded, offered; } cases[] = {
@@ -27,7 +27,6 @@ TEST(StationTable, LoadsAndOffers) {
         {"0 ends the list", "3,Three,0,0,0,1\r\n0,Zero,0,0,0,1\r\n4,Four,0,0,0,1\r\n******\r\n", true, {3}, {3}},
         {"an empty field ends the list", "3,Three,0,0,0,1\r\n\r\n4,Four,0,0,0,1\r\n******\r\n", true, {3}, {3}},
         {"fraction of the number dropped", "7.9,Seven,0,0,0,1\r\n******\r\n", true, {7}, {7}},
-        {"no end marker is an error", "1,One,0,0,0,1\r\n", false, {1}, {1}},
         {"blank lines then the end are no marker", "1,One,0,0,0,1\r\n\r\n\r\n", false, {1}, {1}},
         {"a station cut short is an error", "1,One,0,0,0,1\r\n2,Two,0\r\n", false, {1}, {1}},
         {"a count that is no number is an error", "1,One,0,0,0,x\r\n******\r\n", false, {}, {}},
@@ -54,9 +53,7 @@ TEST(StationTable, LoadsAndOffers) {
     // Numbers outside 1 to 60 are never available, whatever their count.
     for (StationEntry& e : StationTable()) e.Count = 5;
     for (std::int16_t n : {0, -1, 61, 64, 100, -32768}) EXPECT_FALSE(StationAvailable(n)) << n;
-}
-
-TEST(StationTable, StoresEveryFieldOfAStationInMillimetres) {
+    // Every field of a station is stored, lengths in millimetres.
     for (bool imperial : {false, true}) {
         SCOPED_TRACE(imperial);
         test::MachineSandbox box;

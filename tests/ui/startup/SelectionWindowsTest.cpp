@@ -12,8 +12,9 @@ protected:
     static QListWidget* List(QWidget* w) { return w->findChild<QListWidget*>("MachineList"); }
 };
 
-// Two machines, two processors or both: only the item with a choice is enabled.
-TEST_F(SelectionWindows, SelectItemsOnlyWithSomethingToChoose) {
+// Two machines, two processors or both: only the item with a choice is
+// enabled. A missing list stops the start with one message.
+TEST_F(SelectionWindows, StartEnablesTheSelectItemsWithSomethingToChooseOrStopsWithOneMessage) {
     const std::string machine1 = "1, Turret Punch 1250, PUNCH1, ISO, 20 Stations\r\n";
     const std::string processor1 = "1, ISO Turret Controls, ISO, REVISO\r\n";
     const std::string machines[] = {machine1 + "******\r\n",
@@ -25,9 +26,6 @@ TEST_F(SelectionWindows, SelectItemsOnlyWithSomethingToChoose) {
         start();
         EXPECT_EQ(form->MachineItem[1]->isEnabled() + 2 * form->MachineItem[2]->isEnabled(), both);
     }
-}
-
-TEST_F(SelectionWindows, MissingConfigurationStopsStartWithOneMessage) {
     demo.remove("C:\\QUORVANE\\Machine.lst");
     form = std::make_unique<ui::ReverseForm>();
     EXPECT_FALSE(form->load());
@@ -36,8 +34,9 @@ TEST_F(SelectionWindows, MissingConfigurationStopsStartWithOneMessage) {
 
 // Nothing selected: a refusal that keeps the window open, then Cancel; a
 // machine whose description is gone: its message. Either way the current
-// machine and its recent program stay. Then a change that is made.
-TEST_F(SelectionWindows, MachineChangeRewritesConfigurationAndForgetsRecentProgramUnlessRefused) {
+// machine and its recent program stay. Then a change that is made, and a
+// change of processor.
+TEST_F(SelectionWindows, ChangesRewriteTheConfigurationAndAMachineChangeForgetsTheRecentProgramUnlessRefused) {
     start();
     const std::string recent = demo.read("C:\\QUORVANE\\Lastfile.lst");
     bool stayedOpen = false;
@@ -80,10 +79,7 @@ TEST_F(SelectionWindows, MachineChangeRewritesConfigurationAndForgetsRecentProgr
     EXPECT_EQ(demo.read("C:\\QUORVANE\\Quorvane.cfg"),
               "C:\\QUORVANE\\\r\nC:\\QUORVANE\\DATA\\\r\nC:\\QUORVANE\\PROGRAMS\\\r\n 2\r\nJOBS\r\n******\r\n");
     EXPECT_EQ(demo.read("C:\\QUORVANE\\Lastfile.lst"), "******\r\n");
-}
 
-TEST_F(SelectionWindows, ProcessorChangeRewritesReverseCfg) {
-    start();
     WhenModal("EngineForm", [&](QWidget* w) {
         EXPECT_EQ(Texts(List(w)), QStringList{"Fanuc Turret Controls"});
         EXPECT_TRUE(List(w)->item(0) && List(w)->item(0)->isSelected());  // the only other one is pre-selected

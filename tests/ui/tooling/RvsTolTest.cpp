@@ -45,8 +45,9 @@ protected:
     MessageRecorder messages_;
 };
 
-// A shape with one size is then chosen down to its station.
-TEST_F(RvsTolTest, OpensOnTheFirstShapeWithOnlyTheSizesEnabled) {
+// A shape with one size is then chosen down to its station; Ok confirms
+// the tool of the clicked rows.
+TEST_F(RvsTolTest, OpensOnTheFirstShapeWithOnlySizesEnabledAndOkConfirmsTheClickedRows) {
     RvsTol d;
     // The size list's rows with their record numbers; captions and access keys are the reverse run window test's.
     EXPECT_EQ(QStringList({d.ShapeList->currentText(), Texts(d.SizeList).join(","), d.SizeList->itemData(1).toString(),
@@ -64,11 +65,8 @@ TEST_F(RvsTolTest, OpensOnTheFirstShapeWithOnlyTheSizesEnabled) {
     Pick(d.ShapeList, 0);  // back to Diameter: nothing below it is chosen
     EXPECT_EQ(QString("%1 %2").arg(d.SizeList->currentIndex()).arg(d.StnList->count()), "-1 0");
     EXPECT_FALSE(d.AngList->isVisible() || d.AngBox->isVisible() || d.Prompt[3]->isVisible());
-}
-
-// A fixed station offers the library's angles; a typed one is the reverse run window test's.
-TEST_F(RvsTolTest, OkConfirmsTheToolOfTheClickedRows) {
-    RvsTol d;
+    d.hide();
+    // A fixed station offers the library's angles; a typed one is the reverse run window test's.
     // A dialog left open is closed, that is cancelled, so that a failing test cannot hang.
     WhenModal("RvsTol", [&d](QWidget*) {
         PickRectangleIn(d, 0);

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds Quorvane and saves pictures of its windows on the demo installation
-# into docs/screenshots/, and prints the time from start to the main window.
+# into docs/screenshots/.
 set -euo pipefail
 source "$(dirname "$0")/setup.sh"
 

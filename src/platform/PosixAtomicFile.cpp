@@ -6,10 +6,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstdio>
-
 #include <atomic>
 #include <cerrno>
+#include <cstdio>
 #include <set>
 #include <utility>
 
@@ -23,6 +22,23 @@ namespace {
 
 std::atomic<unsigned> g_tempCounter{0};
 std::function<void(const std::string&)> g_syncWatcher;
+
+// Our temporary files are ".~qv<pid>-<n>.tmp": short, so a long target name
+// cannot overflow NAME_MAX, and marked with the process that writes them.
+std::string TemporaryName() {
+    return ".~qv" + std::to_string(getpid()) + "-" + std::to_string(g_tempCounter++) + ".tmp";
+}
+
+// One of our temporary files whose process is gone. A process we may not
+// signal, or our own pid reused after a restart, keeps its files.
+bool IsStaleTemporary(const char* name) {
+    long pid = 0;
+    unsigned long counter = 0;
+    int end = 0;
+    if (std::sscanf(name, ".~qv%ld-%lu.tmp%n", &pid, &counter, &end) != 2 || end == 0 || name[end] != '\0')
+        return false;
+    return pid > 0 && pid != getpid() && kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
+}
 
 bool FallBackToPlainCopy(int error) {
     return error == EXDEV || error == ENOSYS || error == EINVAL || error == EOPNOTSUPP || error == EBADF ||
@@ -55,10 +71,8 @@ Status AtomicFile::fail(int error, const std::string& what) {
 }
 
 Status AtomicFile::open(mode_t mode, const struct stat* keepOwnerOf) {
-    // A short name of our own, so a long target name cannot overflow NAME_MAX.
     for (int attempt = 0; attempt < 100; ++attempt) {
-        std::string temp = JoinHost(folder_, ".~qv" + std::to_string(getpid()) + "-" +
-                                                 std::to_string(g_tempCounter++) + ".tmp");
+        std::string temp = JoinHost(folder_, TemporaryName());
         fd_ = Sys().open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
         if (fd_ >= 0) {
             temp_ = temp;
@@ -168,19 +182,6 @@ void SyncHostFolder(const std::string& folder) {
 }
 
 void SetFolderSyncWatcher(std::function<void(const std::string&)> watcher) { g_syncWatcher = std::move(watcher); }
-
-namespace {
-// ".~qv<pid>-<n>.tmp" of a process that is gone. A process we may not
-// signal, or our own pid reused after a restart, keeps its files.
-bool IsStaleTemporary(const char* name) {
-    long pid = 0;
-    unsigned long counter = 0;
-    int end = 0;
-    if (std::sscanf(name, ".~qv%ld-%lu.tmp%n", &pid, &counter, &end) != 2 || end == 0 || name[end] != '\0')
-        return false;
-    return pid > 0 && pid != getpid() && kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
-}
-}  // namespace
 
 Status PosixPlatform::removeStaleTemporaries(const std::string& folder) {
     HostTarget t = resolver_.resolve(folder);

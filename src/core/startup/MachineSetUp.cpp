@@ -60,8 +60,9 @@ Status SetUpMachine(std::int16_t number, const std::string& directoryName) {
     // before its folder is shown; the listing just made names the folders.
     const std::string machineFolder = config.MachineRoot + machine.MachineFolder + "\\";
     for (const std::string& entry : programs.entries) {
-        (void)fileset::RecoverSetChanges(machineFolder + entry + "\\");
-        (void)platform::Current().removeStaleTemporaries(machineFolder + entry + "\\");
+        const std::string folder = machineFolder + entry + "\\";
+        (void)fileset::RecoverSetChanges(folder);
+        (void)platform::Current().removeStaleTemporaries(folder);
     }
     PrepareExportSettings(machine);
     if (config.FullSuite) PrepareSuiteFolders(machine);

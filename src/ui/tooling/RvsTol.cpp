@@ -196,8 +196,7 @@ void RvsTol::confirm() {
         accept();
         return;
     }
-    Refuse(result.message);
-    if (QWidget* focus = control(result.focus)) focus->setFocus();
+    Refuse(result.message, control(result.focus));
 }
 
 QWidget* RvsTol::control(EntryControl which) const {
